@@ -1,0 +1,31 @@
+#include "app/program_folder.h"
+
+#include "resources/embedded_files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+bool PrepareProgramFolder(const std::string& folder, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code code;
+    for (const char* sub : {"CFG", "DWGS", "LIBS"}) {
+        fs::create_directories(fs::path(folder) / sub, code);
+        if (code) {
+            error = "cannot create " + (fs::path(folder) / sub).string() + ": " + code.message();
+            return false;
+        }
+    }
+    for (const EmbeddedFile& file : EmbeddedFiles()) {
+        fs::path target = fs::path(folder) / std::string(file.path);
+        if (fs::exists(target, code)) continue;
+        fs::create_directories(target.parent_path(), code);
+        std::ofstream out(target, std::ios::binary);
+        out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
+        if (!out) {
+            error = "cannot write " + target.string();
+            return false;
+        }
+    }
+    return true;
+}

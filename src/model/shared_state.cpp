@@ -1,0 +1,5 @@
+#include "model/shared_state.h"
+
+SharedState Shared;
+
+void ResetSharedState() { Shared = SharedState{}; }

@@ -1,0 +1,335 @@
+#include "platform/device_context.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+// The platform rounds a converted coordinate to the nearest whole unit, halves upwards.
+int RoundHalfUp(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+
+} // namespace
+
+DeviceContext::DeviceContext(Surface& surface) : surface_(&surface), recording_(surface.Records()) {}
+
+MapMode DeviceContext::SetMapMode(MapMode mode) {
+    MapMode previous = mapMode_;
+    mapMode_ = mode;
+    if (mode == MapMode::Text) {
+        windowExt_ = {1, 1};
+        viewportExt_ = {1, 1};
+    }
+    scaleX_ = static_cast<double>(viewportExt_.cx) / windowExt_.cx;
+    scaleY_ = static_cast<double>(viewportExt_.cy) / windowExt_.cy;
+    if (Recording()) Record("SetMapMode", {static_cast<int>(mode)}, {}, {});
+    return previous;
+}
+
+Size DeviceContext::SetWindowExt(int cx, int cy) {
+    Size previous = windowExt_;
+    if (Recording()) Record("SetWindowExt", {cx, cy}, {}, {});
+    // The fixed mapping mode ignores extents; a zero extent is refused as the platform refuses it.
+    if (mapMode_ == MapMode::Text || cx == 0 || cy == 0) return previous;
+    windowExt_ = {cx, cy};
+    if (mapMode_ == MapMode::Isotropic) Equalise();
+    scaleX_ = static_cast<double>(viewportExt_.cx) / windowExt_.cx;
+    scaleY_ = static_cast<double>(viewportExt_.cy) / windowExt_.cy;
+    return previous;
+}
+
+Size DeviceContext::SetViewportExt(int cx, int cy) {
+    Size previous = viewportExt_;
+    if (Recording()) Record("SetViewportExt", {cx, cy}, {}, {});
+    if (mapMode_ == MapMode::Text) return previous;
+    viewportExt_ = {cx, cy};
+    if (mapMode_ == MapMode::Isotropic) Equalise();
+    scaleX_ = windowExt_.cx != 0 ? static_cast<double>(viewportExt_.cx) / windowExt_.cx : 0.0;
+    scaleY_ = windowExt_.cy != 0 ? static_cast<double>(viewportExt_.cy) / windowExt_.cy : 0.0;
+    return previous;
+}
+
+void DeviceContext::Equalise() {
+    if (windowExt_.cx == 0 || windowExt_.cy == 0) return;
+    double xScale = std::fabs(static_cast<double>(viewportExt_.cx) / windowExt_.cx);
+    double yScale = std::fabs(static_cast<double>(viewportExt_.cy) / windowExt_.cy);
+    // Shrink the axis that would be enlarged more; an extent never shrinks to zero from non-zero.
+    if (xScale > yScale) {
+        int sign = viewportExt_.cx >= 0 ? 1 : -1;
+        viewportExt_.cx = RoundHalfUp(viewportExt_.cx * (yScale / xScale));
+        if (viewportExt_.cx == 0) viewportExt_.cx = sign;
+    } else if (yScale > xScale) {
+        int sign = viewportExt_.cy >= 0 ? 1 : -1;
+        viewportExt_.cy = RoundHalfUp(viewportExt_.cy * (xScale / yScale));
+        if (viewportExt_.cy == 0) viewportExt_.cy = sign;
+    }
+}
+
+Point DeviceContext::SetWindowOrg(int x, int y) {
+    Point previous = windowOrg_;
+    windowOrg_ = {x, y};
+    if (Recording()) Record("SetWindowOrg", {x, y}, {}, {});
+    return previous;
+}
+
+Point DeviceContext::SetViewportOrg(int x, int y) {
+    Point previous = viewportOrg_;
+    viewportOrg_ = {x, y};
+    if (Recording()) Record("SetViewportOrg", {x, y}, {}, {});
+    return previous;
+}
+
+bool DeviceContext::DPtoLP(Point& point) const {
+    if (viewportExt_.cx == 0 || viewportExt_.cy == 0 || windowExt_.cx == 0 || windowExt_.cy == 0) return false;
+    double x = static_cast<double>(point.x - viewportOrg_.x) * windowExt_.cx / viewportExt_.cx + windowOrg_.x;
+    double y = static_cast<double>(point.y - viewportOrg_.y) * windowExt_.cy / viewportExt_.cy + windowOrg_.y;
+    point = {RoundHalfUp(x), RoundHalfUp(y)};
+    return true;
+}
+
+bool DeviceContext::LPtoDP(Point& point) const {
+    if (windowExt_.cx == 0 || windowExt_.cy == 0) return false;
+    point = ToDevice(point.x, point.y);
+    return true;
+}
+
+Point DeviceContext::ToDevice(int x, int y) const {
+    return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_) + viewportOrg_.x,
+            RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_) + viewportOrg_.y};
+}
+
+Pen DeviceContext::SelectPen(const Pen& pen) {
+    Pen previous = pen_;
+    pen_ = pen;
+    if (Recording()) Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
+    return previous;
+}
+
+Brush DeviceContext::SelectBrush(const Brush& brush) {
+    Brush previous = brush_;
+    brush_ = brush;
+    if (Recording())
+        Record("SelectBrush", {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)},
+               {}, {});
+    return previous;
+}
+
+Font DeviceContext::SelectFont(const Font& font) {
+    Font previous = font_;
+    font_ = font;
+    if (Recording()) Record("SelectFont", {font.height, font.escapement, font.weight}, {}, {}, font.face);
+    return previous;
+}
+
+unsigned DeviceContext::SetTextAlign(unsigned align) {
+    unsigned previous = textAlign_;
+    textAlign_ = align;
+    if (Recording()) Record("SetTextAlign", {static_cast<int>(align)}, {}, {});
+    return previous;
+}
+
+ColourRef DeviceContext::SetTextColor(ColourRef colour) {
+    ColourRef previous = textColour_;
+    textColour_ = colour;
+    if (Recording()) Record("SetTextColor", {static_cast<int>(colour)}, {}, {});
+    return previous;
+}
+
+ColourRef DeviceContext::SetBkColor(ColourRef colour) {
+    ColourRef previous = backgroundColour_;
+    backgroundColour_ = colour;
+    if (Recording()) Record("SetBkColor", {static_cast<int>(colour)}, {}, {});
+    return previous;
+}
+
+BackgroundMode DeviceContext::SetBkMode(BackgroundMode mode) {
+    BackgroundMode previous = backgroundMode_;
+    backgroundMode_ = mode;
+    if (Recording()) Record("SetBkMode", {static_cast<int>(mode)}, {}, {});
+    return previous;
+}
+
+RasterOp DeviceContext::SetROP2(RasterOp op) {
+    RasterOp previous = rop_;
+    rop_ = op;
+    if (Recording()) Record("SetROP2", {static_cast<int>(op)}, {}, {});
+    return previous;
+}
+
+int DeviceContext::DevicePenWidth() const {
+    // A pen's width scales with the mapping; anything thinner than a pixel draws one pixel wide.
+    int width = RoundHalfUp(std::abs(pen_.width) * std::fabs(scaleX_));
+    return std::max(width, 1);
+}
+
+DeviceFont DeviceContext::CurrentDeviceFont() const {
+    DeviceFont font;
+    font.face = font_.face;
+    font.weight = font_.weight;
+    font.italic = font_.italic;
+    int height = RoundHalfUp(std::abs(font_.height) * std::fabs(scaleY_));
+    if (font_.height < 0) height = height + (height + 4) / 8; // character height plus internal leading
+    if (font_.height == 0) height = 16;
+    font.cellHeight = std::max(height, 1);
+    // The baseline runs from +x towards -y in logical units; as seen on the device the angle follows
+    // the axis directions of the mapping, so glyphs are never mirrored.
+    double radians = font_.escapement * 3.14159265358979323846 / 1800.0;
+    double dx = std::cos(radians) * (scaleX_ >= 0 ? 1.0 : -1.0);
+    double dy = -std::sin(radians) * (scaleY_ >= 0 ? 1.0 : -1.0);
+    double seen = std::atan2(-dy, dx) * 1800.0 / 3.14159265358979323846;
+    int tenths = RoundHalfUp(seen);
+    tenths %= 3600;
+    if (tenths < 0) tenths += 3600;
+    font.angleTenths = tenths;
+    return font;
+}
+
+DrawAttributes DeviceContext::Attributes() const {
+    DrawAttributes attributes;
+    attributes.penColour = pen_.colour;
+    attributes.penWidth = DevicePenWidth();
+    attributes.penStyle = pen_.style;
+    attributes.brush = brush_;
+    attributes.rop = rop_;
+    attributes.backgroundMode = backgroundMode_;
+    attributes.backgroundColour = backgroundColour_;
+    attributes.textColour = textColour_;
+    if (rop_ == RasterOp::XorPen && xorBackground_ != 0) {
+        ColourRef shown = (pen_.colour ^ xorBackground_) & 0x00FFFFFF;
+        attributes.penColour = shown != 0 ? shown : Rgb(255, 255, 255);
+        if (brush_.style != BrushStyle::Null) {
+            ColourRef fill = (brush_.colour ^ xorBackground_) & 0x00FFFFFF;
+            attributes.brush.colour = fill != 0 ? fill : Rgb(255, 255, 255);
+        }
+    }
+    return attributes;
+}
+
+Point DeviceContext::MoveTo(int x, int y) {
+    Point previous = position_;
+    position_ = {x, y};
+    if (Recording()) Record("MoveTo", {x, y}, {{x, y}}, {ToDevice(x, y)});
+    return previous;
+}
+
+void DeviceContext::LineTo(int x, int y) {
+    Point from = ToDevice(position_.x, position_.y);
+    Point to = ToDevice(x, y);
+    if (Recording()) Record("LineTo", {x, y}, {position_, {x, y}}, {from, to});
+    if (pen_.style != PenStyle::Null) surface_->DrawLine(from, to, Attributes());
+    position_ = {x, y};
+}
+
+void DeviceContext::Polyline(const std::vector<Point>& points) {
+    std::vector<Point> device;
+    device.reserve(points.size());
+    for (const Point& p : points) device.push_back(ToDevice(p.x, p.y));
+    if (Recording()) Record("Polyline", {static_cast<int>(points.size())}, points, device);
+    if (pen_.style == PenStyle::Null) return;
+    DrawAttributes attributes = Attributes();
+    for (std::size_t i = 1; i < device.size(); ++i) surface_->DrawLine(device[i - 1], device[i], attributes);
+}
+
+void DeviceContext::Polygon(const std::vector<Point>& points) {
+    std::vector<Point> device;
+    device.reserve(points.size());
+    for (const Point& p : points) device.push_back(ToDevice(p.x, p.y));
+    if (Recording()) Record("Polygon", {static_cast<int>(points.size())}, points, device);
+    if (device.size() >= 2) surface_->DrawPolygon(device, Attributes());
+}
+
+void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
+    Point a = ToDevice(left, top);
+    Point b = ToDevice(right, bottom);
+    if (Recording()) Record("Rectangle", {left, top, right, bottom}, {{left, top}, {right, bottom}}, {a, b});
+    surface_->DrawRectangle(Rect{a.x, a.y, b.x, b.y}.Normalized(), Attributes());
+}
+
+void DeviceContext::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+    Point a = ToDevice(left, top);
+    Point b = ToDevice(right, bottom);
+    Size corner{RoundHalfUp(std::abs(cornerWidth * scaleX_)), RoundHalfUp(std::abs(cornerHeight * scaleY_))};
+    if (Recording())
+        Record("RoundRect", {left, top, right, bottom, cornerWidth, cornerHeight}, {{left, top}, {right, bottom}},
+               {a, b, {corner.cx, corner.cy}});
+    surface_->DrawRoundRect(Rect{a.x, a.y, b.x, b.y}.Normalized(), corner, Attributes());
+}
+
+void DeviceContext::Ellipse(int left, int top, int right, int bottom) {
+    Point a = ToDevice(left, top);
+    Point b = ToDevice(right, bottom);
+    if (Recording()) Record("Ellipse", {left, top, right, bottom}, {{left, top}, {right, bottom}}, {a, b});
+    surface_->DrawEllipse(Rect{a.x, a.y, b.x, b.y}.Normalized(), Attributes());
+}
+
+void DeviceContext::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) {
+    Point a = ToDevice(left, top);
+    Point b = ToDevice(right, bottom);
+    Point start = ToDevice(startX, startY);
+    Point end = ToDevice(endX, endY);
+    if (Recording())
+        Record("Arc", {left, top, right, bottom, startX, startY, endX, endY},
+               {{left, top}, {right, bottom}, {startX, startY}, {endX, endY}}, {a, b, start, end});
+    if (pen_.style != PenStyle::Null)
+        surface_->DrawArc(Rect{a.x, a.y, b.x, b.y}.Normalized(), start, end, Attributes());
+}
+
+void DeviceContext::TextOut(int x, int y, std::string_view text) {
+    Point reference = ToDevice(x, y);
+    if (Recording()) Record("TextOut", {x, y, static_cast<int>(text.size())}, {{x, y}}, {reference}, text);
+    if (!text.empty()) surface_->DrawText(reference, textAlign_, text, CurrentDeviceFont(), Attributes());
+}
+
+void DeviceContext::FillDeviceRect(Rect box, ColourRef colour) {
+    if (Recording())
+        Record("FillRect", {box.left, box.top, box.right, box.bottom, static_cast<int>(colour)}, {},
+               {{box.left, box.top}, {box.right, box.bottom}});
+    surface_->FillRect(box.Normalized(), colour);
+}
+
+TextMetrics DeviceContext::GetTextMetrics() {
+    TextMetrics device = surface_->MeasureFont(CurrentDeviceFont());
+    // Back to logical units along the axes the metrics belong to.
+    double perPixelY = scaleY_ != 0 ? 1.0 / std::fabs(scaleY_) : 0.0;
+    double perPixelX = scaleX_ != 0 ? 1.0 / std::fabs(scaleX_) : 0.0;
+    TextMetrics logical = device;
+    logical.height = RoundHalfUp(device.height * perPixelY);
+    logical.ascent = RoundHalfUp(device.ascent * perPixelY);
+    logical.descent = RoundHalfUp(device.descent * perPixelY);
+    logical.internalLeading = RoundHalfUp(device.internalLeading * perPixelY);
+    logical.externalLeading = RoundHalfUp(device.externalLeading * perPixelY);
+    logical.aveCharWidth = RoundHalfUp(device.aveCharWidth * perPixelX);
+    logical.maxCharWidth = RoundHalfUp(device.maxCharWidth * perPixelX);
+    return logical;
+}
+
+Size DeviceContext::GetTextExtent(std::string_view text) {
+    Size device = surface_->MeasureText(CurrentDeviceFont(), text);
+    double perPixelX = scaleX_ != 0 ? 1.0 / std::fabs(scaleX_) : 0.0;
+    double perPixelY = scaleY_ != 0 ? 1.0 / std::fabs(scaleY_) : 0.0;
+    return {RoundHalfUp(device.cx * perPixelX), RoundHalfUp(device.cy * perPixelY)};
+}
+
+void DeviceContext::Record(std::string name, std::vector<int> args, std::vector<Point> logical,
+                           std::vector<Point> device, std::string_view text) {
+    DrawCall call;
+    call.name = std::move(name);
+    call.args = std::move(args);
+    call.logical = std::move(logical);
+    call.device = std::move(device);
+    call.text = std::string(text);
+    call.pen = pen_;
+    call.brush = brush_;
+    call.font = font_;
+    call.rop = rop_;
+    call.backgroundMode = backgroundMode_;
+    call.backgroundColour = backgroundColour_;
+    call.textColour = textColour_;
+    call.textAlign = textAlign_;
+    call.devicePenWidth = DevicePenWidth();
+    surface_->Record(call);
+}
+
+} // namespace platform

@@ -1,0 +1,118 @@
+#pragma once
+// The device context: the drawing state machine of a window, a printer page or an image. It keeps
+// the mapping from logical units to device pixels, the selected pen, brush and font, the text and
+// background settings, the raster operation and the current position, and hands every primitive to its
+// surface in device pixels. The arithmetic is the platform's own: isotropic equalisation, points
+// rounded to the nearest pixel or unit.
+
+#include "platform/gdi_types.h"
+#include "platform/geometry.h"
+#include "platform/surface.h"
+
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class DeviceContext {
+public:
+    explicit DeviceContext(Surface& surface);
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    Surface& GetSurface() const { return *surface_; }
+
+    // Mapping. In the isotropic mode setting either extent equalises the two axis scales by
+    // shrinking the viewport extent of the axis that would otherwise be enlarged more.
+    MapMode SetMapMode(MapMode mode);
+    MapMode GetMapMode() const { return mapMode_; }
+    Size SetWindowExt(int cx, int cy);
+    Size SetViewportExt(int cx, int cy);
+    Point SetWindowOrg(int x, int y);
+    Point SetViewportOrg(int x, int y);
+    Size GetWindowExt() const { return windowExt_; }
+    Size GetViewportExt() const { return viewportExt_; }
+    Point GetWindowOrg() const { return windowOrg_; }
+    Point GetViewportOrg() const { return viewportOrg_; }
+    // One-point conversions, rounded to the nearest whole unit. They fail, leaving the point as it
+    // was, when an extent is zero.
+    bool DPtoLP(Point& point) const;
+    bool LPtoDP(Point& point) const;
+
+    // Drawing objects. Selecting returns the object that was selected before.
+    Pen SelectPen(const Pen& pen);
+    Brush SelectBrush(const Brush& brush);
+    Font SelectFont(const Font& font);
+    const Pen& CurrentPen() const { return pen_; }
+    const Brush& CurrentBrush() const { return brush_; }
+    const Font& CurrentFont() const { return font_; }
+
+    unsigned SetTextAlign(unsigned align);
+    unsigned GetTextAlign() const { return textAlign_; }
+    ColourRef SetTextColor(ColourRef colour);
+    ColourRef GetTextColor() const { return textColour_; }
+    ColourRef SetBkColor(ColourRef colour);
+    ColourRef GetBkColor() const { return backgroundColour_; }
+    BackgroundMode SetBkMode(BackgroundMode mode);
+    BackgroundMode GetBkMode() const { return backgroundMode_; }
+    RasterOp SetROP2(RasterOp op);
+    RasterOp GetROP2() const { return rop_; }
+
+    // Exclusive-or figures should show their pen colour over this background: with the XorPen
+    // operation the pixels are combined with pen colour XOR background (white where that is 0).
+    // Drawing a figure twice still restores every pixel.
+    void SetXorBackground(ColourRef background) { xorBackground_ = background; }
+
+    // Primitives, in logical units.
+    Point MoveTo(int x, int y);
+    Point CurrentPosition() const { return position_; }
+    void LineTo(int x, int y);
+    void Polyline(const std::vector<Point>& points);
+    void Polygon(const std::vector<Point>& points);
+    void Rectangle(int left, int top, int right, int bottom);
+    void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+    void Ellipse(int left, int top, int right, int bottom);
+    void Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY);
+    void TextOut(int x, int y, std::string_view text);
+    // Fills a rectangle given in device pixels with a colour (clearing a view).
+    void FillDeviceRect(Rect box, ColourRef colour);
+
+    // Measurements in logical units.
+    TextMetrics GetTextMetrics();
+    Size GetTextExtent(std::string_view text);
+
+    // The device-space form of the current font and of a logical length.
+    DeviceFont CurrentDeviceFont() const;
+    int DevicePenWidth() const;
+
+private:
+    void Equalise();
+    Point ToDevice(int x, int y) const;
+    DrawAttributes Attributes() const;
+    bool Recording() const { return recording_; }
+    void Record(std::string name, std::vector<int> args, std::vector<Point> logical, std::vector<Point> device,
+                std::string_view text = {});
+
+    Surface* surface_;
+    bool recording_;
+    MapMode mapMode_ = MapMode::Text;
+    Size windowExt_{1, 1};
+    Size viewportExt_{1, 1};
+    Point windowOrg_{0, 0};
+    Point viewportOrg_{0, 0};
+    // Cached scale factors of the mapping (device units per logical unit).
+    double scaleX_ = 1.0;
+    double scaleY_ = 1.0;
+    Pen pen_;
+    Brush brush_;
+    Font font_;
+    unsigned textAlign_ = 0;
+    ColourRef textColour_ = Rgb(0, 0, 0);
+    ColourRef backgroundColour_ = Rgb(255, 255, 255);
+    BackgroundMode backgroundMode_ = BackgroundMode::Opaque;
+    RasterOp rop_ = RasterOp::CopyPen;
+    ColourRef xorBackground_ = 0;
+    Point position_{0, 0};
+};
+
+} // namespace platform
