@@ -1,0 +1,92 @@
+#pragma once
+// Desktop services: everything the program asks of the desktop besides drawing. Message boxes, the
+// one-line input dialog, modal dialogs built from templates, file, colour, font and print dialogs, the
+// status bar and toolbar text fields, the mouse cursor and help. One interface, two implementations:
+// the Qt desktop shows real widgets, the scripted desktop answers from a queue for tests.
+
+#include "platform/geometry.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class Dialog;
+
+// Message-box buttons and the answers they give.
+namespace MessageBoxStyle {
+constexpr unsigned Ok = 0x0;
+constexpr unsigned OkCancel = 0x1;
+constexpr unsigned YesNoCancel = 0x3;
+constexpr unsigned YesNo = 0x4;
+constexpr unsigned IconStop = 0x10;
+constexpr unsigned IconQuestion = 0x20;
+constexpr unsigned IconExclamation = 0x30;
+constexpr unsigned IconInformation = 0x40;
+constexpr unsigned ButtonsMask = 0xF;
+} // namespace MessageBoxStyle
+
+constexpr int IdOk = 1;
+constexpr int IdCancel = 2;
+constexpr int IdYes = 6;
+constexpr int IdNo = 7;
+
+// A file open or save dialog: the folder it shows, its filter and title. On success `path` holds the
+// chosen file's full path.
+struct FileDialogRequest {
+    bool save = false;
+    std::string title;
+    std::string folder;
+    std::string filterName; // e.g. "Drawings"
+    std::string pattern;    // e.g. "*.DB0"
+    std::string defaultExtension;
+    std::string path;
+};
+
+struct FontChoice {
+    std::string face;
+    int pointSize = 10;
+    int weight = 400;
+    ColourRef colour = 0;
+};
+
+using CustomColours = std::array<ColourRef, 16>;
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal message box; returns IdOk, IdCancel, IdYes or IdNo.
+    virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
+    // The one-line input dialog. `text` comes in as the initial text and goes out as the answer;
+    // at most maxLength characters can be typed. Returns false when cancelled.
+    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) = 0;
+    // Runs a template dialog modally; returns the code it closed with (IdOk, IdCancel).
+    virtual int RunDialog(Dialog& dialog) = 0;
+    virtual bool ChooseFile(FileDialogRequest& request) = 0;
+    virtual bool ChooseColour(ColourRef& colour, CustomColours& custom) = 0;
+    virtual bool ChooseFont(FontChoice& font) = 0;
+
+    // The main window's text fields: the status-bar prompt, the toolbar readout and the tool caption.
+    virtual void SetStatusText(std::string_view text) = 0;
+    virtual std::string StatusText() const = 0;
+    virtual void SetReadoutText(std::string_view text) = 0;
+    virtual std::string ReadoutText() const = 0;
+    virtual void SetToolCaption(std::string_view text) = 0;
+    virtual std::string ToolCaption() const = 0;
+
+    // The mouse cursor in screen coordinates.
+    virtual Point GetCursorPos() const = 0;
+    virtual void SetCursorPos(Point screen) = 0;
+
+    // Help: show the help window at a context, its contents, its search, or close it.
+    enum class HelpCommand { Context = 1, Quit = 2, Contents = 3, Search = 11 };
+    virtual void ShowHelp(HelpCommand command, int context) = 0;
+};
+
+// The desktop the program runs on; installed once at start-up (and by each test).
+Desktop& TheDesktop();
+void InstallDesktop(Desktop* desktop);
+
+} // namespace platform
