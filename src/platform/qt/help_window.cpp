@@ -1,0 +1,71 @@
+#include "platform/qt/help_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace platform::qt {
+
+HelpWindow::HelpWindow(const std::string& folder) : folder_(folder) {
+    setWindowTitle("Korvane Help");
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout();
+    auto* contents = new QPushButton("Contents", this);
+    search_ = new QLineEdit(this);
+    search_->setPlaceholderText("Search for");
+    auto* find = new QPushButton("Find", this);
+    bar->addWidget(contents);
+    bar->addWidget(new QLabel("Search:", this));
+    bar->addWidget(search_, 1);
+    bar->addWidget(find);
+    layout->addLayout(bar);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(true);
+    layout->addWidget(browser_, 1);
+    resize(700, 600);
+    connect(contents, &QPushButton::clicked, this, &HelpWindow::ShowContents);
+    connect(find, &QPushButton::clicked, this, &HelpWindow::FindNext);
+    connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::FindNext);
+    Load();
+}
+
+void HelpWindow::Load() {
+    browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html")));
+}
+
+void HelpWindow::ShowContents() {
+    Load();
+    browser_->scrollToAnchor("contents");
+    show();
+    raise();
+}
+
+void HelpWindow::ShowContext(int context) {
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html"));
+    url.setFragment(QString("context-%1").arg(context));
+    browser_->setSource(url);
+    show();
+    raise();
+}
+
+void HelpWindow::ShowSearch() {
+    show();
+    raise();
+    search_->setFocus();
+}
+
+QString HelpWindow::CurrentAnchor() const { return browser_->source().fragment(); }
+
+void HelpWindow::FindNext() {
+    if (search_->text().isEmpty()) return;
+    if (!browser_->find(search_->text())) {
+        browser_->moveCursor(QTextCursor::Start);
+        browser_->find(search_->text());
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,397 @@
+#include "platform/qt/qt_desktop.h"
+
+#include "platform/dialog.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/text_encoding.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColor>
+#include <QColorDialog>
+#include <QCursor>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QValidator>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace platform::qt {
+
+namespace {
+
+// Lets through only what the template's validator lets be typed; the range check itself runs on OK.
+class TemplateValidator : public QValidator {
+public:
+    TemplateValidator(const Validator& validator, QObject* parent) : QValidator(parent), validator_(validator) {}
+    State validate(QString& input, int& /*position*/) const override {
+        for (char c : FromQString(input))
+            if (!validator_.AcceptsCharacter(c)) return Invalid;
+        return Acceptable;
+    }
+
+private:
+    Validator validator_;
+};
+
+// A template dialog on Qt widgets; the program's dialog object reaches them by control id.
+class QtDialogHost : public QDialog, public DialogHost {
+public:
+    QtDialogHost(Dialog& dialog, QWidget* owner) : QDialog(owner), dialog_(dialog) {
+        const DialogTemplate& t = dialog.Template();
+        setWindowTitle(ToQString(t.title));
+        setObjectName(QString("dialog-%1").arg(t.resourceId));
+        auto* outer = new QVBoxLayout(this);
+        QFormLayout* form = nullptr;
+        QVBoxLayout* target = outer;
+        QButtonGroup* radios = nullptr;
+        for (const ControlTemplate& c : t.controls) {
+            if (c.kind != ControlKind::RadioButton || c.groupStart) radios = nullptr;
+            if (c.kind != ControlKind::Edit && c.kind != ControlKind::ListBox) form = nullptr;
+            switch (c.kind) {
+            case ControlKind::GroupBox: {
+                auto* box = new QGroupBox(ToQString(c.text), this);
+                box->setObjectName(Name(c.id));
+                target = new QVBoxLayout(box);
+                outer->addWidget(box);
+                radios = nullptr;
+                break;
+            }
+            case ControlKind::Static: {
+                auto* label = new QLabel(ToQString(c.text), this);
+                label->setObjectName(Name(c.id));
+                label->setWordWrap(true);
+                target->addWidget(label);
+                widgets_[c.id] = label;
+                break;
+            }
+            case ControlKind::Edit: {
+                auto* edit = new QLineEdit(ToQString(c.initialText), this);
+                edit->setObjectName(Name(c.id));
+                if (c.textSize > 0) edit->setMaxLength(c.textSize - 1);
+                if (c.validator.GetKind() != Validator::Kind::None)
+                    edit->setValidator(new TemplateValidator(c.validator, edit));
+                if (!form) {
+                    form = new QFormLayout();
+                    target->addLayout(form);
+                }
+                form->addRow(ToQString(c.text), edit);
+                widgets_[c.id] = edit;
+                break;
+            }
+            case ControlKind::CheckBox: {
+                auto* box = new QCheckBox(ToQString(c.text), this);
+                box->setObjectName(Name(c.id));
+                target->addWidget(box);
+                widgets_[c.id] = box;
+                break;
+            }
+            case ControlKind::RadioButton: {
+                auto* radio = new QRadioButton(ToQString(c.text), this);
+                radio->setObjectName(Name(c.id));
+                if (!radios) radios = new QButtonGroup(this);
+                radios->addButton(radio);
+                target->addWidget(radio);
+                widgets_[c.id] = radio;
+                break;
+            }
+            case ControlKind::PushButton: {
+                auto* button = new QPushButton(ToQString(c.text), this);
+                button->setObjectName(Name(c.id));
+                button->setAutoDefault(false);
+                int id = c.id;
+                connect(button, &QPushButton::clicked, this, [this, id] { dialog_.OnCommand(id, NotifyClicked); });
+                target->addWidget(button);
+                widgets_[c.id] = button;
+                break;
+            }
+            case ControlKind::ListBox: {
+                auto* list = new QListWidget(this);
+                list->setObjectName(Name(c.id));
+                int id = c.id;
+                connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+                    if (!filling_) dialog_.OnCommand(id, NotifySelectionChange);
+                });
+                if (!c.text.empty()) target->addWidget(new QLabel(ToQString(c.text), this));
+                target->addWidget(list);
+                widgets_[c.id] = list;
+                break;
+            }
+            }
+        }
+        auto* buttons = new QDialogButtonBox(this);
+        QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+        ok->setObjectName(Name(IdOk));
+        QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+        cancel->setObjectName(Name(IdCancel));
+        connect(ok, &QPushButton::clicked, this, [this] { dialog_.CmOk(); });
+        connect(cancel, &QPushButton::clicked, this, [this] { dialog_.CmCancel(); });
+        if (t.helpButton) {
+            QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+            help->setObjectName(Name(IdHelpButton));
+            connect(help, &QPushButton::clicked, this, [this] { dialog_.CmHelp(); });
+        }
+        outer->addWidget(buttons);
+        dialog_.AttachHost(this);
+        dialog_.SetupWindow();
+    }
+
+    ~QtDialogHost() override { dialog_.AttachHost(nullptr); }
+
+    // Escape and the window's close box cancel like the Cancel button.
+    void reject() override { dialog_.CmCancel(); }
+
+    void SetText(int id, std::string_view text) override {
+        QWidget* w = Widget(id);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            // Text set by the program is not limited by what may be typed.
+            int limit = edit->maxLength();
+            edit->setMaxLength(32767);
+            edit->setText(ToQString(text));
+            edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setText(ToQString(text));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            button->setText(ToQString(text));
+        }
+    }
+    std::string GetText(int id) const override {
+        QWidget* w = Widget(id);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) return FromQString(edit->text());
+        if (auto* label = qobject_cast<QLabel*>(w)) return FromQString(label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return FromQString(button->text());
+        return {};
+    }
+    void SetCheck(int id, bool checked) override {
+        if (auto* button = qobject_cast<QAbstractButton*>(Widget(id))) {
+            // Setting one radio button must not clear the others: the program sets each one itself.
+            QButtonGroup* group = button->group();
+            bool exclusive = group && group->exclusive();
+            if (group) group->setExclusive(false);
+            button->setChecked(checked);
+            if (group) group->setExclusive(exclusive);
+        }
+    }
+    bool GetCheck(int id) const override {
+        auto* button = qobject_cast<QAbstractButton*>(Widget(id));
+        return button && button->isChecked();
+    }
+    void ClearList(int id) override {
+        if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
+            filling_ = true;
+            list->clear();
+            filling_ = false;
+        }
+    }
+    void AddListItem(int id, std::string_view text) override {
+        if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
+            filling_ = true;
+            list->addItem(ToQString(text));
+            filling_ = false;
+        }
+    }
+    int ListCount(int id) const override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        return list ? list->count() : 0;
+    }
+    std::string ListItem(int id, int index) const override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        if (!list || index < 0 || index >= list->count()) return {};
+        return FromQString(list->item(index)->text());
+    }
+    int GetListSelection(int id) const override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        return list ? list->currentRow() : -1;
+    }
+    void SetListSelection(int id, int index) override {
+        if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
+            filling_ = true;
+            list->setCurrentRow(index);
+            filling_ = false;
+        }
+    }
+    void EnableControl(int id, bool enabled) override {
+        if (QWidget* w = Widget(id)) w->setEnabled(enabled);
+    }
+    void FocusControl(int id) override {
+        if (QWidget* w = Widget(id)) {
+            w->setFocus();
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+        }
+        focused_ = id;
+    }
+    int FocusedControl() const override {
+        for (const auto& [id, w] : widgets_)
+            if (w->hasFocus()) return id;
+        return focused_;
+    }
+    void Close(int result) override {
+        closed_ = true;
+        done(result);
+    }
+    bool IsClosed() const override { return closed_; }
+
+private:
+    static QString Name(int id) { return QString("control-%1").arg(id); }
+    QWidget* Widget(int id) const {
+        auto it = widgets_.find(id);
+        return it == widgets_.end() ? nullptr : it->second;
+    }
+
+    Dialog& dialog_;
+    std::map<int, QWidget*> widgets_;
+    bool closed_ = false;
+    bool filling_ = false;
+    int focused_ = 0;
+};
+
+QMessageBox::Icon IconOf(unsigned style) {
+    switch (style & 0xF0) {
+    case MessageBoxStyle::IconStop: return QMessageBox::Critical;
+    case MessageBoxStyle::IconQuestion: return QMessageBox::Question;
+    case MessageBoxStyle::IconExclamation: return QMessageBox::Warning;
+    case MessageBoxStyle::IconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+ColourRef FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
+
+} // namespace
+
+QtDesktop::QtDesktop() = default;
+QtDesktop::~QtDesktop() = default;
+
+void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* readout, QLabel* caption) {
+    statusBar_ = statusBar;
+    readoutLabel_ = readout;
+    captionLabel_ = caption;
+}
+
+int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
+    QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner_);
+    switch (style & MessageBoxStyle::ButtonsMask) {
+    case MessageBoxStyle::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageBoxStyle::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MessageBoxStyle::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return IdYes;
+    case QMessageBox::No: return IdNo;
+    case QMessageBox::Cancel: return IdCancel;
+    default: return IdOk;
+    }
+}
+
+bool QtDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) {
+    QInputDialog dialog(owner_);
+    dialog.setWindowTitle(ToQString(title));
+    dialog.setLabelText(ToQString(prompt));
+    dialog.setTextValue(ToQString(text));
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+        if (maxLength > 0) edit->setMaxLength(maxLength);
+    }
+    if (dialog.exec() != QDialog::Accepted) return false;
+    text = FromQString(dialog.textValue());
+    return true;
+}
+
+std::unique_ptr<QDialog> QtDesktop::BuildDialog(Dialog& dialog) {
+    return std::make_unique<QtDialogHost>(dialog, owner_);
+}
+
+int QtDesktop::RunDialog(Dialog& dialog) {
+    QtDialogHost host(dialog, owner_);
+    if (host.IsClosed()) return host.result();
+    int result = host.exec();
+    return result == IdOk ? IdOk : IdCancel;
+}
+
+bool QtDesktop::ChooseFile(FileDialogRequest& request) {
+    QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
+    QString path;
+    if (request.save)
+        path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+    else
+        path = QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+    if (path.isEmpty()) return false;
+    request.path = FromQString(path);
+    return true;
+}
+
+bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
+    for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+        QColorDialog::setCustomColor(i, ToQColor(custom[static_cast<std::size_t>(i)]));
+    QColor chosen = QColorDialog::getColor(ToQColor(colour), owner_);
+    for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+        custom[static_cast<std::size_t>(i)] = FromQColor(QColorDialog::customColor(i));
+    if (!chosen.isValid()) return false;
+    colour = FromQColor(chosen);
+    return true;
+}
+
+bool QtDesktop::ChooseFont(FontChoice& font) {
+    QFont initial(ToQString(font.face), font.pointSize, font.weight >= 700 ? QFont::Bold : QFont::Normal);
+    bool ok = false;
+    QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
+    if (!ok) return false;
+    font.face = FromQString(chosen.family());
+    font.pointSize = chosen.pointSize();
+    font.weight = chosen.bold() ? 700 : 400;
+    return true;
+}
+
+void QtDesktop::SetStatusText(std::string_view text) {
+    status_ = std::string(text);
+    if (statusBar_) statusBar_->showMessage(ToQString(text));
+}
+
+void QtDesktop::SetReadoutText(std::string_view text) {
+    readout_ = std::string(text);
+    if (readoutLabel_) readoutLabel_->setText(ToQString(text));
+}
+
+void QtDesktop::SetToolCaption(std::string_view text) {
+    caption_ = std::string(text);
+    if (captionLabel_) captionLabel_->setText(ToQString(text));
+}
+
+Point QtDesktop::GetCursorPos() const {
+    QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+void QtDesktop::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
+
+void QtDesktop::ShowHelp(HelpCommand command, int context) {
+    if (command == HelpCommand::Quit) {
+        if (help_) help_->close();
+        return;
+    }
+    if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);
+    switch (command) {
+    case HelpCommand::Context: help_->ShowContext(context); break;
+    case HelpCommand::Search: help_->ShowSearch(); break;
+    default: help_->ShowContents(); break;
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,135 @@
+// The Qt desktop builds real dialogs from templates; these tests type into them with Qt's own key
+// clicks and press their buttons.
+#include "platform/desktop.h"
+#include "platform/dialog.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/scripted_desktop.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+DialogTemplate LengthTemplate() {
+    DialogTemplate t;
+    t.resourceId = 5400;
+    t.title = "door size";
+    t.controls = {
+        {5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766), false, ""},
+        {5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, "), false, ""},
+        {5404, ControlKind::RadioButton, "left", 0, Validator::None(), true, ""},
+        {5405, ControlKind::RadioButton, "right", 0, Validator::None(), false, ""},
+    };
+    return t;
+}
+
+// A dialog as the program writes them: filled in SetupWindow, read back in CmOk.
+class LengthDialog : public Dialog {
+public:
+    LengthDialog() : Dialog(LengthTemplate()) {}
+    void SetupWindow() override {
+        SetControlText(5402, "900");
+        SetControlText(5403, "client");
+        SetCheck(5404, true);
+    }
+    void CmOk() override {
+        if (!ValidateControls()) return;
+        width = std::stoi(GetControlText(5402));
+        name = GetControlText(5403);
+        right = GetCheck(5405);
+        Dialog::CmOk();
+    }
+    int width = 0;
+    std::string name;
+    bool right = false;
+};
+
+template <typename T> T* Find(QDialog* dialog, int id) {
+    return dialog->findChild<T*>(QString("control-%1").arg(id));
+}
+
+} // namespace
+
+TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    auto* width = Find<QLineEdit>(widget.get(), 5402);
+    auto* name = Find<QLineEdit>(widget.get(), 5403);
+    ASSERT_NE(width, nullptr);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(width->text(), "900");
+
+    width->selectAll();
+    QTest::keyClicks(width, "1200x");
+    name->selectAll();
+    QTest::keyClicks(name, "My house.-2, B");
+    QTest::mouseClick(Find<QRadioButton>(widget.get(), 5405), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
+
+    EXPECT_EQ(widget->result(), IdOk);
+    EXPECT_EQ(dialog.width, 1200);      // the range check lets only digits and signs be typed
+    EXPECT_EQ(dialog.name, "My house2, B"); // '.' and '-' refused as typed
+    EXPECT_TRUE(dialog.right);
+}
+
+TEST(QtTemplateDialog, OutOfRangeValueKeepsTheDialogOpenOnThatEdit) {
+    qt::QtDesktop desktop;
+    ScriptedDesktop messages; // validator messages go to the installed desktop
+    InstallDesktop(&messages);
+    LengthDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    widget->show();
+    auto* width = Find<QLineEdit>(widget.get(), 5402);
+    width->selectAll();
+    QTest::keyClicks(width, "40000");
+    QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
+    EXPECT_TRUE(widget->isVisible());
+    EXPECT_EQ(dialog.width, 0);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text, "Value is not in the range 1 to 32766.");
+
+    width->selectAll();
+    QTest::keyClicks(width, "32766");
+    QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
+    EXPECT_FALSE(widget->isVisible());
+    EXPECT_EQ(dialog.width, 32766);
+    InstallDesktop(nullptr);
+}
+
+TEST(QtTemplateDialog, RunDialogReturnsOkWhenPressedByKeys) {
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    QTimer::singleShot(0, [] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr);
+        auto* width = Find<QLineEdit>(modal, 5402);
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, "750");
+        QTest::mouseClick(Find<QPushButton>(modal, IdOk), Qt::LeftButton);
+    });
+    EXPECT_EQ(desktop.RunDialog(dialog), IdOk);
+    EXPECT_EQ(dialog.width, 750);
+}
+
+TEST(QtTemplateDialog, EscapeCancels) {
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(desktop.RunDialog(dialog), IdCancel);
+    EXPECT_EQ(dialog.width, 0);
+}
