@@ -1,14 +1,28 @@
 // korvane-script FOLDER SCRIPT: runs the whole program headless over FOLDER as its program folder,
-// driven by the steps of SCRIPT.
+// driven by the steps of SCRIPT. Exits 0 only when every step held.
 #include "platform/qt/gui_runtime.h"
+#include "script/script_runner.h"
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 
 int main(int argc, char** argv) {
     platform::qt::GuiRuntime runtime(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: korvane-script FOLDER SCRIPT\n");
+        std::cerr << "usage: korvane-script FOLDER SCRIPT\n";
         return 2;
     }
-    return 0;
+    std::ifstream in(argv[2], std::ios::binary);
+    if (!in) {
+        std::cerr << "cannot read " << argv[2] << "\n";
+        return 2;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::filesystem::path scriptDir = std::filesystem::absolute(argv[2]).parent_path();
+    std::string folder = std::filesystem::absolute(argv[1]).string();
+    script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr);
+    return runner.Run(text.str());
 }

@@ -1,0 +1,271 @@
+#include "script/script_runner.h"
+
+#include "app/program_folder.h"
+#include "model/global_registry.h"
+#include "model/shared_state.h"
+#include "platform/desktop.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+namespace script {
+
+namespace {
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    bytes = text.str();
+    return true;
+}
+
+// A text as the failure report shows it: quoted, with line ends made visible.
+std::string Shown(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '"')
+            out += "\\\"";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+// Numbers compare by value ("5" equals "5.0"); anything else by its text.
+bool SameValue(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    char* endA = nullptr;
+    char* endB = nullptr;
+    double x = std::strtod(a.c_str(), &endA);
+    double y = std::strtod(b.c_str(), &endB);
+    return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
+}
+
+int AnswerCode(const std::string& word) {
+    if (word == "yes") return platform::IdYes;
+    if (word == "no") return platform::IdNo;
+    if (word == "cancel") return platform::IdCancel;
+    return platform::IdOk;
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(std::string folder, std::string scriptDir, std::ostream& out, std::ostream& err)
+    : folder_(std::move(folder)), scriptDir_(std::move(scriptDir)), out_(out), err_(err) {
+    if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
+}
+
+ScriptRunner::~ScriptRunner() { platform::InstallDesktop(nullptr); }
+
+std::string ScriptRunner::FolderPath(const std::string& relative) const {
+    std::string path = relative;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    if (!path.empty() && path.front() == '/') return path;
+    return folder_ + path;
+}
+
+bool ScriptRunner::Fail(const Step& step, const std::string& why) {
+    err_ << "line " << step.line << ": " << step.source << "\n  " << why << "\n";
+    return false;
+}
+
+int ScriptRunner::Run(const std::string& scriptText) {
+    ParseResult parsed = ParseScript(scriptText);
+    if (!parsed.error.empty()) {
+        err_ << "script error: " << parsed.error << "\n";
+        return 2;
+    }
+    std::string error;
+    if (!PrepareProgramFolder(folder_, error)) {
+        err_ << "program folder: " << error << "\n";
+        return 2;
+    }
+    ResetSharedState();
+    platform::InstallDesktop(&desktop_);
+    for (const Step& step : parsed.steps)
+        if (!Execute(step)) return 1;
+    std::vector<std::string> unused = desktop_.UnusedAnswers();
+    if (!unused.empty()) {
+        std::string list;
+        for (const std::string& u : unused) list += (list.empty() ? "" : ", ") + u;
+        err_ << "end of script: answers still queued: " << list << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+bool ScriptRunner::Execute(const Step& step) {
+    const std::string& v = step.verb;
+    const auto& w = step.words;
+    if (v == "client") {
+        clientWidth_ = std::atoi(w[0].text.c_str());
+        clientHeight_ = std::atoi(w[1].text.c_str());
+        return true;
+    }
+    if (v == "set") {
+        if (!SetGlobalByName(w[0].text, w[1].text)) return Fail(step, "no global " + w[0].text + " takes " + w[1].text);
+        return true;
+    }
+    if (v == "dialog") {
+        platform::DialogAnswer answer;
+        answer.resourceId = std::atoi(w[0].text.c_str());
+        answer.button = w[1].text == "ok"       ? platform::DialogAnswer::Button::Ok
+                        : w[1].text == "cancel" ? platform::DialogAnswer::Button::Cancel
+                                                : platform::DialogAnswer::Button::Help;
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            const std::string& fill = w[i].text;
+            std::size_t eq = fill.find('=');
+            platform::DialogAnswer::Fill f;
+            f.control = std::atoi(fill.substr(0, eq).c_str());
+            std::string value = fill.substr(eq + 1);
+            // A quoted value is always text; bare on, off and #N tick, clear and choose.
+            bool quoted = w[i].quoted;
+            if (!quoted && value == "on")
+                f.kind = platform::DialogAnswer::Fill::Kind::Check;
+            else if (!quoted && value == "off")
+                f.kind = platform::DialogAnswer::Fill::Kind::Uncheck;
+            else if (!quoted && value.size() > 1 && value[0] == '#') {
+                f.kind = platform::DialogAnswer::Fill::Kind::Select;
+                f.index = std::atoi(value.c_str() + 1);
+            } else {
+                f.kind = platform::DialogAnswer::Fill::Kind::Text;
+                f.text = value;
+            }
+            answer.fills.push_back(f);
+        }
+        desktop_.QueueDialog(answer);
+        return true;
+    }
+    if (v == "input") {
+        if (w[0].text == "ok")
+            desktop_.QueueInput(w[1].text);
+        else
+            desktop_.QueueInput(std::nullopt);
+        return true;
+    }
+    if (v == "message") {
+        desktop_.QueueMessageAnswer(AnswerCode(w[0].text));
+        return true;
+    }
+    if (v == "file") {
+        if (!w[0].quoted && w[0].text == "cancel")
+            desktop_.QueueFile(std::nullopt);
+        else
+            desktop_.QueueFile(w[0].text);
+        return true;
+    }
+    if (v == "colour") {
+        if (w[0].text == "cancel")
+            desktop_.QueueColour(std::nullopt);
+        else
+            desktop_.QueueColour(platform::Rgb(std::atoi(w[1].text.c_str()), std::atoi(w[2].text.c_str()),
+                                               std::atoi(w[3].text.c_str())));
+        return true;
+    }
+    if (v == "font") {
+        if (w[0].text == "cancel") {
+            desktop_.QueueFont(std::nullopt);
+        } else {
+            platform::FontChoice font;
+            font.face = w[1].text;
+            font.pointSize = std::atoi(w[2].text.c_str());
+            font.weight = std::atoi(w[3].text.c_str());
+            desktop_.QueueFont(font);
+        }
+        return true;
+    }
+    if (v == "expect") return Expect(step);
+    if (v == "show") {
+        if (w[0].text == "file") {
+            std::string bytes;
+            if (!ReadWholeFile(FolderPath(w[1].text), bytes)) return Fail(step, "no file " + w[1].text);
+            out_ << bytes;
+            if (!bytes.empty() && bytes.back() != '\n') out_ << "\n";
+            return true;
+        }
+        if (w[0].text == "messages") {
+            for (const platform::ShownMessage& m : desktop_.Messages())
+                out_ << Shown(m.text) << " " << Shown(m.caption) << "\n";
+            return true;
+        }
+    }
+    // Commands, views, input, scrolling and view images need the program shell and its views.
+    return Fail(step, "step '" + v + "' needs a drawing view, and no view can be opened in this build");
+}
+
+bool ScriptRunner::Expect(const Step& step) {
+    const auto& w = step.words;
+    const std::string& what = w[0].text;
+    if (what == "message") {
+        const auto& messages = desktop_.Messages();
+        if (expectedMessages_ >= messages.size()) return Fail(step, "no message box was shown");
+        const platform::ShownMessage& m = messages[expectedMessages_++];
+        if (m.text != w[1].text || m.caption != w[2].text)
+            return Fail(step, "saw message " + Shown(m.text) + " with caption " + Shown(m.caption));
+        return true;
+    }
+    if (what == "nomessage") {
+        const auto& messages = desktop_.Messages();
+        if (expectedMessages_ < messages.size()) {
+            const platform::ShownMessage& m = messages[expectedMessages_];
+            return Fail(step, "saw message " + Shown(m.text) + " with caption " + Shown(m.caption));
+        }
+        return true;
+    }
+    if (what == "status" || what == "caption" || what == "readout") {
+        std::string seen = what == "status"    ? desktop_.StatusText()
+                           : what == "caption" ? desktop_.ToolCaption()
+                                               : desktop_.ReadoutText();
+        if (seen != w[1].text) return Fail(step, "saw " + what + " " + Shown(seen));
+        return true;
+    }
+    if (what == "global") {
+        std::optional<std::string> value = GlobalValueByName(w[1].text);
+        if (!value) return Fail(step, "no global " + w[1].text);
+        if (!SameValue(*value, w[2].text)) return Fail(step, "saw " + w[1].text + " " + *value);
+        return true;
+    }
+    if (what == "nofile") {
+        if (std::filesystem::exists(FolderPath(w[1].text))) return Fail(step, "the file exists");
+        return true;
+    }
+    if (what == "file") {
+        std::string bytes;
+        if (!ReadWholeFile(FolderPath(w[1].text), bytes)) return Fail(step, "no file " + w[1].text);
+        if (w.size() == 3) {
+            if (bytes != w[2].text) return Fail(step, "the file holds " + Shown(bytes));
+            return true;
+        }
+        if (w[2].text == "same") {
+            std::string expected;
+            std::string other = (std::filesystem::path(scriptDir_) / w[3].text).string();
+            if (!ReadWholeFile(other, expected)) return Fail(step, "cannot read " + other);
+            if (bytes != expected) return Fail(step, "the file holds " + Shown(bytes));
+            return true;
+        }
+        int wanted = std::atoi(w[3].text.c_str());
+        std::istringstream lines(bytes);
+        std::string line;
+        for (int n = 1; std::getline(lines, line); ++n) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (n == wanted) {
+                if (line != w[4].text) return Fail(step, "line " + std::to_string(n) + " is " + Shown(line));
+                return true;
+            }
+        }
+        return Fail(step, "the file has fewer than " + w[3].text + " lines");
+    }
+    return Fail(step, "expectation '" + what + "' needs a drawing view, and no view can be opened in this build");
+}
+
+} // namespace script

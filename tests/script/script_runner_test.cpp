@@ -1,0 +1,163 @@
+#include "script/script.h"
+#include "script/script_runner.h"
+
+#include "model/shared_state.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using script::ParseScript;
+using script::ScriptRunner;
+
+namespace {
+
+struct ScriptResult {
+    int code = 0;
+    std::string out;
+    std::string err;
+};
+
+ScriptResult RunScript(const test_support::TempFolder& folder, const std::string& text) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ScriptResult run;
+    {
+        ScriptRunner runner(folder.Path().string(), folder.Path().string(), out, err);
+        run.code = runner.Run(text);
+    }
+    run.out = out.str();
+    run.err = err.str();
+    ResetSharedState();
+    return run;
+}
+
+} // namespace
+
+TEST(ScriptFormat, SplitsWordsQuotesEscapesAndComments) {
+    std::vector<script::Word> words;
+    std::string error;
+    ASSERT_TRUE(script::SplitWords(R"(dialog 2024 ok 2027="my house" 2208=on # a comment)", words, error));
+    ASSERT_EQ(words.size(), 5u);
+    EXPECT_EQ(words[3].text, "2027=my house");
+    EXPECT_TRUE(words[3].quoted);
+    EXPECT_EQ(words[4].text, "2208=on");
+    EXPECT_FALSE(words[4].quoted);
+
+    ASSERT_TRUE(script::SplitWords(R"(expect file A "a \"b\"\n#c")", words, error));
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_EQ(words[3].text, "a \"b\"\n#c");
+
+    EXPECT_FALSE(script::SplitWords(R"(expect status "open)", words, error));
+}
+
+TEST(ScriptFormat, EveryStepOfTheFormatParses) {
+    const char* text = R"(
+client 600 400
+set Units 0
+command 230
+dialog 2024 ok 2027="HOUSE" 2026=on 2208=off 5000=#2
+dialog 2024 cancel
+dialog 2024 help
+input ok "12"
+input cancel
+message yes
+file "HOUSE.DB0"
+file cancel
+colour ok 255 0 0
+colour cancel
+font ok "Arial" 12 700
+font cancel
+print ok
+print cancel
+press left 40 340
+move 80 340
+release left 120 340
+press right 1 2
+key 13
+key 39 down
+key 39 up
+char "A b"
+expect message "text" "CAPTION"
+expect nomessage
+expect status "Press FILE/NEW or FILE/OPEN"
+expect caption "Pick Tool"
+expect readout "cursor distance"
+expect title "HOUSE.PLN"
+expect global Scale 5
+expect file DWGS/HOUSE.DB0 "4 0 0 0 1 1\n"
+expect file DWGS/HOUSE.DB0 same fixtures/house.DB0
+expect file DWGS/HOUSE.DB0 line 2 "32000"
+expect nofile DWGS/COPY1.DB0
+show file CFG/ZOOM.CFG
+show messages
+show paint
+png out/view.png
+scroll h lineup
+scroll v thumb 12
+)";
+    script::ParseResult parsed = ParseScript(text);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.steps.size(), 42u);
+}
+
+TEST(ScriptFormat, MalformedStepsNameTheirLine) {
+    EXPECT_NE(ParseScript("client 600\n").error.find("line 1"), std::string::npos);
+    EXPECT_NE(ParseScript("\n\nkey down\n").error.find("line 3"), std::string::npos);
+    EXPECT_NE(ParseScript("dialog 12 maybe\n").error, "");
+    EXPECT_NE(ParseScript("frobnicate\n").error, "");
+    EXPECT_NE(ParseScript("expect file A line x \"t\"\n").error, "");
+}
+
+TEST(ScriptRunner, StartsFromTheStartUpGlobalsOverAPreparedFolder) {
+    test_support::TempFolder folder;
+    ScriptResult run = RunScript(folder, "expect global Units 1\nexpect global CurrentView 8\nexpect global Zoom 1.0\n"
+                                "set Units 0\nexpect global Units 0\n");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "CFG"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "DWGS"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "LIBS"));
+}
+
+TEST(ScriptRunner, AFailedExpectationStopsTheRunAndSaysWhatWasSeen) {
+    test_support::TempFolder folder;
+    ScriptResult run = RunScript(folder, "expect global Scale 5\nset Scale 6\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("line 1: expect global Scale 5"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("saw Scale 1"), std::string::npos) << run.err;
+}
+
+TEST(ScriptRunner, FileExpectationsCompareExactBytesAndLines) {
+    test_support::TempFolder folder;
+    test_support::WriteFile(folder.Path() / "DWGS/A.DB0", "4 0 0 0 1 1\r\n32000\n");
+    test_support::WriteFile(folder.Path() / "copy.txt", "4 0 0 0 1 1\r\n32000\n");
+    EXPECT_EQ(RunScript(folder, "expect file DWGS/A.DB0 line 1 \"4 0 0 0 1 1\"\n"
+                                "expect file DWGS/A.DB0 line 2 \"32000\"\n"
+                                "expect file DWGS/A.DB0 same copy.txt\n"
+                                "expect nofile DWGS/B.DB0\n")
+                  .code,
+              0);
+    ScriptResult wrong = RunScript(folder, "expect file DWGS/A.DB0 \"4 0 0 0 1 1\\n32000\\n\"\n");
+    EXPECT_EQ(wrong.code, 1);
+    EXPECT_NE(wrong.err.find("\\r\\n"), std::string::npos) << wrong.err;
+    EXPECT_EQ(RunScript(folder, "expect file DWGS/A.DB0 line 3 \"x\"\n").code, 1);
+    EXPECT_EQ(RunScript(folder, "expect nofile DWGS/A.DB0\n").code, 1);
+}
+
+TEST(ScriptRunner, AnAnswerLeftQueuedFailsTheRun) {
+    test_support::TempFolder folder;
+    ScriptResult run = RunScript(folder, "message yes\ninput ok \"3\"\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("message, input"), std::string::npos) << run.err;
+}
+
+TEST(ScriptRunner, ShowFilePrintsItAndUnknownGlobalsFail) {
+    test_support::TempFolder folder;
+    test_support::WriteFile(folder.Path() / "CFG/X.CFG", "1 2 3");
+    ScriptResult run = RunScript(folder, "show file CFG/X.CFG\n");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "1 2 3\n");
+    EXPECT_EQ(RunScript(folder, "set NoSuchThing 3\n").code, 1);
+    EXPECT_EQ(RunScript(folder, "set Units lots\n").code, 1);
+}
