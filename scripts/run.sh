@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what Korvane needs, builds it and starts it. The build folder's bin/ is the program folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-packages.sh
+bash scripts/build.sh build
+exec build/bin/korvane
