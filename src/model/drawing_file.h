@@ -1,0 +1,36 @@
+#pragma once
+// The drawing file: a drawing's every object of every floor and view in one text file, the
+// authoritative copy of the drawing. TList::WriteDrawing and TList::ReadDrawing move the list to and
+// from it; the functions here are their parts, with no file access and no shared globals, for those
+// who need the text itself.
+
+#include "model/drawing_extents.h"
+#include "model/drawing_list.h"
+#include "model/record_codec.h"
+
+#include <string>
+#include <string_view>
+
+// Stored coordinates are relative to the centre of the sheet in force, so a drawing written with one
+// sheet size and read with another comes back shifted by the difference.
+RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale);
+
+// The drawing file's text for the list: the header (object count, three reserved zeros, `units`,
+// `objectSerial`), then every object's entry in list order.
+std::string FormatDrawing(const TList& list, RecordOrigin centre, int units, int objectSerial);
+
+// What reading a drawing file's text found.
+struct DrawingReadResult {
+    bool headerRead = false;
+    int units = 0;
+    int objectSerial = 0;
+    int objectsAdded = 0;
+    // False when the text ended, or a field did not convert, before every entry the header counts.
+    bool complete = false;
+    DrawingExtents extents;
+};
+
+// Appends the objects of a drawing file's text to the list, adding `centre` to the stored
+// coordinates. Entries whose type code has no class are skipped; reading stops at the first damage
+// and keeps the objects read before it.
+DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list);

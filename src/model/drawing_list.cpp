@@ -1,0 +1,82 @@
+#include "model/drawing_list.h"
+
+#include "model/shared_state.h"
+
+TList DrawingList;
+
+namespace {
+// Room for a small drawing from the start. Growth beyond it is geometric, so reading a large drawing
+// stays linear in its size.
+constexpr std::size_t InitialCapacity = 51;
+} // namespace
+
+TList::TList() {
+    objects_.reserve(InitialCapacity);
+}
+
+TList::~TList() {
+    Flush();
+}
+
+void TList::Add(std::unique_ptr<TObject> object) {
+    objects_.push_back(std::move(object));
+    count = static_cast<int>(objects_.size());
+}
+
+void TList::Flush() {
+    objects_.clear();
+    count = 0;
+}
+
+void TList::RemoveAt(int index) {
+    if (index < 0 || index >= count) return;
+    objects_.erase(objects_.begin() + index);
+    count = static_cast<int>(objects_.size());
+}
+
+void TList::TruncateTo(int newCount) {
+    if (newCount < 0 || newCount >= count) return;
+    objects_.resize(static_cast<std::size_t>(newCount));
+    count = newCount;
+}
+
+int TList::FindType(int type) const {
+    for (int i = 0; i < count; ++i)
+        if (objects_[static_cast<std::size_t>(i)] && objects_[static_cast<std::size_t>(i)]->type == type)
+            return i;
+    return NoObjectIndex;
+}
+
+int TList::GetArea() const {
+    return static_cast<int>(floorArea);
+}
+
+void TList::SetArea(int area) {
+    floorArea = static_cast<float>(area);
+}
+
+int TList::CountUpperFloors() {
+    Shared.CurrentView = 50;
+    Flush();
+    ReadDrawing();
+    bool first = false;
+    bool second = false;
+    for (const std::unique_ptr<TObject>& object : objects_) {
+        if (!object || object->type >= 32000) continue;
+        first = first || object->view == 51;
+        second = second || object->view == 52;
+    }
+    return second ? 2 : (first ? 1 : 0);
+}
+
+int FindRoomAt(const TList& list, int x, int y) {
+    const int pointX = x * Shared.Scale;
+    const int pointY = y * Shared.Scale;
+    for (int i = 0; i < list.count; ++i) {
+        const TObject* object = list[i];
+        if (!object || object->type != 29000 || object->view != Shared.CurrentView) continue;
+        if (object->x1 < pointX && pointX < object->x2 && object->y2 < pointY && pointY < object->y1)
+            return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The drawing list: the one container of drawing objects, holding every floor and view of the open
+// drawing at once (objects tell their view by their `view` field), plus the few strings the whole
+// program shares. The list is a working copy: the drawing file is the record, rewritten after every
+// edit and read back before every paint.
+
+#include "model/drawing_objects.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The list index that means "no object": every finder returns it for none.
+constexpr int NoObjectIndex = 30001;
+
+class TList {
+  public:
+    // Longest names the program accepts where they are entered.
+    static constexpr int DrawingNameLimit = 24;
+    static constexpr int ViewTitleLimit = 29;
+    static constexpr int RoomNameLimit = 16;
+    static constexpr int FontNameLimit = 31;
+
+    TList();
+    ~TList();
+    TList(const TList&) = delete;
+    TList& operator=(const TList&) = delete;
+
+    // Appends the object at index `count` and takes ownership of it.
+    void Add(std::unique_ptr<TObject> object);
+    // Deletes every object; indices and pointers held by callers become invalid.
+    void Flush();
+    // Deletes the object at `index`; the objects after it move down one place.
+    void RemoveAt(int index);
+    // Deletes the objects from `newCount` to the end (a preview taken back).
+    void TruncateTo(int newCount);
+
+    // The object at `index`, 0 <= index < count.
+    TObject* operator[](int index) const { return objects_[static_cast<std::size_t>(index)].get(); }
+
+    // Index of the first object with this type code, in any view; NoObjectIndex when there is none.
+    int FindType(int type) const;
+    // The floor area, truncated to whole square metres or square feet.
+    int GetArea() const;
+    void SetArea(int area);
+    // Sets CurrentView to 50 and refills the list from the drawing file, then tells how many floors
+    // above the ground floor hold drawn objects: 2 when the second does, else 1 when the first does,
+    // else 0. Information records do not count.
+    int CountUpperFloors();
+
+    // Rewrites the drawing file from the list. It replaces the file whole or not at all: when the save
+    // fails the last good drawing stays, DrawingState keeps its value and the user is told once (until
+    // a save succeeds again). A non-empty save sets DrawingState to 2.
+    void WriteDrawing();
+    // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
+    // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
+    // gives the objects read up to the damage.
+    void ReadDrawing();
+    // ProgramDir + "DWGS/" + DrawingName + ".DB0", or the existing file whose name differs from that
+    // only in case.
+    std::string DrawingFilePath() const;
+
+    // Objects in use; they occupy indices 0 to count - 1 in the order they were added. Loops over the
+    // drawing read it directly; it changes only through the operations above.
+    int count = 0;
+    std::string ProgramDir;  // the program's folder, ending in '/'
+    std::string DrawingName; // the open drawing's name
+    std::string ViewTitle;   // title of the view window last opened
+    std::string RoomName;    // name given to the next design room
+    std::string FontName;    // face name of the text font in force
+    float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
+
+  private:
+    std::vector<std::unique_ptr<TObject>> objects_;
+    bool saveFailureShown_ = false;
+};
+
+// The program's one drawing list.
+extern TList DrawingList;
+
+// 1 when a room (type 29000) of the current view strictly contains the point given in view units
+// (scaled by Scale into drawing units), else 0. A room's first point is its upper-left corner.
+int FindRoomAt(const TList& list, int x, int y);

@@ -1,0 +1,5 @@
+#include "model/drawing_objects.h"
+
+#include "model/shared_state.h"
+
+TObject::TObject() : colour(static_cast<int>(Shared.DrawingColour)) {}

@@ -1,0 +1,443 @@
+#include "model/record_codec.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+}
+
+// Stored coordinates may be any 32-bit value; moving them by the origin wraps instead of overflowing.
+int Moved(int value, int by) {
+    return static_cast<int>(static_cast<std::uint32_t>(value) + static_cast<std::uint32_t>(by));
+}
+
+// Reads the fields of one record in the order the record lists them. A field that does not convert
+// marks the record failed and every later field is left alone.
+class FieldReader {
+  public:
+    FieldReader(RecordReader& reader, RecordOrigin origin) : reader_(reader), origin_(origin) {}
+
+    bool Ok() const { return ok_; }
+
+    void Int(int& value) {
+        if (ok_ && !reader_.ReadNumber(value)) ok_ = false;
+    }
+    void X(int& value) {
+        Int(value);
+        value = Moved(value, origin_.x);
+    }
+    void Y(int& value) {
+        Int(value);
+        value = Moved(value, origin_.y);
+    }
+    template <std::size_t Capacity> void Length(int& length, const char (&)[Capacity]) { Int(length); }
+    void Count(int& count) { Int(count); }
+    void EndLine() {}
+    void StartStrings() {
+        if (ok_) reader_.SkipOneBlank();
+    }
+    template <std::size_t Capacity> void String(char (&field)[Capacity], int& length) {
+        if (!ok_) return;
+        std::string_view characters;
+        if (length < 0 || length > MaxStoredStringLength || !reader_.ReadCharacters(length, characters)) {
+            ok_ = false;
+            return;
+        }
+        SetObjectString(field, length, characters);
+    }
+    // The point lines of a polygon whose count was just read.
+    void Points(TPolyobj& polygon) {
+        if (!ok_) return;
+        if (polygon.count < 0) {
+            ok_ = false;
+            return;
+        }
+        for (int i = 0; i < polygon.count && ok_; ++i) {
+            int x = 0, z = 0, y = 0;
+            X(x);
+            Int(z);
+            Y(y);
+            if (i < TPolyobj::MaxPoints) {
+                polygon.x[i] = x;
+                polygon.z[i] = z;
+                polygon.y[i] = y;
+            }
+        }
+        if (polygon.count > TPolyobj::MaxPoints) polygon.count = TPolyobj::MaxPoints;
+    }
+
+  private:
+    RecordReader& reader_;
+    RecordOrigin origin_;
+    bool ok_ = true;
+};
+
+// Writes the fields of one record: numbers separated by one blank, lines ended by a newline.
+class FieldWriter {
+  public:
+    FieldWriter(RecordWriter& writer, RecordOrigin origin) : writer_(writer), origin_(origin) {}
+
+    void Int(int value) {
+        if (!lineStart_) writer_.WriteCharacter(' ');
+        writer_.WriteNumber(value);
+        lineStart_ = false;
+    }
+    void X(int value) { Int(Moved(value, -origin_.x)); }
+    void Y(int value) { Int(Moved(value, -origin_.y)); }
+    template <std::size_t Capacity> void Length(int, const char (&field)[Capacity]) {
+        Int(static_cast<int>(ObjectString(field).size()));
+    }
+    void Count(int count) { Int(StoredCount(count)); }
+    void EndLine() {
+        writer_.WriteCharacter('\n');
+        lineStart_ = true;
+    }
+    // The blank that ends the numbers; the strings follow it directly.
+    void StartStrings() {
+        writer_.WriteCharacter(' ');
+        lineStart_ = false;
+    }
+    template <std::size_t Capacity> void String(const char (&field)[Capacity], int) {
+        writer_.WriteCharacters(ObjectString(field));
+    }
+    void Points(const TPolyobj& polygon) {
+        const int count = StoredCount(polygon.count);
+        for (int i = 0; i < count; ++i) {
+            X(polygon.x[i]);
+            Int(polygon.z[i]);
+            Y(polygon.y[i]);
+            EndLine();
+        }
+    }
+
+  private:
+    static int StoredCount(int count) {
+        return count < 0 ? 0 : (count > TPolyobj::MaxPoints ? TPolyobj::MaxPoints : count);
+    }
+
+    RecordWriter& writer_;
+    RecordOrigin origin_;
+    bool lineStart_ = true;
+};
+
+// The records, one function per class, serving both directions: `Io` is a FieldReader filling a new
+// object or a FieldWriter storing a const one. X and Y fields are measured from the origin. Stored
+// files depend on every order here, odd ones included: lineB before lineA, the two coordinate orders,
+// the shuffled polygon header, a text's x2, y2 and z1 stored as plain numbers.
+
+template <class Io, class Object> void Head(Io& io, Object& o) {
+    io.Int(o.type);
+    io.Int(o.view);
+    io.Int(o.aux);
+    io.Int(o.number);
+}
+
+template <class Io, class Line> void LineRecord(Io& io, Line& o) {
+    Head(io, o);
+    io.X(o.x1), io.Int(o.z1), io.X(o.x2), io.Int(o.z2), io.Y(o.y1), io.Y(o.y2);
+    io.Int(o.lineB), io.Int(o.lineA), io.Int(o.colour), io.Int(o.penWidth), io.Int(o.penStyle);
+    io.EndLine();
+}
+
+template <class Io, class Wall> void ExternalWallRecord(Io& io, Wall& o) {
+    Head(io, o);
+    io.Int(o.ewall7);
+    io.X(o.x1), io.Int(o.z1), io.Y(o.y1), io.X(o.x2), io.Int(o.z2), io.Y(o.y2);
+    io.X(o.f1x1), io.Y(o.f1y1), io.X(o.f1x2), io.Y(o.f1y2);
+    io.X(o.f2x1), io.Y(o.f2y1), io.X(o.f2x2), io.Y(o.f2y2);
+    io.EndLine();
+    io.X(o.f3x1), io.Y(o.f3y1), io.X(o.f3x2), io.Y(o.f3y2);
+    io.Int(o.ewall1), io.Int(o.ewall2), io.Int(o.ewall3), io.Int(o.ewall4), io.Int(o.ewall5),
+        io.Int(o.ewall6);
+    io.EndLine();
+    io.Int(o.ewall8), io.Int(o.ewall9), io.Int(o.colour);
+    io.EndLine();
+    io.Int(o.ewall10), io.EndLine();
+    io.Int(o.ewall11), io.EndLine();
+    io.Int(o.ewall12), io.EndLine();
+    io.Int(o.ewall13), io.EndLine();
+}
+
+template <class Io, class Wall> void InternalWallRecord(Io& io, Wall& o) {
+    Head(io, o);
+    io.Int(o.iwall7);
+    io.X(o.x1), io.Int(o.z1), io.Y(o.y1), io.X(o.x2), io.Int(o.z2), io.Y(o.y2);
+    io.X(o.fx1), io.Int(o.fz1), io.Y(o.fy1), io.X(o.fx2), io.Y(o.fy2);
+    io.Int(o.iwall1), io.Int(o.iwall2), io.Int(o.iwall3), io.Int(o.iwall4), io.Int(o.iwall5),
+        io.Int(o.iwall6);
+    io.Int(o.iwall12), io.Int(o.iwall13), io.Int(o.colour);
+    io.EndLine();
+    io.Int(o.iwall8), io.EndLine();
+    io.Int(o.iwall9), io.EndLine();
+    io.Int(o.iwall10), io.EndLine();
+    io.Int(o.iwall11), io.EndLine();
+}
+
+template <class Io, class Arrow> void ArrowRecord(Io& io, Arrow& o) {
+    Head(io, o);
+    io.X(o.x1), io.Y(o.y1), io.X(o.x2), io.Y(o.y2);
+    io.X(o.ax1), io.Y(o.ay1), io.X(o.ax2), io.Y(o.ay2), io.X(o.ax3), io.Y(o.ay3), io.X(o.ax4), io.Y(o.ay4);
+    io.Int(o.colour);
+    io.EndLine();
+}
+
+// Polygons and openings share the header line, less the opening's two extra numbers, and the rest.
+template <class Io, class Polygon> void PolygonHeader(Io& io, Polygon& o) {
+    Head(io, o);
+    io.Int(o.polyE), io.Int(o.polyG), io.Int(o.polyH), io.Int(o.polyI), io.Count(o.count), io.Int(o.polyF);
+    io.Int(o.fillColour), io.Int(o.colour);
+}
+
+template <class Io, class Polygon> void PolygonPoints(Io& io, Polygon& o) {
+    io.Points(o);
+    io.Int(o.polyA), io.EndLine();
+    io.Int(o.polyB), io.EndLine();
+    io.Int(o.polyC), io.EndLine();
+    io.Int(o.polyD), io.EndLine();
+}
+
+template <class Io, class Polygon> void PolygonRecord(Io& io, Polygon& o) {
+    PolygonHeader(io, o);
+    io.EndLine();
+    PolygonPoints(io, o);
+}
+
+template <class Io, class Opening> void OpeningRecord(Io& io, Opening& o) {
+    PolygonHeader(io, o);
+    io.Int(o.openingA), io.Int(o.openingB);
+    io.EndLine();
+    PolygonPoints(io, o);
+}
+
+template <class Io, class Room> void RoomRecord(Io& io, Room& o) {
+    Head(io, o);
+    io.X(o.x1), io.Y(o.y1), io.X(o.x2), io.Y(o.y2);
+    io.Int(o.width), io.Int(o.length), io.Int(o.roomA), io.Int(o.fillColour), io.Int(o.textSize);
+    io.Length(o.nameLength, o.name), io.Length(o.label1Length, o.label1), io.Length(o.label2Length, o.label2);
+    io.StartStrings();
+    io.String(o.name, o.nameLength), io.String(o.label1, o.label1Length), io.String(o.label2, o.label2Length);
+    io.EndLine();
+}
+
+template <class Io, class Info> void InfoRecord(Io& io, Info& o) {
+    Head(io, o);
+    io.X(o.x1), io.Int(o.z1), io.Y(o.y1), io.X(o.x2), io.Int(o.z2), io.Y(o.y2);
+    io.Int(o.value), io.Int(o.colour), io.Int(o.penWidth), io.Int(o.penStyle);
+    io.EndLine();
+}
+
+template <class Io, class Text> void TextRecord(Io& io, Text& o) {
+    Head(io, o);
+    io.X(o.x1), io.Y(o.y1), io.Int(o.x2), io.Int(o.y2), io.Int(o.z1);
+    io.Int(o.colour), io.Length(o.textLength, o.text), io.Int(o.escapement), io.Int(o.alignment);
+    io.Length(o.fontNameLength, o.fontName), io.Int(o.size), io.Int(o.weight);
+    io.StartStrings();
+    io.String(o.fontName, o.fontNameLength), io.String(o.text, o.textLength);
+    io.EndLine();
+}
+
+template <class Io, class Arc> void ArcRecord(Io& io, Arc& o) {
+    Head(io, o);
+    io.X(o.x1), io.Int(o.z1), io.Y(o.y1), io.X(o.x2), io.Int(o.z2), io.Y(o.y2);
+    io.X(o.startX), io.Y(o.startY), io.X(o.endX), io.Y(o.endY);
+    io.Int(o.colour), io.Int(o.penWidth), io.Int(o.penStyle);
+    io.EndLine();
+}
+
+// Ellipses, circles and rectangles hold only the base fields.
+template <class Io, class Shape> void ShapeRecord(Io& io, Shape& o) {
+    Head(io, o);
+    io.X(o.x1), io.Int(o.z1), io.X(o.x2), io.Int(o.z2), io.Y(o.y1), io.Y(o.y2);
+    io.Int(o.colour), io.Int(o.penWidth), io.Int(o.penStyle);
+    io.EndLine();
+}
+
+template <class Io, class RoundedRectangle> void RoundedRectangleRecord(Io& io, RoundedRectangle& o) {
+    Head(io, o);
+    io.X(o.x1), io.Int(o.z1), io.X(o.x2), io.Int(o.z2), io.Y(o.y1), io.Y(o.y2);
+    io.Int(o.corner), io.Int(o.colour), io.Int(o.penWidth), io.Int(o.penStyle);
+    io.EndLine();
+}
+
+// Runs `record` on the object as the class T. An object whose type code was changed to one of
+// another class does not have that class's own fields; they are stored with their defaults so the
+// file stays in step.
+template <class T, class Record> void AsClass(const TObject& object, Record record) {
+    if (const T* same = dynamic_cast<const T*>(&object)) {
+        record(*same);
+        return;
+    }
+    T standIn;
+    static_cast<TObject&>(standIn) = object;
+    record(static_cast<const T&>(standIn));
+}
+
+} // namespace
+
+bool RecordReader::ReadNumber(int& value) {
+    const char* p = pos_;
+    while (p < end_ && IsWhiteSpace(*p))
+        ++p;
+    pos_ = p;
+    if (p == end_) return false;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    const char* digits = p;
+    std::int64_t magnitude = 0;
+    while (p < end_ && *p >= '0' && *p <= '9') {
+        magnitude = magnitude * 10 + (*p - '0');
+        if (magnitude > 2147483648LL) return false;
+        ++p;
+    }
+    if (p == digits) return false;
+    const std::int64_t signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > 2147483647LL) return false;
+    value = static_cast<int>(signedValue);
+    pos_ = p;
+    return true;
+}
+
+bool RecordReader::ReadHeader(RecordHeader& header) {
+    for (int& value : header)
+        if (!ReadNumber(value)) return false;
+    return true;
+}
+
+void RecordReader::SkipOneBlank() {
+    if (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\t')) ++pos_;
+}
+
+bool RecordReader::ReadCharacters(int count, std::string_view& characters) {
+    if (count < 0 || end_ - pos_ < count) return false;
+    characters = std::string_view(pos_, static_cast<std::size_t>(count));
+    pos_ += count;
+    return true;
+}
+
+bool RecordReader::AtEnd() const {
+    for (const char* p = pos_; p < end_; ++p)
+        if (!IsWhiteSpace(*p)) return false;
+    return true;
+}
+
+RecordReader::Entry RecordReader::ReadEntry(RecordOrigin origin) {
+    Entry entry;
+    if (!ReadNumber(entry.typeCode)) return entry;
+    entry.objectClass = ClassOfType(entry.typeCode);
+    if (entry.objectClass == ObjectClass::None) {
+        entry.outcome = Outcome::NoClass;
+        return entry;
+    }
+    std::unique_ptr<TObject> object = NewObjectOfClass(entry.objectClass);
+    FieldReader io(*this, origin);
+    switch (entry.objectClass) {
+    case ObjectClass::None:
+        break;
+    case ObjectClass::Line:
+        LineRecord(io, static_cast<TLineobj&>(*object));
+        break;
+    case ObjectClass::ExternalWall:
+        ExternalWallRecord(io, static_cast<TExtwallobj&>(*object));
+        break;
+    case ObjectClass::InternalWall:
+        InternalWallRecord(io, static_cast<TIntwallobj&>(*object));
+        break;
+    case ObjectClass::Arrow:
+        ArrowRecord(io, static_cast<TArrowobj&>(*object));
+        break;
+    case ObjectClass::Opening:
+        OpeningRecord(io, static_cast<TOpeningobj&>(*object));
+        break;
+    case ObjectClass::Room:
+        RoomRecord(io, static_cast<TRoomobj&>(*object));
+        break;
+    case ObjectClass::Polygon:
+        PolygonRecord(io, static_cast<TPolyobj&>(*object));
+        break;
+    case ObjectClass::Info:
+        InfoRecord(io, static_cast<TInfoobj&>(*object));
+        break;
+    case ObjectClass::Text:
+        TextRecord(io, static_cast<TTextobj&>(*object));
+        break;
+    case ObjectClass::Arc:
+        ArcRecord(io, static_cast<TArcobj&>(*object));
+        break;
+    case ObjectClass::Ellipse:
+    case ObjectClass::Circle:
+    case ObjectClass::Rectangle:
+        ShapeRecord(io, *object);
+        break;
+    case ObjectClass::RoundedRectangle:
+        RoundedRectangleRecord(io, static_cast<TRndrectobj&>(*object));
+        break;
+    }
+    if (!io.Ok()) return entry;
+    entry.outcome = Outcome::Object;
+    entry.object = std::move(object);
+    return entry;
+}
+
+void RecordWriter::WriteNumber(int value) {
+    char digits[12];
+    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, result.ptr);
+}
+
+void RecordWriter::WriteHeader(const RecordHeader& header) {
+    FieldWriter io(*this, {});
+    for (int value : header)
+        io.Int(value);
+    io.EndLine();
+}
+
+void RecordWriter::WriteEntry(const TObject& object, RecordOrigin origin) {
+    WriteNumber(object.type);
+    WriteCharacter('\n');
+    FieldWriter io(*this, origin);
+    switch (ClassOfType(object.type)) {
+    case ObjectClass::None:
+        break;
+    case ObjectClass::Line:
+        AsClass<TLineobj>(object, [&io](const TLineobj& o) { LineRecord(io, o); });
+        break;
+    case ObjectClass::ExternalWall:
+        AsClass<TExtwallobj>(object, [&io](const TExtwallobj& o) { ExternalWallRecord(io, o); });
+        break;
+    case ObjectClass::InternalWall:
+        AsClass<TIntwallobj>(object, [&io](const TIntwallobj& o) { InternalWallRecord(io, o); });
+        break;
+    case ObjectClass::Arrow:
+        AsClass<TArrowobj>(object, [&io](const TArrowobj& o) { ArrowRecord(io, o); });
+        break;
+    case ObjectClass::Opening:
+        AsClass<TOpeningobj>(object, [&io](const TOpeningobj& o) { OpeningRecord(io, o); });
+        break;
+    case ObjectClass::Room:
+        AsClass<TRoomobj>(object, [&io](const TRoomobj& o) { RoomRecord(io, o); });
+        break;
+    case ObjectClass::Polygon:
+        AsClass<TPolyobj>(object, [&io](const TPolyobj& o) { PolygonRecord(io, o); });
+        break;
+    case ObjectClass::Info:
+        AsClass<TInfoobj>(object, [&io](const TInfoobj& o) { InfoRecord(io, o); });
+        break;
+    case ObjectClass::Text:
+        AsClass<TTextobj>(object, [&io](const TTextobj& o) { TextRecord(io, o); });
+        break;
+    case ObjectClass::Arc:
+        AsClass<TArcobj>(object, [&io](const TArcobj& o) { ArcRecord(io, o); });
+        break;
+    case ObjectClass::Ellipse:
+    case ObjectClass::Circle:
+    case ObjectClass::Rectangle:
+        ShapeRecord(io, object);
+        break;
+    case ObjectClass::RoundedRectangle:
+        AsClass<TRndrectobj>(object, [&io](const TRndrectobj& o) { RoundedRectangleRecord(io, o); });
+        break;
+    }
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The record codec: the one reader and writer of the object records that drawing files, symbol
+// libraries, the paste buffer and rotate/mirror all share. A file is a header line of six numbers,
+// then per object a line with its type code followed by the record of its class: numbers separated
+// by one blank, one or more lines, with the strings of texts and rooms written back to back after
+// their lengths.
+//
+// Each use measures stored coordinates from its own origin (the drawing file from the sheet centre,
+// a symbol from its reference point): the reader adds the origin to every stored-relative x and y, the
+// writer subtracts it. z values, sizes, angles, colours, a text's direction and every other number are
+// stored as they are. A use that transforms objects in other ways (rotate, mirror) reads with the
+// origin {0, 0} to get the stored values and transforms the objects itself.
+
+#include "model/drawing_objects.h"
+#include "model/object_class.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The point stored coordinates are measured from, in absolute drawing units.
+struct RecordOrigin {
+    int x = 0;
+    int y = 0;
+};
+
+// The six numbers of a header line. Drawing file: object count, three reserved zeros, Units,
+// ObjectSerial.
+using RecordHeader = std::array<int, 6>;
+
+// A stored string length above this is taken as damage, not as a string to skip.
+constexpr int MaxStoredStringLength = 4096;
+
+// Reads records from file text held whole in memory (LF or CR LF line ends).
+class RecordReader {
+  public:
+    explicit RecordReader(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
+
+    // Reads the next signed decimal 32-bit number, skipping white space before it. False at the end of
+    // the text or where the characters do not form such a number; the reading position is then
+    // unspecified.
+    bool ReadNumber(int& value);
+    bool ReadHeader(RecordHeader& header);
+
+    enum class Outcome {
+        Object,  // a whole record was read into `object`
+        NoClass, // the type code has no class: only its line was read
+        Stop,    // the end of the text or a field that does not convert: nothing more can be read
+    };
+    struct Entry {
+        Outcome outcome = Outcome::Stop;
+        int typeCode = 0;
+        ObjectClass objectClass = ObjectClass::None;
+        std::unique_ptr<TObject> object;
+    };
+    // Reads one entry: the type-code line, then the record of the code's class into a new object with
+    // its class's defaults, adding `origin` to the stored-relative coordinates. A string length that
+    // is negative or above MaxStoredStringLength, or a negative point count, stops the reading; a
+    // string longer than its field keeps what fits, and points beyond a polygon's capacity are read
+    // and dropped, so the text stays in step.
+    Entry ReadEntry(RecordOrigin origin);
+
+    // The pieces the entries are built from.
+    // Consumes one blank or tab if one comes next: the separator between a record's numbers and its
+    // strings, which may themselves begin with a blank.
+    void SkipOneBlank();
+    // The next `count` characters, whatever they are; false when fewer remain.
+    bool ReadCharacters(int count, std::string_view& characters);
+    // True when nothing but white space remains.
+    bool AtEnd() const;
+
+  private:
+    const char* pos_;
+    const char* end_;
+};
+
+// Appends records to one text buffer, in the exact form the reader reads.
+class RecordWriter {
+  public:
+    explicit RecordWriter(std::string& out) : out_(out) {}
+
+    void WriteHeader(const RecordHeader& header);
+    // Writes the type-code line of the object, then the record of the class its type code names,
+    // subtracting `origin` from the stored-relative coordinates. A code with no class gets its line
+    // and no record. A string is written with the length of the characters actually stored, so the
+    // record always reads back in step.
+    void WriteEntry(const TObject& object, RecordOrigin origin);
+
+    // The pieces the entries are built from.
+    void WriteNumber(int value);
+    void WriteCharacter(char c) { out_.push_back(c); }
+    void WriteCharacters(std::string_view characters) { out_.append(characters); }
+
+  private:
+    std::string& out_;
+};
