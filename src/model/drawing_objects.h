@@ -289,10 +289,12 @@ class TInfoobj : public TObject {
 };
 
 // Copies `text` into a fixed string field, keeping at most Capacity - 1 characters and a terminating
-// NUL, and sets `length` to the number of characters kept.
+// NUL, and sets `length` to the number of characters kept. A NUL inside `text` ends it, so `length`
+// always equals the length of the field's string.
 template <std::size_t Capacity>
 void SetObjectString(char (&field)[Capacity], int& length, std::string_view text) {
-    const std::size_t kept = text.size() < Capacity - 1 ? text.size() : Capacity - 1;
+    const std::size_t end = std::min(text.find('\0'), Capacity - 1);
+    const std::size_t kept = std::min(end, text.size());
     std::memcpy(field, text.data(), kept);
     field[kept] = '\0';
     length = static_cast<int>(kept);

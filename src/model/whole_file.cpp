@@ -65,12 +65,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+std::string TemporaryPathFor(const std::string& path) {
     const std::string::size_type slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    // A hidden name of our own beside the target, so the rename stays within one file system.
-    const std::string temporary = folder + "." + name + "." + std::to_string(::getpid()) + ".tmp";
+    return folder + "." + name + "." + std::to_string(::getpid()) + ".tmp";
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string temporary = TemporaryPathFor(path);
 
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (file.Get() < 0) return false;

@@ -13,3 +13,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // to disk, then renamed over it. False, with the old file untouched and no temporary left behind,
 // when any step fails.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// The temporary file ReplaceFileAtomically writes before renaming it over `path`: a hidden name of
+// this process beside it, so the rename stays within one file system.
+std::string TemporaryPathFor(const std::string& path);

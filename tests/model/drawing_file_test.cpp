@@ -1,0 +1,479 @@
+#include "model/drawing_file.h"
+#include "model/shared_state.h"
+#include "model/whole_file.h"
+#include "platform/scripted_desktop.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+using test_support::Fixture;
+using test_support::ReadFile;
+using test_support::TempFolder;
+using test_support::WriteFile;
+
+namespace {
+
+// A program folder with a DWGS folder, a drawing named HOUSE, and a sheet whose centre is (5000, 4000).
+class DrawingFileTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetSharedState();
+        platform::InstallDesktop(&desktop);
+        Shared.Scale = 5;
+        Shared.SheetWidth = 2000;
+        Shared.SheetHeight = 1600;
+        std::filesystem::create_directories(folder.Path() / "DWGS");
+        list.ProgramDir = folder.Path().string() + "/";
+        list.DrawingName = "HOUSE";
+    }
+    void TearDown() override { platform::InstallDesktop(nullptr); }
+
+    std::filesystem::path DrawingPath() const { return folder.Path() / "DWGS" / "HOUSE.DB0"; }
+    void WriteDrawingText(const std::string& text) { WriteFile(DrawingPath(), text); }
+    std::string DrawingText() const { return ReadFile(DrawingPath()); }
+    // Empties the list and reads the drawing file back, as every paint does.
+    void Reread() {
+        list.Flush();
+        list.ReadDrawing();
+    }
+    template <class T> T& At(int index) {
+        T* object = dynamic_cast<T*>(list[index]);
+        EXPECT_NE(object, nullptr) << "object " << index << " has another class";
+        return *object;
+    }
+
+    TempFolder folder;
+    platform::ScriptedDesktop desktop;
+    TList list;
+};
+
+std::unique_ptr<TLineobj> Line(int x1, int y1, int x2, int y2) {
+    auto line = std::make_unique<TLineobj>();
+    line->view = 50;
+    line->x1 = x1, line->y1 = y1, line->x2 = x2, line->y2 = y2;
+    return line;
+}
+
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+TEST_F(DrawingFileTest, EmptyListWritesOnlyTheHeaderAndLeavesDrawingState) {
+    Shared.Units = 0;
+    Shared.ObjectSerial = 42;
+    Shared.DrawingState = 1;
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), "0 0 0 0 0 42\n");
+    EXPECT_EQ(Shared.DrawingState, 1);
+
+    list.Add(Line(0, 0, 10, 10));
+    list.WriteDrawing();
+    EXPECT_EQ(Shared.DrawingState, 2);
+}
+
+TEST_F(DrawingFileTest, CoordinatesAreStoredRelativeToTheSheetCentre) {
+    Shared.ObjectSerial = 3;
+    list.Add(Line(1000, 2000, 3000, 2000));
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), "1 0 0 0 1 3\n"
+                             "1\n"
+                             "1 50 0 0 -4000 0 -2000 0 -2000 -2000 0 0 0 1 0\n");
+    Reread();
+    ASSERT_EQ(list.count, 1);
+    const TLineobj& line = At<TLineobj>(0);
+    EXPECT_EQ(line.x1, 1000);
+    EXPECT_EQ(line.y1, 2000);
+    EXPECT_EQ(line.x2, 3000);
+    EXPECT_EQ(line.y2, 2000);
+
+    // Read with another sheet size, the drawing moves by the difference of the centres.
+    Shared.SheetWidth = 2400;
+    Reread();
+    EXPECT_EQ(list[0]->x1, 2000);
+}
+
+TEST_F(DrawingFileTest, TextKeepsDirectionAndPlainNumbersUnshifted) {
+    auto title = std::make_unique<TTextobj>();
+    title->type = 37;
+    title->view = 50;
+    title->x1 = 6000, title->y1 = 500;
+    title->x2 = 900, title->y2 = 0, title->z1 = 0;
+    SetObjectString(title->fontName, title->fontNameLength, "Arial");
+    SetObjectString(title->text, title->textLength, "GROUND FLOOR");
+    list.Add(std::move(title));
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(),
+              "1 0 0 0 1 1\n37\n37 50 0 0 1000 -3500 900 0 0 0 12 0 0 5 0 0 ArialGROUND FLOOR\n");
+
+    Shared.SheetWidth = 3000;
+    Shared.SheetHeight = 3000;
+    Reread();
+    const TTextobj& text = At<TTextobj>(0);
+    EXPECT_EQ(text.x1, 8500);
+    EXPECT_EQ(text.y1, 4000);
+    EXPECT_EQ(text.x2, 900);
+    EXPECT_EQ(text.y2, 0);
+    EXPECT_EQ(text.z1, 0);
+}
+
+TEST_F(DrawingFileTest, RoomIsStoredAsNumbersABlankAndItsStrings) {
+    auto room = std::make_unique<TRoomobj>();
+    room->view = 40;
+    room->x1 = 5000, room->y1 = 4000, room->x2 = 8000, room->y2 = 2000;
+    room->width = 3000, room->length = 2000, room->textSize = 10;
+    SetObjectString(room->name, room->nameLength, "KITCHEN");
+    list.Add(std::move(room));
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(),
+              "1 0 0 0 1 1\n29000\n29000 40 0 0 0 0 3000 -2000 3000 2000 0 0 10 7 0 0 KITCHEN\n");
+    Reread();
+    const TRoomobj& read = At<TRoomobj>(0);
+    EXPECT_EQ(ObjectString(read.name), "KITCHEN");
+    EXPECT_EQ(read.nameLength, 7);
+    EXPECT_EQ(read.label1Length, 0);
+    EXPECT_EQ(ObjectString(read.label2), "");
+}
+
+TEST_F(DrawingFileTest, StringsBeginningWithABlankReadBackIntact) {
+    auto room = std::make_unique<TRoomobj>();
+    SetObjectString(room->name, room->nameLength, " DEN");
+    SetObjectString(room->label1, room->label1Length, " 3m");
+    list.Add(std::move(room));
+    auto text = std::make_unique<TTextobj>();
+    SetObjectString(text->fontName, text->fontNameLength, " Odd Font");
+    SetObjectString(text->text, text->textLength, "  indented");
+    list.Add(std::move(text));
+    list.WriteDrawing();
+    const std::string written = DrawingText();
+
+    Reread();
+    EXPECT_EQ(ObjectString(At<TRoomobj>(0).name), " DEN");
+    EXPECT_EQ(ObjectString(At<TRoomobj>(0).label1), " 3m");
+    EXPECT_EQ(ObjectString(At<TTextobj>(1).fontName), " Odd Font");
+    EXPECT_EQ(ObjectString(At<TTextobj>(1).text), "  indented");
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), written);
+}
+
+TEST_F(DrawingFileTest, TextLengthFollowsTheStringKept) {
+    const std::string longest(79, 'w');
+    auto text = std::make_unique<TTextobj>();
+    SetObjectString(text->text, text->textLength, longest + "overflow");
+    EXPECT_EQ(text->textLength, 79);
+    list.Add(std::move(text));
+    list.WriteDrawing();
+    Reread();
+    EXPECT_EQ(ObjectString(At<TTextobj>(0).text), longest);
+    EXPECT_EQ(At<TTextobj>(0).textLength, 79);
+
+    // Stored strings longer than their fields: all their characters are read, so the next record
+    // stays in step, and what fits is kept.
+    const std::string stored(100, 't');
+    const std::string font(40, 'f');
+    WriteDrawingText("3 0 0 0 1 1\n"
+                     "4\n4 50 0 0 0 0 0 0 0 0 100 0 1 40 10 400 " +
+                     font + stored +
+                     "\n"
+                     "29000\n29000 40 0 0 0 0 0 0 0 0 0 0 0 25 17 0 " +
+                     std::string(25, 'n') + std::string(17, 'l') + "\n" +
+                     "1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n");
+    Reread();
+    ASSERT_EQ(list.count, 3);
+    EXPECT_EQ(ObjectString(At<TTextobj>(0).text), stored.substr(0, 79));
+    EXPECT_EQ(At<TTextobj>(0).textLength, 79);
+    EXPECT_EQ(ObjectString(At<TTextobj>(0).fontName), font.substr(0, 31));
+    EXPECT_EQ(At<TTextobj>(0).fontNameLength, 31);
+    EXPECT_EQ(ObjectString(At<TRoomobj>(1).name), std::string(20, 'n'));
+    EXPECT_EQ(At<TRoomobj>(1).nameLength, 20);
+    EXPECT_EQ(At<TRoomobj>(1).label1Length, 16);
+    EXPECT_EQ(list[2]->type, 1);
+}
+
+TEST_F(DrawingFileTest, BadStringLengthsEndTheReadKeepingEarlierObjects) {
+    const std::string line = "1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n";
+    for (const std::string lengths : {"-1 0 0", "4097 0 0", "0 0 -5"}) {
+        WriteDrawingText("3 0 0 0 1 1\n" + line + "29000\n29000 40 0 0 0 0 0 0 0 0 0 0 0 " + lengths +
+                         " X\n" + line);
+        Reread();
+        EXPECT_EQ(list.count, 1) << lengths;
+    }
+    // A length of 4096 is still honoured: its characters are read and the next record follows.
+    WriteDrawingText("3 0 0 0 1 1\n" + line + "29000\n29000 40 0 0 0 0 0 0 0 0 0 0 0 4096 0 0 " +
+                     std::string(4096, 'n') + "\n" + line);
+    Reread();
+    EXPECT_EQ(list.count, 3);
+}
+
+TEST_F(DrawingFileTest, PolygonPointCounts) {
+    // No points: no point lines at all.
+    auto empty = std::make_unique<TPolyobj>();
+    list.Add(std::move(empty));
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), "1 0 0 0 1 1\n100\n100 0 0 0 0 0 0 0 0 0 0 0\n0\n0\n0\n0\n");
+
+    // Seventeen stored points: all are read, sixteen kept, and the next record still reads.
+    std::string points;
+    for (int i = 0; i < 17; ++i)
+        points += std::to_string(i) + " 0 " + std::to_string(-i) + "\n";
+    WriteDrawingText("2 0 0 0 1 1\n100\n100 50 0 0 0 0 0 0 17 0 0 0\n" + points +
+                     "1\n2\n3\n4\n1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n");
+    Reread();
+    ASSERT_EQ(list.count, 2);
+    const TPolyobj& polygon = At<TPolyobj>(0);
+    EXPECT_EQ(polygon.count, 16);
+    EXPECT_EQ(polygon.x[15], 5015);
+    EXPECT_EQ(polygon.y[15], 4000 - 15);
+    EXPECT_EQ(polygon.polyA, 1);
+    EXPECT_EQ(polygon.polyD, 4);
+    EXPECT_EQ(list[1]->type, 1);
+
+    // A negative count cannot be read past.
+    WriteDrawingText(
+        "2 0 0 0 1 1\n1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n28000\n28000 50 0 0 0 0 0 0 -1 0 0 0 0 0\n"
+        "1\n2\n3\n4\n");
+    Reread();
+    EXPECT_EQ(list.count, 1);
+}
+
+TEST_F(DrawingFileTest, UnknownTypeCodeConsumesOnlyItsLine) {
+    WriteDrawingText("3 0 0 0 1 1\n"
+                     "33\n"
+                     "6\n6 50 0 0 -50 0 50 0 -50 50 0 1 0\n"
+                     "27005\n");
+    Reread();
+    ASSERT_EQ(list.count, 1);
+    EXPECT_NE(dynamic_cast<TCircleobj*>(list[0]), nullptr);
+    EXPECT_EQ(list[0]->x1, 4950);
+}
+
+TEST_F(DrawingFileTest, ClassFollowsTheTypeLineAndTheHeadTypeIsKept) {
+    WriteDrawingText("1 0 0 0 1 1\n1\n5 50 0 0 -4000 0 -2000 0 -2000 -2000 7 9 0 1 0\n");
+    Reread();
+    ASSERT_EQ(list.count, 1);
+    const TLineobj& line = At<TLineobj>(0);
+    EXPECT_EQ(line.type, 5);
+    EXPECT_EQ(line.lineA, 9);
+    // Written back by its type code: an ellipse record of the same base fields.
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), "1 0 0 0 1 1\n5\n5 50 0 0 -4000 0 -2000 0 -2000 -2000 0 1 0\n");
+}
+
+TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamage) {
+    const std::string two = "1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n5\n5 50 0 0 0 0 0 0 0 0 0 1 0\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        int objects;
+    };
+    const Case cases[] = {
+        {"header count above the entries", "9 0 0 0 1 1\n" + two, 2},
+        {"header count below the entries", "1 0 0 0 1 1\n" + two, 1},
+        {"negative header count", "-4 0 0 0 1 1\n" + two, 0},
+        {"record cut short", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 1 2 3", 2},
+        {"field that is not a number", "3 0 0 0 1 1\n" + two + "7\n7 50 x 0 0 0 0 0 0 0 0 1 0\n", 2},
+        {"number beyond 32 bits", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 2147483648 0 0 0 0 0 0 1 0\n", 2},
+        {"string cut short", "3 0 0 0 1 1\n" + two + "4\n4 50 0 0 0 0 0 0 0 0 20 0 1 5 10 400 ArialShort", 2},
+        {"header cut short", "3 0 0", 0},
+        {"empty file", "", 0},
+    };
+    for (const Case& c : cases) {
+        WriteDrawingText(c.text);
+        Reread();
+        EXPECT_EQ(list.count, c.objects) << c.what;
+    }
+    // The extremes of 32 bits still convert.
+    WriteDrawingText("1 0 0 0 1 1\n7\n7 50 0 0 2147483647 0 -2147483648 0 0 0 0 1 0\n");
+    Shared.SheetWidth = 0;
+    Shared.SheetHeight = 0;
+    Reread();
+    ASSERT_EQ(list.count, 1);
+    EXPECT_EQ(list[0]->x1, 2147483647);
+    EXPECT_EQ(list[0]->x2, -2147483648);
+}
+
+TEST_F(DrawingFileTest, ReadingRestoresUnitsAndObjectSerial) {
+    Shared.Units = 0;
+    Shared.ObjectSerial = 5;
+    WriteDrawingText("0 0 0 0 1 77\n");
+    Reread();
+    EXPECT_EQ(Shared.Units, 1);
+    EXPECT_EQ(Shared.ObjectSerial, 77);
+}
+
+TEST_F(DrawingFileTest, MissingFileChangesNothing) {
+    list.Add(Line(1, 2, 3, 4));
+    Shared.Units = 0;
+    Shared.ObjectSerial = 9;
+    Shared.BitmapLeft = 11, Shared.BitmapRight = 12, Shared.BitmapHeight = 13;
+    list.ReadDrawing();
+    EXPECT_EQ(list.count, 1);
+    EXPECT_EQ(Shared.Units, 0);
+    EXPECT_EQ(Shared.ObjectSerial, 9);
+    EXPECT_EQ(Shared.BitmapLeft, 11);
+    EXPECT_EQ(Shared.BitmapRight, 12);
+    EXPECT_EQ(Shared.BitmapHeight, 13);
+    EXPECT_TRUE(desktop.Messages().empty());
+}
+
+TEST_F(DrawingFileTest, BitmapExtentsTakeEveryOutlineObjectIntoAccount) {
+    Shared.SheetWidth = 0;
+    Shared.SheetHeight = 0;
+    // A line drawn right to left: both of its ends count.
+    WriteDrawingText("1 0 0 0 1 1\n1\n1 50 0 0 5000 0 1000 0 2000 3000 0 0 0 1 0\n");
+    Reread();
+    EXPECT_EQ(Shared.BitmapLeft, 1000 / 25 - 10);
+    EXPECT_EQ(Shared.BitmapRight, 5000 / 25 + 10);
+    EXPECT_EQ(Shared.BitmapHeight, (3000 - 2000) / 25 + 10);
+
+    // An arc's start and end points count; a polygon point above everything sets the height; a text
+    // counts by its anchor; in feet and inches a pixel is 24 units.
+    WriteDrawingText("3 0 0 0 0 1\n"
+                     "3\n3 50 0 0 2400 0 2400 4800 0 4800 1200 2400 4800 9600 0 1 0\n"
+                     "100\n100 50 0 0 0 0 0 0 2 0 0 0\n2400 0 2400\n3000 0 24000\n0\n0\n0\n0\n"
+                     "4\n4 50 0 0 36000 3000 0 0 0 0 1 0 1 0 10 400 A\n");
+    Reread();
+    EXPECT_EQ(Shared.Units, 0);
+    EXPECT_EQ(Shared.BitmapLeft, 1200 / 24 - 10);
+    EXPECT_EQ(Shared.BitmapRight, 36000 / 24 + 10);
+    EXPECT_EQ(Shared.BitmapHeight, (24000 - 2400) / 24 + 10);
+
+    // Internal walls, openings, rooms and information records take no part.
+    WriteDrawingText(
+        "5 0 0 0 1 1\n"
+        "1\n1 50 0 0 1000 0 2000 0 1000 2000 0 0 0 1 0\n"
+        "1500\n1500 50 0 0 0 -90000 0 -90000 90000 0 90000 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n0\n0\n0\n0\n"
+        "28000\n28000 50 0 0 0 0 0 0 1 0 0 0 0 0\n-90000 0 90000\n0\n0\n0\n0\n"
+        "29000\n29000 40 0 0 -90000 90000 90000 -90000 0 0 0 0 0 0 0 0 \n"
+        "32000\n32000 50 0 0 -90000 0 -90000 90000 0 90000 0 0 1 0\n");
+    Reread();
+    EXPECT_EQ(list.count, 5);
+    EXPECT_EQ(Shared.BitmapLeft, 1000 / 25 - 10);
+    EXPECT_EQ(Shared.BitmapRight, 2000 / 25 + 10);
+    EXPECT_EQ(Shared.BitmapHeight, (2000 - 1000) / 25 + 10);
+}
+
+TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOnce) {
+    list.Add(Line(0, 0, 10, 10));
+    list.WriteDrawing();
+    const std::string good = DrawingText();
+
+    // Something in the way of the temporary file makes the next saves fail.
+    const std::string temporary = TemporaryPathFor(DrawingPath().string());
+    std::filesystem::create_directory(temporary);
+    Shared.DrawingState = 3;
+    list.Add(Line(20, 20, 30, 30));
+    list.WriteDrawing();
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), good);
+    EXPECT_EQ(Shared.DrawingState, 3);
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].caption, "SAVE");
+    EXPECT_NE(desktop.Messages()[0].text.find(DrawingPath().string()), std::string::npos);
+
+    // A save that succeeds re-arms the message, and leaves only the drawing in the folder.
+    std::filesystem::remove(temporary);
+    list.WriteDrawing();
+    EXPECT_EQ(Shared.DrawingState, 2);
+    std::filesystem::create_directory(temporary);
+    list.WriteDrawing();
+    EXPECT_EQ(desktop.Messages().size(), 2u);
+    std::filesystem::remove(temporary);
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path() / "DWGS"))
+        ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(DrawingFileTest, MissingDrawingsFolderIsReportedNotWrittenThrough) {
+    std::filesystem::remove_all(folder.Path() / "DWGS");
+    Shared.DrawingState = 3;
+    list.Add(Line(0, 0, 10, 10));
+    list.WriteDrawing();
+    EXPECT_EQ(Shared.DrawingState, 3);
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].caption, "SAVE");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "DWGS"));
+}
+
+TEST_F(DrawingFileTest, NameDifferingOnlyInCaseUsesTheExistingFile) {
+    WriteDrawingText("1 0 0 0 1 1\n6\n6 50 0 0 -50 0 50 0 -50 50 0 1 0\n");
+    list.DrawingName = "house";
+    Reread();
+    EXPECT_EQ(list.count, 1);
+    list.WriteDrawing();
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "DWGS" / "house.DB0"));
+    EXPECT_EQ(DrawingText(), "1 0 0 0 1 1\n6\n6 50 0 0 -50 0 50 0 -50 50 0 1 0\n");
+}
+
+TEST_F(DrawingFileTest, HandWrittenDrawingOfEveryClassReadsAndWritesBackExactly) {
+    const std::string golden = ReadFile(Fixture("model/every_class.DB0"));
+    WriteDrawingText(golden);
+    Reread();
+    ASSERT_EQ(list.count, 18);
+    EXPECT_EQ(Shared.ObjectSerial, 57);
+
+    const TLineobj& line = At<TLineobj>(0);
+    EXPECT_EQ(line.x1, 1000);
+    EXPECT_EQ(line.y1, 2000);
+    EXPECT_EQ(line.lineA, 9);
+    EXPECT_EQ(line.lineB, 7);
+    EXPECT_EQ(line.penWidth, 2);
+    EXPECT_EQ(At<TLineobj>(1).z2, 6);
+    const TExtwallobj& outer = At<TExtwallobj>(2);
+    EXPECT_EQ(outer.ewall7, 77);
+    EXPECT_EQ(outer.f3y2, 5750);
+    EXPECT_EQ(outer.ewall6, 1800);
+    EXPECT_EQ(outer.ewall13, 4);
+    const TIntwallobj& inner = At<TIntwallobj>(3);
+    EXPECT_EQ(inner.fx1, 4100);
+    EXPECT_EQ(inner.iwall1, 100);
+    EXPECT_EQ(inner.iwall13, 13);
+    EXPECT_EQ(inner.iwall11, 11);
+    EXPECT_EQ(At<TArrowobj>(4).ay4, 6500);
+    EXPECT_EQ(At<TArrowobj>(5).type, 26000);
+    const TOpeningobj& opening = At<TOpeningobj>(6);
+    EXPECT_EQ(opening.count, 2);
+    EXPECT_EQ(opening.x[1], 5500);
+    EXPECT_EQ(opening.polyF, 6);
+    EXPECT_EQ(opening.openingB, 22);
+    EXPECT_EQ(opening.penWidth, 1); // not stored: the default
+    const TRoomobj& room = At<TRoomobj>(7);
+    EXPECT_EQ(ObjectString(room.name), "KITCHEN");
+    EXPECT_EQ(ObjectString(room.label2), "2.00m");
+    EXPECT_EQ(room.fillColour, 16777215);
+    const TPolyobj& polygon = At<TPolyobj>(8);
+    EXPECT_EQ(polygon.count, 3);
+    EXPECT_EQ(polygon.z[2], 2);
+    EXPECT_EQ(polygon.polyG, 3);
+    EXPECT_EQ(At<TPolyobj>(9).count, 0);
+    EXPECT_EQ(At<TInfoobj>(10).value, 123);
+    EXPECT_EQ(At<TInfoobj>(10).x1, 0);
+    EXPECT_EQ(ObjectString(At<TTextobj>(11).text), "Hello world");
+    EXPECT_EQ(At<TTextobj>(12).x2, 900);
+    EXPECT_EQ(At<TTextobj>(12).weight, 700);
+    EXPECT_EQ(At<TArcobj>(13).endY, 4200);
+    EXPECT_NE(dynamic_cast<TEllipseobj*>(list[14]), nullptr);
+    EXPECT_EQ(At<TCircleobj>(15).penStyle, 2);
+    EXPECT_EQ(At<TRectangleobj>(16).z2, 2);
+    EXPECT_EQ(At<TRndrectobj>(17).corner, 50);
+
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), golden);
+
+    // The same drawing with CR LF line ends reads the same objects.
+    WriteDrawingText(WithCrLf(golden));
+    Reread();
+    EXPECT_EQ(list.count, 18);
+    list.WriteDrawing();
+    EXPECT_EQ(DrawingText(), golden);
+}
+
+} // namespace
