@@ -1,0 +1,75 @@
+#pragma once
+// Text pixels and measures from the system's fonts through Qt, without antialiasing. Fonts are sized
+// so that ascent plus descent fills the requested character cell; faces the system lacks fall back as
+// fontconfig decides ("Arial" becomes Liberation Sans), and to a sans-serif font at worst.
+// Measures and masks are cached, as a drawing repeats the same few texts many times over.
+
+#include "platform/text_renderer.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include <cstddef>
+#include <list>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace platform::qt {
+
+class QtTextRenderer : public TextRenderer {
+  public:
+    // maskBudgetBytes bounds the memory of cached masks; the least recently drawn go first.
+    explicit QtTextRenderer(std::size_t maskBudgetBytes = 16u << 20);
+    ~QtTextRenderer() override;
+
+    TextMetrics Metrics(const DeviceFont& font) override;
+    int Advance(const DeviceFont& font, std::string_view text) override;
+    std::shared_ptr<const TextMask> Render(const DeviceFont& font, std::string_view text) override;
+
+    // The Qt font that renders a device font (its angle aside).
+    QFont FontFor(const DeviceFont& font);
+    std::size_t CachedMasks() const { return masks_.size(); }
+
+  private:
+    struct FontKey {
+        std::string face;
+        int cellHeight = 0;
+        int weight = 0;
+        bool italic = false;
+        friend bool operator==(const FontKey&, const FontKey&) = default;
+    };
+    struct TextKey {
+        FontKey font;
+        int angleTenths = 0;
+        std::string text;
+        friend bool operator==(const TextKey&, const TextKey&) = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const FontKey& key) const;
+        std::size_t operator()(const TextKey& key) const;
+    };
+    struct FontEntry {
+        QFont font;
+        QFontMetrics qtMetrics;
+        TextMetrics metrics;
+    };
+    struct MaskEntry {
+        TextKey key;
+        std::shared_ptr<const TextMask> mask;
+        std::size_t bytes = 0;
+    };
+
+    FontEntry& Entry(const DeviceFont& font);
+    std::shared_ptr<TextMask> Paint(const FontEntry& entry, const DeviceFont& font, std::string_view text);
+
+    std::unordered_map<FontKey, std::unique_ptr<FontEntry>, KeyHash> fonts_;
+    std::unordered_map<TextKey, int, KeyHash> advances_;
+    // Masks, most recently used first, and an index into that list.
+    std::list<MaskEntry> maskOrder_;
+    std::unordered_map<TextKey, std::list<MaskEntry>::iterator, KeyHash> masks_;
+    std::size_t maskBytes_ = 0;
+    std::size_t maskBudget_;
+};
+
+} // namespace platform::qt

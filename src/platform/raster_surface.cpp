@@ -1,0 +1,926 @@
+#include "platform/raster_surface.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+using Span = RasterSurface::Span;
+using Spans = std::vector<Span>;
+// Wide enough for products of two differences of ints, which clipping needs exactly.
+using Wide = __int128;
+
+constexpr double kPi = 3.14159265358979323846;
+// Figures made of edges sample a pixel's centre a hair right of and below the pixel's point, so an edge
+// lying exactly on a row or column of pixels keeps it inside on the left or top and outside on the right
+// or bottom.
+constexpr double kSampleBias = 1.0 / 256.0;
+
+// A raster operation with its colour folded in: every binary operation on one bit of a fixed colour
+// leaves the destination bit, clears it, sets it or inverts it, so pixel = (pixel & keep) ^ flip.
+struct PixelOp {
+    std::uint32_t keep = 0;
+    std::uint32_t flip = 0xFF000000u;
+
+    void Apply(std::uint32_t& pixel) const { pixel = (pixel & keep) ^ flip; }
+    void ApplyRun(std::uint32_t* row, int x0, int x1) const {
+        if (keep == 0) {
+            std::fill(row + x0, row + x1, flip);
+            return;
+        }
+        for (int x = x0; x < x1; ++x)
+            row[x] = (row[x] & keep) ^ flip;
+    }
+};
+
+PixelOp MakeOp(RasterOp op, ColourRef colour) {
+    const std::uint32_t pen = PixelFromColour(colour) & 0x00FFFFFFu;
+    const std::uint32_t notPen = ~pen & 0x00FFFFFFu;
+    // Operation n gives, for pen bit p and destination bit d, bit (2p + d) of n - 1.
+    const unsigned table = (static_cast<unsigned>(op) - 1u) & 15u;
+    auto every = [](unsigned bit) { return (bit & 1u) != 0 ? 0x00FFFFFFu : 0u; };
+    PixelOp result;
+    result.keep = (pen & every((table >> 3) ^ (table >> 2))) | (notPen & every((table >> 1) ^ table));
+    result.flip = (pen & every(table >> 2)) | (notPen & every(table)) | 0xFF000000u;
+    return result;
+}
+
+// On/off patterns of the styled pens in units of the pen's width; every pattern repeats after 24 units.
+constexpr int kPatternLength = 24;
+
+struct Dash {
+    int from = 0;
+    int to = 0;
+};
+
+struct StylePattern {
+    std::array<Dash, 4> dashes{};
+    int count = 0;
+    std::array<bool, kPatternLength> on{};
+};
+
+constexpr StylePattern MakePattern(std::initializer_list<Dash> dashes) {
+    StylePattern pattern;
+    for (const Dash& dash : dashes) {
+        pattern.dashes[static_cast<std::size_t>(pattern.count++)] = dash;
+        for (int i = dash.from; i < dash.to; ++i)
+            pattern.on[static_cast<std::size_t>(i)] = true;
+    }
+    return pattern;
+}
+
+constexpr StylePattern kDash = MakePattern({{0, 18}});
+constexpr StylePattern kDot = MakePattern({{0, 3}, {6, 9}, {12, 15}, {18, 21}});
+constexpr StylePattern kDashDot = MakePattern({{0, 9}, {15, 18}});
+constexpr StylePattern kDashDotDot = MakePattern({{0, 9}, {12, 15}, {18, 21}});
+
+const StylePattern* PatternOf(PenStyle style) {
+    switch (style) {
+    case PenStyle::Dash:
+        return &kDash;
+    case PenStyle::Dot:
+        return &kDot;
+    case PenStyle::DashDot:
+        return &kDashDot;
+    case PenStyle::DashDotDot:
+        return &kDashDotDot;
+    default:
+        return nullptr;
+    }
+}
+
+// How a pen paints: its dashes, and for a styled pen in opaque mode the gaps between them.
+struct PenPaint {
+    PixelOp ink;
+    PixelOp gap;
+    const StylePattern* pattern = nullptr; // null for a solid pen
+    bool paintGaps = false;
+    int width = 1;
+
+    // Whether the pixel `position` pixels along the pen's path is on a dash.
+    bool On(std::int64_t position) const {
+        if (!pattern) return true;
+        std::int64_t unit = position / width;
+        return pattern->on[static_cast<std::size_t>(unit % kPatternLength)];
+    }
+    bool On(double position) const {
+        return On(static_cast<std::int64_t>(std::floor(std::max(position, 0.0))));
+    }
+    void Paint(std::uint32_t& pixel, bool on) const {
+        if (on)
+            ink.Apply(pixel);
+        else if (paintGaps)
+            gap.Apply(pixel);
+    }
+};
+
+PenPaint MakePenPaint(const DrawAttributes& attributes) {
+    PenPaint pen;
+    pen.ink = MakeOp(attributes.rop, attributes.penColour);
+    pen.gap = MakeOp(attributes.rop, attributes.backgroundColour);
+    pen.pattern = PatternOf(attributes.penStyle);
+    pen.paintGaps = pen.pattern && attributes.backgroundMode == BackgroundMode::Opaque;
+    pen.width = std::max(attributes.penWidth, 1);
+    return pen;
+}
+
+// The 8 x 8 hatch patterns, aligned with the device's origin.
+bool HatchInk(Hatch hatch, int x, int y) {
+    const bool horizontal = (y & 7) == 0;
+    const bool vertical = (x & 7) == 0;
+    const bool forward = ((x - y) & 7) == 0;  // runs down to the right
+    const bool backward = ((x + y) & 7) == 0; // runs up to the right
+    switch (hatch) {
+    case Hatch::Horizontal:
+        return horizontal;
+    case Hatch::Vertical:
+        return vertical;
+    case Hatch::ForwardDiagonal:
+        return forward;
+    case Hatch::BackwardDiagonal:
+        return backward;
+    case Hatch::Cross:
+        return horizontal || vertical;
+    case Hatch::DiagonalCross:
+        return forward || backward;
+    }
+    return false;
+}
+
+// How a brush paints: solid, hatched (spaces in the background colour when opaque) or not at all.
+struct BrushPaint {
+    bool none = true;
+    bool hatched = false;
+    bool paintBackground = false;
+    Hatch hatch = Hatch::Horizontal;
+    PixelOp ink;
+    PixelOp background;
+
+    void PaintRun(std::uint32_t* row, int y, int x0, int x1) const {
+        if (none || x0 >= x1) return;
+        if (!hatched) {
+            ink.ApplyRun(row, x0, x1);
+            return;
+        }
+        for (int x = x0; x < x1; ++x) {
+            if (HatchInk(hatch, x, y))
+                ink.Apply(row[x]);
+            else if (paintBackground)
+                background.Apply(row[x]);
+        }
+    }
+};
+
+BrushPaint MakeBrushPaint(const DrawAttributes& attributes) {
+    BrushPaint brush;
+    brush.none = attributes.brush.style == BrushStyle::Null;
+    brush.hatched = attributes.brush.style == BrushStyle::Hatched;
+    brush.hatch = attributes.brush.hatch;
+    brush.paintBackground = attributes.backgroundMode == BackgroundMode::Opaque;
+    brush.ink = MakeOp(attributes.rop, attributes.brush.colour);
+    brush.background = MakeOp(attributes.rop, attributes.backgroundColour);
+    return brush;
+}
+
+int ClampToInt(double value, int low, int high) {
+    if (!(value > low)) return low; // also catches NaN
+    if (value > high) return high;
+    return static_cast<int>(value);
+}
+
+// Pixels x with x + bias inside [low, high], clipped to [0, width): the half-open run [x0, x1).
+bool PixelRun(double low, double high, int width, int& x0, int& x1) {
+    x0 = ClampToInt(std::ceil(low - kSampleBias), 0, width);
+    x1 = ClampToInt(std::floor(high - kSampleBias) + 1.0, 0, width);
+    return x0 < x1;
+}
+
+// --- Span lists -------------------------------------------------------------------------------------
+
+// Sorts spans by row and column and joins the ones that overlap or touch.
+void Normalise(Spans& spans) {
+    if (spans.size() < 2) return;
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
+    std::size_t kept = 0;
+    for (std::size_t i = 1; i < spans.size(); ++i) {
+        Span& last = spans[kept];
+        if (spans[i].y == last.y && spans[i].x0 <= last.x1)
+            last.x1 = std::max(last.x1, spans[i].x1);
+        else
+            spans[++kept] = spans[i];
+    }
+    spans.resize(kept + 1);
+}
+
+// out = from without the pixels of remove; both inputs normalised, and so is out.
+void Subtract(const Spans& from, const Spans& remove, Spans& out) {
+    out.clear();
+    std::size_t j = 0;
+    for (const Span& s : from) {
+        int x = s.x0;
+        while (j < remove.size() && (remove[j].y < s.y || (remove[j].y == s.y && remove[j].x1 <= x)))
+            ++j;
+        for (std::size_t k = j; k < remove.size() && remove[k].y == s.y && remove[k].x0 < s.x1; ++k) {
+            if (remove[k].x0 > x) out.push_back({s.y, x, remove[k].x0});
+            x = std::max(x, remove[k].x1);
+        }
+        if (x < s.x1) out.push_back({s.y, x, s.x1});
+    }
+}
+
+void PaintSpans(PixelBuffer& buffer, const Spans& spans, const PixelOp& op) {
+    for (const Span& s : spans)
+        op.ApplyRun(buffer.Row(s.y), s.x0, s.x1);
+}
+
+// --- Thin lines -------------------------------------------------------------------------------------
+
+Wide CeilDiv(Wide numerator, Wide denominator) { // denominator > 0
+    Wide quotient = numerator / denominator;
+    if (numerator % denominator != 0 && numerator > 0) ++quotient;
+    return quotient;
+}
+
+// Steps the line from a to b one pixel per step of its longer axis, without the end pixel, and calls
+// visit(x, y, i) for the pixels inside a width x height image, i counting pixels from a. Pixel i lies
+// round(i * minor / major) pixels along the shorter axis, halves rounding away from a. The pixels outside
+// are skipped by arithmetic, so a line far outside costs nothing whatever its coordinates. Returns the
+// number of pixels of the whole line.
+template <class Visit> std::int64_t TraceLine(Point a, Point b, int width, int height, Visit&& visit) {
+    const std::int64_t dx = std::int64_t{b.x} - a.x;
+    const std::int64_t dy = std::int64_t{b.y} - a.y;
+    const std::int64_t adx = dx < 0 ? -dx : dx;
+    const std::int64_t ady = dy < 0 ? -dy : dy;
+    const bool xMajor = adx >= ady;
+    const std::int64_t major = xMajor ? adx : ady;
+    const std::int64_t minor = xMajor ? ady : adx;
+    if (major == 0 || width <= 0 || height <= 0) return major;
+    const std::int64_t majorStart = xMajor ? a.x : a.y;
+    const std::int64_t minorStart = xMajor ? a.y : a.x;
+    const int majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int minorStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    const std::int64_t majorLimit = xMajor ? width : height;
+    const std::int64_t minorLimit = xMajor ? height : width;
+
+    Wide first = 0;
+    Wide last = major - 1;
+    const bool inside = a.x >= 0 && a.y >= 0 && a.x < width && a.y < height && b.x >= 0 && b.y >= 0 &&
+                        b.x < width && b.y < height;
+    if (!inside) {
+        if (majorStep > 0) {
+            first = std::max<Wide>(first, -majorStart);
+            last = std::min<Wide>(last, majorLimit - 1 - majorStart);
+        } else {
+            first = std::max<Wide>(first, majorStart - (majorLimit - 1));
+            last = std::min<Wide>(last, majorStart);
+        }
+        // The minor offset k(i) = floor((2 i minor + major) / (2 major)) must stay inside the image.
+        const Wide kLow = minorStep > 0 ? -minorStart : minorStart - (minorLimit - 1);
+        const Wide kHigh = minorStep > 0 ? minorLimit - 1 - minorStart : minorStart;
+        if (minor == 0) {
+            if (kLow > 0 || kHigh < 0) return major;
+        } else {
+            first = std::max(first, CeilDiv(2 * Wide{major} * kLow - major, 2 * Wide{minor}));
+            last = std::min(last, CeilDiv(2 * Wide{major} * kHigh + major, 2 * Wide{minor}) - 1);
+        }
+        if (first > last) return major;
+    }
+
+    const Wide numerator = 2 * first * minor + major;
+    const std::int64_t twoMajor = 2 * major;
+    const std::int64_t twoMinor = 2 * minor;
+    const Wide k = numerator / twoMajor;
+    std::int64_t error = static_cast<std::int64_t>(numerator - k * twoMajor);
+    auto along = static_cast<int>(majorStart + majorStep * static_cast<std::int64_t>(first));
+    auto across = static_cast<int>(minorStart + minorStep * static_cast<std::int64_t>(k));
+    const auto end = static_cast<std::int64_t>(last);
+    for (auto i = static_cast<std::int64_t>(first); i <= end; ++i) {
+        if (xMajor)
+            visit(along, across, i);
+        else
+            visit(across, along, i);
+        along += majorStep;
+        error += twoMinor;
+        if (error >= twoMajor) {
+            error -= twoMajor;
+            across += minorStep;
+        }
+    }
+    return major;
+}
+
+// --- Wide lines ---------------------------------------------------------------------------------------
+
+// Narrows [t0, t1] to the part of a + t v inside the box; false when nothing is left.
+bool ClipParameter(double ax, double ay, double vx, double vy, double xMin, double yMin, double xMax,
+                   double yMax, double& t0, double& t1) {
+    auto edge = [&](double p, double q) { // keeps p t <= q
+        if (p == 0) return q >= 0;
+        double t = q / p;
+        if (p < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    return edge(-vx, ax - xMin) && edge(vx, xMax - ax) && edge(-vy, ay - yMin) && edge(vy, yMax - ay);
+}
+
+// Calls emit(y, x0, x1) with the pixels of every image row covered by the band of half-width r around
+// the segment a-b with round ends; one run per row, as the shape is convex.
+template <class Emit>
+void CapsuleSpans(double ax, double ay, double bx, double by, double r, int width, int height, Emit&& emit) {
+    const int yFirst = ClampToInt(std::ceil(std::min(ay, by) - r - kSampleBias), 0, height);
+    const int yEnd = ClampToInt(std::floor(std::max(ay, by) + r - kSampleBias) + 1.0, 0, height);
+    const double vx = bx - ax;
+    const double vy = by - ay;
+    const double length = std::hypot(vx, vy);
+    const double ux = length > 0 ? vx / length : 0.0;
+    const double uy = length > 0 ? vy / length : 0.0;
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    for (int y = yFirst; y < yEnd; ++y) {
+        const double yc = y + kSampleBias;
+        double low = kInfinity;
+        double high = -kInfinity;
+        for (const auto& [cx, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            double off = yc - cy;
+            if (std::fabs(off) <= r) {
+                double half = std::sqrt(r * r - off * off);
+                low = std::min(low, cx - half);
+                high = std::max(high, cx + half);
+            }
+        }
+        if (length > 0) {
+            // Along the segment: 0 <= (p - a).u <= length; across it: |(p - a) x u| <= r.
+            double bandLow = -kInfinity;
+            double bandHigh = kInfinity;
+            auto constrain = [&](double coefficient, double constant, double from, double to) {
+                if (coefficient == 0) {
+                    if (constant < from || constant > to) bandLow = kInfinity;
+                    return;
+                }
+                double t0 = (from - constant) / coefficient;
+                double t1 = (to - constant) / coefficient;
+                if (t0 > t1) std::swap(t0, t1);
+                bandLow = std::max(bandLow, ax + t0);
+                bandHigh = std::min(bandHigh, ax + t1);
+            };
+            constrain(ux, (yc - ay) * uy, 0.0, length);
+            constrain(uy, -(yc - ay) * ux, -r, r);
+            if (bandLow <= bandHigh) {
+                low = std::min(low, bandLow);
+                high = std::max(high, bandHigh);
+            }
+        }
+        int x0 = 0;
+        int x1 = 0;
+        if (low <= high && PixelRun(low, high, width, x0, x1)) emit(y, x0, x1);
+    }
+}
+
+// Adds the wide pen's dashes along a-b to dashes, the pattern starting `phase` pixels in, and the whole
+// band to band when given. Returns the segment's length.
+double AddWideSegment(Point a, Point b, double phase, const PenPaint& pen, int width, int height,
+                      Spans& dashes, Spans* band) {
+    const double ax = a.x;
+    const double ay = a.y;
+    const double vx = static_cast<double>(b.x) - a.x;
+    const double vy = static_cast<double>(b.y) - a.y;
+    const double length = std::hypot(vx, vy);
+    if (length == 0) return 0;
+    const double r = pen.width / 2.0;
+    auto into = [](Spans& spans) {
+        return [&spans](int y, int x0, int x1) { spans.push_back({y, x0, x1}); };
+    };
+    if (!pen.pattern) {
+        CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(dashes));
+        return length;
+    }
+    if (band) CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(*band));
+    // Only the dashes near the image matter; a long line far away must not be walked dash by dash.
+    double t0 = 0;
+    double t1 = 1;
+    if (!ClipParameter(ax, ay, vx, vy, -r - 1, -r - 1, width + r + 1, height + r + 1, t0, t1)) return length;
+    const double unit = pen.width;
+    const double period = kPatternLength * unit;
+    const double visibleFrom = phase + t0 * length;
+    const double visibleTo = phase + t1 * length;
+    for (double start = std::floor(visibleFrom / period) * period; start <= visibleTo; start += period) {
+        for (int d = 0; d < pen.pattern->count; ++d) {
+            const Dash& dash = pen.pattern->dashes[static_cast<std::size_t>(d)];
+            double from = std::max(start + dash.from * unit - phase, 0.0);
+            double to = std::min(start + dash.to * unit - phase, length);
+            if (from >= to) continue;
+            CapsuleSpans(ax + vx * from / length, ay + vy * from / length, ax + vx * to / length,
+                         ay + vy * to / length, r, width, height, into(dashes));
+        }
+    }
+    return length;
+}
+
+// --- Filled polygons ----------------------------------------------------------------------------------
+
+struct PointF {
+    double x = 0;
+    double y = 0;
+};
+
+// Adds the runs of pixels inside the polygon by the alternate (even-odd) rule.
+void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, Spans& out) {
+    struct Edge {
+        double top = 0;
+        double bottom = 0;
+        double x = 0; // x at y == top
+        double slope = 0;
+    };
+    std::vector<Edge> edges;
+    edges.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PointF a = points[i];
+        PointF b = points[(i + 1) % points.size()];
+        if (a.y == b.y) continue;
+        if (a.y > b.y) std::swap(a, b);
+        edges.push_back({a.y, b.y, a.x, (b.x - a.x) / (b.y - a.y)});
+    }
+    if (edges.empty()) return;
+    std::sort(edges.begin(), edges.end(), [](const Edge& e, const Edge& f) { return e.top < f.top; });
+    double low = edges.front().top;
+    double high = low;
+    for (const Edge& e : edges)
+        high = std::max(high, e.bottom);
+    const int yFirst = ClampToInt(std::ceil(low - kSampleBias), 0, height);
+    const int yEnd = ClampToInt(std::floor(high - kSampleBias) + 1.0, 0, height);
+    std::vector<const Edge*> active;
+    std::vector<double> crossings;
+    std::size_t next = 0;
+    for (int y = yFirst; y < yEnd; ++y) {
+        const double yc = y + kSampleBias;
+        while (next < edges.size() && edges[next].top <= yc)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
+        crossings.clear();
+        for (const Edge* e : active)
+            crossings.push_back(e->x + (yc - e->top) * e->slope);
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            int x0 = 0;
+            int x1 = 0;
+            if (PixelRun(crossings[i], crossings[i + 1], width, x0, x1)) out.push_back({y, x0, x1});
+        }
+    }
+}
+
+// --- Box figures --------------------------------------------------------------------------------------
+
+// A box with quarter-ellipse corners: an ellipse when the corners meet, a rectangle without corners.
+// The edges lie half a pixel outside the outermost pixel centres, so a figure in the box [l, r) covers
+// columns l to r - 1 and touches both.
+struct RoundedBox {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    double rx = 0;
+    double ry = 0;
+
+    // The pixels of row y inside the figure, [x0, x1]; false when there are none.
+    bool Row(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
+        const auto yc = static_cast<double>(y);
+        if (yc < top || yc > bottom || left > right) return false;
+        double dx = rx;
+        if (ry > 0) {
+            double dy = 0;
+            if (yc < top + ry)
+                dy = top + ry - yc;
+            else if (yc > bottom - ry)
+                dy = yc - (bottom - ry);
+            if (dy > 0) {
+                double q = dy / ry;
+                dx = q >= 1 ? 0.0 : rx * std::sqrt(1 - q * q);
+            }
+        }
+        x0 = static_cast<std::int64_t>(std::ceil(left + rx - dx));
+        x1 = static_cast<std::int64_t>(std::floor(right - rx + dx));
+        return x0 <= x1;
+    }
+
+    RoundedBox Inset(double by) const {
+        return {left + by, top + by, right - by, bottom - by, std::max(rx - by, 0.0), std::max(ry - by, 0.0)};
+    }
+    double CentreX() const { return (left + right) / 2; }
+    double CentreY() const { return (top + bottom) / 2; }
+};
+
+double AngleAbout(double cx, double cy, double x, double y) {
+    return std::atan2(cy - y, x - cx);
+}
+
+double WrapAngle(double angle) { // into [0, 2 pi)
+    angle = std::fmod(angle, 2 * kPi);
+    if (angle < 0) angle += 2 * kPi;
+    return angle;
+}
+
+// Distances along a rounded box's outline, counter-clockwise as seen from its right middle, looked up
+// by the direction from its centre; the outline is sampled densely enough for a pen pattern.
+class OutlineLengths {
+  public:
+    explicit OutlineLengths(const RoundedBox& box) : cx_(box.CentreX()), cy_(box.CentreY()) {
+        const int perQuarter = std::clamp(static_cast<int>((box.rx + box.ry) / 2) + 2, 2, 256);
+        Add(box.right, cy_);
+        const PointF centres[4] = {{box.right - box.rx, box.top + box.ry},
+                                   {box.left + box.rx, box.top + box.ry},
+                                   {box.left + box.rx, box.bottom - box.ry},
+                                   {box.right - box.rx, box.bottom - box.ry}};
+        for (int quarter = 0; quarter < 4; ++quarter)
+            for (int i = 0; i <= perQuarter; ++i) {
+                double t = (quarter + static_cast<double>(i) / perQuarter) * kPi / 2;
+                Add(centres[quarter].x + box.rx * std::cos(t), centres[quarter].y - box.ry * std::sin(t));
+            }
+        Add(box.right, cy_);
+        angles_.back() = angles_.front() + 2 * kPi;
+    }
+
+    double Total() const { return lengths_.back(); }
+
+    // The distance to where the ray from the centre at `angle` (as seen) meets the outline.
+    double AtAngle(double angle) const {
+        angle = angles_.front() + WrapAngle(angle - angles_.front());
+        auto it = std::upper_bound(angles_.begin(), angles_.end(), angle);
+        if (it == angles_.begin()) return 0;
+        if (it == angles_.end()) return Total();
+        std::size_t k = static_cast<std::size_t>(it - angles_.begin()) - 1;
+        double span = angles_[k + 1] - angles_[k];
+        double f = span > 0 ? (angle - angles_[k]) / span : 0.0;
+        return lengths_[k] + f * (lengths_[k + 1] - lengths_[k]);
+    }
+    double At(int x, int y) const { return AtAngle(AngleAbout(cx_, cy_, x, y)); }
+
+  private:
+    void Add(double x, double y) {
+        double angle = AngleAbout(cx_, cy_, x, y);
+        if (!angles_.empty()) {
+            // Samples run counter-clockwise; rounding must not make one look a whole turn behind.
+            while (angle < angles_.back() - 1e-9)
+                angle += 2 * kPi;
+            angle = std::max(angle, angles_.back());
+            lengths_.push_back(lengths_.back() + std::hypot(x - points_.back().x, y - points_.back().y));
+        } else {
+            lengths_.push_back(0);
+        }
+        angles_.push_back(angle);
+        points_.push_back({x, y});
+    }
+
+    double cx_;
+    double cy_;
+    std::vector<double> angles_;
+    std::vector<double> lengths_;
+    std::vector<PointF> points_;
+};
+
+// The directions an arc covers: from the ray through start counter-clockwise (as seen) to the ray
+// through end; the same ray twice means the whole ellipse.
+struct ArcRange {
+    double cx = 0;
+    double cy = 0;
+    double start = 0;
+    double sweep = 0;
+    bool whole = false;
+
+    bool Contains(int x, int y) const { return whole || WrapAngle(AngleAbout(cx, cy, x, y) - start) < sweep; }
+};
+
+ArcRange MakeArcRange(Rect box, Point start, Point end) {
+    ArcRange range;
+    // Doubled coordinates keep the centre whole, so the same-ray test is exact.
+    const Wide cx2 = Wide{box.left} + box.right - 1;
+    const Wide cy2 = Wide{box.top} + box.bottom - 1;
+    const Wide sx = 2 * Wide{start.x} - cx2;
+    const Wide sy = 2 * Wide{start.y} - cy2;
+    const Wide ex = 2 * Wide{end.x} - cx2;
+    const Wide ey = 2 * Wide{end.y} - cy2;
+    range.whole = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
+    range.cx = static_cast<double>(cx2) / 2;
+    range.cy = static_cast<double>(cy2) / 2;
+    range.start = AngleAbout(range.cx, range.cy, start.x, start.y);
+    range.sweep = WrapAngle(AngleAbout(range.cx, range.cy, end.x, end.y) - range.start);
+    return range;
+}
+
+// The distance along a rectangle's outline of width w, clockwise as seen from its top-left corner.
+std::int64_t RectangleWalk(const Rect& box, int w, int x, int y) {
+    const std::int64_t across = std::int64_t{box.right} - 1 - box.left;
+    const std::int64_t down = std::int64_t{box.bottom} - 1 - box.top;
+    if (y < std::int64_t{box.top} + w) return std::int64_t{x} - box.left;
+    if (y >= std::int64_t{box.bottom} - w) return across + down + (std::int64_t{box.right} - 1 - x);
+    if (x >= std::int64_t{box.right} - w) return across + (std::int64_t{y} - box.top);
+    return 2 * across + down + (std::int64_t{box.bottom} - 1 - y);
+}
+
+} // namespace
+
+RasterSurface::RasterSurface(PixelBuffer& target, TextRenderer& text) : buffer_(&target), text_(&text) {}
+
+Size RasterSurface::PixelSize() const {
+    return buffer_->PixelSize();
+}
+
+void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attributes) {
+    if (attributes.penStyle == PenStyle::Null) return;
+    const PenPaint pen = MakePenPaint(attributes);
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+    if (pen.width <= 1) {
+        std::uint32_t* pixels = buffer_->Data();
+        auto at = [&](int x, int y) -> std::uint32_t& {
+            return pixels[static_cast<std::size_t>(y) * width + x];
+        };
+        if (!pen.pattern)
+            TraceLine(from, to, width, height, [&](int x, int y, std::int64_t) { pen.ink.Apply(at(x, y)); });
+        else
+            TraceLine(from, to, width, height,
+                      [&](int x, int y, std::int64_t i) { pen.Paint(at(x, y), pen.On(i)); });
+        return;
+    }
+    if (!pen.pattern) {
+        // One convex band: every pixel once, straight to the buffer.
+        CapsuleSpans(from.x, from.y, to.x, to.y, pen.width / 2.0, width, height,
+                     [&](int y, int x0, int x1) { pen.ink.ApplyRun(buffer_->Row(y), x0, x1); });
+        return;
+    }
+    CollectOutline({from, to}, false, attributes);
+    PaintSpans(*buffer_, pen_, pen.ink);
+    if (pen.paintGaps) PaintSpans(*buffer_, gap_, pen.gap);
+}
+
+// Collects the pen's pixels along the points into pen_ and, for a styled pen in opaque mode, the gaps
+// into gap_; both end normalised and disjoint, so every pixel is painted once.
+void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed,
+                                   const DrawAttributes& attributes) {
+    pen_.clear();
+    gap_.clear();
+    if (attributes.penStyle == PenStyle::Null || points.size() < 2) return;
+    const PenPaint pen = MakePenPaint(attributes);
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+    const std::size_t segments = closed ? points.size() : points.size() - 1;
+    if (pen.width <= 1) {
+        std::int64_t phase = 0;
+        for (std::size_t i = 0; i < segments; ++i) {
+            phase += TraceLine(points[i], points[(i + 1) % points.size()], width, height,
+                               [&](int x, int y, std::int64_t step) {
+                                   if (pen.On(phase + step))
+                                       pen_.push_back({y, x, x + 1});
+                                   else if (pen.paintGaps)
+                                       gap_.push_back({y, x, x + 1});
+                               });
+        }
+    } else {
+        double phase = 0;
+        for (std::size_t i = 0; i < segments; ++i)
+            phase += AddWideSegment(points[i], points[(i + 1) % points.size()], phase, pen, width, height,
+                                    pen_, pen.paintGaps ? &gap_ : nullptr);
+    }
+    Normalise(pen_);
+    if (pen.paintGaps) {
+        Normalise(gap_);
+        Subtract(gap_, pen_, merged_);
+        gap_.swap(merged_);
+    }
+}
+
+void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) {
+    if (points.size() < 2) return;
+    const PenPaint pen = MakePenPaint(attributes);
+    const BrushPaint brush = MakeBrushPaint(attributes);
+    fill_.clear();
+    if (!brush.none) {
+        std::vector<PointF> corners;
+        corners.reserve(points.size());
+        for (const Point& p : points)
+            corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+        PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);
+        Normalise(fill_);
+    }
+    CollectOutline(points, true, attributes);
+    // The border is painted over the inside, so the inside leaves out the border's pixels; gaps of a
+    // transparent styled pen show the fill.
+    if (!fill_.empty() && !pen_.empty()) {
+        Subtract(fill_, pen_, merged_);
+        fill_.swap(merged_);
+    }
+    if (!fill_.empty() && !gap_.empty()) {
+        Subtract(fill_, gap_, merged_);
+        fill_.swap(merged_);
+    }
+    for (const Span& s : fill_)
+        brush.PaintRun(buffer_->Row(s.y), s.y, s.x0, s.x1);
+    PaintSpans(*buffer_, gap_, pen.gap);
+    PaintSpans(*buffer_, pen_, pen.ink);
+}
+
+void RasterSurface::DrawRectangle(Rect box, const DrawAttributes& attributes) {
+    PaintBoxFigure(box, 0, 0, Figure::Rectangle, {}, {}, attributes);
+}
+
+void RasterSurface::DrawRoundRect(Rect box, Size corner, const DrawAttributes& attributes) {
+    PaintBoxFigure(box, std::abs(corner.cx), std::abs(corner.cy), Figure::Rounded, {}, {}, attributes);
+}
+
+void RasterSurface::DrawEllipse(Rect box, const DrawAttributes& attributes) {
+    box = box.Normalized();
+    PaintBoxFigure(box, static_cast<double>(box.right) - box.left, static_cast<double>(box.bottom) - box.top,
+                   Figure::Rounded, {}, {}, attributes);
+}
+
+void RasterSurface::DrawArc(Rect box, Point start, Point end, const DrawAttributes& attributes) {
+    box = box.Normalized();
+    PaintBoxFigure(box, static_cast<double>(box.right) - box.left, static_cast<double>(box.bottom) - box.top,
+                   Figure::Arc, start, end, attributes);
+}
+
+// Paints a rectangle, rounded rectangle, ellipse or elliptic arc row by row: each row splits into the
+// outline's pixels and the inside's, so every pixel is painted once. A thin outline is the figure's
+// pixels with a neighbour outside it; a wider one the figure without the figure shrunk by the width.
+void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHeight, Figure figure,
+                                   Point start, Point end, const DrawAttributes& attributes) {
+    box = box.Normalized();
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+    if (box.IsEmpty() || box.right <= 0 || box.bottom <= 0 || box.left >= width || box.top >= height) return;
+    const bool hasPen = attributes.penStyle != PenStyle::Null;
+    const PenPaint pen = MakePenPaint(attributes);
+    BrushPaint brush = MakeBrushPaint(attributes);
+    if (figure == Figure::Arc) {
+        if (!hasPen) return;
+        brush.none = true;
+    }
+    const double boxWidth = static_cast<double>(box.right) - box.left;
+    const double boxHeight = static_cast<double>(box.bottom) - box.top;
+    const RoundedBox outer{box.left - 0.5,
+                           box.top - 0.5,
+                           box.right - 0.5,
+                           box.bottom - 0.5,
+                           std::min(cornerWidth, boxWidth) / 2,
+                           std::min(cornerHeight, boxHeight) / 2};
+    const bool thin = pen.width <= 1;
+    const RoundedBox inner = outer.Inset(pen.width);
+    const bool perPixel = figure == Figure::Arc || pen.pattern;
+    ArcRange range;
+    if (figure == Figure::Arc) range = MakeArcRange(box, start, end);
+    std::unique_ptr<OutlineLengths> lengths;
+    double startLength = 0;
+    if (pen.pattern && figure != Figure::Rectangle) {
+        lengths = std::make_unique<OutlineLengths>(outer);
+        if (figure == Figure::Arc) startLength = lengths->AtAngle(range.start);
+    }
+
+    auto paintOutline = [&](std::uint32_t* row, int y, std::int64_t from, std::int64_t to) { // [from, to]
+        const int x0 = static_cast<int>(std::max<std::int64_t>(from, 0));
+        const int x1 = static_cast<int>(std::min<std::int64_t>(to + 1, width));
+        if (x0 >= x1) return;
+        if (!perPixel) {
+            pen.ink.ApplyRun(row, x0, x1);
+            return;
+        }
+        for (int x = x0; x < x1; ++x) {
+            if (!range.Contains(x, y)) continue;
+            bool on = true;
+            if (figure == Figure::Rectangle)
+                on = pen.On(RectangleWalk(box, pen.width, x, y));
+            else if (lengths) {
+                double along = lengths->At(x, y) - startLength;
+                if (along < 0) along += lengths->Total();
+                on = pen.On(along);
+            }
+            pen.Paint(row[x], on);
+        }
+    };
+
+    const int yFirst = std::max(box.top, 0);
+    const int yLast = static_cast<int>(std::min<std::int64_t>(std::int64_t{box.bottom} - 1, height - 1));
+    for (int y = yFirst; y <= yLast; ++y) {
+        std::int64_t x0 = 0;
+        std::int64_t x1 = 0;
+        if (!outer.Row(y, x0, x1)) continue;
+        std::int64_t inside0 = x0;
+        std::int64_t inside1 = x1;
+        if (hasPen) {
+            if (thin) {
+                std::int64_t above0 = 0, above1 = 0, below0 = 0, below1 = 0;
+                if (outer.Row(y - 1, above0, above1) && outer.Row(y + 1, below0, below1)) {
+                    inside0 = std::max({x0 + 1, above0, below0});
+                    inside1 = std::min({x1 - 1, above1, below1});
+                } else {
+                    inside0 = 1;
+                    inside1 = 0;
+                }
+            } else if (!inner.Row(y, inside0, inside1)) {
+                inside0 = 1;
+                inside1 = 0;
+            }
+        }
+        std::uint32_t* row = buffer_->Row(y);
+        if (inside0 <= inside1) {
+            brush.PaintRun(row, y, static_cast<int>(std::max<std::int64_t>(inside0, 0)),
+                           static_cast<int>(std::min<std::int64_t>(inside1 + 1, width)));
+            if (hasPen) {
+                paintOutline(row, y, x0, inside0 - 1);
+                paintOutline(row, y, inside1 + 1, x1);
+            }
+        } else if (hasPen) {
+            paintOutline(row, y, x0, x1);
+        }
+    }
+}
+
+void RasterSurface::DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
+                             const DrawAttributes& attributes) {
+    if (text.empty()) return;
+    const TextMetrics metrics = text_->Metrics(font);
+    const std::shared_ptr<const TextMask> mask = text_->Render(font, text);
+    if (!mask) return;
+    const double angle = font.angleTenths * kPi / 1800.0;
+    // Along the baseline, and across it towards the descent, in device pixels (y down).
+    const double alongX = std::cos(angle);
+    const double alongY = -std::sin(angle);
+    const double downX = std::sin(angle);
+    const double downY = std::cos(angle);
+    double along = 0;
+    if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
+        along = mask->advance / 2.0;
+    else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
+        along = mask->advance;
+    double down = metrics.ascent;
+    if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
+        down = 0;
+    else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
+        down = -metrics.descent;
+    const double originX = std::floor(reference.x - alongX * along + downX * down + 0.5);
+    const double originY = std::floor(reference.y - alongY * along + downY * down + 0.5);
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+
+    if (attributes.backgroundMode == BackgroundMode::Opaque) {
+        // The character cell along the whole text, in the background colour.
+        std::vector<PointF> cell;
+        for (auto [s, t] :
+             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(mask->advance), -metrics.ascent},
+              std::pair{static_cast<double>(mask->advance), metrics.descent},
+              std::pair{0.0, metrics.descent}})
+            cell.push_back({originX + alongX * s + downX * t, originY + alongY * s + downY * t});
+        fill_.clear();
+        PolygonFillSpans(cell, width, height, fill_);
+        const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
+        for (const Span& s : fill_)
+            std::fill(buffer_->Row(s.y) + s.x0, buffer_->Row(s.y) + s.x1, background);
+    }
+
+    const std::uint32_t ink = PixelFromColour(attributes.textColour);
+    const double left = originX - mask->originX;
+    const double top = originY - mask->originY;
+    if (left > width || top > height || left + mask->width < 0 || top + mask->height < 0) return;
+    const int maskLeft = static_cast<int>(left);
+    const int maskTop = static_cast<int>(top);
+    for (const TextMask::Run& run : mask->runs) {
+        const int y = maskTop + run.y;
+        if (y < 0 || y >= height) continue;
+        const int x0 = std::max(maskLeft + run.x0, 0);
+        const int x1 = std::min(maskLeft + run.x1, width);
+        if (x0 < x1) std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, ink);
+    }
+}
+
+void RasterSurface::FillRect(Rect box, ColourRef colour) {
+    box = box.Normalized();
+    const int x0 = std::max(box.left, 0);
+    const int x1 = std::min(box.right, buffer_->Width());
+    const int y0 = std::max(box.top, 0);
+    const int y1 = std::min(box.bottom, buffer_->Height());
+    if (x0 >= x1) return;
+    const std::uint32_t pixel = PixelFromColour(colour);
+    for (int y = y0; y < y1; ++y)
+        std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, pixel);
+}
+
+TextMetrics RasterSurface::MeasureFont(const DeviceFont& font) {
+    return text_->Metrics(font);
+}
+
+Size RasterSurface::MeasureText(const DeviceFont& font, std::string_view text) {
+    return {text_->Advance(font, text), text_->Metrics(font).height};
+}
+
+} // namespace platform
