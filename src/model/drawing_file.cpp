@@ -10,14 +10,12 @@ RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
 }
 
 std::string FormatDrawing(const TList& list, RecordOrigin centre, int units, int objectSerial) {
-    std::string text;
-    // Most records take well under a hundred bytes; one reservation avoids regrowing for most drawings.
-    text.reserve(64 + static_cast<std::size_t>(list.count) * 96);
-    RecordWriter writer(text);
+    // Most entries take under a hundred bytes; reserving for that saves regrowing the text.
+    RecordWriter writer(4096 + static_cast<std::size_t>(list.count) * 96);
     writer.WriteHeader({list.count, 0, 0, 0, units, objectSerial});
     for (int i = 0; i < list.count; ++i)
         if (const TObject* object = list[i]) writer.WriteEntry(*object, centre);
-    return text;
+    return writer.Take();
 }
 
 DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list) {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 
 namespace platform {
@@ -295,7 +294,7 @@ template <std::size_t Capacity>
 void SetObjectString(char (&field)[Capacity], int& length, std::string_view text) {
     const std::size_t end = std::min(text.find('\0'), Capacity - 1);
     const std::size_t kept = std::min(end, text.size());
-    std::memcpy(field, text.data(), kept);
+    text.copy(field, kept);
     field[kept] = '\0';
     length = static_cast<int>(kept);
 }

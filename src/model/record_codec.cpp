@@ -1,12 +1,18 @@
 #include "model/record_codec.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
 namespace {
 
+// Blank, tab, newline, vertical tab, form feed, carriage return.
 bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool IsDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 // Stored coordinates may be any 32-bit value; moving them by the origin wraps instead of overflowing.
@@ -75,14 +81,25 @@ class FieldReader {
     bool ok_ = true;
 };
 
-// Writes the fields of one record: numbers separated by one blank, lines ended by a newline.
+// The most characters one entry can take: the polygon's 64 numbers of at most 11 characters and
+// their separators, or a text's or room's strings, with room to spare.
+constexpr std::size_t MaxEntryBytes = 2048;
+
+char* PutNumber(char* out, int value) {
+    return std::to_chars(out, out + 11, value).ptr;
+}
+
+// Writes the fields of one record into room reserved for the whole entry: numbers separated by one
+// blank, lines ended by a newline.
 class FieldWriter {
   public:
-    FieldWriter(RecordWriter& writer, RecordOrigin origin) : writer_(writer), origin_(origin) {}
+    FieldWriter(char* out, RecordOrigin origin) : out_(out), origin_(origin) {}
+
+    char* End() const { return out_; }
 
     void Int(int value) {
-        if (!lineStart_) writer_.WriteCharacter(' ');
-        writer_.WriteNumber(value);
+        if (!lineStart_) *out_++ = ' ';
+        out_ = PutNumber(out_, value);
         lineStart_ = false;
     }
     void X(int value) { Int(Moved(value, -origin_.x)); }
@@ -92,16 +109,17 @@ class FieldWriter {
     }
     void Count(int count) { Int(StoredCount(count)); }
     void EndLine() {
-        writer_.WriteCharacter('\n');
+        *out_++ = '\n';
         lineStart_ = true;
     }
     // The blank that ends the numbers; the strings follow it directly.
     void StartStrings() {
-        writer_.WriteCharacter(' ');
+        *out_++ = ' ';
         lineStart_ = false;
     }
     template <std::size_t Capacity> void String(const char (&field)[Capacity], int) {
-        writer_.WriteCharacters(ObjectString(field));
+        const std::string_view characters = ObjectString(field);
+        out_ = std::copy(characters.begin(), characters.end(), out_);
     }
     void Points(const TPolyobj& polygon) {
         const int count = StoredCount(polygon.count);
@@ -118,7 +136,7 @@ class FieldWriter {
         return count < 0 ? 0 : (count > TPolyobj::MaxPoints ? TPolyobj::MaxPoints : count);
     }
 
-    RecordWriter& writer_;
+    char* out_;
     RecordOrigin origin_;
     bool lineStart_ = true;
 };
@@ -287,10 +305,10 @@ bool RecordReader::ReadNumber(int& value) {
     if (*p == '-' || *p == '+') ++p;
     const char* digits = p;
     std::int64_t magnitude = 0;
-    while (p < end_ && *p >= '0' && *p <= '9') {
-        magnitude = magnitude * 10 + (*p - '0');
+    // A number too large for 32 bits does not convert, however many digits it has.
+    while (p < end_ && IsDigit(*p)) {
+        magnitude = magnitude * 10 + (*p++ - '0');
         if (magnitude > 2147483648LL) return false;
-        ++p;
     }
     if (p == digits) return false;
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
@@ -381,23 +399,43 @@ RecordReader::Entry RecordReader::ReadEntry(RecordOrigin origin) {
     return entry;
 }
 
+RecordWriter::RecordWriter(std::size_t expectedBytes) {
+    text_.resize(expectedBytes);
+}
+
+char* RecordWriter::Reserve(std::size_t bytes) {
+    if (text_.size() - used_ < bytes) text_.resize(std::max(text_.size() * 2, used_ + bytes));
+    return text_.data() + used_;
+}
+
+std::string RecordWriter::Take() {
+    text_.resize(used_);
+    used_ = 0;
+    return std::move(text_);
+}
+
 void RecordWriter::WriteNumber(int value) {
-    char digits[12];
-    const std::to_chars_result result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    char* out = Reserve(11);
+    used_ = static_cast<std::size_t>(PutNumber(out, value) - text_.data());
+}
+
+void RecordWriter::WriteCharacters(std::string_view characters) {
+    char* out = Reserve(characters.size());
+    used_ = static_cast<std::size_t>(std::copy(characters.begin(), characters.end(), out) - text_.data());
 }
 
 void RecordWriter::WriteHeader(const RecordHeader& header) {
-    FieldWriter io(*this, {});
+    FieldWriter io(Reserve(MaxEntryBytes), {});
     for (int value : header)
         io.Int(value);
     io.EndLine();
+    used_ = static_cast<std::size_t>(io.End() - text_.data());
 }
 
 void RecordWriter::WriteEntry(const TObject& object, RecordOrigin origin) {
-    WriteNumber(object.type);
-    WriteCharacter('\n');
-    FieldWriter io(*this, origin);
+    FieldWriter io(Reserve(MaxEntryBytes), origin);
+    io.Int(object.type);
+    io.EndLine();
     switch (ClassOfType(object.type)) {
     case ObjectClass::None:
         break;
@@ -440,4 +478,5 @@ void RecordWriter::WriteEntry(const TObject& object, RecordOrigin origin) {
         AsClass<TRndrectobj>(object, [&io](const TRndrectobj& o) { RoundedRectangleRecord(io, o); });
         break;
     }
+    used_ = static_cast<std::size_t>(io.End() - text_.data());
 }

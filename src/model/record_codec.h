@@ -76,10 +76,11 @@ class RecordReader {
     const char* end_;
 };
 
-// Appends records to one text buffer, in the exact form the reader reads.
+// Builds the text of a file of records, in the exact form the reader reads.
 class RecordWriter {
   public:
-    explicit RecordWriter(std::string& out) : out_(out) {}
+    // `expectedBytes`: room to reserve at once, when the size is roughly known.
+    explicit RecordWriter(std::size_t expectedBytes = 0);
 
     void WriteHeader(const RecordHeader& header);
     // Writes the type-code line of the object, then the record of the class its type code names,
@@ -90,9 +91,18 @@ class RecordWriter {
 
     // The pieces the entries are built from.
     void WriteNumber(int value);
-    void WriteCharacter(char c) { out_.push_back(c); }
-    void WriteCharacters(std::string_view characters) { out_.append(characters); }
+    void WriteCharacters(std::string_view characters);
+
+    std::string_view Text() const { return std::string_view(text_.data(), used_); }
+    // The text written, leaving the writer empty.
+    std::string Take();
 
   private:
-    std::string& out_;
+    // Room for `bytes` more characters at text_.data() + used_.
+    char* Reserve(std::size_t bytes);
+
+    // Characters 0 to used_ - 1 are written; the rest is room reserved ahead, so that a whole entry
+    // is formatted without a capacity check per character.
+    std::string text_;
+    std::size_t used_ = 0;
 };
