@@ -1,0 +1,3 @@
+#include "settings/about_dialog.h"
+
+TAboutdlg::TAboutdlg(int resourceId) : SettingsDialog(resourceId, std::nullopt) {}

@@ -1,0 +1,121 @@
+#include "settings/cfg_file.h"
+
+#include "model/drawing_list.h"
+#include "model/whole_file.h"
+#include "resources/embedded_files.h"
+
+#include <fstream>
+
+std::string CfgPath(std::string_view name) {
+    return DrawingList.ProgramDir + "CFG/" + std::string(name);
+}
+
+std::string_view ShippedCfgText(std::string_view name) {
+    const std::string path = "CFG/" + std::string(name);
+    for (const EmbeddedFile& file : EmbeddedFiles())
+        if (file.path == path) return file.bytes;
+    return {};
+}
+
+bool ReadCfgText(std::string_view name, std::string& text) {
+    return ReadWholeFile(CfgPath(name), text);
+}
+
+bool WriteCfgText(std::string_view name, std::string_view bytes) {
+    return ReplaceFileAtomically(CfgPath(name), bytes);
+}
+
+bool AppendCfgText(std::string_view name, std::string_view bytes) {
+    std::ofstream out(CfgPath(name), std::ios::binary | std::ios::app);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+namespace {
+
+CfgParser FormatParser(std::string_view format) {
+    return [format = std::string(format)](std::string_view text) {
+        std::vector<CfgValue> values;
+        CfgScanner(text).Scan(format, values);
+        return values;
+    };
+}
+
+} // namespace
+
+CfgFieldReader::CfgFieldReader(std::string_view name, std::string_view format, CfgReport* report)
+    : CfgFieldReader(name, FormatParser(format), report) {}
+
+CfgFieldReader::CfgFieldReader(std::string_view name, const CfgParser& parser, CfgReport* report)
+    : report_(report ? report : &local_) {
+    *report_ = CfgReport{};
+    report_->file = std::string(name);
+    std::string text;
+    if (ReadCfgText(name, text))
+        file_ = parser(text);
+    else
+        report_->fileMissing = true;
+    shipped_ = parser(ShippedCfgText(name));
+}
+
+const CfgValue* CfgFieldReader::Next() {
+    std::size_t i = next_++;
+    if (i < file_.size()) return &file_[i];
+    ++report_->missingFields;
+    if (i < shipped_.size()) return &shipped_[i];
+    return nullptr; // no default either: the caller falls back to the low end of the range
+}
+
+int CfgFieldReader::Int(long long min, long long max) {
+    const CfgValue* v = Next();
+    long long value = min;
+    if (v) {
+        if (const long long* i = std::get_if<long long>(v))
+            value = *i;
+        else if (const double* d = std::get_if<double>(v))
+            value = static_cast<long long>(*d);
+        else if (const char* c = std::get_if<char>(v))
+            value = static_cast<unsigned char>(*c);
+    }
+    if (value < min || value > max) {
+        if (v) ++report_->clampedFields;
+        value = value < min ? min : max;
+    }
+    return static_cast<int>(value);
+}
+
+double CfgFieldReader::Real(double min, double max) {
+    const CfgValue* v = Next();
+    double value = min;
+    if (v) {
+        if (const double* d = std::get_if<double>(v))
+            value = *d;
+        else if (const long long* i = std::get_if<long long>(v))
+            value = static_cast<double>(*i);
+    }
+    if (value < min || value > max) {
+        if (v) ++report_->clampedFields;
+        value = value < min ? min : max;
+    }
+    return value;
+}
+
+char CfgFieldReader::Char(std::string_view allowed) {
+    const std::size_t index = next_;
+    const CfgValue* v = Next();
+    auto allowedChar = [&](const CfgValue* value) {
+        const char* c = value ? std::get_if<char>(value) : nullptr;
+        return c && allowed.find(*c) != std::string_view::npos ? c : nullptr;
+    };
+    if (const char* c = allowedChar(v)) return *c;
+    // A character outside the set is not a number to clamp: the shipped value stands in for it.
+    if (v) ++report_->clampedFields;
+    if (const char* c = allowedChar(index < shipped_.size() ? &shipped_[index] : nullptr)) return *c;
+    return allowed.empty() ? ' ' : allowed.front();
+}
+
+std::string CfgFieldReader::Text() {
+    const CfgValue* v = Next();
+    const std::string* s = v ? std::get_if<std::string>(v) : nullptr;
+    return s ? *s : std::string();
+}

@@ -1,0 +1,122 @@
+#pragma once
+// Readers and writers of the installed view files and of the state handed from one command to the
+// next: sheet and client sizes, scroll units, extents, room-layout bounds, the print list, measured
+// room sizes, the selection and the symbol-library index. Same rules as cfg_dialog_files.h.
+
+#include "settings/cfg_file.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// DWGSIZEM.CFG / DWGSIZEI.CFG "%ld %ld": the drawing sheet in logical units.
+struct SheetSize {
+    int width = 0;
+    int height = 0;
+};
+SheetSize ReadSheetSize(int units, CfgReport* report = nullptr);
+bool WriteSheetSize(int units, const SheetSize& sheet);
+
+// SCROLL.CFG "%d %d": device pixels per scroll unit. Installed.
+struct ScrollUnits {
+    int horizontal = 0;
+    int vertical = 0;
+};
+ScrollUnits ReadScrollUnits(CfgReport* report = nullptr);
+bool WriteScrollUnits(const ScrollUnits& scroll);
+
+// ZOOM.CFG "%d %d": ClientWidth and ClientHeight.
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+ClientSize ReadClientSize(CfgReport* report = nullptr);
+bool WriteClientSize(const ClientSize& size);
+
+// EXTENTS.CFG "%ld %ld %ld %ld": the extents of the drawn objects; the minima are NothingDrawn when
+// nothing is drawn.
+struct DrawnExtents {
+    static constexpr int NothingDrawn = 200000;
+    int minX = NothingDrawn;
+    int maxX = 0;
+    int maxY = 0;
+    int minY = NothingDrawn;
+};
+DrawnExtents ReadDrawnExtents(CfgReport* report = nullptr);
+bool WriteDrawnExtents(const DrawnExtents& extents);
+
+// BOUNDS.CFG "%ld %ld %ld %ld\n": the box around the room layout's design rooms.
+struct LayoutBounds {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+LayoutBounds ReadLayoutBounds(CfgReport* report = nullptr);
+bool WriteLayoutBounds(const LayoutBounds& bounds);
+
+// RECT.CFG "%ld %ld %ld\n": the size of that box.
+struct LayoutRectangle {
+    int width = 0;
+    int length = 0;
+    int area = 0;
+};
+LayoutRectangle ReadLayoutRectangle(CfgReport* report = nullptr);
+bool WriteLayoutRectangle(const LayoutRectangle& rectangle);
+
+// PRNTLST.CFG: one line "%d %d %d\n" per floor to print, in floor order.
+struct PrintListEntry {
+    int copies = 0;
+    int scale = 0; // the N of N:1
+    int view = 0;  // 1050 ground, 1051 first, 1052 second floor
+};
+// The whole lines the file holds; reading stops at the first line that does not scan.
+std::vector<PrintListEntry> ReadPrintList(CfgReport* report = nullptr);
+bool WritePrintList(const std::vector<PrintListEntry>& entries);
+
+// ROOM.CFG "%ld %ld": the free size the fixed-room tool measured.
+struct FreeRoomSize {
+    int horizontal = 0;
+    int vertical = 0;
+};
+FreeRoomSize ReadFreeRoomSize(CfgReport* report = nullptr);
+bool WriteFreeRoomSize(const FreeRoomSize& size);
+
+// MAX.CFG "%d %d": the free width and height the maximum-size command measured.
+struct MaxRoomSize {
+    int width = 0;
+    int height = 0;
+};
+MaxRoomSize ReadMaxRoomSize(CfgReport* report = nullptr);
+bool WriteMaxRoomSize(const MaxRoomSize& size);
+
+// The selection: TEMP.CFG "%d\n" holds how many lines COPY.CFG holds, each "%d %ld %ld\n".
+struct SelectionLine {
+    int index = 0; // in DrawingList
+    int x = 0;     // the reference point, absolute drawing units
+    int y = 0;
+};
+// A missing TEMP.CFG counts as 0.
+int ReadSelectionCount(CfgReport* report = nullptr);
+bool WriteSelectionCount(int count);
+// At most `count` lines; fewer when COPY.CFG ends or a line does not scan.
+std::vector<SelectionLine> ReadSelectionLines(int count, CfgReport* report = nullptr);
+bool WriteSelectionLines(const std::vector<SelectionLine>& lines);
+// The first line of a selection replaces the file; later lines are appended to it.
+bool AddSelectionLine(const SelectionLine& line, bool firstLine);
+
+// LIM.CFG / LII.CFG "%d %d %d %d": the number of saved symbols of each library group
+// (1 plumbing, 2 electrical, 3 furniture, 4 miscellaneous).
+struct LibraryCounts {
+    std::array<int, 4> counts{};
+};
+LibraryCounts ReadLibraryCounts(int units, CfgReport* report = nullptr);
+bool WriteLibraryCounts(int units, const LibraryCounts& counts);
+
+// The name index of a group (PLBM.CFG ... MISI.CFG): one record "%d %s\n" per saved symbol, the
+// name's length and the name. `group` is 1 to 4.
+std::string LibraryIndexName(int units, int group);
+// At most `count` names; fewer when the file ends first. Each name is read by its stored length.
+std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report = nullptr);
+bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& names);
+bool AppendLibraryIndex(int units, int group, const std::string& name);

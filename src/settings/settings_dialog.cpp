@@ -1,0 +1,43 @@
+#include "settings/settings_dialog.h"
+
+#include "platform/desktop.h"
+#include "resources/dialog_resources.h"
+#include "settings/length_format.h"
+
+SettingsDialog::SettingsDialog(int resourceId, std::optional<int> helpContext)
+    : platform::Dialog(DialogResource(resourceId)), helpContext_(helpContext) {}
+
+void SettingsDialog::CmHelp() {
+    if (helpContext_) platform::TheDesktop().ShowHelp(platform::Desktop::HelpCommand::Context, *helpContext_);
+}
+
+void SettingsDialog::SetLimitedText(int id, std::string_view text) {
+    const platform::ControlTemplate* control = Template().FindControl(id);
+    if (control && control->textSize > 0 && text.size() >= static_cast<std::size_t>(control->textSize))
+        text = text.substr(0, static_cast<std::size_t>(control->textSize - 1));
+    SetControlText(id, text);
+}
+
+void SettingsDialog::SetNumber(int id, int value) {
+    SetLimitedText(id, std::to_string(value));
+}
+
+int SettingsDialog::GetNumber(int id) const {
+    return ParseDecimal(GetControlText(id));
+}
+
+void SettingsDialog::TickCode(const std::vector<RadioCode>& group, int code) {
+    for (const RadioCode& button : group)
+        if (button.code == code) {
+            SetCheck(button.id, true);
+            return;
+        }
+}
+
+void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const {
+    for (const RadioCode& button : group)
+        if (GetCheck(button.id)) {
+            code = button.code;
+            return;
+        }
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The pattern every settings dialog follows: built on a dialog resource, filled from its CFG files in
+// SetupWindow, validated, read back, written and closed with 1 in CmOk; Cancel closes with 2 and
+// writes nothing; Help opens the help at the dialog's context and leaves the dialog open. A few
+// dialogs have no help context: their Help button, where they have one, does nothing.
+
+#include "platform/dialog.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Help contexts of the settings dialogs.
+namespace help_context {
+constexpr int Files = 200;
+constexpr int Display = 210;
+constexpr int Text = 242;
+constexpr int Walls = 250;
+constexpr int ExternalWalls = 251;
+constexpr int DoubleLines = 253;
+constexpr int DesignRooms = 260;
+constexpr int FixedRooms = 270;
+constexpr int WindowsAndStairs = 280;
+constexpr int Doors = 300;
+constexpr int Defaults = 310;
+constexpr int Libraries = 330;
+constexpr int Printing = 360;
+} // namespace help_context
+
+// A radio button and the code it stands for.
+struct RadioCode {
+    int id = 0;
+    int code = 0;
+};
+
+class SettingsDialog : public platform::Dialog {
+  public:
+    // `helpContext` empty: the Help button does nothing.
+    SettingsDialog(int resourceId, std::optional<int> helpContext);
+
+    void CmHelp() override;
+
+  protected:
+    // Sets an edit or static text, cut to what the control holds (its text size less one).
+    void SetLimitedText(int id, std::string_view text);
+    void SetNumber(int id, int value);
+    // The edit's text read back and parsed as a plain decimal number (empty text is 0).
+    int GetNumber(int id) const;
+    // Ticks the button whose code is `code`; none when no button has it.
+    void TickCode(const std::vector<RadioCode>& group, int code);
+    // The code of the first ticked button, tested in the order given; `code` keeps its value when
+    // none is ticked.
+    void ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const;
+
+  private:
+    std::optional<int> helpContext_;
+};

@@ -1,0 +1,64 @@
+#pragma once
+// A fresh program for each settings test: an empty program folder with a CFG folder as ProgramDir, the
+// start-up globals and a scripted desktop that answers the dialogs the test queues.
+
+#include "model/drawing_list.h"
+#include "model/shared_state.h"
+#include "platform/desktop.h"
+#include "platform/scripted_desktop.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class SettingsTest : public testing::Test {
+  protected:
+    SettingsTest() {
+        ResetSharedState();
+        savedProgramDir_ = DrawingList.ProgramDir;
+        DrawingList.ProgramDir = folder_.Path().string() + "/";
+        std::filesystem::create_directories(folder_.Path() / "CFG");
+        platform::InstallDesktop(&desktop_);
+    }
+    ~SettingsTest() override {
+        platform::InstallDesktop(nullptr);
+        DrawingList.ProgramDir = savedProgramDir_;
+        DrawingList.DrawingName.clear();
+        DrawingList.FontName.clear();
+        ResetSharedState();
+    }
+
+    std::filesystem::path Cfg(const std::string& name) const { return folder_.Path() / "CFG" / name; }
+    std::string ReadCfg(const std::string& name) const { return test_support::ReadFile(Cfg(name)); }
+    void WriteCfg(const std::string& name, const std::string& bytes) const {
+        test_support::WriteFile(Cfg(name), bytes);
+    }
+    bool CfgExists(const std::string& name) const { return std::filesystem::exists(Cfg(name)); }
+
+    // A user's answer to a dialog: typed texts and clicked buttons, then a button.
+    using Fill = platform::DialogAnswer::Fill;
+    static Fill Type(int control, std::string text) {
+        return {control, Fill::Kind::Text, std::move(text), 0};
+    }
+    static Fill Click(int control) { return {control, Fill::Kind::Check, "", 0}; }
+    static Fill Clear(int control) { return {control, Fill::Kind::Uncheck, "", 0}; }
+    void Answer(int resourceId, platform::DialogAnswer::Button button, std::vector<Fill> fills = {}) {
+        desktop_.QueueDialog({resourceId, button, std::move(fills)});
+    }
+    void Ok(int resourceId, std::vector<Fill> fills = {}) {
+        Answer(resourceId, platform::DialogAnswer::Button::Ok, std::move(fills));
+    }
+    void Cancel(int resourceId, std::vector<Fill> fills = {}) {
+        Answer(resourceId, platform::DialogAnswer::Button::Cancel, std::move(fills));
+    }
+    void Help(int resourceId) { Answer(resourceId, platform::DialogAnswer::Button::Help); }
+
+    test_support::TempFolder folder_;
+    platform::ScriptedDesktop desktop_;
+
+  private:
+    std::string savedProgramDir_;
+};
