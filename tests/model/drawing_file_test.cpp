@@ -40,9 +40,10 @@ class DrawingFileTest : public testing::Test {
         list.ReadDrawing();
     }
     template <class T> T& At(int index) {
-        T* object = dynamic_cast<T*>(list[index]);
-        EXPECT_NE(object, nullptr) << "object " << index << " has another class";
-        return *object;
+        if (T* object = dynamic_cast<T*>(list[index])) return *object;
+        ADD_FAILURE() << "object " << index << " has another class";
+        static T empty;
+        return empty;
     }
 
     TempFolder folder;
