@@ -124,9 +124,9 @@ struct PenPaint {
 PenPaint MakePenPaint(const DrawAttributes& attributes) {
     PenPaint pen;
     pen.ink = MakeOp(attributes.rop, attributes.penColour);
-    pen.gap = MakeOp(attributes.rop, attributes.backgroundColour);
     pen.pattern = PatternOf(attributes.penStyle);
     pen.paintGaps = pen.pattern && attributes.backgroundMode == BackgroundMode::Opaque;
+    if (pen.paintGaps) pen.gap = MakeOp(attributes.rop, attributes.backgroundColour);
     pen.width = std::max(attributes.penWidth, 1);
     return pen;
 }
@@ -189,16 +189,25 @@ BrushPaint MakeBrushPaint(const DrawAttributes& attributes) {
     return brush;
 }
 
-int ClampToInt(double value, int low, int high) {
-    if (!(value > low)) return low; // also catches NaN
-    if (value > high) return high;
-    return static_cast<int>(value);
+// floor(value) and ceil(value) clamped to [low, high]; NaN gives low. Library rounding is a call on
+// the baseline instruction set, and these run for every row of every figure.
+int FloorClamped(double value, int low, int high) {
+    if (!(value > low)) return low;
+    if (value >= high) return high;
+    const int whole = static_cast<int>(value);
+    return whole - (whole > value ? 1 : 0);
+}
+int CeilClamped(double value, int low, int high) {
+    if (!(value > low)) return low;
+    if (value >= high) return high;
+    const int whole = static_cast<int>(value);
+    return whole + (whole < value ? 1 : 0);
 }
 
 // Pixels x with x + bias inside [low, high], clipped to [0, width): the half-open run [x0, x1).
 bool PixelRun(double low, double high, int width, int& x0, int& x1) {
-    x0 = ClampToInt(std::ceil(low - kSampleBias), 0, width);
-    x1 = ClampToInt(std::floor(high - kSampleBias) + 1.0, 0, width);
+    x0 = CeilClamped(low - kSampleBias, 0, width);
+    x1 = FloorClamped(high - kSampleBias, -1, width - 1) + 1;
     return x0 < x1;
 }
 
@@ -249,72 +258,132 @@ Wide CeilDiv(Wide numerator, Wide denominator) { // denominator > 0
     return quotient;
 }
 
-// Steps the line from a to b one pixel per step of its longer axis, without the end pixel, and calls
-// visit(x, y, i) for the pixels inside a width x height image, i counting pixels from a. Pixel i lies
-// round(i * minor / major) pixels along the shorter axis, halves rounding away from a. The pixels outside
-// are skipped by arithmetic, so a line far outside costs nothing whatever its coordinates. Returns the
-// number of pixels of the whole line.
-template <class Visit> std::int64_t TraceLine(Point a, Point b, int width, int height, Visit&& visit) {
+// The part of a thin line inside an image. The line from a to b steps one pixel per step of its longer
+// (major) axis and leaves out its end pixel; pixel i lies round(i * minor / major) pixels along the
+// shorter axis, halves rounding away from a. Pixels outside the image are skipped by arithmetic, so a line
+// far outside costs nothing whatever its coordinates.
+struct LineRun {
+    std::int64_t length = 0; // pixels of the whole line
+    std::int64_t first = 0;  // index of the first pixel inside
+    std::int64_t count = 0;  // pixels inside, consecutive from `first`
+    int x = 0;               // the pixel `first`
+    int y = 0;
+    bool xMajor = true;
+    int majorStep = 1;
+    int minorStep = 1;
+    std::int64_t error = 0; // Bresenham error of pixel `first`, in [0, twoMajor)
+    std::int64_t twoMajor = 0;
+    std::int64_t twoMinor = 0;
+};
+
+LineRun ClipLine(Point a, Point b, int width, int height) {
+    LineRun run;
     const std::int64_t dx = std::int64_t{b.x} - a.x;
     const std::int64_t dy = std::int64_t{b.y} - a.y;
     const std::int64_t adx = dx < 0 ? -dx : dx;
     const std::int64_t ady = dy < 0 ? -dy : dy;
-    const bool xMajor = adx >= ady;
-    const std::int64_t major = xMajor ? adx : ady;
-    const std::int64_t minor = xMajor ? ady : adx;
-    if (major == 0 || width <= 0 || height <= 0) return major;
-    const std::int64_t majorStart = xMajor ? a.x : a.y;
-    const std::int64_t minorStart = xMajor ? a.y : a.x;
-    const int majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
-    const int minorStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
-    const std::int64_t majorLimit = xMajor ? width : height;
-    const std::int64_t minorLimit = xMajor ? height : width;
-
-    Wide first = 0;
-    Wide last = major - 1;
+    run.xMajor = adx >= ady;
+    const std::int64_t major = run.xMajor ? adx : ady;
+    const std::int64_t minor = run.xMajor ? ady : adx;
+    run.length = major;
+    run.twoMajor = 2 * major;
+    run.twoMinor = 2 * minor;
+    run.majorStep = (run.xMajor ? dx : dy) < 0 ? -1 : 1;
+    run.minorStep = (run.xMajor ? dy : dx) < 0 ? -1 : 1;
+    if (major == 0 || width <= 0 || height <= 0) return run;
     const bool inside = a.x >= 0 && a.y >= 0 && a.x < width && a.y < height && b.x >= 0 && b.y >= 0 &&
                         b.x < width && b.y < height;
-    if (!inside) {
-        if (majorStep > 0) {
-            first = std::max<Wide>(first, -majorStart);
-            last = std::min<Wide>(last, majorLimit - 1 - majorStart);
-        } else {
-            first = std::max<Wide>(first, majorStart - (majorLimit - 1));
-            last = std::min<Wide>(last, majorStart);
-        }
-        // The minor offset k(i) = floor((2 i minor + major) / (2 major)) must stay inside the image.
-        const Wide kLow = minorStep > 0 ? -minorStart : minorStart - (minorLimit - 1);
-        const Wide kHigh = minorStep > 0 ? minorLimit - 1 - minorStart : minorStart;
-        if (minor == 0) {
-            if (kLow > 0 || kHigh < 0) return major;
-        } else {
-            first = std::max(first, CeilDiv(2 * Wide{major} * kLow - major, 2 * Wide{minor}));
-            last = std::min(last, CeilDiv(2 * Wide{major} * kHigh + major, 2 * Wide{minor}) - 1);
-        }
-        if (first > last) return major;
+    if (inside) {
+        run.count = major;
+        run.x = a.x;
+        run.y = a.y;
+        run.error = major;
+        return run;
     }
-
+    const std::int64_t majorStart = run.xMajor ? a.x : a.y;
+    const std::int64_t minorStart = run.xMajor ? a.y : a.x;
+    const std::int64_t majorLimit = run.xMajor ? width : height;
+    const std::int64_t minorLimit = run.xMajor ? height : width;
+    Wide first = 0;
+    Wide last = major - 1;
+    if (run.majorStep > 0) {
+        first = std::max<Wide>(first, -majorStart);
+        last = std::min<Wide>(last, majorLimit - 1 - majorStart);
+    } else {
+        first = std::max<Wide>(first, majorStart - (majorLimit - 1));
+        last = std::min<Wide>(last, majorStart);
+    }
+    // The minor offset k(i) = floor((2 i minor + major) / (2 major)) must stay inside the image.
+    const Wide kLow = run.minorStep > 0 ? -minorStart : minorStart - (minorLimit - 1);
+    const Wide kHigh = run.minorStep > 0 ? minorLimit - 1 - minorStart : minorStart;
+    if (minor == 0) {
+        if (kLow > 0 || kHigh < 0) return run;
+    } else {
+        first = std::max(first, CeilDiv(2 * Wide{major} * kLow - major, 2 * Wide{minor}));
+        last = std::min(last, CeilDiv(2 * Wide{major} * kHigh + major, 2 * Wide{minor}) - 1);
+    }
+    if (first > last) return run;
     const Wide numerator = 2 * first * minor + major;
-    const std::int64_t twoMajor = 2 * major;
-    const std::int64_t twoMinor = 2 * minor;
-    const Wide k = numerator / twoMajor;
-    std::int64_t error = static_cast<std::int64_t>(numerator - k * twoMajor);
-    auto along = static_cast<int>(majorStart + majorStep * static_cast<std::int64_t>(first));
-    auto across = static_cast<int>(minorStart + minorStep * static_cast<std::int64_t>(k));
-    const auto end = static_cast<std::int64_t>(last);
-    for (auto i = static_cast<std::int64_t>(first); i <= end; ++i) {
-        if (xMajor)
+    const Wide k = numerator / run.twoMajor;
+    run.first = static_cast<std::int64_t>(first);
+    run.count = static_cast<std::int64_t>(last - first) + 1;
+    run.error = static_cast<std::int64_t>(numerator - k * run.twoMajor);
+    const auto along = static_cast<int>(majorStart + run.majorStep * run.first);
+    const auto across = static_cast<int>(minorStart + run.minorStep * static_cast<std::int64_t>(k));
+    run.x = run.xMajor ? along : across;
+    run.y = run.xMajor ? across : along;
+    return run;
+}
+
+// Calls visit(x, y, i) for the pixels of the thin line a-b inside the image, i counting pixels from a.
+// Returns the number of pixels of the whole line.
+template <class Visit> std::int64_t TraceLine(Point a, Point b, int width, int height, Visit&& visit) {
+    const LineRun run = ClipLine(a, b, width, height);
+    int along = run.xMajor ? run.x : run.y;
+    int across = run.xMajor ? run.y : run.x;
+    std::int64_t error = run.error;
+    for (std::int64_t i = run.first, end = run.first + run.count; i < end; ++i) {
+        if (run.xMajor)
             visit(along, across, i);
         else
             visit(across, along, i);
-        along += majorStep;
-        error += twoMinor;
-        if (error >= twoMajor) {
-            error -= twoMajor;
-            across += minorStep;
+        along += run.majorStep;
+        error += run.twoMinor;
+        if (error >= run.twoMajor) {
+            error -= run.twoMajor;
+            across += run.minorStep;
         }
     }
-    return major;
+    return run.length;
+}
+
+// The solid thin line straight into the pixels: the hot path of every drawing.
+void PaintThinLine(PixelBuffer& buffer, Point a, Point b, PixelOp op) {
+    const int width = buffer.Width();
+    const LineRun run = ClipLine(a, b, width, buffer.Height());
+    if (run.count == 0) return;
+    std::uint32_t* pixel = buffer.Row(run.y) + run.x;
+    const std::ptrdiff_t majorDelta = run.xMajor ? run.majorStep : std::ptrdiff_t{run.majorStep} * width;
+    const std::ptrdiff_t minorDelta = run.xMajor ? std::ptrdiff_t{run.minorStep} * width : run.minorStep;
+    const std::uint32_t keep = op.keep;
+    const std::uint32_t flip = op.flip;
+    auto step = [&](auto paint) {
+        std::int64_t error = run.error;
+        for (std::int64_t n = run.count; n > 0; --n) {
+            paint(*pixel);
+            pixel += majorDelta;
+            error += run.twoMinor;
+            if (error >= run.twoMajor) {
+                error -= run.twoMajor;
+                pixel += minorDelta;
+            }
+        }
+    };
+    // Plain stores need not wait for the pixels they replace, which are rarely in the cache.
+    if (keep == 0)
+        step([flip](std::uint32_t& p) { p = flip; });
+    else
+        step([keep, flip](std::uint32_t& p) { p = (p & keep) ^ flip; });
 }
 
 // --- Wide lines ---------------------------------------------------------------------------------------
@@ -341,47 +410,59 @@ bool ClipParameter(double ax, double ay, double vx, double vy, double xMin, doub
 // the segment a-b with round ends; one run per row, as the shape is convex.
 template <class Emit>
 void CapsuleSpans(double ax, double ay, double bx, double by, double r, int width, int height, Emit&& emit) {
-    const int yFirst = ClampToInt(std::ceil(std::min(ay, by) - r - kSampleBias), 0, height);
-    const int yEnd = ClampToInt(std::floor(std::max(ay, by) + r - kSampleBias) + 1.0, 0, height);
+    const int yFirst = CeilClamped(std::min(ay, by) - r - kSampleBias, 0, height);
+    const int yEnd = FloorClamped(std::max(ay, by) + r - kSampleBias, -1, height - 1) + 1;
     const double vx = bx - ax;
     const double vy = by - ay;
-    const double length = std::hypot(vx, vy);
+    const double length = std::sqrt(vx * vx + vy * vy);
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    // The band between the ends: 0 <= (p - a).u <= length along the unit direction u, and
+    // |(p - a) x u| <= r across it. On a row each condition bounds x linearly in the row's offset.
     const double ux = length > 0 ? vx / length : 0.0;
     const double uy = length > 0 ? vy / length : 0.0;
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const double alongPerRow = ux != 0 ? -uy / ux : 0.0;
+    const double alongFrom = ux != 0 ? ax + std::min(0.0, length / ux) : 0.0;
+    const double alongTo = ux != 0 ? ax + std::max(0.0, length / ux) : 0.0;
+    const double acrossPerRow = uy != 0 ? ux / uy : 0.0;
+    const double acrossHalf = uy != 0 ? r / std::fabs(uy) : 0.0;
+    const double r2 = r * r;
     for (int y = yFirst; y < yEnd; ++y) {
         const double yc = y + kSampleBias;
+        const double dy = yc - ay;
         double low = kInfinity;
         double high = -kInfinity;
-        for (const auto& [cx, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-            double off = yc - cy;
-            if (std::fabs(off) <= r) {
-                double half = std::sqrt(r * r - off * off);
-                low = std::min(low, cx - half);
-                high = std::max(high, cx + half);
-            }
-        }
         if (length > 0) {
-            // Along the segment: 0 <= (p - a).u <= length; across it: |(p - a) x u| <= r.
             double bandLow = -kInfinity;
             double bandHigh = kInfinity;
-            auto constrain = [&](double coefficient, double constant, double from, double to) {
-                if (coefficient == 0) {
-                    if (constant < from || constant > to) bandLow = kInfinity;
-                    return;
-                }
-                double t0 = (from - constant) / coefficient;
-                double t1 = (to - constant) / coefficient;
-                if (t0 > t1) std::swap(t0, t1);
-                bandLow = std::max(bandLow, ax + t0);
-                bandHigh = std::min(bandHigh, ax + t1);
-            };
-            constrain(ux, (yc - ay) * uy, 0.0, length);
-            constrain(uy, -(yc - ay) * ux, -r, r);
-            if (bandLow <= bandHigh) {
-                low = std::min(low, bandLow);
-                high = std::max(high, bandHigh);
+            if (ux != 0) {
+                bandLow = alongFrom + dy * alongPerRow;
+                bandHigh = alongTo + dy * alongPerRow;
+            } else if (dy * uy < 0 || dy * uy > length) {
+                bandLow = kInfinity;
             }
+            if (uy != 0) {
+                const double centre = ax + dy * acrossPerRow;
+                bandLow = std::max(bandLow, centre - acrossHalf);
+                bandHigh = std::min(bandHigh, centre + acrossHalf);
+            } else if (std::fabs(dy) > r) {
+                bandLow = kInfinity;
+            }
+            if (bandLow <= bandHigh) {
+                low = bandLow;
+                high = bandHigh;
+            }
+        }
+        // The round ends.
+        if (dy * dy <= r2) {
+            const double half = std::sqrt(r2 - dy * dy);
+            low = std::min(low, ax - half);
+            high = std::max(high, ax + half);
+        }
+        const double dyEnd = yc - by;
+        if (dyEnd * dyEnd <= r2) {
+            const double half = std::sqrt(r2 - dyEnd * dyEnd);
+            low = std::min(low, bx - half);
+            high = std::max(high, bx + half);
         }
         int x0 = 0;
         int x1 = 0;
@@ -459,8 +540,8 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
     double high = low;
     for (const Edge& e : edges)
         high = std::max(high, e.bottom);
-    const int yFirst = ClampToInt(std::ceil(low - kSampleBias), 0, height);
-    const int yEnd = ClampToInt(std::floor(high - kSampleBias) + 1.0, 0, height);
+    const int yFirst = CeilClamped(low - kSampleBias, 0, height);
+    const int yEnd = FloorClamped(high - kSampleBias, -1, height - 1) + 1;
     std::vector<const Edge*> active;
     std::vector<double> crossings;
     std::size_t next = 0;
@@ -604,9 +685,10 @@ struct ArcRange {
 
 ArcRange MakeArcRange(Rect box, Point start, Point end) {
     ArcRange range;
-    // Doubled coordinates keep the centre whole, so the same-ray test is exact.
-    const Wide cx2 = Wide{box.left} + box.right - 1;
-    const Wide cy2 = Wide{box.top} + box.bottom - 1;
+    // The rays leave the box's centre, which callers compute as (left + right) / 2 as we do. Doubled
+    // coordinates keep it whole, so the same-ray test is exact.
+    const Wide cx2 = Wide{box.left} + box.right;
+    const Wide cy2 = Wide{box.top} + box.bottom;
     const Wide sx = 2 * Wide{start.x} - cx2;
     const Wide sy = 2 * Wide{start.y} - cy2;
     const Wide ex = 2 * Wide{end.x} - cx2;
@@ -643,15 +725,12 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
     const int width = buffer_->Width();
     const int height = buffer_->Height();
     if (pen.width <= 1) {
-        std::uint32_t* pixels = buffer_->Data();
-        auto at = [&](int x, int y) -> std::uint32_t& {
-            return pixels[static_cast<std::size_t>(y) * width + x];
-        };
-        if (!pen.pattern)
-            TraceLine(from, to, width, height, [&](int x, int y, std::int64_t) { pen.ink.Apply(at(x, y)); });
-        else
-            TraceLine(from, to, width, height,
-                      [&](int x, int y, std::int64_t i) { pen.Paint(at(x, y), pen.On(i)); });
+        if (!pen.pattern) {
+            PaintThinLine(*buffer_, from, to, pen.ink);
+            return;
+        }
+        TraceLine(from, to, width, height,
+                  [&](int x, int y, std::int64_t i) { pen.Paint(buffer_->Row(y)[x], pen.On(i)); });
         return;
     }
     if (!pen.pattern) {
@@ -779,6 +858,7 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
     const RoundedBox inner = outer.Inset(pen.width);
     const bool perPixel = figure == Figure::Arc || pen.pattern;
     ArcRange range;
+    range.whole = true;
     if (figure == Figure::Arc) range = MakeArcRange(box, start, end);
     std::unique_ptr<OutlineLengths> lengths;
     double startLength = 0;
