@@ -17,6 +17,7 @@ namespace platform {
 class DeviceContext {
 public:
     explicit DeviceContext(Surface& surface);
+    virtual ~DeviceContext() = default;
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 

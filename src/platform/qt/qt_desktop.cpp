@@ -277,8 +277,12 @@ ColourRef FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.gre
 QtDesktop::QtDesktop() = default;
 QtDesktop::~QtDesktop() = default;
 
-void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* readout, QLabel* caption) {
+void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* readout, QLabel* caption) {
     statusBar_ = statusBar;
+    promptLabel_ = prompt;
+    if (promptLabel_) promptLabel_->setText(ToQString(status_));
+    if (readout) readout->setText(ToQString(readout_));
+    if (caption) caption->setText(ToQString(caption_));
     readoutLabel_ = readout;
     captionLabel_ = caption;
 }
@@ -361,7 +365,9 @@ bool QtDesktop::ChooseFont(FontChoice& font) {
 
 void QtDesktop::SetStatusText(std::string_view text) {
     status_ = std::string(text);
-    if (statusBar_) statusBar_->showMessage(ToQString(text));
+    // A prompt replaces any hint still shown for a highlighted item.
+    if (statusBar_) statusBar_->clearMessage();
+    if (promptLabel_) promptLabel_->setText(ToQString(text));
 }
 
 void QtDesktop::SetReadoutText(std::string_view text) {

@@ -28,7 +28,7 @@ public:
 
     // The window that owns dialogs and message boxes, and the widgets that show the text fields.
     void SetOwner(QWidget* owner) { owner_ = owner; }
-    void AttachTextFields(QStatusBar* statusBar, QLabel* readout, QLabel* caption);
+    void AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* readout, QLabel* caption);
     // Where the help pages live (the program folder's help folder).
     void SetHelpFolder(const std::string& folder) { helpFolder_ = folder; }
 
@@ -57,6 +57,7 @@ public:
 private:
     QWidget* owner_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
     QLabel* readoutLabel_ = nullptr;
     QLabel* captionLabel_ = nullptr;
     std::string status_;
