@@ -1,6 +1,7 @@
 #include "platform/device_context.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -8,8 +9,16 @@ namespace platform {
 
 namespace {
 
-// The platform rounds a converted coordinate to the nearest whole unit, halves upwards.
-int RoundHalfUp(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+// The platform rounds a converted coordinate to the nearest whole unit, halves upwards, then adds the
+// whole offset. A result past the int range (a point far off a view zoomed in closely) saturates:
+// converting it as it is would be undefined, and in practice turns a far-right point into a far-left one.
+int RoundHalfUp(double value, int offset = 0) {
+    const double rounded = std::floor(value + 0.5) + offset;
+    if (rounded >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (rounded <= static_cast<double>(INT_MIN)) return INT_MIN;
+    if (rounded != rounded) return 0;
+    return static_cast<int>(rounded);
+}
 
 } // namespace
 
@@ -96,8 +105,8 @@ bool DeviceContext::LPtoDP(Point& point) const {
 }
 
 Point DeviceContext::ToDevice(int x, int y) const {
-    return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_) + viewportOrg_.x,
-            RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_) + viewportOrg_.y};
+    return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_, viewportOrg_.x),
+            RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
 }
 
 Pen DeviceContext::SelectPen(const Pen& pen) {

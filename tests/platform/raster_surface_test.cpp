@@ -412,6 +412,27 @@ TEST(RasterSurface, FiguresFarOutsideCostNothingAndHugeCoordinatesAreSafe) {
         EXPECT_EQ(canvas.buffer.Pixel(i, i), kBlack);
 }
 
+TEST(RasterSurface, PointsMappedPastTheDeviceRangeKeepTheirSide) {
+    // Zoomed in a thousandfold, the end of this line lies billions of pixels to the right: the line must
+    // still run rightwards across the image.
+    Canvas canvas;
+    WithContext(canvas.surface, [](DeviceContext& dc) {
+        dc.SetMapMode(MapMode::Anisotropic);
+        dc.SetWindowExt(1, 1);
+        dc.SetViewportExt(1000, 1000);
+        dc.SetViewportOrg(0, 10);
+        dc.SelectPen(MakePen(Rgb(0, 0, 0), 0)); // a pixel wide at any scale
+        dc.MoveTo(0, 0);
+        dc.LineTo(3000000, 0);
+        dc.MoveTo(0, 0);
+        dc.LineTo(-3000000, 1);
+    });
+    Box drawn = PixelsOf(canvas.buffer, kBlack);
+    EXPECT_EQ(drawn.count, 200);
+    EXPECT_EQ(drawn.top, 10);
+    EXPECT_EQ(drawn.bottom, 10);
+}
+
 TEST(RasterSurface, PolygonsFillByAlternateRuleAndPaintTheirBorderOnce) {
     // A five-pointed star: its middle is crossed twice, so it stays empty.
     const std::vector<Point> star = {{100, 10}, {153, 128}, {15, 55}, {185, 55}, {47, 128}};
