@@ -13,6 +13,9 @@ constexpr int UnitsPerFoot = 288;
 // Typed lengths: drawing units from 1 to 32766.
 constexpr int MinTypedLength = 1;
 constexpr int MaxTypedLength = 32766;
+constexpr bool IsTypedLength(int units) {
+    return units >= MinTypedLength && units <= MaxTypedLength;
+}
 
 // When a typed fraction n/d of an inch counts.
 enum class FractionRule {

@@ -40,7 +40,8 @@ TEST(DialogResources, EachResourceHasItsTitleAndDistinctControls) {
 
 TEST(DialogResources, NameEditsHoldTwentyFourFilteredCharacters) {
     for (auto [dialog, edit] : {std::pair{2024, 2027}, {9020, 9021}, {19000, 19001}}) {
-        const platform::ControlTemplate* c = DialogResource(dialog).FindControl(edit);
+        const platform::DialogTemplate resource = DialogResource(dialog);
+        const platform::ControlTemplate* c = resource.FindControl(edit);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->textSize, 25);
         EXPECT_TRUE(c->validator.AcceptsCharacter(','));
@@ -48,7 +49,8 @@ TEST(DialogResources, NameEditsHoldTwentyFourFilteredCharacters) {
         EXPECT_FALSE(c->validator.AcceptsCharacter('.'));
         EXPECT_FALSE(c->validator.AcceptsCharacter('-'));
     }
-    const platform::ControlTemplate* feet = DialogResource(9500).FindControl(9501);
+    const platform::DialogTemplate measurement = DialogResource(9500);
+    const platform::ControlTemplate* feet = measurement.FindControl(9501);
     ASSERT_NE(feet, nullptr);
     EXPECT_EQ(feet->validator.GetKind(), Validator::Kind::Range);
     EXPECT_EQ(feet->validator.Max(), 100);

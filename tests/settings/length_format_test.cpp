@@ -25,6 +25,14 @@ TEST(LengthEntry, EachFractionRuleCountsItsOwnFractions) {
         EXPECT_EQ(FeetInchesToUnits(1, 0, 5, 0, rule), 288);
     }
     EXPECT_EQ(FeetInchesToUnits(2000000000, 0, 0, 0, FractionRule::Proper), 2147483647);
+
+    // Typed lengths run from 1 to 32766 drawing units, in either system.
+    EXPECT_FALSE(IsTypedLength(0));
+    EXPECT_TRUE(IsTypedLength(1));
+    EXPECT_TRUE(IsTypedLength(32766));
+    EXPECT_FALSE(IsTypedLength(32767));
+    EXPECT_TRUE(IsTypedLength(FeetInchesToUnits(113, 9, 1, 4, FractionRule::Proper)));
+    EXPECT_FALSE(IsTypedLength(FeetInchesToUnits(113, 9, 3, 8, FractionRule::Proper)));
 }
 
 TEST(LengthDisplay, RemaindersShowAsEighthsOrNothing) {
