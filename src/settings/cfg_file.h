@@ -53,6 +53,8 @@ class CfgFieldReader {
     CfgFieldReader(std::string_view name, std::string_view format, CfgReport* report);
     // A file with its own parser, used for the file and its default alike.
     CfgFieldReader(std::string_view name, const CfgParser& parser, CfgReport* report);
+    CfgFieldReader(const CfgFieldReader&) = delete;
+    CfgFieldReader& operator=(const CfgFieldReader&) = delete;
 
     int Int(long long min, long long max);
     double Real(double min, double max);
