@@ -182,6 +182,64 @@ TEST(RasterSurface, ExclusiveOrFiguresDrawnTwiceRestoreEveryPixel) {
     }
 }
 
+TEST(RasterSurface, AnyFigureDrawnTwiceInExclusiveOrRestoresEvenAtExtremeCoordinates) {
+    std::mt19937 random(3);
+    auto coordinate = [&]() {
+        switch (random() % 4) {
+        case 0:
+            return static_cast<int>(random() % 2 ? INT_MAX - random() % 3 : INT_MIN + random() % 3);
+        case 1:
+            return static_cast<int>(random() % 200001) - 100000;
+        default:
+            return static_cast<int>(random() % 140) - 20;
+        }
+    };
+    auto point = [&]() { return Point{coordinate(), coordinate()}; };
+    const PenStyle styles[] = {PenStyle::Solid,   PenStyle::Dash,       PenStyle::Dot,
+                               PenStyle::DashDot, PenStyle::DashDotDot, PenStyle::Null};
+    Canvas canvas(100, 80, 0xFF336699u);
+    const PixelBuffer original = canvas.buffer;
+    int visible = 0;
+    for (int round = 0; round < 400; ++round) {
+        DrawAttributes attributes;
+        attributes.rop = RasterOp::XorPen;
+        attributes.penColour = Rgb(255, 255, 255);
+        attributes.penStyle = styles[random() % 6];
+        attributes.penWidth = random() % 3 == 0 ? 1 + static_cast<int>(random() % 12) : 1;
+        attributes.backgroundMode = random() % 2 ? BackgroundMode::Opaque : BackgroundMode::Transparent;
+        attributes.backgroundColour = Rgb(0, 255, 0);
+        attributes.brush =
+            Brush{static_cast<BrushStyle>(random() % 3), Rgb(255, 0, 0), static_cast<Hatch>(random() % 6)};
+        const Point a = point(), b = point(), c = point(), d = point();
+        const int kind = round % 6;
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1 && !(canvas.buffer == original)) ++visible;
+            switch (kind) {
+            case 0:
+                canvas.surface.DrawLine(a, b, attributes);
+                break;
+            case 1:
+                canvas.surface.DrawPolygon({a, b, c, d}, attributes);
+                break;
+            case 2:
+                canvas.surface.DrawRectangle(Rect{a.x, a.y, b.x, b.y}.Normalized(), attributes);
+                break;
+            case 3:
+                canvas.surface.DrawEllipse(Rect{a.x, a.y, b.x, b.y}.Normalized(), attributes);
+                break;
+            case 4:
+                canvas.surface.DrawArc(Rect{a.x, a.y, b.x, b.y}.Normalized(), c, d, attributes);
+                break;
+            default:
+                canvas.surface.DrawRoundRect(Rect{a.x, a.y, b.x, b.y}.Normalized(),
+                                             {std::abs(c.x % 90), std::abs(c.y % 90)}, attributes);
+            }
+        }
+        ASSERT_TRUE(canvas.buffer == original) << "figure " << kind << " round " << round;
+    }
+    EXPECT_GT(visible, 120) << "most figures cross the image";
+}
+
 TEST(RasterSurface, ExclusiveOrPolylineChangesEachPixelOfItsPathOnce) {
     const std::vector<Point> path = {{10, 10}, {50, 10}, {50, 40}, {20, 45},
                                      {25, 70}, {90, 60}, {60, 20}, {95, 5}};
