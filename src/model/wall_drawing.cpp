@@ -1,0 +1,559 @@
+// The drawing operations of the two wall classes: the outline, the filled black body and the hatched
+// body, each for the view and the printer (coordinates divided by Scale) and for the bitmap export.
+// The outline and the filled body draw with the pen the painting entry point selected; the hatch makes
+// its own face and stroke pens.
+//
+// Hatching is done in logical units: strokes come in pairs 15 apart, a pair every 140, across each
+// leaf of the wall; a sloping internal wall gets single strokes every 125 along x. The bitmap scales
+// the spacing down by Scale. Angles are bearings in tenths of a degree (0 up, 900 right).
+#include "model/drawing_objects.h"
+#include "model/paint_mapping.h"
+#include "model/shared_state.h"
+#include "platform/device_context.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+using paint_mapping::BitmapMap;
+using paint_mapping::ViewMap;
+using platform::DeviceContext;
+using platform::Pen;
+using platform::PenStyle;
+using platform::Point;
+
+namespace {
+
+// Tenths of a degree to radians, with the factor every stored hatch was drawn with.
+constexpr double RadiansPerTenth = 0.001745;
+
+// The spacing of the strokes in the target's units.
+struct Spacing {
+    int pair = 140;   // from one pair to the next, as counted
+    int single = 125; // from the second stroke of a pair to the first of the next
+    int second = 15;  // from the first stroke of a pair to the second
+};
+
+Spacing ViewSpacing() {
+    return {};
+}
+
+// The bitmap's spacing: the view's divided by Scale (28, 25, 3 metric; 23, 20, 2 imperial).
+Spacing BitmapSpacing() {
+    const int scale = paint_mapping::UsableDivisor(Shared.Scale);
+    return {paint_mapping::UsableDivisor(140 / scale), 125 / scale, 15 / scale};
+}
+
+// A floating-point result converted as the stored drawings were: truncated toward zero, held inside
+// the int range.
+int Truncate(double value) {
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return 2147483647;
+    if (value <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int>(value);
+}
+
+// Draws strokes given in the frame the hatch is worked out in. The view's frame is its logical units;
+// the bitmap works out sloping walls with y negated (upwards, as on the view) and negates it back here.
+struct Strokes {
+    DeviceContext& dc;
+    int ySign = 1;
+    void operator()(int xa, int ya, int xb, int yb) const {
+        dc.MoveTo(xa, ySign * ya);
+        dc.LineTo(xb, ySign * yb);
+    }
+};
+
+// The points of a wall in the target's coordinates: p[1], p[2] the first face (an external wall's
+// outer face), p[3] to p[8] the further face lines in field order. p[0] is unused.
+using WallPoints = std::array<Point, 9>;
+
+WallPoints UpwardFrame(const WallPoints& points) {
+    WallPoints upward = points;
+    for (Point& p : upward)
+        p.y = -p.y;
+    return upward;
+}
+
+void DrawFace(DeviceContext& dc, const Point& from, const Point& to) {
+    dc.MoveTo(from.x, from.y);
+    dc.LineTo(to.x, to.y);
+}
+
+// A bearing that leaves no slope to hatch along: 0 and 1800 run straight up and down, and values
+// outside a turn are not bearings at all. Hatching them would divide by a zero sine.
+bool HatchableBearing(int angle) {
+    return angle > 0 && angle < 3600 && angle != 1800;
+}
+
+// The bearing reduced to its angle from the vertical, in radians.
+double ReducedAngle(int angle) {
+    int reduced = angle;
+    if (angle < 900)
+        reduced = angle;
+    else if (angle < 1800)
+        reduced = 1800 - angle;
+    else if (angle < 2700)
+        reduced = angle - 1800;
+    else
+        reduced = 3600 - angle;
+    return reduced * RadiansPerTenth;
+}
+
+// Single strokes every `single` along x across a sloping internal wall, each spanning its thickness
+// measured vertically. The points are in an upward frame.
+void HatchSlopingInternalWall(const Strokes& stroke, const WallPoints& p, int angle, int thickness,
+                              const Spacing& spacing) {
+    if (!HatchableBearing(angle) || angle == 2700) return;
+    const double phi = ReducedAngle(angle);
+    const int length = Truncate(thickness / std::sin(phi));
+    const double rise = spacing.single * std::cos(phi) / std::sin(phi);
+    const Point& first = p[1];
+    const Point& third = p[3];
+    // The strokes start from the first face's start or the second face's, whichever lies on the side
+    // the strokes hang from.
+    auto start = [&](bool takeThird) { return takeThird ? third : first; };
+    Point from;
+    int count = 0;
+    int step = 0;
+    double y = 0;
+    double change = 0;
+    if (angle < 900) {
+        from = start(first.x > third.x || first.y < third.y);
+        count = (p[2].x - from.x) / paint_mapping::UsableDivisor(spacing.single);
+        step = spacing.single;
+        y = from.y + rise;
+        change = rise;
+    } else if (angle < 1800) {
+        from = start(first.x < third.x || first.y < third.y);
+        count = (p[2].x - from.x) / paint_mapping::UsableDivisor(spacing.single);
+        if (from.y - Truncate(count * rise) < length) --count;
+        step = spacing.single;
+        y = from.y - rise;
+        change = -rise;
+    } else if (angle < 2700) {
+        from = start(first.x > third.x || first.y < third.y);
+        count = (from.x - p[2].x) / paint_mapping::UsableDivisor(spacing.single);
+        if (from.y - Truncate(count * rise) < length) --count;
+        step = -spacing.single;
+        y = from.y - rise;
+        change = -rise;
+    } else {
+        from = start(first.x < third.x || first.y < third.y);
+        count = (from.x - p[2].x) / paint_mapping::UsableDivisor(spacing.single);
+        step = -spacing.single;
+        y = from.y + rise;
+        change = rise;
+    }
+    int x = from.x;
+    for (int i = 0; i < count; ++i) {
+        x += step;
+        const int top = Truncate(y);
+        stroke(x, top, x, top - length);
+        y += change;
+    }
+}
+
+// Pairs of strokes across one leaf of a sloping external wall, from `from` towards `endX`; the points
+// are in an upward frame.
+void HatchSlopingLeaf(const Strokes& stroke, int angle, Point from, int endX, int thickness,
+                      const Spacing& spacing) {
+    if (!HatchableBearing(angle)) return;
+    const double phi = ReducedAngle(angle);
+    const double sine = std::sin(phi);
+    const int length = Truncate(thickness / sine);
+    // Mathematically the second stroke's shift; evaluated this way it may come out one less.
+    const int shift = Truncate(sine * (spacing.second / sine));
+    const double rise = spacing.pair * std::cos(phi) / sine;
+    int count = std::abs(endX - from.x) / spacing.pair;
+    bool shorten = false;
+    int direction = 1;   // along x
+    int strokeDown = -1; // a stroke's run in y
+    int secondShift = 1; // the second stroke's start relative to the first
+    double y = 0;
+    double change = 0;
+    if (angle < 900) {
+        y = from.y + rise - shift;
+        change = rise;
+    } else if (angle < 1800) {
+        shorten = true;
+        y = from.y - rise + shift;
+        secondShift = -1;
+        change = -rise;
+    } else if (angle < 2700) {
+        y = from.y - rise + shift;
+        direction = -1;
+        strokeDown = 1;
+        secondShift = -1;
+        change = -rise;
+    } else {
+        shorten = true;
+        y = from.y + rise + shift;
+        direction = -1;
+        change = rise;
+    }
+    if (shorten && from.y - Truncate(count * rise) < length) --count;
+    int x = from.x;
+    for (int i = 0; i < count; ++i) {
+        const int top = Truncate(y);
+        x += direction * spacing.single;
+        stroke(x, top, x, top + strokeDown * length);
+        x += direction * spacing.second;
+        const int secondTop = top + secondShift * shift;
+        stroke(x, secondTop, x, secondTop + strokeDown * length);
+        y += change;
+    }
+}
+
+// How a wall lies: along x, along y, or neither.
+enum class Lie { Horizontal, Vertical, Sloping };
+
+Lie LieOf(int xa, int ya, int xb, int yb) {
+    if (ya == yb) return Lie::Horizontal;
+    if (xa == xb) return Lie::Vertical;
+    return Lie::Sloping;
+}
+
+// Everything an internal wall's hatch needs, in the target's coordinates.
+struct InternalHatch {
+    WallPoints points;
+    Lie lie = Lie::Sloping;
+    int thickness = 0;
+    int angle = 0;
+    Spacing spacing;
+    bool bitmap = false;
+};
+
+void HatchInternalWall(DeviceContext& dc, const InternalHatch& h) {
+    const WallPoints& p = h.points;
+    const int t = h.thickness;
+    const Spacing& s = h.spacing;
+    const Strokes stroke{dc, 1};
+    if (h.lie == Lie::Horizontal) {
+        const int xa = std::min(p[1].x, p[2].x);
+        const int xb = std::max(p[1].x, p[2].x);
+        const int ya = std::max(p[1].y, p[4].y);
+        const int yb = std::min(p[1].y, p[4].y);
+        const int count = (xb - (xa + t) - t) / s.pair + 1;
+        int u = xa + t;
+        for (int i = 0; i < count; ++i) {
+            stroke(u, ya, u + t, yb);
+            stroke(u + s.second, ya, u + s.second + t, yb);
+            u += s.second + s.single;
+        }
+    } else if (h.lie == Lie::Vertical) {
+        const int ya = std::max(p[1].y, p[2].y);
+        const int yb = std::min(p[1].y, p[2].y);
+        const int xa = std::min(p[1].x, p[4].x);
+        const int xb = std::max(p[1].x, p[4].x);
+        const int count = ((ya - t) - yb - t) / s.pair + 1;
+        int v = ya - t;
+        for (int i = 0; i < count; ++i) {
+            stroke(xa, v, xb, v - t);
+            stroke(xa, v - s.second, xb, v - s.second - t);
+            v -= s.second + s.single;
+        }
+    } else if (h.bitmap) {
+        HatchSlopingInternalWall(Strokes{dc, -1}, UpwardFrame(p), h.angle, t, s);
+    } else {
+        HatchSlopingInternalWall(stroke, p, h.angle, t, s);
+    }
+}
+
+// Everything an external wall's hatch needs, in the target's coordinates: the three layer thicknesses
+// (outer leaf, cavity, inner leaf).
+struct ExternalHatch {
+    WallPoints points;
+    Lie lie = Lie::Sloping;
+    int outer = 0;
+    int cavity = 0;
+    int inner = 0;
+    int storedCavity = 0; // drawing units: decides whether the inner leaf is hatched at all
+    int angle = 0;
+    Spacing spacing;
+    bool bitmap = false;
+};
+
+void HatchOuterLeaf(DeviceContext& dc, const ExternalHatch& h) {
+    const WallPoints& p = h.points;
+    const int t = h.outer;
+    const Spacing& s = h.spacing;
+    const Strokes stroke{dc, 1};
+    const int x1 = p[1].x, y1 = p[1].y, x2 = p[2].x, y2 = p[2].y, x4 = p[4].x, y4 = p[4].y;
+    if (h.lie == Lie::Horizontal) {
+        if (x1 < x2) {
+            const int count = (x2 - (x1 + t) - t) / s.pair + 1;
+            for (int i = 0, u = x1 + t; i < count; ++i, u += s.second + s.single) {
+                stroke(u, y1, u + t, y4);
+                stroke(u + s.second, y1, u + s.second + t, y4);
+            }
+        } else if (x1 > x2) {
+            const int count = ((x1 - t) - x2 - t) / s.pair + 1;
+            for (int i = 0, u = x1 - t; i < count; ++i, u -= s.second + s.single) {
+                stroke(u, y1, u - t, y4);
+                stroke(u - s.second, y1, u - s.second - t, y4);
+            }
+        }
+    } else if (h.lie == Lie::Vertical) {
+        if (y1 < y2) {
+            const int count = ((y2 - t) - y1 - t) / s.pair + 1;
+            for (int i = 0, v = y2 - t; i < count; ++i, v -= s.second + s.single) {
+                stroke(x1, v, x4, v - t);
+                stroke(x1, v - s.second, x4, v - s.second - t);
+            }
+        } else if (y1 > y2) {
+            const int count = (y1 - (y2 + t) - t) / s.pair + 1;
+            for (int i = 0, v = y2 + t; i < count; ++i, v += s.second + s.single) {
+                stroke(x1, v, x4, v + t);
+                stroke(x1, v + s.second, x4, v + s.second + t);
+            }
+        }
+    } else if (h.bitmap) {
+        const WallPoints up = UpwardFrame(p);
+        HatchSlopingLeaf(Strokes{dc, -1}, h.angle, up[1], up[2].x, t, s);
+    } else {
+        HatchSlopingLeaf(stroke, h.angle, p[1], x2, t, s);
+    }
+}
+
+// The inner leaf's strokes slant the other way from the outer leaf's.
+void HatchInnerLeaf(DeviceContext& dc, const ExternalHatch& h) {
+    const WallPoints& p = h.points;
+    const int t = h.inner;
+    const Spacing& s = h.spacing;
+    const Strokes stroke{dc, 1};
+    const int y1 = p[1].y, y2 = p[2].y, y4 = p[4].y, y6 = p[6].y, y7 = p[7].y;
+    const int x6 = p[6].x, x7 = p[7].x, x8 = p[8].x, y8 = p[8].y;
+    if (h.lie == Lie::Horizontal) {
+        if (x7 < x8) {
+            const int count = (x8 - (x7 + t) - t) / s.pair + 1;
+            for (int i = 0, u = x7 + t; i < count; ++i, u += s.second + s.single) {
+                stroke(u, y8, u - t, y6);
+                stroke(u + s.second, y8, u + s.second - t, y6);
+            }
+        } else if (x7 > x8) {
+            const int count = ((x7 - t) - x8 - t) / s.pair + 1;
+            for (int i = 0, u = x7 - t; i < count; ++i, u -= s.second + s.single) {
+                stroke(u, y8, u + t, y6);
+                stroke(u - s.second, y8, u - s.second + t, y6);
+            }
+        }
+    } else if (h.lie == Lie::Vertical) {
+        if (y1 > y2) {
+            const int start = y4 + h.outer + h.cavity;
+            const int count = (y7 - start - t) / s.pair + 1;
+            for (int i = 0, v = start; i < count; ++i, v += s.second + s.single) {
+                stroke(x6, v, x8, v + t);
+                stroke(x6, v + s.second, x8, v + s.second + t);
+            }
+        } else if (y1 < y2) {
+            const int start = y4 - h.outer - h.cavity;
+            const int count = (start - y7 - t) / s.pair + 1;
+            for (int i = 0, v = start; i < count; ++i, v -= s.second + s.single) {
+                stroke(x6, v, x8, v - t);
+                stroke(x6, v - s.second, x8, v - s.second - t);
+            }
+        }
+    } else if (h.bitmap) {
+        const WallPoints up = UpwardFrame(p);
+        HatchSlopingLeaf(Strokes{dc, -1}, h.angle, up[5], up[6].x, t, s);
+    } else {
+        HatchSlopingLeaf(stroke, h.angle, p[5], x6, t, s);
+    }
+}
+
+// The pen of a wall's stored style; false for a code no pen exists for (the pen in force is kept).
+bool StyledPen(int code, PenStyle& style) {
+    if (code < 0 || code > 6) return false;
+    style = code == 6 ? PenStyle::Solid : static_cast<PenStyle>(code);
+    return true;
+}
+
+// Faces then hatch of a wall, each with its own pen; the pens the context held are selected back.
+template <typename DrawFaces, typename DrawHatch>
+void PatternWall(DeviceContext& dc, const Pen& face, bool haveFacePen, const Pen& hatch, DrawFaces faces,
+                 DrawHatch strokes) {
+    if (haveFacePen) {
+        const Pen previous = dc.SelectPen(face);
+        faces();
+        dc.SelectPen(previous);
+    } else {
+        faces();
+    }
+    const Pen previous = dc.SelectPen(hatch);
+    strokes();
+    dc.SelectPen(previous);
+}
+
+platform::ColourRef FaceColour(const TObject& wall, int overlay) {
+    return overlay <= 0 ? static_cast<platform::ColourRef>(wall.colour) : Shared.OverlayColour;
+}
+
+platform::ColourRef HatchColour(const TObject& wall, int overlay) {
+    return overlay == 0 ? static_cast<platform::ColourRef>(wall.colour) : Shared.OverlayColour;
+}
+
+template <typename Map> WallPoints InternalPoints(const TIntwallobj& w, const Map& map) {
+    WallPoints p{};
+    p[1] = {map.X(w.x1), map.Y(w.y1)};
+    p[2] = {map.X(w.x2), map.Y(w.y2)};
+    p[3] = {map.X(w.fx1), map.Y(w.fy1)};
+    p[4] = {map.X(w.fx2), map.Y(w.fy2)};
+    return p;
+}
+
+template <typename Map> WallPoints ExternalPoints(const TExtwallobj& w, const Map& map) {
+    WallPoints p{};
+    p[1] = {map.X(w.x1), map.Y(w.y1)};
+    p[2] = {map.X(w.x2), map.Y(w.y2)};
+    p[3] = {map.X(w.f1x1), map.Y(w.f1y1)};
+    p[4] = {map.X(w.f1x2), map.Y(w.f1y2)};
+    p[5] = {map.X(w.f2x1), map.Y(w.f2y1)};
+    p[6] = {map.X(w.f2x2), map.Y(w.f2y2)};
+    p[7] = {map.X(w.f3x1), map.Y(w.f3y1)};
+    p[8] = {map.X(w.f3x2), map.Y(w.f3y2)};
+    return p;
+}
+
+void InternalOutline(DeviceContext& dc, const WallPoints& p) {
+    DrawFace(dc, p[1], p[2]);
+    DrawFace(dc, p[3], p[4]);
+}
+
+// A solid wall has two faces; a cavity wall four.
+void ExternalOutline(DeviceContext& dc, const WallPoints& p, int cavity) {
+    DrawFace(dc, p[1], p[2]);
+    DrawFace(dc, p[3], p[4]);
+    if (cavity > 0) {
+        DrawFace(dc, p[5], p[6]);
+        DrawFace(dc, p[7], p[8]);
+    }
+}
+
+// The body between the two outermost faces in black; its border takes the pen in force.
+void FilledBody(DeviceContext& dc, const Point& a, const Point& b, const Point& innerStart,
+                const Point& innerEnd) {
+    static thread_local std::vector<Point> corners(4);
+    dc.SelectBrush(platform::Brush::SolidBrush(platform::Rgb(0, 0, 0)));
+    DrawFace(dc, a, b);
+    DrawFace(dc, innerStart, innerEnd);
+    corners.assign({a, b, innerEnd, innerStart});
+    dc.Polygon(corners);
+}
+
+void ExternalFilled(DeviceContext& dc, const WallPoints& p, int cavity) {
+    if (cavity < 1)
+        FilledBody(dc, p[1], p[2], p[3], p[4]);
+    else
+        FilledBody(dc, p[1], p[2], p[7], p[8]);
+}
+
+template <typename Map> InternalHatch MakeInternalHatch(const TIntwallobj& w, const Map& map, bool bitmap) {
+    InternalHatch h;
+    h.points = InternalPoints(w, map);
+    h.thickness = map.Length(w.iwall1);
+    h.angle = w.iwall6;
+    h.spacing = bitmap ? BitmapSpacing() : ViewSpacing();
+    h.bitmap = bitmap;
+    // The view tells a straight wall by its stored coordinates, the bitmap by where its ends land.
+    h.lie = bitmap ? LieOf(h.points[1].x, h.points[1].y, h.points[2].x, h.points[2].y)
+                   : LieOf(w.x1, w.y1, w.x2, w.y2);
+    return h;
+}
+
+template <typename Map> ExternalHatch MakeExternalHatch(const TExtwallobj& w, const Map& map, bool bitmap) {
+    ExternalHatch h;
+    h.points = ExternalPoints(w, map);
+    h.outer = map.Length(w.ewall1);
+    h.cavity = map.Length(w.ewall2);
+    h.inner = map.Length(w.ewall3);
+    h.storedCavity = w.ewall2;
+    h.angle = w.ewall6;
+    h.spacing = bitmap ? BitmapSpacing() : ViewSpacing();
+    h.bitmap = bitmap;
+    h.lie = bitmap ? LieOf(h.points[1].x, h.points[1].y, h.points[2].x, h.points[2].y)
+                   : LieOf(w.x1, w.y1, w.x2, w.y2);
+    return h;
+}
+
+void HatchExternalWall(DeviceContext& dc, const ExternalHatch& h) {
+    HatchOuterLeaf(dc, h);
+    // A cavity of up to two drawing units is taken for none: only a real cavity has an inner leaf.
+    if (h.storedCavity > 2) HatchInnerLeaf(dc, h);
+}
+
+} // namespace
+
+void TIntwallobj::Draw(DeviceContext& dc) {
+    InternalOutline(dc, InternalPoints(*this, ViewMap{}));
+}
+
+void TIntwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+    InternalOutline(dc, InternalPoints(*this, BitmapMap(divisor, height, offset)));
+}
+
+void TIntwallobj::DrawFilledWall(DeviceContext& dc) {
+    const WallPoints p = InternalPoints(*this, ViewMap{});
+    FilledBody(dc, p[1], p[2], p[3], p[4]);
+}
+
+void TIntwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) {
+    const WallPoints p = InternalPoints(*this, BitmapMap(divisor, height, offset));
+    FilledBody(dc, p[1], p[2], p[3], p[4]);
+}
+
+void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
+    const InternalHatch h = MakeInternalHatch(*this, ViewMap{}, false);
+    Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
+    const bool haveFacePen = StyledPen(penStyle, face.style);
+    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    PatternWall(
+        dc, face, haveFacePen, hatch, [&] { InternalOutline(dc, h.points); },
+        [&] { HatchInternalWall(dc, h); });
+}
+
+void TIntwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height, int offset) {
+    const InternalHatch h = MakeInternalHatch(*this, BitmapMap(divisor, height, offset), true);
+    Pen face{FaceColour(*this, overlay), penWidth, PenStyle::Solid};
+    const bool haveFacePen = StyledPen(penStyle, face.style);
+    const Pen hatch{HatchColour(*this, overlay), penWidth, PenStyle::Solid};
+    PatternWall(
+        dc, face, haveFacePen, hatch, [&] { InternalOutline(dc, h.points); },
+        [&] { HatchInternalWall(dc, h); });
+}
+
+void TExtwallobj::Draw(DeviceContext& dc) {
+    ExternalOutline(dc, ExternalPoints(*this, ViewMap{}), ewall2);
+}
+
+void TExtwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+    ExternalOutline(dc, ExternalPoints(*this, BitmapMap(divisor, height, offset)), ewall2);
+}
+
+void TExtwallobj::DrawFilledWall(DeviceContext& dc) {
+    ExternalFilled(dc, ExternalPoints(*this, ViewMap{}), ewall2);
+}
+
+void TExtwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) {
+    ExternalFilled(dc, ExternalPoints(*this, BitmapMap(divisor, height, offset)), ewall2);
+}
+
+void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
+    const ExternalHatch h = MakeExternalHatch(*this, ViewMap{}, false);
+    const Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    PatternWall(
+        dc, face, true, hatch, [&] { ExternalOutline(dc, h.points, ewall2); },
+        [&] { HatchExternalWall(dc, h); });
+}
+
+void TExtwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height, int offset) {
+    const ExternalHatch h = MakeExternalHatch(*this, BitmapMap(divisor, height, offset), true);
+    const Pen face{FaceColour(*this, overlay), penWidth, PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), penWidth, PenStyle::Solid};
+    PatternWall(
+        dc, face, true, hatch, [&] { ExternalOutline(dc, h.points, ewall2); },
+        [&] { HatchExternalWall(dc, h); });
+}

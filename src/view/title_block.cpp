@@ -1,0 +1,85 @@
+// TList::MakeTitleBlock: the floor's title, a text centred on the sheet below the lowest external wall,
+// worded from the plan title settings and placed by the dimension offsets (so the overall dimension
+// line fits between the plan and its title).
+#include "model/drawing_list.h"
+#include "model/shared_state.h"
+#include "settings/cfg_files.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// The title settings hold the three floors' titles in this order.
+int TitleIndexOfView(int view) {
+    switch (view) {
+    case 50:
+        return 0;
+    case 51:
+        return 1;
+    case 52:
+        return 2;
+    default:
+        return -1; // the fourth plan code, the layout and the rest have no title
+    }
+}
+
+} // namespace
+
+void TList::MakeTitleBlock() {
+    const int view = Shared.CurrentView;
+    if (view >= 100) return; // printing
+    bool haveWall = false;
+    int lowest = 300000;
+    for (int i = 0; i < count; ++i) {
+        const TObject* o = (*this)[i];
+        if (o->type == 1000 && o->view == view && o->y1 < lowest) lowest = o->y1;
+        haveWall = haveWall || (o->type == 1000 && o->view == view);
+    }
+    if (!haveWall) return;
+    const int titleIndex = TitleIndexOfView(view);
+    if (titleIndex < 0) return;
+
+    CfgReport offsetsReport;
+    const DimensionSettings offsets = ReadDimensionSettings(Shared.Units, &offsetsReport);
+    CfgReport titlesReport;
+    const PlanTitles titles = ReadPlanTitles(&titlesReport);
+    // Without its settings the title's wording or place is unknown: no title rather than a guess.
+    if (offsetsReport.fileMissing || titlesReport.fileMissing) return;
+    const std::string& title = titles.titles[static_cast<std::size_t>(titleIndex)];
+
+    const int centreX = static_cast<int>(static_cast<long long>(Shared.SheetWidth) * Shared.Scale / 2);
+    // Below the plan by two external dimension offsets and the overall one.
+    const int titleY = lowest - (2 * offsets.externalOffset + offsets.overallOffset);
+
+    // The floor's earlier title of the same wording goes; one the user reworded stays.
+    for (int i = 0; i < count;) {
+        const auto* text = dynamic_cast<const TTextobj*>((*this)[i]);
+        if (text != nullptr && text->type == 37 && text->view == view && ObjectString(text->text) == title)
+            RemoveAt(i);
+        else
+            ++i;
+    }
+
+    auto made = std::make_unique<TTextobj>();
+    made->type = 37;
+    made->view = view;
+    made->aux = 0;
+    made->number = 0;
+    made->x1 = centreX;
+    made->y1 = titleY;
+    made->x2 = 900;
+    made->y2 = 0;
+    made->z1 = 0;
+    made->colour = static_cast<int>(Shared.DrawingColour);
+    made->penWidth = 1;
+    made->penStyle = 0;
+    made->escapement = 0;
+    made->alignment = 1;
+    made->size = Shared.TextSize;
+    made->weight = Shared.FontWeight;
+    SetObjectString(made->fontName, made->fontNameLength, FontName);
+    SetObjectString(made->text, made->textLength, title);
+    Add(std::move(made));
+    WriteDrawing();
+}
