@@ -30,10 +30,11 @@ void TObject::DrawScaledPatternWall(DeviceContext&, int, int, int, int) {}
 
 namespace {
 
-// The characters of a fixed string field, as many as its stored length says, kept inside the field.
+// The characters of a fixed string field, as many as its stored length says; a damaged length never
+// reaches past the field's string.
 template <std::size_t Capacity> std::string_view StoredText(const char (&field)[Capacity], int length) {
-    return std::string_view(field,
-                            static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(Capacity) - 1)));
+    const std::string_view stored = ObjectString(field);
+    return stored.substr(0, static_cast<std::size_t>(std::max(length, 0)));
 }
 
 // A text font as every text and room label makes it: variable pitch, proof quality, the ANSI set.
