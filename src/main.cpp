@@ -1,12 +1,15 @@
 // Starts Qt, builds the main window and runs the event loop.
+#include "app/program.h"
 #include "app/program_folder.h"
 #include "platform/desktop.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_frame.h"
+#include "platform/qt/text_renderer_factory.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QString>
 
 int main(int argc, char** argv) {
@@ -19,12 +22,18 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, "Korvane 5.0", QString::fromStdString(error));
         return 1;
     }
-    QMainWindow frame;
-    frame.setWindowTitle("Korvane 5.0");
-    frame.setCentralWidget(new QMdiArea(&frame));
-    desktop.SetOwner(&frame);
-    frame.showMaximized();
-    int result = app.exec();
+    desktop.SetHelpFolder(folder + "HELP/");
+    std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
+    int result = 0;
+    {
+        Program program(folder);
+        platform::qt::QtFrame frame(program.Description(), program.Client(), desktop, *text);
+        program.Start(frame);
+        // Without a window manager a maximised window keeps its size: give it the screen first.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+        frame.showMaximized();
+        result = app.exec();
+    }
     platform::InstallDesktop(nullptr);
     return result;
 }

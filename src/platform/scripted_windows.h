@@ -50,6 +50,8 @@ public:
     // Runs the pending paint when there is one.
     void PaintPending();
     bool HasPendingPaint() const { return image_.HasDirty(); }
+    // The area the next paint will cover.
+    std::optional<Rect> PendingArea() const { return image_.Dirty(); }
     // The calls of the last paint, one line each.
     std::string LastPaint() const { return image_.LastPaint(); }
     bool Captured() const { return captured_; }

@@ -1,6 +1,8 @@
 // korvane-script FOLDER SCRIPT: runs the whole program headless over FOLDER as its program folder,
 // driven by the steps of SCRIPT. Exits 0 only when every step held.
 #include "platform/qt/gui_runtime.h"
+#include "platform/qt/image_io.h"
+#include "platform/qt/text_renderer_factory.h"
 #include "script/script_runner.h"
 
 #include <filesystem>
@@ -23,6 +25,12 @@ int main(int argc, char** argv) {
     text << in.rdbuf();
     std::filesystem::path scriptDir = std::filesystem::absolute(argv[2]).parent_path();
     std::string folder = std::filesystem::absolute(argv[1]).string();
-    script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr);
+    std::unique_ptr<platform::TextRenderer> renderer = platform::qt::MakeTextRenderer();
+    script::ScriptServices services;
+    services.text = renderer.get();
+    services.savePng = [](const platform::PixelBuffer& image, const std::string& path) {
+        return platform::qt::SavePng(image, path);
+    };
+    script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr, services);
     return runner.Run(text.str());
 }

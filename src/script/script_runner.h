@@ -2,19 +2,39 @@
 // Runs a scenario script over a program folder: the whole program headless, driven through its own code
 // paths (command table, view input routing, dialogs through the scripted desktop).
 
+#include "platform/input.h"
+#include "platform/pixel_buffer.h"
 #include "platform/scripted_desktop.h"
+#include "platform/text_renderer.h"
 #include "script/script.h"
 
+#include <deque>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
+#include <vector>
+
+class Program;
+
+namespace platform {
+class ScriptedFrame;
+}
 
 namespace script {
+
+// What a scripted run needs of the platform's real backend: text pixels and PNG files.
+struct ScriptServices {
+    platform::TextRenderer* text = nullptr;
+    std::function<bool(const platform::PixelBuffer&, const std::string&)> savePng;
+};
 
 class ScriptRunner {
 public:
     // folder: the program folder (made ready as at any start); scriptDir: where PATH2 of
     // "expect file PATH same PATH2" is looked up.
-    ScriptRunner(std::string folder, std::string scriptDir, std::ostream& out, std::ostream& err);
+    ScriptRunner(std::string folder, std::string scriptDir, std::ostream& out, std::ostream& err,
+                 ScriptServices services);
     ~ScriptRunner();
 
     // Runs every step; 0 when every step held, 1 at the first failure (reported on err), 2 when the
@@ -25,6 +45,14 @@ public:
 
 private:
     bool Execute(const Step& step);
+    bool Deliver(const Step& step);
+    // The next input a drag loop waits for: runs the steps before it.
+    bool NextInput(platform::InputEvent& event);
+    // The input events of one input step.
+    std::vector<platform::InputEvent> EventsOf(const Step& step) const;
+    static bool IsInputStep(const Step& step);
+    void Settle();
+    void Track(const platform::InputEvent& event);
     bool Expect(const Step& step);
     bool Fail(const Step& step, const std::string& why);
     std::string FolderPath(const std::string& relative) const;
@@ -33,10 +61,15 @@ private:
     std::string scriptDir_;
     std::ostream& out_;
     std::ostream& err_;
+    ScriptServices services_;
     platform::ScriptedDesktop desktop_;
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<platform::ScriptedFrame> frame_;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    bool failed_ = false;
+    std::deque<platform::InputEvent> queued_;
     std::size_t expectedMessages_ = 0;
-    int clientWidth_ = 624;
-    int clientHeight_ = 346;
 };
 
 } // namespace script

@@ -26,10 +26,12 @@ bool WriteSheetSize(int units, const SheetSize& s) {
 
 ScrollUnits ReadScrollUnits(CfgReport* report) {
     CfgFieldReader f("SCROLL.CFG", "%d %d", report);
-    // The scroll ranges divide by these.
+    // The scroll ranges divide by these: a unit below 1 is taken as 10 pixels.
     ScrollUnits s;
-    s.horizontal = f.Int(1, 1000);
-    s.vertical = f.Int(1, 1000);
+    s.horizontal = f.Int(AnyLow, 1000);
+    s.vertical = f.Int(AnyLow, 1000);
+    if (s.horizontal < 1) s.horizontal = 10;
+    if (s.vertical < 1) s.vertical = 10;
     return s;
 }
 

@@ -2,6 +2,7 @@
 #include "script/script_runner.h"
 
 #include "model/shared_state.h"
+#include "platform/qt/text_renderer_factory.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,10 @@ ScriptResult RunScript(const test_support::TempFolder& folder, const std::string
     std::ostringstream err;
     ScriptResult run;
     {
-        ScriptRunner runner(folder.Path().string(), folder.Path().string(), out, err);
+        static std::unique_ptr<platform::TextRenderer> renderer = platform::qt::MakeTextRenderer();
+        script::ScriptServices services;
+        services.text = renderer.get();
+        ScriptRunner runner(folder.Path().string(), folder.Path().string(), out, err, services);
         run.code = runner.Run(text);
     }
     run.out = out.str();

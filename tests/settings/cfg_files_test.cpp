@@ -182,7 +182,8 @@ TEST_F(CfgFiles, NumbersAreClampedToTheirDialogsRanges) {
     WriteCfg("ENTRY.CFG", "870 0 0 1 0 x n n");
     EXPECT_EQ(ReadEntrySettings(1).position, 'l');
     WriteCfg("SCROLL.CFG", "0 -3");
-    EXPECT_EQ(ReadScrollUnits().horizontal, 1);
+    EXPECT_EQ(ReadScrollUnits().horizontal, 10); // a scroll unit below 1 is taken as 10 pixels
+    EXPECT_EQ(ReadScrollUnits().vertical, 10);
     WriteCfg("PRNTLST.CFG", "1 0 7\n");
     EXPECT_EQ(ReadPrintList()[0].scale, 1); // the scale divides the printed size
 }

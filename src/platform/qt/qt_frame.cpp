@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -91,6 +92,11 @@ QtFrame::QtFrame(const FrameDescription& description, FrameHandler& handler, QtD
             action->setIcon(GlyphIcon(description, item.glyph));
             action->setToolTip(ToQString(handler.TooltipOf(item.command)));
             bar->addAction(action);
+            // The hint shows while the mouse rests on the button, greyed or not.
+            if (QWidget* button = bar->widgetForAction(action)) {
+                button->setProperty("korvaneHint", ToQString(handler.HintOf(item.command)));
+                button->installEventFilter(this);
+            }
             break;
         }
         }
@@ -122,6 +128,15 @@ QtFrame::~QtFrame() {
     // The views go before the frame's widgets; their handlers hear it.
     closing_ = true;
     for (QtView* view : std::vector<QtView*>(views_)) delete view->SubWindow();
+}
+
+bool QtFrame::eventFilter(QObject* watched, QEvent* event) {
+    QVariant hint = watched->property("korvaneHint");
+    if (hint.isValid()) {
+        if (event->type() == QEvent::Enter && !hint.toString().isEmpty()) statusBar()->showMessage(hint.toString());
+        if (event->type() == QEvent::Leave) statusBar()->clearMessage();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void QtFrame::BuildMenu(QMenu* menu, const std::vector<MenuItem>& items) {

@@ -49,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu(QMenu* menu, const std::vector<MenuItem>& items);

@@ -130,6 +130,7 @@ QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title) :
     window_->setWidget(client);
     frame.Area()->addSubWindow(window_);
     window_->setWindowTitle(ToQString(title));
+    window_->setWindowIcon(frame.windowIcon());
     blink_ = new QTimer(canvas_);
     blink_->setInterval(500);
     QObject::connect(blink_, &QTimer::timeout, canvas_, [this] {

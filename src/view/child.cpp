@@ -1,0 +1,293 @@
+#include "view/child.h"
+
+#include "model/drawing_list.h"
+#include "model/shared_state.h"
+#include "platform/desktop.h"
+#include "settings/cfg_files.h"
+#include "tools/drawing_tool.h"
+#include "view/view_mapping.h"
+#include "view/view_owner.h"
+
+#include <cstdint>
+
+using platform::Rect;
+using platform::ScrollBar;
+using platform::ScrollCode;
+
+namespace {
+
+// Truncation toward zero of a single-precision result, as every stored scroll value is formed.
+int Truncate(float value) { return static_cast<int>(value); }
+
+// The scroll units as the sheet arithmetic uses them: pixels per unit times logical units per pixel.
+float UnitSpan(int unit) { return static_cast<float>(unit) * Shared.Zoom; }
+
+// The thumb of a position; a range of 0 or less leaves nothing to show.
+int ThumbOf(int position, float divisor) {
+    if (divisor <= 0.0f) return 0;
+    return Truncate(static_cast<float>(position) / divisor);
+}
+
+} // namespace
+
+TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), title_(title) {
+    DrawingList.ViewTitle = title.substr(0, TList::ViewTitleLimit);
+    scroller.SetUnits(0, 0, 0, 0);
+    scroller.SetRange(0, 0);
+    LoadViewColours(*this);
+    if (Shared.DrawingState > 0) DrawingList.ReadDrawing();
+}
+
+TChild::~TChild() = default;
+
+void LoadViewColours(TChild& view) {
+    ColourSettings colours = ReadColours();
+    Shared.BackgroundColour = colours.background;
+    Shared.DrawingColour = colours.drawing;
+    Shared.OverlayColour = colours.overlay;
+    view.TempDC = nullptr;
+    view.DatumState = 1;
+    view.SavedKind = 0;
+    view.StartX = 0;
+    view.StartY = 0;
+    DrawingList.Flush();
+    SetScreenScale();
+}
+
+void TChild::Create(platform::FrameWindow& frame) {
+    window_ = frame.CreateView(*this, DrawingList.ViewTitle);
+    window_->SetBackground(Shared.BackgroundColour);
+    SetupWindow();
+    // A maximised window learns its size once it exists.
+    Rect client = ClientRect();
+    EvSize(client.right, client.bottom);
+}
+
+Rect TChild::ClientRect() const { return window_ ? window_->ClientRect() : Rect{}; }
+
+void TChild::SetupWindow() {
+    SetScrollRanges(*this);
+    UpdateScrollOrigin(*this, 0);
+}
+
+void TChild::OnPaint(platform::DeviceContext& dc, const Rect& area) { Paint(dc, true, area); }
+
+void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*area*/) {
+    Rect client = ClientRect();
+    if (client.Width() == 0) return;
+    if (Shared.CurrentView == 100 || Shared.CurrentView > 999) return;
+    if (Shared.DrawingState < 2) return;
+    Shared.ScrollX = Truncate(static_cast<float>(scroller.XPos) * Shared.Zoom * static_cast<float>(scroller.XUnit));
+    Shared.ScrollY = Truncate(static_cast<float>(ScrollRangeY - scroller.YPos) * Shared.Zoom *
+                              static_cast<float>(scroller.YUnit));
+    if (Shared.CurrentView >= 50 && Shared.CurrentView <= 99) {
+        DrawingList.Flush();
+        DrawingList.ReadDrawing();
+        DrawingList.PaintAll(dc, client);
+        DrawingList.GetPlanCorner(&DatumX, &DatumY);
+        TDrawingtool& tool = owner_.Tool();
+        if (tool.Kind != 1000) {
+            DatumState = 3;
+        } else if (tool.X2 > 0 && tool.Y2 > 0) {
+            DatumState = 4;
+            DatumX = tool.X2;
+            DatumY = tool.Y2;
+        } else {
+            DatumState = 1;
+        }
+    } else if (Shared.CurrentView <= 49) {
+        DrawingList.Flush();
+        DrawingList.ReadDrawing();
+        DrawingList.PaintAll(dc, client);
+    }
+}
+
+void TChild::EvSize(int /*width*/, int /*height*/) {
+    if (!window_) return;
+    SetScrollRanges(*this);
+    window_->Invalidate(nullptr, true);
+    window_->UpdateNow();
+}
+
+void TChild::OnSize(int width, int height) { EvSize(width, height); }
+
+void TChild::EvHScroll(ScrollCode code, int thumb) { Scroll(ScrollBar::Horizontal, code, thumb); }
+void TChild::EvVScroll(ScrollCode code, int thumb) { Scroll(ScrollBar::Vertical, code, thumb); }
+
+void TChild::OnScroll(ScrollBar bar, ScrollCode code, int thumb) { Scroll(bar, code, thumb); }
+
+void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
+    if (!window_) return;
+    // Scrolling switches the layout grid off.
+    if (Shared.LayoutGridOn == 1) {
+        Shared.LayoutGridOn = 0;
+        window_->Invalidate(nullptr, true);
+    }
+    int target = scroller.Target(bar, code, thumb);
+    if (bar == ScrollBar::Horizontal) {
+        scroller.ScrollTo(*window_, target, scroller.YPos);
+        window_->SetThumb(bar, ThumbOf(scroller.XPos, ThumbDivisorX));
+        Shared.ScrollX = Truncate(static_cast<float>(scroller.XPos) * Shared.Zoom * static_cast<float>(scroller.XUnit));
+    } else {
+        scroller.ScrollTo(*window_, scroller.XPos, target);
+        window_->SetThumb(bar, ThumbOf(scroller.YPos, ThumbDivisorY));
+        Shared.ScrollY = Truncate(static_cast<float>(ScrollRangeY - scroller.YPos) * Shared.Zoom *
+                                  static_cast<float>(scroller.YUnit));
+    }
+}
+
+void TChild::OnInput(const platform::InputEvent& /*event*/) {}
+
+void TChild::OnDestroyed() {
+    window_ = nullptr;
+    gone_ = true;
+    owner_.ViewClosed(*this);
+}
+
+void SyncScrollerToOrigin(TChild& view) {
+    Scroller& s = view.scroller;
+    float xSpan = UnitSpan(s.XUnit);
+    float ySpan = UnitSpan(s.YUnit);
+    int xRange = xSpan > 0 ? Truncate(static_cast<float>(Shared.SheetWidth - Shared.ClientWidth) / xSpan) : 0;
+    view.ScrollRangeY = ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
+    view.ThumbDivisorX = static_cast<float>(xRange * 0.01);
+    view.ThumbDivisorY = static_cast<float>(view.ScrollRangeY * 0.01);
+    s.SetRange(xRange, view.ScrollRangeY);
+    // The positions come from the origin directly: the window is not scrolled here.
+    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
+    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
+                       : 0;
+    if (platform::ViewWindow* window = view.Window()) {
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+    }
+    if (view.ThumbDivisorX <= 0.0f) s.XPos = 0;
+    if (view.ThumbDivisorY <= 0.0f) s.YPos = 0;
+    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
+    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+}
+
+void SetScrollRanges(TChild& view) {
+    ScrollUnits units = ReadScrollUnits();
+    SheetSize sheet = ReadSheetSize(Shared.Units);
+    Shared.SheetWidth = sheet.width;
+    Shared.SheetHeight = sheet.height;
+    view.scroller.AutoOrg = false;
+    Rect client = view.ClientRect();
+    if (client.Width() == 0) return;
+    view.scroller.SetUnits(units.horizontal, units.vertical, client.Width(), client.Height());
+    SetScreenScale();
+    Shared.ClientWidth = client.Width() * Shared.Scale;
+    Shared.ClientHeight = client.Height() * Shared.Scale;
+    // The sheet takes the window's aspect ratio.
+    if (Shared.ClientWidth > 0)
+        Shared.SheetHeight = static_cast<int>(static_cast<std::int64_t>(Shared.SheetWidth) * Shared.ClientHeight /
+                                              Shared.ClientWidth);
+    Shared.ScrollX = (Shared.SheetWidth - Shared.ClientWidth) / 2;
+    Shared.ScrollY = (Shared.SheetHeight - Shared.ClientHeight) / 2;
+    SyncScrollerToOrigin(view);
+    WriteSheetSize(Shared.Units, SheetSize{Shared.SheetWidth, Shared.SheetHeight});
+}
+
+void UpdateScrollOrigin(TChild& view, int repaint) {
+    Scroller& s = view.scroller;
+    float xSpan = UnitSpan(s.XUnit);
+    float ySpan = UnitSpan(s.YUnit);
+    view.ScrollRangeY = ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
+    Shared.ScrollX = Truncate(static_cast<float>((Shared.SheetWidth - Shared.ClientWidth) / 2) + xSpan);
+    Shared.ScrollY = Truncate(static_cast<float>((Shared.SheetHeight - Shared.ClientHeight) / 2) + ySpan);
+    s.SetRange(s.XRange, view.ScrollRangeY);
+    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
+    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
+                       : 0;
+    if (platform::ViewWindow* window = view.Window()) {
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+    }
+    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
+    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+    if (repaint == 1 && view.Window()) view.Window()->Invalidate(nullptr, true);
+}
+
+void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y) {
+    int d = Shared.Scale != 0 ? step / Shared.Scale : 0;
+    int right = Shared.ScrollX + Shared.ClientWidth;
+    int top = Shared.ScrollY + Shared.ClientHeight;
+    float margin = 3.0f * Shared.Zoom;
+    int oldX = Shared.ScrollX;
+    int oldY = Shared.ScrollY;
+    switch (key) {
+    case platform::VirtualKey::Up:
+        if (y + d > top) Shared.ScrollY = Truncate(static_cast<float>(y + d - top) + margin + static_cast<float>(Shared.ScrollY));
+        if (Shared.ScrollY + Shared.ClientHeight > Shared.SheetHeight) Shared.ScrollY = Shared.SheetHeight - Shared.ClientHeight;
+        break;
+    case platform::VirtualKey::Down:
+        if (y - d < Shared.ScrollY) Shared.ScrollY = Truncate(static_cast<float>(y - d) - margin);
+        if (Shared.ScrollY < 0) Shared.ScrollY = 0;
+        break;
+    case platform::VirtualKey::Right:
+        if (x + d > right) Shared.ScrollX = Truncate(static_cast<float>(x + d - right) + margin + static_cast<float>(Shared.ScrollX));
+        if (Shared.ScrollX + Shared.ClientWidth > Shared.SheetWidth) Shared.ScrollX = Shared.SheetWidth - Shared.ClientWidth;
+        break;
+    case platform::VirtualKey::Left:
+        if (x - d < Shared.ScrollX) Shared.ScrollX = Truncate(static_cast<float>(x - d) - margin);
+        if (Shared.ScrollX < 0) Shared.ScrollX = 0;
+        break;
+    default: return;
+    }
+    if (Shared.ScrollX == oldX && Shared.ScrollY == oldY) return;
+    Scroller& s = view.scroller;
+    float xSpan = UnitSpan(s.XUnit);
+    float ySpan = UnitSpan(s.YUnit);
+    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
+    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
+                       : 0;
+    if (platform::ViewWindow* window = view.Window()) {
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+    }
+    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
+    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+}
+
+void RefreshView(TChild& view, int mode) {
+    platform::ViewWindow* window = view.Window();
+    if (!window) return;
+    Rect client = view.ClientRect();
+    switch (mode) {
+    case 0: window->Invalidate(nullptr, true); break;
+    case 3: {
+        Rect preview{0, client.bottom / 3, client.right / 4, client.bottom};
+        window->Invalidate(&preview, true);
+        break;
+    }
+    case 9:
+        window->Invalidate(nullptr, true);
+        window->UpdateNow();
+        break;
+    case 15: {
+        int* box = view.Owner().Tool().PrevBox();
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        int scale = Shared.Scale != 0 ? Shared.Scale : 1;
+        {
+            auto dc = window->ClientDC();
+            LogicalToDevice(*dc, client, box[0] / scale, box[2] / scale, x1, y1);
+        }
+        {
+            auto dc = window->ClientDC();
+            LogicalToDevice(*dc, client, box[1] / scale, box[3] / scale, x2, y2);
+        }
+        Rect area = Rect{x1, y1, x2, y2}.Normalized();
+        window->Invalidate(&area, true);
+        break;
+    }
+    default: break;
+    }
+}
+
+void ShowSelectViewMessage(TChild& /*view*/, int code) {
+    platform::Desktop& desktop = platform::TheDesktop();
+    platform::Point cursor = desktop.GetCursorPos();
+    if (code == 2) desktop.MessageBox("Select VIEW then the correct floor PLAN first", "", platform::MessageBoxStyle::Ok);
+    desktop.SetCursorPos(cursor);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The drawing view: one open view of the drawing (a floor plan or the room layout) in a window of its
+// own. It owns nothing of the drawing: every paint empties the drawing list, reads the drawing file back
+// and paints the list for the current view. It keeps the per-view state its input handlers share and
+// the scroll state that ties the window's origin to the scroll bars.
+
+#include "platform/device_context.h"
+#include "platform/window.h"
+#include "view/scroller.h"
+
+#include <memory>
+#include <string>
+
+class ViewOwner;
+
+class TChild : public platform::ViewHandler {
+public:
+    // Builds the view's state for a title (the drawing name and the view's suffix): colours, datum and
+    // scale; reads the drawing file when a drawing is open. The window comes with Create.
+    TChild(ViewOwner& owner, const std::string& title);
+    ~TChild() override;
+    TChild(const TChild&) = delete;
+    TChild& operator=(const TChild&) = delete;
+
+    // Makes the window in the frame, maximised with both scroll bars, and sets it up.
+    void Create(platform::FrameWindow& frame);
+    // The window; null before Create and after the window is gone.
+    platform::ViewWindow* Window() const { return window_; }
+    ViewOwner& Owner() const { return owner_; }
+    platform::Rect ClientRect() const;
+    bool Gone() const { return gone_; }
+
+    // Per-view state, in drawing units where it is a point.
+    int DatumX = 0;
+    int DatumY = 0;
+    int StartX = 0;
+    int StartY = 0;
+    int ScrollRangeY = 0;
+    float ThumbDivisorX = 0.0f;
+    float ThumbDivisorY = 0.0f;
+    int DatumState = 1;
+    int SavedKind = 0;
+    int PressScrollX = 0;
+    int PressScrollY = 0;
+    // The device context of the input message being handled; null outside a handler.
+    platform::DeviceContext* TempDC = nullptr;
+    Scroller scroller;
+
+    // The paint road: the drawing file read back and painted for the current view.
+    void Paint(platform::DeviceContext& dc, bool erase, const platform::Rect& area);
+    void SetupWindow();
+    void EvSize(int width, int height);
+    void EvHScroll(platform::ScrollCode code, int thumb);
+    void EvVScroll(platform::ScrollCode code, int thumb);
+
+    void OnPaint(platform::DeviceContext& dc, const platform::Rect& area) override;
+    void OnInput(const platform::InputEvent& event) override;
+    void OnSize(int width, int height) override;
+    void OnScroll(platform::ScrollBar bar, platform::ScrollCode code, int thumb) override;
+    void OnDestroyed() override;
+
+private:
+    void Scroll(platform::ScrollBar bar, platform::ScrollCode code, int thumb);
+
+    ViewOwner& owner_;
+    std::string title_;
+    platform::ViewWindow* window_ = nullptr;
+    bool gone_ = false;
+};
+
+// The second half of building a view: colours from CLR.CFG, the datum and keyboard state reset, the
+// list emptied and the screen scale set by the drawing's units.
+void LoadViewColours(TChild& view);
+
+// Normal zoom, sheet, scroll ranges and the origin centred on the sheet.
+void SetScrollRanges(TChild& view);
+// Re-centres the origin on the sheet at the current zoom; repaints the whole view when repaint is 1.
+void UpdateScrollOrigin(TChild& view, int repaint);
+// Scrolls so that a cursor moved by an arrow key stays in the window (x, y in logical units).
+void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y);
+// Steps 10 to 15 of setting the scroll ranges: ranges, divisors, positions, thumbs and the origin
+// snapped to whole scroll units, for the window extent and zoom in force.
+void SyncScrollerToOrigin(TChild& view);
+
+// Repaints by mode: 0 the whole view; 3 the lower-left library preview area; 9 the whole view at once;
+// 15 the active tool's last box. Other modes do nothing.
+void RefreshView(TChild& view, int mode);
+// Tells the user the command needs another view (code 2), putting the mouse cursor back afterwards.
+void ShowSelectViewMessage(TChild& view, int code);

@@ -1,0 +1,119 @@
+// The main window on real Qt widgets: menu, toolbar, status bar and views, built from the program's
+// own description.
+#include "app/program.h"
+#include "app/program_folder.h"
+#include "model/drawing_list.h"
+#include "model/shared_state.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_frame.h"
+#include "platform/qt/text_renderer_factory.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtMainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        std::string path = folder.path().toStdString() + "/";
+        std::string error;
+        ASSERT_TRUE(PrepareProgramFolder(path, error)) << error;
+        platform::InstallDesktop(&desktop);
+        program = std::make_unique<Program>(path);
+        frame = std::make_unique<platform::qt::QtFrame>(program->Description(), program->Client(), desktop, *text);
+        program->Start(*frame);
+        frame->resize(900, 600);
+        frame->show();
+    }
+    void TearDown() override {
+        frame.reset();
+        program.reset();
+        DrawingList.Flush();
+        platform::InstallDesktop(nullptr);
+        ResetSharedState();
+    }
+
+    QTemporaryDir folder;
+    platform::qt::QtDesktop desktop;
+    std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
+    std::unique_ptr<Program> program;
+    std::unique_ptr<platform::qt::QtFrame> frame;
+};
+
+} // namespace
+
+TEST_F(QtMainWindow, ShowsTitleMenusPromptAndReadout) {
+    EXPECT_EQ(frame->windowTitle(), "Korvane 5.0");
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles.join("|"), "File|View|Zoom|Edit|Tools|Walls && Base|Design Rooms|Other|Customise|Libraries|Help");
+    EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
+    EXPECT_EQ(frame->ReadoutLabel()->text(), "cursor distance");
+    EXPECT_EQ(frame->CaptionLabel()->text(), "");
+}
+
+TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem) {
+    std::vector<QAction*> grid = frame->ActionsOf(530);
+    ASSERT_EQ(grid.size(), 2u); // the menu item and the button
+    QToolBar* bar = frame->findChild<QToolBar*>("toolbar");
+    ASSERT_NE(bar, nullptr);
+    QAction* button = nullptr;
+    for (QAction* action : grid)
+        if (bar->actions().contains(action)) button = action;
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), "Layout Grid Toggle");
+    EXPECT_FALSE(button->icon().isNull());
+    QWidget* toolButton = bar->widgetForAction(button);
+    ASSERT_NE(toolButton, nullptr);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(toolButton, &enter);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "***LAYOUT GRID*** - Toggles ROOM LAYOUT grid on/off");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(toolButton, &leave);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "");
+    EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
+}
+
+TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
+    frame->RefreshCommands();
+    for (QAction* action : frame->ActionsOf(230)) EXPECT_TRUE(action->isEnabled());
+    for (QAction* action : frame->ActionsOf(500)) EXPECT_FALSE(action->isEnabled());
+}
+
+TEST_F(QtMainWindow, NewOpensAMaximisedViewWithBothScrollBars) {
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        auto* name = modal->findChild<QLineEdit*>("control-2027");
+        ASSERT_NE(name, nullptr);
+        name->selectAll();
+        QTest::keyClicks(name, "HOUSE");
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    for (QAction* action : frame->ActionsOf(230)) {
+        action->trigger();
+        break;
+    }
+    ASSERT_EQ(frame->Views().size(), 1u);
+    platform::ViewWindow* view = frame->Views().front();
+    EXPECT_EQ(view->Title(), "HOUSE.PLN");
+    EXPECT_GT(view->ClientRect().Width(), 0);
+    EXPECT_EQ(Shared.DrawingState, 2);
+    EXPECT_TRUE(QFile::exists(folder.path() + "/DWGS/HOUSE.DB0"));
+}
