@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    xvfb xauth
+    xvfb xauth xdotool
 )
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
