@@ -1,4 +1,5 @@
 // Starts Qt, builds the main window and runs the event loop.
+#include "app/out_of_memory.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "platform/desktop.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::qt::QtDesktop desktop;
     platform::InstallDesktop(&desktop);
+    InstallOutOfMemoryHandler();
     std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
     std::string error;
     if (!PrepareProgramFolder(folder, error)) {

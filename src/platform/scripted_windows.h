@@ -54,6 +54,7 @@ public:
     std::optional<Rect> PendingArea() const { return image_.Dirty(); }
     // The calls of the last paint, one line each.
     std::string LastPaint() const { return image_.LastPaint(); }
+    Rect LastPaintedArea() const { return image_.LastPaintedArea(); }
     bool Captured() const { return captured_; }
     ViewHandler& Handler() { return *handler_; }
 

@@ -45,6 +45,7 @@ Rect ViewImage::Paint(ViewHandler& handler, TextRenderer& text, bool record) {
     bool erase = erase_;
     dirty_.reset();
     erase_ = false;
+    lastArea_ = area;
     // Painting is clipped to the invalid area: a part is painted on a copy whole and only that area
     // is taken back.
     bool whole = area == Client();

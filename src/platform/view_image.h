@@ -30,6 +30,8 @@ public:
     // are kept, one line each (LastPaint). Returns the area painted (empty when there was none).
     Rect Paint(ViewHandler& handler, TextRenderer& text, bool record);
     const std::string& LastPaint() const { return lastPaint_; }
+    // The area the last paint covered.
+    Rect LastPaintedArea() const { return lastArea_; }
     // Moves the pixels by (dx, dy), marking the uncovered strips (erased) and moving the invalid area.
     void Scroll(int dx, int dy);
     // A new size: the shared part keeps its pixels; nothing is left marked.
@@ -41,6 +43,7 @@ private:
     std::optional<Rect> dirty_;
     bool erase_ = false;
     std::string lastPaint_;
+    Rect lastArea_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 // The program's shell driven directly: the client's commands and tools, the views' refreshes, and the
 // resources that describe the main window.
+#include "app/out_of_memory.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "model/drawing_list.h"
@@ -246,6 +247,34 @@ TEST_F(Shell, RefreshModesInvalidateTheirAreas) {
     EXPECT_EQ(window->PendingArea(), (platform::Rect{left, top, right, bottom}));
 }
 
+TEST_F(Shell, ALineScrollMovesThePixelsAndPaintsOnlyTheUncoveredStrip) {
+    test_support::WriteFile(folder.Path() / "CFG/SCROLL.CFG", "10 10");
+    test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", "8000 6000");
+    NewDrawing();
+    TChild* view = Client().ActiveView();
+    ASSERT_NE(view, nullptr);
+    auto* window = static_cast<platform::ScriptedView*>(view->Window());
+    frame->RunPendingPaints();
+    // Mark the image so that a shift shows.
+    auto dc = window->ClientDC();
+    dc->FillDeviceRect({300, 100, 301, 101}, platform::Rgb(255, 0, 0));
+    dc.reset();
+    int x = Shared.ScrollX;
+    view->OnScroll(platform::ScrollBar::Horizontal, platform::ScrollCode::LineDown, 0);
+    EXPECT_EQ(view->scroller.XPos, 51);
+    EXPECT_EQ(Shared.ScrollX, x + 50); // one unit: Zoom 5 x 10 pixels
+    EXPECT_EQ(window->LastPaintedArea(), (platform::Rect{590, 0, 600, 400}));
+    EXPECT_EQ(window->Image().Pixel(290, 100), platform::PixelFromColour(platform::Rgb(255, 0, 0)));
+    EXPECT_EQ(window->Thumb(platform::ScrollBar::Horizontal), 51);
+    // A page is 59 units of 10 pixels; the range stops this one at 100.
+    view->OnScroll(platform::ScrollBar::Horizontal, platform::ScrollCode::PageDown, 0);
+    EXPECT_EQ(view->scroller.XPos, 100);
+    EXPECT_EQ(window->LastPaintedArea(), (platform::Rect{110, 0, 600, 400}));
+    // A move of a page or more paints the whole view.
+    view->OnScroll(platform::ScrollBar::Horizontal, platform::ScrollCode::Top, 0);
+    EXPECT_EQ(window->LastPaintedArea(), (platform::Rect{0, 0, 600, 400}));
+}
+
 TEST_F(Shell, SelectViewMessagePutsTheCursorBack) {
     NewDrawing();
     TChild* view = Client().ActiveView();
@@ -296,4 +325,21 @@ TEST_F(Shell, HelpCommandsOpenTheirTopics) {
     NewDrawing();
     frame->Choose(203);
     EXPECT_EQ(desktop.HelpShown().back(), (std::pair<H, int>{H::Context, 250}));
+}
+
+TEST(OutOfMemory, TellsTheUserAndEndsTheProgram) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer's allocator reports a failed allocation itself";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            platform::ScriptedDesktop desktop;
+            platform::InstallDesktop(&desktop);
+            InstallOutOfMemoryHandler();
+            std::size_t huge = static_cast<std::size_t>(1) << 62;
+            volatile char* block = new char[huge];
+            block[0] = 1;
+        },
+        testing::ExitedWithCode(EXIT_FAILURE), "not enough memory");
 }
