@@ -15,9 +15,15 @@
 using platform::Desktop;
 using platform::TheDesktop;
 
-void ShowPrompt(const std::string& text) { TheDesktop().SetStatusText(text); }
-void ShowReadout(const std::string& text) { TheDesktop().SetReadoutText(text); }
-void ShowCaption(const std::string& text) { TheDesktop().SetToolCaption(text); }
+void ShowPrompt(const std::string& text) {
+    TheDesktop().SetStatusText(text);
+}
+void ShowReadout(const std::string& text) {
+    TheDesktop().SetReadoutText(text);
+}
+void ShowCaption(const std::string& text) {
+    TheDesktop().SetToolCaption(text);
+}
 
 TClient::TClient() {
     FontColour = 0;
@@ -32,28 +38,17 @@ TClient::TClient() {
     Shared.OverlayColour = colours.overlay;
 
     commands_ = {
-        {201, &TClient::CmAbout},
-        {202, &TClient::CmHelpContents},
-        {203, &TClient::CmContextHelp},
-        {204, &TClient::CmHelpHints},
-        {205, &TClient::CmHelpExamples},
-        {206, &TClient::CmHelpHowTo},
-        {207, &TClient::CmHelpQuickStart},
-        {208, &TClient::CmHelpSearch},
-        {230, &TClient::CmFileNew},
-        {231, &TClient::CmFileOpen},
-        {232, &TClient::CmFileSaveAs},
-        {270, &TClient::CmLine},
-        {274, &TClient::CmText},
-        {275, &TClient::CmArc},
-        {276, &TClient::CmEllipse},
-        {277, &TClient::CmCircle},
-        {278, &TClient::CmRectangle},
-        {279, &TClient::CmRoundRect},
-        {280, &TClient::CmNothing},
-        {287, &TClient::CmLineText},
-        {528, &TClient::CmHelpTopic111},
-        {529, &TClient::CmHelpIntroduction},
+        {201, &TClient::CmAbout},          {202, &TClient::CmHelpContents},
+        {203, &TClient::CmContextHelp},    {204, &TClient::CmHelpHints},
+        {205, &TClient::CmHelpExamples},   {206, &TClient::CmHelpHowTo},
+        {207, &TClient::CmHelpQuickStart}, {208, &TClient::CmHelpSearch},
+        {230, &TClient::CmFileNew},        {231, &TClient::CmFileOpen},
+        {232, &TClient::CmFileSaveAs},     {270, &TClient::CmLine},
+        {274, &TClient::CmText},           {275, &TClient::CmArc},
+        {276, &TClient::CmEllipse},        {277, &TClient::CmCircle},
+        {278, &TClient::CmRectangle},      {279, &TClient::CmRoundRect},
+        {280, &TClient::CmNothing},        {287, &TClient::CmLineText},
+        {528, &TClient::CmHelpTopic111},   {529, &TClient::CmHelpIntroduction},
         {24310, &TClient::CmExit},
     };
 }
@@ -61,7 +56,8 @@ TClient::TClient() {
 TClient::~TClient() {
     // Windows still open are closed first; each tells the client, which lets the view go.
     std::vector<TChild*> open;
-    for (const auto& view : views_) open.push_back(view.get());
+    for (const auto& view : views_)
+        open.push_back(view.get());
     for (TChild* view : open)
         if (view->Window()) view->Window()->Close();
     views_.clear();
@@ -75,10 +71,16 @@ void TClient::OnCommand(int command) {
     (this->*(it->second))();
 }
 
-bool TClient::IsCommandEnabled(int command) { return commands_.count(command) > 0; }
+bool TClient::IsCommandEnabled(int command) {
+    return commands_.count(command) > 0;
+}
 
-std::string TClient::HintOf(int command) { return CommandHint(command); }
-std::string TClient::TooltipOf(int command) { return CommandTooltip(command); }
+std::string TClient::HintOf(int command) {
+    return CommandHint(command);
+}
+std::string TClient::TooltipOf(int command) {
+    return CommandTooltip(command);
+}
 
 bool TClient::OnCloseQuery() {
     // Closing the main window saves like Exit.
@@ -88,7 +90,9 @@ bool TClient::OnCloseQuery() {
     return true;
 }
 
-void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) { CurrentTool = std::move(tool); }
+void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
+    CurrentTool = std::move(tool);
+}
 
 TChild* TClient::ActiveView() const {
     if (!Frame) return nullptr;
@@ -114,7 +118,9 @@ void TClient::ViewClosed(TChild& view) {
     views_.erase(it);
 }
 
-void TClient::ReleaseClosedViews() { closed_.clear(); }
+void TClient::ReleaseClosedViews() {
+    closed_.clear();
+}
 
 void TClient::OpenView(int keepTool, const std::string& suffix) {
     if (!Frame) return;
@@ -137,18 +143,35 @@ void TClient::OpenView(int keepTool, const std::string& suffix) {
 
 // Help.
 
-void TClient::CmHelpContents() { TheDesktop().ShowHelp(Desktop::HelpCommand::Contents, 500); }
-void TClient::CmHelpSearch() { TheDesktop().ShowHelp(Desktop::HelpCommand::Search, 0); }
-void TClient::CmHelpIntroduction() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 400); }
-void TClient::CmHelpTopic111() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 111); }
-void TClient::CmHelpQuickStart() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 107); }
-void TClient::CmHelpHints() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 110); }
-void TClient::CmHelpHowTo() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 103); }
-void TClient::CmHelpExamples() { TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 100); }
+void TClient::CmHelpContents() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Contents, 500);
+}
+void TClient::CmHelpSearch() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Search, 0);
+}
+void TClient::CmHelpIntroduction() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 400);
+}
+void TClient::CmHelpTopic111() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 111);
+}
+void TClient::CmHelpQuickStart() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 107);
+}
+void TClient::CmHelpHints() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 110);
+}
+void TClient::CmHelpHowTo() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 103);
+}
+void TClient::CmHelpExamples() {
+    TheDesktop().ShowHelp(Desktop::HelpCommand::Context, 100);
+}
 
 void TClient::CmContextHelp() {
     if (Shared.DrawingState < 2) {
-        TheDesktop().MessageBox("You must open a drawing FILE first", "CONTEXT HELP", platform::MessageBoxStyle::Ok);
+        TheDesktop().MessageBox("You must open a drawing FILE first", "CONTEXT HELP",
+                                platform::MessageBoxStyle::Ok);
         return;
     }
     TheDesktop().ShowHelp(Desktop::HelpCommand::Context, Shared.HelpContext);
@@ -194,7 +217,8 @@ const char* LineStyleName(int style, bool withText) {
 
 } // namespace
 
-void TClient::CmLine() {
+// The line tool, with or without a text to follow: both keep the line style of the tool in use.
+void TClient::LineCommand(bool withText) {
     int style = CurrentTool->LineStyle();
     if (Shared.DrawingState <= 1) return;
     Shared.HelpContext = 240;
@@ -202,22 +226,20 @@ void TClient::CmLine() {
     auto line = std::make_unique<TLineobjtool>();
     line->LineStyle() = style;
     InstallTool(std::move(line));
-    ShowCaption(WithPenWidth("%d,%s", LineStyleName(style, false)));
+    ShowCaption(WithPenWidth(withText ? "%d, %s" : "%d,%s", LineStyleName(style, withText)));
     CurrentTool->LineWidth() = Shared.PenWidth;
+    if (withText) {
+        CurrentTool->State = 50;
+        CurrentTool->Y1 = 125000;
+    }
+}
+
+void TClient::CmLine() {
+    LineCommand(false);
 }
 
 void TClient::CmLineText() {
-    int style = CurrentTool->LineStyle();
-    if (Shared.DrawingState <= 1) return;
-    Shared.HelpContext = 240;
-    ShowPrompt("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
-    auto line = std::make_unique<TLineobjtool>();
-    line->LineStyle() = style;
-    InstallTool(std::move(line));
-    ShowCaption(WithPenWidth("%d, %s", LineStyleName(style, true)));
-    CurrentTool->LineWidth() = Shared.PenWidth;
-    CurrentTool->State = 50;
-    CurrentTool->Y1 = 125000;
+    LineCommand(true);
 }
 
 void TClient::ShapeCommand(std::unique_ptr<TDrawingtool> tool, int helpContext, const char* caption,
@@ -237,7 +259,8 @@ void TClient::CmArc() {
 }
 
 void TClient::CmEllipse() {
-    ShapeCommand(std::make_unique<TEllipseobjtool>(), 241, "%d,Ellipse", "press Left Button on one endpoint and DRAG");
+    ShapeCommand(std::make_unique<TEllipseobjtool>(), 241, "%d,Ellipse",
+                 "press Left Button on one endpoint and DRAG");
 }
 
 void TClient::CmCircle() {
@@ -246,7 +269,8 @@ void TClient::CmCircle() {
 }
 
 void TClient::CmRectangle() {
-    ShapeCommand(std::make_unique<TRectangleobjtool>(), 242, "%d,Rectangle", "Press ENTER on one corner of RECTANGLE");
+    ShapeCommand(std::make_unique<TRectangleobjtool>(), 242, "%d,Rectangle",
+                 "Press ENTER on one corner of RECTANGLE");
 }
 
 void TClient::CmRoundRect() {
@@ -266,13 +290,25 @@ void TClient::CmNothing() {}
 void TClient::RestoreTool(int kind) {
     std::unique_ptr<TDrawingtool> tool;
     switch (kind) {
-    case 3: tool = std::make_unique<TArcobjtool>(); break;
-    case 4: tool = std::make_unique<TTextobjtool>(); break;
-    case 5: tool = std::make_unique<TEllipseobjtool>(); break;
-    case 6: tool = std::make_unique<TCircleobjtool>(); break;
+    case 3:
+        tool = std::make_unique<TArcobjtool>();
+        break;
+    case 4:
+        tool = std::make_unique<TTextobjtool>();
+        break;
+    case 5:
+        tool = std::make_unique<TEllipseobjtool>();
+        break;
+    case 6:
+        tool = std::make_unique<TCircleobjtool>();
+        break;
     case 14:
-    case 78: tool = std::make_unique<TMoveobjtool>(); break;
-    case 15: tool = std::make_unique<TCopyobjtool>(); break;
+    case 78:
+        tool = std::make_unique<TMoveobjtool>();
+        break;
+    case 15:
+        tool = std::make_unique<TCopyobjtool>();
+        break;
     case 21:
         tool = std::make_unique<TLineobjtool>();
         tool->Kind = 21;
@@ -294,12 +330,24 @@ void TClient::RestoreTool(int kind) {
         tool = std::make_unique<TDoorobjtool>();
         tool->Kind = kind;
         break;
-    case 71: tool = std::make_unique<TRoomobjtool>(); break;
-    case 85: tool = std::make_unique<TLineobjtool>(); break;
-    case 1000: tool = std::make_unique<TExtwallobjtool>(); break;
-    case 1500: tool = std::make_unique<TIntwallobjtool>(); break;
-    case 2000: tool = std::make_unique<TWindowobjtool>(); break;
-    case 29000: tool = std::make_unique<TDRoomobjtool>(); break;
+    case 71:
+        tool = std::make_unique<TRoomobjtool>();
+        break;
+    case 85:
+        tool = std::make_unique<TLineobjtool>();
+        break;
+    case 1000:
+        tool = std::make_unique<TExtwallobjtool>();
+        break;
+    case 1500:
+        tool = std::make_unique<TIntwallobjtool>();
+        break;
+    case 2000:
+        tool = std::make_unique<TWindowobjtool>();
+        break;
+    case 29000:
+        tool = std::make_unique<TDRoomobjtool>();
+        break;
     default:
         // Every other kind comes back as the line tool, with the Line command's caption and prompt.
         CmLine();

@@ -23,7 +23,7 @@ struct FontDialogData {
 };
 
 class TClient : public platform::FrameHandler, public ViewOwner {
-public:
+  public:
     // The program folder must be in DrawingList.ProgramDir; the colours are read from CLR.CFG.
     TClient();
     ~TClient() override;
@@ -86,10 +86,12 @@ public:
     void CmText();
     void CmNothing();
 
-private:
+  private:
     // Makes a view with the title and its window; null when the frame cannot make one.
     TChild* MakeView(const std::string& title);
-    void ShapeCommand(std::unique_ptr<TDrawingtool> tool, int helpContext, const char* caption, const char* prompt);
+    void LineCommand(bool withText);
+    void ShapeCommand(std::unique_ptr<TDrawingtool> tool, int helpContext, const char* caption,
+                      const char* prompt);
 
     using Handler = void (TClient::*)();
     std::map<int, Handler> commands_;

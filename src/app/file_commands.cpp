@@ -19,7 +19,9 @@ using platform::TheDesktop;
 namespace {
 
 // A drawing name as the commands accept it: 1 to 25 characters.
-bool AcceptableName(const std::string& name) { return !name.empty() && name.size() <= 25; }
+bool AcceptableName(const std::string& name) {
+    return !name.empty() && name.size() <= 25;
+}
 
 // The drawing state a New or Open starts from.
 void ResetDrawingState() {
@@ -36,13 +38,18 @@ void ResetDrawingState() {
     Shared.ScrollY = 0;
 }
 
-void WriteNoOverlays() { WriteOverlaySettings(OverlaySettings{}); }
+void WriteNoOverlays() {
+    WriteOverlaySettings(OverlaySettings{});
+}
 
-void WriteNormalZoom() { WriteClientSize(ClientSize{Shared.ClientWidth, Shared.ClientHeight}); }
+void WriteNormalZoom() {
+    WriteClientSize(ClientSize{Shared.ClientWidth, Shared.ClientHeight});
+}
 
 // New and Open save the drawing in hand when a floor plan is current.
 void SaveDrawingInHand() {
-    if (DrawingList.count > 0 && Shared.CurrentView >= 50 && Shared.CurrentView <= 53) DrawingList.WriteDrawing();
+    if (DrawingList.count > 0 && Shared.CurrentView >= 50 && Shared.CurrentView <= 53)
+        DrawingList.WriteDrawing();
 }
 
 std::unique_ptr<TDrawingtool> PickTool() {
@@ -130,7 +137,8 @@ void TClient::CmFileNew() {
             int corner = Shared.Units == 1 ? 25 : 24;
             TheDesktop().SetCursorPos(view->Window()->ClientToScreen({corner, corner}));
         }
-        ShowPrompt("Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
+        ShowPrompt(
+            "Draw outer line of EXTERNAL walls, press ENTER on start point then use arrow keys for input");
     }
     ShowCaption("Pick Tool");
     WriteNormalZoom();

@@ -12,7 +12,8 @@ std::string Program::FolderWithSlash(const std::string& folder) {
 }
 
 // The program folder must be known before the client reads its colours.
-Program::Program(const std::string& folder) : folderSet_((DrawingList.ProgramDir = FolderWithSlash(folder), true)) {}
+Program::Program(const std::string& folder)
+    : folderSet_((DrawingList.ProgramDir = FolderWithSlash(folder), true)) {}
 
 platform::FrameDescription Program::Description() const {
     platform::FrameDescription description;

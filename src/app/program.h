@@ -9,7 +9,7 @@
 #include <string>
 
 class Program {
-public:
+  public:
     // folder: the program folder, prepared (CFG, DWGS, LIBS and the shipped defaults in place).
     explicit Program(const std::string& folder);
 
@@ -19,7 +19,7 @@ public:
     void Start(platform::FrameWindow& frame);
     TClient& Client() { return client_; }
 
-private:
+  private:
     static std::string FolderWithSlash(const std::string& folder);
     bool folderSet_;
     TClient client_;

@@ -12,11 +12,19 @@ namespace {
 // The platform rounds a converted coordinate to the nearest whole unit, halves upwards, then adds the
 // whole offset. A result past the int range (a point far off a view zoomed in closely) saturates:
 // converting it as it is would be undefined, and in practice turns a far-right point into a far-left one.
+// Every point of every primitive goes through here, so the floor is taken by hand: the library's
+// floor is a call on the baseline instruction set.
 int RoundHalfUp(double value, int offset = 0) {
-    const double rounded = std::floor(value + 0.5) + offset;
-    if (rounded >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (rounded <= static_cast<double>(INT_MIN)) return INT_MIN;
-    if (rounded != rounded) return 0;
+    const double half = value + 0.5;
+    if (half != half) return 0;
+    // Past these bounds the result saturates anyway; inside them the conversion below is exact.
+    if (half >= 4.0e18) return INT_MAX;
+    if (half <= -4.0e18) return INT_MIN;
+    long long floored = static_cast<long long>(half); // toward zero
+    if (static_cast<double>(floored) > half) --floored;
+    const long long rounded = floored + offset;
+    if (rounded >= INT_MAX) return INT_MAX;
+    if (rounded <= INT_MIN) return INT_MIN;
     return static_cast<int>(rounded);
 }
 

@@ -723,9 +723,18 @@ Size RasterSurface::PixelSize() const {
 
 void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null) return;
-    const PenPaint pen = MakePenPaint(attributes);
     const int width = buffer_->Width();
     const int height = buffer_->Height();
+    {
+        // A line wholly beyond one edge of the image, its pen's half width included, paints nothing;
+        // the lines of a large drawing mostly lie off the view, and cost only this test.
+        const std::int64_t reach = std::int64_t{attributes.penWidth} / 2 + 2;
+        const std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
+        if ((x0 < -reach && x1 < -reach) || (y0 < -reach && y1 < -reach) ||
+            (x0 >= width + reach && x1 >= width + reach) || (y0 >= height + reach && y1 >= height + reach))
+            return;
+    }
+    const PenPaint pen = MakePenPaint(attributes);
     if (pen.width <= 1) {
         if (!pen.pattern) {
             PaintThinLine(*buffer_, from, to, pen.ink);
@@ -784,6 +793,18 @@ void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed
 
 void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) {
     if (points.size() < 2) return;
+    // A polygon wholly outside the image, its pen included, paints nothing: most of a large drawing
+    // lies off the view, and its polygons cost only this test.
+    {
+        const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
+                                                      [](const Point& a, const Point& b) { return a.x < b.x; });
+        const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
+                                                      [](const Point& a, const Point& b) { return a.y < b.y; });
+        const std::int64_t reach = std::int64_t{attributes.penWidth} + 2;
+        if (std::int64_t{maxX->x} + reach < 0 || std::int64_t{maxY->y} + reach < 0 ||
+            std::int64_t{minX->x} - reach >= buffer_->Width() || std::int64_t{minY->y} - reach >= buffer_->Height())
+            return;
+    }
     const PenPaint pen = MakePenPaint(attributes);
     const BrushPaint brush = MakeBrushPaint(attributes);
     fill_.clear();
@@ -931,6 +952,16 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
 void RasterSurface::DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
                              const DrawAttributes& attributes) {
     if (text.empty()) return;
+    {
+        // A text whose reference point lies further outside the image than the text can reach is not
+        // measured or rendered at all. No glyph is wider than three character cells, and two more cells
+        // cover any alignment of the cell around the reference point.
+        const std::int64_t cell = std::max(font.cellHeight, 1);
+        const std::int64_t reach = (static_cast<std::int64_t>(text.size()) * 3 + 2) * cell;
+        if (reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= buffer_->Width() ||
+            reference.y - reach >= buffer_->Height())
+            return;
+    }
     const TextMetrics metrics = text_->Metrics(font);
     const std::shared_ptr<const TextMask> mask = text_->Render(font, text);
     if (!mask) return;

@@ -16,7 +16,7 @@ struct SurfaceHolder {
 };
 
 class ImageDeviceContext : private SurfaceHolder, public DeviceContext {
-public:
+  public:
     ImageDeviceContext(PixelBuffer& image, TextRenderer& text)
         : SurfaceHolder(image, text), DeviceContext(SurfaceHolder::surface) {}
 };
@@ -35,21 +35,29 @@ std::unique_ptr<DeviceContext> ScriptedView::ClientDC() {
     return std::make_unique<ImageDeviceContext>(image_.Image(), frame_.Text());
 }
 
-void ScriptedView::Invalidate(const Rect* area, bool erase) { image_.Invalidate(area, erase); }
+void ScriptedView::Invalidate(const Rect* area, bool erase) {
+    image_.Invalidate(area, erase);
+}
 
 void ScriptedView::UpdateNow() {
     if (frame_.ActiveScriptedView() == this) PaintPending();
 }
 
-void ScriptedView::PaintPending() { image_.Paint(*handler_, frame_.Text(), true); }
+void ScriptedView::PaintPending() {
+    image_.Paint(*handler_, frame_.Text(), true);
+}
 
-void ScriptedView::ScrollPixels(int dx, int dy) { image_.Scroll(dx, dy); }
+void ScriptedView::ScrollPixels(int dx, int dy) {
+    image_.Scroll(dx, dy);
+}
 
 void ScriptedView::SetThumb(ScrollBar bar, int position) {
     thumbs_[bar == ScrollBar::Vertical ? 1 : 0] = std::clamp(position, 0, 100);
 }
 
-int ScriptedView::Thumb(ScrollBar bar) const { return thumbs_[bar == ScrollBar::Vertical ? 1 : 0]; }
+int ScriptedView::Thumb(ScrollBar bar) const {
+    return thumbs_[bar == ScrollBar::Vertical ? 1 : 0];
+}
 
 bool ScriptedView::NextInput(InputEvent& event) {
     frame_.RunPendingPaints();
@@ -70,7 +78,9 @@ void ScriptedView::CreateCaret(int width, int height) {
     caret_.size = {width, height};
 }
 
-void ScriptedView::Close() { frame_.Destroyed(this); }
+void ScriptedView::Close() {
+    frame_.Destroyed(this);
+}
 
 void ScriptedView::Resize(Size client) {
     if (client == image_.Image().PixelSize()) return;
@@ -78,8 +88,8 @@ void ScriptedView::Resize(Size client) {
     handler_->OnSize(client.cx, client.cy);
 }
 
-ScriptedFrame::ScriptedFrame(const FrameDescription& description, FrameHandler& handler, ScriptedDesktop& desktop,
-                             TextRenderer& text)
+ScriptedFrame::ScriptedFrame(const FrameDescription& description, FrameHandler& handler,
+                             ScriptedDesktop& desktop, TextRenderer& text)
     : description_(description), handler_(handler), desktop_(desktop), text_(text) {}
 
 ScriptedFrame::~ScriptedFrame() {
@@ -96,13 +106,18 @@ ViewWindow* ScriptedFrame::CreateView(ViewHandler& handler, const std::string& t
     return views_.back().get();
 }
 
-ScriptedView* ScriptedFrame::ActiveScriptedView() const { return views_.empty() ? nullptr : views_.back().get(); }
+ScriptedView* ScriptedFrame::ActiveScriptedView() const {
+    return views_.empty() ? nullptr : views_.back().get();
+}
 
-ViewWindow* ScriptedFrame::ActiveView() const { return ActiveScriptedView(); }
+ViewWindow* ScriptedFrame::ActiveView() const {
+    return ActiveScriptedView();
+}
 
 std::vector<ViewWindow*> ScriptedFrame::Views() const {
     std::vector<ViewWindow*> out;
-    for (const auto& view : views_) out.push_back(view.get());
+    for (const auto& view : views_)
+        out.push_back(view.get());
     return out;
 }
 

@@ -20,7 +20,7 @@ class ScriptedDesktop;
 class ScriptedFrame;
 
 class ScriptedView : public ViewWindow {
-public:
+  public:
     ScriptedView(ScriptedFrame& frame, ViewHandler& handler, const std::string& title, Size client);
     ~ScriptedView() override;
 
@@ -66,7 +66,7 @@ public:
     };
     const Caret& CaretState() const { return caret_; }
 
-private:
+  private:
     ScriptedFrame& frame_;
     ViewHandler* handler_;
     std::string title_;
@@ -77,7 +77,7 @@ private:
 };
 
 class ScriptedFrame : public FrameWindow {
-public:
+  public:
     ScriptedFrame(const FrameDescription& description, FrameHandler& handler, ScriptedDesktop& desktop,
                   TextRenderer& text);
     ~ScriptedFrame() override;
@@ -112,7 +112,7 @@ public:
     // Where views' client areas start on the screen.
     static constexpr Point ClientOrigin{8, 72};
 
-private:
+  private:
     friend class ScriptedView;
     void Destroyed(ScriptedView* view);
 

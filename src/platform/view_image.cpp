@@ -23,7 +23,8 @@ Rect Intersect(const Rect& a, const Rect& b) {
 
 void FillArea(PixelBuffer& image, const Rect& area, ColourRef colour) {
     std::uint32_t pixel = PixelFromColour(colour);
-    for (int y = area.top; y < area.bottom; ++y) std::fill(image.Row(y) + area.left, image.Row(y) + area.right, pixel);
+    for (int y = area.top; y < area.bottom; ++y)
+        std::fill(image.Row(y) + area.left, image.Row(y) + area.right, pixel);
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 namespace platform {
 
 class ViewImage {
-public:
+  public:
     ViewImage(Size size, ColourRef background);
 
     PixelBuffer& Image() { return image_; }
@@ -37,7 +37,7 @@ public:
     // A new size: the shared part keeps its pixels; nothing is left marked.
     void Resize(Size size);
 
-private:
+  private:
     PixelBuffer image_;
     ColourRef background_;
     std::optional<Rect> dirty_;

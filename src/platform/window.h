@@ -26,9 +26,9 @@ struct MenuItem {
 
 struct ToolbarItem {
     enum class Kind { Button, Separator, Readout } kind = Kind::Button;
-    int command = 0;  // buttons
-    int glyph = 0;    // buttons: bitmap resource id
-    int size = 0;     // separators: width in border units; readout: width in characters
+    int command = 0; // buttons
+    int glyph = 0;   // buttons: bitmap resource id
+    int size = 0;    // separators: width in border units; readout: width in characters
 };
 
 struct FrameDescription {
@@ -43,7 +43,7 @@ struct FrameDescription {
 
 // What the program does with the frame's commands.
 class FrameHandler {
-public:
+  public:
     virtual ~FrameHandler() = default;
     virtual void OnCommand(int command) = 0;
     // Greyed commands are shown disabled and do nothing.
@@ -56,11 +56,21 @@ public:
 };
 
 enum class ScrollBar { Horizontal, Vertical };
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom, EndScroll };
+enum class ScrollCode {
+    LineUp,
+    LineDown,
+    PageUp,
+    PageDown,
+    ThumbPosition,
+    ThumbTrack,
+    Top,
+    Bottom,
+    EndScroll
+};
 
 // What the program does with a view's events.
 class ViewHandler {
-public:
+  public:
     virtual ~ViewHandler() = default;
     // Paint the invalid part of the view; dc draws into the view's image, clipped to `area`.
     virtual void OnPaint(DeviceContext& dc, const Rect& area) = 0;
@@ -74,7 +84,7 @@ public:
 };
 
 class ViewWindow {
-public:
+  public:
     virtual ~ViewWindow() = default;
 
     virtual void SetTitle(const std::string& title) = 0;
@@ -118,7 +128,7 @@ public:
 };
 
 class FrameWindow {
-public:
+  public:
     virtual ~FrameWindow() = default;
     // A new view, maximised, with both scroll bars; `handler` must outlive the window.
     virtual ViewWindow* CreateView(ViewHandler& handler, const std::string& title) = 0;

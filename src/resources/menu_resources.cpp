@@ -7,12 +7,22 @@ using platform::ToolbarItem;
 
 namespace {
 
-MenuItem Item(const char* text, int command) { return MenuItem{text, command, false, {}}; }
-MenuItem Separator() { return MenuItem{"", 0, true, {}}; }
-MenuItem Popup(const char* text, std::vector<MenuItem> items) { return MenuItem{text, 0, false, std::move(items)}; }
+MenuItem Item(const char* text, int command) {
+    return MenuItem{text, command, false, {}};
+}
+MenuItem Separator() {
+    return MenuItem{"", 0, true, {}};
+}
+MenuItem Popup(const char* text, std::vector<MenuItem> items) {
+    return MenuItem{text, 0, false, std::move(items)};
+}
 
-ToolbarItem Button(int glyph, int command) { return ToolbarItem{ToolbarItem::Kind::Button, command, glyph, 0}; }
-ToolbarItem Gap(int size) { return ToolbarItem{ToolbarItem::Kind::Separator, 0, 0, size}; }
+ToolbarItem Button(int glyph, int command) {
+    return ToolbarItem{ToolbarItem::Kind::Button, command, glyph, 0};
+}
+ToolbarItem Gap(int size) {
+    return ToolbarItem{ToolbarItem::Kind::Separator, 0, 0, size};
+}
 
 // Hints and tooltips. Where a command has a button the tooltip follows the hint after a newline.
 const std::map<int, std::string>& StringTable() {
@@ -41,10 +51,12 @@ const std::map<int, std::string>& StringTable() {
         {278, "***RECTANGLE*** - Draw a rectangle"},
         {279, "***ROUNDED RECTANGLE*** - Draw a rectangle with rounded corners"},
         {281, "***CHANGE COLOUR*** - Select the drawing colour"},
-        {282, "***TOOL DRAWING LINESTYLE*** - Select line thickness & type - dot, dash, solid\nTool Draw Style"},
+        {282,
+         "***TOOL DRAWING LINESTYLE*** - Select line thickness & type - dot, dash, solid\nTool Draw Style"},
         {285, "***TEXT SIZE*** - Change the size of new text"},
         {287, "***LINE + TEXT*** - Draw a line with a text beside it"},
-        {300, "***CENTRE*** - Finds centre of a line, (must have a tool selected first)\nFind Centre of Line"},
+        {300,
+         "***CENTRE*** - Finds centre of a line, (must have a tool selected first)\nFind Centre of Line"},
         {301, "***CENTRE CENTRE*** - Finds centre of a rectangle or room\nFind Centre of Rectangle"},
         {302, "***DATUM*** - Marks datum - measureent reference point\nSet Datum Reference Point"},
         {310, "***COPY*** - Copy objects, or add them to a library"},
@@ -64,8 +76,10 @@ const std::map<int, std::string>& StringTable() {
         {353, "***FURNITURE*** - Insert a furniture symbol"},
         {354, "***MISCELLANEOUS*** - Insert a miscellaneous symbol"},
         {372, "MANUAL DIMENSIONS*** - Measure and show with arrows"},
-        {373, "***WINDOWS and EXTERNAL DOORS*** - Draws windows and external doors on external walls\nWindows"},
-        {374, "***INTERNAL DOORS ONLY*** - Inserts INTERNAL door in an existing internal wall\nInternal Single Door"},
+        {373,
+         "***WINDOWS and EXTERNAL DOORS*** - Draws windows and external doors on external walls\nWindows"},
+        {374, "***INTERNAL DOORS ONLY*** - Inserts INTERNAL door in an existing internal wall\nInternal "
+              "Single Door"},
         {375, "***MISCELLANEOUS DOORS*** - Inserts INTERNAL doulbe & sliding doors in an existing internal "
               "wall\nOther Internal Doors"},
         {378, "***OPEN UP WALL*** - Cuts an opening in an existing INTERNAL wall\nOpening in Internal Wall"},
@@ -87,8 +101,10 @@ const std::map<int, std::string>& StringTable() {
         {424, "***DESIGN ROOM MERGE*** - Change your design room merging ( max self aligning ) distance"},
         {425, "***CENTRE DRAWING*** - Centre the altered drawing"},
         {426, "***CHANGE WALL TYPE*** - Alter external wall type ( must be to a thinner wall type )"},
-        {430, "***UNDO*** - Deletes last drawn object - unless external wall (use Delete Wall)\nUndo Last Object"},
-        {470, "***DISPLAY MODE*** - Show walls hatched, solid or normal, and dimensions on/off\nDisplay Mode"},
+        {430,
+         "***UNDO*** - Deletes last drawn object - unless external wall (use Delete Wall)\nUndo Last Object"},
+        {470,
+         "***DISPLAY MODE*** - Show walls hatched, solid or normal, and dimensions on/off\nDisplay Mode"},
         {471, "***PLAN TITLES*** - Change your floor titles for the drawings (title below the floor plan)"},
         {500, "***ZOOM UP*** - Enlarge part of the screen"},
         {501, "***NORMAL SIZE*** - Return to normal ( start up ) size drawing"},
@@ -113,24 +129,28 @@ const std::map<int, std::string>& StringTable() {
 
 std::vector<MenuItem> MainMenu() {
     return {
-        Popup("File", {Item("New...", 230), Item("Open...", 231), Item("Save As...", 232),
-                        Item("Rotate/Mirror Drawings...", 233), Item("Save as a bitmap .BMP", 235), Separator(),
-                        Item("Print...", 250), Item("Printer Setup...", 251), Separator(), Item("Exit", 24310)}),
+        Popup("File",
+              {Item("New...", 230), Item("Open...", 231), Item("Save As...", 232),
+               Item("Rotate/Mirror Drawings...", 233), Item("Save as a bitmap .BMP", 235), Separator(),
+               Item("Print...", 250), Item("Printer Setup...", 251), Separator(), Item("Exit", 24310)}),
         Popup("View", {Item("Display Mode...", 470), Item("Show Overlays", 343), Item("Ground Floor", 330),
-                        Item("First Floor", 331), Item("Second Floor", 332), Separator(), Item("Room Layout", 344),
-                        Separator(), Item("Floor Area", 342)}),
+                       Item("First Floor", 331), Item("Second Floor", 332), Separator(),
+                       Item("Room Layout", 344), Separator(), Item("Floor Area", 342)}),
         Popup("Zoom", {Item("Zoom UP", 500), Item("Fit on Screen", 503), Item("Back to Normal", 501),
-                        Item("Shrink by Half", 502)}),
+                       Item("Shrink by Half", 502)}),
         Popup("Edit", {Item("Copy", 310), Item("Paste", 311), Item("Move or Rotate", 312),
-                        Item("Change text/number", 317), Item("Erase/Delete", 313)}),
-        Popup("Tools", {Item("Line", 270), Item("Line + Text", 287), Item("Arc", 275), Item("Circle", 277),
-                         Item("Ellipse", 276), Item("Draw Multilines", 272), Item("Rectangle", 278),
-                         Item("RoundRect", 279), Item("Text", 274), Item("Change text/number", 317), Separator(),
-                         Item("Change Colour", 281), Item("Line Style", 282), Item("Textsize", 285)}),
+                       Item("Change text/number", 317), Item("Erase/Delete", 313)}),
+        Popup("Tools",
+              {Item("Line", 270), Item("Line + Text", 287), Item("Arc", 275), Item("Circle", 277),
+               Item("Ellipse", 276), Item("Draw Multilines", 272), Item("Rectangle", 278),
+               Item("RoundRect", 279), Item("Text", 274), Item("Change text/number", 317), Separator(),
+               Item("Change Colour", 281), Item("Line Style", 282), Item("Textsize", 285)}),
         Popup("Walls && Base",
-              {Popup("External Walls", {Item("Split (External Wall)", 422), Item("Change External wall type", 426),
-                                        Separator(), Item("DELETE External Wall", 418)}),
-               Popup("Internal Walls", {Item("Draw Internal Wall", 415), Item("Opening (Internal Wall)...", 378)}),
+              {Popup("External Walls",
+                     {Item("Split (External Wall)", 422), Item("Change External wall type", 426), Separator(),
+                      Item("DELETE External Wall", 418)}),
+               Popup("Internal Walls",
+                     {Item("Draw Internal Wall", 415), Item("Opening (Internal Wall)...", 378)}),
                Popup("Floorplan Base", {Item("Expand Floorplan", 419), Item("Shrink Floorplan", 420)})}),
         Popup("Design Rooms", {Item("New DESIGN Room", 520), Item("Max DESIGN Room Size", 521), Separator(),
                                Item("Delete Room", 522), Item("Expand Room", 523), Item("Move Room", 524),
@@ -140,25 +160,47 @@ std::vector<MenuItem> MainMenu() {
         Popup("Other", {Item("Manual Dimension", 372), Separator(), Item("New Room (fixed)", 379),
                         Item("Window & Extnl Doors", 373), Item("Door-Internal", 374),
                         Item("Doors-Other Internal", 375), Item("Stairs Internal...", 382)}),
-        Popup("Customise", {Item("Floor Plan Titles", 471), Item("Default Layout Grid", 406),
-                            Item("DESIGN Room Merge", 424), Item("DESIGN Room Colours", 423),
-                            Item("Default Colours", 405), Item("Def Dimensions", 403), Item("Default Doors", 402),
-                            Item("Default Font", 404), Separator(), Item("Calibrate Printer", 410)}),
+        Popup("Customise",
+              {Item("Floor Plan Titles", 471), Item("Default Layout Grid", 406),
+               Item("DESIGN Room Merge", 424), Item("DESIGN Room Colours", 423), Item("Default Colours", 405),
+               Item("Def Dimensions", 403), Item("Default Doors", 402), Item("Default Font", 404),
+               Separator(), Item("Calibrate Printer", 410)}),
         Popup("Libraries", {Item("ADD to a library", 350), Item("Electrical", 352), Item("Furniture", 353),
                             Item("Plumbing", 351), Item("Miscellaneous", 354)}),
         Popup("Help", {Item("Introduction", 529), Item("Contents", 202), Item("Search for", 208),
-                        Item("Context help", 203), Item("Examples", 205), Item("Hints,reminders", 204),
-                        Item("How to.....", 206), Item("Quick start", 207), Separator(), Item("About", 201)}),
+                       Item("Context help", 203), Item("Examples", 205), Item("Hints,reminders", 204),
+                       Item("How to.....", 206), Item("Quick start", 207), Separator(), Item("About", 201)}),
     };
 }
 
 std::vector<ToolbarItem> MainToolbar() {
     return {
-        Button(1001, 430), Gap(6),  Button(1002, 302), Button(1003, 300), Button(1004, 301), Button(1005, 313),
-        Gap(6),            Button(1006, 470),           Button(1010, 343), Gap(6),            Button(1012, 274),
-        Button(1014, 272), Gap(6),  ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16},        Gap(6),
-        Button(1015, 373), Button(1020, 379),           Button(1017, 415), Button(1016, 374), Button(1018, 375),
-        Button(1019, 378), Gap(10), Button(1028, 520),  Button(1029, 521), Button(1027, 413), Button(1011, 530),
+        Button(1001, 430),
+        Gap(6),
+        Button(1002, 302),
+        Button(1003, 300),
+        Button(1004, 301),
+        Button(1005, 313),
+        Gap(6),
+        Button(1006, 470),
+        Button(1010, 343),
+        Gap(6),
+        Button(1012, 274),
+        Button(1014, 272),
+        Gap(6),
+        ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16},
+        Gap(6),
+        Button(1015, 373),
+        Button(1020, 379),
+        Button(1017, 415),
+        Button(1016, 374),
+        Button(1018, 375),
+        Button(1019, 378),
+        Gap(10),
+        Button(1028, 520),
+        Button(1029, 521),
+        Button(1027, 413),
+        Button(1011, 530),
     };
 }
 

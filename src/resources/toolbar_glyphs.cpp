@@ -17,7 +17,7 @@ namespace {
 
 // Glyphs hold no text.
 class NoText : public platform::TextRenderer {
-public:
+  public:
     platform::TextMetrics Metrics(const platform::DeviceFont&) override { return {}; }
     int Advance(const platform::DeviceFont&, std::string_view) override { return 0; }
     std::shared_ptr<const platform::TextMask> Render(const platform::DeviceFont&, std::string_view) override {
@@ -36,11 +36,17 @@ void Line(DeviceContext& dc, int x1, int y1, int x2, int y2) {
     dc.LineTo(x2, y2);
 }
 
-void Use(DeviceContext& dc, platform::ColourRef colour, int width = 2) { dc.SelectPen(Pen{colour, width, PenStyle::Solid}); }
+void Use(DeviceContext& dc, platform::ColourRef colour, int width = 2) {
+    dc.SelectPen(Pen{colour, width, PenStyle::Solid});
+}
 
-void Hollow(DeviceContext& dc) { dc.SelectBrush(Brush::NullBrush()); }
+void Hollow(DeviceContext& dc) {
+    dc.SelectBrush(Brush::NullBrush());
+}
 
-void Filled(DeviceContext& dc, platform::ColourRef colour) { dc.SelectBrush(Brush::SolidBrush(colour)); }
+void Filled(DeviceContext& dc, platform::ColourRef colour) {
+    dc.SelectBrush(Brush::SolidBrush(colour));
+}
 
 void ArrowHead(DeviceContext& dc, int x, int y, int dx, int dy) {
     // A small head at (x, y) pointing along (dx, dy), one of the axes.
@@ -108,7 +114,8 @@ const std::map<int, Painter>& Painters() {
              Hollow(dc);
              dc.Rectangle(3, 10, 30, 22);
              Use(dc, Wall, 1);
-             for (int x = 5; x < 30; x += 4) Line(dc, x, 21, x + 6, 11);
+             for (int x = 5; x < 30; x += 4)
+                 Line(dc, x, 21, x + 6, 11);
          }},
         {1010, // overlays: floors one over the other
          [](DeviceContext& dc) {

@@ -11,7 +11,8 @@ bool SplitWords(const std::string& line, std::vector<Word>& words, std::string& 
     std::size_t i = 0;
     const std::size_t n = line.size();
     while (i < n) {
-        while (i < n && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        while (i < n && std::isspace(static_cast<unsigned char>(line[i])))
+            ++i;
         if (i >= n || line[i] == '#') break;
         Word word;
         while (i < n && !std::isspace(static_cast<unsigned char>(line[i]))) {
@@ -25,7 +26,8 @@ bool SplitWords(const std::string& line, std::vector<Word>& words, std::string& 
             bool closed = false;
             while (i < n) {
                 char c = line[i];
-                if (c == '\\' && i + 1 < n && (line[i + 1] == '"' || line[i + 1] == 'n' || line[i + 1] == '\\')) {
+                if (c == '\\' && i + 1 < n &&
+                    (line[i + 1] == '"' || line[i + 1] == 'n' || line[i + 1] == '\\')) {
                     word.text += line[i + 1] == 'n' ? '\n' : line[i + 1];
                     i += 2;
                     continue;
@@ -74,10 +76,12 @@ std::string CheckStep(const Step& step) {
     if (v == "command") return count(1) && integers(0, 1) ? "" : "command ID";
     if (v == "dialog") {
         if (w.size() < 2 || !IsInteger(w[0].text)) return "dialog RID ok|cancel|help [CID=TEXT ...]";
-        if (w[1].text != "ok" && w[1].text != "cancel" && w[1].text != "help") return "dialog button must be ok, cancel or help";
+        if (w[1].text != "ok" && w[1].text != "cancel" && w[1].text != "help")
+            return "dialog button must be ok, cancel or help";
         for (std::size_t i = 2; i < w.size(); ++i) {
             std::size_t eq = w[i].text.find('=');
-            if (eq == std::string::npos || !IsInteger(w[i].text.substr(0, eq))) return "dialog fill must be CID=TEXT";
+            if (eq == std::string::npos || !IsInteger(w[i].text.substr(0, eq)))
+                return "dialog fill must be CID=TEXT";
         }
         return "";
     }
@@ -104,12 +108,17 @@ std::string CheckStep(const Step& step) {
         if (count(1) && w[0].text == "cancel") return "";
         return "font ok \"FACE\" SIZE WEIGHT | font cancel";
     }
-    if (v == "print") return count(1) && (w[0].text == "ok" || w[0].text == "cancel") ? "" : "print ok|cancel";
+    if (v == "print")
+        return count(1) && (w[0].text == "ok" || w[0].text == "cancel") ? "" : "print ok|cancel";
     if (v == "press" || v == "release")
-        return count(3) && (w[0].text == "left" || w[0].text == "right") && integers(1, 3) ? "" : v + " left|right X Y";
+        return count(3) && (w[0].text == "left" || w[0].text == "right") && integers(1, 3)
+                   ? ""
+                   : v + " left|right X Y";
     if (v == "move") return count(2) && integers(0, 2) ? "" : "move X Y";
     if (v == "key") {
-        if ((count(1) || count(2)) && integers(0, 1) && (count(1) || w[1].text == "down" || w[1].text == "up")) return "";
+        if ((count(1) || count(2)) && integers(0, 1) &&
+            (count(1) || w[1].text == "down" || w[1].text == "up"))
+            return "";
         return "key VK [down|up]";
     }
     if (v == "char") return count(1) ? "" : "char \"TEXT\"";

@@ -13,10 +13,10 @@ struct Word {
 };
 
 struct Step {
-    int line = 0;             // line number in the script, from 1
-    std::string verb;         // "client", "set", "command", "dialog", "expect", ...
-    std::vector<Word> words;  // the words after the verb
-    std::string source;       // the line as written, for messages
+    int line = 0;            // line number in the script, from 1
+    std::string verb;        // "client", "set", "command", "dialog", "expect", ...
+    std::vector<Word> words; // the words after the verb
+    std::string source;      // the line as written, for messages
 };
 
 struct ParseResult {

@@ -117,7 +117,8 @@ int ScriptRunner::Run(const std::string& scriptText) {
     std::vector<std::string> unused = desktop_.UnusedAnswers();
     if (!unused.empty()) {
         std::string list;
-        for (const std::string& u : unused) list += (list.empty() ? "" : ", ") + u;
+        for (const std::string& u : unused)
+            list += (list.empty() ? "" : ", ") + u;
         err_ << "end of script: answers still queued: " << list << "\n";
         return 1;
     }
@@ -142,12 +143,16 @@ bool ScriptRunner::Execute(const Step& step) {
         platform::ScriptedView* view = frame_->ActiveScriptedView();
         if (!view) return Fail(step, "no view is open");
         static const std::map<std::string, platform::ScrollCode> codes{
-            {"lineup", platform::ScrollCode::LineUp},     {"linedown", platform::ScrollCode::LineDown},
-            {"pageup", platform::ScrollCode::PageUp},     {"pagedown", platform::ScrollCode::PageDown},
-            {"top", platform::ScrollCode::Top},           {"bottom", platform::ScrollCode::Bottom},
+            {"lineup", platform::ScrollCode::LineUp},
+            {"linedown", platform::ScrollCode::LineDown},
+            {"pageup", platform::ScrollCode::PageUp},
+            {"pagedown", platform::ScrollCode::PageDown},
+            {"top", platform::ScrollCode::Top},
+            {"bottom", platform::ScrollCode::Bottom},
             {"thumb", platform::ScrollCode::ThumbPosition}};
         int thumb = w.size() == 3 ? std::atoi(w[2].text.c_str()) : 0;
-        view->Handler().OnScroll(w[0].text == "h" ? platform::ScrollBar::Horizontal : platform::ScrollBar::Vertical,
+        view->Handler().OnScroll(w[0].text == "h" ? platform::ScrollBar::Horizontal
+                                                  : platform::ScrollBar::Vertical,
                                  codes.at(w[1].text), thumb);
         return true;
     }
@@ -168,11 +173,13 @@ bool ScriptRunner::Execute(const Step& step) {
         frame_->RunPendingPaints();
         std::string path = FolderPath(w[0].text);
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        if (!services_.savePng || !services_.savePng(view->Image(), path)) return Fail(step, "cannot write " + path);
+        if (!services_.savePng || !services_.savePng(view->Image(), path))
+            return Fail(step, "cannot write " + path);
         return true;
     }
     if (v == "set") {
-        if (!SetGlobalByName(w[0].text, w[1].text)) return Fail(step, "no global " + w[0].text + " takes " + w[1].text);
+        if (!SetGlobalByName(w[0].text, w[1].text))
+            return Fail(step, "no global " + w[0].text + " takes " + w[1].text);
         return true;
     }
     if (v == "dialog") {
@@ -277,7 +284,9 @@ std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const
     using platform::InputKind;
     const auto& w = step.words;
     std::vector<platform::InputEvent> events;
-    auto at = [&](std::size_t i) { return platform::Point{std::atoi(w[i].text.c_str()), std::atoi(w[i + 1].text.c_str())}; };
+    auto at = [&](std::size_t i) {
+        return platform::Point{std::atoi(w[i].text.c_str()), std::atoi(w[i + 1].text.c_str())};
+    };
     if (step.verb == "press" || step.verb == "release") {
         bool left = w[0].text == "left";
         platform::InputEvent e;
@@ -297,7 +306,8 @@ std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const
         if (down) events.push_back(platform::InputEvent{InputKind::KeyDown, {}, key, 0});
         if (up) events.push_back(platform::InputEvent{InputKind::KeyUp, {}, key, 0});
     } else if (step.verb == "char") {
-        for (char c : w[0].text) events.push_back(platform::InputEvent{InputKind::Char, {}, 0, c});
+        for (char c : w[0].text)
+            events.push_back(platform::InputEvent{InputKind::Char, {}, 0, c});
     }
     return events;
 }
@@ -311,7 +321,8 @@ void ScriptRunner::Track(const platform::InputEvent& event) {
 }
 
 bool ScriptRunner::Deliver(const Step& step) {
-    for (const platform::InputEvent& event : EventsOf(step)) queued_.push_back(event);
+    for (const platform::InputEvent& event : EventsOf(step))
+        queued_.push_back(event);
     while (!queued_.empty()) {
         platform::ScriptedView* view = frame_->ActiveScriptedView();
         if (!view) {
@@ -333,7 +344,8 @@ bool ScriptRunner::NextInput(platform::InputEvent& event) {
         if (failed_ || next_ >= steps_.size()) return false;
         const Step& step = steps_[next_++];
         if (IsInputStep(step)) {
-            for (const platform::InputEvent& e : EventsOf(step)) queued_.push_back(e);
+            for (const platform::InputEvent& e : EventsOf(step))
+                queued_.push_back(e);
             continue;
         }
         if (!Execute(step)) {

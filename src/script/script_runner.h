@@ -30,7 +30,7 @@ struct ScriptServices {
 };
 
 class ScriptRunner {
-public:
+  public:
     // folder: the program folder (made ready as at any start); scriptDir: where PATH2 of
     // "expect file PATH same PATH2" is looked up.
     ScriptRunner(std::string folder, std::string scriptDir, std::ostream& out, std::ostream& err,
@@ -43,7 +43,7 @@ public:
 
     platform::ScriptedDesktop& Desktop() { return desktop_; }
 
-private:
+  private:
     bool Execute(const Step& step);
     bool Deliver(const Step& step);
     // The next input a drag loop waits for: runs the steps before it.

@@ -26,27 +26,61 @@ void TDrawingtool::Step(int, int, int) {}
 void TDrawingtool::FindLineCentre(DeviceContext&, const Rect&, int, int) {}
 void TDrawingtool::FindRectCentre(DeviceContext&, const Rect&, int, int) {}
 
-TLinetool::TLinetool() { Kind = 1; }
+TLinetool::TLinetool() {
+    Kind = 1;
+}
 TLineobjtool::TLineobjtool() = default;
 TArctool::TArctool() = default;
-TArcobjtool::TArcobjtool() { Kind = 3; }
+TArcobjtool::TArcobjtool() {
+    Kind = 3;
+}
 TEllipsetool::TEllipsetool() = default;
-TEllipseobjtool::TEllipseobjtool() { Kind = 5; }
+TEllipseobjtool::TEllipseobjtool() {
+    Kind = 5;
+}
 TCircletool::TCircletool() = default;
-TCircleobjtool::TCircleobjtool() { Kind = 6; }
+TCircleobjtool::TCircleobjtool() {
+    Kind = 6;
+}
 TRectangletool::TRectangletool() = default;
-TRectangleobjtool::TRectangleobjtool() { Kind = 7; }
+TRectangleobjtool::TRectangleobjtool() {
+    Kind = 7;
+}
 TRoundrecttool::TRoundrecttool() = default;
-TRndrectobjtool::TRndrectobjtool() { Kind = 8; }
+TRndrectobjtool::TRndrectobjtool() {
+    Kind = 8;
+}
 TTexttool::TTexttool() = default;
-TTextobjtool::TTextobjtool() { Kind = 4; }
-TMoveobjtool::TMoveobjtool() { Kind = 14; }
-TCopyobjtool::TCopyobjtool() { Kind = 15; }
-TEraseobjtool::TEraseobjtool() { Kind = 19; }
-TExtwallobjtool::TExtwallobjtool() { Kind = 1000; }
-TIntwallobjtool::TIntwallobjtool() { Kind = 1500; }
-TRoomobjtool::TRoomobjtool() { Kind = 71; }
-TWindowobjtool::TWindowobjtool() { Kind = 2000; }
-TDoorobjtool::TDoorobjtool() { Kind = 3000; }
-TStepobjtool::TStepobjtool() { Kind = 57; }
-TDRoomobjtool::TDRoomobjtool() : RoomColour(Shared.BackgroundColour) { Kind = 29000; }
+TTextobjtool::TTextobjtool() {
+    Kind = 4;
+}
+TMoveobjtool::TMoveobjtool() {
+    Kind = 14;
+}
+TCopyobjtool::TCopyobjtool() {
+    Kind = 15;
+}
+TEraseobjtool::TEraseobjtool() {
+    Kind = 19;
+}
+TExtwallobjtool::TExtwallobjtool() {
+    Kind = 1000;
+}
+TIntwallobjtool::TIntwallobjtool() {
+    Kind = 1500;
+}
+TRoomobjtool::TRoomobjtool() {
+    Kind = 71;
+}
+TWindowobjtool::TWindowobjtool() {
+    Kind = 2000;
+}
+TDoorobjtool::TDoorobjtool() {
+    Kind = 3000;
+}
+TStepobjtool::TStepobjtool() {
+    Kind = 57;
+}
+TDRoomobjtool::TDRoomobjtool() : RoomColour(Shared.BackgroundColour) {
+    Kind = 29000;
+}

@@ -10,7 +10,7 @@
 #include <string>
 
 class TDrawingtool {
-public:
+  public:
     TDrawingtool();
     virtual ~TDrawingtool() = default;
     TDrawingtool(const TDrawingtool&) = delete;
@@ -19,19 +19,22 @@ public:
     // Operations, in the order the view and the tools know them. The base versions do nothing.
     virtual void LButtonDown(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
     virtual void LButtonUp(platform::DeviceContext& dc, const platform::Rect& client, platform::Point& point);
-    virtual void RButtonDown(platform::DeviceContext& dc, const platform::Rect& client, platform::Point& point);
+    virtual void RButtonDown(platform::DeviceContext& dc, const platform::Rect& client,
+                             platform::Point& point);
     virtual void RButtonUp(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
     virtual void MouseMove(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
     virtual void DrawShape(platform::DeviceContext& dc, int code);
     virtual void Execute(platform::DeviceContext& dc, const platform::Rect& client);
-    virtual void KeyDown(platform::DeviceContext& dc, const platform::Rect& client, int key, platform::Point cursor,
-                         int value);
+    virtual void KeyDown(platform::DeviceContext& dc, const platform::Rect& client, int key,
+                         platform::Point cursor, int value);
     virtual void PlaceText(platform::DeviceContext& dc, const platform::Rect& client, platform::Point& point,
                            const std::string& text);
     virtual void CharTyped(platform::DeviceContext& dc, const platform::Rect& client, char character);
     virtual void CreateObject(platform::DeviceContext& dc, const platform::Rect& client);
-    virtual void AddDimension(platform::DeviceContext& dc, const platform::Rect& client, int a, int b, int c, int side);
-    virtual void AddLineText(platform::DeviceContext& dc, const platform::Rect& client, int firstIndex, int unused);
+    virtual void AddDimension(platform::DeviceContext& dc, const platform::Rect& client, int a, int b, int c,
+                              int side);
+    virtual void AddLineText(platform::DeviceContext& dc, const platform::Rect& client, int firstIndex,
+                             int unused);
     virtual void Action(int code);
     virtual void Step(int code, int x, int y);
     virtual void FindLineCentre(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
@@ -98,108 +101,108 @@ public:
 };
 
 class TLinetool : public TDrawingtool {
-public:
+  public:
     TLinetool();
 };
 
 class TLineobjtool : public TLinetool {
-public:
+  public:
     TLineobjtool();
 };
 
 class TArctool : public TLinetool {
-public:
+  public:
     TArctool();
 };
 class TArcobjtool : public TArctool {
-public:
+  public:
     TArcobjtool();
 };
 
 class TEllipsetool : public TLinetool {
-public:
+  public:
     TEllipsetool();
 };
 class TEllipseobjtool : public TEllipsetool {
-public:
+  public:
     TEllipseobjtool();
 };
 
 class TCircletool : public TLinetool {
-public:
+  public:
     TCircletool();
 };
 class TCircleobjtool : public TCircletool {
-public:
+  public:
     TCircleobjtool();
 };
 
 class TRectangletool : public TLinetool {
-public:
+  public:
     TRectangletool();
 };
 class TRectangleobjtool : public TRectangletool {
-public:
+  public:
     TRectangleobjtool();
 };
 class TRoundrecttool : public TRectangletool {
-public:
+  public:
     TRoundrecttool();
 };
 class TRndrectobjtool : public TRoundrecttool {
-public:
+  public:
     TRndrectobjtool();
 };
 
 class TTexttool : public TDrawingtool {
-public:
+  public:
     TTexttool();
 };
 class TTextobjtool : public TTexttool {
-public:
+  public:
     TTextobjtool();
 };
 
 class TMoveobjtool : public TDrawingtool {
-public:
+  public:
     TMoveobjtool();
 };
 class TCopyobjtool : public TMoveobjtool {
-public:
+  public:
     TCopyobjtool();
 };
 class TEraseobjtool : public TMoveobjtool {
-public:
+  public:
     TEraseobjtool();
 };
 
 // Tools of the walls, openings and rooms.
 class TExtwallobjtool : public TLineobjtool {
-public:
+  public:
     TExtwallobjtool();
 };
 class TIntwallobjtool : public TLineobjtool {
-public:
+  public:
     TIntwallobjtool();
 };
 class TRoomobjtool : public TIntwallobjtool {
-public:
+  public:
     TRoomobjtool();
 };
 class TWindowobjtool : public TLineobjtool {
-public:
+  public:
     TWindowobjtool();
 };
 class TDoorobjtool : public TWindowobjtool {
-public:
+  public:
     TDoorobjtool();
 };
 class TStepobjtool : public TLineobjtool {
-public:
+  public:
     TStepobjtool();
 };
 class TDRoomobjtool : public TLineobjtool {
-public:
+  public:
     TDRoomobjtool();
     platform::ColourRef RoomColour = 0; // colour of the next design room
 };

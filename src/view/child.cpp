@@ -17,15 +17,50 @@ using platform::ScrollCode;
 namespace {
 
 // Truncation toward zero of a single-precision result, as every stored scroll value is formed.
-int Truncate(float value) { return static_cast<int>(value); }
+int Truncate(float value) {
+    return static_cast<int>(value);
+}
 
 // The scroll units as the sheet arithmetic uses them: pixels per unit times logical units per pixel.
-float UnitSpan(int unit) { return static_cast<float>(unit) * Shared.Zoom; }
+float UnitSpan(int unit) {
+    return static_cast<float>(unit) * Shared.Zoom;
+}
 
 // The thumb of a position; a range of 0 or less leaves nothing to show.
 int ThumbOf(int position, float divisor) {
     if (divisor <= 0.0f) return 0;
     return Truncate(static_cast<float>(position) / divisor);
+}
+
+int ScrollXOf(const TChild& view) {
+    return Truncate(static_cast<float>(view.scroller.XPos) * Shared.Zoom *
+                    static_cast<float>(view.scroller.XUnit));
+}
+
+int ScrollYOf(const TChild& view) {
+    return Truncate(static_cast<float>(view.ScrollRangeY - view.scroller.YPos) * Shared.Zoom *
+                    static_cast<float>(view.scroller.YUnit));
+}
+
+// The scroller's positions and thumbs from the window origin, then the origin snapped back to whole
+// scroll units. Where a range leaves nothing to scroll, thumb and position are 0.
+void PlaceScrollerAtOrigin(TChild& view) {
+    Scroller& s = view.scroller;
+    float xSpan = UnitSpan(s.XUnit);
+    float ySpan = UnitSpan(s.YUnit);
+    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
+    s.YPos =
+        ySpan > 0
+            ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
+            : 0;
+    if (platform::ViewWindow* window = view.Window()) {
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+    }
+    if (view.ThumbDivisorX <= 0.0f) s.XPos = 0;
+    if (view.ThumbDivisorY <= 0.0f) s.YPos = 0;
+    Shared.ScrollX = ScrollXOf(view);
+    Shared.ScrollY = ScrollYOf(view);
 }
 
 } // namespace
@@ -63,23 +98,26 @@ void TChild::Create(platform::FrameWindow& frame) {
     EvSize(client.right, client.bottom);
 }
 
-Rect TChild::ClientRect() const { return window_ ? window_->ClientRect() : Rect{}; }
+Rect TChild::ClientRect() const {
+    return window_ ? window_->ClientRect() : Rect{};
+}
 
 void TChild::SetupWindow() {
     SetScrollRanges(*this);
     UpdateScrollOrigin(*this, 0);
 }
 
-void TChild::OnPaint(platform::DeviceContext& dc, const Rect& area) { Paint(dc, true, area); }
+void TChild::OnPaint(platform::DeviceContext& dc, const Rect& area) {
+    Paint(dc, true, area);
+}
 
 void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*area*/) {
     Rect client = ClientRect();
     if (client.Width() == 0) return;
     if (Shared.CurrentView == 100 || Shared.CurrentView > 999) return;
     if (Shared.DrawingState < 2) return;
-    Shared.ScrollX = Truncate(static_cast<float>(scroller.XPos) * Shared.Zoom * static_cast<float>(scroller.XUnit));
-    Shared.ScrollY = Truncate(static_cast<float>(ScrollRangeY - scroller.YPos) * Shared.Zoom *
-                              static_cast<float>(scroller.YUnit));
+    Shared.ScrollX = ScrollXOf(*this);
+    Shared.ScrollY = ScrollYOf(*this);
     if (Shared.CurrentView >= 50 && Shared.CurrentView <= 99) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
@@ -109,12 +147,20 @@ void TChild::EvSize(int /*width*/, int /*height*/) {
     window_->UpdateNow();
 }
 
-void TChild::OnSize(int width, int height) { EvSize(width, height); }
+void TChild::OnSize(int width, int height) {
+    EvSize(width, height);
+}
 
-void TChild::EvHScroll(ScrollCode code, int thumb) { Scroll(ScrollBar::Horizontal, code, thumb); }
-void TChild::EvVScroll(ScrollCode code, int thumb) { Scroll(ScrollBar::Vertical, code, thumb); }
+void TChild::EvHScroll(ScrollCode code, int thumb) {
+    Scroll(ScrollBar::Horizontal, code, thumb);
+}
+void TChild::EvVScroll(ScrollCode code, int thumb) {
+    Scroll(ScrollBar::Vertical, code, thumb);
+}
 
-void TChild::OnScroll(ScrollBar bar, ScrollCode code, int thumb) { Scroll(bar, code, thumb); }
+void TChild::OnScroll(ScrollBar bar, ScrollCode code, int thumb) {
+    Scroll(bar, code, thumb);
+}
 
 void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
     if (!window_) return;
@@ -127,12 +173,11 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
     if (bar == ScrollBar::Horizontal) {
         scroller.ScrollTo(*window_, target, scroller.YPos);
         window_->SetThumb(bar, ThumbOf(scroller.XPos, ThumbDivisorX));
-        Shared.ScrollX = Truncate(static_cast<float>(scroller.XPos) * Shared.Zoom * static_cast<float>(scroller.XUnit));
+        Shared.ScrollX = ScrollXOf(*this);
     } else {
         scroller.ScrollTo(*window_, scroller.XPos, target);
         window_->SetThumb(bar, ThumbOf(scroller.YPos, ThumbDivisorY));
-        Shared.ScrollY = Truncate(static_cast<float>(ScrollRangeY - scroller.YPos) * Shared.Zoom *
-                                  static_cast<float>(scroller.YUnit));
+        Shared.ScrollY = ScrollYOf(*this);
     }
 }
 
@@ -149,22 +194,13 @@ void SyncScrollerToOrigin(TChild& view) {
     float xSpan = UnitSpan(s.XUnit);
     float ySpan = UnitSpan(s.YUnit);
     int xRange = xSpan > 0 ? Truncate(static_cast<float>(Shared.SheetWidth - Shared.ClientWidth) / xSpan) : 0;
-    view.ScrollRangeY = ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
+    view.ScrollRangeY =
+        ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
     view.ThumbDivisorX = static_cast<float>(xRange * 0.01);
     view.ThumbDivisorY = static_cast<float>(view.ScrollRangeY * 0.01);
     s.SetRange(xRange, view.ScrollRangeY);
     // The positions come from the origin directly: the window is not scrolled here.
-    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
-    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
-                       : 0;
-    if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
-    }
-    if (view.ThumbDivisorX <= 0.0f) s.XPos = 0;
-    if (view.ThumbDivisorY <= 0.0f) s.YPos = 0;
-    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
-    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+    PlaceScrollerAtOrigin(view);
 }
 
 void SetScrollRanges(TChild& view) {
@@ -181,8 +217,8 @@ void SetScrollRanges(TChild& view) {
     Shared.ClientHeight = client.Height() * Shared.Scale;
     // The sheet takes the window's aspect ratio.
     if (Shared.ClientWidth > 0)
-        Shared.SheetHeight = static_cast<int>(static_cast<std::int64_t>(Shared.SheetWidth) * Shared.ClientHeight /
-                                              Shared.ClientWidth);
+        Shared.SheetHeight = static_cast<int>(static_cast<std::int64_t>(Shared.SheetWidth) *
+                                              Shared.ClientHeight / Shared.ClientWidth);
     Shared.ScrollX = (Shared.SheetWidth - Shared.ClientWidth) / 2;
     Shared.ScrollY = (Shared.SheetHeight - Shared.ClientHeight) / 2;
     SyncScrollerToOrigin(view);
@@ -193,19 +229,12 @@ void UpdateScrollOrigin(TChild& view, int repaint) {
     Scroller& s = view.scroller;
     float xSpan = UnitSpan(s.XUnit);
     float ySpan = UnitSpan(s.YUnit);
-    view.ScrollRangeY = ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
+    view.ScrollRangeY =
+        ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
     Shared.ScrollX = Truncate(static_cast<float>((Shared.SheetWidth - Shared.ClientWidth) / 2) + xSpan);
     Shared.ScrollY = Truncate(static_cast<float>((Shared.SheetHeight - Shared.ClientHeight) / 2) + ySpan);
     s.SetRange(s.XRange, view.ScrollRangeY);
-    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
-    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
-                       : 0;
-    if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
-    }
-    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
-    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+    PlaceScrollerAtOrigin(view);
     if (repaint == 1 && view.Window()) view.Window()->Invalidate(nullptr, true);
 }
 
@@ -218,36 +247,32 @@ void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y) {
     int oldY = Shared.ScrollY;
     switch (key) {
     case platform::VirtualKey::Up:
-        if (y + d > top) Shared.ScrollY = Truncate(static_cast<float>(y + d - top) + margin + static_cast<float>(Shared.ScrollY));
-        if (Shared.ScrollY + Shared.ClientHeight > Shared.SheetHeight) Shared.ScrollY = Shared.SheetHeight - Shared.ClientHeight;
+        if (y + d > top)
+            Shared.ScrollY =
+                Truncate(static_cast<float>(y + d - top) + margin + static_cast<float>(Shared.ScrollY));
+        if (Shared.ScrollY + Shared.ClientHeight > Shared.SheetHeight)
+            Shared.ScrollY = Shared.SheetHeight - Shared.ClientHeight;
         break;
     case platform::VirtualKey::Down:
         if (y - d < Shared.ScrollY) Shared.ScrollY = Truncate(static_cast<float>(y - d) - margin);
         if (Shared.ScrollY < 0) Shared.ScrollY = 0;
         break;
     case platform::VirtualKey::Right:
-        if (x + d > right) Shared.ScrollX = Truncate(static_cast<float>(x + d - right) + margin + static_cast<float>(Shared.ScrollX));
-        if (Shared.ScrollX + Shared.ClientWidth > Shared.SheetWidth) Shared.ScrollX = Shared.SheetWidth - Shared.ClientWidth;
+        if (x + d > right)
+            Shared.ScrollX =
+                Truncate(static_cast<float>(x + d - right) + margin + static_cast<float>(Shared.ScrollX));
+        if (Shared.ScrollX + Shared.ClientWidth > Shared.SheetWidth)
+            Shared.ScrollX = Shared.SheetWidth - Shared.ClientWidth;
         break;
     case platform::VirtualKey::Left:
         if (x - d < Shared.ScrollX) Shared.ScrollX = Truncate(static_cast<float>(x - d) - margin);
         if (Shared.ScrollX < 0) Shared.ScrollX = 0;
         break;
-    default: return;
+    default:
+        return;
     }
     if (Shared.ScrollX == oldX && Shared.ScrollY == oldY) return;
-    Scroller& s = view.scroller;
-    float xSpan = UnitSpan(s.XUnit);
-    float ySpan = UnitSpan(s.YUnit);
-    s.XPos = xSpan > 0 ? Truncate(static_cast<float>(Shared.ScrollX) / xSpan) : 0;
-    s.YPos = ySpan > 0 ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
-                       : 0;
-    if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
-    }
-    Shared.ScrollX = Truncate(static_cast<float>(s.XPos) * Shared.Zoom * static_cast<float>(s.XUnit));
-    Shared.ScrollY = Truncate(static_cast<float>(view.ScrollRangeY - s.YPos) * Shared.Zoom * static_cast<float>(s.YUnit));
+    PlaceScrollerAtOrigin(view);
 }
 
 void RefreshView(TChild& view, int mode) {
@@ -255,7 +280,9 @@ void RefreshView(TChild& view, int mode) {
     if (!window) return;
     Rect client = view.ClientRect();
     switch (mode) {
-    case 0: window->Invalidate(nullptr, true); break;
+    case 0:
+        window->Invalidate(nullptr, true);
+        break;
     case 3: {
         Rect preview{0, client.bottom / 3, client.right / 4, client.bottom};
         window->Invalidate(&preview, true);
@@ -281,13 +308,16 @@ void RefreshView(TChild& view, int mode) {
         window->Invalidate(&area, true);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
 void ShowSelectViewMessage(TChild& /*view*/, int code) {
     platform::Desktop& desktop = platform::TheDesktop();
     platform::Point cursor = desktop.GetCursorPos();
-    if (code == 2) desktop.MessageBox("Select VIEW then the correct floor PLAN first", "", platform::MessageBoxStyle::Ok);
+    if (code == 2)
+        desktop.MessageBox("Select VIEW then the correct floor PLAN first", "",
+                           platform::MessageBoxStyle::Ok);
     desktop.SetCursorPos(cursor);
 }

@@ -14,7 +14,7 @@
 class ViewOwner;
 
 class TChild : public platform::ViewHandler {
-public:
+  public:
     // Builds the view's state for a title (the drawing name and the view's suffix): colours, datum and
     // scale; reads the drawing file when a drawing is open. The window comes with Create.
     TChild(ViewOwner& owner, const std::string& title);
@@ -59,7 +59,7 @@ public:
     void OnScroll(platform::ScrollBar bar, platform::ScrollCode code, int thumb) override;
     void OnDestroyed() override;
 
-private:
+  private:
     void Scroll(platform::ScrollBar bar, platform::ScrollCode code, int thumb);
 
     ViewOwner& owner_;

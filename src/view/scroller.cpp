@@ -41,15 +41,23 @@ int Scroller::Target(ScrollBar bar, ScrollCode code, int thumb) const {
     int page = vertical ? YPage : XPage;
     int range = vertical ? YRange : XRange;
     switch (code) {
-    case ScrollCode::LineUp: return position - 1;
-    case ScrollCode::LineDown: return position + 1;
-    case ScrollCode::PageUp: return position - page;
-    case ScrollCode::PageDown: return position + page;
+    case ScrollCode::LineUp:
+        return position - 1;
+    case ScrollCode::LineDown:
+        return position + 1;
+    case ScrollCode::PageUp:
+        return position - page;
+    case ScrollCode::PageDown:
+        return position + page;
     case ScrollCode::ThumbPosition:
-    case ScrollCode::ThumbTrack: return thumb;
-    case ScrollCode::Top: return 0;
-    case ScrollCode::Bottom: return range;
-    case ScrollCode::EndScroll: return position;
+    case ScrollCode::ThumbTrack:
+        return thumb;
+    case ScrollCode::Top:
+        return 0;
+    case ScrollCode::Bottom:
+        return range;
+    case ScrollCode::EndScroll:
+        return position;
     }
     return position;
 }

@@ -18,8 +18,8 @@ void DeviceToLogical(platform::DeviceContext& dc, const platform::Rect& client, 
                      int& logicalY);
 
 // A logical point to client pixels, with the mapping applied to dc first. The outputs are always written.
-void LogicalToDevice(platform::DeviceContext& dc, const platform::Rect& client, int logicalX, int logicalY, int& x,
-                     int& y);
+void LogicalToDevice(platform::DeviceContext& dc, const platform::Rect& client, int logicalX, int logicalY,
+                     int& x, int& y);
 
 // Scale, Zoom and PenWidthFactor of the screen for the drawing's units: 5, 5.0 and 5 when metric,
 // 6, 6.0 and 4 in feet and inches.

@@ -6,7 +6,7 @@ class TDrawingtool;
 class TChild;
 
 class ViewOwner {
-public:
+  public:
     virtual ~ViewOwner() = default;
     // The one active tool; never null.
     virtual TDrawingtool& Tool() = 0;

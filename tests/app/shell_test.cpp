@@ -9,9 +9,9 @@
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
 #include "resources/menu_resources.h"
+#include "test_support.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
-#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +21,15 @@ using platform::ToolbarItem;
 namespace {
 
 class Shell : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSharedState();
         std::string error;
         ASSERT_TRUE(PrepareProgramFolder(folder.Path().string() + "/", error)) << error;
         platform::InstallDesktop(&desktop);
         program = std::make_unique<Program>(folder.Path().string());
-        frame = std::make_unique<platform::ScriptedFrame>(program->Description(), program->Client(), desktop, *text);
+        frame = std::make_unique<platform::ScriptedFrame>(program->Description(), program->Client(), desktop,
+                                                          *text);
         frame->SetViewClientSize({600, 400});
         program->Start(*frame);
     }
@@ -78,20 +79,25 @@ TEST(MainWindowResources, MenuTwoHundredHoldsEveryPullDownInOrder) {
     std::string menu = Describe(MainMenu());
     EXPECT_EQ(menu.substr(0, menu.find("View\n")),
               "File\n  New... (230)\n  Open... (231)\n  Save As... (232)\n  Rotate/Mirror Drawings... (233)\n"
-              "  Save as a bitmap .BMP (235)\n  -\n  Print... (250)\n  Printer Setup... (251)\n  -\n  Exit (24310)\n");
-    EXPECT_NE(menu.find("Walls && Base\n  External Walls\n    Split (External Wall) (422)\n"
-                        "    Change External wall type (426)\n    -\n    DELETE External Wall (418)\n"
-                        "  Internal Walls\n    Draw Internal Wall (415)\n    Opening (Internal Wall)... (378)\n"
-                        "  Floorplan Base\n    Expand Floorplan (419)\n    Shrink Floorplan (420)\n"),
-              std::string::npos);
-    EXPECT_NE(menu.find("Help\n  Introduction (529)\n  Contents (202)\n  Search for (208)\n  Context help (203)\n"
-                        "  Examples (205)\n  Hints,reminders (204)\n  How to..... (206)\n  Quick start (207)\n  -\n"
-                        "  About (201)\n"),
-              std::string::npos);
+              "  Save as a bitmap .BMP (235)\n  -\n  Print... (250)\n  Printer Setup... (251)\n  -\n  Exit "
+              "(24310)\n");
+    EXPECT_NE(
+        menu.find("Walls && Base\n  External Walls\n    Split (External Wall) (422)\n"
+                  "    Change External wall type (426)\n    -\n    DELETE External Wall (418)\n"
+                  "  Internal Walls\n    Draw Internal Wall (415)\n    Opening (Internal Wall)... (378)\n"
+                  "  Floorplan Base\n    Expand Floorplan (419)\n    Shrink Floorplan (420)\n"),
+        std::string::npos);
+    EXPECT_NE(
+        menu.find("Help\n  Introduction (529)\n  Contents (202)\n  Search for (208)\n  Context help (203)\n"
+                  "  Examples (205)\n  Hints,reminders (204)\n  How to..... (206)\n  Quick start (207)\n  -\n"
+                  "  About (201)\n"),
+        std::string::npos);
     std::vector<std::string> pullDowns;
-    for (const MenuItem& item : MainMenu()) pullDowns.push_back(item.text);
-    EXPECT_EQ(pullDowns, (std::vector<std::string>{"File", "View", "Zoom", "Edit", "Tools", "Walls && Base",
-                                                   "Design Rooms", "Other", "Customise", "Libraries", "Help"}));
+    for (const MenuItem& item : MainMenu())
+        pullDowns.push_back(item.text);
+    EXPECT_EQ(pullDowns,
+              (std::vector<std::string>{"File", "View", "Zoom", "Edit", "Tools", "Walls && Base",
+                                        "Design Rooms", "Other", "Customise", "Libraries", "Help"}));
 }
 
 TEST(MainWindowResources, ToolbarButtonsComeInOrderWithTheirTooltips) {
@@ -104,14 +110,32 @@ TEST(MainWindowResources, ToolbarButtonsComeInOrderWithTheirTooltips) {
         else
             seen.push_back(std::to_string(item.glyph) + " " + CommandTooltip(item.command));
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "1001 Undo Last Object", "|6", "1002 Set Datum Reference Point", "1003 Find Centre of Line",
-                        "1004 Find Centre of Rectangle", "1005 Delete", "|6", "1006 Display Mode", "1010 Overlays",
-                        "|6", "1012 Text Style", "1014 Draw Multiple Lines", "|6", "readout 16", "|6",
-                        "1015 Windows", "1020 Draw Complete Room", "1017 Internal Wall",
-                        "1016 Internal Single Door", "1018 Other Internal Doors", "1019 Opening in Internal Wall",
-                        "|10", "1028 New DESIGN Room", "1029 Max Design Room Size", "1027 Mark External Wall",
-                        "1011 Layout Grid Toggle"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"1001 Undo Last Object",
+                                              "|6",
+                                              "1002 Set Datum Reference Point",
+                                              "1003 Find Centre of Line",
+                                              "1004 Find Centre of Rectangle",
+                                              "1005 Delete",
+                                              "|6",
+                                              "1006 Display Mode",
+                                              "1010 Overlays",
+                                              "|6",
+                                              "1012 Text Style",
+                                              "1014 Draw Multiple Lines",
+                                              "|6",
+                                              "readout 16",
+                                              "|6",
+                                              "1015 Windows",
+                                              "1020 Draw Complete Room",
+                                              "1017 Internal Wall",
+                                              "1016 Internal Single Door",
+                                              "1018 Other Internal Doors",
+                                              "1019 Opening in Internal Wall",
+                                              "|10",
+                                              "1028 New DESIGN Room",
+                                              "1029 Max Design Room Size",
+                                              "1027 Mark External Wall",
+                                              "1011 Layout Grid Toggle"}));
     EXPECT_EQ(CommandHint(530), "***LAYOUT GRID*** - Toggles ROOM LAYOUT grid on/off");
     EXPECT_EQ(CommandHint(232), "***SAVE FILE AS***  - Save this drawing to a different name");
     EXPECT_EQ(CommandTooltip(232), "");
@@ -119,7 +143,8 @@ TEST(MainWindowResources, ToolbarButtonsComeInOrderWithTheirTooltips) {
 
 TEST_F(Shell, StartsWithTheStartUpValuesAndTexts) {
     EXPECT_EQ(program->Description().title, "Korvane 5.0");
-    EXPECT_EQ(desktop.Prompts(), (std::vector<std::string>{"press F1 for context help", "Press FILE/NEW or FILE/OPEN"}));
+    EXPECT_EQ(desktop.Prompts(),
+              (std::vector<std::string>{"press F1 for context help", "Press FILE/NEW or FILE/OPEN"}));
     EXPECT_EQ(desktop.ReadoutText(), "cursor distance");
     EXPECT_EQ(Client().Tool().Kind, 1);
     EXPECT_EQ(Client().Tool().LineWidth(), 1);
@@ -289,7 +314,8 @@ TEST_F(Shell, SelectViewMessagePutsTheCursorBack) {
 
 TEST_F(Shell, OpeningAViewBeyondEightClosesTheOthersFirst) {
     NewDrawing();
-    for (int i = 0; i < 8; ++i) Client().OpenView(1, ".PL1");
+    for (int i = 0; i < 8; ++i)
+        Client().OpenView(1, ".PL1");
     EXPECT_EQ(frame->Views().size(), 9u);
     Client().OpenView(0, ".PL2");
     EXPECT_EQ(frame->Views().size(), 1u);
@@ -320,8 +346,9 @@ TEST_F(Shell, HelpCommandsOpenTheirTopics) {
     frame->Choose(202);
     frame->Choose(208);
     using H = platform::Desktop::HelpCommand;
-    EXPECT_EQ(desktop.HelpShown(), (std::vector<std::pair<H, int>>{{H::Context, 400}, {H::Context, 107},
-                                                                   {H::Contents, 500}, {H::Search, 0}}));
+    EXPECT_EQ(desktop.HelpShown(),
+              (std::vector<std::pair<H, int>>{
+                  {H::Context, 400}, {H::Context, 107}, {H::Contents, 500}, {H::Search, 0}}));
     NewDrawing();
     frame->Choose(203);
     EXPECT_EQ(desktop.HelpShown().back(), (std::pair<H, int>{H::Context, 250}));

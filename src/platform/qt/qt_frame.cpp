@@ -48,7 +48,8 @@ QIcon GlyphIcon(const FrameDescription& description, int glyph) {
 
 } // namespace
 
-QtFrame::QtFrame(const FrameDescription& description, FrameHandler& handler, QtDesktop& desktop, TextRenderer& text)
+QtFrame::QtFrame(const FrameDescription& description, FrameHandler& handler, QtDesktop& desktop,
+                 TextRenderer& text)
     : description_(description), handler_(handler), desktop_(desktop), text_(text) {
     setWindowTitle(ToQString(description.title));
     setWindowIcon(GlyphIcon(description, description.iconGlyph));
@@ -127,13 +128,15 @@ QtFrame::~QtFrame() {
     desktop_.SetOwner(nullptr);
     // The views go before the frame's widgets; their handlers hear it.
     closing_ = true;
-    for (QtView* view : std::vector<QtView*>(views_)) delete view->SubWindow();
+    for (QtView* view : std::vector<QtView*>(views_))
+        delete view->SubWindow();
 }
 
 bool QtFrame::eventFilter(QObject* watched, QEvent* event) {
     QVariant hint = watched->property("korvaneHint");
     if (hint.isValid()) {
-        if (event->type() == QEvent::Enter && !hint.toString().isEmpty()) statusBar()->showMessage(hint.toString());
+        if (event->type() == QEvent::Enter && !hint.toString().isEmpty())
+            statusBar()->showMessage(hint.toString());
         if (event->type() == QEvent::Leave) statusBar()->clearMessage();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -160,7 +163,8 @@ QAction* QtFrame::MakeAction(int command, const QString& text) {
         if (!handler_.IsCommandEnabled(command)) return;
         handler_.OnCommand(command);
         RefreshCommands();
-        for (QtView* view : views_) view->PaintPending();
+        for (QtView* view : views_)
+            view->PaintPending();
     });
     actions_.emplace(command, action);
     return action;
@@ -169,12 +173,14 @@ QAction* QtFrame::MakeAction(int command, const QString& text) {
 std::vector<QAction*> QtFrame::ActionsOf(int command) const {
     std::vector<QAction*> out;
     auto range = actions_.equal_range(command);
-    for (auto it = range.first; it != range.second; ++it) out.push_back(it->second);
+    for (auto it = range.first; it != range.second; ++it)
+        out.push_back(it->second);
     return out;
 }
 
 void QtFrame::RefreshCommands() {
-    for (auto& [command, action] : actions_) action->setEnabled(handler_.IsCommandEnabled(command));
+    for (auto& [command, action] : actions_)
+        action->setEnabled(handler_.IsCommandEnabled(command));
 }
 
 void QtFrame::SetBackground(ColourRef colour) {
@@ -195,7 +201,9 @@ ViewWindow* QtFrame::ActiveView() const {
     return views_.empty() ? nullptr : views_.back();
 }
 
-std::vector<ViewWindow*> QtFrame::Views() const { return {views_.begin(), views_.end()}; }
+std::vector<ViewWindow*> QtFrame::Views() const {
+    return {views_.begin(), views_.end()};
+}
 
 bool QtFrame::CloseAllViews() {
     for (QtView* view : std::vector<QtView*>(views_)) {

@@ -27,8 +27,9 @@ class QtView;
 
 class QtFrame : public QMainWindow, public FrameWindow {
     Q_OBJECT
-public:
-    QtFrame(const FrameDescription& description, FrameHandler& handler, QtDesktop& desktop, TextRenderer& text);
+  public:
+    QtFrame(const FrameDescription& description, FrameHandler& handler, QtDesktop& desktop,
+            TextRenderer& text);
     ~QtFrame() override;
 
     ViewWindow* CreateView(ViewHandler& handler, const std::string& title) override;
@@ -47,11 +48,11 @@ public:
     QMdiArea* Area() const { return area_; }
     TextRenderer& Text() const { return text_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenu(QMenu* menu, const std::vector<MenuItem>& items);
     QAction* MakeAction(int command, const QString& text);
     void ViewGone(QtView* view);

@@ -5,19 +5,19 @@
 #include "platform/qt/text_encoding.h"
 #include "platform/raster_surface.h"
 
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QCloseEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QPointer>
 #include <QTimer>
 
 namespace platform::qt {
@@ -31,25 +31,25 @@ struct SurfaceHolder {
 
 // A device context for one call: what it draws goes into the view's image and is shown when it goes.
 class CanvasDeviceContext : private SurfaceHolder, public DeviceContext {
-public:
+  public:
     CanvasDeviceContext(PixelBuffer& image, TextRenderer& text, QWidget* canvas)
         : SurfaceHolder(image, text), DeviceContext(SurfaceHolder::surface), canvas_(canvas) {}
     ~CanvasDeviceContext() override {
         if (canvas_) canvas_->update();
     }
 
-private:
+  private:
     QPointer<QWidget> canvas_;
 };
 
 QImage Wrap(const PixelBuffer& image) {
-    return QImage(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(), image.BytesPerLine(),
-                  QImage::Format_RGB32);
+    return QImage(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
+                  image.BytesPerLine(), QImage::Format_RGB32);
 }
 
 // The view's client area inside its MDI window: the canvas and both scroll bars.
 class ViewFrameWidget : public QWidget {
-public:
+  public:
     ViewFrameWidget() = default;
 };
 
@@ -57,11 +57,11 @@ public:
 
 // The MDI window of a view: asks the program before it closes and tells it when it is gone.
 class ViewSubWindow : public QMdiSubWindow {
-public:
+  public:
     explicit ViewSubWindow(QtView& view) : view_(view) { setAttribute(Qt::WA_DeleteOnClose); }
     ~ViewSubWindow() override { view_.Destroyed(); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override {
         if (view_.CloseQuery())
             event->accept();
@@ -69,47 +69,68 @@ protected:
             event->ignore();
     }
 
-private:
+  private:
     QtView& view_;
 };
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 int VirtualKeyOf(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return VirtualKey::F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
-    case Qt::Key_Backspace: return VirtualKey::Back;
+    case Qt::Key_Backspace:
+        return VirtualKey::Back;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VirtualKey::Tab;
+    case Qt::Key_Backtab:
+        return VirtualKey::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VirtualKey::Return;
-    case Qt::Key_Shift: return VirtualKey::Shift;
-    case Qt::Key_Control: return VirtualKey::Control;
-    case Qt::Key_Escape: return VirtualKey::Escape;
-    case Qt::Key_PageUp: return VirtualKey::Prior;
-    case Qt::Key_PageDown: return VirtualKey::Next;
-    case Qt::Key_End: return VirtualKey::End;
-    case Qt::Key_Home: return VirtualKey::Home;
-    case Qt::Key_Left: return VirtualKey::Left;
-    case Qt::Key_Up: return VirtualKey::Up;
-    case Qt::Key_Right: return VirtualKey::Right;
-    case Qt::Key_Down: return VirtualKey::Down;
-    case Qt::Key_Insert: return VirtualKey::Insert;
-    case Qt::Key_Delete: return VirtualKey::Delete;
-    case Qt::Key_Space: return ' ';
-    case Qt::Key_Plus: return VirtualKey::Add;
-    case Qt::Key_Minus: return VirtualKey::Subtract;
-    case Qt::Key_Asterisk: return VirtualKey::Multiply;
-    case Qt::Key_Slash: return VirtualKey::Divide;
-    default: return 0;
+    case Qt::Key_Enter:
+        return VirtualKey::Return;
+    case Qt::Key_Shift:
+        return VirtualKey::Shift;
+    case Qt::Key_Control:
+        return VirtualKey::Control;
+    case Qt::Key_Escape:
+        return VirtualKey::Escape;
+    case Qt::Key_PageUp:
+        return VirtualKey::Prior;
+    case Qt::Key_PageDown:
+        return VirtualKey::Next;
+    case Qt::Key_End:
+        return VirtualKey::End;
+    case Qt::Key_Home:
+        return VirtualKey::Home;
+    case Qt::Key_Left:
+        return VirtualKey::Left;
+    case Qt::Key_Up:
+        return VirtualKey::Up;
+    case Qt::Key_Right:
+        return VirtualKey::Right;
+    case Qt::Key_Down:
+        return VirtualKey::Down;
+    case Qt::Key_Insert:
+        return VirtualKey::Insert;
+    case Qt::Key_Delete:
+        return VirtualKey::Delete;
+    case Qt::Key_Space:
+        return ' ';
+    case Qt::Key_Plus:
+        return VirtualKey::Add;
+    case Qt::Key_Minus:
+        return VirtualKey::Subtract;
+    case Qt::Key_Asterisk:
+        return VirtualKey::Multiply;
+    case Qt::Key_Slash:
+        return VirtualKey::Divide;
+    default:
+        return 0;
     }
 }
 
-QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title) : frame_(frame), handler_(&handler) {
+QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title)
+    : frame_(frame), handler_(&handler) {
     auto* client = new ViewFrameWidget();
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -121,7 +142,8 @@ QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title) :
         bars_[i]->setRange(0, 100);
         bars_[i]->setPageStep(10);
         ScrollBar bar = i == 0 ? ScrollBar::Horizontal : ScrollBar::Vertical;
-        QObject::connect(bars_[i], &QScrollBar::actionTriggered, canvas_, [this, bar](int action) { Scrolled(bar, action); });
+        QObject::connect(bars_[i], &QScrollBar::actionTriggered, canvas_,
+                         [this, bar](int action) { Scrolled(bar, action); });
     }
     grid->addWidget(canvas_, 0, 0);
     grid->addWidget(bars_[1], 0, 1);
@@ -146,9 +168,13 @@ QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title) :
 
 QtView::~QtView() = default;
 
-void QtView::SetTitle(const std::string& title) { window_->setWindowTitle(ToQString(title)); }
+void QtView::SetTitle(const std::string& title) {
+    window_->setWindowTitle(ToQString(title));
+}
 
-std::string QtView::Title() const { return FromQString(window_->windowTitle()); }
+std::string QtView::Title() const {
+    return FromQString(window_->windowTitle());
+}
 
 std::unique_ptr<DeviceContext> QtView::ClientDC() {
     return std::make_unique<CanvasDeviceContext>(image_.Image(), frame_.Text(), canvas_);
@@ -186,25 +212,44 @@ void QtView::SetThumb(ScrollBar bar, int position) {
     bars_[i]->blockSignals(false);
 }
 
-int QtView::Thumb(ScrollBar bar) const { return thumbs_[bar == ScrollBar::Vertical ? 1 : 0]; }
+int QtView::Thumb(ScrollBar bar) const {
+    return thumbs_[bar == ScrollBar::Vertical ? 1 : 0];
+}
 
 void QtView::Scrolled(ScrollBar bar, int action) {
     int i = bar == ScrollBar::Vertical ? 1 : 0;
     ScrollCode code;
     int thumb = bars_[i]->sliderPosition();
     switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: code = ScrollCode::LineDown; break;
-    case QAbstractSlider::SliderSingleStepSub: code = ScrollCode::LineUp; break;
-    case QAbstractSlider::SliderPageStepAdd: code = ScrollCode::PageDown; break;
-    case QAbstractSlider::SliderPageStepSub: code = ScrollCode::PageUp; break;
-    case QAbstractSlider::SliderToMinimum: code = ScrollCode::Top; break;
-    case QAbstractSlider::SliderToMaximum: code = ScrollCode::Bottom; break;
-    case QAbstractSlider::SliderMove: code = ScrollCode::ThumbTrack; break;
-    default: return;
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = ScrollCode::LineDown;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        code = ScrollCode::LineUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = ScrollCode::PageDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = ScrollCode::PageUp;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = ScrollCode::Top;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = ScrollCode::Bottom;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = ScrollCode::ThumbTrack;
+        break;
+    default:
+        return;
     }
     handler_->OnScroll(bar, code, thumb);
     // The bar shows what the program set, not where Qt would have moved it.
-    QTimer::singleShot(0, canvas_, [this, i] { SetThumb(i == 1 ? ScrollBar::Vertical : ScrollBar::Horizontal, thumbs_[i]); });
+    QTimer::singleShot(0, canvas_, [this, i] {
+        SetThumb(i == 1 ? ScrollBar::Vertical : ScrollBar::Horizontal, thumbs_[i]);
+    });
 }
 
 bool QtView::NextInput(InputEvent& event) {
@@ -275,7 +320,9 @@ void QtView::DestroyCaret() {
     canvas_->update();
 }
 
-void QtView::Close() { window_->close(); }
+void QtView::Close() {
+    window_->close();
+}
 
 void QtView::Resized(int width, int height) {
     if (Size{width, height} == image_.Image().PixelSize()) return;
@@ -283,7 +330,9 @@ void QtView::Resized(int width, int height) {
     handler_->OnSize(width, height);
 }
 
-bool QtView::CloseQuery() { return destroyed_ || handler_->OnCloseQuery(); }
+bool QtView::CloseQuery() {
+    return destroyed_ || handler_->OnCloseQuery();
+}
 
 void QtView::Destroyed() {
     if (destroyed_) return;
@@ -306,13 +355,16 @@ void QtCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), Wrap(view_.image_.Image()), event->rect());
     if (view_.caret_.shown && view_.caret_.on) {
-        QRect caret(view_.caret_.position.x, view_.caret_.position.y, view_.caret_.size.cx, view_.caret_.size.cy);
+        QRect caret(view_.caret_.position.x, view_.caret_.position.y, view_.caret_.size.cx,
+                    view_.caret_.size.cy);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(caret, Qt::white);
     }
 }
 
-void QtCanvas::resizeEvent(QResizeEvent* event) { view_.Resized(event->size().width(), event->size().height()); }
+void QtCanvas::resizeEvent(QResizeEvent* event) {
+    view_.Resized(event->size().width(), event->size().height());
+}
 
 namespace {
 InputEvent MouseEvent(InputKind kind, const QMouseEvent* event) {
@@ -335,7 +387,9 @@ void QtCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) view_.Deliver(MouseEvent(InputKind::RightUp, event));
 }
 
-void QtCanvas::mouseMoveEvent(QMouseEvent* event) { view_.Deliver(MouseEvent(InputKind::MouseMove, event)); }
+void QtCanvas::mouseMoveEvent(QMouseEvent* event) {
+    view_.Deliver(MouseEvent(InputKind::MouseMove, event));
+}
 
 void QtCanvas::keyPressEvent(QKeyEvent* event) {
     int key = VirtualKeyOf(event->key());
@@ -367,7 +421,9 @@ void QtCanvas::keyReleaseEvent(QKeyEvent* event) {
     view_.Deliver(up);
 }
 
-bool QtCanvas::focusNextPrevChild(bool) { return false; } // Tab belongs to the view
+bool QtCanvas::focusNextPrevChild(bool) {
+    return false;
+} // Tab belongs to the view
 
 bool QtCanvas::event(QEvent* event) {
     // F1 and Tab reach the view rather than the window's shortcuts and focus chain.

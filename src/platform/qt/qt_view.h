@@ -24,7 +24,7 @@ class QtCanvas;
 class ViewSubWindow;
 
 class QtView : public ViewWindow {
-public:
+  public:
     QtView(QtFrame& frame, ViewHandler& handler, const std::string& title);
     ~QtView() override;
 
@@ -52,7 +52,7 @@ public:
     QMdiSubWindow* SubWindow() const { return window_; }
     QtCanvas* Canvas() const { return canvas_; }
 
-private:
+  private:
     friend class QtCanvas;
     friend class QtFrame;
     friend class ViewSubWindow;
@@ -87,10 +87,10 @@ private:
 // The widget that shows a view's image and takes its input.
 class QtCanvas : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit QtCanvas(QtView& view);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -101,7 +101,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     QtView& view_;
 };
 

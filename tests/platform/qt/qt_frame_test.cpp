@@ -9,26 +9,26 @@
 #include "platform/qt/text_renderer_factory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 class QtMainWindow : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSharedState();
         std::string path = folder.path().toStdString() + "/";
@@ -36,7 +36,8 @@ protected:
         ASSERT_TRUE(PrepareProgramFolder(path, error)) << error;
         platform::InstallDesktop(&desktop);
         program = std::make_unique<Program>(path);
-        frame = std::make_unique<platform::qt::QtFrame>(program->Description(), program->Client(), desktop, *text);
+        frame = std::make_unique<platform::qt::QtFrame>(program->Description(), program->Client(), desktop,
+                                                        *text);
         program->Start(*frame);
         frame->resize(900, 600);
         frame->show();
@@ -61,8 +62,10 @@ protected:
 TEST_F(QtMainWindow, ShowsTitleMenusPromptAndReadout) {
     EXPECT_EQ(frame->windowTitle(), "Korvane 5.0");
     QStringList titles;
-    for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles.join("|"), "File|View|Zoom|Edit|Tools|Walls && Base|Design Rooms|Other|Customise|Libraries|Help");
+    for (QAction* action : frame->menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles.join("|"),
+              "File|View|Zoom|Edit|Tools|Walls && Base|Design Rooms|Other|Customise|Libraries|Help");
     EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
     EXPECT_EQ(frame->ReadoutLabel()->text(), "cursor distance");
     EXPECT_EQ(frame->CaptionLabel()->text(), "");
@@ -92,8 +95,10 @@ TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem)
 
 TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
     frame->RefreshCommands();
-    for (QAction* action : frame->ActionsOf(230)) EXPECT_TRUE(action->isEnabled());
-    for (QAction* action : frame->ActionsOf(500)) EXPECT_FALSE(action->isEnabled());
+    for (QAction* action : frame->ActionsOf(230))
+        EXPECT_TRUE(action->isEnabled());
+    for (QAction* action : frame->ActionsOf(500))
+        EXPECT_FALSE(action->isEnabled());
 }
 
 TEST_F(QtMainWindow, NewOpensAMaximisedViewWithBothScrollBars) {
