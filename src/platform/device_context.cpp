@@ -35,6 +35,7 @@ DeviceContext::DeviceContext(Surface& surface) : surface_(&surface), recording_(
 MapMode DeviceContext::SetMapMode(MapMode mode) {
     MapMode previous = mapMode_;
     mapMode_ = mode;
+    MappingChanged();
     if (mode == MapMode::Text) {
         windowExt_ = {1, 1};
         viewportExt_ = {1, 1};
@@ -47,6 +48,7 @@ MapMode DeviceContext::SetMapMode(MapMode mode) {
 
 Size DeviceContext::SetWindowExt(int cx, int cy) {
     Size previous = windowExt_;
+    MappingChanged();
     if (Recording()) Record("SetWindowExt", {cx, cy}, {}, {});
     // The fixed mapping mode ignores extents; a zero extent is refused as the platform refuses it.
     if (mapMode_ == MapMode::Text || cx == 0 || cy == 0) return previous;
@@ -59,6 +61,7 @@ Size DeviceContext::SetWindowExt(int cx, int cy) {
 
 Size DeviceContext::SetViewportExt(int cx, int cy) {
     Size previous = viewportExt_;
+    MappingChanged();
     if (Recording()) Record("SetViewportExt", {cx, cy}, {}, {});
     if (mapMode_ == MapMode::Text) return previous;
     viewportExt_ = {cx, cy};
@@ -87,6 +90,7 @@ void DeviceContext::Equalise() {
 Point DeviceContext::SetWindowOrg(int x, int y) {
     Point previous = windowOrg_;
     windowOrg_ = {x, y};
+    MappingChanged();
     if (Recording()) Record("SetWindowOrg", {x, y}, {}, {});
     return previous;
 }
@@ -94,12 +98,14 @@ Point DeviceContext::SetWindowOrg(int x, int y) {
 Point DeviceContext::SetViewportOrg(int x, int y) {
     Point previous = viewportOrg_;
     viewportOrg_ = {x, y};
+    MappingChanged();
     if (Recording()) Record("SetViewportOrg", {x, y}, {}, {});
     return previous;
 }
 
 bool DeviceContext::DPtoLP(Point& point) const {
-    if (viewportExt_.cx == 0 || viewportExt_.cy == 0 || windowExt_.cx == 0 || windowExt_.cy == 0) return false;
+    if (viewportExt_.cx == 0 || viewportExt_.cy == 0 || windowExt_.cx == 0 || windowExt_.cy == 0)
+        return false;
     double x = static_cast<double>(point.x - viewportOrg_.x) * windowExt_.cx / viewportExt_.cx + windowOrg_.x;
     double y = static_cast<double>(point.y - viewportOrg_.y) * windowExt_.cy / viewportExt_.cy + windowOrg_.y;
     point = {RoundHalfUp(x), RoundHalfUp(y)};
@@ -120,15 +126,19 @@ Point DeviceContext::ToDevice(int x, int y) const {
 Pen DeviceContext::SelectPen(const Pen& pen) {
     Pen previous = pen_;
     pen_ = pen;
-    if (Recording()) Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
+    attributesValid_ = false;
+    if (Recording())
+        Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
     return previous;
 }
 
 Brush DeviceContext::SelectBrush(const Brush& brush) {
     Brush previous = brush_;
     brush_ = brush;
+    attributesValid_ = false;
     if (Recording())
-        Record("SelectBrush", {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)},
+        Record("SelectBrush",
+               {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)},
                {}, {});
     return previous;
 }
@@ -136,6 +146,7 @@ Brush DeviceContext::SelectBrush(const Brush& brush) {
 Font DeviceContext::SelectFont(const Font& font) {
     Font previous = font_;
     font_ = font;
+    deviceFontValid_ = false;
     if (Recording()) Record("SelectFont", {font.height, font.escapement, font.weight}, {}, {}, font.face);
     return previous;
 }
@@ -150,6 +161,7 @@ unsigned DeviceContext::SetTextAlign(unsigned align) {
 ColourRef DeviceContext::SetTextColor(ColourRef colour) {
     ColourRef previous = textColour_;
     textColour_ = colour;
+    attributesValid_ = false;
     if (Recording()) Record("SetTextColor", {static_cast<int>(colour)}, {}, {});
     return previous;
 }
@@ -157,6 +169,7 @@ ColourRef DeviceContext::SetTextColor(ColourRef colour) {
 ColourRef DeviceContext::SetBkColor(ColourRef colour) {
     ColourRef previous = backgroundColour_;
     backgroundColour_ = colour;
+    attributesValid_ = false;
     if (Recording()) Record("SetBkColor", {static_cast<int>(colour)}, {}, {});
     return previous;
 }
@@ -164,6 +177,7 @@ ColourRef DeviceContext::SetBkColor(ColourRef colour) {
 BackgroundMode DeviceContext::SetBkMode(BackgroundMode mode) {
     BackgroundMode previous = backgroundMode_;
     backgroundMode_ = mode;
+    attributesValid_ = false;
     if (Recording()) Record("SetBkMode", {static_cast<int>(mode)}, {}, {});
     return previous;
 }
@@ -171,6 +185,7 @@ BackgroundMode DeviceContext::SetBkMode(BackgroundMode mode) {
 RasterOp DeviceContext::SetROP2(RasterOp op) {
     RasterOp previous = rop_;
     rop_ = op;
+    attributesValid_ = false;
     if (Recording()) Record("SetROP2", {static_cast<int>(op)}, {}, {});
     return previous;
 }
@@ -181,8 +196,10 @@ int DeviceContext::DevicePenWidth() const {
     return std::max(width, 1);
 }
 
-DeviceFont DeviceContext::CurrentDeviceFont() const {
-    DeviceFont font;
+const DeviceFont& DeviceContext::CurrentDeviceFont() const {
+    if (deviceFontValid_) return deviceFont_;
+    DeviceFont& font = deviceFont_;
+    font = DeviceFont{};
     font.face = font_.face;
     font.weight = font_.weight;
     font.italic = font_.italic;
@@ -200,11 +217,14 @@ DeviceFont DeviceContext::CurrentDeviceFont() const {
     tenths %= 3600;
     if (tenths < 0) tenths += 3600;
     font.angleTenths = tenths;
+    deviceFontValid_ = true;
     return font;
 }
 
-DrawAttributes DeviceContext::Attributes() const {
-    DrawAttributes attributes;
+const DrawAttributes& DeviceContext::Attributes() const {
+    if (attributesValid_) return attributes_;
+    DrawAttributes& attributes = attributes_;
+    attributes = DrawAttributes{};
     attributes.penColour = pen_.colour;
     attributes.penWidth = DevicePenWidth();
     attributes.penStyle = pen_.style;
@@ -221,38 +241,46 @@ DrawAttributes DeviceContext::Attributes() const {
             attributes.brush.colour = fill != 0 ? fill : Rgb(255, 255, 255);
         }
     }
+    attributesValid_ = true;
     return attributes;
 }
 
 Point DeviceContext::MoveTo(int x, int y) {
     Point previous = position_;
     position_ = {x, y};
-    if (Recording()) Record("MoveTo", {x, y}, {{x, y}}, {ToDevice(x, y)});
+    devicePosition_ = ToDevice(x, y);
+    devicePositionValid_ = true;
+    if (Recording()) Record("MoveTo", {x, y}, {{x, y}}, {devicePosition_});
     return previous;
 }
 
 void DeviceContext::LineTo(int x, int y) {
-    Point from = ToDevice(position_.x, position_.y);
-    Point to = ToDevice(x, y);
+    const Point from = devicePositionValid_ ? devicePosition_ : ToDevice(position_.x, position_.y);
+    const Point to = ToDevice(x, y);
     if (Recording()) Record("LineTo", {x, y}, {position_, {x, y}}, {from, to});
     if (pen_.style != PenStyle::Null) surface_->DrawLine(from, to, Attributes());
     position_ = {x, y};
+    devicePosition_ = to;
+    devicePositionValid_ = true;
 }
 
 void DeviceContext::Polyline(const std::vector<Point>& points) {
     std::vector<Point> device;
     device.reserve(points.size());
-    for (const Point& p : points) device.push_back(ToDevice(p.x, p.y));
+    for (const Point& p : points)
+        device.push_back(ToDevice(p.x, p.y));
     if (Recording()) Record("Polyline", {static_cast<int>(points.size())}, points, device);
     if (pen_.style == PenStyle::Null) return;
-    DrawAttributes attributes = Attributes();
-    for (std::size_t i = 1; i < device.size(); ++i) surface_->DrawLine(device[i - 1], device[i], attributes);
+    const DrawAttributes& attributes = Attributes();
+    for (std::size_t i = 1; i < device.size(); ++i)
+        surface_->DrawLine(device[i - 1], device[i], attributes);
 }
 
 void DeviceContext::Polygon(const std::vector<Point>& points) {
-    std::vector<Point> device;
-    device.reserve(points.size());
-    for (const Point& p : points) device.push_back(ToDevice(p.x, p.y));
+    std::vector<Point>& device = polygonScratch_;
+    device.clear();
+    for (const Point& p : points)
+        device.push_back(ToDevice(p.x, p.y));
     if (Recording()) Record("Polygon", {static_cast<int>(points.size())}, points, device);
     if (device.size() >= 2) surface_->DrawPolygon(device, Attributes());
 }
@@ -269,8 +297,8 @@ void DeviceContext::RoundRect(int left, int top, int right, int bottom, int corn
     Point b = ToDevice(right, bottom);
     Size corner{RoundHalfUp(std::abs(cornerWidth * scaleX_)), RoundHalfUp(std::abs(cornerHeight * scaleY_))};
     if (Recording())
-        Record("RoundRect", {left, top, right, bottom, cornerWidth, cornerHeight}, {{left, top}, {right, bottom}},
-               {a, b, {corner.cx, corner.cy}});
+        Record("RoundRect", {left, top, right, bottom, cornerWidth, cornerHeight},
+               {{left, top}, {right, bottom}}, {a, b, {corner.cx, corner.cy}});
     surface_->DrawRoundRect(Rect{a.x, a.y, b.x, b.y}.Normalized(), corner, Attributes());
 }
 
@@ -281,7 +309,8 @@ void DeviceContext::Ellipse(int left, int top, int right, int bottom) {
     surface_->DrawEllipse(Rect{a.x, a.y, b.x, b.y}.Normalized(), Attributes());
 }
 
-void DeviceContext::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX, int endY) {
+void DeviceContext::Arc(int left, int top, int right, int bottom, int startX, int startY, int endX,
+                        int endY) {
     Point a = ToDevice(left, top);
     Point b = ToDevice(right, bottom);
     Point start = ToDevice(startX, startY);

@@ -15,7 +15,7 @@
 namespace platform {
 
 class DeviceContext {
-public:
+  public:
     explicit DeviceContext(Surface& surface);
     virtual ~DeviceContext() = default;
     DeviceContext(const DeviceContext&) = delete;
@@ -62,7 +62,10 @@ public:
     // Exclusive-or figures should show their pen colour over this background: with the XorPen
     // operation the pixels are combined with pen colour XOR background (white where that is 0).
     // Drawing a figure twice still restores every pixel.
-    void SetXorBackground(ColourRef background) { xorBackground_ = background; }
+    void SetXorBackground(ColourRef background) {
+        xorBackground_ = background;
+        attributesValid_ = false;
+    }
 
     // Primitives, in logical units.
     Point MoveTo(int x, int y);
@@ -83,16 +86,23 @@ public:
     Size GetTextExtent(std::string_view text);
 
     // The device-space form of the current font and of a logical length.
-    DeviceFont CurrentDeviceFont() const;
+    const DeviceFont& CurrentDeviceFont() const;
     int DevicePenWidth() const;
 
-private:
+  private:
     void Equalise();
     Point ToDevice(int x, int y) const;
-    DrawAttributes Attributes() const;
+    // The state a primitive draws with, made again only after the state changed.
+    const DrawAttributes& Attributes() const;
+    // The mapping changed: the cached device position, attributes and font no longer hold.
+    void MappingChanged() {
+        devicePositionValid_ = false;
+        attributesValid_ = false;
+        deviceFontValid_ = false;
+    }
     bool Recording() const { return recording_; }
-    void Record(std::string name, std::vector<int> args, std::vector<Point> logical, std::vector<Point> device,
-                std::string_view text = {});
+    void Record(std::string name, std::vector<int> args, std::vector<Point> logical,
+                std::vector<Point> device, std::string_view text = {});
 
     Surface* surface_;
     bool recording_;
@@ -114,6 +124,15 @@ private:
     RasterOp rop_ = RasterOp::CopyPen;
     ColourRef xorBackground_ = 0;
     Point position_{0, 0};
+    // The current position in device pixels, kept while the mapping stays, so a line after a move maps
+    // one point rather than two.
+    Point devicePosition_{0, 0};
+    bool devicePositionValid_ = false;
+    std::vector<Point> polygonScratch_; // the device points of the polygon being drawn
+    mutable DrawAttributes attributes_;
+    mutable bool attributesValid_ = false;
+    mutable DeviceFont deviceFont_;
+    mutable bool deviceFontValid_ = false;
 };
 
 } // namespace platform
