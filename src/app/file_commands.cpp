@@ -10,7 +10,7 @@
 #include "settings/save_dialog.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
-#include "view/view_mapping.h"
+#include "model/view_mapping.h"
 
 #include <filesystem>
 

@@ -2,6 +2,7 @@
 #include "model/object_painting.h"
 
 #include "model/shared_state.h"
+#include "model/view_mapping.h"
 #include "platform/device_context.h"
 
 #include <algorithm>
@@ -122,11 +123,7 @@ void TObject::Paint(DeviceContext& dc, const platform::Rect& /*rect*/, int overl
 void TObject::PaintMapped(DeviceContext& dc, const platform::Rect& clientRect, int overlay) {
     // The view's mapping (logical units, y up), so a tool can show a new object at once without a
     // repaint; copy-pen undoes any exclusive-or mode the tool was drawing its outline in.
-    dc.SetMapMode(platform::MapMode::Isotropic);
-    dc.SetWindowExt(Shared.ClientWidth, Shared.ClientHeight);
-    dc.SetViewportExt(clientRect.right, -clientRect.bottom);
-    dc.SetWindowOrg(Shared.ScrollX, Shared.ScrollY);
-    dc.SetViewportOrg(0, clientRect.bottom);
+    SetViewMapping(dc, clientRect);
     dc.SetBkMode(platform::BackgroundMode::Transparent);
     dc.SetBkColor(Shared.BackgroundColour);
     dc.SetROP2(platform::RasterOp::CopyPen);

@@ -5,7 +5,7 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
-#include "view/view_mapping.h"
+#include "model/view_mapping.h"
 #include "view/view_owner.h"
 
 #include <cstdint>

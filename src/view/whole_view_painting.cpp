@@ -5,7 +5,7 @@
 #include "model/shared_state.h"
 #include "platform/device_context.h"
 #include "settings/cfg_files.h"
-#include "view/view_mapping.h"
+#include "model/view_mapping.h"
 
 #include <array>
 

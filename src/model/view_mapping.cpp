@@ -1,4 +1,4 @@
-#include "view/view_mapping.h"
+#include "model/view_mapping.h"
 
 #include "model/shared_state.h"
 
