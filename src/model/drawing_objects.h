@@ -28,8 +28,8 @@ class TObject {
     virtual void Draw(platform::DeviceContext& dc);
     virtual void DrawFilledWall(platform::DeviceContext& dc);
     virtual void DrawPatternWall(platform::DeviceContext& dc, int overlay);
-    // Draws for the bitmap export: coordinates divided by `divisor`, y flipped about `height`, x
-    // moved by `offset`.
+    // Draws for the bitmap export: x becomes x / divisor - BitmapLeft and y (height - y) / divisor +
+    // offset, so y grows downwards.
     virtual void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset);
     virtual void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height, int offset);
     virtual void DrawScaledPatternWall(platform::DeviceContext& dc, int overlay, int divisor, int height,

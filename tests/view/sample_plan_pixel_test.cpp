@@ -247,30 +247,3 @@ TEST(SamplePlanPicture, PaintsAsApproved) {
                << " may); the picture painted is " << seen;
     }
 }
-
-TEST(SamplePlanPicture, EveryObjectClassIsInThePlan) {
-    TList list;
-    MakeSamplePlan(list);
-    bool seen[15] = {};
-    for (int i = 0; i < list.count; ++i) {
-        const TObject* o = list[i];
-        seen[0] |= dynamic_cast<const TLineobj*>(o) != nullptr;
-        seen[1] |= dynamic_cast<const TArcobj*>(o) != nullptr;
-        seen[2] |= dynamic_cast<const TTextobj*>(o) != nullptr;
-        seen[3] |= dynamic_cast<const TEllipseobj*>(o) != nullptr;
-        seen[4] |= dynamic_cast<const TCircleobj*>(o) != nullptr;
-        seen[5] |= dynamic_cast<const TRectangleobj*>(o) != nullptr &&
-                   dynamic_cast<const TRndrectobj*>(o) == nullptr;
-        seen[6] |= dynamic_cast<const TRndrectobj*>(o) != nullptr;
-        seen[7] |=
-            dynamic_cast<const TPolyobj*>(o) != nullptr && dynamic_cast<const TOpeningobj*>(o) == nullptr;
-        seen[8] |= dynamic_cast<const TOpeningobj*>(o) != nullptr;
-        seen[9] |= dynamic_cast<const TArrowobj*>(o) != nullptr;
-        seen[10] |= dynamic_cast<const TRoomobj*>(o) != nullptr;
-        seen[11] |= dynamic_cast<const TIntwallobj*>(o) != nullptr;
-        seen[12] |= dynamic_cast<const TExtwallobj*>(o) != nullptr;
-        seen[13] |= dynamic_cast<const TInfoobj*>(o) != nullptr;
-    }
-    for (int i = 0; i < 14; ++i)
-        EXPECT_TRUE(seen[i]) << "class " << i;
-}
