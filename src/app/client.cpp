@@ -8,6 +8,7 @@
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
+#include "view/datum.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -51,6 +52,10 @@ TClient::TClient() {
         {528, &TClient::CmHelpTopic111},   {529, &TClient::CmHelpIntroduction},
         {24310, &TClient::CmExit},
     };
+    // Centre finding and the datum, from their toolbar buttons.
+    commands_[300] = &TClient::CmFindLineCentre;
+    commands_[301] = &TClient::CmFindRectCentre;
+    commands_[302] = &TClient::CmDatum;
 }
 
 TClient::~TClient() {
@@ -286,6 +291,36 @@ void TClient::CmText() {
 }
 
 void TClient::CmNothing() {}
+
+// Centre finding: the tool's next presses mark the points and put the cursor on the centre, then the
+// tool returns to the state it was in.
+void TClient::CmFindLineCentre() {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = 350;
+    if (CurrentTool->State == 40) {
+        // Multilines keep their own state.
+        TheDesktop().MessageBox("Centre is not available to this function", "CENTRE",
+                                platform::MessageBoxStyle::Ok);
+        return;
+    }
+    CurrentTool->SavedState = CurrentTool->State;
+    CurrentTool->State = 30;
+    ShowPrompt("CENTRE - mark both endpoints with LEFT Button - cursor will move to centre");
+}
+
+void TClient::CmFindRectCentre() {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = 350;
+    CurrentTool->SavedState = CurrentTool->State;
+    CurrentTool->State = 35;
+    ShowPrompt("CENTRE CENTRE - click any three corners in a CLOCKWISE direction with LEFT Button");
+}
+
+void TClient::CmDatum() {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = 350;
+    if (TChild* view = ActiveView()) ToggleDatumPlacement(*view);
+}
 
 void TClient::RestoreTool(int kind) {
     std::unique_ptr<TDrawingtool> tool;

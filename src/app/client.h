@@ -85,6 +85,9 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void CmRoundRect();
     void CmText();
     void CmNothing();
+    void CmFindLineCentre();
+    void CmFindRectCentre();
+    void CmDatum();
 
   private:
     // Makes a view with the title and its window; null when the frame cannot make one.

@@ -2,10 +2,10 @@
 
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "model/view_mapping.h"
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
-#include "model/view_mapping.h"
 #include "view/view_owner.h"
 
 #include <cstdint>
@@ -181,7 +181,35 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
     }
 }
 
-void TChild::OnInput(const platform::InputEvent& /*event*/) {}
+void TChild::OnInput(const platform::InputEvent& event) {
+    if (!window_) return;
+    switch (event.kind) {
+    case platform::InputKind::LeftDown:
+        EvLButtonDown(event.point);
+        break;
+    case platform::InputKind::LeftUp:
+        EvLButtonUp(event.point);
+        break;
+    case platform::InputKind::RightDown:
+        EvRButtonDown(event.point);
+        break;
+    case platform::InputKind::RightUp:
+        EvRButtonUp(event.point);
+        break;
+    case platform::InputKind::MouseMove:
+        EvMouseMove(event.point);
+        break;
+    case platform::InputKind::KeyDown:
+        EvKeyDown(event.key);
+        break;
+    case platform::InputKind::KeyUp:
+        EvKeyUp(event.key);
+        break;
+    case platform::InputKind::Char:
+        EvChar(event.character);
+        break;
+    }
+}
 
 void TChild::OnDestroyed() {
     window_ = nullptr;

@@ -53,6 +53,17 @@ class TChild : public platform::ViewHandler {
     void EvHScroll(platform::ScrollCode code, int thumb);
     void EvVScroll(platform::ScrollCode code, int thumb);
 
+    // Input, routed to the active tool. Points are client pixels. A left press runs the drag inside
+    // itself: it handles every input of the view until the button is released.
+    void EvLButtonDown(platform::Point point);
+    void EvLButtonUp(platform::Point point);
+    void EvRButtonDown(platform::Point point);
+    void EvRButtonUp(platform::Point point);
+    void EvMouseMove(platform::Point point);
+    void EvKeyDown(int key);
+    void EvKeyUp(int key);
+    void EvChar(char character);
+
     void OnPaint(platform::DeviceContext& dc, const platform::Rect& area) override;
     void OnInput(const platform::InputEvent& event) override;
     void OnSize(int width, int height) override;

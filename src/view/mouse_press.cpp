@@ -1,0 +1,324 @@
+// The left-button press of a drawing view: what the view does around the tool's press for each tool
+// kind and state, and the drag that follows inside the handler until the button is released.
+#include "model/drawing_list.h"
+#include "model/shared_state.h"
+#include "platform/desktop.h"
+#include "settings/cfg_files.h"
+#include "tools/drawing_tool.h"
+#include "view/child.h"
+#include "view/datum.h"
+#include "view/input_support.h"
+#include "view/neighbour_services.h"
+#include "view/typed_length.h"
+#include "view/view_owner.h"
+
+#include <algorithm>
+#include <string>
+
+using platform::DeviceContext;
+using platform::Point;
+using platform::Rect;
+
+namespace {
+
+// Whether the press goes on to the drag or ends the handler at once.
+enum class AfterRouting { Drag, Stop };
+
+bool IsOneOf(int value, std::initializer_list<int> values) {
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+void ToolPress(TChild& view, Point point) {
+    CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+        tool.LButtonDown(dc, client, point.x, point.y);
+    });
+}
+
+// The design-room tool takes its own presses; the view reports the tool's refusals and finishes the
+// steps that save or repaint.
+void DesignRoomPress(TChild& view, Point point, int state) {
+    ViewOwner& owner = view.Owner();
+    SetDatum(view, 1);
+    if (owner.Tool().KeyMode() > 0) owner.Tool().KeyMode() = 0;
+    if (state < 5 || IsOneOf(state, {20, 21, 30, 40, 50, 1000})) {
+        ToolPress(view, point);
+        int result = owner.Tool().State;
+        if (result == 10001 || result == 10002) {
+            ViewMessageBox(result == 10001 ? "the click was probably outside the external walls"
+                                           : "one of the measuring walls was angled",
+                           "NO SELECTION", platform::MessageBoxStyle::Ok);
+            owner.Tool().State = 0;
+        }
+    }
+    if (state == 55 || state == 65) owner.Tool().State = 0;
+    if (state == 30 || state == 40) {
+        DrawingList.WriteDrawing();
+        owner.Tool().State = 0;
+        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+    }
+}
+
+// The amount to lengthen or shorten an external wall by, asked in the drawing's units. Nothing when
+// the edit ends here; the view has then been repainted and the pick tool installed where the
+// user cancelled or gave a length out of range.
+std::optional<int> AskWallEditAmount(TChild& view, int state) {
+    ViewOwner& owner = view.Owner();
+    const bool lengthen = state == 2;
+    ShowViewPrompt(lengthen ? "input amount to lengthen" : "input amount to shorten");
+    auto abandon = [&]() -> std::optional<int> {
+        InvalidateWholeView(view);
+        owner.SelectPickTool();
+        return std::nullopt;
+    };
+    if (Shared.Units == 0) {
+        TypedLength typed = AskFeetInchesLength(0);
+        if (typed.cancelled) return abandon();
+        if (!typed.valid || !IsTypedLength(typed.units)) return abandon();
+        return typed.units;
+    }
+    std::string buffer = lengthen ? "lengthen" : "shorten";
+    if (!platform::TheDesktop().InputBox("", "", buffer, 9)) return abandon();
+    int amount = ParseDecimal(buffer);
+    // Text that is no number reads as 0 and goes to the tool as 0; a negative amount is refused like
+    // one too large.
+    if (amount > 32767 || amount < 0) return std::nullopt;
+    return amount;
+}
+
+// The external-wall edits: the wall under the press is picked and the edit chosen by the command (the
+// entry state) is applied to it.
+AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state) {
+    ViewOwner& owner = view.Owner();
+    const Rect client = view.ClientRect();
+    const int wx = logical.x * Shared.Scale;
+    const int wy = logical.y * Shared.Scale;
+    const int index = DrawingList.FindTextNear(1, logical.x, logical.y);
+    if (index == NoObjectIndex) {
+        platform::TheDesktop().MessageBox("No valid object selected - please restart", "NO SELECTION",
+                                          platform::MessageBoxStyle::Ok);
+        PutCursorOnClientPoint(view, point);
+        return AfterRouting::Stop;
+    }
+    const int type = DrawingList[index]->type;
+    owner.RestoreTool(type);
+    owner.Tool().Aux2() = index;
+    owner.Tool().State = state;
+    if (type != 1000) {
+        owner.SelectPickTool();
+        return AfterRouting::Stop;
+    }
+    switch (state) {
+    case 2:
+    case 3: {
+        std::optional<int> amount = AskWallEditAmount(view, state);
+        if (!amount) return AfterRouting::Stop;
+        CallingTool(view).Step(*amount, wx, wy);
+        if (owner.Tool().Dragging == 1001) {
+            ViewMessageBox("Angled walls cannot be altered", "NO ACTION",
+                           platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
+            return AfterRouting::Stop;
+        }
+        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        break;
+    }
+    case 4:
+        CallingTool(view).Step(0, 0, 0);
+        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 2);
+        owner.SelectPickTool();
+        ShowViewPrompt("Pick Tool");
+        PutCursorOnClientPoint(view, point);
+        break;
+    case 5:
+        CallingTool(view).Step(0, wx, wy);
+        CallTool(view, [](TDrawingtool& tool, DeviceContext& dc, const Rect& r) {
+            tool.AddDimension(dc, r, 0, 0, 0, 'o');
+        });
+        InvalidateWholeView(view);
+        break;
+    case 6:
+        ShowViewPrompt("select new wall type");
+        CallNeighbour(Neighbours().ChooseExternalWallType, view);
+        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        owner.SelectPickTool();
+        ShowViewPrompt("Pick Tool");
+        break;
+    default:
+        break;
+    }
+    return AfterRouting::Drag;
+}
+
+// Presses that reach no tool: the placing tools before their own steps, stairs, and the states that
+// wait for something other than a press.
+bool IgnoredPress(int kind, int state) {
+    if (IsOneOf(kind, {20, 21, 41, 60, 62, 64}) && state < 30) return true;
+    if (kind == 57) return true;
+    if (state >= 39 && state <= 42) return true;
+    if (kind == 19 && state == 9) return true;
+    return state == 20 || state == 21;
+}
+
+// A text placed at the press: the text asked in an input dialog.
+void PlaceTypedText(TChild& view, Point point) {
+    DrawingList.WriteDrawing();
+    ShowViewPrompt("maximum of 24 letters/numbers/spaces");
+    std::string buffer = "text";
+    if (!platform::TheDesktop().InputBox("Text", "Enter text", buffer, 29)) return;
+    CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+        Point at = point;
+        tool.PlaceText(dc, client, at, buffer);
+    });
+    DrawingList.WriteDrawing();
+}
+
+// Every tool but the design-room tool, the wall edits and the floor-plan resize.
+void OtherToolPress(TChild& view, Point point, int kind, int state) {
+    ViewOwner& owner = view.Owner();
+    if (kind == 24 && owner.Tool().KeyMode() == 0) {
+        // The first press of a typed text: the view stops showing the caret until the tool places it.
+        view.Window()->DestroyCaret();
+        owner.Tool().KeyMode() = 1;
+    }
+    if (IgnoredPress(kind, state)) return;
+    if (kind == 4) {
+        PlaceTypedText(view, point);
+    } else if ((view.SavedKind == 1 && kind == 24) || kind == 11) {
+        // A typed text just ended with Enter, or the corner marks, which take Enter only.
+    } else {
+        if (kind == 14 || kind == 19) {
+            view.DatumState = 3;
+            DrawingList.GetPlanCorner(&view.DatumX, &view.DatumY);
+        }
+        ToolPress(view, point);
+    }
+    if (state == 1)
+        ShowViewPrompt("Selected");
+    else if (state == 9)
+        owner.RestoreTool(Shared.PenWidth);
+    if (state == 31 || state == 37) ShowViewPrompt("Cursor centred");
+    if (kind == 71) CallNeighbour(Neighbours().NewFixedRoom, view);
+}
+
+AfterRouting RoutePress(TChild& view, Point point, int kind, int state) {
+    ViewOwner& owner = view.Owner();
+    // While the external corners are marked on the layout the press only drags.
+    if (Shared.CurrentView == 45) return AfterRouting::Drag;
+    if (kind == 29000) {
+        DesignRoomPress(view, point, state);
+        return AfterRouting::Drag;
+    }
+    const Point logical = ClientToLogical(view, point);
+    if (FindRoomAt(DrawingList, logical.x, logical.y)) {
+        // A press inside a room belongs to the design-room tool.
+        owner.RestoreTool(29000);
+        SetDatum(view, 1);
+        ToolPress(view, point);
+        return AfterRouting::Drag;
+    }
+    if (state >= 30 && state <= 38) {
+        CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+            if (state < 35)
+                tool.FindLineCentre(dc, client, point.x, point.y);
+            else
+                tool.FindRectCentre(dc, client, point.x, point.y);
+        });
+        return AfterRouting::Drag;
+    }
+    if (view.DatumState == 2) {
+        view.DatumX = logical.x * Shared.Scale;
+        view.DatumY = logical.y * Shared.Scale;
+        return AfterRouting::Drag;
+    }
+    if (kind == 999) return EditPickedWall(view, point, logical, state);
+    if (kind == 1100) return AfterRouting::Drag;
+    OtherToolPress(view, point, kind, state);
+    return AfterRouting::Drag;
+}
+
+// The mouse capture of a drag, released on every way out.
+class DragCapture {
+  public:
+    explicit DragCapture(TChild& view) : view_(view) {
+        if (view_.Window()) view_.Window()->SetCapture(true);
+    }
+    ~DragCapture() {
+        if (view_.Window()) view_.Window()->SetCapture(false);
+    }
+    DragCapture(const DragCapture&) = delete;
+    DragCapture& operator=(const DragCapture&) = delete;
+
+  private:
+    TChild& view_;
+};
+
+int ThumbOf(int position, float divisor) {
+    if (divisor <= 0.0f) return 0;
+    return static_cast<int>(static_cast<float>(position) / divisor);
+}
+
+// Scroll units to move when the pointer is `outside` pixels beyond an edge: one per ten pixels, at
+// least one and at most a page.
+int AutoScrollStep(int outside, int page) {
+    return std::clamp(outside / 10, 1, std::max(1, page));
+}
+
+// While the button is held, a pointer outside the client area scrolls the view towards it; the thumbs
+// and the window origin follow the scroller's positions.
+void AutoScroll(TChild& view) {
+    platform::ViewWindow* window = view.Window();
+    if (!window) return;
+    Scroller& scroller = view.scroller;
+    const Point cursor = window->ScreenToClient(platform::TheDesktop().GetCursorPos());
+    const Rect client = view.ClientRect();
+    int dx = 0;
+    int dy = 0;
+    if (cursor.x < client.left)
+        dx = -AutoScrollStep(client.left - cursor.x, scroller.XPage);
+    else if (cursor.x > client.right)
+        dx = AutoScrollStep(cursor.x - client.right, scroller.XPage);
+    if (cursor.y < client.top)
+        dy = -AutoScrollStep(client.top - cursor.y, scroller.YPage);
+    else if (cursor.y > client.bottom)
+        dy = AutoScrollStep(cursor.y - client.bottom, scroller.YPage);
+    if (dx != 0 || dy != 0) scroller.ScrollTo(*window, scroller.XPos + dx, scroller.YPos + dy);
+    window->SetThumb(platform::ScrollBar::Horizontal, ThumbOf(scroller.XPos, view.ThumbDivisorX));
+    window->SetThumb(platform::ScrollBar::Vertical, ThumbOf(scroller.YPos, view.ThumbDivisorY));
+    Shared.ScrollX = static_cast<int>(static_cast<float>(scroller.XPos) * Shared.Zoom *
+                                      static_cast<float>(scroller.XUnit));
+    Shared.ScrollY = static_cast<int>(static_cast<float>(view.ScrollRangeY - scroller.YPos) * Shared.Zoom *
+                                      static_cast<float>(scroller.YUnit));
+}
+
+// The drag: every input of the view is handled here, the release included, while the mouse is
+// captured. It ends with the release, or when no more input will come (the view closed).
+void RunDrag(TChild& view) {
+    if (!view.Window()) return;
+    DragCapture capture(view);
+    platform::InputEvent event;
+    while (view.Window() && view.Window()->NextInput(event)) {
+        const bool released = event.kind == platform::InputKind::LeftUp;
+        view.OnInput(event);
+        AutoScroll(view);
+        if (released) break;
+    }
+}
+
+} // namespace
+
+void TChild::EvLButtonDown(Point point) {
+    if (!Window()) return;
+    TDrawingtool& tool = CallingTool(*this);
+    const int kind = tool.Kind;
+    const int state = tool.State;
+    PressScrollX = Shared.ScrollX;
+    PressScrollY = Shared.ScrollY;
+    if (RoutePress(*this, point, kind, state) == AfterRouting::Stop) return;
+    RunDrag(*this);
+    if (state == 55 || state == 65) Owner().Tool().State = 0;
+    if (Shared.CurrentView >= 40 && Shared.CurrentView <= 49 && (state == 30 || state == 40)) {
+        DrawingList.WriteDrawing();
+        Owner().Tool().State = 0;
+        InvalidateWholeView(*this);
+        if (Shared.LayoutGridOn == 1) CallNeighbour(Neighbours().RedrawLayoutGrid, *this);
+    }
+}

@@ -1,0 +1,255 @@
+// The other mouse messages of a drawing view: the left-button release (which normally arrives inside
+// the press's drag), the right button, mouse moves with the cursor readout, and key releases.
+#include "model/drawing_list.h"
+#include "model/drawing_objects.h"
+#include "model/shared_state.h"
+#include "platform/desktop.h"
+#include "settings/length_format.h"
+#include "tools/drawing_tool.h"
+#include "view/child.h"
+#include "view/datum.h"
+#include "view/input_support.h"
+#include "view/neighbour_services.h"
+#include "view/view_owner.h"
+
+#include <algorithm>
+#include <string>
+
+using platform::DeviceContext;
+using platform::Point;
+using platform::Rect;
+
+namespace {
+
+void ToolRelease(TChild& view, Point point) {
+    CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+        Point at = point;
+        tool.LButtonUp(dc, client, at);
+    });
+}
+
+// The end of a design-room drag on the release of either button.
+void EndDesignRoomDrag(TChild& view, Point point) {
+    ToolRelease(view, point);
+    DrawingList.WriteDrawing();
+    if (Shared.CurrentView < 50) {
+        InvalidateWholeView(view);
+        view.Owner().Tool().State = 0;
+        CallNeighbour(Neighbours().ShowHouseRectangleSize, view, 0);
+    } else {
+        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+        view.Owner().Tool().State = 0;
+    }
+}
+
+// The change-text tool: the text nearest the release is edited in an input dialog. The dialog holds
+// at most 24 characters, so a longer text shows its first 24.
+void ChangeTextAt(TChild& view, Point point) {
+    const Point logical = ClientToLogical(view, point);
+    const int index = DrawingList.FindTextNear(4, logical.x, logical.y);
+    if (index >= 30000 || index < 0) return;
+    auto* text = dynamic_cast<TTextobj*>(DrawingList[index]);
+    if (!text) return;
+    constexpr int EditLimit = 24;
+    std::string buffer(text->text, static_cast<std::size_t>(std::clamp(text->textLength, 0, EditLimit)));
+    buffer = buffer.c_str(); // a NUL inside the field ends the text
+    ShowViewPrompt("maximum of 24 letters/numbers/spaces");
+    if (platform::TheDesktop().InputBox("", "", buffer, EditLimit) && !buffer.empty())
+        SetObjectString(text->text, text->textLength, buffer);
+    DrawingList.WriteDrawing();
+    // The text is repainted when its surroundings lie wholly inside the view; otherwise with the next
+    // paint.
+    const Point at = LogicalToClient(view, {text->x1 / Shared.Scale, text->y1 / Shared.Scale});
+    const Rect client = view.ClientRect();
+    if (client.left < at.x - 100 && at.x + 100 < client.right && client.top < at.y - 100 &&
+        at.y + 100 < client.bottom)
+        InvalidateViewArea(view, Rect{at.x - 100, at.y - 100, at.x + 100, at.y + 100});
+}
+
+// The release that ends a rectangle drag: a zoom, a library capture, a copy or an erase.
+void EndRectangleDrag(TChild& view, Point point, int kind, int state) {
+    ViewOwner& owner = view.Owner();
+    view.DatumState = 1;
+    ShowViewReadout("0");
+    ToolRelease(view, point);
+    TDrawingtool& tool = owner.Tool();
+    if (kind == 14 && state == 15) {
+        owner.RestoreTool(view.SavedKind);
+        CallNeighbour(Neighbours().ZoomView, view, 1);
+    } else if (kind == 15 && tool.Amount() == 1) {
+        CallNeighbour(Neighbours().RunLibraryCaptureDialog, view);
+        owner.SelectPickTool();
+        InvalidateWholeView(view);
+    } else if (tool.Kind == 15) {
+        ShowViewPrompt("press F1 key for help");
+        ShowViewCaption("Pick Tool");
+    } else if (tool.Kind == 19) {
+        // The erased area: least x, greatest x, least y, greatest y in drawing units.
+        const int* box = tool.PrevBox();
+        const Point from = LogicalToClient(view, {box[0] / Shared.Scale, box[2] / Shared.Scale});
+        const Point to = LogicalToClient(view, {box[1] / Shared.Scale, box[3] / Shared.Scale});
+        owner.SelectPickTool();
+        InvalidateViewArea(view, Rect{from.x, to.y, to.x, from.y});
+    }
+}
+
+// A line with a text beside it: the line, then the text asked and placed.
+void EndLineWithText(TChild& view, Point point) {
+    if (!view.Window()) return;
+    ViewOwner& owner = view.Owner();
+    TDrawingtool& tool = CallingTool(view);
+    ToolCallDC dc(view);
+    const Rect client = view.ClientRect();
+    Point at = point;
+    tool.LButtonUp(*dc, client, at);
+    if (owner.Tool().Y1 >= 125000) return; // no line was made
+    CallNeighbour(Neighbours().RunViewDialog, view, 8);
+    if (owner.Tool().Y1 == 125000) {
+        owner.SelectPickTool();
+        return;
+    }
+    CallingTool(view).AddLineText(*dc, client, 0, 0);
+    owner.SelectPickTool();
+    DrawingList.WriteDrawing();
+}
+
+bool IsRotationAngle(int degrees) {
+    return degrees == 90 || degrees == 180 || degrees == 270;
+}
+
+// The move tool's right press rotates the selection: by 90 degrees for a selection just pasted from
+// a library, otherwise by the angle the user gives.
+void RotateSelection(TChild& view, Point point) {
+    ViewOwner& owner = view.Owner();
+    auto pressTool = [&] {
+        CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+            Point at = point;
+            tool.RButtonDown(dc, client, at);
+        });
+    };
+    if (DrawingList.count > 0 && DrawingList[DrawingList.count - 1]->type == 27001) {
+        owner.Tool().X2 = 90;
+        pressTool();
+        return;
+    }
+    ShowViewPrompt("input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
+    std::string buffer = "90";
+    int degrees = 0;
+    if (platform::TheDesktop().InputBox("ROTATE", "clockwise", buffer, 8)) {
+        degrees = ParseDecimal(buffer);
+        if (degrees < 0 || degrees > 360) return;
+        if (!IsRotationAngle(degrees) && CallNeighbour(Neighbours().CheckRotationLimits, view) == 1) return;
+    }
+    owner.Tool().X2 = degrees;
+    owner.Tool().State = 3;
+    pressTool();
+}
+
+} // namespace
+
+void TChild::EvLButtonUp(Point point) {
+    if (!Window()) return;
+    ViewOwner& owner = Owner();
+    TDrawingtool& entry = CallingTool(*this);
+    const int kind = entry.Kind;
+    const int state = entry.State;
+    if (Shared.CurrentView < 49 && (Shared.ScrollX != PressScrollX || Shared.ScrollY != PressScrollY)) {
+        // The view scrolled during the drag.
+        InvalidateWholeView(*this);
+        Window()->UpdateNow();
+        owner.Tool().WallDirection() = 1;
+    }
+    if (kind == 29000) {
+        if (state == 5 || state == 6) {
+            EndDesignRoomDrag(*this, point);
+        } else if (state == 1000) {
+            CallNeighbour(Neighbours().NewMaxDesignRoom, *this);
+            owner.Tool().State = 0;
+        }
+        return;
+    }
+    if (kind > 25 || (kind == 11 && Shared.CurrentView == 45)) return;
+    if (kind == 25) {
+        ChangeTextAt(*this, point);
+        return;
+    }
+    if ((state >= 39 && state <= 42) || kind == 4 || kind == 24) return;
+    if (kind == 20 || kind == 21) {
+        if (state == 0) ShowViewCaption("Pick Tool");
+        return;
+    }
+    if (state <= 0) {
+        ToolRelease(*this, point);
+    } else if (state == 5 || state == 15) {
+        EndRectangleDrag(*this, point, kind, state);
+    } else if (state == 7) {
+        InvalidateWholeView(*this);
+        owner.RestoreTool(owner.Tool().Kind);
+    } else if (state == 50 || state == 51) {
+        EndLineWithText(*this, point);
+    } else if (state == 11 || state == 12) {
+        owner.RestoreTool(SavedKind);
+    }
+}
+
+void TChild::EvRButtonDown(Point point) {
+    if (!Window()) return;
+    ViewOwner& owner = Owner();
+    const Point logical = ClientToLogical(*this, point);
+    if (FindRoomAt(DrawingList, logical.x, logical.y)) {
+        owner.RestoreTool(29000);
+        SetDatum(*this, 1);
+    }
+    TDrawingtool& tool = owner.Tool();
+    if (tool.Kind == 29000) {
+        if (tool.State == 55 || tool.State == 65) {
+            tool.State = 0;
+        } else if (tool.State == 0 || tool.State == 50) {
+            CallTool(*this, [&](TDrawingtool& t, DeviceContext& dc, const Rect& client) {
+                Point at = point;
+                t.RButtonDown(dc, client, at);
+            });
+            if (owner.Tool().State == 10001) owner.Tool().State = 0;
+        }
+    } else if (tool.Kind == 14) {
+        RotateSelection(*this, point);
+    }
+}
+
+void TChild::EvRButtonUp(Point point) {
+    if (!Window()) return;
+    ViewOwner& owner = Owner();
+    const int state = owner.Tool().State;
+    if (state != 5 && state != 6) return;
+    CallTool(*this, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+        tool.RButtonUp(dc, client, point.x, point.y);
+    });
+    DrawingList.WriteDrawing();
+    InvalidateWholeView(*this);
+    owner.Tool().State = 0;
+    CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
+}
+
+void TChild::EvMouseMove(Point point) {
+    if (!Window()) return;
+    if (DatumState < 1) return;
+    TDrawingtool& tool = CallingTool(*this);
+    // The window and stairs tools follow the mouse only while they are being placed.
+    const bool placing = tool.Kind == 2000 || tool.Kind == 57;
+    if (!placing || tool.Dragging == 1) {
+        CallTool(*this, [&](TDrawingtool& t, DeviceContext& dc, const Rect& client) {
+            t.MouseMove(dc, client, point.x, point.y);
+        });
+    }
+    if (DatumState > 1) ShowCursorReadout(*this, point);
+}
+
+void TChild::EvKeyUp(int /*key*/) {
+    if (!Window()) return;
+    TDrawingtool& tool = Owner().Tool();
+    if (tool.Kind != 29000 || tool.State != 65) return;
+    // The end of a design room moved by keys.
+    DrawingList.WriteDrawing();
+    CallNeighbour(Neighbours().InvalidateDesignRoomArea, *this, ClientRect());
+    Owner().Tool().Aux1() = 0;
+}
