@@ -3,9 +3,9 @@
 #include "model/drawing_list.h"
 #include "model/object_painting.h"
 #include "model/shared_state.h"
+#include "model/view_mapping.h"
 #include "platform/device_context.h"
 #include "settings/cfg_files.h"
-#include "model/view_mapping.h"
 
 #include <array>
 
