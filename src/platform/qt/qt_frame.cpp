@@ -214,8 +214,9 @@ bool QtFrame::CloseAllViews() {
 
 void QtFrame::ViewGone(QtView* view) {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
-    // Owned by nobody else: the window that held it is going.
-    QTimer::singleShot(0, [view] { delete view; });
+    // The window that held it is going; the view goes once the event that closed it is over.
+    gone_.emplace_back(view);
+    QTimer::singleShot(0, this, [this] { gone_.clear(); });
     if (!closing_) {
         if (ViewWindow* front = ActiveView()) front->Invalidate(nullptr, true);
     }

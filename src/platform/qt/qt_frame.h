@@ -68,6 +68,7 @@ class QtFrame : public QMainWindow, public FrameWindow {
     QLabel* prompt_ = nullptr;
     std::multimap<int, QAction*> actions_;
     std::vector<QtView*> views_;
+    std::vector<std::unique_ptr<QtView>> gone_;
     QTimer* refresh_ = nullptr;
     bool closing_ = false;
 };
