@@ -7,6 +7,7 @@
 #include "settings/about_dialog.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
+#include "tools/multiline_setup.h"
 #include "view/child.h"
 #include "view/datum.h"
 
@@ -56,6 +57,7 @@ TClient::TClient() {
     commands_[300] = &TClient::CmFindLineCentre;
     commands_[301] = &TClient::CmFindRectCentre;
     commands_[302] = &TClient::CmDatum;
+    commands_[272] = &TClient::CmMultilines;
 }
 
 TClient::~TClient() {
@@ -288,6 +290,24 @@ void TClient::CmText() {
     Shared.HelpContext = 242;
     ShowCaption("Text");
     InstallTool(std::make_unique<TTextobjtool>());
+}
+
+// Multilines: a line tool that asks the number of lines and then waits for the first line.
+void TClient::CmMultilines() {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = 240;
+    if (DrawingList.count >= 1 && Shared.CurrentView < 100) DrawingList.WriteDrawing();
+    TChild* view = ActiveView();
+    if (!view || !view->Window()) return;
+    auto multiline = std::make_unique<TLineobjtool>();
+    multiline->Kind = 1;
+    multiline->State = 40;
+    multiline->LineWidth() = Shared.PenWidth;
+    InstallTool(std::move(multiline));
+    char caption[32];
+    std::snprintf(caption, sizeof caption, "%d,Multiline", Shared.PenWidth);
+    ShowCaption(caption);
+    if (SetupMultilines(*CurrentTool, *view->Window()) == MultilineSetup::Cancelled) SelectPickTool();
 }
 
 void TClient::CmNothing() {}

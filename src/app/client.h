@@ -84,6 +84,7 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void CmRectangle();
     void CmRoundRect();
     void CmText();
+    void CmMultilines();
     void CmNothing();
     void CmFindLineCentre();
     void CmFindRectCentre();

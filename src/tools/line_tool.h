@@ -1,0 +1,55 @@
+#pragma once
+// The line branch of the tools. TLinetool holds the bodies that the shape, wall, opening and room tools
+// keep: the press and drag with an exclusive-or rubber band, the release that makes the object, the
+// cross-hair guide lines, keyboard drawing with Enter and the arrow keys, and the parallel copies of
+// multilines. TLineobjtool makes line objects; it is also the pick tool (kind 21).
+
+#include "tools/tool_framework.h"
+
+class TLinetool : public TDrawingtool {
+  public:
+    TLinetool();
+
+    // Kinds 1 and 5 start a drag: the press point becomes start and end. States 30, 31 and 35 to 37
+    // go to the find-centre steps; other kinds do nothing.
+    void LButtonDown(platform::DeviceContext& dc, const platform::Rect& client, int x, int y) override;
+    // Ends a drag: the band goes, the release point becomes the end and the object is made. In state
+    // 51 Y1 is then 125000 when the drag was too short to carry a text, else 0.
+    void LButtonUp(platform::DeviceContext& dc, const platform::Rect& client,
+                   platform::Point& point) override;
+    // While dragging: the rubber band follows the pointer; kinds 11 and 1100 track the cross-hair.
+    void MouseMove(platform::DeviceContext& dc, const platform::Rect& client, int x, int y) override;
+    // The straight line from start to end.
+    void DrawShape(platform::DeviceContext& dc, int code) override;
+    // Keyboard drawing: Enter sets the start (KeyboardStep 1) or the end of a segment (2); an arrow
+    // draws a segment of the given length from the start. The cursor follows the end. In state 42 any
+    // key makes the parallel copies of multilines.
+    void KeyDown(platform::DeviceContext& dc, const platform::Rect& client, int key, platform::Point cursor,
+                 int value) override;
+    // The guide lines through (CursorX, CursorY), logical units, on a context that has the view mapping:
+    // mode 1 vertical, 2 horizontal, 3 both. Drawn in not-exclusive-or, so drawing them twice removes
+    // them.
+    virtual void CrossHair(platform::DeviceContext& dc, int mode);
+
+  protected:
+    // The external-wall tool keeps the end point of its wall apart from the gesture; keyboard drawing
+    // hands it over and, for that kind, puts the cursor there.
+    virtual void KeepWallEnd(int x, int y);
+    virtual platform::Point KeptWallEnd() const;
+
+  private:
+    void TrackCrossHair(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
+    void EndKeyboardSegment(platform::DeviceContext& dc, const platform::Rect& client, platform::Point end);
+    void MakeParallelCopies(platform::DeviceContext& dc, const platform::Rect& client,
+                            platform::Point cursor);
+    void EraseBand(platform::DeviceContext& dc, const platform::Rect& client);
+};
+
+class TLineobjtool : public TLinetool {
+  public:
+    TLineobjtool();
+    // A line from start to end when all four coordinates are set (0 is an unset value) and the line
+    // has a length; it carries Angle and CursorY. A keyboard run goes on afterwards (Pending 1) for
+    // kinds 1 and 11.
+    void CreateObject(platform::DeviceContext& dc, const platform::Rect& client) override;
+};
