@@ -126,7 +126,8 @@ void TClient::ViewClosed(TChild& view) {
 }
 
 void TClient::ReleaseClosedViews() {
-    closed_.clear();
+    // A view whose input handler is still running (a drag, a dialog it opened) goes once it returns.
+    std::erase_if(closed_, [](const auto& view) { return !view->HandlingInput(); });
 }
 
 void TClient::OpenView(int keepTool, const std::string& suffix) {

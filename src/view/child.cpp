@@ -183,6 +183,13 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
 
 void TChild::OnInput(const platform::InputEvent& event) {
     if (!window_) return;
+    struct Running {
+        int& depth;
+        explicit Running(int& d) : depth(d) { ++depth; }
+        ~Running() { --depth; }
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+    } running(inputDepth_);
     switch (event.kind) {
     case platform::InputKind::LeftDown:
         EvLButtonDown(event.point);

@@ -29,6 +29,9 @@ class TChild : public platform::ViewHandler {
     ViewOwner& Owner() const { return owner_; }
     platform::Rect ClientRect() const;
     bool Gone() const { return gone_; }
+    // True while one of the view's input handlers runs: the view must outlive it even when its window
+    // closed meanwhile.
+    bool HandlingInput() const { return inputDepth_ > 0; }
 
     // Per-view state, in drawing units where it is a point.
     int DatumX = 0;
@@ -77,6 +80,7 @@ class TChild : public platform::ViewHandler {
     std::string title_;
     platform::ViewWindow* window_ = nullptr;
     bool gone_ = false;
+    int inputDepth_ = 0; // input handlers running, nested ones included
 };
 
 // The second half of building a view: colours from CLR.CFG, the datum and keyboard state reset, the
