@@ -3,7 +3,6 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
-#include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
 #include "view/datum.h"
@@ -13,6 +12,8 @@
 #include "view/view_owner.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 using platform::DeviceContext;
