@@ -10,6 +10,7 @@
 #include "tools/multiline_setup.h"
 #include "view/child.h"
 #include "view/datum.h"
+#include "view/text_placement.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -291,6 +292,7 @@ void TClient::CmText() {
     Shared.HelpContext = 242;
     ShowCaption("Text");
     InstallTool(std::make_unique<TTextobjtool>());
+    if (TChild* view = ActiveView()) StartTextTool(*view);
 }
 
 // Multilines: a line tool that asks the number of lines and then waits for the first line.

@@ -122,6 +122,7 @@ std::string CheckStep(const Step& step) {
         return "key VK [down|up]";
     }
     if (v == "char") return count(1) ? "" : "char \"TEXT\"";
+    if (v == "type") return count(1) && integers(0, 1) ? "" : "type VK";
     if (v == "expect") {
         if (w.empty()) return "expect what?";
         const std::string& what = w[0].text;

@@ -53,6 +53,35 @@ bool SameValue(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && *endA == '\0' && *endB == '\0' && x == y;
 }
 
+// The character a key types without shift: Enter a carriage return, letters in lower case.
+char TypedCharacter(int key) {
+    using namespace platform::VirtualKey;
+    if (key >= '0' && key <= '9') return static_cast<char>(key);
+    if (key >= 'A' && key <= 'Z') return static_cast<char>(key - 'A' + 'a');
+    switch (key) {
+    case Return:
+        return '\r';
+    case Back:
+        return '\b';
+    case Tab:
+        return '\t';
+    case Escape:
+        return 27;
+    case ' ':
+        return ' ';
+    case Add:
+        return '+';
+    case Subtract:
+        return '-';
+    case Multiply:
+        return '*';
+    case Divide:
+        return '/';
+    default:
+        return 0;
+    }
+}
+
 int AnswerCode(const std::string& word) {
     if (word == "yes") return platform::IdYes;
     if (word == "no") return platform::IdNo;
@@ -277,7 +306,7 @@ bool ScriptRunner::Execute(const Step& step) {
 
 bool ScriptRunner::IsInputStep(const Step& step) {
     return step.verb == "press" || step.verb == "move" || step.verb == "release" || step.verb == "key" ||
-           step.verb == "char";
+           step.verb == "char" || step.verb == "type";
 }
 
 std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const {
@@ -305,6 +334,13 @@ std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const
         bool up = w.size() == 1 || w[1].text == "up";
         if (down) events.push_back(platform::InputEvent{InputKind::KeyDown, {}, key, 0});
         if (up) events.push_back(platform::InputEvent{InputKind::KeyUp, {}, key, 0});
+    } else if (step.verb == "type") {
+        // A key as the keyboard types it: down, the character it types, up.
+        int key = std::atoi(w[0].text.c_str());
+        events.push_back(platform::InputEvent{InputKind::KeyDown, {}, key, 0});
+        if (char typed = TypedCharacter(key))
+            events.push_back(platform::InputEvent{InputKind::Char, {}, 0, typed});
+        events.push_back(platform::InputEvent{InputKind::KeyUp, {}, key, 0});
     } else if (step.verb == "char") {
         for (char c : w[0].text)
             events.push_back(platform::InputEvent{InputKind::Char, {}, 0, c});
