@@ -304,16 +304,16 @@ bool RecordReader::ReadNumber(int& value) {
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     const char* digits = p;
-    std::int64_t magnitude = 0;
-    // A number too large for 32 bits does not convert, however many digits it has.
-    while (p < end_ && IsDigit(*p)) {
-        magnitude = magnitude * 10 + (*p++ - '0');
-        if (magnitude > 2147483648LL) return false;
-    }
-    if (p == digits) return false;
-    const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > 2147483647LL) return false;
-    value = static_cast<int>(signedValue);
+    while (end_ - p > 1 && p[0] == '0' && IsDigit(p[1]))
+        ++p; // leading zeros add nothing
+    // Ten digits cannot overflow 64 bits; an eleventh means the number is too large for 32 bits.
+    const char* limit = end_ - p > 10 ? p + 10 : end_;
+    std::uint64_t magnitude = 0;
+    while (p < limit && IsDigit(*p))
+        magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
+    if (p == digits || (p < end_ && IsDigit(*p))) return false;
+    if (magnitude > (negative ? 2147483648ULL : 2147483647ULL)) return false;
+    value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
     pos_ = p;
     return true;
 }
