@@ -24,6 +24,11 @@ class TObject {
     TObject(const TObject&) = default;
     TObject& operator=(const TObject&) = default;
 
+    // Objects come and go in tens of thousands on every paint (the list is emptied and read back), so
+    // their memory is kept for reuse by size rather than handed back each time.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory, std::size_t size) noexcept;
+
     // Draws with the device context's current pen and brush, coordinates divided by Scale.
     virtual void Draw(platform::DeviceContext& dc);
     virtual void DrawFilledWall(platform::DeviceContext& dc);
