@@ -8,6 +8,7 @@
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
+#include "program_fixture.h"
 #include "resources/menu_resources.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
@@ -20,44 +21,7 @@ using platform::ToolbarItem;
 
 namespace {
 
-class Shell : public testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSharedState();
-        std::string error;
-        ASSERT_TRUE(PrepareProgramFolder(folder.Path().string() + "/", error)) << error;
-        platform::InstallDesktop(&desktop);
-        program = std::make_unique<Program>(folder.Path().string());
-        frame = std::make_unique<platform::ScriptedFrame>(program->Description(), program->Client(), desktop,
-                                                          *text);
-        frame->SetViewClientSize({600, 400});
-        program->Start(*frame);
-    }
-    void TearDown() override {
-        frame.reset();
-        program.reset();
-        DrawingList.Flush();
-        platform::InstallDesktop(nullptr);
-        ResetSharedState();
-    }
-    TClient& Client() { return program->Client(); }
-    void NewDrawing(const char* name = "HOUSE") {
-        platform::DialogAnswer answer;
-        answer.resourceId = 2024;
-        answer.fills = {{2027, platform::DialogAnswer::Fill::Kind::Text, name, 0},
-                        {2026, platform::DialogAnswer::Fill::Kind::Check, "", 0},
-                        {2209, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
-        desktop.QueueDialog(answer);
-        frame->Choose(230);
-        frame->RunPendingPaints();
-    }
-
-    static inline std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
-    test_support::TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<platform::ScriptedFrame> frame;
-};
+using Shell = ProgramTest;
 
 std::string Describe(const std::vector<MenuItem>& items, int depth = 0) {
     std::string out;

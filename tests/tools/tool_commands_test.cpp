@@ -1,46 +1,17 @@
 // The tool commands as the user gives them on an open drawing: the tool each installs and its state,
 // and the multiline command's questions.
-#include "app/program.h"
-#include "app/program_folder.h"
-#include "model/drawing_list.h"
-#include "model/shared_state.h"
-#include "platform/qt/text_renderer_factory.h"
-#include "platform/scripted_desktop.h"
-#include "platform/scripted_windows.h"
-#include "test_support.h"
+#include "program_fixture.h"
 #include "tools/drawing_tool.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ToolCommands : public testing::Test {
+class ToolCommands : public ProgramTest {
   protected:
     void SetUp() override {
-        ResetSharedState();
-        std::string error;
-        ASSERT_TRUE(PrepareProgramFolder(folder.Path().string() + "/", error)) << error;
-        platform::InstallDesktop(&desktop);
-        program = std::make_unique<Program>(folder.Path().string());
-        frame = std::make_unique<platform::ScriptedFrame>(program->Description(), program->Client(), desktop,
-                                                          *text);
-        frame->SetViewClientSize({600, 400});
-        program->Start(*frame);
-        platform::DialogAnswer answer;
-        answer.resourceId = 2024;
-        answer.fills = {{2027, platform::DialogAnswer::Fill::Kind::Text, "HOUSE", 0},
-                        {2026, platform::DialogAnswer::Fill::Kind::Check, "", 0},
-                        {2209, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
-        desktop.QueueDialog(answer);
-        frame->Choose(230);
-        frame->RunPendingPaints();
-    }
-    void TearDown() override {
-        frame.reset();
-        program.reset();
-        DrawingList.Flush();
-        platform::InstallDesktop(nullptr);
-        ResetSharedState();
+        ProgramTest::SetUp();
+        NewDrawing();
     }
     TDrawingtool& Tool() { return program->Client().Tool(); }
 
@@ -78,12 +49,6 @@ class ToolCommands : public testing::Test {
             if (value != 0) set.push_back(name);
         return set;
     }
-
-    static inline std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
-    test_support::TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<platform::ScriptedFrame> frame;
 };
 
 TEST_F(ToolCommands, LineAfterADashToolKeepsTheDashAndTakesThePenWidth) {

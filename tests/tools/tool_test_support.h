@@ -23,15 +23,6 @@
 
 namespace tool_test {
 
-class QuietFrame : public platform::FrameHandler {
-  public:
-    void OnCommand(int) override {}
-    bool IsCommandEnabled(int) override { return true; }
-    std::string HintOf(int) override { return ""; }
-    std::string TooltipOf(int) override { return ""; }
-    bool OnCloseQuery() override { return true; }
-};
-
 class QuietView : public platform::ViewHandler {
   public:
     void OnPaint(platform::DeviceContext&, const platform::Rect&) override {}
@@ -149,7 +140,7 @@ class ToolTest : public testing::Test {
     static inline std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
     test_support::TempFolder folder;
     platform::ScriptedDesktop desktop;
-    QuietFrame frameHandler;
+    test_support::NullFrameHandler frameHandler;
     QuietView viewHandler;
     std::unique_ptr<platform::ScriptedFrame> frame;
     platform::ViewWindow* window = nullptr;

@@ -128,15 +128,6 @@ class RecordingOwner : public ViewOwner {
     std::unique_ptr<RecordingTool> tool_;
 };
 
-class NoCommands : public platform::FrameHandler {
-  public:
-    void OnCommand(int) override {}
-    bool IsCommandEnabled(int) override { return true; }
-    std::string HintOf(int) override { return ""; }
-    std::string TooltipOf(int) override { return ""; }
-    bool OnCloseQuery() override { return true; }
-};
-
 // A metric floor view of 600 x 400 pixels at normal size with its window origin at (0, 0) of the sheet,
 // so client pixel (x, y) is the drawing point (25x, 25(400 - y)).
 class InputView : public testing::Test {
@@ -309,7 +300,7 @@ class InputView : public testing::Test {
     static inline std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
     test_support::TempFolder folder;
     platform::ScriptedDesktop desktop;
-    NoCommands commands;
+    test_support::NullFrameHandler commands;
     Log log;
     RecordingOwner owner{log};
     std::unique_ptr<platform::ScriptedFrame> frame;
