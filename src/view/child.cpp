@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
+#include "view/neighbour_services.h"
 #include "view/view_owner.h"
 
 #include <cstdint>
@@ -136,7 +137,15 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     } else if (Shared.CurrentView <= 49) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
+        if (Shared.CurrentView == 40 && DatumState < 4)
+            CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
         DrawingList.PaintAll(dc, client);
+        if (Shared.LayoutGridOn == 1 && Shared.CurrentView <= 48 && Neighbours().MakeLayoutGrid) {
+            Neighbours().MakeLayoutGrid();
+            DrawingList.PaintAll(dc, client);
+            DrawingList.Flush();
+            DrawingList.ReadDrawing();
+        }
     }
 }
 

@@ -51,6 +51,9 @@ struct NeighbourServices {
     std::function<void(TChild& view, int mode)> ZoomView;
     // Draws the layout grid again on the room layout.
     std::function<void(TChild& view)> RedrawLayoutGrid;
+    // Replaces the list's objects with the layout grid's lines for one paint (the drawing is saved
+    // first and read back after the grid is painted, so the grid is never stored).
+    std::function<void()> MakeLayoutGrid;
 };
 
 // The one set of installed operations.
