@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvane needs to build, run and test.
+# Installs the Debian packages Korvane needs to build, run and test (listed in packages.txt).
 set -euo pipefail
-packages=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev
-    libgtest-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool
-)
+list="$(dirname "$0")/packages.txt"
+mapfile -t packages < <(grep -v -e '^#' -e '^$' "$list")
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
