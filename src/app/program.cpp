@@ -6,14 +6,12 @@
 #include "resources/menu_resources.h"
 #include "resources/toolbar_glyphs.h"
 
-std::string Program::FolderWithSlash(const std::string& folder) {
-    if (!folder.empty() && folder.back() == '/') return folder;
-    return folder + "/";
+std::string Program::UseProgramFolder(const std::string& folder) {
+    DrawingList.ProgramDir = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+    return DrawingList.ProgramDir;
 }
 
-// The program folder must be known before the client reads its colours.
-Program::Program(const std::string& folder)
-    : folderSet_((DrawingList.ProgramDir = FolderWithSlash(folder), true)) {}
+Program::Program(const std::string& folder) : folder_(UseProgramFolder(folder)) {}
 
 platform::FrameDescription Program::Description() const {
     platform::FrameDescription description;

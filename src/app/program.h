@@ -20,7 +20,9 @@ class Program {
     TClient& Client() { return client_; }
 
   private:
-    static std::string FolderWithSlash(const std::string& folder);
-    bool folderSet_;
+    // Records the program folder for every path the program makes; runs before the client is built,
+    // which reads its colours from there.
+    static std::string UseProgramFolder(const std::string& folder);
+    std::string folder_;
     TClient client_;
 };
