@@ -38,6 +38,8 @@ class ScriptedView : public ViewWindow {
     void SetCapture(bool captured) override { captured_ = captured; }
     Point ClientToScreen(Point client) const override;
     Point ScreenToClient(Point screen) const override;
+    void SetCursorShape(CursorShape shape) override { cursorShape_ = shape; }
+    CursorShape GetCursorShape() const override { return cursorShape_; }
     void CreateCaret(int width, int height) override;
     void SetCaretPos(Point client) override { caret_.position = client; }
     void ShowCaret(bool shown) override { caret_.shown = shown; }
@@ -73,6 +75,7 @@ class ScriptedView : public ViewWindow {
     ViewImage image_;
     int thumbs_[2] = {0, 0};
     bool captured_ = false;
+    CursorShape cursorShape_ = CursorShape::Arrow;
     Caret caret_;
 };
 

@@ -56,6 +56,9 @@ class FrameHandler {
 };
 
 enum class ScrollBar { Horizontal, Vertical };
+
+// The mouse cursor's shape over a view.
+enum class CursorShape { Arrow, Cross, IBeam };
 enum class ScrollCode {
     LineUp,
     LineDown,
@@ -113,6 +116,10 @@ class ViewWindow {
 
     virtual Point ClientToScreen(Point client) const = 0;
     virtual Point ScreenToClient(Point screen) const = 0;
+
+    // The mouse cursor's shape while it is over the view.
+    virtual void SetCursorShape(CursorShape shape) = 0;
+    virtual CursorShape GetCursorShape() const = 0;
 
     // The text caret.
     virtual void CreateCaret(int width, int height) = 0;

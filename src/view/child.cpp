@@ -93,6 +93,7 @@ void LoadViewColours(TChild& view) {
 void TChild::Create(platform::FrameWindow& frame) {
     window_ = frame.CreateView(*this, DrawingList.ViewTitle);
     window_->SetBackground(Shared.BackgroundColour);
+    window_->SetCursorShape(platform::CursorShape::Cross);
     SetupWindow();
     // A maximised window learns its size once it exists.
     Rect client = ClientRect();

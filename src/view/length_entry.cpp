@@ -374,6 +374,7 @@ void ArrowKey(TChild& view, KeyPress& press) {
     if (press.kind == 1000) {
         tool.WallDirection() = direction;
         CallingTool(view).Action(2); // the free distance to the next wall
+        if (view.Window()) view.Window()->SetCursorShape(platform::CursorShape::Cross);
         text = std::to_string(owner.Tool().Amount());
     } else if (press.kind == 1500 && tool.KeyMode() == 1) {
         view.StartX = 0;

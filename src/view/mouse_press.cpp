@@ -176,8 +176,10 @@ void PlaceTypedText(TChild& view, Point point) {
 void OtherToolPress(TChild& view, Point point, int kind, int state) {
     ViewOwner& owner = view.Owner();
     if (kind == 24 && owner.Tool().KeyMode() == 0) {
-        // The first press of a typed text: the view stops showing the caret until the tool places it.
+        // The first press of a typed text: the view stops showing the caret until the tool places it,
+        // and the mouse shows the text cursor from now on.
         view.Window()->DestroyCaret();
+        view.Window()->SetCursorShape(platform::CursorShape::IBeam);
         owner.Tool().KeyMode() = 1;
     }
     if (IgnoredPress(kind, state)) return;

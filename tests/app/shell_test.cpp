@@ -371,3 +371,19 @@ TEST_F(Shell, LayoutPaintAsksForTheHouseRectangleAndPaintsAGridItNeverStores) {
     EXPECT_EQ(DrawingList.count, 4); // the drawing read back, without the grid
     Neighbours() = NeighbourServices{};
 }
+
+TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {
+    NewDrawing();
+    TChild* view = Client().ActiveView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::Cross);
+    platform::DialogAnswer typed;
+    typed.resourceId = 2300;
+    typed.fills = {{2302, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
+    desktop.QueueDialog(typed);
+    frame->Choose(274);
+    EXPECT_EQ(Client().Tool().Kind, 24);
+    view->OnInput({platform::InputKind::LeftDown, {100, 200}, 0, 0});
+    view->OnInput({platform::InputKind::LeftUp, {100, 200}, 0, 0});
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::IBeam);
+}

@@ -292,6 +292,21 @@ Point QtView::ScreenToClient(Point screen) const {
     return {p.x(), p.y()};
 }
 
+void QtView::SetCursorShape(CursorShape shape) {
+    cursorShape_ = shape;
+    switch (shape) {
+    case CursorShape::Arrow:
+        canvas_->setCursor(Qt::ArrowCursor);
+        break;
+    case CursorShape::Cross:
+        canvas_->setCursor(Qt::CrossCursor);
+        break;
+    case CursorShape::IBeam:
+        canvas_->setCursor(Qt::IBeamCursor);
+        break;
+    }
+}
+
 void QtView::CreateCaret(int width, int height) {
     caret_.exists = true;
     caret_.shown = false;

@@ -42,6 +42,8 @@ class QtView : public ViewWindow {
     void SetCapture(bool captured) override;
     Point ClientToScreen(Point client) const override;
     Point ScreenToClient(Point screen) const override;
+    void SetCursorShape(CursorShape shape) override;
+    CursorShape GetCursorShape() const override { return cursorShape_; }
     void CreateCaret(int width, int height) override;
     void SetCaretPos(Point client) override;
     void ShowCaret(bool shown) override;
@@ -74,6 +76,7 @@ class QtView : public ViewWindow {
     QEventLoop* dragLoop_ = nullptr;
     bool destroyed_ = false;
     bool painting_ = false;
+    CursorShape cursorShape_ = CursorShape::Cross;
     struct {
         bool exists = false;
         bool shown = false;
