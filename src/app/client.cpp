@@ -10,6 +10,7 @@
 #include "tools/multiline_setup.h"
 #include "view/child.h"
 #include "view/datum.h"
+#include "view/input_support.h"
 #include "view/text_placement.h"
 
 #include <algorithm>
@@ -17,16 +18,6 @@
 
 using platform::Desktop;
 using platform::TheDesktop;
-
-void ShowPrompt(const std::string& text) {
-    TheDesktop().SetStatusText(text);
-}
-void ShowReadout(const std::string& text) {
-    TheDesktop().SetReadoutText(text);
-}
-void ShowCaption(const std::string& text) {
-    TheDesktop().SetToolCaption(text);
-}
 
 TClient::TClient() {
     FontColour = 0;

@@ -103,11 +103,6 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     std::vector<std::unique_ptr<TChild>> closed_;
 };
 
-// Status objects of the main window.
-void ShowPrompt(const std::string& text);
-void ShowReadout(const std::string& text);
-void ShowCaption(const std::string& text);
-
 // Empties the drawing list and appends the four floor information records of a new drawing.
 void CreateInfoObjects();
 // TextSize, FontWeight and FontName from TEXT.CFG, and the client's font choice from them.

@@ -4,13 +4,14 @@
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/shared_state.h"
+#include "model/view_mapping.h"
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
-#include "model/view_mapping.h"
+#include "view/input_support.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 #include "app/program_folder.h"
 
+#include "model/whole_file.h"
 #include "resources/embedded_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 bool PrepareProgramFolder(const std::string& folder, std::string& error) {
@@ -20,9 +20,7 @@ bool PrepareProgramFolder(const std::string& folder, std::string& error) {
         fs::path target = fs::path(folder) / std::string(file.path);
         if (fs::exists(target, code)) continue;
         fs::create_directories(target.parent_path(), code);
-        std::ofstream out(target, std::ios::binary);
-        out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-        if (!out) {
+        if (!ReplaceFileAtomically(target.string(), file.bytes)) {
             error = "cannot write " + target.string();
             return false;
         }

@@ -1,14 +1,13 @@
 // korvane-script FOLDER SCRIPT: runs the whole program headless over FOLDER as its program folder,
 // driven by the steps of SCRIPT. Exits 0 only when every step held.
+#include "model/whole_file.h"
 #include "platform/qt/gui_runtime.h"
 #include "platform/qt/image_io.h"
 #include "platform/qt/text_renderer_factory.h"
 #include "script/script_runner.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 int main(int argc, char** argv) {
     platform::qt::GuiRuntime runtime(argc, argv);
@@ -16,13 +15,11 @@ int main(int argc, char** argv) {
         std::cerr << "usage: korvane-script FOLDER SCRIPT\n";
         return 2;
     }
-    std::ifstream in(argv[2], std::ios::binary);
-    if (!in) {
+    std::string text;
+    if (!ReadWholeFile(argv[2], text)) {
         std::cerr << "cannot read " << argv[2] << "\n";
         return 2;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     std::filesystem::path scriptDir = std::filesystem::absolute(argv[2]).parent_path();
     std::string folder = std::filesystem::absolute(argv[1]).string();
     std::unique_ptr<platform::TextRenderer> renderer = platform::qt::MakeTextRenderer();
@@ -32,5 +29,5 @@ int main(int argc, char** argv) {
         return platform::qt::SavePng(image, path);
     };
     script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr, services);
-    return runner.Run(text.str());
+    return runner.Run(text);
 }

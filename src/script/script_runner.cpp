@@ -4,12 +4,12 @@
 #include "app/program_folder.h"
 #include "model/global_registry.h"
 #include "model/shared_state.h"
+#include "model/whole_file.h"
 #include "platform/desktop.h"
 #include "platform/scripted_windows.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -17,15 +17,6 @@
 namespace script {
 
 namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    bytes = text.str();
-    return true;
-}
 
 // A text as the failure report shows it: quoted, with line ends made visible.
 std::string Shown(const std::string& text) {
@@ -191,9 +182,7 @@ bool ScriptRunner::Execute(const Step& step) {
         std::string bytes;
         if (!ReadWholeFile(from, bytes)) return Fail(step, "cannot read " + from);
         std::filesystem::create_directories(std::filesystem::path(to).parent_path());
-        std::ofstream out(to, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        if (!out) return Fail(step, "cannot write " + to);
+        if (!ReplaceFileAtomically(to, bytes)) return Fail(step, "cannot write " + to);
         return true;
     }
     if (v == "png") {

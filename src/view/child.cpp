@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
+#include "view/input_support.h"
 #include "view/neighbour_services.h"
 #include "view/view_owner.h"
 
@@ -54,17 +55,21 @@ void PlaceScrollerAtOrigin(TChild& view) {
         ySpan > 0
             ? Truncate(static_cast<float>(view.ScrollRangeY) - static_cast<float>(Shared.ScrollY) / ySpan)
             : 0;
-    if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
-    }
     if (view.ThumbDivisorX <= 0.0f) s.XPos = 0;
     if (view.ThumbDivisorY <= 0.0f) s.YPos = 0;
-    Shared.ScrollX = ScrollXOf(view);
-    Shared.ScrollY = ScrollYOf(view);
+    ShowScrollPositions(view);
 }
 
 } // namespace
+
+void ShowScrollPositions(TChild& view) {
+    if (platform::ViewWindow* window = view.Window()) {
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(view.scroller.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(view.scroller.YPos, view.ThumbDivisorY));
+    }
+    Shared.ScrollX = ScrollXOf(view);
+    Shared.ScrollY = ScrollYOf(view);
+}
 
 TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), title_(title) {
     DrawingList.ViewTitle = title.substr(0, TList::ViewTitleLimit);
@@ -359,10 +364,6 @@ void RefreshView(TChild& view, int mode) {
 }
 
 void ShowSelectViewMessage(TChild& /*view*/, int code) {
-    platform::Desktop& desktop = platform::TheDesktop();
-    platform::Point cursor = desktop.GetCursorPos();
     if (code == 2)
-        desktop.MessageBox("Select VIEW then the correct floor PLAN first", "",
-                           platform::MessageBoxStyle::Ok);
-    desktop.SetCursorPos(cursor);
+        ViewMessageBox("Select VIEW then the correct floor PLAN first", "", platform::MessageBoxStyle::Ok);
 }

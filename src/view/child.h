@@ -96,6 +96,8 @@ void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y);
 // Steps 10 to 15 of setting the scroll ranges: ranges, divisors, positions, thumbs and the origin
 // snapped to whole scroll units, for the window extent and zoom in force.
 void SyncScrollerToOrigin(TChild& view);
+// The thumbs and the window origin (ScrollX, ScrollY) of the scroller's positions.
+void ShowScrollPositions(TChild& view);
 
 // Repaints by mode: 0 the whole view; 3 the lower-left library preview area; 9 the whole view at once;
 // 15 the active tool's last box. Other modes do nothing.

@@ -18,7 +18,7 @@ int SetDatum(TChild& view, int code) {
         view.DatumX = 0;
         view.DatumY = 0;
         view.DatumState = 1;
-        ShowViewReadout("0");
+        ShowReadout("0");
     } else if (code == 4) {
         DrawingList.GetPlanCorner(&view.DatumX, &view.DatumY);
         view.DatumState = 4;
@@ -84,20 +84,19 @@ void ShowCursorReadout(TChild& view, platform::Point client) {
     const long long h = static_cast<long long>(wx) - view.DatumX;
     const long long v = static_cast<long long>(wy) - view.DatumY;
     const float bearing = view.DatumState == 4 ? DatumBearing(view, wx, wy) : 0.0f;
-    ShowViewReadout(
+    ShowReadout(
         DatumReadoutText(Shared.Units, view.DatumState, static_cast<int>(h), static_cast<int>(v), bearing));
 }
 
 void ToggleDatumPlacement(TChild& view) {
     if (view.DatumState != 2) {
-        ShowViewPrompt(
-            "DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
+        ShowPrompt("DATUM ON - click reference point with Left Btn, click ICON or use TAB key to turn off");
         view.Owner().Tool().KeyMode() = 0;
         view.DatumX = 0;
         view.DatumY = 0;
         view.DatumState = 2;
     } else {
-        ShowViewPrompt("press F1 for help");
+        ShowPrompt("press F1 for help");
         SetDatum(view, 4);
     }
 }

@@ -77,13 +77,13 @@ bool AskValuesBeforeClick(TChild& view, KeyPress& press) {
         return true;
     }
     case 7:
-        ShowViewPrompt("Now use arrow direction keys for horizontal & vertical inputs");
+        ShowPrompt("Now use arrow direction keys for horizontal & vertical inputs");
         return true;
     case 8: {
         std::optional<int> radius = AskSize("RADIUS", "in inches", "2", "", "50", 9);
         if (!radius) return false;
         view.Owner().Tool().Amount() = *radius;
-        ShowViewPrompt("Now use arrow direction keys for input");
+        ShowPrompt("Now use arrow direction keys for input");
         return true;
     }
     default:
@@ -131,7 +131,7 @@ void SplitWallAtCursor(TChild& view, KeyPress& press) {
     });
     InvalidateWholeView(view);
     owner.SelectPickTool();
-    ShowViewPrompt("Pick Tool");
+    ShowPrompt("Pick Tool");
 }
 
 // Whether the current floor holds an object of this type.

@@ -67,14 +67,14 @@ void InvalidateViewArea(TChild& view, Rect area) {
     if (view.Window()) view.Window()->Invalidate(&area, true);
 }
 
-void ShowViewPrompt(std::string_view text) {
+void ShowPrompt(std::string_view text) {
     platform::TheDesktop().SetStatusText(text);
 }
 
-void ShowViewReadout(std::string_view text) {
+void ShowReadout(std::string_view text) {
     platform::TheDesktop().SetReadoutText(text);
 }
 
-void ShowViewCaption(std::string_view text) {
+void ShowCaption(std::string_view text) {
     platform::TheDesktop().SetToolCaption(text);
 }

@@ -54,9 +54,9 @@ void InvalidateWholeView(TChild& view);
 void InvalidateViewArea(TChild& view, platform::Rect area);
 
 // The status-bar prompt, the toolbar readout and the tool caption.
-void ShowViewPrompt(std::string_view text);
-void ShowViewReadout(std::string_view text);
-void ShowViewCaption(std::string_view text);
+void ShowPrompt(std::string_view text);
+void ShowReadout(std::string_view text);
+void ShowCaption(std::string_view text);
 
 template <typename Operation> void CallTool(TChild& view, Operation&& operation) {
     if (!view.Window()) return;

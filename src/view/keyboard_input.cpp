@@ -56,9 +56,9 @@ void ChooseResizeDirection(TChild& view, int key) {
     tool.KeyMode() = 1;
     tool.Dragging = 1;
     if (tool.State == 8)
-        ShowViewPrompt("move cursor,press ENTER when line is at position to expand from");
+        ShowPrompt("move cursor,press ENTER when line is at position to expand from");
     else if (tool.State == 9)
-        ShowViewPrompt("move cursor,press ENTER when line is at position to shrink from");
+        ShowPrompt("move cursor,press ENTER when line is at position to shrink from");
 }
 
 // Keys while the tool takes no lengths: Enter, the arrows and the rotation keys of the move tool.
@@ -167,7 +167,7 @@ void TChild::EvKeyDown(int key) {
     case 1500:
         break;
     default:
-        ShowViewPrompt("Press F1 for context help");
+        ShowPrompt("Press F1 for context help");
         break;
     }
     press.cursor = CursorInClient(*this);
@@ -185,14 +185,14 @@ void TChild::EvChar(char character) {
     if (!Window()) return;
     ViewOwner& owner = Owner();
     if (owner.Tool().Kind != 24) return;
-    ShowViewPrompt("press ENTER once for newline - T W I C E to FINISH");
+    ShowPrompt("press ENTER once for newline - T W I C E to FINISH");
     const bool enter = character == '\r';
     if (enter && SavedKind == 1) {
         // A second Enter in a row ends the text; the text tool rests.
         Window()->DestroyCaret();
         owner.Tool().Kind = 20;
-        ShowViewCaption("None");
-        ShowViewPrompt("select tool or function");
+        ShowCaption("None");
+        ShowPrompt("select tool or function");
         SavedKind = 0;
         return;
     }

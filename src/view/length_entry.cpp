@@ -106,7 +106,7 @@ void ShowDistanceFromStart(TChild& view) {
     if (Shared.Units == 1) {
         std::snprintf(text, sizeof text, "Distance from START POINT h %d: v %d", static_cast<int>(dx),
                       static_cast<int>(dy));
-        ShowViewPrompt(text);
+        ShowPrompt(text);
         return;
     }
     struct Axis {
@@ -140,7 +140,7 @@ void ShowDistanceFromStart(TChild& view) {
     else
         std::snprintf(text, sizeof text, "Distance from START POINT %d' %d %d/%d'' x %d' %d %d/%d''", x.feet,
                       x.inches, x.numerator, x.denominator, y.feet, y.inches, y.numerator, y.denominator);
-    ShowViewPrompt(text);
+    ShowPrompt(text);
 }
 
 void AddOutlineDimensions(TChild& view) {
@@ -172,12 +172,12 @@ void FinishClosedOutline(TChild& view, int kind) {
         // The marks become external walls, the layout's design rooms internal walls.
         owner.Tool().KeyMode() = 0;
         view.DatumState = 1;
-        ShowViewReadout("0");
+        ShowReadout("0");
         owner.RestoreTool(1000);
         CallingTool(view).Action(7);
         AddOutlineDimensions(view);
         view.DatumState = 1;
-        ShowViewReadout("0");
+        ShowReadout("0");
         owner.RestoreTool(1500);
         owner.Tool().State = 1500;
         CallingTool(view).Step(0, 0, 2);
@@ -187,7 +187,7 @@ void FinishClosedOutline(TChild& view, int kind) {
         if (Shared.CurrentView == 50) UpdateScrollOrigin(view, 0);
         InvalidateWholeView(view);
         CallNeighbour(Neighbours().ReportFloorArea, view, 2);
-        ShowViewPrompt("Pick Tool");
+        ShowPrompt("Pick Tool");
         Shared.DisplayMode = 0;
     } else {
         owner.Tool().KeyMode() = 0;
@@ -195,7 +195,7 @@ void FinishClosedOutline(TChild& view, int kind) {
         AddOutlineDimensions(view);
         CallNeighbour(Neighbours().ReportFloorArea, view, 2);
         view.DatumState = 1;
-        ShowViewReadout("0");
+        ShowReadout("0");
         owner.SelectPickTool();
         DrawingList.MakeTitleBlock();
         Shared.DisplayMode = 0;
@@ -225,10 +225,10 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
     const Point middle{press.client.right / 2, press.client.bottom / 2};
     auto endRun = [&] {
         owner.SelectPickTool();
-        ShowViewCaption("Pick Tool");
+        ShowCaption("Pick Tool");
         view.DatumState = 1;
         view.StartX = 0;
-        ShowViewReadout("0");
+        ShowReadout("0");
     };
     if (tool.Amount() == 30000) {
         // Closed back to its start: the last segment's box is repainted.
@@ -303,15 +303,15 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
         view.DatumY = tool.Y2;
         InvalidateWholeView(view);
         view.DatumState = 4;
-        ShowViewPrompt("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon if "
-                       "changing detail");
+        ShowPrompt("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon if "
+                   "changing detail");
         break;
     case 1:
         if (tool.State == 42) {
             view.DatumState = 1;
-            ShowViewReadout("0");
+            ShowReadout("0");
         } else {
-            ShowViewPrompt("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
+            ShowPrompt("ENTER start of line, then arrow key direction, OR press LeftButton & DRAG");
             tool.KeyMode() = 0; // one segment per Enter
         }
         break;

@@ -65,7 +65,7 @@ void DesignRoomPress(TChild& view, Point point, int state) {
 std::optional<int> AskWallEditAmount(TChild& view, int state) {
     ViewOwner& owner = view.Owner();
     const bool lengthen = state == 2;
-    ShowViewPrompt(lengthen ? "input amount to lengthen" : "input amount to shorten");
+    ShowPrompt(lengthen ? "input amount to lengthen" : "input amount to shorten");
     auto abandon = [&]() -> std::optional<int> {
         InvalidateWholeView(view);
         owner.SelectPickTool();
@@ -126,7 +126,7 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
         CallingTool(view).Step(0, 0, 0);
         CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 2);
         owner.SelectPickTool();
-        ShowViewPrompt("Pick Tool");
+        ShowPrompt("Pick Tool");
         PutCursorOnClientPoint(view, point);
         break;
     case 5:
@@ -137,11 +137,11 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
         InvalidateWholeView(view);
         break;
     case 6:
-        ShowViewPrompt("select new wall type");
+        ShowPrompt("select new wall type");
         CallNeighbour(Neighbours().ChooseExternalWallType, view);
         CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
         owner.SelectPickTool();
-        ShowViewPrompt("Pick Tool");
+        ShowPrompt("Pick Tool");
         break;
     default:
         break;
@@ -162,7 +162,7 @@ bool IgnoredPress(int kind, int state) {
 // A text placed at the press: the text asked in an input dialog.
 void PlaceTypedText(TChild& view, Point point) {
     DrawingList.WriteDrawing();
-    ShowViewPrompt("maximum of 24 letters/numbers/spaces");
+    ShowPrompt("maximum of 24 letters/numbers/spaces");
     std::string buffer = "text";
     if (!platform::TheDesktop().InputBox("Text", "Enter text", buffer, 29)) return;
     CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
@@ -195,10 +195,10 @@ void OtherToolPress(TChild& view, Point point, int kind, int state) {
         ToolPress(view, point);
     }
     if (state == 1)
-        ShowViewPrompt("Selected");
+        ShowPrompt("Selected");
     else if (state == 9)
         owner.RestoreTool(Shared.PenWidth);
-    if (state == 31 || state == 37) ShowViewPrompt("Cursor centred");
+    if (state == 31 || state == 37) ShowPrompt("Cursor centred");
     if (kind == 71) CallNeighbour(Neighbours().NewFixedRoom, view);
 }
 
@@ -254,11 +254,6 @@ class DragCapture {
     TChild& view_;
 };
 
-int ThumbOf(int position, float divisor) {
-    if (divisor <= 0.0f) return 0;
-    return static_cast<int>(static_cast<float>(position) / divisor);
-}
-
 // Scroll units to move when the pointer is `outside` pixels beyond an edge: one per ten pixels, at
 // least one and at most a page.
 int AutoScrollStep(int outside, int page) {
@@ -284,12 +279,7 @@ void AutoScroll(TChild& view) {
     else if (cursor.y > client.bottom)
         dy = AutoScrollStep(cursor.y - client.bottom, scroller.YPage);
     if (dx != 0 || dy != 0) scroller.ScrollTo(*window, scroller.XPos + dx, scroller.YPos + dy);
-    window->SetThumb(platform::ScrollBar::Horizontal, ThumbOf(scroller.XPos, view.ThumbDivisorX));
-    window->SetThumb(platform::ScrollBar::Vertical, ThumbOf(scroller.YPos, view.ThumbDivisorY));
-    Shared.ScrollX = static_cast<int>(static_cast<float>(scroller.XPos) * Shared.Zoom *
-                                      static_cast<float>(scroller.XUnit));
-    Shared.ScrollY = static_cast<int>(static_cast<float>(view.ScrollRangeY - scroller.YPos) * Shared.Zoom *
-                                      static_cast<float>(scroller.YUnit));
+    ShowScrollPositions(view);
 }
 
 // The drag: every input of the view is handled here, the release included, while the mouse is

@@ -53,7 +53,7 @@ void ChangeTextAt(TChild& view, Point point) {
     constexpr int EditLimit = 24;
     std::string buffer(text->text, static_cast<std::size_t>(std::clamp(text->textLength, 0, EditLimit)));
     buffer = buffer.c_str(); // a NUL inside the field ends the text
-    ShowViewPrompt("maximum of 24 letters/numbers/spaces");
+    ShowPrompt("maximum of 24 letters/numbers/spaces");
     if (platform::TheDesktop().InputBox("", "", buffer, EditLimit) && !buffer.empty())
         SetObjectString(text->text, text->textLength, buffer);
     DrawingList.WriteDrawing();
@@ -70,7 +70,7 @@ void ChangeTextAt(TChild& view, Point point) {
 void EndRectangleDrag(TChild& view, Point point, int kind, int state) {
     ViewOwner& owner = view.Owner();
     view.DatumState = 1;
-    ShowViewReadout("0");
+    ShowReadout("0");
     ToolRelease(view, point);
     TDrawingtool& tool = owner.Tool();
     if (kind == 14 && state == 15) {
@@ -81,8 +81,8 @@ void EndRectangleDrag(TChild& view, Point point, int kind, int state) {
         owner.SelectPickTool();
         InvalidateWholeView(view);
     } else if (tool.Kind == 15) {
-        ShowViewPrompt("press F1 key for help");
-        ShowViewCaption("Pick Tool");
+        ShowPrompt("press F1 key for help");
+        ShowCaption("Pick Tool");
     } else if (tool.Kind == 19) {
         // The erased area: least x, greatest x, least y, greatest y in drawing units.
         const int* box = tool.PrevBox();
@@ -132,7 +132,7 @@ void RotateSelection(TChild& view, Point point) {
         pressTool();
         return;
     }
-    ShowViewPrompt("input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
+    ShowPrompt("input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
     std::string buffer = "90";
     int degrees = 0;
     if (platform::TheDesktop().InputBox("ROTATE", "clockwise", buffer, 8)) {
@@ -175,7 +175,7 @@ void TChild::EvLButtonUp(Point point) {
     }
     if ((state >= 39 && state <= 42) || kind == 4 || kind == 24) return;
     if (kind == 20 || kind == 21) {
-        if (state == 0) ShowViewCaption("Pick Tool");
+        if (state == 0) ShowCaption("Pick Tool");
         return;
     }
     if (state <= 0) {

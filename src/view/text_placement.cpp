@@ -5,6 +5,7 @@
 #include "settings/text_dialog.h"
 #include "tools/drawing_tool.h"
 #include "view/child.h"
+#include "view/input_support.h"
 #include "view/view_owner.h"
 
 void StartTextTool(TChild& view) {
@@ -13,12 +14,10 @@ void StartTextTool(TChild& view) {
     if (dialog.Execute() != platform::IdOk) return;
     TDrawingtool& tool = view.Owner().Tool();
     if (dialog.alignment == 1) {
-        platform::TheDesktop().SetStatusText(
-            "click LEFT button on TEXT centre point - press Enter when fnished ");
+        ShowPrompt("click LEFT button on TEXT centre point - press Enter when fnished ");
     } else if (dialog.alignment == 2) {
         tool.Kind = 24;
-        platform::TheDesktop().SetStatusText(
-            "click LEFT button on TEXT starting point - then type away - press Enter when finished ");
+        ShowPrompt("click LEFT button on TEXT starting point - then type away - press Enter when finished ");
     }
     if (platform::ViewWindow* window = view.Window()) window->Invalidate(nullptr, false);
     // The position code: a centred vertical text has its own.
