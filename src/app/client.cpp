@@ -8,10 +8,10 @@
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
 #include "tools/multiline_setup.h"
+#include "tools/text_placement.h"
+#include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/input_support.h"
-#include "view/text_placement.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -10,8 +10,8 @@
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 
 #include <filesystem>
 

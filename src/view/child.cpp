@@ -6,7 +6,7 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
-#include "view/input_support.h"
+#include "tools/view_support.h"
 #include "view/neighbour_services.h"
 #include "view/view_owner.h"
 

@@ -3,8 +3,8 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 #include "view/view_owner.h"
 
 #include <cmath>

@@ -8,9 +8,9 @@
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/input_support.h"
 #include "view/neighbour_services.h"
 #include "view/view_owner.h"
 

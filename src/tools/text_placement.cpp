@@ -1,11 +1,11 @@
-#include "view/text_placement.h"
+#include "tools/text_placement.h"
 
 #include "model/drawing_list.h"
 #include "platform/desktop.h"
 #include "settings/text_dialog.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 #include "view/view_owner.h"
 
 void StartTextTool(TChild& view) {

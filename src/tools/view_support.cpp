@@ -1,4 +1,4 @@
-#include "view/input_support.h"
+#include "tools/view_support.h"
 
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
