@@ -1,15 +1,23 @@
 // The File commands New, Open and Save As, and the helpers they share.
+#include "app/file_commands.h"
+
 #include "app/client.h"
+#include "app/tool_of_kind.h"
 
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/desktop.h"
+#include "resources/command_ids.h"
+#include "resources/help_contexts.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
-#include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
+#include "tools/tool_framework.h"
+#include "tools/tool_kinds.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 
@@ -28,7 +36,7 @@ bool AcceptableName(const std::string& name) {
 void ResetDrawingState() {
     Shared.TextSize = 10;
     Shared.FontWeight = 400;
-    Shared.HelpContext = 200;
+    Shared.HelpContext = help_context::Files;
     Shared.LayoutGridOn = 0;
     Shared.DisplayMode = 0;
     Shared.PenWidth = 1;
@@ -49,24 +57,26 @@ void WriteNormalZoom() {
 
 // New and Open save the drawing in hand when a floor plan is current.
 void SaveDrawingInHand() {
-    if (DrawingList.count > 0 && Shared.CurrentView >= 50 && Shared.CurrentView <= 53)
+    if (DrawingList.count > 0 && Shared.CurrentView >= view_code::GroundFloor &&
+        Shared.CurrentView <= view_code::FourthPlan)
         DrawingList.WriteDrawing();
 }
 
-std::unique_ptr<TDrawingtool> PickTool() {
-    auto pick = std::make_unique<TLineobjtool>();
-    pick->Kind = 21;
-    return pick;
-}
-
 } // namespace
+
+void AddFileCommands(CommandTable& table) {
+    table.Add(command_id::New, CmFileNew);
+    table.Add(command_id::Open, CmFileOpen);
+    table.Add(command_id::SaveAs, CmFileSaveAs);
+    table.Add(command_id::Exit, CmExit);
+}
 
 void CreateInfoObjects() {
     DrawingList.Flush();
     for (int floor = 0; floor < 4; ++floor) {
         auto info = std::make_unique<TInfoobj>();
-        info->type = 32000 + floor;
-        info->view = 50 + floor;
+        info->type = type_code::FirstInformation + floor;
+        info->view = view_code::GroundFloor + floor;
         info->number = 0;
         info->penWidth = 1;
         info->penStyle = 0;
@@ -95,10 +105,10 @@ void LoadTextSettings(TClient& client) {
     client.FontColour = platform::Rgb(0, 0, 0);
 }
 
-void TClient::CmFileNew() {
+void CmFileNew(TClient& client) {
     SaveDrawingInHand();
-    if (Shared.DrawingState > 1 && Frame && !Frame->CloseAllViews()) return;
-    Shared.HelpContext = 200;
+    if (Shared.DrawingState > 1 && client.Frame && !client.Frame->CloseAllViews()) return;
+    Shared.HelpContext = help_context::Files;
     DrawingList.Flush();
     ShowReadout("cursor distance");
     ShowPrompt("type up to 24 letters but NO file extension");
@@ -113,15 +123,15 @@ void TClient::CmFileNew() {
     std::string suffix = layout ? ".LYT" : ".PLN";
     // The room layout and the external walls have tools of their own; the pick tool stands in for
     // them until the user chooses a drawing tool.
-    InstallTool(PickTool());
-    CurrentTool->Colour = Shared.DrawingColour;
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    client.CurrentTool->Colour = Shared.DrawingColour;
 
     ResetDrawingState();
-    Shared.CurrentView = 50;
+    Shared.CurrentView = view_code::GroundFloor;
     Shared.DrawingState = 0;
     Shared.ObjectSerial = 1;
-    TChild* view = MakeView(DrawingList.DrawingName + suffix);
-    LoadTextSettings(*this);
+    TChild* view = client.MakeView(DrawingList.DrawingName + suffix);
+    LoadTextSettings(client);
     WriteNoOverlays();
     CreateInfoObjects();
     DrawingList.WriteDrawing();
@@ -129,11 +139,11 @@ void TClient::CmFileNew() {
     if (view) SetScrollRanges(*view);
     Shared.DrawingState = 2;
     if (layout) {
-        Shared.CurrentView = 40;
+        Shared.CurrentView = view_code::RoomLayout;
         ShowPrompt("Assemble your design rooms - add using the Design Room Icon");
     } else {
-        Shared.CurrentView = 50;
-        Shared.HelpContext = 250;
+        Shared.CurrentView = view_code::GroundFloor;
+        Shared.HelpContext = help_context::Walls;
         if (view && view->Window()) {
             int corner = Shared.Units == 1 ? 25 : 24;
             TheDesktop().SetCursorPos(view->Window()->ClientToScreen({corner, corner}));
@@ -146,12 +156,12 @@ void TClient::CmFileNew() {
     if (view) RefreshView(*view, 0);
 }
 
-void TClient::CmFileOpen() {
+void CmFileOpen(TClient& client) {
     SaveDrawingInHand();
-    if (Shared.DrawingState > 1 && Frame && !Frame->CloseAllViews()) return;
-    Shared.HelpContext = 200;
+    if (Shared.DrawingState > 1 && client.Frame && !client.Frame->CloseAllViews()) return;
+    Shared.HelpContext = help_context::Files;
     DrawingList.Flush();
-    InstallTool(PickTool());
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
     ResetDrawingState();
     Shared.CurrentView = 0;
     ShowPrompt("select Client name");
@@ -173,45 +183,51 @@ void TClient::CmFileOpen() {
     DrawingList.DrawingName = name;
     Shared.DrawingState = 1;
     Shared.CurrentView = 0;
-    LoadTextSettings(*this);
+    LoadTextSettings(client);
     WriteNoOverlays();
-    views_.push_back(std::make_unique<TChild>(*this, name + ".PLN"));
-    TChild* view = views_.back().get();
+    TChild* view = &client.AddView(name + ".PLN");
 
     bool plan = DrawingList.count < 4;
     for (int i = 0; i < DrawingList.count && !plan; ++i) {
         const TObject* object = DrawingList[i];
-        if (object->type < 32000 && object->view == 50) plan = true;
+        if (object->type < type_code::FirstInformation && object->view == view_code::GroundFloor) plan = true;
     }
     DrawingList.Flush();
     SetScreenScale();
     Shared.PenWidthFactor = 1;
     Shared.DrawingState = 2;
-    if (Frame) view->Create(*Frame);
+    if (client.Frame) view->Create(*client.Frame);
     ShowReadout("cursor distance");
     ShowPrompt("press F1 for HELP");
     ShowCaption("Pick Tool");
     WriteNormalZoom();
     if (plan) {
-        Shared.CurrentView = 50;
+        Shared.CurrentView = view_code::GroundFloor;
         RefreshView(*view, 9);
     } else {
         Shared.LayoutGridOn = 1;
-        Shared.CurrentView = 40;
+        Shared.CurrentView = view_code::RoomLayout;
         DrawingList.ViewTitle = DrawingList.DrawingName + ".LYT";
-        OpenView(0, ".LYT");
+        client.OpenView(0, ".LYT");
     }
 }
 
-void TClient::CmFileSaveAs() {
-    Shared.HelpContext = 200;
-    TChild* view = ActiveView();
-    if (Shared.DrawingState <= 1 || !view) return;
-    ShowPrompt("Saves this file group to a new drawing name, original is still in use");
-    SaveDrawingAs(*this, *view);
+void CmExit(TClient& client) {
+    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.Flush();
+    TheDesktop().ShowHelp(platform::Desktop::HelpCommand::Quit, 0);
+    if (client.Frame) client.Frame->Close();
 }
 
-void SaveDrawingAs(TClient& /*client*/, TChild& view) {
+void CmFileSaveAs(TClient& client) {
+    Shared.HelpContext = help_context::Files;
+    TChild* view = client.ActiveView();
+    if (Shared.DrawingState <= 1 || !view) return;
+    ShowPrompt("Saves this file group to a new drawing name, original is still in use");
+    SaveDrawingAs(*view);
+}
+
+void SaveDrawingAs(TChild& view) {
     if (DrawingList.count == 0) return;
     DrawingList.WriteDrawing();
     std::string current = DrawingList.DrawingName;

@@ -60,11 +60,6 @@ class TList {
     // only in case.
     std::string DrawingFilePath() const;
 
-    // Paints the objects of the current view (and, in the overlay display modes, of the floors flagged
-    // in the overlay settings) into a view's device context, after giving it the view's mapping. May
-    // change CurrentView in the overlay modes. Defined with the view, as it reads the overlay settings.
-    void PaintAll(platform::DeviceContext& dc, const platform::Rect& client) const;
-
     // The upper-left corner of the current floor's external walls (of the floor below when it has
     // none), cut to multiples of Scale. Non-zero when found; both outputs 0 and result 0 otherwise.
     int GetPlanCorner(int* cornerX, int* cornerY) const;
@@ -73,10 +68,6 @@ class TList {
     // The index of the first object of the current view near the point (view units, times Scale):
     // mode 4 a text, mode 1 a wall; NoObjectIndex when none or for any other mode.
     int FindTextNear(int mode, int x, int y) const;
-    // Replaces the current floor's title below its lowest external wall and saves the drawing; does
-    // nothing without external walls, a title for the floor or its settings. Defined with the view, as
-    // it reads the title and offset settings.
-    void MakeTitleBlock();
 
     // Objects in use; they occupy indices 0 to count - 1 in the order they were added. Loops over the
     // drawing read it directly; it changes only through the operations above.

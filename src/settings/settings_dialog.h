@@ -5,28 +5,12 @@
 // dialogs have no help context: their Help button, where they have one, does nothing.
 
 #include "platform/dialog.h"
+#include "resources/help_contexts.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Help contexts of the settings dialogs.
-namespace help_context {
-constexpr int Files = 200;
-constexpr int Display = 210;
-constexpr int Text = 242;
-constexpr int Walls = 250;
-constexpr int ExternalWalls = 251;
-constexpr int DoubleLines = 253;
-constexpr int DesignRooms = 260;
-constexpr int FixedRooms = 270;
-constexpr int WindowsAndStairs = 280;
-constexpr int Doors = 300;
-constexpr int Defaults = 310;
-constexpr int Libraries = 330;
-constexpr int Printing = 360;
-} // namespace help_context
 
 // A radio button and the code it stands for.
 struct RadioCode {

@@ -1,14 +1,14 @@
 #pragma once
-// What the view's input handlers share: the device context of one tool call, point conversions
-// between client pixels, logical units and the screen, the mouse cursor, message boxes raised from a
-// view, and the status texts.
+// What the code below the view builds on the view interface: the protocol of a tool call (the tool told
+// its view, a device context of the view's window for the one call), point conversions between client
+// pixels and logical units, repaints, and the view operations that every subsystem may call (SetDatum,
+// RefreshView).
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
-#include "view/child.h"
+#include "tools/drawing_view.h"
 
 #include <memory>
-#include <string_view>
 
 class TDrawingtool;
 
@@ -17,7 +17,7 @@ class TDrawingtool;
 // drawn with it show their pen colour over the view's background. The view's window must exist.
 class ToolCallDC {
   public:
-    explicit ToolCallDC(TChild& view);
+    explicit ToolCallDC(DrawingView& view);
     ~ToolCallDC();
     ToolCallDC(const ToolCallDC&) = delete;
     ToolCallDC& operator=(const ToolCallDC&) = delete;
@@ -25,40 +25,38 @@ class ToolCallDC {
     platform::DeviceContext& operator*() const { return *dc_; }
 
   private:
-    TChild& view_;
+    DrawingView& view_;
     platform::DeviceContext* previous_;
     std::unique_ptr<platform::DeviceContext> dc_;
 };
 
 // The active tool, told which view calls it.
-TDrawingtool& CallingTool(TChild& view);
+TDrawingtool& CallingTool(DrawingView& view);
 
 // One call of a tool operation by the calling protocol: the tool's view set, a fresh device context in
 // TempDC, the operation called with it and the client rectangle, the context deleted. Nothing happens
 // when the view's window is gone.
-template <typename Operation> void CallTool(TChild& view, Operation&& operation);
+template <typename Operation> void CallTool(DrawingView& view, Operation&& operation);
 
 // A client pixel in logical units, and back, each through a device context of its own.
-platform::Point ClientToLogical(TChild& view, platform::Point client);
-platform::Point LogicalToClient(TChild& view, platform::Point logical);
-// The mouse cursor in the view's client pixels, and putting it on a client pixel.
-platform::Point CursorInClient(TChild& view);
-void PutCursorOnClientPoint(TChild& view, platform::Point client);
-
-// A message box raised from a view: the mouse cursor is put back where it was before the box.
-int ViewMessageBox(std::string_view text, std::string_view caption, unsigned style);
+platform::Point ClientToLogical(DrawingView& view, platform::Point client);
+platform::Point LogicalToClient(DrawingView& view, platform::Point logical);
 
 // Invalidates the whole view, erased first.
-void InvalidateWholeView(TChild& view);
+void InvalidateWholeView(DrawingView& view);
 // Invalidates part of the view, erased first; the corners may come in any order.
-void InvalidateViewArea(TChild& view, platform::Rect area);
+void InvalidateViewArea(DrawingView& view, platform::Rect area);
 
-// The status-bar prompt, the toolbar readout and the tool caption.
-void ShowPrompt(std::string_view text);
-void ShowReadout(std::string_view text);
-void ShowCaption(std::string_view text);
+// Sets the datum by code, on floor views only (CurrentView 50 and above): 1 puts it at (0, 0) with
+// DatumState 1 and the readout "0"; 4 puts it at the plan's upper-left corner with DatumState 4. Other
+// codes do nothing.
+void SetDatum(DrawingView& view, int code);
 
-template <typename Operation> void CallTool(TChild& view, Operation&& operation) {
+// Repaints by mode: 0 the whole view; 3 the lower-left library preview area; 9 the whole view at once;
+// 15 the active tool's last box. Other modes do nothing.
+void RefreshView(DrawingView& view, int mode);
+
+template <typename Operation> void CallTool(DrawingView& view, Operation&& operation) {
     if (!view.Window()) return;
     TDrawingtool& tool = CallingTool(view);
     ToolCallDC dc(view);

@@ -4,11 +4,14 @@
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/desktop.h"
+#include "rooms/room_operations.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
-#include "view/neighbour_services.h"
 #include "view/view_owner.h"
+#include "view/whole_view_painting.h"
+#include "walls/wall_operations.h"
 
 #include <cstdint>
 
@@ -81,11 +84,15 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
 
 TChild::~TChild() = default;
 
-void LoadViewColours(TChild& view) {
-    ColourSettings colours = ReadColours();
+void LoadColourSettings() {
+    const ColourSettings colours = ReadColours();
     Shared.BackgroundColour = colours.background;
     Shared.DrawingColour = colours.drawing;
     Shared.OverlayColour = colours.overlay;
+}
+
+void LoadViewColours(TChild& view) {
+    LoadColourSettings();
     view.TempDC = nullptr;
     view.DatumState = 1;
     view.SavedKind = 0;
@@ -109,6 +116,31 @@ Rect TChild::ClientRect() const {
     return window_ ? window_->ClientRect() : Rect{};
 }
 
+void TChild::Invalidate(const Rect* area, bool erase) {
+    if (window_) window_->Invalidate(area, erase);
+}
+
+platform::Point TChild::CursorInClient() const {
+    const platform::Point screen = platform::TheDesktop().GetCursorPos();
+    return window_ ? window_->ScreenToClient(screen) : screen;
+}
+
+void TChild::PutCursorOn(platform::Point client) {
+    if (window_) platform::TheDesktop().SetCursorPos(window_->ClientToScreen(client));
+}
+
+TDrawingtool& TChild::Tool() {
+    return owner_.Tool();
+}
+
+void TChild::SelectPickTool() {
+    owner_.SelectPickTool();
+}
+
+void TChild::RestoreTool(int kind) {
+    owner_.RestoreTool(kind);
+}
+
 void TChild::SetupWindow() {
     SetScrollRanges(*this);
     UpdateScrollOrigin(*this, 0);
@@ -128,7 +160,7 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     if (Shared.CurrentView >= 50 && Shared.CurrentView <= 99) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        DrawingList.PaintAll(dc, client);
+        PaintAll(DrawingList, dc, client);
         DrawingList.GetPlanCorner(&DatumX, &DatumY);
         TDrawingtool& tool = owner_.Tool();
         if (tool.Kind != 1000) {
@@ -143,12 +175,11 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     } else if (Shared.CurrentView <= 49) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        if (Shared.CurrentView == 40 && DatumState < 4)
-            CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
-        DrawingList.PaintAll(dc, client);
-        if (Shared.LayoutGridOn == 1 && Shared.CurrentView <= 48 && Neighbours().MakeLayoutGrid) {
-            Neighbours().MakeLayoutGrid();
-            DrawingList.PaintAll(dc, client);
+        if (Shared.CurrentView == 40 && DatumState < 4) Owner().Walls().ShowHouseRectangleSize(*this, 0);
+        PaintAll(DrawingList, dc, client);
+        if (Shared.LayoutGridOn == 1 && Shared.CurrentView <= 48) {
+            Owner().Rooms().MakeLayoutGrid(DrawingList);
+            PaintAll(DrawingList, dc, client);
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }
@@ -323,44 +354,6 @@ void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y) {
     }
     if (Shared.ScrollX == oldX && Shared.ScrollY == oldY) return;
     PlaceScrollerAtOrigin(view);
-}
-
-void RefreshView(TChild& view, int mode) {
-    platform::ViewWindow* window = view.Window();
-    if (!window) return;
-    Rect client = view.ClientRect();
-    switch (mode) {
-    case 0:
-        window->Invalidate(nullptr, true);
-        break;
-    case 3: {
-        Rect preview{0, client.bottom / 3, client.right / 4, client.bottom};
-        window->Invalidate(&preview, true);
-        break;
-    }
-    case 9:
-        window->Invalidate(nullptr, true);
-        window->UpdateNow();
-        break;
-    case 15: {
-        int* box = view.Owner().Tool().PrevBox();
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        int scale = Shared.Scale != 0 ? Shared.Scale : 1;
-        {
-            auto dc = window->ClientDC();
-            LogicalToDevice(*dc, client, box[0] / scale, box[2] / scale, x1, y1);
-        }
-        {
-            auto dc = window->ClientDC();
-            LogicalToDevice(*dc, client, box[1] / scale, box[3] / scale, x2, y2);
-        }
-        Rect area = Rect{x1, y1, x2, y2}.Normalized();
-        window->Invalidate(&area, true);
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 void ShowSelectViewMessage(TChild& /*view*/, int code) {

@@ -6,10 +6,11 @@
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/keyboard_input.h"
-#include "view/neighbour_services.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
 
@@ -205,7 +206,7 @@ void EnterKey(TChild& view, KeyPress& press) {
     if ((press.kind == 1 && state == 20) || state == 21) {
         // A manual dimension's points.
         owner.Tool().KeyMode() = 0;
-        CallNeighbour(Neighbours().EnterMeasurement, view, press.cursor.x, press.cursor.y);
+        view.Owner().Editing().EnterMeasurement(view, press.cursor.x, press.cursor.y);
         owner.Tool().State += 1;
         return;
     }
@@ -242,7 +243,7 @@ void EnterKey(TChild& view, KeyPress& press) {
         if (owner.Tool().State == 2) {
             owner.Tool().State = 3;
             owner.RestoreTool(79);
-            CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+            view.Owner().Editing().ReportFloorArea(view, 2);
         }
         return;
     default:

@@ -8,10 +8,11 @@
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/neighbour_services.h"
 #include "view/view_owner.h"
 
 using platform::DeviceContext;
@@ -78,7 +79,7 @@ void PlainKey(TChild& view, KeyPress& press) {
         }
     } else if (press.key == VirtualKey::Add || press.key == VirtualKey::Subtract) {
         if (press.kind != 14 || tool.State != 3) return;
-        if (CallNeighbour(Neighbours().CheckRotationLimits, view) == 1) return;
+        if (view.Owner().Editing().CheckRotationLimits(view) == 1) return;
         ToolKey(view, press, 1);
     }
 }
@@ -99,7 +100,7 @@ void StartNextTextLine(TChild& view) {
         tool.X1 = line->x1 + tool.Amount();
         tool.Y1 = line->y1;
     }
-    PutCursorOnClientPoint(view, LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
+    view.PutCursorOn(LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
 }
 
 } // namespace
@@ -170,7 +171,7 @@ void TChild::EvKeyDown(int key) {
         ShowPrompt("Press F1 for context help");
         break;
     }
-    press.cursor = CursorInClient(*this);
+    press.cursor = CursorInClient();
     TDrawingtool& tool = CallingTool(*this);
     if (press.kind == 2) tool.KeyMode() = 0;
     press.countAtEntry = DrawingList.count;

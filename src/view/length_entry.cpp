@@ -7,12 +7,15 @@
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "rooms/room_operations.h"
 #include "settings/length_format.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/keyboard_input.h"
-#include "view/neighbour_services.h"
+#include "view/title_block.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
 
@@ -183,21 +186,21 @@ void FinishClosedOutline(TChild& view, int kind) {
         CallingTool(view).Step(0, 0, 2);
         owner.SelectPickTool();
         CallingTool(view).Action(1);
-        DrawingList.MakeTitleBlock();
+        MakeTitleBlock(DrawingList);
         if (Shared.CurrentView == 50) UpdateScrollOrigin(view, 0);
         InvalidateWholeView(view);
-        CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+        view.Owner().Editing().ReportFloorArea(view, 2);
         ShowPrompt("Pick Tool");
         Shared.DisplayMode = 0;
     } else {
         owner.Tool().KeyMode() = 0;
         CallingTool(view).Action(5);
         AddOutlineDimensions(view);
-        CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+        view.Owner().Editing().ReportFloorArea(view, 2);
         view.DatumState = 1;
         ShowReadout("0");
         owner.SelectPickTool();
-        DrawingList.MakeTitleBlock();
+        MakeTitleBlock(DrawingList);
         Shared.DisplayMode = 0;
         if (Shared.CurrentView == 50) UpdateScrollOrigin(view, 0);
         InvalidateWholeView(view);
@@ -239,7 +242,7 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
         from.y = std::max(from.y, 0);
         to.x = std::min(to.x, press.client.right);
         to.y = std::min(to.y, press.client.bottom);
-        PutCursorOnClientPoint(view, middle);
+        view.PutCursorOn(middle);
         InvalidateViewArea(view, Rect{from.x, from.y, to.x, to.y});
         endRun();
         return;
@@ -251,10 +254,10 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
     }
     if (tool.Amount() == 30001) {
         endRun();
-        PutCursorOnClientPoint(view, middle);
+        view.PutCursorOn(middle);
         return;
     }
-    PutCursorOnClientPoint(view, LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
+    view.PutCursorOn(LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
     tool.Dragging = 1;
 }
 
@@ -321,7 +324,7 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
             CallTool(view, [](TDrawingtool& t, DeviceContext& dc, const Rect&) { t.DrawShape(dc, 1); });
         } else {
             tool.State = 0;
-            CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, press.client);
+            view.Owner().Rooms().InvalidateDesignRoomArea(view, press.client);
         }
         break;
     case 1500:
@@ -333,7 +336,7 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
     TDrawingtool& after = owner.Tool();
     if (press.kind == 1 && after.State == 51 && after.Y1 < 125000) {
         // A line with a text beside it.
-        CallNeighbour(Neighbours().RunViewDialog, view, 8);
+        view.Owner().Editing().RunViewDialog(view, 8);
         if (owner.Tool().Y1 == 125000) {
             owner.SelectPickTool();
             return;
@@ -430,7 +433,7 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
     const int info = DrawingList.FindType(Shared.CurrentView + 31950);
     if (info != NoObjectIndex)
         if (auto* record = dynamic_cast<TInfoobj*>(DrawingList[info])) record->value = area;
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     InvalidateWholeView(view);
     CommonStep(view, press, true);
 }

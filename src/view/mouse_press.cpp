@@ -3,13 +3,16 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "rooms/room_operations.h"
 #include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/neighbour_services.h"
 #include "view/typed_length.h"
+#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "walls/wall_operations.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -55,7 +58,7 @@ void DesignRoomPress(TChild& view, Point point, int state) {
     if (state == 30 || state == 40) {
         DrawingList.WriteDrawing();
         owner.Tool().State = 0;
-        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+        view.Owner().Rooms().InvalidateDesignRoomArea(view, view.ClientRect());
     }
 }
 
@@ -97,7 +100,7 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
     if (index == NoObjectIndex) {
         platform::TheDesktop().MessageBox("No valid object selected - please restart", "NO SELECTION",
                                           platform::MessageBoxStyle::Ok);
-        PutCursorOnClientPoint(view, point);
+        view.PutCursorOn(point);
         return AfterRouting::Stop;
     }
     const int type = DrawingList[index]->type;
@@ -119,15 +122,15 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
                            platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
             return AfterRouting::Stop;
         }
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         break;
     }
     case 4:
         CallingTool(view).Step(0, 0, 0);
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 2);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 2);
         owner.SelectPickTool();
         ShowPrompt("Pick Tool");
-        PutCursorOnClientPoint(view, point);
+        view.PutCursorOn(point);
         break;
     case 5:
         CallingTool(view).Step(0, wx, wy);
@@ -138,8 +141,8 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
         break;
     case 6:
         ShowPrompt("select new wall type");
-        CallNeighbour(Neighbours().ChooseExternalWallType, view);
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        view.Owner().Walls().ChooseExternalWallType(view);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         owner.SelectPickTool();
         ShowPrompt("Pick Tool");
         break;
@@ -199,7 +202,7 @@ void OtherToolPress(TChild& view, Point point, int kind, int state) {
     else if (state == 9)
         owner.RestoreTool(Shared.PenWidth);
     if (state == 31 || state == 37) ShowPrompt("Cursor centred");
-    if (kind == 71) CallNeighbour(Neighbours().NewFixedRoom, view);
+    if (kind == 71) view.Owner().Rooms().NewFixedRoom(view);
 }
 
 AfterRouting RoutePress(TChild& view, Point point, int kind, int state) {
@@ -312,6 +315,6 @@ void TChild::EvLButtonDown(Point point) {
         DrawingList.WriteDrawing();
         Owner().Tool().State = 0;
         InvalidateWholeView(*this);
-        if (Shared.LayoutGridOn == 1) CallNeighbour(Neighbours().RedrawLayoutGrid, *this);
+        if (Shared.LayoutGridOn == 1) Owner().Zooming().RedrawLayoutGrid(*this);
     }
 }

@@ -4,13 +4,17 @@
 #include "model/drawing_objects.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "rooms/room_operations.h"
 #include "settings/length_format.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/neighbour_services.h"
+#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "walls/wall_operations.h"
 
 #include <algorithm>
 #include <string>
@@ -35,9 +39,9 @@ void EndDesignRoomDrag(TChild& view, Point point) {
     if (Shared.CurrentView < 50) {
         InvalidateWholeView(view);
         view.Owner().Tool().State = 0;
-        CallNeighbour(Neighbours().ShowHouseRectangleSize, view, 0);
+        view.Owner().Walls().ShowHouseRectangleSize(view, 0);
     } else {
-        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+        view.Owner().Rooms().InvalidateDesignRoomArea(view, view.ClientRect());
         view.Owner().Tool().State = 0;
     }
 }
@@ -75,9 +79,9 @@ void EndRectangleDrag(TChild& view, Point point, int kind, int state) {
     TDrawingtool& tool = owner.Tool();
     if (kind == 14 && state == 15) {
         owner.RestoreTool(view.SavedKind);
-        CallNeighbour(Neighbours().ZoomView, view, 1);
+        view.Owner().Zooming().ZoomView(view, 1);
     } else if (kind == 15 && tool.Amount() == 1) {
-        CallNeighbour(Neighbours().RunLibraryCaptureDialog, view);
+        view.Owner().Editing().RunLibraryCaptureDialog(view);
         owner.SelectPickTool();
         InvalidateWholeView(view);
     } else if (tool.Kind == 15) {
@@ -103,7 +107,7 @@ void EndLineWithText(TChild& view, Point point) {
     Point at = point;
     tool.LButtonUp(*dc, client, at);
     if (owner.Tool().Y1 >= 125000) return; // no line was made
-    CallNeighbour(Neighbours().RunViewDialog, view, 8);
+    view.Owner().Editing().RunViewDialog(view, 8);
     if (owner.Tool().Y1 == 125000) {
         owner.SelectPickTool();
         return;
@@ -138,7 +142,7 @@ void RotateSelection(TChild& view, Point point) {
     if (platform::TheDesktop().InputBox("ROTATE", "clockwise", buffer, 8)) {
         degrees = ParseDecimal(buffer);
         if (degrees < 0 || degrees > 360) return;
-        if (!IsRotationAngle(degrees) && CallNeighbour(Neighbours().CheckRotationLimits, view) == 1) return;
+        if (!IsRotationAngle(degrees) && view.Owner().Editing().CheckRotationLimits(view) == 1) return;
     }
     owner.Tool().X2 = degrees;
     owner.Tool().State = 3;
@@ -163,7 +167,7 @@ void TChild::EvLButtonUp(Point point) {
         if (state == 5 || state == 6) {
             EndDesignRoomDrag(*this, point);
         } else if (state == 1000) {
-            CallNeighbour(Neighbours().NewMaxDesignRoom, *this);
+            Owner().Rooms().NewMaxDesignRoom(*this);
             owner.Tool().State = 0;
         }
         return;
@@ -227,7 +231,7 @@ void TChild::EvRButtonUp(Point point) {
     DrawingList.WriteDrawing();
     InvalidateWholeView(*this);
     owner.Tool().State = 0;
-    CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
+    Owner().Walls().ShowHouseRectangleSize(*this, 0);
 }
 
 void TChild::EvMouseMove(Point point) {
@@ -250,6 +254,6 @@ void TChild::EvKeyUp(int /*key*/) {
     if (tool.Kind != 29000 || tool.State != 65) return;
     // The end of a design room moved by keys.
     DrawingList.WriteDrawing();
-    CallNeighbour(Neighbours().InvalidateDesignRoomArea, *this, ClientRect());
+    Owner().Rooms().InvalidateDesignRoomArea(*this, ClientRect());
     Owner().Tool().Aux1() = 0;
 }

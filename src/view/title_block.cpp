@@ -1,6 +1,8 @@
-// TList::MakeTitleBlock: the floor's title, a text centred on the sheet below the lowest external wall,
+// MakeTitleBlock: the floor's title, a text centred on the sheet below the lowest external wall,
 // worded from the plan title settings and placed by the dimension offsets (so the overall dimension
 // line fits between the plan and its title).
+#include "view/title_block.h"
+
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "settings/cfg_files.h"
@@ -26,13 +28,13 @@ int TitleIndexOfView(int view) {
 
 } // namespace
 
-void TList::MakeTitleBlock() {
+void MakeTitleBlock(TList& list) {
     const int view = Shared.CurrentView;
     if (view >= 100) return; // printing
     bool haveWall = false;
     int lowest = 300000;
-    for (int i = 0; i < count; ++i) {
-        const TObject* o = (*this)[i];
+    for (int i = 0; i < list.count; ++i) {
+        const TObject* o = list[i];
         if (o->type == 1000 && o->view == view && o->y1 < lowest) lowest = o->y1;
         haveWall = haveWall || (o->type == 1000 && o->view == view);
     }
@@ -53,10 +55,10 @@ void TList::MakeTitleBlock() {
     const int titleY = lowest - (2 * offsets.externalOffset + offsets.overallOffset);
 
     // The floor's earlier title of the same wording goes; one the user reworded stays.
-    for (int i = 0; i < count;) {
-        const auto* text = dynamic_cast<const TTextobj*>((*this)[i]);
+    for (int i = 0; i < list.count;) {
+        const auto* text = dynamic_cast<const TTextobj*>(list[i]);
         if (text != nullptr && text->type == 37 && text->view == view && ObjectString(text->text) == title)
-            RemoveAt(i);
+            list.RemoveAt(i);
         else
             ++i;
     }
@@ -78,8 +80,8 @@ void TList::MakeTitleBlock() {
     made->alignment = 1;
     made->size = Shared.TextSize;
     made->weight = Shared.FontWeight;
-    SetObjectString(made->fontName, made->fontNameLength, FontName);
+    SetObjectString(made->fontName, made->fontNameLength, list.FontName);
     SetObjectString(made->text, made->textLength, title);
-    Add(std::move(made));
-    WriteDrawing();
+    list.Add(std::move(made));
+    list.WriteDrawing();
 }

@@ -1,5 +1,7 @@
-// TList::PaintAll: which objects of the drawing list a view shows, in which order and whether as an
+// PaintAll: which objects of the drawing list a view shows, in which order and whether as an
 // overlay. Each object then paints itself (TObject::Paint chooses pens, colours and wall rendering).
+#include "view/whole_view_painting.h"
+
 #include "model/drawing_list.h"
 #include "model/object_painting.h"
 #include "model/shared_state.h"
@@ -145,7 +147,7 @@ void PaintFloorPlan(const TList& list, DeviceContext& dc, const Rect& client) {
 
 } // namespace
 
-void TList::PaintAll(DeviceContext& dc, const Rect& client) const {
+void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
     SetViewMapping(dc, client);
     dc.SetBkMode(platform::BackgroundMode::Transparent);
     dc.SetBkColor(Shared.BackgroundColour);
@@ -155,12 +157,12 @@ void TList::PaintAll(DeviceContext& dc, const Rect& client) const {
     if (view >= 1 && view <= 49) {
         // The room layout; while the external corners are marked (45) the layout's own objects (40)
         // show with the marks.
-        for (int i = 0; i < count; ++i) {
-            TObject* o = (*this)[i];
+        for (int i = 0; i < list.count; ++i) {
+            TObject* o = list[i];
             if (o->type < FirstInfoType && (o->view == view || o->view == view - 5)) o->Paint(dc, client, 0);
         }
     } else if (view >= 50 && view <= 99) {
-        PaintFloorPlan(*this, dc, client);
+        PaintFloorPlan(list, dc, client);
     }
     // Any other view code (printing, nothing open) shows nothing.
 }

@@ -1,10 +1,12 @@
 // The program's shell driven directly: the client's commands and tools, the views' refreshes, and the
 // resources that describe the main window.
+#include "app/file_commands.h"
 #include "app/out_of_memory.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "partitions/door_tool.h"
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
@@ -12,8 +14,9 @@
 #include "resources/menu_resources.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/neighbour_services.h"
+#include "walls/extwall_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -334,42 +337,6 @@ TEST(OutOfMemory, TellsTheUserAndEndsTheProgram) {
             block[0] = 1;
         },
         testing::ExitedWithCode(EXIT_FAILURE), "not enough memory");
-}
-
-TEST_F(Shell, LayoutPaintAsksForTheHouseRectangleAndPaintsAGridItNeverStores) {
-    std::vector<std::string> calls;
-    Neighbours().ShowHouseRectangleSize = [&](TChild&, int mode) {
-        calls.push_back("rectangle " + std::to_string(mode));
-    };
-    Neighbours().MakeLayoutGrid = [&] {
-        calls.push_back("grid");
-        DrawingList.WriteDrawing();
-        DrawingList.Flush();
-        auto line = std::make_unique<TLineobj>();
-        line->view = Shared.CurrentView;
-        line->x1 = 1000;
-        line->x2 = 9000;
-        DrawingList.Add(std::move(line));
-    };
-    platform::DialogAnswer answer;
-    answer.resourceId = 2024;
-    answer.fills = {{2027, platform::DialogAnswer::Fill::Kind::Text, "PLOT", 0},
-                    {2208, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
-    desktop.QueueDialog(answer);
-    frame->Choose(230);
-    frame->RunPendingPaints();
-    EXPECT_EQ(calls, (std::vector<std::string>{"rectangle 0"}));
-    std::string stored = test_support::ReadFile(folder.Path() / "DWGS/PLOT.DB0");
-
-    calls.clear();
-    Shared.LayoutGridOn = 1;
-    RefreshView(*Client().ActiveView(), 9);
-    EXPECT_EQ(calls, (std::vector<std::string>{"rectangle 0", "grid"}));
-    auto* window = static_cast<platform::ScriptedView*>(Client().ActiveView()->Window());
-    EXPECT_NE(window->LastPaint().find("LineTo"), std::string::npos); // the grid line was painted
-    EXPECT_EQ(test_support::ReadFile(folder.Path() / "DWGS/PLOT.DB0"), stored);
-    EXPECT_EQ(DrawingList.count, 4); // the drawing read back, without the grid
-    Neighbours() = NeighbourServices{};
 }
 
 TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {

@@ -1,0 +1,10 @@
+#pragma once
+// TWindowobjtool, the window and external-door tool: places the window or door chosen in the window
+// dialog in the external wall at the cursor.
+
+#include "tools/line_tool.h"
+
+class TWindowobjtool : public TLineobjtool {
+  public:
+    TWindowobjtool();
+};
