@@ -43,6 +43,7 @@ constexpr int GroundFloor = 50;
 constexpr int FirstFloor = 51;
 constexpr int SecondFloor = 52;
 constexpr int FourthPlan = 53; // a plan code that no command selects
+constexpr int LastPlan = 54;   // 50 to 54 are plan codes
 constexpr int LastFloor = 99;  // 50 to 99 are floor views
 constexpr int Printing = 100;
 constexpr int PrintingFloorBase = 1000; // a floor being printed: this plus the floor's code

@@ -6,5 +6,8 @@
 
 class TDoorobjtool : public TWindowobjtool {
   public:
+    // Y1 after Enter when the cursor was not on a suitable side of an internal wall.
+    static constexpr int Refused = 20001;
+
     TDoorobjtool();
 };

@@ -10,6 +10,11 @@ class TIntwallobjtool : public TLineobjtool {
     // Its states: 1500 turns design rooms into internal walls (Step (0, 0, 1) those of the current
     // view, Step (0, 0, 2) those of the layout the closed corner marks came from).
     static constexpr int FinishingDesignRooms = 1500;
+    // Y1 after Step (direction) when the direction is not allowed for the second line position.
+    static constexpr int DirectionRefused = 30001;
+    // Amount after a run's last segment: closed back to its start, or ended against a wall.
+    static constexpr int RunClosed = 30000;
+    static constexpr int RunEndedAtWall = 30001;
 
     TIntwallobjtool();
     // An internal wall from the gesture and the wall in progress, once the wall is completed by

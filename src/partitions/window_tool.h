@@ -6,5 +6,8 @@
 
 class TWindowobjtool : public TLineobjtool {
   public:
+    // Y1 after Enter when the chosen window or door does not suit the wall at the cursor.
+    static constexpr int UnsuitedPosition = 1;
+
     TWindowobjtool();
 };

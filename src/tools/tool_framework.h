@@ -61,7 +61,8 @@ class TDrawingtool {
     static constexpr int LineCentreFound = 31;   // the second end: the cursor goes to the centre
     static constexpr int LastLineCentreState = 34;
     static constexpr int FindingRectCentre = 35; // 35 to 38: clicks on three corners
-    static constexpr int RectCentreFound = 37;   // the third corner
+    static constexpr int RectCentreSecond = 36;
+    static constexpr int RectCentreFound = 37; // the third corner
     static constexpr int LastRectCentreState = 38;
 
     // The members, in order. Other names the program uses for them are the accessors below.

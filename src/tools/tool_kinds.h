@@ -5,6 +5,8 @@
 
 #include "model/object_codes.h"
 
+#include <array>
+
 namespace tool_kind {
 
 // Drawing tools: the type code of what they make.
@@ -26,7 +28,9 @@ constexpr int Door = 3000;
 constexpr int KeysPlain = 2; // no command installs it; its keys always act in plain mode
 constexpr int Move = 14;
 constexpr int Copy = 15;
-constexpr int EnterStaysPlain = 18; // like the arc, Enter leaves it in plain mode
+constexpr int SegmentAtEnter = 9;    // Enter makes the keyboard segment at once
+constexpr int ThickSmallCircle = 18; // a keyboard circle of radius 10 with a thick pen; Enter leaves
+                                     // it in plain mode
 constexpr int Erase = 19;
 constexpr int TextAtRest = 20; // the text tool after a typed text ended; acts as the pick tool
 constexpr int Pick = 21;
@@ -46,5 +50,11 @@ constexpr int AreaStep = 87;          // its second Enter reports the floor area
 constexpr int WallEdit = 999;         // the external-wall edits; the edit is the tool's state
 constexpr int UpperFloorWalls = 1001; // an upper floor whose outline comes from the floor below
 constexpr int FloorPlanResize = 1100; // enlarging or shrinking the floor plan
+
+// The kinds whose outline is taken off while a line's centre is found and put back at the centre.
+constexpr std::array<int, 5> CarryOutline{LineType41, HingedDoor, DoorPair, WallOpening, Window};
+// The kinds that show their outline at the centre found and stay in the centre step. No command of
+// this program installs them.
+constexpr std::array<int, 6> OutlineAtCentre{72, 73, 80, 81, 83, 93};
 
 } // namespace tool_kind

@@ -1,6 +1,7 @@
 #include "view/child.h"
 
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/desktop.h"
@@ -8,6 +9,7 @@
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
 #include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
 #include "tools/view_support.h"
 #include "view/view_owner.h"
 #include "view/whole_view_painting.h"
@@ -153,17 +155,18 @@ void TChild::OnPaint(platform::DeviceContext& dc, const Rect& area) {
 void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*area*/) {
     Rect client = ClientRect();
     if (client.Width() == 0) return;
-    if (Shared.CurrentView == 100 || Shared.CurrentView > 999) return;
+    if (Shared.CurrentView == view_code::Printing || Shared.CurrentView >= view_code::PrintingFloorBase)
+        return;
     if (Shared.DrawingState < 2) return;
     Shared.ScrollX = ScrollXOf(*this);
     Shared.ScrollY = ScrollYOf(*this);
-    if (Shared.CurrentView >= 50 && Shared.CurrentView <= 99) {
+    if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
         PaintAll(DrawingList, dc, client);
         DrawingList.GetPlanCorner(&DatumX, &DatumY);
         TDrawingtool& tool = owner_.Tool();
-        if (tool.Kind != 1000) {
+        if (tool.Kind != tool_kind::ExternalWall) {
             DatumState = 3;
         } else if (tool.X2 > 0 && tool.Y2 > 0) {
             DatumState = 4;
@@ -172,12 +175,13 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
         } else {
             DatumState = 1;
         }
-    } else if (Shared.CurrentView <= 49) {
+    } else if (Shared.CurrentView <= view_code::LastLayout) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        if (Shared.CurrentView == 40 && DatumState < 4) Owner().Walls().ShowHouseRectangleSize(*this, 0);
+        if (Shared.CurrentView == view_code::RoomLayout && DatumState < 4)
+            Owner().Walls().ShowHouseRectangleSize(*this, 0);
         PaintAll(DrawingList, dc, client);
-        if (Shared.LayoutGridOn == 1 && Shared.CurrentView <= 48) {
+        if (Shared.LayoutGridOn == 1 && Shared.CurrentView < view_code::LastLayout) {
             Owner().Rooms().MakeLayoutGrid(DrawingList);
             PaintAll(DrawingList, dc, client);
             DrawingList.Flush();

@@ -4,6 +4,7 @@
 #include "view/title_block.h"
 
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "settings/cfg_files.h"
 
@@ -15,11 +16,11 @@ namespace {
 // The title settings hold the three floors' titles in this order.
 int TitleIndexOfView(int view) {
     switch (view) {
-    case 50:
+    case view_code::GroundFloor:
         return 0;
-    case 51:
+    case view_code::FirstFloor:
         return 1;
-    case 52:
+    case view_code::SecondFloor:
         return 2;
     default:
         return -1; // the fourth plan code, the layout and the rest have no title
@@ -30,13 +31,13 @@ int TitleIndexOfView(int view) {
 
 void MakeTitleBlock(TList& list) {
     const int view = Shared.CurrentView;
-    if (view >= 100) return; // printing
+    if (view >= view_code::Printing) return;
     bool haveWall = false;
     int lowest = 300000;
     for (int i = 0; i < list.count; ++i) {
         const TObject* o = list[i];
-        if (o->type == 1000 && o->view == view && o->y1 < lowest) lowest = o->y1;
-        haveWall = haveWall || (o->type == 1000 && o->view == view);
+        if (o->type == type_code::ExternalWall && o->view == view && o->y1 < lowest) lowest = o->y1;
+        haveWall = haveWall || (o->type == type_code::ExternalWall && o->view == view);
     }
     if (!haveWall) return;
     const int titleIndex = TitleIndexOfView(view);
@@ -57,14 +58,15 @@ void MakeTitleBlock(TList& list) {
     // The floor's earlier title of the same wording goes; one the user reworded stays.
     for (int i = 0; i < list.count;) {
         const auto* text = dynamic_cast<const TTextobj*>(list[i]);
-        if (text != nullptr && text->type == 37 && text->view == view && ObjectString(text->text) == title)
+        if (text != nullptr && text->type == type_code::FloorTitle && text->view == view &&
+            ObjectString(text->text) == title)
             list.RemoveAt(i);
         else
             ++i;
     }
 
     auto made = std::make_unique<TTextobj>();
-    made->type = 37;
+    made->type = type_code::FloorTitle;
     made->view = view;
     made->aux = 0;
     made->number = 0;

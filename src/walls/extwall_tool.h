@@ -12,6 +12,8 @@ class TExtwallobjtool : public TLineobjtool {
     static constexpr int AngledEntry = 1;     // the arrows step the cursor; Enter sets the corner
     static constexpr int Enlarge = 8;
     static constexpr int Shrink = 9;
+    // Dragging after a lengthen or shorten it refused because the wall is angled.
+    static constexpr int AngledWallRefused = 1001;
 
     TExtwallobjtool();
 };
