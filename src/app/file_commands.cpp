@@ -163,7 +163,7 @@ void CmFileOpen(TClient& client) {
     DrawingList.Flush();
     client.InstallTool(ToolOfKind(tool_kind::Pick));
     ResetDrawingState();
-    Shared.CurrentView = 0;
+    Shared.CurrentView = view_code::BeingOpened;
     ShowPrompt("select Client name");
     platform::FileDialogRequest request;
     request.title = "Open";
@@ -182,7 +182,7 @@ void CmFileOpen(TClient& client) {
     }
     DrawingList.DrawingName = name;
     Shared.DrawingState = 1;
-    Shared.CurrentView = 0;
+    Shared.CurrentView = view_code::BeingOpened;
     LoadTextSettings(client);
     WriteNoOverlays();
     TChild* view = &client.AddView(name + ".PLN");

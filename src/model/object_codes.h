@@ -35,7 +35,8 @@ constexpr int FirstInformation = 32000; // from here on, data never painted
 
 namespace view_code {
 
-constexpr int NoneOpen = 8; // before any drawing is opened
+constexpr int BeingOpened = 0; // while File/Open reads a drawing, before its view is known
+constexpr int NoneOpen = 8;    // before any drawing is opened
 constexpr int RoomLayout = 40;
 constexpr int MarkingCorners = 45; // the room layout while the external-wall corners are marked
 constexpr int LastLayout = 49;     // 40 to 49 are room-layout views

@@ -49,7 +49,10 @@ class TChild : public platform::ViewHandler, public DrawingView {
     int ScrollRangeY = 0;
     float ThumbDivisorX = 0.0f;
     float ThumbDivisorY = 0.0f;
+    // A kind kept for the release or the next key; TypedEnter while the last key of a typed text was
+    // Enter.
     int SavedKind = 0;
+    static constexpr int TypedEnter = 1;
     int PressScrollX = 0;
     int PressScrollY = 0;
     Scroller scroller;

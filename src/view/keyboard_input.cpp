@@ -194,7 +194,7 @@ void TChild::EvChar(char character) {
     if (owner.Tool().Kind != tool_kind::TypedText) return;
     ShowPrompt("press ENTER once for newline - T W I C E to FINISH");
     const bool enter = character == '\r';
-    if (enter && SavedKind == 1) {
+    if (enter && SavedKind == TypedEnter) {
         // A second Enter in a row ends the text; the text tool rests.
         Window()->DestroyCaret();
         owner.Tool().Kind = tool_kind::TextAtRest;
@@ -208,6 +208,6 @@ void TChild::EvChar(char character) {
         tool.CharTyped(dc, client, character);
     });
     if (!enter) return;
-    SavedKind = 1;
+    SavedKind = TypedEnter;
     StartNextTextLine(*this);
 }

@@ -198,7 +198,8 @@ void OtherToolPress(TChild& view, Point point, int kind, int state) {
     if (IgnoredPress(kind, state)) return;
     if (kind == tool_kind::Text) {
         PlaceTypedText(view, point);
-    } else if ((view.SavedKind == 1 && kind == tool_kind::TypedText) || kind == tool_kind::CornerMarks) {
+    } else if ((view.SavedKind == TChild::TypedEnter && kind == tool_kind::TypedText) ||
+               kind == tool_kind::CornerMarks) {
         // A typed text just ended with Enter, or the corner marks, which take Enter only.
     } else {
         if (kind == tool_kind::Move || kind == tool_kind::Erase) {
