@@ -1,5 +1,7 @@
 // The program's shell driven directly: the client's commands and tools, the views' refreshes, and the
 // resources that describe the main window.
+#include "app/command_table.h"
+#include "app/draw_commands.h"
 #include "app/file_commands.h"
 #include "app/out_of_memory.h"
 #include "app/program.h"
@@ -11,6 +13,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
 #include "program_fixture.h"
+#include "resources/command_ids.h"
 #include "resources/menu_resources.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
@@ -19,6 +22,8 @@
 #include "walls/extwall_tool.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using platform::MenuItem;
 using platform::ToolbarItem;
@@ -117,6 +122,15 @@ TEST_F(Shell, StartsWithTheStartUpValuesAndTexts) {
     EXPECT_EQ(Client().Tool().Kind, 1);
     EXPECT_EQ(Client().Tool().LineWidth(), 1);
     EXPECT_EQ(DrawingList.ProgramDir, folder.Path().string() + "/");
+}
+
+TEST(CommandTable, RefusesASecondHandlerForOneCommand) {
+    // Two menu areas claiming one id would leave one of them dead without a word.
+    CommandTable table;
+    table.Add(command_id::Line, CmLine);
+    EXPECT_THROW(table.Add(command_id::Line, CmArc), std::logic_error);
+    EXPECT_EQ(table.Find(command_id::Line), &CmLine);
+    EXPECT_EQ(table.Find(command_id::Arc), nullptr);
 }
 
 TEST_F(Shell, GreyedCommandsDoNothing) {
