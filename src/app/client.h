@@ -8,8 +8,8 @@
 #include "platform/window.h"
 #include "rooms/room_operations.h"
 #include "tools/editing_operations.h"
-#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
 #include <memory>
@@ -54,7 +54,7 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     WallOperations& Walls() override { return walls_; }
     RoomOperations& Rooms() override { return rooms_; }
     EditingOperations& Editing() override { return editing_; }
-    ViewOperations& Zooming() override { return zooming_; }
+    ZoomOperations& Zooming() override { return zooming_; }
 
     // The active view; null when none is open.
     TChild* ActiveView() const;
@@ -83,5 +83,5 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     ProgramWallOperations walls_;
     ProgramRoomOperations rooms_;
     ProgramEditingOperations editing_;
-    ProgramViewOperations zooming_;
+    ProgramZoomOperations zooming_;
 };

@@ -13,8 +13,8 @@
 #include "view/child.h"
 #include "view/datum.h"
 #include "view/typed_length.h"
-#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
 #include "walls/extwall_tool.h"
 #include "walls/wall_operations.h"
 

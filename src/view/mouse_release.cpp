@@ -15,8 +15,8 @@
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
 #include <algorithm>

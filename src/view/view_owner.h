@@ -7,7 +7,7 @@ class EditingOperations;
 class RoomOperations;
 class TChild;
 class TDrawingtool;
-class ViewOperations;
+class ZoomOperations;
 class WallOperations;
 
 class ViewOwner {
@@ -27,5 +27,5 @@ class ViewOwner {
     virtual WallOperations& Walls() = 0;
     virtual RoomOperations& Rooms() = 0;
     virtual EditingOperations& Editing() = 0;
-    virtual ViewOperations& Zooming() = 0;
+    virtual ZoomOperations& Zooming() = 0;
 };

@@ -16,8 +16,8 @@
 #include "tools/drawing_tool.h"
 #include "tools/editing_operations.h"
 #include "view/child.h"
-#include "view/view_operations.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +164,7 @@ class RecordingEditing : public EditingOperations {
     std::function<TDrawingtool&()> tool_;
 };
 
-class RecordingZoom : public ViewOperations {
+class RecordingZoom : public ZoomOperations {
   public:
     explicit RecordingZoom(Log& log) : log_(log) {}
     void ZoomView(TChild&, int mode) override { log_.push_back("ZoomView(" + std::to_string(mode) + ")"); }
@@ -196,7 +196,7 @@ class RecordingOwner : public ViewOwner {
     WallOperations& Walls() override { return walls; }
     RoomOperations& Rooms() override { return rooms; }
     EditingOperations& Editing() override { return editing; }
-    ViewOperations& Zooming() override { return zoom; }
+    ZoomOperations& Zooming() override { return zoom; }
     RecordingTool& Install(int kind) {
         tool_ = std::make_unique<RecordingTool>(log_, view, kind);
         if (onInstall) onInstall(*tool_);
