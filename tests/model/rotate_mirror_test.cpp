@@ -2,60 +2,32 @@
 // values are relative to the sheet centre, here (5000, 4000).
 #include "model/rotate_mirror.h"
 
-#include "model/drawing_list.h"
-#include "model/shared_state.h"
-#include "platform/scripted_desktop.h"
-#include "test_support.h"
-
-#include <gtest/gtest.h>
+#include "model_files_fixture.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 using test_support::ReadFile;
-using test_support::TempFolder;
 using test_support::WriteFile;
 
 namespace {
 
-class RotateMirrorTest : public testing::Test {
+class RotateMirrorTest : public ModelFilesTest {
   protected:
-    void SetUp() override {
-        ResetSharedState();
-        platform::InstallDesktop(&desktop);
-        Shared.Scale = 5;
-        Shared.SheetWidth = 2000;
-        Shared.SheetHeight = 1600;
-        std::filesystem::create_directories(folder.Path() / "DWGS");
-        list.ProgramDir = folder.Path().string() + "/";
-        list.DrawingName = "HOUSE";
-    }
-    void TearDown() override {
-        platform::InstallDesktop(nullptr);
-        ResetSharedState();
-    }
-
-    std::filesystem::path Drawing(const std::string& name = "HOUSE") const {
-        return folder.Path() / "DWGS" / (name + ".DB0");
-    }
     // A drawing of `entries` (each a type-code line and its record) under a header that counts them.
     void WriteDrawing(const std::vector<std::string>& entries) {
         std::string text = std::to_string(entries.size()) + " 0 0 0 1 20\n";
         for (const std::string& entry : entries)
             text += entry;
-        WriteFile(Drawing(), text);
+        WriteFile(DrawingPath(), text);
     }
     // The drawing file after the operation, in place.
     std::string Turned(int operation, const std::vector<std::string>& entries) {
         WriteDrawing(entries);
         EXPECT_TRUE(list.RotateDrawing(operation, "HOUSE").written);
-        return ReadFile(Drawing());
+        return DrawingText();
     }
-
-    TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    TList list;
 };
 
 const std::string ExternalWall450 = "1000\n1000 50 7 1414 1 0 0 0 1000 0 1000 100 0 1100 1000 0 0 0 0\n"
@@ -77,7 +49,7 @@ TEST_F(RotateMirrorTest, AQuarterTurnClockwise) {
                   "11\n11 45 0 0 0 0 100 0 0 0 0 450 0 1 0\n"});
     const DrawingTurn turn = list.RotateDrawing(90, "HOUSE");
     ASSERT_TRUE(turn.written);
-    EXPECT_EQ(ReadFile(Drawing()),
+    EXPECT_EQ(DrawingText(),
               "9 0 0 0 1 20\n"
               // A line (1000, 0)-(0, 1000) rounds to (0, -1000)-(1000, 0).
               "1\n1 50 0 10001 0 0 1000 0 -1000 0 0 0 0 1 0\n"
@@ -110,16 +82,16 @@ TEST_F(RotateMirrorTest, FourQuarterTurnsGiveBackEveryLineWallRoomAndPolygon) {
                   "6\n6 51 0 0 -300 0 300 0 2999 3599 0 1 0\n", "8\n8 50 0 0 -1 0 1 0 1 -1 40 0 1 0\n",
                   "32000\n32000 50 0 0 0 0 0 0 0 0 120 0 1 0\n",
                   "11\n11 45 0 0 0 0 100 0 0 0 0 3550 0 1 0\n"});
-    const std::string original = ReadFile(Drawing());
+    const std::string original = DrawingText();
     for (int turn = 1; turn <= 4; ++turn)
         ASSERT_TRUE(list.RotateDrawing(90, "HOUSE").written);
-    EXPECT_EQ(ReadFile(Drawing()), original);
+    EXPECT_EQ(DrawingText(), original);
     list.RotateDrawing(180, "HOUSE");
     list.RotateDrawing(180, "HOUSE");
-    EXPECT_EQ(ReadFile(Drawing()), original);
+    EXPECT_EQ(DrawingText(), original);
     list.RotateDrawing(270, "HOUSE");
     list.RotateDrawing(90, "HOUSE");
-    EXPECT_EQ(ReadFile(Drawing()), original);
+    EXPECT_EQ(DrawingText(), original);
 }
 
 TEST_F(RotateMirrorTest, TextsTurnByTheirDirectionEscapementAndAlignmentTables) {
@@ -154,7 +126,7 @@ TEST_F(RotateMirrorTest, MirrorReflectsLeftToRightAndASecondMirrorRestoresTheFil
                   "4\n4 50 0 0 1000 200 0 0 0 0 1 450 6 1 10 400 AX\n",
                   "3\n3 50 0 0 0 4 0 1000 6 1000 1000 500 500 1000 0 1 0\n",
                   "37\n37 50 0 0 0 -3000 900 0 0 0 1 0 1 1 10 400 AT\n", Triangle});
-    const std::string original = ReadFile(Drawing());
+    const std::string original = DrawingText();
     const DrawingTurn turn = list.RotateDrawing(PlanTurn::Mirror, "HOUSE");
     ASSERT_TRUE(turn.written);
     EXPECT_TRUE(turn.floorsToTitle.empty()); // a mirror keeps the titles
@@ -163,7 +135,7 @@ TEST_F(RotateMirrorTest, MirrorReflectsLeftToRightAndASecondMirrorRestoresTheFil
     EXPECT_EQ(list[0]->y1, 4300);
     EXPECT_EQ(list[0]->x2, 6000);
     EXPECT_EQ(list[0]->y2, 4200);
-    EXPECT_EQ(ReadFile(Drawing()),
+    EXPECT_EQ(DrawingText(),
               "11 0 0 0 1 20\n"
               "1\n1 50 0 10001 -500 0 1000 0 300 200 0 0 0 1 0\n"
               "1000\n1000 50 7 1000 1 -1000 0 0 0 0 0 0 0 0 0 0 0 0 0\n0 0 0 0 110 50 110 0 0 1350\n0 0 "
@@ -179,17 +151,17 @@ TEST_F(RotateMirrorTest, MirrorReflectsLeftToRightAndASecondMirrorRestoresTheFil
               "37\n37 50 0 0 0 -3000 900 0 0 0 1 0 1 1 10 400 AT\n"
               "100\n100 50 0 10006 0 0 0 0 3 0 0 0\n-1000 0 0\n0 0 1000\n0 0 0\n0\n0\n0\n0\n");
     ASSERT_TRUE(list.RotateDrawing(PlanTurn::Mirror, "HOUSE").written);
-    EXPECT_EQ(ReadFile(Drawing()), original);
+    EXPECT_EQ(DrawingText(), original);
 }
 
 TEST_F(RotateMirrorTest, ANewNameLeavesTheOldDrawingAsItWas) {
     WriteDrawing({"1\n1 50 0 10001 1000 0 0 0 0 1000 0 0 0 1 0\n", "33\n"});
-    const std::string original = ReadFile(Drawing());
+    const std::string original = DrawingText();
     ASSERT_TRUE(list.RotateDrawing(180, "HOUSE2").written);
-    EXPECT_EQ(ReadFile(Drawing()), original);
+    EXPECT_EQ(DrawingText(), original);
     EXPECT_EQ(list.DrawingName, "HOUSE2");
     // An entry of no class is dropped from the rewritten drawing.
-    EXPECT_EQ(ReadFile(Drawing("HOUSE2")), "1 0 0 0 1 20\n1\n1 50 0 10001 -1000 0 0 0 0 -1000 0 0 0 1 0\n");
+    EXPECT_EQ(DrawingText("HOUSE2"), "1 0 0 0 1 20\n1\n1 50 0 10001 -1000 0 0 0 0 -1000 0 0 0 1 0\n");
 }
 
 TEST_F(RotateMirrorTest, AMissingOrDamagedDrawingOrAnUnknownOperationChangesNothing) {
@@ -201,20 +173,20 @@ TEST_F(RotateMirrorTest, AMissingOrDamagedDrawingOrAnUnknownOperationChangesNoth
 
     // The header counts three entries, the file holds one and a half.
     const std::string damaged = "3 0 0 0 1 20\n1\n1 50 0 10001 1000 0 0 0 0 1000 0 0 0 1 0\n1\n1 50 0 1";
-    WriteFile(Drawing(), damaged);
+    WriteFile(DrawingPath(), damaged);
     EXPECT_FALSE(list.RotateDrawing(90, "HOUSE2").written);
-    EXPECT_EQ(ReadFile(Drawing()), damaged);
-    EXPECT_FALSE(std::filesystem::exists(Drawing("HOUSE2")));
+    EXPECT_EQ(DrawingText(), damaged);
+    EXPECT_FALSE(std::filesystem::exists(DrawingPath("HOUSE2")));
     EXPECT_EQ(list.DrawingName, "HOUSE");
     EXPECT_EQ(list.count, 1);
     ASSERT_EQ(desktop.Messages().size(), 1u);
     EXPECT_EQ(desktop.Messages()[0].caption, "ROTATE/MIRROR");
 
     WriteDrawing({"1\n1 50 0 10001 1000 0 0 0 0 1000 0 0 0 1 0\n"});
-    const std::string whole = ReadFile(Drawing());
+    const std::string whole = DrawingText();
     EXPECT_FALSE(list.RotateDrawing(45, "HOUSE").written);
     EXPECT_FALSE(list.RotateDrawing(90, "").written);
-    EXPECT_EQ(ReadFile(Drawing()), whole);
+    EXPECT_EQ(DrawingText(), whole);
 }
 
 TEST_F(RotateMirrorTest, TurnedCoordinatesRoundOnTheirFirstTwoDecimals) {

@@ -3,44 +3,24 @@
 // record formats.
 #include "model/symbol_file.h"
 
-#include "model/shared_state.h"
-#include "platform/scripted_desktop.h"
-#include "test_support.h"
-
-#include <gtest/gtest.h>
+#include "model_files_fixture.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 using test_support::ReadFile;
-using test_support::TempFolder;
 using test_support::WriteFile;
 
 namespace {
 
-class SymbolFileTest : public testing::Test {
+class SymbolFileTest : public ModelFilesTest {
   protected:
     void SetUp() override {
-        ResetSharedState();
-        platform::InstallDesktop(&desktop);
-        std::filesystem::create_directories(folder.Path() / "LIBS");
-        list.ProgramDir = folder.Path().string() + "/";
+        ModelFilesTest::SetUp();
         Shared.CurrentView = 50;
-        Shared.Scale = 5;
-    }
-    void TearDown() override {
-        platform::InstallDesktop(nullptr);
-        ResetSharedState();
     }
 
-    std::filesystem::path Library(const std::string& name) const { return folder.Path() / "LIBS" / name; }
-    template <class T> T& At(int index) {
-        if (T* object = dynamic_cast<T*>(list[index])) return *object;
-        ADD_FAILURE() << "object " << index << " has another class";
-        static T empty;
-        return empty;
-    }
     // (1100, 900)-(1300, 900), its text at (1100, 900) and a room (500, 1500)-(1500, 500): 100 right of
     // and 100 below the reference point (1000, 1000), and a room round it.
     void AddThreeObjects() {
@@ -64,10 +44,6 @@ class SymbolFileTest : public testing::Test {
         SetObjectString(room->label2, room->label2Length, "1 m");
         list.Add(std::move(room));
     }
-
-    TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    TList list;
 };
 
 const std::string ThreeObjectSymbol =
