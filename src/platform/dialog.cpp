@@ -64,7 +64,9 @@ Dialog::Dialog(DialogTemplate dialogTemplate) : template_(std::move(dialogTempla
 
 Dialog::~Dialog() = default;
 
-int Dialog::Execute() { return TheDesktop().RunDialog(*this); }
+int Dialog::Execute() {
+    return TheDesktop().RunDialog(*this);
+}
 
 void Dialog::CmOk() {
     if (!ValidateControls()) return;
@@ -73,16 +75,23 @@ void Dialog::CmOk() {
 
 bool Dialog::ValidateControls() {
     for (const ControlTemplate& control : template_.controls) {
-        if (control.kind != ControlKind::Edit || control.validator.GetKind() == Validator::Kind::None) continue;
+        if (control.kind != ControlKind::Edit || control.validator.GetKind() == Validator::Kind::None)
+            continue;
         if (control.validator.IsValid(host_->GetText(control.id))) continue;
-        TheDesktop().MessageBox(control.validator.ErrorText(), "Validator Error", MessageBoxStyle::IconExclamation);
-        host_->FocusControl(control.id);
+        RefuseControl(control.id, control.validator.ErrorText());
         return false;
     }
     return true;
 }
 
-void Dialog::SetControlText(int id, std::string_view text) { host_->SetText(id, text); }
+void Dialog::RefuseControl(int id, std::string_view message) {
+    TheDesktop().MessageBox(message, "Validator Error", MessageBoxStyle::IconExclamation);
+    host_->FocusControl(id);
+}
+
+void Dialog::SetControlText(int id, std::string_view text) {
+    host_->SetText(id, text);
+}
 std::string Dialog::GetControlText(int id) const {
     // Read back with a buffer of the edit's text size: at most textSize - 1 characters.
     std::string text = host_->GetText(id);
@@ -91,8 +100,14 @@ std::string Dialog::GetControlText(int id) const {
         text.resize(static_cast<std::size_t>(control->textSize - 1));
     return text;
 }
-void Dialog::SetCheck(int id, bool checked) { host_->SetCheck(id, checked); }
-bool Dialog::GetCheck(int id) const { return host_->GetCheck(id); }
-void Dialog::CloseWindow(int result) { host_->Close(result); }
+void Dialog::SetCheck(int id, bool checked) {
+    host_->SetCheck(id, checked);
+}
+bool Dialog::GetCheck(int id) const {
+    return host_->GetCheck(id);
+}
+void Dialog::CloseWindow(int result) {
+    host_->Close(result);
+}
 
 } // namespace platform
