@@ -57,28 +57,25 @@ ControlTemplate Static(std::string text, int id = StaticTextId, int textSize = 0
     return c;
 }
 
-ControlTemplate Check(int id, std::string text) {
+// A control fixed by its kind, id and text alone.
+ControlTemplate Plain(ControlKind kind, int id, std::string text) {
     ControlTemplate c;
     c.id = id;
-    c.kind = ControlKind::CheckBox;
+    c.kind = kind;
     c.text = std::move(text);
     return c;
+}
+
+ControlTemplate Check(int id, std::string text) {
+    return Plain(ControlKind::CheckBox, id, std::move(text));
 }
 
 ControlTemplate List(int id, std::string label) {
-    ControlTemplate c;
-    c.id = id;
-    c.kind = ControlKind::ListBox;
-    c.text = std::move(label);
-    return c;
+    return Plain(ControlKind::ListBox, id, std::move(label));
 }
 
 ControlTemplate Group(std::string text) {
-    ControlTemplate c;
-    c.id = StaticTextId;
-    c.kind = ControlKind::GroupBox;
-    c.text = std::move(text);
-    return c;
+    return Plain(ControlKind::GroupBox, StaticTextId, std::move(text));
 }
 
 DialogTemplate Dialog(int id, std::string title, std::vector<ControlTemplate> controls,
