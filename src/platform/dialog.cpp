@@ -64,9 +64,7 @@ Dialog::Dialog(DialogTemplate dialogTemplate) : template_(std::move(dialogTempla
 
 Dialog::~Dialog() = default;
 
-int Dialog::Execute() {
-    return TheDesktop().RunDialog(*this);
-}
+int Dialog::Execute() { return TheDesktop().RunDialog(*this); }
 
 void Dialog::CmOk() {
     if (!ValidateControls()) return;
@@ -75,8 +73,7 @@ void Dialog::CmOk() {
 
 bool Dialog::ValidateControls() {
     for (const ControlTemplate& control : template_.controls) {
-        if (control.kind != ControlKind::Edit || control.validator.GetKind() == Validator::Kind::None)
-            continue;
+        if (control.kind != ControlKind::Edit || control.validator.GetKind() == Validator::Kind::None) continue;
         if (control.validator.IsValid(host_->GetText(control.id))) continue;
         RefuseControl(control.id, control.validator.ErrorText());
         return false;
@@ -89,9 +86,7 @@ void Dialog::RefuseControl(int id, std::string_view message) {
     host_->FocusControl(id);
 }
 
-void Dialog::SetControlText(int id, std::string_view text) {
-    host_->SetText(id, text);
-}
+void Dialog::SetControlText(int id, std::string_view text) { host_->SetText(id, text); }
 std::string Dialog::GetControlText(int id) const {
     // Read back with a buffer of the edit's text size: at most textSize - 1 characters.
     std::string text = host_->GetText(id);
@@ -100,14 +95,8 @@ std::string Dialog::GetControlText(int id) const {
         text.resize(static_cast<std::size_t>(control->textSize - 1));
     return text;
 }
-void Dialog::SetCheck(int id, bool checked) {
-    host_->SetCheck(id, checked);
-}
-bool Dialog::GetCheck(int id) const {
-    return host_->GetCheck(id);
-}
-void Dialog::CloseWindow(int result) {
-    host_->Close(result);
-}
+void Dialog::SetCheck(int id, bool checked) { host_->SetCheck(id, checked); }
+bool Dialog::GetCheck(int id) const { return host_->GetCheck(id); }
+void Dialog::CloseWindow(int result) { host_->Close(result); }
 
 } // namespace platform

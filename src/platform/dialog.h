@@ -16,7 +16,7 @@ enum class ControlKind { Static, Edit, CheckBox, RadioButton, PushButton, GroupB
 // Checks the text of an edit: a range check lets only digits and signs be typed and wants an integer
 // within min..max on OK; a filter lets only the characters of its set be typed.
 class Validator {
-  public:
+public:
     enum class Kind { None, Range, Filter };
 
     static Validator None() { return Validator(); }
@@ -32,7 +32,7 @@ class Validator {
     // The message shown when IsValid refuses a text.
     std::string ErrorText() const;
 
-  private:
+private:
     Kind kind_ = Kind::None;
     int min_ = 0;
     int max_ = 0;
@@ -43,8 +43,8 @@ class Validator {
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
-    std::string text; // caption of a button or box, the label beside an edit or list, a static's text
-    int textSize = 0; // edits: characters + terminator (holds textSize - 1); 0 unlimited
+    std::string text;      // caption of a button or box, the label beside an edit or list, a static's text
+    int textSize = 0;      // edits: characters + terminator (holds textSize - 1); 0 unlimited
     Validator validator;
     bool groupStart = false; // a radio button that starts a new group
     std::string initialText; // an edit's text as the template holds it
@@ -64,7 +64,7 @@ constexpr int IdHelpButton = 9;
 
 // The running dialog's controls, as the desktop showing it offers them.
 class DialogHost {
-  public:
+public:
     virtual ~DialogHost() = default;
     virtual void SetText(int id, std::string_view text) = 0;
     virtual std::string GetText(int id) const = 0;
@@ -91,7 +91,7 @@ constexpr int NotifyClicked = 0;
 constexpr int NotifySelectionChange = 1;
 
 class Dialog {
-  public:
+public:
     explicit Dialog(DialogTemplate dialogTemplate);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -119,7 +119,7 @@ class Dialog {
     // Refuses OK as a validator does: shows the message and puts the focus on the edit to correct.
     void RefuseControl(int id, std::string_view message);
 
-  protected:
+protected:
     void SetControlText(int id, std::string_view text);
     std::string GetControlText(int id) const;
     void SetCheck(int id, bool checked);
@@ -127,7 +127,7 @@ class Dialog {
     DialogHost& Host() const { return *host_; }
     void CloseWindow(int result);
 
-  private:
+private:
     DialogTemplate template_;
     DialogHost* host_ = nullptr;
 };

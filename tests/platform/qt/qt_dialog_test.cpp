@@ -35,7 +35,7 @@ DialogTemplate LengthTemplate() {
 
 // A dialog as the program writes them: filled in SetupWindow, read back in CmOk.
 class LengthDialog : public Dialog {
-  public:
+public:
     LengthDialog() : Dialog(LengthTemplate()) {}
     void SetupWindow() override {
         SetControlText(5402, "900");
@@ -78,7 +78,7 @@ TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
     QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
 
     EXPECT_EQ(widget->result(), IdOk);
-    EXPECT_EQ(dialog.width, 1200);          // the range check lets only digits and signs be typed
+    EXPECT_EQ(dialog.width, 1200);      // the range check lets only digits and signs be typed
     EXPECT_EQ(dialog.name, "My house2, B"); // '.' and '-' refused as typed
     EXPECT_TRUE(dialog.right);
 }
