@@ -62,6 +62,8 @@ public:
         Control& c = controls_[id];
         c.selection = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
     }
+    void SetListColumnWidth(int id, int pixels) override { controls_[id].columnWidth = pixels; }
+    int ListColumnWidth(int id) const override { return Find(id).columnWidth; }
     void EnableControl(int id, bool enabled) override { controls_[id].enabled = enabled; }
     void FocusControl(int id) override { focused_ = id; }
     int FocusedControl() const override { return focused_; }
@@ -79,6 +81,7 @@ private:
         bool enabled = true;
         std::vector<std::string> items;
         int selection = -1;
+        int columnWidth = 0;
     };
 
     const Control& Find(int id) const {
