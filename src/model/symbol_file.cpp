@@ -11,10 +11,6 @@
 
 namespace {
 
-bool IsSymbolNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ',' || c == ' ';
-}
-
 // A name that stays inside the LIBS folder: one name, no folder part.
 bool IsPlainFileName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
@@ -36,19 +32,6 @@ int Clamped(long long value) {
 }
 
 } // namespace
-
-bool IsSymbolName(std::string_view name) {
-    if (name.empty() || name.size() > static_cast<std::size_t>(MaxSymbolNameLength)) return false;
-    for (char c : name)
-        if (!IsSymbolNameCharacter(c)) return false;
-    return true;
-}
-
-std::string SymbolFileName(int kind, int units, std::string_view name) {
-    static constexpr const char* Stems[] = {".PL", ".EL", ".FU", ".MS"};
-    if (kind < 1 || kind > 4) return {};
-    return std::string(name) + Stems[kind - 1] + (units == 1 ? "M" : "I");
-}
 
 RecordHeader SymbolHeader(int objectSerial) {
     return {0, 0, 0, 2, 2, objectSerial};

@@ -14,16 +14,6 @@
 #include <string>
 #include <string_view>
 
-// A library name: 1 to 24 letters, digits, commas and blanks. It names a file of the LIBS folder, so
-// nothing else may pass.
-constexpr int MaxSymbolNameLength = 24;
-bool IsSymbolName(std::string_view name);
-
-// The file of symbol `name` in library `kind` (1 plumbing, 2 electrical, 3 furniture,
-// 4 miscellaneous) for `units` (1 metric, anything else feet and inches): "WC" in metric plumbing is
-// "WC.PLM". Empty for a kind outside 1 to 4.
-std::string SymbolFileName(int kind, int units, std::string_view name);
-
 // The headers, whose first value the writer sets to the number of records. The reader ignores the
 // second to fifth values of both: a symbol carries "0 0 2 2", the paste buffer "0 0 0" and Units.
 RecordHeader SymbolHeader(int objectSerial);

@@ -252,6 +252,11 @@ std::string LibraryIndexName(int units, int group) {
     return std::string(Stems[g - 1]) + (IsImperialUnits(units) ? "I" : "M") + ".CFG";
 }
 
+bool IsLibraryName(const std::string& name) {
+    return !name.empty() && name.size() <= static_cast<std::size_t>(LibraryNameLimit) &&
+           platform::Validator::Filter(NameCharacters).IsValid(name);
+}
+
 std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report) {
     CfgReport local;
     CfgReport& r = report ? *report : local;
@@ -263,7 +268,6 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
         r.fileMissing = true;
         return names;
     }
-    const platform::Validator typedName = platform::Validator::Filter(NameCharacters);
     CfgScanner scanner(text);
     for (int i = 0; i < count; ++i) {
         // The length, one blank, then the name's characters by its length; the line end before the
@@ -278,7 +282,7 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
             break;
         }
         if (name.size() > static_cast<std::size_t>(LibraryNameLimit)) name.resize(LibraryNameLimit);
-        if (!name.empty() && typedName.IsValid(name)) names.push_back(std::move(name));
+        if (IsLibraryName(name)) names.push_back(std::move(name));
     }
     return names;
 }

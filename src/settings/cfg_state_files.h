@@ -114,6 +114,9 @@ std::string LibraryIndexName(int units, int group);
 std::string LibraryIndexLine(const std::string& name);
 // The longest symbol name: a name is typed into a 24-character edit.
 constexpr int LibraryNameLimit = 24;
+// A name a library can hold: 1 to LibraryNameLimit of the characters a typed name may have. It names a
+// file of the LIBS folder, so nothing else may pass.
+bool IsLibraryName(const std::string& name);
 // The names of the first `count` records, in file order; fewer when the file ends first. Each name is
 // read by its stored length after exactly one blank, so a name that begins with a blank reads back
 // whole, and only its first LibraryNameLimit characters are kept. A record whose name is empty or holds

@@ -5,6 +5,7 @@
 #include "model/symbol_file.h"
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
+#include "settings/library_list_dialog.h"
 #include "settings/selection_files.h"
 
 #include <climits>
@@ -31,13 +32,13 @@ bool UpdateLibraryIndex(int kind, const std::string& name) {
 }
 
 bool SaveToLibrary(TList& list, int kind, const std::string& name) {
-    if (kind < 1 || kind > 4 || !IsSymbolName(name)) {
+    if (kind < 1 || kind > 4 || !IsLibraryName(name)) {
         platform::TheDesktop().MessageBox(
             "A library item needs a name of 1 to 24 letters, digits, commas or blanks - nothing was saved",
             "SAVE", platform::MessageBoxStyle::Ok);
         return false;
     }
-    const std::string fileName = SymbolFileName(kind, Shared.Units, name);
+    const std::string fileName = LibraryFileName(Shared.Units, kind, name);
     if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, ReadSelection(list))) return false;
     return UpdateLibraryIndex(kind, name);
 }

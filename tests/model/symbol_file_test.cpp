@@ -229,18 +229,4 @@ TEST_F(SymbolFileTest, ASymbolThatCannotBeWrittenIsReportedAndTheOldFileStays) {
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "WC.PLM"));
 }
 
-TEST_F(SymbolFileTest, LibraryNamesAndFileNames) {
-    EXPECT_EQ(SymbolFileName(1, 1, "WC"), "WC.PLM");
-    EXPECT_EQ(SymbolFileName(2, 0, "SOCKET"), "SOCKET.ELI");
-    EXPECT_EQ(SymbolFileName(3, 1, "BED, DOUBLE"), "BED, DOUBLE.FUM");
-    EXPECT_EQ(SymbolFileName(4, 0, "X"), "X.MSI");
-    EXPECT_EQ(SymbolFileName(5, 1, "X"), "");
-    EXPECT_TRUE(IsSymbolName(" WC, 2"));
-    EXPECT_TRUE(IsSymbolName(std::string(24, 'a')));
-    EXPECT_FALSE(IsSymbolName(std::string(25, 'a')));
-    EXPECT_FALSE(IsSymbolName(""));
-    EXPECT_FALSE(IsSymbolName("../WC"));
-    EXPECT_FALSE(IsSymbolName("WC.PLM"));
-}
-
 } // namespace
