@@ -32,19 +32,31 @@ TClient::TClient() {
     Shared.OverlayColour = colours.overlay;
 
     commands_ = {
-        {201, &TClient::CmAbout},          {202, &TClient::CmHelpContents},
-        {203, &TClient::CmContextHelp},    {204, &TClient::CmHelpHints},
-        {205, &TClient::CmHelpExamples},   {206, &TClient::CmHelpHowTo},
-        {207, &TClient::CmHelpQuickStart}, {208, &TClient::CmHelpSearch},
-        {230, &TClient::CmFileNew},        {231, &TClient::CmFileOpen},
-        {232, &TClient::CmFileSaveAs},     {270, &TClient::CmLine},
-        {274, &TClient::CmText},           {275, &TClient::CmArc},
-        {276, &TClient::CmEllipse},        {277, &TClient::CmCircle},
-        {278, &TClient::CmRectangle},      {279, &TClient::CmRoundRect},
-        {280, &TClient::CmNothing},        {287, &TClient::CmLineText},
-        {528, &TClient::CmHelpTopic111},   {529, &TClient::CmHelpIntroduction},
+        {201, &TClient::CmAbout},
+        {202, &TClient::CmHelpContents},
+        {203, &TClient::CmContextHelp},
+        {204, &TClient::CmHelpHints},
+        {205, &TClient::CmHelpExamples},
+        {206, &TClient::CmHelpHowTo},
+        {207, &TClient::CmHelpQuickStart},
+        {208, &TClient::CmHelpSearch},
+        {230, &TClient::CmFileNew},
+        {231, &TClient::CmFileOpen},
+        {232, &TClient::CmFileSaveAs},
+        {270, &TClient::CmLine},
+        {274, &TClient::CmText},
+        {275, &TClient::CmArc},
+        {276, &TClient::CmEllipse},
+        {277, &TClient::CmCircle},
+        {278, &TClient::CmRectangle},
+        {279, &TClient::CmRoundRect},
+        {280, &TClient::CmNothing},
+        {528, &TClient::CmHelpTopic111},
+        {529, &TClient::CmHelpIntroduction},
         {24310, &TClient::CmExit},
     };
+    // Line + Text (287) stays greyed until the line-text dialog and AddLineText are built: without
+    // them it would draw a plain line that never asks for its text.
     // Centre finding and the datum, from their toolbar buttons.
     commands_[300] = &TClient::CmFindLineCentre;
     commands_[301] = &TClient::CmFindRectCentre;

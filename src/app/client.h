@@ -77,6 +77,7 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void CmFileOpen();
     void CmFileSaveAs();
     void CmLine();
+    // Not in the command table until its text dialog is built.
     void CmLineText();
     void CmArc();
     void CmEllipse();
