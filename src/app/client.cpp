@@ -77,6 +77,7 @@ TClient::~TClient() {
 
 void TClient::OnCommand(int command) {
     ReleaseClosedViews();
+    DrawingList.StartUserAction();
     auto it = commands_.find(command);
     if (it == commands_.end()) return;
     (this->*(it->second))();
@@ -95,7 +96,19 @@ std::string TClient::TooltipOf(int command) {
 
 bool TClient::OnCloseQuery() {
     // Closing the main window saves like Exit.
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.StartUserAction();
+    return ReadyToLeave();
+}
+
+bool TClient::ReadyToLeave() {
+    if (DrawingList.count > 0 && !DrawingList.WriteDrawing(TList::SaveFailureNotice::Silent)) {
+        const std::string path = DrawingList.DrawingFilePath();
+        const std::string name = path.substr(path.rfind('/') + 1);
+        if (TheDesktop().MessageBox("The drawing could not be saved to " + name + " - leave anyway?", "EXIT",
+                                    platform::MessageBoxStyle::YesNo |
+                                        platform::MessageBoxStyle::IconQuestion) != platform::IdYes)
+            return false;
+    }
     DrawingList.Flush();
     TheDesktop().ShowHelp(Desktop::HelpCommand::Quit, 0);
     return true;
@@ -195,9 +208,7 @@ void TClient::CmAbout() {
 }
 
 void TClient::CmExit() {
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
-    DrawingList.Flush();
-    TheDesktop().ShowHelp(Desktop::HelpCommand::Quit, 0);
+    if (!ReadyToLeave()) return;
     if (Frame) Frame->Close();
 }
 
