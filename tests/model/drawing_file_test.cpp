@@ -431,21 +431,6 @@ TEST_F(DrawingFileTest, SaveNeverWritesThroughALinkPlantedUnderATemporaryName) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(DrawingPath())));
 }
 
-TEST_F(DrawingFileTest, DrawingMarkedReadOnlyIsNotReplaced) {
-    WriteDrawingText("0 0 0 0 1 1\n");
-    std::filesystem::permissions(DrawingPath(), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::group_read |
-                                                    std::filesystem::perms::others_read);
-    Shared.DrawingState = 3;
-    list.Add(Line(0, 0, 10, 10));
-    EXPECT_FALSE(list.WriteDrawing());
-    EXPECT_EQ(DrawingText(), "0 0 0 0 1 1\n");
-    EXPECT_EQ(Shared.DrawingState, 3);
-    ASSERT_EQ(desktop.Messages().size(), 1u);
-    EXPECT_EQ(desktop.Messages()[0].text, "HOUSE.DB0 is marked read-only, so the drawing was not saved");
-    EXPECT_EQ(desktop.Messages()[0].caption, "SAVE");
-}
-
 TEST_F(DrawingFileTest, MissingDrawingsFolderIsReportedNotWrittenThrough) {
     std::filesystem::remove_all(folder.Path() / "DWGS");
     Shared.DrawingState = 3;
