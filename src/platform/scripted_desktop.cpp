@@ -190,6 +190,7 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
+    fileRequests_.push_back(request);
     if (fileAnswers_.empty()) return false;
     std::optional<std::string> answer = fileAnswers_.front();
     fileAnswers_.pop_front();

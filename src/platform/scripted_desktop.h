@@ -55,6 +55,8 @@ public:
     const std::vector<std::pair<HelpCommand, int>>& HelpShown() const { return helpShown_; }
     // Input-box titles and prompts, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
+    // Every file dialog asked for, as the program asked it.
+    const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
 
     // Called for every message box before it is answered (a scripted run prints them).
     std::function<void(const ShownMessage&)> onMessage;
@@ -91,6 +93,7 @@ private:
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<FileDialogRequest> fileRequests_;
     std::string status_;
     std::string readout_;
     std::string caption_;

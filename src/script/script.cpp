@@ -147,6 +147,7 @@ std::string CheckStep(const Step& step) {
     }
     if (v == "png") return count(1) ? "" : "png PATH";
     if (v == "copy") return count(2) ? "" : "copy PATH2 PATH";
+    if (v == "readonly") return count(1) ? "" : "readonly PATH";
     if (v == "scroll") {
         static const std::set<std::string> moves{"lineup", "linedown", "pageup", "pagedown", "top", "bottom"};
         if (w.size() >= 2 && (w[0].text == "h" || w[0].text == "v")) {

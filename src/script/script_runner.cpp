@@ -185,6 +185,16 @@ bool ScriptRunner::Execute(const Step& step) {
         if (!ReplaceFileAtomically(to, bytes)) return Fail(step, "cannot write " + to);
         return true;
     }
+    if (v == "readonly") {
+        // As a user marks a file read-only: no one may write it.
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::permissions(FolderPath(w[0].text),
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove, error);
+        if (error) return Fail(step, "cannot mark " + w[0].text + " read-only: " + error.message());
+        return true;
+    }
     if (v == "png") {
         platform::ScriptedView* view = frame_->ActiveScriptedView();
         if (!view) return Fail(step, "no view is open");

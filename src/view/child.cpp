@@ -198,6 +198,8 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
 
 void TChild::OnInput(const platform::InputEvent& event) {
     if (!window_) return;
+    // Each input is an action of the user whose failed saves are told; a drag is one action.
+    if (inputDepth_ == 0) DrawingList.StartUserAction();
     struct Running {
         int& depth;
         explicit Running(int& d) : depth(d) { ++depth; }

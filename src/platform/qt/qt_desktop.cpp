@@ -355,7 +355,17 @@ int QtDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool QtDesktop::ChooseFile(FileDialogRequest& request) {
-    QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
+    // A name that shows its pattern already ("Plan files(*.DB0)") is listed as it stands.
+    auto entry = [](const std::string& name, const std::string& pattern) {
+        const std::string shown = "(" + pattern + ")";
+        const bool showsPattern =
+            name.size() >= shown.size() && name.compare(name.size() - shown.size(), shown.size(), shown) == 0;
+        return showsPattern ? name : name + " " + shown;
+    };
+    std::string filters = entry(request.filterName, request.pattern);
+    for (const FileFilter& more : request.moreFilters)
+        filters += ";;" + entry(more.name, more.pattern);
+    QString filter = ToQString(filters);
     QString path;
     if (request.save)
         path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
