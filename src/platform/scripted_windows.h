@@ -34,7 +34,7 @@ class ScriptedView : public ViewWindow {
     void ScrollPixels(int dx, int dy) override;
     void SetThumb(ScrollBar bar, int position) override;
     int Thumb(ScrollBar bar) const override;
-    bool NextInput(InputEvent& event) override;
+    InputWait NextInput(InputEvent& event, int idleMilliseconds) override;
     void SetCapture(bool captured) override { captured_ = captured; }
     Point ClientToScreen(Point client) const override;
     Point ScreenToClient(Point screen) const override;
@@ -105,8 +105,9 @@ class ScriptedFrame : public FrameWindow {
     void Activate(ScriptedView* view);
     // The quiet point of a message loop: the active view runs its pending paint.
     void RunPendingPaints();
-    // Where a drag loop gets its next input.
-    std::function<bool(InputEvent&)> inputSource;
+    // Where a drag loop gets its next input; a script's time stands still, so Idle comes only when the
+    // source says the pointer rests.
+    std::function<InputWait(InputEvent&)> inputSource;
 
     const FrameDescription& Description() const { return description_; }
     FrameHandler& Handler() { return handler_; }
