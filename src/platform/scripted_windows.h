@@ -34,6 +34,10 @@ class ScriptedView : public ViewWindow {
     void ScrollPixels(int dx, int dy) override;
     void SetThumb(ScrollBar bar, int position) override;
     int Thumb(ScrollBar bar) const override;
+    void SetThumbSize(ScrollBar bar, int page) override {
+        thumbSizes_[bar == ScrollBar::Vertical ? 1 : 0] = page;
+    }
+    int ThumbSize(ScrollBar bar) const override { return thumbSizes_[bar == ScrollBar::Vertical ? 1 : 0]; }
     InputWait NextInput(InputEvent& event, int idleMilliseconds) override;
     void SetCapture(bool captured) override { captured_ = captured; }
     Point ClientToScreen(Point client) const override;
@@ -74,6 +78,7 @@ class ScriptedView : public ViewWindow {
     std::string title_;
     ViewImage image_;
     int thumbs_[2] = {0, 0};
+    int thumbSizes_[2] = {10, 10};
     bool captured_ = false;
     CursorShape cursorShape_ = CursorShape::Arrow;
     Caret caret_;

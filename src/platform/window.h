@@ -117,6 +117,10 @@ class ViewWindow {
     // The scroll bars' thumbs; the bars keep the range 0 to 100.
     virtual void SetThumb(ScrollBar bar, int position) = 0;
     virtual int Thumb(ScrollBar bar) const = 0;
+    // The thumb's length: the page the view shows, in the bars' units of 0 to 100. 0 greys the bar, as
+    // there is nothing to scroll.
+    virtual void SetThumbSize(ScrollBar bar, int page) = 0;
+    virtual int ThumbSize(ScrollBar bar) const = 0;
 
     // The drag loop of a press handler: waits at most `idleMilliseconds` for the view's next input
     // (moves, release, keys), so the loop can go on scrolling while the pointer rests.

@@ -267,6 +267,17 @@ int QtView::Thumb(ScrollBar bar) const {
     return thumbs_[bar == ScrollBar::Vertical ? 1 : 0];
 }
 
+void QtView::SetThumbSize(ScrollBar bar, int page) {
+    QScrollBar* scrollBar = bars_[bar == ScrollBar::Vertical ? 1 : 0];
+    scrollBar->setEnabled(page > 0);
+    scrollBar->setPageStep(std::max(page, 1));
+}
+
+int QtView::ThumbSize(ScrollBar bar) const {
+    QScrollBar* scrollBar = bars_[bar == ScrollBar::Vertical ? 1 : 0];
+    return scrollBar->isEnabled() ? scrollBar->pageStep() : 0;
+}
+
 void QtView::Scrolled(ScrollBar bar, int action) {
     int i = bar == ScrollBar::Vertical ? 1 : 0;
     ScrollCode code;

@@ -39,6 +39,8 @@ class QtView : public ViewWindow {
     void ScrollPixels(int dx, int dy) override;
     void SetThumb(ScrollBar bar, int position) override;
     int Thumb(ScrollBar bar) const override;
+    void SetThumbSize(ScrollBar bar, int page) override;
+    int ThumbSize(ScrollBar bar) const override;
     InputWait NextInput(InputEvent& event, int idleMilliseconds) override;
     void SetCapture(bool captured) override;
     Point ClientToScreen(Point client) const override;
