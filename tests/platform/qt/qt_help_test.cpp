@@ -30,13 +30,27 @@ TEST(QtHelp, OpensTheDocumentAtAContextItsContentsAndItsSearch) {
     help.close();
 }
 
-TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
+namespace {
+
+// A desktop whose help comes from a freshly prepared program folder.
+struct HelpDesktop {
+    HelpDesktop() {
+        std::string path = folder.path().toStdString() + "/";
+        std::string error;
+        ready = PrepareProgramFolder(path, error);
+        desktop.SetHelpFolder(path + "HELP/");
+    }
     QTemporaryDir folder;
-    std::string path = folder.path().toStdString() + "/";
-    std::string error;
-    ASSERT_TRUE(PrepareProgramFolder(path, error)) << error;
+    bool ready = false;
     platform::qt::QtDesktop desktop;
-    desktop.SetHelpFolder(path + "HELP/");
+};
+
+} // namespace
+
+TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
+    HelpDesktop help;
+    ASSERT_TRUE(help.ready);
+    platform::qt::QtDesktop& desktop = help.desktop;
     desktop.ShowHelp(platform::Desktop::HelpCommand::Context, 200);
     bool shown = false;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -53,12 +67,9 @@ TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
 }
 
 TEST(QtHelp, HelpAskedFromADialogComesInFrontAndTakesInput) {
-    QTemporaryDir folder;
-    std::string path = folder.path().toStdString() + "/";
-    std::string error;
-    ASSERT_TRUE(PrepareProgramFolder(path, error)) << error;
-    platform::qt::QtDesktop desktop;
-    desktop.SetHelpFolder(path + "HELP/");
+    HelpDesktop helpDesktop;
+    ASSERT_TRUE(helpDesktop.ready);
+    platform::qt::QtDesktop& desktop = helpDesktop.desktop;
     QWidget main;
     main.resize(400, 300);
     main.show();

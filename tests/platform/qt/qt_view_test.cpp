@@ -5,6 +5,7 @@
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_view.h"
 #include "platform/qt/text_renderer_factory.h"
+#include "test_support.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,15 +26,6 @@ using platform::InputKind;
 namespace MouseFlag = platform::MouseFlag;
 
 namespace {
-
-class NoCommands : public platform::FrameHandler {
-  public:
-    void OnCommand(int) override {}
-    bool IsCommandEnabled(int) override { return true; }
-    std::string HintOf(int) override { return ""; }
-    std::string TooltipOf(int) override { return ""; }
-    bool OnCloseQuery() override { return true; }
-};
 
 // Records what the view hears; a test adds what the program would do.
 class RecordingHandler : public platform::ViewHandler {
@@ -76,7 +68,7 @@ class QtViewWindow : public testing::Test {
     QPoint InFrame(QPoint onCanvas) const { return canvas->mapTo(frame.get(), onCanvas); }
     QWindow* Window() const { return frame->windowHandle(); }
 
-    NoCommands commands;
+    test_support::NullFrameHandler commands;
     platform::qt::QtDesktop desktop;
     std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
     RecordingHandler handler;
