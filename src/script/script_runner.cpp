@@ -125,7 +125,9 @@ int ScriptRunner::Run(const std::string& scriptText) {
     program_ = std::make_unique<Program>(folder_);
     frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
                                                        *services_.text);
-    frame_->inputSource = [this](platform::InputEvent& event) { return NextInput(event); };
+    frame_->inputSource = [this](platform::InputEvent& event) {
+        return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
+    };
     program_->Start(*frame_);
     steps_ = std::move(parsed.steps);
     while (next_ < steps_.size() && !failed_) {
@@ -347,10 +349,10 @@ std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const
     return events;
 }
 
-void ScriptRunner::Track(const platform::InputEvent& event) {
-    // The mouse cursor follows the pointer events.
-    bool pointer = event.kind != platform::InputKind::KeyDown && event.kind != platform::InputKind::KeyUp &&
-                   event.kind != platform::InputKind::Char;
+void ScriptRunner::Track(platform::InputEvent& event) {
+    // The mouse cursor follows the pointer events, which carry the buttons the script holds down.
+    held_.Apply(event);
+    bool pointer = platform::IsMouseInput(event.kind);
     if (platform::ScriptedView* view = frame_->ActiveScriptedView(); view && pointer)
         desktop_.SetCursorPos(view->ClientToScreen(event.point));
 }

@@ -407,7 +407,11 @@ void QtDesktop::SetStatusText(std::string_view text) {
 
 void QtDesktop::SetReadoutText(std::string_view text) {
     readout_ = std::string(text);
-    if (readoutLabel_) readoutLabel_->setText(ToQString(text));
+    if (!readoutLabel_) return;
+    readoutLabel_->setText(ToQString(text));
+    // A text wider than the field widens it for good, so that the toolbar does not shift back and forth.
+    const int wanted = readoutLabel_->sizeHint().width();
+    if (wanted > readoutLabel_->width()) readoutLabel_->setFixedWidth(wanted);
 }
 
 void QtDesktop::SetToolCaption(std::string_view text) {
