@@ -132,6 +132,9 @@ std::string CheckStep(const Step& step) {
             return count(2) ? "" : "expect " + what + " \"TEXT\"";
         if (what == "global") return count(3) ? "" : "expect global NAME VALUE";
         if (what == "nofile") return count(2) ? "" : "expect nofile PATH";
+        if (what == "control")
+            return count(4) && integers(1, 2) ? "" : "expect control RID CID \"TEXT\"|on|off";
+        if (what == "cursor") return count(3) && integers(1, 2) ? "" : "expect cursor X Y";
         if (what == "file") {
             if (count(3)) return "";
             if (count(4) && w[2].text == "same" && !w[2].quoted) return "";

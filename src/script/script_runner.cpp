@@ -441,6 +441,25 @@ bool ScriptRunner::Expect(const Step& step) {
         if (!SameValue(*value, w[2].text)) return Fail(step, "saw " + w[1].text + " " + *value);
         return true;
     }
+    if (what == "control") {
+        const int resource = std::atoi(w[1].text.c_str());
+        const std::map<int, std::string>* shown = desktop_.ControlsAtOpening(resource);
+        if (!shown) return Fail(step, "dialog " + w[1].text + " has not run");
+        auto control = shown->find(std::atoi(w[2].text.c_str()));
+        if (control == shown->end())
+            return Fail(step, "dialog " + w[1].text + " has no control " + w[2].text);
+        if (control->second != w[3].text)
+            return Fail(step, "control " + w[2].text + " showed " + Shown(control->second));
+        return true;
+    }
+    if (what == "cursor") {
+        platform::ScriptedView* view = frame_->ActiveScriptedView();
+        if (!view) return Fail(step, "no view is open");
+        const platform::Point at = view->ScreenToClient(desktop_.GetCursorPos());
+        if (at.x != std::atoi(w[1].text.c_str()) || at.y != std::atoi(w[2].text.c_str()))
+            return Fail(step, "the cursor is at " + std::to_string(at.x) + " " + std::to_string(at.y));
+        return true;
+    }
     if (what == "nofile") {
         if (std::filesystem::exists(FolderPath(w[1].text))) return Fail(step, "the file exists");
         return true;
