@@ -39,6 +39,7 @@ TClient::~TClient() {
 
 void TClient::OnCommand(int command) {
     ReleaseClosedViews();
+    DrawingList.StartUserAction();
     if (CommandHandler handler = commands_.Find(command)) handler(*this);
 }
 
@@ -55,7 +56,19 @@ std::string TClient::TooltipOf(int command) {
 
 bool TClient::OnCloseQuery() {
     // Closing the main window saves like Exit.
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.StartUserAction();
+    return ReadyToLeave();
+}
+
+bool TClient::ReadyToLeave() {
+    if (DrawingList.count > 0 && !DrawingList.WriteDrawing(TList::SaveFailureNotice::Silent)) {
+        const std::string path = DrawingList.DrawingFilePath();
+        const std::string name = path.substr(path.rfind('/') + 1);
+        if (TheDesktop().MessageBox("The drawing could not be saved to " + name + " - leave anyway?", "EXIT",
+                                    platform::MessageBoxStyle::YesNo |
+                                        platform::MessageBoxStyle::IconQuestion) != platform::IdYes)
+            return false;
+    }
     DrawingList.Flush();
     TheDesktop().ShowHelp(Desktop::HelpCommand::Quit, 0);
     return true;

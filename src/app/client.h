@@ -70,6 +70,9 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Lets closed views go; called where no view's handler is running.
     void ReleaseClosedViews();
+    // Saves the drawing in hand and lets it go before the program ends. When the save fails the user
+    // decides: false when they stay.
+    bool ReadyToLeave();
 
     std::unique_ptr<TDrawingtool> CurrentTool;
     platform::FrameWindow* Frame = nullptr;

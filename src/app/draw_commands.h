@@ -11,6 +11,7 @@ void AddDrawCommands(CommandTable& table);
 // Each replaces the tool by its drawing tool, with the caption, prompt and help context of the command;
 // RestoreTool also gives the Line command for the kinds it does not rebuild itself.
 void CmLine(TClient& client);
+// Not in the command table until its text dialog is built.
 void CmLineText(TClient& client);
 void CmArc(TClient& client);
 void CmEllipse(TClient& client);

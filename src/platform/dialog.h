@@ -76,6 +76,9 @@ public:
     virtual std::string ListItem(int id, int index) const = 0;
     virtual int GetListSelection(int id) const = 0; // -1 none
     virtual void SetListSelection(int id, int index) = 0;
+    // Lays the list out in columns of this many pixels, filled top to bottom, then left to right.
+    virtual void SetListColumnWidth(int id, int pixels) = 0;
+    virtual int ListColumnWidth(int id) const = 0; // 0 while the list has one column
     virtual void EnableControl(int id, bool enabled) = 0;
     virtual void FocusControl(int id) = 0;
     virtual int FocusedControl() const = 0;
@@ -113,6 +116,8 @@ public:
     // The can-close pass: every edit's validator checks its text. On the first refusal the validator's
     // message is shown, the edit gets the focus and false comes back.
     bool ValidateControls();
+    // Refuses OK as a validator does: shows the message and puts the focus on the edit to correct.
+    void RefuseControl(int id, std::string_view message);
 
 protected:
     void SetControlText(int id, std::string_view text);

@@ -34,7 +34,7 @@ struct ShownMessage {
 };
 
 class ScriptedDesktop : public Desktop {
-public:
+  public:
     ScriptedDesktop() = default;
 
     // Answers, each used by the next dialog of its kind.
@@ -55,6 +55,11 @@ public:
     const std::vector<std::pair<HelpCommand, int>>& HelpShown() const { return helpShown_; }
     // Input-box titles and prompts, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
+    // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
+    // "on" or "off" for a box or radio button. Null when that dialog has not run.
+    const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
+    // Every file dialog asked for, as the program asked it.
+    const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
 
     // Called for every message box before it is answered (a scripted run prints them).
     std::function<void(const ShownMessage&)> onMessage;
@@ -77,7 +82,7 @@ public:
     void SetCursorPos(Point screen) override { cursor_ = screen; }
     void ShowHelp(HelpCommand command, int context) override { helpShown_.emplace_back(command, context); }
 
-private:
+  private:
     std::deque<int> messageAnswers_;
     std::deque<DialogAnswer> dialogAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;
@@ -91,6 +96,8 @@ private:
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<FileDialogRequest> fileRequests_;
+    std::map<int, std::map<int, std::string>> controlsAtOpening_;
     std::string status_;
     std::string readout_;
     std::string caption_;

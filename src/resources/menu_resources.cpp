@@ -220,7 +220,8 @@ std::vector<ToolbarItem> MainToolbar() {
         Button(1012, command_id::Text),
         Button(1014, command_id::DrawMultilines),
         Gap(6),
-        ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16},
+        // The cursor readout with a bearing and offsets of up to a kilometre either way.
+        ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16, "h -888888: v -888888 angle 888.88 DATUM"},
         Gap(6),
         Button(1015, command_id::WindowAndExtnlDoors),
         Button(1020, command_id::NewRoomFixed),

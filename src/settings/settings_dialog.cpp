@@ -2,7 +2,6 @@
 
 #include "platform/desktop.h"
 #include "resources/dialog_resources.h"
-#include "settings/length_format.h"
 
 SettingsDialog::SettingsDialog(int resourceId, std::optional<int> helpContext)
     : platform::Dialog(DialogResource(resourceId)), helpContext_(helpContext) {}
@@ -40,4 +39,18 @@ void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& co
             code = button.code;
             return;
         }
+}
+
+void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length) {
+    const InchesAndRemainder shown = SplitInches(length);
+    SetNumber(inchesId, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(numeratorId, fraction->numerator);
+        SetNumber(denominatorId, fraction->denominator);
+    }
+}
+
+int SettingsDialog::GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId,
+                                         FractionRule rule) const {
+    return InchesToUnits(GetNumber(inchesId), GetNumber(numeratorId), GetNumber(denominatorId), rule);
 }

@@ -122,8 +122,11 @@ public:
             case ControlKind::ListBox: {
                 auto* list = new QListWidget(this);
                 list->setObjectName(Name(c.id));
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
                 int id = c.id;
-                connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+                // The selection, not the current row: a list that gets the focus by the keyboard
+                // makes its first entry current without choosing it.
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, id] {
                     if (!filling_) dialog_.OnCommand(id, NotifySelectionChange);
                 });
                 if (!c.text.empty()) target->addWidget(new QLabel(ToQString(c.text), this));
@@ -215,14 +218,35 @@ public:
     }
     int GetListSelection(int id) const override {
         auto* list = qobject_cast<QListWidget*>(Widget(id));
-        return list ? list->currentRow() : -1;
+        if (!list) return -1;
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        return selected.isEmpty() ? -1 : list->row(selected.front());
     }
     void SetListSelection(int id, int index) override {
         if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
             filling_ = true;
-            list->setCurrentRow(index);
+            if (index >= 0 && index < list->count())
+                list->setCurrentRow(index);
+            else
+                list->clearSelection();
             filling_ = false;
         }
+    }
+    void SetListColumnWidth(int id, int pixels) override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        if (!list || pixels <= 0) return;
+        // Entries run down a column and on into the next, scrolled sideways, each column `pixels` wide.
+        list->setFlow(QListView::TopToBottom);
+        list->setWrapping(true);
+        list->setResizeMode(QListView::Adjust);
+        list->setUniformItemSizes(true);
+        list->setGridSize(QSize(pixels, list->fontMetrics().height() + 4));
+        list->setMinimumWidth(2 * pixels + 2 * list->frameWidth());
+        columnWidths_[id] = pixels;
+    }
+    int ListColumnWidth(int id) const override {
+        auto it = columnWidths_.find(id);
+        return it == columnWidths_.end() ? 0 : it->second;
     }
     void EnableControl(int id, bool enabled) override {
         if (QWidget* w = Widget(id)) w->setEnabled(enabled);
@@ -254,6 +278,7 @@ private:
 
     Dialog& dialog_;
     std::map<int, QWidget*> widgets_;
+    std::map<int, int> columnWidths_;
     bool closed_ = false;
     bool filling_ = false;
     int focused_ = 0;
@@ -330,7 +355,17 @@ int QtDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool QtDesktop::ChooseFile(FileDialogRequest& request) {
-    QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
+    // A name that shows its pattern already ("Plan files(*.DB0)") is listed as it stands.
+    auto entry = [](const std::string& name, const std::string& pattern) {
+        const std::string shown = "(" + pattern + ")";
+        const bool showsPattern =
+            name.size() >= shown.size() && name.compare(name.size() - shown.size(), shown.size(), shown) == 0;
+        return showsPattern ? name : name + " " + shown;
+    };
+    std::string filters = entry(request.filterName, request.pattern);
+    for (const FileFilter& more : request.moreFilters)
+        filters += ";;" + entry(more.name, more.pattern);
+    QString filter = ToQString(filters);
     QString path;
     if (request.save)
         path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
@@ -372,7 +407,11 @@ void QtDesktop::SetStatusText(std::string_view text) {
 
 void QtDesktop::SetReadoutText(std::string_view text) {
     readout_ = std::string(text);
-    if (readoutLabel_) readoutLabel_->setText(ToQString(text));
+    if (!readoutLabel_) return;
+    readoutLabel_->setText(ToQString(text));
+    // A text wider than the field widens it for good, so that the toolbar does not shift back and forth.
+    const int wanted = readoutLabel_->sizeHint().width();
+    if (wanted > readoutLabel_->width()) readoutLabel_->setFixedWidth(wanted);
 }
 
 void QtDesktop::SetToolCaption(std::string_view text) {
