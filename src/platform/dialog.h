@@ -4,7 +4,9 @@
 // program's dialog classes derive from Dialog and see only control ids, never widgets.
 
 #include "platform/geometry.h"
+#include "platform/pixel_buffer.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,7 @@ enum class ControlKind { Static, Edit, CheckBox, RadioButton, PushButton, GroupB
 // Checks the text of an edit: a range check lets only digits and signs be typed and wants an integer
 // within min..max on OK; a filter lets only the characters of its set be typed.
 class Validator {
-public:
+  public:
     enum class Kind { None, Range, Filter };
 
     static Validator None() { return Validator(); }
@@ -32,7 +34,7 @@ public:
     // The message shown when IsValid refuses a text.
     std::string ErrorText() const;
 
-private:
+  private:
     Kind kind_ = Kind::None;
     int min_ = 0;
     int max_ = 0;
@@ -40,14 +42,20 @@ private:
     std::string setText_;
 };
 
+// Draws a control's picture at a size in pixels. The desktop asks for the pixel sizes its screen needs
+// (twice the size on a screen at 200 %), so a picture drawn as figures stays crisp on every screen.
+using PictureDrawer = std::function<PixelBuffer(int width, int height)>;
+
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
-    std::string text;      // caption of a button or box, the label beside an edit or list, a static's text
-    int textSize = 0;      // edits: characters + terminator (holds textSize - 1); 0 unlimited
+    std::string text; // caption of a button or box, the label beside an edit or list, a static's text
+    int textSize = 0; // edits: characters + terminator (holds textSize - 1); 0 unlimited
     Validator validator;
     bool groupStart = false; // a radio button that starts a new group
     std::string initialText; // an edit's text as the template holds it
+    PictureDrawer picture;   // a radio button's picture, shown beside its text; none when empty
+    Size pictureSize;        // the picture in pixels on a screen at 100 %
 };
 
 struct DialogTemplate {
@@ -64,7 +72,7 @@ constexpr int IdHelpButton = 9;
 
 // The running dialog's controls, as the desktop showing it offers them.
 class DialogHost {
-public:
+  public:
     virtual ~DialogHost() = default;
     virtual void SetText(int id, std::string_view text) = 0;
     virtual std::string GetText(int id) const = 0;
@@ -88,7 +96,7 @@ constexpr int NotifyClicked = 0;
 constexpr int NotifySelectionChange = 1;
 
 class Dialog {
-public:
+  public:
     explicit Dialog(DialogTemplate dialogTemplate);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -114,7 +122,7 @@ public:
     // message is shown, the edit gets the focus and false comes back.
     bool ValidateControls();
 
-protected:
+  protected:
     void SetControlText(int id, std::string_view text);
     std::string GetControlText(int id) const;
     void SetCheck(int id, bool checked);
@@ -122,7 +130,7 @@ protected:
     DialogHost& Host() const { return *host_; }
     void CloseWindow(int result);
 
-private:
+  private:
     DialogTemplate template_;
     DialogHost* host_ = nullptr;
 };

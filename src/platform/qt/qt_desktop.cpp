@@ -16,18 +16,24 @@
 #include <QFont>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace platform::qt {
@@ -36,21 +42,39 @@ namespace {
 
 // Lets through only what the template's validator lets be typed; the range check itself runs on OK.
 class TemplateValidator : public QValidator {
-public:
-    TemplateValidator(const Validator& validator, QObject* parent) : QValidator(parent), validator_(validator) {}
+  public:
+    TemplateValidator(const Validator& validator, QObject* parent)
+        : QValidator(parent), validator_(validator) {}
     State validate(QString& input, int& /*position*/) const override {
         for (char c : FromQString(input))
             if (!validator_.AcceptsCharacter(c)) return Invalid;
         return Acceptable;
     }
 
-private:
+  private:
     Validator validator_;
 };
 
+constexpr int PicturesPerRow = 4;
+
+// A control's picture drawn for screens at 100 % and at 200 %, so neither is scaled from the other.
+QIcon PictureIcon(const ControlTemplate& control) {
+    QIcon icon;
+    for (int ratio : {1, 2}) {
+        PixelBuffer image = control.picture(control.pictureSize.cx * ratio, control.pictureSize.cy * ratio);
+        if (image.Width() == 0) continue;
+        QImage wrapped(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
+                       image.BytesPerLine(), QImage::Format_RGB32);
+        QPixmap pixmap = QPixmap::fromImage(wrapped.copy());
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 // A template dialog on Qt widgets; the program's dialog object reaches them by control id.
 class QtDialogHost : public QDialog, public DialogHost {
-public:
+  public:
     QtDialogHost(Dialog& dialog, QWidget* owner) : QDialog(owner), dialog_(dialog) {
         const DialogTemplate& t = dialog.Template();
         setWindowTitle(ToQString(t.title));
@@ -59,9 +83,12 @@ public:
         QFormLayout* form = nullptr;
         QVBoxLayout* target = outer;
         QButtonGroup* radios = nullptr;
+        QGridLayout* pictures = nullptr;
+        int pictureCount = 0;
         for (const ControlTemplate& c : t.controls) {
             if (c.kind != ControlKind::RadioButton || c.groupStart) radios = nullptr;
             if (c.kind != ControlKind::Edit && c.kind != ControlKind::ListBox) form = nullptr;
+            if (!c.picture) pictures = nullptr;
             switch (c.kind) {
             case ControlKind::GroupBox: {
                 auto* box = new QGroupBox(ToQString(c.text), this);
@@ -105,7 +132,20 @@ public:
                 radio->setObjectName(Name(c.id));
                 if (!radios) radios = new QButtonGroup(this);
                 radios->addButton(radio);
-                target->addWidget(radio);
+                if (c.picture) {
+                    radio->setIcon(PictureIcon(c));
+                    radio->setIconSize(QSize(c.pictureSize.cx, c.pictureSize.cy));
+                    // Pictures stand side by side, four to a row, like the tiles of a palette.
+                    if (!pictures || c.groupStart) {
+                        pictures = new QGridLayout();
+                        target->addLayout(pictures);
+                        pictureCount = 0;
+                    }
+                    pictures->addWidget(radio, pictureCount / PicturesPerRow, pictureCount % PicturesPerRow);
+                    ++pictureCount;
+                } else {
+                    target->addWidget(radio);
+                }
                 widgets_[c.id] = radio;
                 break;
             }
@@ -114,7 +154,8 @@ public:
                 button->setObjectName(Name(c.id));
                 button->setAutoDefault(false);
                 int id = c.id;
-                connect(button, &QPushButton::clicked, this, [this, id] { dialog_.OnCommand(id, NotifyClicked); });
+                connect(button, &QPushButton::clicked, this,
+                        [this, id] { dialog_.OnCommand(id, NotifyClicked); });
                 target->addWidget(button);
                 widgets_[c.id] = button;
                 break;
@@ -245,7 +286,7 @@ public:
     }
     bool IsClosed() const override { return closed_; }
 
-private:
+  private:
     static QString Name(int id) { return QString("control-%1").arg(id); }
     QWidget* Widget(int id) const {
         auto it = widgets_.find(id);
@@ -261,16 +302,25 @@ private:
 
 QMessageBox::Icon IconOf(unsigned style) {
     switch (style & 0xF0) {
-    case MessageBoxStyle::IconStop: return QMessageBox::Critical;
-    case MessageBoxStyle::IconQuestion: return QMessageBox::Question;
-    case MessageBoxStyle::IconExclamation: return QMessageBox::Warning;
-    case MessageBoxStyle::IconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MessageBoxStyle::IconStop:
+        return QMessageBox::Critical;
+    case MessageBoxStyle::IconQuestion:
+        return QMessageBox::Question;
+    case MessageBoxStyle::IconExclamation:
+        return QMessageBox::Warning;
+    case MessageBoxStyle::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
-QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
-ColourRef FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
+QColor ToQColor(ColourRef colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+ColourRef FromQColor(const QColor& colour) {
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
 
 } // namespace
 
@@ -290,18 +340,28 @@ void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* 
 int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
     QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner_);
     switch (style & MessageBoxStyle::ButtonsMask) {
-    case MessageBoxStyle::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageBoxStyle::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     case MessageBoxStyle::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    case MessageBoxStyle::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageBoxStyle::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return IdYes;
-    case QMessageBox::No: return IdNo;
-    case QMessageBox::Cancel: return IdCancel;
-    default: return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    case QMessageBox::Cancel:
+        return IdCancel;
+    default:
+        return IdOk;
     }
 }
 
@@ -333,9 +393,11 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
     QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
     QString path;
     if (request.save)
-        path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path =
+            QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     else
-        path = QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path =
+            QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     if (path.isEmpty()) return false;
     request.path = FromQString(path);
     return true;
@@ -353,13 +415,16 @@ bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
 }
 
 bool QtDesktop::ChooseFont(FontChoice& font) {
-    QFont initial(ToQString(font.face), font.pointSize, font.weight >= 700 ? QFont::Bold : QFont::Normal);
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
-    if (!ok) return false;
+    QFont initial(ToQString(font.face));
+    if (font.pointSizeTenths > 0) initial.setPointSizeF(font.pointSizeTenths / 10.0);
+    // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
+    initial.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    QFontDialog dialog(initial, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QFont chosen = dialog.selectedFont();
     font.face = FromQString(chosen.family());
-    font.pointSize = chosen.pointSize();
-    font.weight = chosen.bold() ? 700 : 400;
+    font.pointSizeTenths = static_cast<int>(std::lround(chosen.pointSizeF() * 10.0));
+    font.weight = static_cast<int>(chosen.weight());
     return true;
 }
 
@@ -385,7 +450,9 @@ Point QtDesktop::GetCursorPos() const {
     return {p.x(), p.y()};
 }
 
-void QtDesktop::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
+void QtDesktop::SetCursorPos(Point screen) {
+    QCursor::setPos(screen.x, screen.y);
+}
 
 void QtDesktop::ShowHelp(HelpCommand command, int context) {
     if (command == HelpCommand::Quit) {
@@ -394,9 +461,15 @@ void QtDesktop::ShowHelp(HelpCommand command, int context) {
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);
     switch (command) {
-    case HelpCommand::Context: help_->ShowContext(context); break;
-    case HelpCommand::Search: help_->ShowSearch(); break;
-    default: help_->ShowContents(); break;
+    case HelpCommand::Context:
+        help_->ShowContext(context);
+        break;
+    case HelpCommand::Search:
+        help_->ShowSearch();
+        break;
+    default:
+        help_->ShowContents();
+        break;
     }
 }
 

@@ -19,22 +19,34 @@ using namespace platform;
 
 namespace {
 
+ControlTemplate Control(int id, ControlKind kind, std::string text, int textSize = 0,
+                        Validator validator = Validator::None(), bool groupStart = false) {
+    ControlTemplate c;
+    c.id = id;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.textSize = textSize;
+    c.validator = std::move(validator);
+    c.groupStart = groupStart;
+    return c;
+}
+
 DialogTemplate LengthTemplate() {
     DialogTemplate t;
     t.resourceId = 5400;
     t.title = "door size";
     t.controls = {
-        {5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766), false, ""},
-        {5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, "), false, ""},
-        {5404, ControlKind::RadioButton, "left", 0, Validator::None(), true, ""},
-        {5405, ControlKind::RadioButton, "right", 0, Validator::None(), false, ""},
+        Control(5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766)),
+        Control(5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, ")),
+        Control(5404, ControlKind::RadioButton, "left", 0, Validator::None(), true),
+        Control(5405, ControlKind::RadioButton, "right"),
     };
     return t;
 }
 
 // A dialog as the program writes them: filled in SetupWindow, read back in CmOk.
 class LengthDialog : public Dialog {
-public:
+  public:
     LengthDialog() : Dialog(LengthTemplate()) {}
     void SetupWindow() override {
         SetControlText(5402, "900");
@@ -77,7 +89,7 @@ TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
     QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
 
     EXPECT_EQ(widget->result(), IdOk);
-    EXPECT_EQ(dialog.width, 1200);      // the range check lets only digits and signs be typed
+    EXPECT_EQ(dialog.width, 1200);          // the range check lets only digits and signs be typed
     EXPECT_EQ(dialog.name, "My house2, B"); // '.' and '-' refused as typed
     EXPECT_TRUE(dialog.right);
 }
