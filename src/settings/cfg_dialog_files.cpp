@@ -1,5 +1,7 @@
 #include "settings/cfg_dialog_files.h"
 
+#include "settings/length_format.h"
+
 #include <climits>
 #include <cmath>
 
@@ -17,11 +19,6 @@ constexpr int InchesAndFraction(int inches) {
 constexpr int AnyLow = INT_MIN;
 constexpr int AnyHigh = INT_MAX;
 
-std::string StripLeadingBlanks(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
 } // namespace
 
 DoorSizeSettings ReadDoorSizes(CfgReport* report) {
@@ -34,6 +31,10 @@ DoorSizeSettings ReadDoorSizes(CfgReport* report) {
 
 bool WriteDoorSizes(const DoorSizeSettings& s) {
     return WriteCfgText("DOORSZE.CFG", FormatCfg("%d %d", {s.metricWidth, s.imperialWidth}));
+}
+
+int StartUpDoorWidthShown(const DoorSizeSettings& s, int units) {
+    return WholeLengthShown(IsImperialUnits(units) ? s.imperialWidth : s.metricWidth, units);
 }
 
 DoorSwingSettings DoorSwingFor(int angle, int thickness) {
@@ -154,7 +155,7 @@ bool WritePlanTitles(const PlanTitles& t) {
     std::vector<CfgValue> texts;
     for (const std::string& title : t.titles) {
         // A leading blank would be lost on reading, so none is written.
-        std::string stored = StripLeadingBlanks(title).substr(0, PlanTitles::MaxLength);
+        std::string stored = WithoutLeadingBlanks(title).substr(0, PlanTitles::MaxLength);
         lengths.emplace_back(static_cast<long long>(stored.size()));
         texts.emplace_back(std::move(stored));
     }

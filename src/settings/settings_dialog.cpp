@@ -2,7 +2,6 @@
 
 #include "platform/desktop.h"
 #include "resources/dialog_resources.h"
-#include "settings/length_format.h"
 
 SettingsDialog::SettingsDialog(int resourceId, std::optional<int> helpContext)
     : platform::Dialog(DialogResource(resourceId)), helpContext_(helpContext) {}
@@ -24,6 +23,33 @@ void SettingsDialog::SetNumber(int id, int value) {
 
 int SettingsDialog::GetNumber(int id) const {
     return ParseDecimal(GetControlText(id));
+}
+
+void SettingsDialog::ShowInches(int inchesEdit, int numeratorEdit, int denominatorEdit, int length,
+                                bool zeroFraction) {
+    const InchesAndRemainder shown = SplitInches(length);
+    SetNumber(inchesEdit, shown.inches);
+    std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder);
+    if (!fraction && zeroFraction) fraction = Eighths{0, 0};
+    if (fraction) {
+        SetNumber(numeratorEdit, fraction->numerator);
+        SetNumber(denominatorEdit, fraction->denominator);
+    }
+}
+
+void SettingsDialog::ShowFeetAndInches(int feetEdit, int length) {
+    const FeetAndInches shown = SplitFeetAndInches(length);
+    SetNumber(feetEdit, shown.feet);
+    SetNumber(feetEdit + 1, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(feetEdit + 2, fraction->numerator);
+        SetNumber(feetEdit + 3, fraction->denominator);
+    }
+}
+
+int SettingsDialog::GetInches(int inchesEdit, int numeratorEdit, int denominatorEdit,
+                              FractionRule rule) const {
+    return InchesToUnits(GetNumber(inchesEdit), GetNumber(numeratorEdit), GetNumber(denominatorEdit), rule);
 }
 
 void SettingsDialog::TickCode(const std::vector<RadioCode>& group, int code) {

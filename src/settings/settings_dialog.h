@@ -5,6 +5,7 @@
 // dialogs have no help context: their Help button, where they have one, does nothing.
 
 #include "platform/dialog.h"
+#include "settings/length_format.h"
 
 #include <optional>
 #include <string>
@@ -47,6 +48,15 @@ class SettingsDialog : public platform::Dialog {
     void SetNumber(int id, int value);
     // The edit's text read back and parsed as a plain decimal number (empty text is 0).
     int GetNumber(int id) const;
+    // A feet-and-inches length (1/24 inch) as whole inches and eighths in three edits. Whole inches leave
+    // the fraction edits as the template has them, or show "0" and "0" when `zeroFraction` asks.
+    void ShowInches(int inchesEdit, int numeratorEdit, int denominatorEdit, int length,
+                    bool zeroFraction = false);
+    // The same with the whole inches split again into feet and inches, in four edits from `feetEdit` on
+    // (feet, inches, numerator, denominator).
+    void ShowFeetAndInches(int feetEdit, int length);
+    // The length typed as whole inches and a fraction, the fraction counted by `rule`.
+    int GetInches(int inchesEdit, int numeratorEdit, int denominatorEdit, FractionRule rule) const;
     // Ticks the button whose code is `code`; none when no button has it.
     void TickCode(const std::vector<RadioCode>& group, int code);
     // The code of the first ticked button, tested in the order given; `code` keeps its value when

@@ -56,9 +56,27 @@ class SettingsTest : public testing::Test {
     }
     void Help(int resourceId) { Answer(resourceId, platform::DialogAnswer::Button::Help); }
 
+    // What control `control` of the last run of dialog `resourceId` showed when it opened.
+    std::string Shown(int resourceId, int control) const { return Opening(resourceId, control).text; }
+    bool Ticked(int resourceId, int control) const { return Opening(resourceId, control).checked; }
+
     test_support::TempFolder folder_;
     platform::ScriptedDesktop desktop_;
 
   private:
+    platform::ShownControl Opening(int resourceId, int control) const {
+        const platform::DialogOpening* opening = desktop_.LastOpening(resourceId);
+        if (!opening) {
+            ADD_FAILURE() << "dialog " << resourceId << " never opened";
+            return {};
+        }
+        auto it = opening->find(control);
+        if (it == opening->end()) {
+            ADD_FAILURE() << "dialog " << resourceId << " has no control " << control;
+            return {};
+        }
+        return it->second;
+    }
+
     std::string savedProgramDir_;
 };

@@ -1,0 +1,25 @@
+#include "settings/stair_sizes_imperial_dialog.h"
+
+#include "settings/cfg_files.h"
+
+namespace {
+constexpr int Imperial = 0;
+constexpr int RiserInches = 3905, RiserNumerator = 3906, RiserDenominator = 3907;
+constexpr int TreadInches = 3908, TreadNumerator = 3909, TreadDenominator = 3910;
+} // namespace
+
+TStrsimpcondlg::TStrsimpcondlg(int resourceId) : SettingsDialog(resourceId, help_context::Defaults) {}
+
+void TStrsimpcondlg::SetupWindow() {
+    const StairSettings stored = ReadStairSettings(Imperial);
+    ShowInches(RiserInches, RiserNumerator, RiserDenominator, stored.riser, true);
+    ShowInches(TreadInches, TreadNumerator, TreadDenominator, stored.tread, true);
+}
+
+void TStrsimpcondlg::CmOk() {
+    if (!ValidateControls()) return;
+    WriteStairSettings(Imperial,
+                       {GetInches(RiserInches, RiserNumerator, RiserDenominator, FractionRule::Loose),
+                        GetInches(TreadInches, TreadNumerator, TreadDenominator, FractionRule::Loose)});
+    CloseWindow(1);
+}
