@@ -6,14 +6,15 @@ namespace {
 constexpr int Imperial = 0;
 constexpr int RiserInches = 3905, RiserNumerator = 3906, RiserDenominator = 3907;
 constexpr int TreadInches = 3908, TreadNumerator = 3909, TreadDenominator = 3910;
+constexpr bool ZeroFractionForWholeInches = true;
 } // namespace
 
 TStrsimpcondlg::TStrsimpcondlg(int resourceId) : SettingsDialog(resourceId, help_context::Defaults) {}
 
 void TStrsimpcondlg::SetupWindow() {
     const StairSettings stored = ReadStairSettings(Imperial);
-    ShowInches(RiserInches, RiserNumerator, RiserDenominator, stored.riser, true);
-    ShowInches(TreadInches, TreadNumerator, TreadDenominator, stored.tread, true);
+    ShowInches(RiserInches, RiserNumerator, RiserDenominator, stored.riser, ZeroFractionForWholeInches);
+    ShowInches(TreadInches, TreadNumerator, TreadDenominator, stored.tread, ZeroFractionForWholeInches);
 }
 
 void TStrsimpcondlg::CmOk() {

@@ -24,7 +24,7 @@ TEST_F(DoorDialogs, StartUpDoorAndSwingAreWrittenAndShownAgain) {
     EXPECT_EQ(ReadCfg("DOORSZE.CFG"), "900 864");
     EXPECT_EQ(ReadCfg("INTERN.CFG"), "60 1 0.866025 0.500001");
 
-    Ok(TConfigdlg::Resource, {Click(5406), Click(5408)});
+    Ok(TConfigdlg::Resource, {Click(5406)});
     TConfigdlg ninety;
     ASSERT_EQ(ninety.Execute(), IdOk);
     EXPECT_EQ(Shown(5400, 5410), "900");
@@ -32,13 +32,14 @@ TEST_F(DoorDialogs, StartUpDoorAndSwingAreWrittenAndShownAgain) {
     EXPECT_TRUE(Ticked(5400, 5405));
     EXPECT_FALSE(Ticked(5400, 5406));
     EXPECT_TRUE(Ticked(5400, 5407));
-    EXPECT_EQ(ReadCfg("INTERN.CFG"), "90 2 1.000000 0.000001");
+    EXPECT_EQ(ReadCfg("INTERN.CFG"), "90 1 1.000000 0.000001");
     EXPECT_EQ(ReadCfg("DOORSZE.CFG"), "900 864");
 
-    Ok(TConfigdlg::Resource, {Click(5404), Click(5407)});
+    Ok(TConfigdlg::Resource, {Click(5404), Click(5408)});
     TConfigdlg thirty;
     ASSERT_EQ(thirty.Execute(), IdOk);
-    EXPECT_EQ(ReadCfg("INTERN.CFG"), "30 1 0.500000 0.866026");
+    EXPECT_EQ(thirty.thickness, 2);
+    EXPECT_EQ(ReadCfg("INTERN.CFG"), "30 2 0.500000 0.866026");
 }
 
 TEST_F(DoorDialogs, StartUpDoorOpensOnTheShippedValuesAndCancelWritesNothing) {
