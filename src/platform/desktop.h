@@ -56,15 +56,14 @@ struct FontChoice {
 using CustomColours = std::array<ColourRef, 16>;
 
 class Desktop {
-  public:
+public:
     virtual ~Desktop() = default;
 
     // A modal message box; returns IdOk, IdCancel, IdYes or IdNo.
     virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
     // The one-line input dialog. `text` comes in as the initial text and goes out as the answer;
     // at most maxLength characters can be typed. Returns false when cancelled.
-    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string& text,
-                          int maxLength) = 0;
+    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) = 0;
     // Runs a template dialog modally; returns the code it closed with (IdOk, IdCancel).
     virtual int RunDialog(Dialog& dialog) = 0;
     virtual bool ChooseFile(FileDialogRequest& request) = 0;

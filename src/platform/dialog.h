@@ -18,7 +18,7 @@ enum class ControlKind { Static, Edit, CheckBox, RadioButton, PushButton, GroupB
 // Checks the text of an edit: a range check lets only digits and signs be typed and wants an integer
 // within min..max on OK; a filter lets only the characters of its set be typed.
 class Validator {
-  public:
+public:
     enum class Kind { None, Range, Filter };
 
     static Validator None() { return Validator(); }
@@ -34,7 +34,7 @@ class Validator {
     // The message shown when IsValid refuses a text.
     std::string ErrorText() const;
 
-  private:
+private:
     Kind kind_ = Kind::None;
     int min_ = 0;
     int max_ = 0;
@@ -49,8 +49,8 @@ using PictureDrawer = std::function<PixelBuffer(int width, int height)>;
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
-    std::string text; // caption of a button or box, the label beside an edit or list, a static's text
-    int textSize = 0; // edits: characters + terminator (holds textSize - 1); 0 unlimited
+    std::string text;      // caption of a button or box, the label beside an edit or list, a static's text
+    int textSize = 0;      // edits: characters + terminator (holds textSize - 1); 0 unlimited
     Validator validator;
     bool groupStart = false; // a radio button that starts a new group
     std::string initialText; // an edit's text as the template holds it
@@ -72,7 +72,7 @@ constexpr int IdHelpButton = 9;
 
 // The running dialog's controls, as the desktop showing it offers them.
 class DialogHost {
-  public:
+public:
     virtual ~DialogHost() = default;
     virtual void SetText(int id, std::string_view text) = 0;
     virtual std::string GetText(int id) const = 0;
@@ -84,6 +84,9 @@ class DialogHost {
     virtual std::string ListItem(int id, int index) const = 0;
     virtual int GetListSelection(int id) const = 0; // -1 none
     virtual void SetListSelection(int id, int index) = 0;
+    // Lays the list out in columns of this many pixels, filled top to bottom, then left to right.
+    virtual void SetListColumnWidth(int id, int pixels) = 0;
+    virtual int ListColumnWidth(int id) const = 0; // 0 while the list has one column
     virtual void EnableControl(int id, bool enabled) = 0;
     virtual void FocusControl(int id) = 0;
     virtual int FocusedControl() const = 0;
@@ -96,7 +99,7 @@ constexpr int NotifyClicked = 0;
 constexpr int NotifySelectionChange = 1;
 
 class Dialog {
-  public:
+public:
     explicit Dialog(DialogTemplate dialogTemplate);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -121,8 +124,10 @@ class Dialog {
     // The can-close pass: every edit's validator checks its text. On the first refusal the validator's
     // message is shown, the edit gets the focus and false comes back.
     bool ValidateControls();
+    // Refuses OK as a validator does: shows the message and puts the focus on the edit to correct.
+    void RefuseControl(int id, std::string_view message);
 
-  protected:
+protected:
     void SetControlText(int id, std::string_view text);
     std::string GetControlText(int id) const;
     void SetCheck(int id, bool checked);
@@ -130,7 +135,7 @@ class Dialog {
     DialogHost& Host() const { return *host_; }
     void CloseWindow(int result);
 
-  private:
+private:
     DialogTemplate template_;
     DialogHost* host_ = nullptr;
 };

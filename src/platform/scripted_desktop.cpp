@@ -11,7 +11,7 @@ namespace {
 
 // The controls of one dialog in a scripted run: plain values by id, filled as a user would fill them.
 class ScriptedDialogHost : public DialogHost {
-  public:
+public:
     explicit ScriptedDialogHost(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {
         for (const ControlTemplate& control : dialogTemplate.controls) {
             Control state;
@@ -26,8 +26,7 @@ class ScriptedDialogHost : public DialogHost {
         std::string typed;
         for (char c : text) {
             if (control && !control->validator.AcceptsCharacter(c)) continue;
-            if (control && control->textSize > 0 &&
-                typed.size() + 1 >= static_cast<std::size_t>(control->textSize))
+            if (control && control->textSize > 0 && typed.size() + 1 >= static_cast<std::size_t>(control->textSize))
                 continue;
             typed += c;
         }
@@ -38,8 +37,7 @@ class ScriptedDialogHost : public DialogHost {
     void Click(int id, bool checked) {
         const ControlTemplate* control = template_.FindControl(id);
         if (control && control->kind == ControlKind::RadioButton && checked) {
-            for (int other : RadioGroupOf(id))
-                controls_[other].checked = false;
+            for (int other : RadioGroupOf(id)) controls_[other].checked = false;
         }
         controls_[id].checked = checked;
     }
@@ -64,6 +62,8 @@ class ScriptedDialogHost : public DialogHost {
         Control& c = controls_[id];
         c.selection = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
     }
+    void SetListColumnWidth(int id, int pixels) override { controls_[id].columnWidth = pixels; }
+    int ListColumnWidth(int id) const override { return Find(id).columnWidth; }
     void EnableControl(int id, bool enabled) override { controls_[id].enabled = enabled; }
     void FocusControl(int id) override { focused_ = id; }
     int FocusedControl() const override { return focused_; }
@@ -81,13 +81,14 @@ class ScriptedDialogHost : public DialogHost {
         return shown;
     }
 
-  private:
+private:
     struct Control {
         std::string text;
         bool checked = false;
         bool enabled = true;
         std::vector<std::string> items;
         int selection = -1;
+        int columnWidth = 0;
     };
 
     const Control& Find(int id) const {
@@ -120,26 +121,18 @@ class ScriptedDialogHost : public DialogHost {
     int result_ = IdCancel;
 };
 
-std::string Describe(const DialogAnswer& answer) {
-    return "dialog " + std::to_string(answer.resourceId);
-}
+std::string Describe(const DialogAnswer& answer) { return "dialog " + std::to_string(answer.resourceId); }
 
 } // namespace
 
 std::vector<std::string> ScriptedDesktop::UnusedAnswers() const {
     std::vector<std::string> out;
-    for (std::size_t i = 0; i < messageAnswers_.size(); ++i)
-        out.push_back("message");
-    for (const DialogAnswer& a : dialogAnswers_)
-        out.push_back(Describe(a));
-    for (std::size_t i = 0; i < inputAnswers_.size(); ++i)
-        out.push_back("input");
-    for (std::size_t i = 0; i < fileAnswers_.size(); ++i)
-        out.push_back("file");
-    for (std::size_t i = 0; i < colourAnswers_.size(); ++i)
-        out.push_back("colour");
-    for (std::size_t i = 0; i < fontAnswers_.size(); ++i)
-        out.push_back("font");
+    for (std::size_t i = 0; i < messageAnswers_.size(); ++i) out.push_back("message");
+    for (const DialogAnswer& a : dialogAnswers_) out.push_back(Describe(a));
+    for (std::size_t i = 0; i < inputAnswers_.size(); ++i) out.push_back("input");
+    for (std::size_t i = 0; i < fileAnswers_.size(); ++i) out.push_back("file");
+    for (std::size_t i = 0; i < colourAnswers_.size(); ++i) out.push_back("colour");
+    for (std::size_t i = 0; i < fontAnswers_.size(); ++i) out.push_back("font");
     return out;
 }
 
@@ -156,16 +149,14 @@ int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption,
     return answer;
 }
 
-bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text,
-                               int maxLength) {
+bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) {
     inputPrompts_.push_back(std::string(title) + "|" + std::string(prompt));
     if (inputAnswers_.empty()) return false;
     std::optional<std::string> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
     if (!answer) return false;
     text = *answer;
-    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength))
-        text.resize(static_cast<std::size_t>(maxLength));
+    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength)) text.resize(static_cast<std::size_t>(maxLength));
     return true;
 }
 
@@ -187,15 +178,9 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
         dialogAnswers_.erase(it);
         for (const DialogAnswer::Fill& fill : answer.fills) {
             switch (fill.kind) {
-            case DialogAnswer::Fill::Kind::Text:
-                host.Type(fill.control, fill.text);
-                break;
-            case DialogAnswer::Fill::Kind::Check:
-                host.Click(fill.control, true);
-                break;
-            case DialogAnswer::Fill::Kind::Uncheck:
-                host.Click(fill.control, false);
-                break;
+            case DialogAnswer::Fill::Kind::Text: host.Type(fill.control, fill.text); break;
+            case DialogAnswer::Fill::Kind::Check: host.Click(fill.control, true); break;
+            case DialogAnswer::Fill::Kind::Uncheck: host.Click(fill.control, false); break;
             case DialogAnswer::Fill::Kind::Select:
                 host.SetListSelection(fill.control, fill.index);
                 dialog.OnCommand(fill.control, NotifySelectionChange);
@@ -203,15 +188,9 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
             }
         }
         switch (answer.button) {
-        case DialogAnswer::Button::Ok:
-            dialog.CmOk();
-            break;
-        case DialogAnswer::Button::Cancel:
-            dialog.CmCancel();
-            break;
-        case DialogAnswer::Button::Help:
-            dialog.CmHelp();
-            break;
+        case DialogAnswer::Button::Ok: dialog.CmOk(); break;
+        case DialogAnswer::Button::Cancel: dialog.CmCancel(); break;
+        case DialogAnswer::Button::Help: dialog.CmHelp(); break;
         }
     }
     dialog.AttachHost(nullptr);

@@ -48,7 +48,7 @@ struct ShownColourDialog {
 };
 
 class ScriptedDesktop : public Desktop {
-  public:
+public:
     ScriptedDesktop() = default;
 
     // Answers, each used by the next dialog of its kind.
@@ -96,7 +96,7 @@ class ScriptedDesktop : public Desktop {
     void SetCursorPos(Point screen) override { cursor_ = screen; }
     void ShowHelp(HelpCommand command, int context) override { helpShown_.emplace_back(command, context); }
 
-  private:
+private:
     std::deque<int> messageAnswers_;
     std::deque<DialogAnswer> dialogAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;

@@ -50,14 +50,6 @@ ControlTemplate Radio(int id, std::string text) {
     return c;
 }
 
-ControlTemplate CheckBox(int id, std::string text) {
-    ControlTemplate c;
-    c.id = id;
-    c.kind = ControlKind::CheckBox;
-    c.text = std::move(text);
-    return c;
-}
-
 // A radio button shown as a picture with no text; `first` starts its group.
 ControlTemplate PictureRadio(int id, bool first, platform::PictureDrawer picture, int size) {
     ControlTemplate c = FirstRadio(id, "");
@@ -76,12 +68,25 @@ ControlTemplate Static(std::string text, int id = StaticTextId, int textSize = 0
     return c;
 }
 
-ControlTemplate Group(std::string text) {
+// A control fixed by its kind, id and text alone.
+ControlTemplate Plain(ControlKind kind, int id, std::string text) {
     ControlTemplate c;
-    c.id = StaticTextId;
-    c.kind = ControlKind::GroupBox;
+    c.id = id;
+    c.kind = kind;
     c.text = std::move(text);
     return c;
+}
+
+ControlTemplate Check(int id, std::string text) {
+    return Plain(ControlKind::CheckBox, id, std::move(text));
+}
+
+ControlTemplate List(int id, std::string label) {
+    return Plain(ControlKind::ListBox, id, std::move(label));
+}
+
+ControlTemplate Group(std::string text) {
+    return Plain(ControlKind::GroupBox, StaticTextId, std::move(text));
 }
 
 // The controls of `first` followed by those of `second`.
@@ -205,6 +210,152 @@ DialogTemplate Measurement() {
                    RangeEdit(9504, "denominator", 4, 0, 16, "0")});
 }
 
+// Printing.
+
+DialogTemplate PrintPlanViews() {
+    // Copies 0 to 999 and a scale of 1 to 9999: a scale of 0 would divide by zero, a negative one
+    // print mirrored.
+    auto copies = [](int id, std::string label) { return RangeEdit(id, std::move(label), 5, 0, 999, "0"); };
+    auto scale = [](int id, std::string label) { return RangeEdit(id, std::move(label), 5, 1, 9999); };
+    return Dialog(19500, "print plan views",
+                  {Group("number of copies"), copies(19501, "ground floor"), copies(19502, "first floor"),
+                   copies(19503, "second floor"), Group("scale :1"), scale(19504, "ground floor"),
+                   scale(19505, "first floor"), scale(19506, "second floor"), Group("print line thickness"),
+                   FirstRadio(19512, "light"), Radio(19513, "medium"), Radio(19514, "heavy"), Group("walls"),
+                   FirstRadio(19515, "show walls as normal"), Radio(19516, "show walls cross hatched"),
+                   Radio(19517, "show walls solid"), Check(19509, "print NO external dimensions"),
+                   Check(19510, "print NO drawing scale")});
+}
+
+DialogTemplate MetricPrinterCalibration() {
+    return Dialog(3200, "printer calibration",
+                  {Static("15000 m.m  printed out at 100:1 scale"), Static("shows as"),
+                   RangeEdit(3201, "m.m.", 7, 14000, 16000)});
+}
+
+DialogTemplate ImperialPrinterCalibration() {
+    return Dialog(3300, "printer calibration",
+                  {Static("52 feet printed out at 96:1 scale"), Static("(1/4 inch to 1 foot)"),
+                   Static("shows as"), RangeEdit(3302, "feet", 4, 40, 60),
+                   RangeEdit(3301, "inches", 4, 0, 11)});
+}
+
+// Walls and display.
+
+DialogTemplate MetricExternalWall() {
+    return Dialog(2480, "external wall",
+                  {FirstRadio(2487, "custom wall - your sizes (max 4 lines)"),
+                   Radio(2481, "cavity brick - 275 m.m (4 lines)"),
+                   Radio(2482, "solid brick - 230 m.m  (2 lines)"),
+                   Radio(2483, "brick veneer = 240 m.m (4 lines)"), Radio(2484, "200 m.m walling (2 lines)"),
+                   Radio(2494, "150 m.m walling (2 lines)"), Radio(2485, "100 m.m walling (2 lines)"),
+                   Radio(2486, "75 m.m walling (2 lines)")});
+}
+
+DialogTemplate ImperialExternalWall() {
+    return Dialog(2900, "external wall",
+                  {FirstRadio(2911, "custom wall - your sizes, max 4 lines"),
+                   Radio(2904, "cavity brick, 11 inch thick, 4 lines"),
+                   Radio(2905, "solid brick, 9 inches thick"),
+                   Radio(2906, "brick veneer, 9 1/2 inches thick, 4 lines"),
+                   Radio(2907, "8 inch thick walling"), Radio(2908, "6 inch thick walling"),
+                   Radio(2909, "4 inch thick walling"), Radio(2910, "3 inch thick walling")});
+}
+
+DialogTemplate MetricCustomWall() {
+    return Dialog(5300, "custom external wall",
+                  {RangeEdit(5301, "number of lines", 4, 2, 4), Static("solid wall 2, cavity wall 4"),
+                   RangeEdit(5302, "total width of exrernal wall", 5, 25, 900),
+                   RangeEdit(5303, "space between OUTSIDE line && 2nd line", 5, 0, 800),
+                   RangeEdit(5304, "space between 2nd && 3rd line (cavity)", 5, 0, 790)});
+}
+
+// Whole inches and a fraction of an inch; the fraction edits hold "0" in the resource, and a length
+// of whole inches leaves them so.
+std::vector<ControlTemplate> InchesEdits(int inchesId, std::string label, int maxInches, int minInches = 0) {
+    return {RangeEdit(inchesId, std::move(label), 5, minInches, maxInches),
+            RangeEdit(inchesId + 1, "numerator", 4, 0, 7, "0"),
+            RangeEdit(inchesId + 2, "denominator", 4, 0, 8, "0")};
+}
+
+DialogTemplate ImperialCustomWall() {
+    std::vector<ControlTemplate> controls = {RangeEdit(5351, "number of lines", 4, 2, 4),
+                                             Static("solid wall 2, cavity wall 4")};
+    for (auto part : {InchesEdits(5352, "total width of exrernal wall", 30, 1),
+                      InchesEdits(5355, "space between OUTSIDE line && 2nd line", 25),
+                      InchesEdits(5358, "space between 2nd && 3rd line (cavity)", 20)})
+        controls.insert(controls.end(), part.begin(), part.end());
+    return Dialog(5350, "custom external wall", std::move(controls));
+}
+
+DialogTemplate WallSide() {
+    return Dialog(4200, "multi line drawing",
+                  {Group("secondary lines to be :-"), FirstRadio(4201, "BELOW main line"),
+                   Radio(4202, "ABOVE main line"), Radio(4203, "LEFT of main line"),
+                   Radio(4204, "RIGHT of main line")});
+}
+
+std::vector<ControlTemplate> SecondLineSide(int firstId) {
+    return {Group("second line to start :-"), FirstRadio(firstId, "LEFT of first line"),
+            Radio(firstId + 1, "RIGHT of first line"), Radio(firstId + 2, "ABOVE first line"),
+            Radio(firstId + 3, "BELOW first line")};
+}
+
+DialogTemplate MetricDoubleLine() {
+    std::vector<ControlTemplate> controls = {
+        RangeEdit(7005, "width of internal wall or double line spacing", 5, 25, 900)};
+    for (ControlTemplate& c : SecondLineSide(7001))
+        controls.push_back(std::move(c));
+    return Dialog(7000, "internal walls  or  double lines", std::move(controls));
+}
+
+DialogTemplate ImperialDoubleLine() {
+    std::vector<ControlTemplate> controls = {RangeEdit(7505, "width  (inches)", 5, 1, 50),
+                                             RangeEdit(7506, "numerator", 3, 0, 15, "0"),
+                                             RangeEdit(7507, "denominator", 3, 0, 16, "0")};
+    for (ControlTemplate& c : SecondLineSide(7501))
+        controls.push_back(std::move(c));
+    return Dialog(7500, "internal walls  or  double lines", std::move(controls));
+}
+
+DialogTemplate PlanDisplayMode() {
+    return Dialog(18500, "plan views - display mode",
+                  {Group("external dimensions"), Check(18501, "show all dimensions"),
+                   Group("show walls as :-"), FirstRadio(18503, "normal"), Radio(18504, "cross hatched"),
+                   Radio(18505, "solid ( for advertising )")});
+}
+
+DialogTemplate Overlays() {
+    return Dialog(5200, "overlays",
+                  {Group("select  overlay floors"), Check(5202, "ground floor"), Check(5203, "first floor"),
+                   Check(5204, "second floor"),
+                   Static("NOTE: highest floor checked will be the working floor"), Group("on working floor"),
+                   Check(5206, "show  dimensions")});
+}
+
+// Libraries and floor area.
+
+DialogTemplate NewLibraryFile() {
+    return Dialog(16000, "new library file",
+                  {NameEdit(16001, "new file description name "),
+                   Static("max 24 letters - no file extension"), Group("Library File Group"),
+                   FirstRadio(16002, "Plumbing"), Radio(16003, "Electrical"), Radio(16004, "Furniture"),
+                   Radio(16005, "Miscellaneous")});
+}
+
+DialogTemplate LibraryFiles() {
+    return Dialog(15500, "library files", {List(15501, "")});
+}
+
+DialogTemplate FloorArea() {
+    // The areas go into the statics beside their labels.
+    return Dialog(17000, "floor area",
+                  {Static("TOTAL floor area"), Static("", 17001, 25), Static("ground floor area"),
+                   Static("", 17002, 25), Static("first floor area"), Static("", 17003, 25),
+                   Static("second floor area"), Static("", 17004, 25)},
+                  false);
+}
+
 // Doors and windows.
 
 DialogTemplate DoorDefaults() {
@@ -232,7 +383,7 @@ std::vector<ControlTemplate> DoorTypePictures(const std::vector<int>& ids,
 DialogTemplate SlidingDoor() {
     return Dialog(13000, "sliding door",
                   Joined({RangeEdit(13001, "sliding door width  - inches/m.m", 7, 5, 5000),
-                          CheckBox(13002, "check ONLY if door slides INTO wall")},
+                          Check(13002, "check ONLY if door slides INTO wall")},
                          DoorTypePictures({13003, 13004, 13005, 13006, 13007, 13008, 13009, 13010},
                                           SlidingDoorPicture)));
 }
@@ -262,8 +413,8 @@ DialogTemplate SingleOrMultipleDoors() {
 DialogTemplate WindowsAndExternalDoors() {
     return Dialog(6500, "windows & external doors",
                   {RangeEdit(6501, "window width", 5, 4, 9000), RangeEdit(6502, "window height", 5, 4, 9000),
-                   Static("inches or m.m"), CheckBox(6504, "show sizes on plan"),
-                   CheckBox(6505, "show cill on plan"), Group("opening"), FirstRadio(6508, "window "),
+                   Static("inches or m.m"), Check(6504, "show sizes on plan"),
+                   Check(6505, "show cill on plan"), Group("opening"), FirstRadio(6508, "window "),
                    Radio(6510, "main entry"), Radio(6511, "wall opening"),
                    Radio(6512, "single external door"), Radio(6513, "French doors - open out"),
                    Radio(6514, "French doors - open in"), Radio(6515, "garage door"), Group("text size"),
@@ -400,9 +551,8 @@ DialogTemplate MetricRoomPartitions() {
 
 DialogTemplate ImperialRoomPartitions() {
     return Dialog(21500, "Internal wall size for design rooms",
-                  {Static("internal wall thickness"), RangeEdit(21501, "inches", 5, 1, 30, "0"),
-                   RangeEdit(21502, "numerator", 4, 0, 7, "0"), RangeEdit(21503, "denominator", 4, 0, 8, "0"),
-                   Static("( will be used for all DESIGN rooms drawn on this floor )")});
+                  Joined(InchesEdits(21501, "internal wall thickness - inches", 30, 1),
+                         {Static("( will be used for all DESIGN rooms drawn on this floor )")}));
 }
 
 // The size radios of the fixed-room dialogs, from the first one's id on.
@@ -426,9 +576,7 @@ DialogTemplate ImperialFixedRoom() {
     std::vector<ControlTemplate> controls = {NameEdit(8501, "room name", RoomNameSize, "room ")};
     controls = Joined(std::move(controls), FeetInchesEdits(8502, "size horizontally", 5, 61, "0", 5, 5));
     controls = Joined(std::move(controls), FeetInchesEdits(8506, "size vertically", 5, 61, "0", 5, 5));
-    controls = Joined(std::move(controls), {RangeEdit(8510, "wall thickness - inches", 5, 1, 50, "0"),
-                                            RangeEdit(8511, "numerator", 4, 0, 7, "0"),
-                                            RangeEdit(8512, "denominator", 4, 0, 8, "0")});
+    controls = Joined(std::move(controls), InchesEdits(8510, "wall thickness - inches", 50, 1));
     return Dialog(8500, "new fixed room", Joined(std::move(controls), FixedRoomSizeChoices(8513)));
 }
 
@@ -448,6 +596,22 @@ const std::map<int, Builder>& Builders() {
         {2300, TextDetails},
         {14000, LineStyle},
         {9500, Measurement},
+        // Printing, walls and display, libraries and floor area.
+        {19500, PrintPlanViews},
+        {3200, MetricPrinterCalibration},
+        {3300, ImperialPrinterCalibration},
+        {2480, MetricExternalWall},
+        {2900, ImperialExternalWall},
+        {5300, MetricCustomWall},
+        {5350, ImperialCustomWall},
+        {4200, WallSide},
+        {7000, MetricDoubleLine},
+        {7500, ImperialDoubleLine},
+        {18500, PlanDisplayMode},
+        {5200, Overlays},
+        {16000, NewLibraryFile},
+        {15500, LibraryFiles},
+        {17000, FloorArea},
         // Doors, windows, stairs and rooms.
         {5400, DoorDefaults},
         {13000, SlidingDoor},

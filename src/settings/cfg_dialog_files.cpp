@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -109,9 +110,10 @@ PrintCalibration ReadPrintCalibration(int units, CfgReport* report) {
     // Metric: 14000 to 16000 mm measured against 15000; feet and inches: 40' 0'' to 60' 11'' against 14976.
     const int low = imperial ? Inches(40 * 12) : 14000;
     const int high = imperial ? Inches(60 * 12 + 11) : 16000;
-    const double expected = imperial ? 14976.0 : 15000.0;
     c.measuredLength = f.Int(low, high);
-    c.correction = f.Real(2.0 - high / expected, 2.0 - low / expected);
+    // A factor outside 0.5 to 1.5 is no printer's error but a damaged file: pages then print uncorrected.
+    const double factor = f.Real(std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
+    c.correction = factor >= 0.5 && factor <= 1.5 ? factor : 1.0;
     return c;
 }
 

@@ -1,5 +1,8 @@
 #include "settings/cfg_state_files.h"
 
+#include "platform/dialog.h"
+#include "resources/dialog_resources.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -251,17 +254,22 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
         r.fileMissing = true;
         return names;
     }
+    const platform::Validator typedName = platform::Validator::Filter(NameCharacters);
     CfgScanner scanner(text);
     for (int i = 0; i < count; ++i) {
-        // "%d " then the name's characters by its length; the line end before the next record is
-        // white space that the next number skips.
+        // The length, one blank, then the name's characters by its length; the line end before the
+        // next record is white space that the next number skips.
         long long length = 0;
-        if (!scanner.Integer(length)) {
+        const bool started = scanner.Integer(length) && length >= 0;
+        if (started) scanner.Literal(' ');
+        std::string name = started ? scanner.Characters(length) : std::string();
+        if (!started || name.size() < static_cast<std::size_t>(length)) {
+            // The file ends, or is damaged, before this record does.
             r.missingFields += count - i;
             break;
         }
-        scanner.SkipSpace();
-        names.push_back(scanner.Characters(length));
+        if (name.size() > static_cast<std::size_t>(LibraryNameLimit)) name.resize(LibraryNameLimit);
+        if (!name.empty() && typedName.IsValid(name)) names.push_back(std::move(name));
     }
     return names;
 }

@@ -118,7 +118,12 @@ bool WriteLibraryCounts(int units, const LibraryCounts& counts);
 // The name index of a group (PLBM.CFG ... MISI.CFG): one record "%d %s\n" per saved symbol, the
 // name's length and the name. `group` is 1 to 4.
 std::string LibraryIndexName(int units, int group);
-// At most `count` names; fewer when the file ends first. Each name is read by its stored length.
+// The longest symbol name: a name is typed into a 24-character edit.
+constexpr int LibraryNameLimit = 24;
+// The names of the first `count` records, in file order; fewer when the file ends first. Each name is
+// read by its stored length after exactly one blank, so a name that begins with a blank reads back
+// whole, and only its first LibraryNameLimit characters are kept. A record whose name is empty or holds
+// a character that a typed name cannot (which could name a file outside LIBS) is left out.
 std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report = nullptr);
 bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& names);
 bool AppendLibraryIndex(int units, int group, const std::string& name);

@@ -67,3 +67,17 @@ void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& co
             return;
         }
 }
+
+void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length) {
+    const InchesAndRemainder shown = SplitInches(length);
+    SetNumber(inchesId, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(numeratorId, fraction->numerator);
+        SetNumber(denominatorId, fraction->denominator);
+    }
+}
+
+int SettingsDialog::GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId,
+                                         FractionRule rule) const {
+    return InchesToUnits(GetNumber(inchesId), GetNumber(numeratorId), GetNumber(denominatorId), rule);
+}

@@ -62,6 +62,11 @@ class SettingsDialog : public platform::Dialog {
     // The code of the first ticked button, tested in the order given; `code` keeps its value when
     // none is ticked.
     void ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const;
+    // A length in 1/24 inch shown as whole inches and a fraction in eighths; whole inches leave the
+    // fraction edits as the resource has them.
+    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length);
+    // Whole inches and a fraction typed in three edits, in 1/24 inch; `rule` says when the fraction counts.
+    int GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId, FractionRule rule) const;
 
   private:
     std::optional<int> helpContext_;

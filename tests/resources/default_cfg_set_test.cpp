@@ -13,18 +13,18 @@ namespace {
 // Every reader, each run on both twins where it has them.
 std::vector<std::function<void(CfgReport*)>> AllReaders() {
     std::vector<std::function<void(CfgReport*)>> readers = {
-        [](CfgReport* r) { ReadDoorSizes(r); },         [](CfgReport* r) { ReadDoorSwing(r); },
-        [](CfgReport* r) { ReadPlanTitles(r); },        [](CfgReport* r) { ReadUnitsSetting(r); },
-        [](CfgReport* r) { ReadStartSetting(r); },      [](CfgReport* r) { ReadOverlaySettings(r); },
-        [](CfgReport* r) { ReadNewRoomSettings(r); },   [](CfgReport* r) { ReadLineText(r); },
-        [](CfgReport* r) { ReadColours(r); },           [](CfgReport* r) { ReadRoomColours(r); },
-        [](CfgReport* r) { ReadTextSettings(r); },      [](CfgReport* r) { ReadWallColours(r); },
-        [](CfgReport* r) { ReadFixedRoomWalls(r); },    [](CfgReport* r) { ReadSizeDisplay(r); },
-        [](CfgReport* r) { ReadScrollUnits(r); },       [](CfgReport* r) { ReadClientSize(r); },
-        [](CfgReport* r) { ReadDrawnExtents(r); },      [](CfgReport* r) { ReadLayoutBounds(r); },
-        [](CfgReport* r) { ReadLayoutRectangle(r); },   [](CfgReport* r) { ReadPrintList(r); },
-        [](CfgReport* r) { ReadMaxRoomSize(r); },       [](CfgReport* r) { ReadSelectionCount(r); },
-        [](CfgReport* r) { ReadSelectionLines(0, r); },
+        [](CfgReport* r) { ReadDoorSizes(r); },       [](CfgReport* r) { ReadDoorSwing(r); },
+        [](CfgReport* r) { ReadPlanTitles(r); },      [](CfgReport* r) { ReadUnitsSetting(r); },
+        [](CfgReport* r) { ReadStartSetting(r); },    [](CfgReport* r) { ReadOverlaySettings(r); },
+        [](CfgReport* r) { ReadNewRoomSettings(r); }, [](CfgReport* r) { ReadLineText(r); },
+        [](CfgReport* r) { ReadColours(r); },         [](CfgReport* r) { ReadRoomColours(r); },
+        [](CfgReport* r) { ReadTextSettings(r); },    [](CfgReport* r) { ReadWallColours(r); },
+        [](CfgReport* r) { ReadFixedRoomWalls(r); },  [](CfgReport* r) { ReadSizeDisplay(r); },
+        [](CfgReport* r) { ReadScrollUnits(r); },     [](CfgReport* r) { ReadClientSize(r); },
+        [](CfgReport* r) { ReadDrawnExtents(r); },    [](CfgReport* r) { ReadLayoutBounds(r); },
+        [](CfgReport* r) { ReadLayoutRectangle(r); }, [](CfgReport* r) { ReadPrintList(r); },
+        [](CfgReport* r) { ReadMaxRoomSize(r); },
+        [](CfgReport* r) { ReadSelectionCount(r); },  [](CfgReport* r) { ReadSelectionLines(0, r); },
     };
     for (int units : {0, 1}) {
         readers.push_back([units](CfgReport* r) { ReadDimensionSettings(units, r); });

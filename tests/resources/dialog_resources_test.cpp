@@ -23,6 +23,22 @@ TEST(DialogResources, EachResourceHasItsTitleAndDistinctControls) {
                                                {2300, "text details"},
                                                {14000, "drawing tool style"},
                                                {9500, "measurement"},
+                                               // Printing, walls and display, libraries and floor area.
+                                               {19500, "print plan views"},
+                                               {3200, "printer calibration"},
+                                               {3300, "printer calibration"},
+                                               {2480, "external wall"},
+                                               {2900, "external wall"},
+                                               {5300, "custom external wall"},
+                                               {5350, "custom external wall"},
+                                               {4200, "multi line drawing"},
+                                               {7000, "internal walls  or  double lines"},
+                                               {7500, "internal walls  or  double lines"},
+                                               {18500, "plan views - display mode"},
+                                               {5200, "overlays"},
+                                               {16000, "new library file"},
+                                               {15500, "library files"},
+                                               {17000, "floor area"},
                                                // Doors, windows, stairs and rooms.
                                                {5400, "doors"},
                                                {13000, "sliding door"},
@@ -62,10 +78,11 @@ TEST(DialogResources, EachResourceHasItsTitleAndDistinctControls) {
     EXPECT_FALSE(DialogResource(5450).helpButton);
     EXPECT_TRUE(DialogResource(19000).helpButton);
     EXPECT_TRUE(DialogResource(99999).controls.empty());
+    EXPECT_FALSE(DialogResource(17000).helpButton);
 }
 
 TEST(DialogResources, NameEditsHoldTwentyFourFilteredCharacters) {
-    for (auto [dialog, edit] : {std::pair{2024, 2027}, {9020, 9021}, {19000, 19001}}) {
+    for (auto [dialog, edit] : {std::pair{2024, 2027}, {9020, 9021}, {19000, 19001}, {16000, 16001}}) {
         const platform::DialogTemplate resource = DialogResource(dialog);
         const platform::ControlTemplate* c = resource.FindControl(edit);
         ASSERT_NE(c, nullptr);

@@ -42,16 +42,15 @@ namespace {
 
 // Lets through only what the template's validator lets be typed; the range check itself runs on OK.
 class TemplateValidator : public QValidator {
-  public:
-    TemplateValidator(const Validator& validator, QObject* parent)
-        : QValidator(parent), validator_(validator) {}
+public:
+    TemplateValidator(const Validator& validator, QObject* parent) : QValidator(parent), validator_(validator) {}
     State validate(QString& input, int& /*position*/) const override {
         for (char c : FromQString(input))
             if (!validator_.AcceptsCharacter(c)) return Invalid;
         return Acceptable;
     }
 
-  private:
+private:
     Validator validator_;
 };
 
@@ -74,7 +73,7 @@ QIcon PictureIcon(const ControlTemplate& control) {
 
 // A template dialog on Qt widgets; the program's dialog object reaches them by control id.
 class QtDialogHost : public QDialog, public DialogHost {
-  public:
+public:
     QtDialogHost(Dialog& dialog, QWidget* owner) : QDialog(owner), dialog_(dialog) {
         const DialogTemplate& t = dialog.Template();
         setWindowTitle(ToQString(t.title));
@@ -154,8 +153,7 @@ class QtDialogHost : public QDialog, public DialogHost {
                 button->setObjectName(Name(c.id));
                 button->setAutoDefault(false);
                 int id = c.id;
-                connect(button, &QPushButton::clicked, this,
-                        [this, id] { dialog_.OnCommand(id, NotifyClicked); });
+                connect(button, &QPushButton::clicked, this, [this, id] { dialog_.OnCommand(id, NotifyClicked); });
                 target->addWidget(button);
                 widgets_[c.id] = button;
                 break;
@@ -163,8 +161,11 @@ class QtDialogHost : public QDialog, public DialogHost {
             case ControlKind::ListBox: {
                 auto* list = new QListWidget(this);
                 list->setObjectName(Name(c.id));
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
                 int id = c.id;
-                connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+                // The selection, not the current row: a list that gets the focus by the keyboard
+                // makes its first entry current without choosing it.
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, id] {
                     if (!filling_) dialog_.OnCommand(id, NotifySelectionChange);
                 });
                 if (!c.text.empty()) target->addWidget(new QLabel(ToQString(c.text), this));
@@ -256,14 +257,35 @@ class QtDialogHost : public QDialog, public DialogHost {
     }
     int GetListSelection(int id) const override {
         auto* list = qobject_cast<QListWidget*>(Widget(id));
-        return list ? list->currentRow() : -1;
+        if (!list) return -1;
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        return selected.isEmpty() ? -1 : list->row(selected.front());
     }
     void SetListSelection(int id, int index) override {
         if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
             filling_ = true;
-            list->setCurrentRow(index);
+            if (index >= 0 && index < list->count())
+                list->setCurrentRow(index);
+            else
+                list->clearSelection();
             filling_ = false;
         }
+    }
+    void SetListColumnWidth(int id, int pixels) override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        if (!list || pixels <= 0) return;
+        // Entries run down a column and on into the next, scrolled sideways, each column `pixels` wide.
+        list->setFlow(QListView::TopToBottom);
+        list->setWrapping(true);
+        list->setResizeMode(QListView::Adjust);
+        list->setUniformItemSizes(true);
+        list->setGridSize(QSize(pixels, list->fontMetrics().height() + 4));
+        list->setMinimumWidth(2 * pixels + 2 * list->frameWidth());
+        columnWidths_[id] = pixels;
+    }
+    int ListColumnWidth(int id) const override {
+        auto it = columnWidths_.find(id);
+        return it == columnWidths_.end() ? 0 : it->second;
     }
     void EnableControl(int id, bool enabled) override {
         if (QWidget* w = Widget(id)) w->setEnabled(enabled);
@@ -286,7 +308,7 @@ class QtDialogHost : public QDialog, public DialogHost {
     }
     bool IsClosed() const override { return closed_; }
 
-  private:
+private:
     static QString Name(int id) { return QString("control-%1").arg(id); }
     QWidget* Widget(int id) const {
         auto it = widgets_.find(id);
@@ -295,6 +317,7 @@ class QtDialogHost : public QDialog, public DialogHost {
 
     Dialog& dialog_;
     std::map<int, QWidget*> widgets_;
+    std::map<int, int> columnWidths_;
     bool closed_ = false;
     bool filling_ = false;
     int focused_ = 0;
@@ -302,25 +325,16 @@ class QtDialogHost : public QDialog, public DialogHost {
 
 QMessageBox::Icon IconOf(unsigned style) {
     switch (style & 0xF0) {
-    case MessageBoxStyle::IconStop:
-        return QMessageBox::Critical;
-    case MessageBoxStyle::IconQuestion:
-        return QMessageBox::Question;
-    case MessageBoxStyle::IconExclamation:
-        return QMessageBox::Warning;
-    case MessageBoxStyle::IconInformation:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MessageBoxStyle::IconStop: return QMessageBox::Critical;
+    case MessageBoxStyle::IconQuestion: return QMessageBox::Question;
+    case MessageBoxStyle::IconExclamation: return QMessageBox::Warning;
+    case MessageBoxStyle::IconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 
-QColor ToQColor(ColourRef colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
-ColourRef FromQColor(const QColor& colour) {
-    return Rgb(colour.red(), colour.green(), colour.blue());
-}
+QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+ColourRef FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
 
 } // namespace
 
@@ -340,28 +354,18 @@ void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* 
 int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
     QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner_);
     switch (style & MessageBoxStyle::ButtonsMask) {
-    case MessageBoxStyle::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
+    case MessageBoxStyle::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case MessageBoxStyle::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    case MessageBoxStyle::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    default:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case MessageBoxStyle::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes:
-        return IdYes;
-    case QMessageBox::No:
-        return IdNo;
-    case QMessageBox::Cancel:
-        return IdCancel;
-    default:
-        return IdOk;
+    case QMessageBox::Yes: return IdYes;
+    case QMessageBox::No: return IdNo;
+    case QMessageBox::Cancel: return IdCancel;
+    default: return IdOk;
     }
 }
 
@@ -393,11 +397,9 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
     QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
     QString path;
     if (request.save)
-        path =
-            QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     else
-        path =
-            QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path = QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     if (path.isEmpty()) return false;
     request.path = FromQString(path);
     return true;
@@ -450,9 +452,7 @@ Point QtDesktop::GetCursorPos() const {
     return {p.x(), p.y()};
 }
 
-void QtDesktop::SetCursorPos(Point screen) {
-    QCursor::setPos(screen.x, screen.y);
-}
+void QtDesktop::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
 
 void QtDesktop::ShowHelp(HelpCommand command, int context) {
     if (command == HelpCommand::Quit) {
@@ -461,15 +461,9 @@ void QtDesktop::ShowHelp(HelpCommand command, int context) {
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);
     switch (command) {
-    case HelpCommand::Context:
-        help_->ShowContext(context);
-        break;
-    case HelpCommand::Search:
-        help_->ShowSearch();
-        break;
-    default:
-        help_->ShowContents();
-        break;
+    case HelpCommand::Context: help_->ShowContext(context); break;
+    case HelpCommand::Search: help_->ShowSearch(); break;
+    default: help_->ShowContents(); break;
     }
 }
 
