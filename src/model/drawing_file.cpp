@@ -43,7 +43,7 @@ std::string TList::DrawingFilePath() const {
     return FindFileIgnoringCase(ProgramDir + "DWGS/", DrawingName + ".DB0");
 }
 
-void TList::WriteDrawing() {
+bool TList::WriteDrawing() {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     const std::string path = DrawingFilePath();
     if (!ReplaceFileAtomically(path, FormatDrawing(*this, centre, Shared.Units, Shared.ObjectSerial))) {
@@ -54,10 +54,11 @@ void TList::WriteDrawing() {
             platform::TheDesktop().MessageBox("The drawing could not be saved to " + path, "SAVE",
                                               platform::MessageBoxStyle::Ok);
         }
-        return;
+        return false;
     }
     saveFailureShown_ = false;
     if (count > 0) Shared.DrawingState = 2;
+    return true;
 }
 
 void TList::ReadDrawing() {

@@ -5,13 +5,26 @@
 // edit and read back before every paint.
 
 #include "model/drawing_objects.h"
+#include "model/record_codec.h"
+#include "model/selection_line.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 // The list index that means "no object": every finder returns it for none.
 constexpr int NoObjectIndex = 30001;
+
+// What TList::RotateDrawing did.
+struct DrawingTurn {
+    // The turned drawing was written (under the new name, which DrawingName now holds).
+    bool written = false;
+    // The floors (50, 51, 52) whose titles a rotation dropped. The caller makes each again under the
+    // turned plan with MakeTitleBlock, which needs the title settings of the view layer. A mirror keeps
+    // the titles and leaves this empty.
+    std::vector<int> floorsToTitle;
+};
 
 class TList {
   public:
@@ -49,9 +62,9 @@ class TList {
     int CountUpperFloors();
 
     // Rewrites the drawing file from the list. It replaces the file whole or not at all: when the save
-    // fails the last good drawing stays, DrawingState keeps its value and the user is told once (until
-    // a save succeeds again). A non-empty save sets DrawingState to 2.
-    void WriteDrawing();
+    // fails the last good drawing stays, DrawingState keeps its value, the user is told once (until
+    // a save succeeds again) and the result is false. A non-empty save sets DrawingState to 2.
+    bool WriteDrawing();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
@@ -59,6 +72,25 @@ class TList {
     // ProgramDir + "DWGS/" + DrawingName + ".DB0", or the existing file whose name differs from that
     // only in case.
     std::string DrawingFilePath() const;
+
+    // Writes the selected objects to the symbol or paste file `fileName` of the LIBS folder
+    // (symbol_file.h: FormatSymbol), replacing it whole. When it cannot be written the old file stays,
+    // the user is told in a box naming it (caption "SAVE") and the result is false. The list and
+    // DrawingState are not touched.
+    bool WriteSymbol(const RecordHeader& header, const std::string& fileName,
+                     std::span<const SelectionLine> selection) const;
+    // Inserts the objects of the symbol or paste file `fileName` of the LIBS folder on the current
+    // view at SymbolInsertionPoint, with fresh numbers (symbol_file.h: ParseSymbol); they are appended
+    // from index `count` on. A missing file adds nothing. Neither saves nor measures extents.
+    void ReadSymbol(const std::string& fileName);
+    // ProgramDir + "LIBS/" + fileName, or the existing file whose name differs from that only in case.
+    std::string LibraryFilePath(const std::string& fileName) const;
+
+    // Turns the whole drawing file, every floor and view, and writes it under `newName`, which
+    // becomes DrawingName: `operation` 1 mirrors it left to right, 90, 180 or 270 turn it clockwise by
+    // that many degrees (rotate_mirror.h). The list then holds the turned drawing. A missing drawing
+    // file, another operation or a damaged file (the user is told) changes nothing.
+    DrawingTurn RotateDrawing(int operation, const std::string& newName);
 
     // Paints the objects of the current view (and, in the overlay display modes, of the floors flagged
     // in the overlay settings) into a view's device context, after giving it the view's mapping. May

@@ -61,6 +61,17 @@ class RecordReader {
     // string longer than its field keeps what fits, and points beyond a polygon's capacity are read
     // and dropped, so the text stays in step.
     Entry ReadEntry(RecordOrigin origin);
+    // Reads `count` entries in turn, handing each object read to `take(std::unique_ptr<TObject>,
+    // ObjectClass)` and passing over entries whose type code has no class. False when the text ends,
+    // or a field does not convert, before the last entry.
+    template <class Take> bool ReadEntries(int count, RecordOrigin origin, Take&& take) {
+        for (int i = 0; i < count; ++i) {
+            Entry entry = ReadEntry(origin);
+            if (entry.outcome == Outcome::Stop) return false;
+            if (entry.outcome == Outcome::Object) take(std::move(entry.object), entry.objectClass);
+        }
+        return true;
+    }
 
     // The pieces the entries are built from.
     // Consumes one blank or tab if one comes next: the separator between a record's numbers and its

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -98,8 +99,9 @@ bool WriteLayoutRectangle(const LayoutRectangle& r) {
 
 namespace {
 
-// Reads whole lines of `format` until one does not scan; the report counts a line cut short as
-// missing fields. A missing file is reported and reads as no lines.
+// Reads whole lines of `format` until one does not scan or `make` refuses one (returns no line); the
+// report counts a line cut short or refused as missing fields. A missing file is reported and reads
+// as no lines.
 template <typename Line, typename Make>
 std::vector<Line> ReadLines(std::string_view name, std::string_view format, int fieldsPerLine,
                             long long limit, CfgReport* report, Make make) {
@@ -117,7 +119,12 @@ std::vector<Line> ReadLines(std::string_view name, std::string_view format, int 
     while (static_cast<long long>(lines.size()) < limit) {
         std::vector<CfgValue> values;
         int got = scanner.Scan(format, values);
-        if (got < fieldsPerLine) {
+        std::optional<Line> line;
+        if (got == fieldsPerLine) {
+            line = make(values, r);
+            if (!line) got = 0; // a refused line is owed whole
+        }
+        if (!line) {
             // A file of any length ends cleanly at a line boundary; one that owes lines owes them whole.
             if (limit != LLONG_MAX)
                 r.missingFields = static_cast<int>(std::min<long long>(
@@ -126,7 +133,7 @@ std::vector<Line> ReadLines(std::string_view name, std::string_view format, int 
                 r.missingFields += fieldsPerLine - got;
             break;
         }
-        lines.push_back(make(values, r));
+        lines.push_back(*line);
     }
     return lines;
 }
@@ -195,13 +202,15 @@ bool WriteSelectionCount(int count) {
     return WriteCfgText("TEMP.CFG", FormatCfg("%d\n", {count}));
 }
 
-std::vector<SelectionLine> ReadSelectionLines(int count, CfgReport* report) {
-    return ReadLines<SelectionLine>("COPY.CFG", "%d %ld %ld", 3, count < 0 ? 0 : count, report,
-                                    [](const std::vector<CfgValue>& v, CfgReport& r) {
-                                        return SelectionLine{Clamped(v[0], 0, AnyHigh, r),
-                                                             Clamped(v[1], AnyLow, AnyHigh, r),
-                                                             Clamped(v[2], AnyLow, AnyHigh, r)};
-                                    });
+std::vector<SelectionLine> ReadSelectionLines(int count, int listCount, CfgReport* report) {
+    return ReadLines<SelectionLine>(
+        "COPY.CFG", "%d %ld %ld", 3, count < 0 ? 0 : count, report,
+        [listCount](const std::vector<CfgValue>& v, CfgReport& r) -> std::optional<SelectionLine> {
+            const long long index = std::get<long long>(v[0]);
+            if (index < 0 || index >= listCount) return std::nullopt;
+            return SelectionLine{static_cast<int>(index), Clamped(v[1], AnyLow, AnyHigh, r),
+                                 Clamped(v[2], AnyLow, AnyHigh, r)};
+        });
 }
 
 namespace {
@@ -224,8 +233,12 @@ bool AddSelectionLine(const SelectionLine& line, bool firstLine) {
                      : AppendCfgText("COPY.CFG", SelectionText(line));
 }
 
+std::string LibraryCountsName(int units) {
+    return std::string(TwinName(units, "LIM.CFG", "LII.CFG"));
+}
+
 LibraryCounts ReadLibraryCounts(int units, CfgReport* report) {
-    CfgFieldReader f(TwinName(units, "LIM.CFG", "LII.CFG"), "%d %d %d %d", report);
+    CfgFieldReader f(LibraryCountsName(units), "%d %d %d %d", report);
     LibraryCounts c;
     for (int& count : c.counts)
         count = f.Int(0, AnyHigh);
@@ -233,7 +246,7 @@ LibraryCounts ReadLibraryCounts(int units, CfgReport* report) {
 }
 
 bool WriteLibraryCounts(int units, const LibraryCounts& c) {
-    return WriteCfgText(TwinName(units, "LIM.CFG", "LII.CFG"),
+    return WriteCfgText(LibraryCountsName(units),
                         FormatCfg("%d %d %d %d", {c.counts[0], c.counts[1], c.counts[2], c.counts[3]}));
 }
 
@@ -241,6 +254,11 @@ std::string LibraryIndexName(int units, int group) {
     static constexpr const char* Stems[] = {"PLB", "ELE", "FUR", "MIS"};
     const int g = group < 1 ? 1 : group > 4 ? 4 : group;
     return std::string(Stems[g - 1]) + (IsImperialUnits(units) ? "I" : "M") + ".CFG";
+}
+
+bool IsLibraryName(const std::string& name) {
+    return !name.empty() && name.size() <= static_cast<std::size_t>(LibraryNameLimit) &&
+           platform::Validator::Filter(NameCharacters).IsValid(name);
 }
 
 std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report) {
@@ -254,7 +272,6 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
         r.fileMissing = true;
         return names;
     }
-    const platform::Validator typedName = platform::Validator::Filter(NameCharacters);
     CfgScanner scanner(text);
     for (int i = 0; i < count; ++i) {
         // The length, one blank, then the name's characters by its length; the line end before the
@@ -269,19 +286,22 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
             break;
         }
         if (name.size() > static_cast<std::size_t>(LibraryNameLimit)) name.resize(LibraryNameLimit);
-        if (!name.empty() && typedName.IsValid(name)) names.push_back(std::move(name));
+        if (IsLibraryName(name)) names.push_back(std::move(name));
     }
     return names;
+}
+
+std::string LibraryIndexLine(const std::string& name) {
+    return FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name});
 }
 
 bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names)
-        text += FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name});
+        text += LibraryIndexLine(name);
     return WriteCfgText(LibraryIndexName(units, group), text);
 }
 
 bool AppendLibraryIndex(int units, int group, const std::string& name) {
-    return AppendCfgText(LibraryIndexName(units, group),
-                         FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name}));
+    return AppendCfgText(LibraryIndexName(units, group), LibraryIndexLine(name));
 }

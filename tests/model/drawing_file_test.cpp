@@ -1,8 +1,6 @@
 #include "model/drawing_file.h"
-#include "model/shared_state.h"
 #include "model/whole_file.h"
-#include "platform/scripted_desktop.h"
-#include "test_support.h"
+#include "model_files_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,40 +14,7 @@ using test_support::WriteFile;
 
 namespace {
 
-// A program folder with a DWGS folder, a drawing named HOUSE, and a sheet whose centre is (5000, 4000).
-class DrawingFileTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSharedState();
-        platform::InstallDesktop(&desktop);
-        Shared.Scale = 5;
-        Shared.SheetWidth = 2000;
-        Shared.SheetHeight = 1600;
-        std::filesystem::create_directories(folder.Path() / "DWGS");
-        list.ProgramDir = folder.Path().string() + "/";
-        list.DrawingName = "HOUSE";
-    }
-    void TearDown() override { platform::InstallDesktop(nullptr); }
-
-    std::filesystem::path DrawingPath() const { return folder.Path() / "DWGS" / "HOUSE.DB0"; }
-    void WriteDrawingText(const std::string& text) { WriteFile(DrawingPath(), text); }
-    std::string DrawingText() const { return ReadFile(DrawingPath()); }
-    // Empties the list and reads the drawing file back, as every paint does.
-    void Reread() {
-        list.Flush();
-        list.ReadDrawing();
-    }
-    template <class T> T& At(int index) {
-        if (T* object = dynamic_cast<T*>(list[index])) return *object;
-        ADD_FAILURE() << "object " << index << " has another class";
-        static T empty;
-        return empty;
-    }
-
-    TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    TList list;
-};
+using DrawingFileTest = ModelFilesTest;
 
 std::unique_ptr<TLineobj> Line(int x1, int y1, int x2, int y2) {
     auto line = std::make_unique<TLineobj>();

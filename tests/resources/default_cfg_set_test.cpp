@@ -24,7 +24,7 @@ std::vector<std::function<void(CfgReport*)>> AllReaders() {
         [](CfgReport* r) { ReadDrawnExtents(r); },    [](CfgReport* r) { ReadLayoutBounds(r); },
         [](CfgReport* r) { ReadLayoutRectangle(r); }, [](CfgReport* r) { ReadPrintList(r); },
         [](CfgReport* r) { ReadMaxRoomSize(r); },
-        [](CfgReport* r) { ReadSelectionCount(r); },  [](CfgReport* r) { ReadSelectionLines(0, r); },
+        [](CfgReport* r) { ReadSelectionCount(r); },  [](CfgReport* r) { ReadSelectionLines(0, 0, r); },
     };
     for (int units : {0, 1}) {
         readers.push_back([units](CfgReport* r) { ReadDimensionSettings(units, r); });

@@ -152,7 +152,7 @@ TEST_F(CfgFiles, MissingAndShortFilesTakeTheShippedDefaultFieldByField) {
     EXPECT_EQ(report.missingFields, 3);
 
     EXPECT_EQ(ReadSelectionCount(&report), 0);
-    EXPECT_TRUE(ReadSelectionLines(2).empty());
+    EXPECT_TRUE(ReadSelectionLines(2, 10).empty());
 }
 
 TEST_F(CfgFiles, NumbersAreClampedToTheirDialogsRanges) {
@@ -194,7 +194,7 @@ TEST_F(CfgFiles, SelectionAndLibraryIndexGrowLineByLine) {
     EXPECT_EQ(ReadCfg("COPY.CFG"), "4 100 -200\n9 0 0\n");
     ASSERT_TRUE(AddSelectionLine({1, 2, 3}, true));
     EXPECT_EQ(ReadCfg("COPY.CFG"), "1 2 3\n");
-    const std::vector<SelectionLine> lines = ReadSelectionLines(5);
+    const std::vector<SelectionLine> lines = ReadSelectionLines(5, 10);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].y, 3);
 
@@ -230,7 +230,7 @@ TEST_F(CfgFiles, DamagedFilesNeverCrashAnyReader) {
         ReadEntrySettings(0);
         const PrintCalibration calibration = ReadPrintCalibration(0);
         EXPECT_GT(calibration.correction, 0.0);
-        ReadSelectionLines(1000000);
+        ReadSelectionLines(1000000, 1000000);
         ReadLibraryIndex(0, 1, 1000000);
         ReadPrintList();
         const WindowSettings window = ReadWindowSettings(0);
