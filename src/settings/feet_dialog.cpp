@@ -17,7 +17,7 @@ void TFeetdlg::SetupWindow() {
         return;
     }
     // Whole inches leave the fraction edits as the resource has them.
-    ShowFeetAndInches(FeetEdit, length);
+    SetFeetInchesAndEighths(FeetEdit, length);
 }
 
 void TFeetdlg::CmOk() {

@@ -14,10 +14,10 @@ TRoomimpdlg::TRoomimpdlg(int resourceId) : RoomDialog(resourceId, help_context::
 void TRoomimpdlg::SetupWindow() {
     RoomDialog::SetupWindow();
     const FreeRoomSize free = ReadFreeRoomSize(Imperial);
-    ShowFeetAndInches(HorizontalFeetEdit, free.horizontal);
-    ShowFeetAndInches(VerticalFeetEdit, free.vertical);
-    ShowInches(ThicknessInches, ThicknessNumerator, ThicknessDenominator,
-               ReadInternalWallSettings(Imperial).width);
+    SetFeetInchesAndEighths(HorizontalFeetEdit, free.horizontal);
+    SetFeetInchesAndEighths(VerticalFeetEdit, free.vertical);
+    SetInchesAndEighths(ThicknessInches, ThicknessNumerator, ThicknessDenominator,
+                        ReadInternalWallSettings(Imperial).width);
 }
 
 void TRoomimpdlg::ReadControls() {
@@ -26,6 +26,6 @@ void TRoomimpdlg::ReadControls() {
     thicknessInches = GetControlText(ThicknessInches);
     thicknessNumerator = GetControlText(ThicknessNumerator);
     thicknessDenominator = GetControlText(ThicknessDenominator);
-    WriteInternalWallSettings(Imperial, {GetInches(ThicknessInches, ThicknessNumerator, ThicknessDenominator,
-                                                   FractionRule::Proper)});
+    WriteInternalWallSettings(Imperial, {GetInchesAndFraction(ThicknessInches, ThicknessNumerator,
+                                                              ThicknessDenominator, FractionRule::Proper)});
 }

@@ -5,6 +5,6 @@ TMaxroomimpdlg::TMaxroomimpdlg(int resourceId, int horizontal, int vertical)
 
 void TMaxroomimpdlg::SetupWindow() {
     TTroomimpdlg::SetupWindow();
-    ShowFeetAndInches(HorizontalFeetEdit(), horizontalSize);
-    ShowFeetAndInches(VerticalFeetEdit(), verticalSize);
+    SetFeetInchesAndEighths(HorizontalFeetEdit(), horizontalSize);
+    SetFeetInchesAndEighths(VerticalFeetEdit(), verticalSize);
 }

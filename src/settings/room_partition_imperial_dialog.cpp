@@ -12,13 +12,15 @@ TRmpttnimpdlg::TRmpttnimpdlg(int resourceId) : SettingsDialog(resourceId, help_c
 
 void TRmpttnimpdlg::SetupWindow() {
     const RoomPartitionSettings stored = ReadRoomPartitions(Imperial);
-    ShowInches(InchesEdit, NumeratorEdit, DenominatorEdit,
-               stored.thickness[static_cast<std::size_t>(RoomPartitionFieldShown(Shared.CurrentView))]);
+    SetInchesAndEighths(
+        InchesEdit, NumeratorEdit, DenominatorEdit,
+        stored.thickness[static_cast<std::size_t>(RoomPartitionFieldShown(Shared.CurrentView))]);
 }
 
 void TRmpttnimpdlg::CmOk() {
     if (!ValidateControls()) return;
-    WriteRoomPartitionForView(Imperial, Shared.CurrentView,
-                              GetInches(InchesEdit, NumeratorEdit, DenominatorEdit, FractionRule::Proper));
+    WriteRoomPartitionForView(
+        Imperial, Shared.CurrentView,
+        GetInchesAndFraction(InchesEdit, NumeratorEdit, DenominatorEdit, FractionRule::Proper));
     CloseWindow(1);
 }

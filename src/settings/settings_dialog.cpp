@@ -25,33 +25,6 @@ int SettingsDialog::GetNumber(int id) const {
     return ParseDecimal(GetControlText(id));
 }
 
-void SettingsDialog::ShowInches(int inchesEdit, int numeratorEdit, int denominatorEdit, int length,
-                                bool zeroFraction) {
-    const InchesAndRemainder shown = SplitInches(length);
-    SetNumber(inchesEdit, shown.inches);
-    std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder);
-    if (!fraction && zeroFraction) fraction = Eighths{0, 0};
-    if (fraction) {
-        SetNumber(numeratorEdit, fraction->numerator);
-        SetNumber(denominatorEdit, fraction->denominator);
-    }
-}
-
-void SettingsDialog::ShowFeetAndInches(int feetEdit, int length) {
-    const FeetAndInches shown = SplitFeetAndInches(length);
-    SetNumber(feetEdit, shown.feet);
-    SetNumber(feetEdit + 1, shown.inches);
-    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
-        SetNumber(feetEdit + 2, fraction->numerator);
-        SetNumber(feetEdit + 3, fraction->denominator);
-    }
-}
-
-int SettingsDialog::GetInches(int inchesEdit, int numeratorEdit, int denominatorEdit,
-                              FractionRule rule) const {
-    return InchesToUnits(GetNumber(inchesEdit), GetNumber(numeratorEdit), GetNumber(denominatorEdit), rule);
-}
-
 void SettingsDialog::TickCode(const std::vector<RadioCode>& group, int code) {
     for (const RadioCode& button : group)
         if (button.code == code) {
@@ -68,12 +41,25 @@ void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& co
         }
 }
 
-void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length) {
+void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                                         bool zeroFraction) {
     const InchesAndRemainder shown = SplitInches(length);
     SetNumber(inchesId, shown.inches);
-    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+    std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder);
+    if (!fraction && zeroFraction) fraction = Eighths{0, 0};
+    if (fraction) {
         SetNumber(numeratorId, fraction->numerator);
         SetNumber(denominatorId, fraction->denominator);
+    }
+}
+
+void SettingsDialog::SetFeetInchesAndEighths(int feetId, int length) {
+    const FeetAndInches shown = SplitFeetAndInches(length);
+    SetNumber(feetId, shown.feet);
+    SetNumber(feetId + 1, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(feetId + 2, fraction->numerator);
+        SetNumber(feetId + 3, fraction->denominator);
     }
 }
 

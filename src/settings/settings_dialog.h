@@ -48,23 +48,18 @@ class SettingsDialog : public platform::Dialog {
     void SetNumber(int id, int value);
     // The edit's text read back and parsed as a plain decimal number (empty text is 0).
     int GetNumber(int id) const;
-    // A feet-and-inches length (1/24 inch) as whole inches and eighths in three edits. Whole inches leave
-    // the fraction edits as the template has them, or show "0" and "0" when `zeroFraction` asks.
-    void ShowInches(int inchesEdit, int numeratorEdit, int denominatorEdit, int length,
-                    bool zeroFraction = false);
-    // The same with the whole inches split again into feet and inches, in four edits from `feetEdit` on
-    // (feet, inches, numerator, denominator).
-    void ShowFeetAndInches(int feetEdit, int length);
-    // The length typed as whole inches and a fraction, the fraction counted by `rule`.
-    int GetInches(int inchesEdit, int numeratorEdit, int denominatorEdit, FractionRule rule) const;
     // Ticks the button whose code is `code`; none when no button has it.
     void TickCode(const std::vector<RadioCode>& group, int code);
     // The code of the first ticked button, tested in the order given; `code` keeps its value when
     // none is ticked.
     void ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const;
     // A length in 1/24 inch shown as whole inches and a fraction in eighths; whole inches leave the
-    // fraction edits as the resource has them.
-    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length);
+    // fraction edits as the resource has them, or show "0" and "0" when `zeroFraction` asks.
+    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                             bool zeroFraction = false);
+    // The same with the whole inches split again into feet and inches, in four edits from `feetId` on
+    // (feet, inches, numerator, denominator).
+    void SetFeetInchesAndEighths(int feetId, int length);
     // Whole inches and a fraction typed in three edits, in 1/24 inch; `rule` says when the fraction counts.
     int GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId, FractionRule rule) const;
 

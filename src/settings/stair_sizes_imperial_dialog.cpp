@@ -13,14 +13,16 @@ TStrsimpcondlg::TStrsimpcondlg(int resourceId) : SettingsDialog(resourceId, help
 
 void TStrsimpcondlg::SetupWindow() {
     const StairSettings stored = ReadStairSettings(Imperial);
-    ShowInches(RiserInches, RiserNumerator, RiserDenominator, stored.riser, ZeroFractionForWholeInches);
-    ShowInches(TreadInches, TreadNumerator, TreadDenominator, stored.tread, ZeroFractionForWholeInches);
+    SetInchesAndEighths(RiserInches, RiserNumerator, RiserDenominator, stored.riser,
+                        ZeroFractionForWholeInches);
+    SetInchesAndEighths(TreadInches, TreadNumerator, TreadDenominator, stored.tread,
+                        ZeroFractionForWholeInches);
 }
 
 void TStrsimpcondlg::CmOk() {
     if (!ValidateControls()) return;
-    WriteStairSettings(Imperial,
-                       {GetInches(RiserInches, RiserNumerator, RiserDenominator, FractionRule::Loose),
-                        GetInches(TreadInches, TreadNumerator, TreadDenominator, FractionRule::Loose)});
+    WriteStairSettings(
+        Imperial, {GetInchesAndFraction(RiserInches, RiserNumerator, RiserDenominator, FractionRule::Loose),
+                   GetInchesAndFraction(TreadInches, TreadNumerator, TreadDenominator, FractionRule::Loose)});
     CloseWindow(1);
 }
