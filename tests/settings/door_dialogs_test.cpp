@@ -273,10 +273,7 @@ TEST_F(DoorDialogs, EachDoorAndWindowDialogOpensItsHelpContext) {
     window.Execute();
     TEntrydlg entry;
     entry.Execute();
-    std::vector<int> contexts;
-    for (const auto& [command, context] : desktop_.HelpShown())
-        contexts.push_back(context);
-    EXPECT_EQ(contexts, (std::vector<int>{310, 300, 300, 300, 280, 270}));
+    EXPECT_EQ(HelpContextsShown(), (std::vector<int>{310, 300, 300, 300, 280, 270}));
     EXPECT_FALSE(CfgExists("WIND.CFG"));
     EXPECT_FALSE(CfgExists("ENTRY.CFG"));
 }

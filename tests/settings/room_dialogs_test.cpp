@@ -142,27 +142,23 @@ TEST_F(RoomDialogs, DesignRoomCancelWritesNothing) {
 
 TEST_F(RoomDialogs, WallThicknessChangesOnlyTheCurrentFloor) {
     WriteCfg("RMPTNM.CFG", "100 110 120");
-    Shared.CurrentView = 51;
-    Ok(TRmpttndlg::Resource, {Type(21001, "150")});
-    TRmpttndlg first;
-    ASSERT_EQ(first.Execute(), IdOk);
-    EXPECT_EQ(Shown(21000, 21001), "110");
-    EXPECT_EQ(ReadCfg("RMPTNM.CFG"), "100 150 120");
-
-    Shared.CurrentView = 42;
-    Ok(TRmpttndlg::Resource, {Type(21001, "75")});
-    TRmpttndlg second;
-    ASSERT_EQ(second.Execute(), IdOk);
-    EXPECT_EQ(Shown(21000, 21001), "120");
-    EXPECT_EQ(ReadCfg("RMPTNM.CFG"), "100 150 75");
-
+    struct Step {
+        int view;
+        const char* typed;
+        const char* shown;
+        const char* file;
+    };
     // The fourth plan shows the ground floor's thickness and changes nothing.
-    Shared.CurrentView = 53;
-    Ok(TRmpttndlg::Resource, {Type(21001, "200")});
-    TRmpttndlg fourth;
-    ASSERT_EQ(fourth.Execute(), IdOk);
-    EXPECT_EQ(Shown(21000, 21001), "100");
-    EXPECT_EQ(ReadCfg("RMPTNM.CFG"), "100 150 75");
+    const Step steps[] = {
+        {51, "150", "110", "100 150 120"}, {42, "75", "120", "100 150 75"}, {53, "200", "100", "100 150 75"}};
+    for (const Step& step : steps) {
+        Shared.CurrentView = step.view;
+        Ok(TRmpttndlg::Resource, {Type(21001, step.typed)});
+        TRmpttndlg dialog;
+        ASSERT_EQ(dialog.Execute(), IdOk);
+        EXPECT_EQ(Shown(21000, 21001), step.shown) << "view " << step.view;
+        EXPECT_EQ(ReadCfg("RMPTNM.CFG"), step.file) << "view " << step.view;
+    }
 }
 
 TEST_F(RoomDialogs, ImperialWallThicknessTakesProperEighths) {
@@ -262,9 +258,6 @@ TEST_F(RoomDialogs, EachRoomDialogOpensItsHelpContext) {
     fixedRoom.Execute();
     TRoomimpdlg imperialFixedRoom;
     imperialFixedRoom.Execute();
-    std::vector<int> contexts;
-    for (const auto& [command, context] : desktop_.HelpShown())
-        contexts.push_back(context);
-    EXPECT_EQ(contexts, (std::vector<int>{260, 260, 260, 260, 260, 260, 270, 270}));
+    EXPECT_EQ(HelpContextsShown(), (std::vector<int>{260, 260, 260, 260, 260, 260, 270, 270}));
     EXPECT_FALSE(CfgExists("NEWRM.CFG"));
 }

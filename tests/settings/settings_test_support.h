@@ -61,6 +61,13 @@ class SettingsTest : public testing::Test {
     // What control `control` of the last run of dialog `resourceId` showed when it opened.
     std::string Shown(int resourceId, int control) const { return Opening(resourceId, control).text; }
     bool Ticked(int resourceId, int control) const { return Opening(resourceId, control).checked; }
+    // The help contexts shown so far, in order.
+    std::vector<int> HelpContextsShown() const {
+        std::vector<int> contexts;
+        for (const auto& [command, context] : desktop_.HelpShown())
+            contexts.push_back(context);
+        return contexts;
+    }
 
     test_support::TempFolder folder_;
     platform::ScriptedDesktop desktop_;

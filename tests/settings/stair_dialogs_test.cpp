@@ -137,8 +137,5 @@ TEST_F(StairDialogs, EachStairDialogOpensItsHelpContext) {
     metric.Execute();
     TStrsimpdlg imperial;
     imperial.Execute();
-    std::vector<int> contexts;
-    for (const auto& [command, context] : desktop_.HelpShown())
-        contexts.push_back(context);
-    EXPECT_EQ(contexts, (std::vector<int>{310, 310, 280, 280}));
+    EXPECT_EQ(HelpContextsShown(), (std::vector<int>{310, 310, 280, 280}));
 }
