@@ -32,19 +32,31 @@ TClient::TClient() {
     Shared.OverlayColour = colours.overlay;
 
     commands_ = {
-        {201, &TClient::CmAbout},          {202, &TClient::CmHelpContents},
-        {203, &TClient::CmContextHelp},    {204, &TClient::CmHelpHints},
-        {205, &TClient::CmHelpExamples},   {206, &TClient::CmHelpHowTo},
-        {207, &TClient::CmHelpQuickStart}, {208, &TClient::CmHelpSearch},
-        {230, &TClient::CmFileNew},        {231, &TClient::CmFileOpen},
-        {232, &TClient::CmFileSaveAs},     {270, &TClient::CmLine},
-        {274, &TClient::CmText},           {275, &TClient::CmArc},
-        {276, &TClient::CmEllipse},        {277, &TClient::CmCircle},
-        {278, &TClient::CmRectangle},      {279, &TClient::CmRoundRect},
-        {280, &TClient::CmNothing},        {287, &TClient::CmLineText},
-        {528, &TClient::CmHelpTopic111},   {529, &TClient::CmHelpIntroduction},
+        {201, &TClient::CmAbout},
+        {202, &TClient::CmHelpContents},
+        {203, &TClient::CmContextHelp},
+        {204, &TClient::CmHelpHints},
+        {205, &TClient::CmHelpExamples},
+        {206, &TClient::CmHelpHowTo},
+        {207, &TClient::CmHelpQuickStart},
+        {208, &TClient::CmHelpSearch},
+        {230, &TClient::CmFileNew},
+        {231, &TClient::CmFileOpen},
+        {232, &TClient::CmFileSaveAs},
+        {270, &TClient::CmLine},
+        {274, &TClient::CmText},
+        {275, &TClient::CmArc},
+        {276, &TClient::CmEllipse},
+        {277, &TClient::CmCircle},
+        {278, &TClient::CmRectangle},
+        {279, &TClient::CmRoundRect},
+        {280, &TClient::CmNothing},
+        {528, &TClient::CmHelpTopic111},
+        {529, &TClient::CmHelpIntroduction},
         {24310, &TClient::CmExit},
     };
+    // Line + Text (287) stays greyed until the line-text dialog and AddLineText are built: without
+    // them it would draw a plain line that never asks for its text.
     // Centre finding and the datum, from their toolbar buttons.
     commands_[300] = &TClient::CmFindLineCentre;
     commands_[301] = &TClient::CmFindRectCentre;
@@ -65,6 +77,7 @@ TClient::~TClient() {
 
 void TClient::OnCommand(int command) {
     ReleaseClosedViews();
+    DrawingList.StartUserAction();
     auto it = commands_.find(command);
     if (it == commands_.end()) return;
     (this->*(it->second))();
@@ -83,7 +96,19 @@ std::string TClient::TooltipOf(int command) {
 
 bool TClient::OnCloseQuery() {
     // Closing the main window saves like Exit.
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.StartUserAction();
+    return ReadyToLeave();
+}
+
+bool TClient::ReadyToLeave() {
+    if (DrawingList.count > 0 && !DrawingList.WriteDrawing(TList::SaveFailureNotice::Silent)) {
+        const std::string path = DrawingList.DrawingFilePath();
+        const std::string name = path.substr(path.rfind('/') + 1);
+        if (TheDesktop().MessageBox("The drawing could not be saved to " + name + " - leave anyway?", "EXIT",
+                                    platform::MessageBoxStyle::YesNo |
+                                        platform::MessageBoxStyle::IconQuestion) != platform::IdYes)
+            return false;
+    }
     DrawingList.Flush();
     TheDesktop().ShowHelp(Desktop::HelpCommand::Quit, 0);
     return true;
@@ -183,9 +208,7 @@ void TClient::CmAbout() {
 }
 
 void TClient::CmExit() {
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
-    DrawingList.Flush();
-    TheDesktop().ShowHelp(Desktop::HelpCommand::Quit, 0);
+    if (!ReadyToLeave()) return;
     if (Frame) Frame->Close();
 }
 

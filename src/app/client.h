@@ -77,6 +77,7 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void CmFileOpen();
     void CmFileSaveAs();
     void CmLine();
+    // Not in the command table until its text dialog is built.
     void CmLineText();
     void CmArc();
     void CmEllipse();
@@ -91,6 +92,9 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void CmDatum();
 
   private:
+    // Saves the drawing in hand and lets it go before the program ends. When the save fails the user
+    // decides: false when they stay.
+    bool ReadyToLeave();
     // Makes a view with the title and its window; null when the frame cannot make one.
     TChild* MakeView(const std::string& title);
     void LineCommand(bool withText);

@@ -1,10 +1,13 @@
 // The File commands New, Open and Save As, and the helpers they share.
 #include "app/client.h"
 
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/file_name_case.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
+#include "model/whole_file.h"
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
@@ -14,8 +17,10 @@
 #include "view/input_support.h"
 
 #include <filesystem>
+#include <system_error>
 
 using platform::TheDesktop;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -57,6 +62,75 @@ std::unique_ptr<TDrawingtool> PickTool() {
     auto pick = std::make_unique<TLineobjtool>();
     pick->Kind = 21;
     return pick;
+}
+
+std::string FileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
+// The drawing file of a name: in the program's DWGS folder, whatever folder the user browsed.
+std::string DrawingPathOf(const std::string& name) {
+    return DrawingFilePathOf(DrawingList.ProgramDir, name);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+// New and Save As replace a drawing of the name typed only when the user says so.
+bool MayReplaceDrawing(const std::string& name, const char* caption) {
+    const std::string path = DrawingPathOf(name);
+    if (!Exists(path)) return true;
+    return TheDesktop().MessageBox(FileNameOf(path) + " already exists, replace it?", caption,
+                                   platform::MessageBoxStyle::YesNo |
+                                       platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
+}
+
+void TellOpen(const std::string& text) {
+    TheDesktop().MessageBox(text, "FILE OPEN", platform::MessageBoxStyle::Ok);
+}
+
+// Makes the file the user chose the drawing file of `name`, or says why it cannot be opened. A file
+// that is no drawing is left alone; one chosen outside DWGS is copied into it, unless DWGS already
+// holds a drawing of that name; a damaged one is first copied to NAME.BAK, since the next save
+// writes only the objects that could be read.
+bool BringIntoDrawings(const std::string& chosen, const std::string& name) {
+    const std::string chosenName = FileNameOf(chosen);
+    std::string bytes;
+    if (!ReadWholeFile(chosen, bytes)) {
+        TellOpen(chosenName + " could not be read");
+        return false;
+    }
+    const DrawingFileCheck check = CheckDrawingText(bytes);
+    if (check.state == DrawingFileCheck::State::NotADrawing) {
+        TellOpen(chosenName + " is not a drawing file");
+        return false;
+    }
+    const std::string drawing = DrawingPathOf(name);
+    std::error_code error;
+    const bool elsewhere = !fs::equivalent(chosen, drawing, error);
+    if (elsewhere && Exists(drawing)) {
+        TellOpen("DWGS already holds a drawing named " + name + ", so " + chosenName + " was not opened");
+        return false;
+    }
+    if (check.state == DrawingFileCheck::State::Damaged) {
+        const std::string backup = FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", name + ".BAK");
+        if (!ReplaceFileAtomically(backup, bytes)) {
+            TellOpen(chosenName + " is damaged and could not be kept as " + FileNameOf(backup) +
+                     ", so it was not opened");
+            return false;
+        }
+        const int read = check.objectsRead;
+        TellOpen(FileNameOf(drawing) + " is damaged and only " + std::to_string(read) +
+                 (read == 1 ? " object" : " objects") + " could be read; the file as it was is kept as " +
+                 FileNameOf(backup));
+    }
+    if (elsewhere && !ReplaceFileAtomically(drawing, bytes)) {
+        TellOpen(chosenName + " could not be copied into DWGS");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -103,13 +177,26 @@ void TClient::CmFileNew() {
     ShowReadout("cursor distance");
     ShowPrompt("type up to 24 letters but NO file extension");
     // From here on the drawing in hand is closed: an early end leaves no drawing open.
-    TNewdlg dialog;
-    if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.drawingName)) {
-        Shared.DrawingState = 0;
-        return;
+    std::string shownName = "client";
+    std::string name;
+    int startMode = 2;
+    for (;;) {
+        TNewdlg dialog;
+        dialog.nameShown = shownName;
+        if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.drawingName)) {
+            Shared.DrawingState = 0;
+            return;
+        }
+        if (MayReplaceDrawing(dialog.drawingName, "FILE NEW")) {
+            name = dialog.drawingName;
+            startMode = dialog.startMode;
+            break;
+        }
+        // Back to the name, as the user typed it.
+        shownName = dialog.drawingName;
     }
-    DrawingList.DrawingName = dialog.drawingName;
-    bool layout = dialog.startMode == 1;
+    DrawingList.DrawingName = name;
+    bool layout = startMode == 1;
     std::string suffix = layout ? ".LYT" : ".PLN";
     // The room layout and the external walls have tools of their own; the pick tool stands in for
     // them until the user chooses a drawing tool.
@@ -160,13 +247,14 @@ void TClient::CmFileOpen() {
     request.folder = DrawingList.ProgramDir + "DWGS";
     request.filterName = "Plan files(*.DB0)";
     request.pattern = "*.DB0";
+    request.moreFilters = {{"Allfiles(*.*)", "*.*"}};
     if (!TheDesktop().ChooseFile(request)) {
         Shared.DrawingState = 0;
         return;
     }
     // Whatever folder was browsed, the drawing is the one of that name in the program's DWGS folder.
-    std::string name = std::filesystem::path(request.path).stem().string();
-    if (!AcceptableName(name)) {
+    std::string name = fs::path(request.path).stem().string();
+    if (!AcceptableName(name) || !BringIntoDrawings(request.path, name)) {
         Shared.DrawingState = 0;
         return;
     }
@@ -214,13 +302,25 @@ void TClient::CmFileSaveAs() {
 void SaveDrawingAs(TClient& /*client*/, TChild& view) {
     if (DrawingList.count == 0) return;
     DrawingList.WriteDrawing();
-    std::string current = DrawingList.DrawingName;
-    TSavedlg dialog;
-    if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.newName)) {
-        RefreshView(view, 0);
-        return;
+    const std::string current = DrawingList.DrawingName;
+    std::string shownName = "client";
+    std::string name;
+    for (;;) {
+        TSavedlg dialog;
+        dialog.nameShown = shownName;
+        if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.newName)) {
+            RefreshView(view, 0);
+            return;
+        }
+        // The drawing in hand saved under its own name replaces nothing it does not hold.
+        if (DrawingPathOf(dialog.newName) == DrawingPathOf(current) ||
+            MayReplaceDrawing(dialog.newName, "SAVE AS")) {
+            name = dialog.newName;
+            break;
+        }
+        shownName = dialog.newName;
     }
-    DrawingList.DrawingName = dialog.newName;
+    DrawingList.DrawingName = name;
     DrawingList.WriteDrawing();
     DrawingList.DrawingName = current;
     RefreshView(view, 0);

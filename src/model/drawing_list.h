@@ -61,10 +61,14 @@ class TList {
     // else 0. Information records do not count.
     int CountUpperFloors();
 
-    // Rewrites the drawing file from the list. It replaces the file whole or not at all: when the save
-    // fails the last good drawing stays, DrawingState keeps its value, the user is told once (until
-    // a save succeeds again) and the result is false. A non-empty save sets DrawingState to 2.
-    bool WriteDrawing();
+    // Rewrites the drawing file from the list. It replaces the file whole or not at all, and never one
+    // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
+    // the result is false and, unless told to keep silent, the user is told once per user action
+    // which file was not saved. A non-empty save sets DrawingState to 2.
+    enum class SaveFailureNotice { Tell, Silent };
+    bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    // A new command or input of the user begins: a save that fails from now on is told again.
+    void StartUserAction();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
@@ -121,8 +125,10 @@ class TList {
     float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
 
   private:
+    void TellSaveFailure(const std::string& path, bool readOnly);
+
     std::vector<std::unique_ptr<TObject>> objects_;
-    bool saveFailureShown_ = false;
+    std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
 };
 
 // The program's one drawing list.

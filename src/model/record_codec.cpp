@@ -1,5 +1,7 @@
 #include "model/record_codec.h"
 
+#include "model/whole_file.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -326,6 +328,12 @@ bool RecordReader::ReadHeader(RecordHeader& header) {
 
 void RecordReader::SkipOneBlank() {
     if (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\t')) ++pos_;
+}
+
+RecordReader::RecordReader(std::string_view text) {
+    const std::string_view records = WithoutByteOrderMark(text);
+    pos_ = records.data();
+    end_ = records.data() + records.size();
 }
 
 bool RecordReader::ReadCharacters(int count, std::string_view& characters) {

@@ -33,10 +33,11 @@ using RecordHeader = std::array<int, 6>;
 // A stored string length above this is taken as damage, not as a string to skip.
 constexpr int MaxStoredStringLength = 4096;
 
-// Reads records from file text held whole in memory (LF or CR LF line ends).
+// Reads records from file text held whole in memory (LF or CR LF line ends). A UTF-8 byte-order mark
+// before the header is skipped.
 class RecordReader {
   public:
-    explicit RecordReader(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
+    explicit RecordReader(std::string_view text);
 
     // Reads the next signed decimal 32-bit number, skipping white space before it. False at the end of
     // the text or where the characters do not form such a number; the reading position is then

@@ -9,11 +9,25 @@
 // The whole contents of the file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
-// Replaces the file at `path` with `bytes`: written to a temporary file in the same folder, flushed
-// to disk, then renamed over it. False, with the old file untouched and no temporary left behind,
+// The text without the UTF-8 byte-order mark that some editors put at the start of a file they save;
+// the readers of drawing, library and CFG files skip it. Files compared byte for byte keep it.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
+// Replaces the file at `path` with `bytes`: written to a new temporary file in the same folder
+// (created exclusively under a name of this process), flushed to disk, renamed over it, and the
+// folder synced so the rename lasts. False, with the old file untouched and no temporary left behind,
 // when any step fails.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
-// The temporary file ReplaceFileAtomically writes before renaming it over `path`: a hidden name of
-// this process beside it, so the rename stays within one file system.
-std::string TemporaryPathFor(const std::string& path);
+// The temporary file ReplaceFileAtomically tries first (attempt 0) and next before renaming it over
+// `path`: a hidden name of this process beside it, ".NAME.PID-ATTEMPT.tmp", so the rename stays
+// within one file system.
+std::string TemporaryPathFor(const std::string& path, int attempt);
+
+// True when the file exists and is marked read-only (no write permission), which a replacing save
+// must respect: the rename would replace it all the same.
+bool IsMarkedReadOnly(const std::string& path);
+
+// Removes the temporary files of saves that were killed before their rename: those in `folder` whose
+// process no longer runs. Returns how many it removed.
+int RemoveLeftoverTemporaryFiles(const std::string& folder);

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -32,14 +33,21 @@ constexpr int IdCancel = 2;
 constexpr int IdYes = 6;
 constexpr int IdNo = 7;
 
-// A file open or save dialog: the folder it shows, its filter and title. On success `path` holds the
+// A filter of a file dialog: the name it is listed under and the files it shows.
+struct FileFilter {
+    std::string name;    // e.g. "Plan files(*.DB0)"
+    std::string pattern; // e.g. "*.DB0"
+};
+
+// A file open or save dialog: the folder it shows, its filters and title. On success `path` holds the
 // chosen file's full path.
 struct FileDialogRequest {
     bool save = false;
     std::string title;
     std::string folder;
-    std::string filterName; // e.g. "Drawings"
+    std::string filterName; // the first filter, chosen when the dialog opens, e.g. "Drawings"
     std::string pattern;    // e.g. "*.DB0"
+    std::vector<FileFilter> moreFilters; // listed after the first
     std::string defaultExtension;
     std::string path;
 };

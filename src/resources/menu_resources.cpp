@@ -188,7 +188,8 @@ std::vector<ToolbarItem> MainToolbar() {
         Button(1012, 274),
         Button(1014, 272),
         Gap(6),
-        ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16},
+        // The cursor readout with a bearing and offsets of up to a kilometre either way.
+        ToolbarItem{ToolbarItem::Kind::Readout, 0, 0, 16, "h -888888: v -888888 angle 888.88 DATUM"},
         Gap(6),
         Button(1015, 373),
         Button(1020, 379),

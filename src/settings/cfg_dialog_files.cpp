@@ -124,14 +124,17 @@ bool WritePrintCalibration(int units, const PrintCalibration& c) {
 
 namespace {
 
-// Three lengths, white space, then each title's characters by its length. Old files have no blank
-// after the third length and new ones exactly one; no stored title begins with a blank, so skipping
-// the white space reads both.
+// Three lengths, one separator, then each title's characters by its length. Files of earlier versions
+// have no blank after the third length, the program writes exactly one; only that one is skipped, so
+// a title may begin with blanks of its own. A line end stands for the blank in a file edited by hand.
 std::vector<CfgValue> ParsePlanTitles(std::string_view text) {
     CfgScanner scanner(text);
     std::vector<CfgValue> lengths;
     if (scanner.Scan("%d %d %d", lengths) < 3) return {};
-    scanner.SkipSpace();
+    if (!scanner.Literal(' ') && !scanner.Literal('\t')) {
+        scanner.Literal('\r');
+        scanner.Literal('\n');
+    }
     std::vector<CfgValue> titles;
     for (const CfgValue& length : lengths) {
         std::string title = scanner.Characters(std::get<long long>(length));
@@ -156,8 +159,7 @@ bool WritePlanTitles(const PlanTitles& t) {
     std::vector<CfgValue> lengths;
     std::vector<CfgValue> texts;
     for (const std::string& title : t.titles) {
-        // A leading blank would be lost on reading, so none is written.
-        std::string stored = WithoutLeadingBlanks(title).substr(0, PlanTitles::MaxLength);
+        std::string stored = title.substr(0, PlanTitles::MaxLength);
         lengths.emplace_back(static_cast<long long>(stored.size()));
         texts.emplace_back(std::move(stored));
     }
@@ -180,7 +182,7 @@ bool WriteInternalWallSettings(int units, const InternalWallSettings& s) {
 
 UnitsSetting ReadUnitsSetting(CfgReport* report) {
     CfgFieldReader f("METRIC.CFG", "%d", report);
-    return {f.Int(0, 1)};
+    return {f.Int(AnyLow, AnyHigh)};
 }
 
 bool WriteUnitsSetting(const UnitsSetting& s) {
@@ -189,7 +191,7 @@ bool WriteUnitsSetting(const UnitsSetting& s) {
 
 StartSetting ReadStartSetting(CfgReport* report) {
     CfgFieldReader f("START.CFG", "%d", report);
-    return {f.Int(1, 2)};
+    return {f.Int(AnyLow, AnyHigh)};
 }
 
 bool WriteStartSetting(const StartSetting& s) {

@@ -16,10 +16,12 @@ constexpr int AnyHigh = INT_MAX;
 
 SheetSize ReadSheetSize(int units, CfgReport* report) {
     CfgFieldReader f(TwinName(units, "DWGSIZEM.CFG", "DWGSIZEI.CFG"), "%ld %ld", report);
-    // The sheet times Scale (at most 6) must stay a 32-bit number of drawing units.
+    // The sheet times Scale (at most 6) must stay a 32-bit number of drawing units. A size of 0 or
+    // below is no sheet at all (its height would come out 0 and the view scroll off it): the shipped
+    // size stands in for it.
     SheetSize s;
-    s.width = f.Int(1, 300000);
-    s.height = f.Int(1, 300000);
+    s.width = f.IntOrShipped(1, 300000);
+    s.height = f.IntOrShipped(1, 300000);
     return s;
 }
 

@@ -10,6 +10,7 @@
 #include "view/neighbour_services.h"
 #include "view/view_owner.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using platform::Rect;
@@ -62,10 +63,23 @@ void PlaceScrollerAtOrigin(TChild& view) {
 
 } // namespace
 
+namespace {
+
+// The thumb's length in the bars' 0 to 100: a page against the range, 0 when there is nothing to scroll.
+int ThumbSizeOf(int page, int range) {
+    if (range <= 0) return 0;
+    return static_cast<int>(std::min<std::int64_t>(std::int64_t{page} * 100 / range, 1000000));
+}
+
+} // namespace
+
 void ShowScrollPositions(TChild& view) {
     if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(view.scroller.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(view.scroller.YPos, view.ThumbDivisorY));
+        const Scroller& s = view.scroller;
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+        window->SetThumbSize(ScrollBar::Horizontal, ThumbSizeOf(s.XPage, s.XRange));
+        window->SetThumbSize(ScrollBar::Vertical, ThumbSizeOf(s.YPage, s.YRange));
     }
     Shared.ScrollX = ScrollXOf(view);
     Shared.ScrollY = ScrollYOf(view);
@@ -198,6 +212,8 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
 
 void TChild::OnInput(const platform::InputEvent& event) {
     if (!window_) return;
+    // Each input is an action of the user whose failed saves are told; a drag is one action.
+    if (inputDepth_ == 0) DrawingList.StartUserAction();
     struct Running {
         int& depth;
         explicit Running(int& d) : depth(d) { ++depth; }

@@ -188,8 +188,9 @@ void TChild::EvChar(char character) {
     ShowPrompt("press ENTER once for newline - T W I C E to FINISH");
     const bool enter = character == '\r';
     if (enter && SavedKind == 1) {
-        // A second Enter in a row ends the text; the text tool rests.
+        // A second Enter in a row ends the text; the text tool rests and the cross cursor is back.
         Window()->DestroyCaret();
+        Window()->SetCursorShape(platform::CursorShape::Cross);
         owner.Tool().Kind = 20;
         ShowCaption("None");
         ShowPrompt("select tool or function");

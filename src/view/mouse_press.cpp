@@ -282,17 +282,31 @@ void AutoScroll(TChild& view) {
     ShowScrollPositions(view);
 }
 
-// The drag: every input of the view is handled here, the release included, while the mouse is
-// captured. It ends with the release, or when no more input will come (the view closed).
+// How long the drag waits for input before it scrolls again while the pointer rests outside the view
+// (milliseconds).
+constexpr int AutoScrollInterval = 50;
+
+// Whether an input ends the drag: the release, or a move without the left button, which is what the
+// drag hears when something else took the release (a dialog the press opened).
+bool EndsDrag(const platform::InputEvent& event) {
+    return event.kind == platform::InputKind::LeftUp ||
+           (event.kind == platform::InputKind::MouseMove && (event.held & platform::MouseFlag::Left) == 0);
+}
+
+// The drag: every input of the view is handled here, the one that ends it included, while the mouse is
+// captured; between inputs, and while none comes, a pointer outside the view scrolls it. It ends as
+// above, or when no more input will come (the view closed).
 void RunDrag(TChild& view) {
     if (!view.Window()) return;
     DragCapture capture(view);
     platform::InputEvent event;
-    while (view.Window() && view.Window()->NextInput(event)) {
-        const bool released = event.kind == platform::InputKind::LeftUp;
-        view.OnInput(event);
+    while (platform::ViewWindow* window = view.Window()) {
+        const platform::InputWait wait = window->NextInput(event, AutoScrollInterval);
+        if (wait == platform::InputWait::Closed) break;
+        const bool ends = wait == platform::InputWait::Input && EndsDrag(event);
+        if (wait == platform::InputWait::Input) view.OnInput(event);
         AutoScroll(view);
-        if (released) break;
+        if (ends) break;
     }
 }
 

@@ -120,13 +120,14 @@ TEST_F(Shell, GreyedCommandsDoNothing) {
     NewDrawing();
     int kind = Client().Tool().Kind;
     std::string caption = desktop.ToolCaption();
-    for (int command : {233, 235, 250, 313, 330, 500, 520, 9999}) {
+    // Line + Text (287) has no text dialog yet: it would draw a line that never asks for its text.
+    for (int command : {233, 235, 250, 287, 313, 330, 500, 520, 9999}) {
         EXPECT_FALSE(Client().IsCommandEnabled(command)) << command;
         EXPECT_FALSE(frame->Choose(command)) << command;
     }
     EXPECT_EQ(Client().Tool().Kind, kind);
     EXPECT_EQ(desktop.ToolCaption(), caption);
-    for (int command : {201, 202, 203, 230, 231, 232, 270, 274, 275, 276, 277, 278, 279, 280, 287, 24310})
+    for (int command : {201, 202, 203, 230, 231, 232, 270, 274, 275, 276, 277, 278, 279, 280, 24310})
         EXPECT_TRUE(Client().IsCommandEnabled(command)) << command;
 }
 
@@ -141,10 +142,8 @@ TEST_F(Shell, LineKeepsTheStyleOfTheToolInUse) {
 
     Client().CurrentTool->LineStyle() = 3;
     Shared.PenWidth = 2;
-    frame->Choose(287);
-    EXPECT_EQ(desktop.ToolCaption(), "2, LINE dotdash+txt");
-    EXPECT_EQ(Client().Tool().State, 50);
-    EXPECT_EQ(Client().Tool().Y1, 125000);
+    frame->Choose(270);
+    EXPECT_EQ(desktop.ToolCaption(), "2,LINE dotdash");
     EXPECT_EQ(Client().Tool().LineWidth(), 2);
 
     frame->Choose(275); // an arc tool has style 0
@@ -372,7 +371,7 @@ TEST_F(Shell, LayoutPaintAsksForTheHouseRectangleAndPaintsAGridItNeverStores) {
     Neighbours() = NeighbourServices{};
 }
 
-TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {
+TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursorUntilItEnds) {
     NewDrawing();
     TChild* view = Client().ActiveView();
     ASSERT_NE(view, nullptr);
@@ -386,4 +385,13 @@ TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {
     view->OnInput({platform::InputKind::LeftDown, {100, 200}, 0, 0});
     view->OnInput({platform::InputKind::LeftUp, {100, 200}, 0, 0});
     EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::IBeam);
+
+    // A line typed and its Enter keep the text cursor; the second Enter ends the text and brings the
+    // cross back.
+    for (char typedCharacter : {'A', '\r'})
+        view->OnInput({platform::InputKind::Char, {}, 0, typedCharacter});
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::IBeam);
+    view->OnInput({platform::InputKind::Char, {}, 0, '\r'});
+    EXPECT_EQ(desktop.ToolCaption(), "None");
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::Cross);
 }

@@ -58,9 +58,10 @@ class SettingsTest : public testing::Test {
     }
     void Help(int resourceId) { Answer(resourceId, platform::DialogAnswer::Button::Help); }
 
-    // What control `control` of the last run of dialog `resourceId` showed when it opened.
-    std::string Shown(int resourceId, int control) const { return Opening(resourceId, control).text; }
-    bool Ticked(int resourceId, int control) const { return Opening(resourceId, control).checked; }
+    // What control `control` of the last run of dialog `resourceId` showed when it opened: an edit's
+    // text, a box or radio button ticked.
+    std::string Shown(int resourceId, int control) const { return Opening(resourceId, control); }
+    bool Ticked(int resourceId, int control) const { return Opening(resourceId, control) == "on"; }
     // The help contexts shown so far, in order.
     std::vector<int> HelpContextsShown() const {
         std::vector<int> contexts;
@@ -73,8 +74,8 @@ class SettingsTest : public testing::Test {
     platform::ScriptedDesktop desktop_;
 
   private:
-    platform::ShownControl Opening(int resourceId, int control) const {
-        const platform::DialogOpening* opening = desktop_.LastOpening(resourceId);
+    std::string Opening(int resourceId, int control) const {
+        const std::map<int, std::string>* opening = desktop_.ControlsAtOpening(resourceId);
         if (!opening) {
             ADD_FAILURE() << "dialog " << resourceId << " never opened";
             return {};

@@ -21,6 +21,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -164,13 +165,13 @@ class InputView : public testing::Test {
             std::make_unique<platform::ScriptedFrame>(platform::FrameDescription{}, commands, desktop, *text);
         frame->SetViewClientSize({600, 400});
         frame->inputSource = [this](platform::InputEvent& event) {
-            if (pending.empty()) return false;
-            event = pending.front();
+            if (pending.empty()) return platform::InputWait::Closed;
+            std::optional<platform::InputEvent> next = pending.front();
             pending.pop_front();
-            if (event.kind != platform::InputKind::KeyDown && event.kind != platform::InputKind::KeyUp &&
-                event.kind != platform::InputKind::Char)
-                desktop.SetCursorPos(Window().ClientToScreen(event.point));
-            return true;
+            if (!next) return platform::InputWait::Idle;
+            event = *next;
+            Track(event);
+            return platform::InputWait::Input;
         };
         view = std::make_unique<TChild>(owner, "HOUSE.PLN");
         owner.view = view.get();
@@ -231,18 +232,24 @@ class InputView : public testing::Test {
     }
     platform::ScriptedView& Window() { return *frame->ActiveScriptedView(); }
 
-    // Input as the user gives it; the drag of a press takes the inputs queued in `pending`.
+    // Input as the user gives it; the drag of a press takes the inputs queued in `pending`. Mouse input
+    // carries the buttons held as the inputs so far leave them.
     void Input(platform::InputKind kind, platform::Point point = {}, int key = 0, char character = 0) {
-        if (kind != platform::InputKind::KeyDown && kind != platform::InputKind::KeyUp &&
-            kind != platform::InputKind::Char)
-            desktop.SetCursorPos(Window().ClientToScreen(point));
-        view->OnInput(platform::InputEvent{kind, point, key, character});
+        platform::InputEvent event{kind, point, key, character};
+        Track(event);
+        view->OnInput(event);
+    }
+    void Track(platform::InputEvent& event) {
+        held.Apply(event);
+        if (platform::IsMouseInput(event.kind)) desktop.SetCursorPos(Window().ClientToScreen(event.point));
     }
     void Press(platform::Point point) { Input(platform::InputKind::LeftDown, point); }
     void Key(int key) { Input(platform::InputKind::KeyDown, {}, key); }
     void Queue(platform::InputKind kind, platform::Point point = {}) {
         pending.push_back(platform::InputEvent{kind, point, 0, 0});
     }
+    // The drag waits in vain once: the pointer rests.
+    void QueueIdle() { pending.push_back(std::nullopt); }
     // The mouse cursor at a client pixel.
     void CursorAt(platform::Point client) { desktop.SetCursorPos(Window().ClientToScreen(client)); }
     platform::Point CursorInClient() const {
@@ -305,7 +312,8 @@ class InputView : public testing::Test {
     RecordingOwner owner{log};
     std::unique_ptr<platform::ScriptedFrame> frame;
     std::unique_ptr<TChild> view;
-    std::deque<platform::InputEvent> pending;
+    std::deque<std::optional<platform::InputEvent>> pending; // nothing: a wait with no input
+    platform::HeldButtons held;
     int rotationLimited = 0;
     bool viewDialogCancelled = false;
 };

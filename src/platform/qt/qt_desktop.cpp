@@ -394,7 +394,17 @@ int QtDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool QtDesktop::ChooseFile(FileDialogRequest& request) {
-    QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
+    // A name that shows its pattern already ("Plan files(*.DB0)") is listed as it stands.
+    auto entry = [](const std::string& name, const std::string& pattern) {
+        const std::string shown = "(" + pattern + ")";
+        const bool showsPattern =
+            name.size() >= shown.size() && name.compare(name.size() - shown.size(), shown.size(), shown) == 0;
+        return showsPattern ? name : name + " " + shown;
+    };
+    std::string filters = entry(request.filterName, request.pattern);
+    for (const FileFilter& more : request.moreFilters)
+        filters += ";;" + entry(more.name, more.pattern);
+    QString filter = ToQString(filters);
     QString path;
     if (request.save)
         path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
@@ -439,7 +449,11 @@ void QtDesktop::SetStatusText(std::string_view text) {
 
 void QtDesktop::SetReadoutText(std::string_view text) {
     readout_ = std::string(text);
-    if (readoutLabel_) readoutLabel_->setText(ToQString(text));
+    if (!readoutLabel_) return;
+    readoutLabel_->setText(ToQString(text));
+    // A text wider than the field widens it for good, so that the toolbar does not shift back and forth.
+    const int wanted = readoutLabel_->sizeHint().width();
+    if (wanted > readoutLabel_->width()) readoutLabel_->setFixedWidth(wanted);
 }
 
 void QtDesktop::SetToolCaption(std::string_view text) {

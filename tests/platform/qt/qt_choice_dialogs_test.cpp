@@ -126,7 +126,8 @@ TEST(QtPictureRadios, DoorTypesShowTheirPicturesFourToARowAtBothScreenScales) {
             ASSERT_EQ(shown.width(), drawn.Width()) << "type " << type << " at " << ratio;
             const QImage expected(reinterpret_cast<const uchar*>(drawn.Data()), drawn.Width(), drawn.Height(),
                                   drawn.BytesPerLine(), QImage::Format_RGB32);
-            EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), expected) << "type " << type << " at " << ratio;
+            EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), expected)
+                << "type " << type << " at " << ratio;
         }
     }
     // Types 1 to 4 (walls running up the screen) on one row, 5 to 8 below them, column by column.
