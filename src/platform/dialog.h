@@ -4,7 +4,9 @@
 // program's dialog classes derive from Dialog and see only control ids, never widgets.
 
 #include "platform/geometry.h"
+#include "platform/pixel_buffer.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +42,10 @@ private:
     std::string setText_;
 };
 
+// Draws a control's picture at a size in pixels. The desktop asks for the pixel sizes its screen needs
+// (twice the size on a screen at 200 %), so a picture drawn as figures stays crisp on every screen.
+using PictureDrawer = std::function<PixelBuffer(int width, int height)>;
+
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
@@ -48,6 +54,8 @@ struct ControlTemplate {
     Validator validator;
     bool groupStart = false; // a radio button that starts a new group
     std::string initialText; // an edit's text as the template holds it
+    PictureDrawer picture;   // a radio button's picture, shown beside its text; none when empty
+    Size pictureSize;        // the picture in pixels on a screen at 100 %
 };
 
 struct DialogTemplate {

@@ -237,7 +237,8 @@ bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
     return true;
 }
 
-bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& /*custom*/) {
+bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
+    colourDialogs_.push_back({colour, custom});
     if (colourAnswers_.empty()) return false;
     std::optional<ColourRef> answer = colourAnswers_.front();
     colourAnswers_.pop_front();
@@ -247,11 +248,15 @@ bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& /*custom*/)
 }
 
 bool ScriptedDesktop::ChooseFont(FontChoice& font) {
+    fontDialogs_.push_back(font);
     if (fontAnswers_.empty()) return false;
     std::optional<FontChoice> answer = fontAnswers_.front();
     fontAnswers_.pop_front();
     if (!answer) return false;
-    font = *answer;
+    // The dialog offers no colour: the one it was opened with passes through.
+    font.face = answer->face;
+    font.pointSizeTenths = answer->pointSizeTenths;
+    font.weight = answer->weight;
     return true;
 }
 

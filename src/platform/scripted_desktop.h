@@ -33,6 +33,12 @@ struct ShownMessage {
     unsigned style = 0;
 };
 
+// A colour dialog as it opened: the start colour and the custom colours it offered.
+struct ShownColourDialog {
+    ColourRef start = 0;
+    CustomColours custom{};
+};
+
 class ScriptedDesktop : public Desktop {
   public:
     ScriptedDesktop() = default;
@@ -58,6 +64,9 @@ class ScriptedDesktop : public Desktop {
     // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
     // "on" or "off" for a box or radio button. Null when that dialog has not run.
     const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
+    // The colour and font dialogs, as each opened, in order.
+    const std::vector<ShownColourDialog>& ColourDialogs() const { return colourDialogs_; }
+    const std::vector<FontChoice>& FontDialogs() const { return fontDialogs_; }
     // Every file dialog asked for, as the program asked it.
     const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
 
@@ -96,6 +105,8 @@ class ScriptedDesktop : public Desktop {
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<ShownColourDialog> colourDialogs_;
+    std::vector<FontChoice> fontDialogs_;
     std::vector<FileDialogRequest> fileRequests_;
     std::map<int, std::map<int, std::string>> controlsAtOpening_;
     std::string status_;

@@ -274,7 +274,7 @@ bool ScriptRunner::Execute(const Step& step) {
         } else {
             platform::FontChoice font;
             font.face = w[1].text;
-            font.pointSize = std::atoi(w[2].text.c_str());
+            font.pointSizeTenths = std::atoi(w[2].text.c_str()) * 10; // the script gives points
             font.weight = std::atoi(w[3].text.c_str());
             desktop_.QueueFont(font);
         }

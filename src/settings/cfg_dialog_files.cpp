@@ -1,5 +1,7 @@
 #include "settings/cfg_dialog_files.h"
 
+#include "settings/length_format.h"
+
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -30,6 +32,10 @@ DoorSizeSettings ReadDoorSizes(CfgReport* report) {
 
 bool WriteDoorSizes(const DoorSizeSettings& s) {
     return WriteCfgText("DOORSZE.CFG", FormatCfg("%d %d", {s.metricWidth, s.imperialWidth}));
+}
+
+int StartUpDoorWidthShown(const DoorSizeSettings& s, int units) {
+    return WholeLengthShown(IsImperialUnits(units) ? s.imperialWidth : s.metricWidth, units);
 }
 
 DoorSwingSettings DoorSwingFor(int angle, int thickness) {

@@ -19,6 +19,8 @@ struct DoorSizeSettings {
 };
 DoorSizeSettings ReadDoorSizes(CfgReport* report = nullptr);
 bool WriteDoorSizes(const DoorSizeSettings& settings);
+// The width the door dialogs start from: mm in a metric drawing, whole inches in a feet-and-inches one.
+int StartUpDoorWidthShown(const DoorSizeSettings& settings, int units);
 
 // INTERN.CFG "%d %d %lf %lf": how doors show in plan views.
 struct DoorSwingSettings {

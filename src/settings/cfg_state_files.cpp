@@ -167,11 +167,15 @@ bool WritePrintList(const std::vector<PrintListEntry>& entries) {
     return WriteCfgText("PRNTLST.CFG", text);
 }
 
-FreeRoomSize ReadFreeRoomSize(CfgReport* report) {
+FreeRoomSize ReadFreeRoomSize(int units, CfgReport* report) {
     CfgFieldReader f("ROOM.CFG", "%ld %ld", report);
+    const bool imperial = IsImperialUnits(units);
+    // Feet and inches: 1 to 61 feet, 0 to 11 inches and up to 7/8 inch (21 of 1/24).
+    const int low = imperial ? 288 : 400;
+    const int high = imperial ? (61 * 12 + 11) * 24 + 21 : 30001;
     FreeRoomSize s;
-    s.horizontal = f.Int(0, AnyHigh);
-    s.vertical = f.Int(0, AnyHigh);
+    s.horizontal = f.Int(low, high);
+    s.vertical = f.Int(low, high);
     return s;
 }
 

@@ -69,12 +69,14 @@ struct PrintListEntry {
 std::vector<PrintListEntry> ReadPrintList(CfgReport* report = nullptr);
 bool WritePrintList(const std::vector<PrintListEntry>& entries);
 
-// ROOM.CFG "%ld %ld": the free size the fixed-room tool measured.
+// ROOM.CFG "%ld %ld": the free size the fixed-room tool measured, in the units of the drawing it
+// measured. The file has no twin: the reader clamps to the sizes the fixed-room dialog of `units`
+// accepts (400 to 30001 mm; 1' 0'' to 61' 11 7/8'').
 struct FreeRoomSize {
     int horizontal = 0;
     int vertical = 0;
 };
-FreeRoomSize ReadFreeRoomSize(CfgReport* report = nullptr);
+FreeRoomSize ReadFreeRoomSize(int units, CfgReport* report = nullptr);
 bool WriteFreeRoomSize(const FreeRoomSize& size);
 
 // MAX.CFG "%d %d": the free width and height the maximum-size command measured.

@@ -41,12 +41,25 @@ void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& co
         }
 }
 
-void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length) {
+void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                                         bool zeroFraction) {
     const InchesAndRemainder shown = SplitInches(length);
     SetNumber(inchesId, shown.inches);
-    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+    std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder);
+    if (!fraction && zeroFraction) fraction = Eighths{0, 0};
+    if (fraction) {
         SetNumber(numeratorId, fraction->numerator);
         SetNumber(denominatorId, fraction->denominator);
+    }
+}
+
+void SettingsDialog::SetFeetInchesAndEighths(int feetId, int length) {
+    const FeetAndInches shown = SplitFeetAndInches(length);
+    SetNumber(feetId, shown.feet);
+    SetNumber(feetId + 1, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(feetId + 2, fraction->numerator);
+        SetNumber(feetId + 3, fraction->denominator);
     }
 }
 

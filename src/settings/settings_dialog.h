@@ -38,8 +38,12 @@ class SettingsDialog : public platform::Dialog {
     // none is ticked.
     void ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const;
     // A length in 1/24 inch shown as whole inches and a fraction in eighths; whole inches leave the
-    // fraction edits as the resource has them.
-    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length);
+    // fraction edits as the resource has them, or show "0" and "0" when `zeroFraction` asks.
+    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                             bool zeroFraction = false);
+    // The same with the whole inches split again into feet and inches, in four edits from `feetId` on
+    // (feet, inches, numerator, denominator).
+    void SetFeetInchesAndEighths(int feetId, int length);
     // Whole inches and a fraction typed in three edits, in 1/24 inch; `rule` says when the fraction counts.
     int GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId, FractionRule rule) const;
 

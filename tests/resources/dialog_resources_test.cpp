@@ -1,5 +1,6 @@
 // The dialog resources: titles, controls and limits as the dialogs rely on them.
 #include "resources/dialog_resources.h"
+#include "resources/door_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,27 @@ TEST(DialogResources, EachResourceHasItsTitleAndDistinctControls) {
                                                {5200, "overlays"},
                                                {16000, "new library file"},
                                                {15500, "library files"},
-                                               {17000, "floor area"}};
+                                               {17000, "floor area"},
+                                               // Doors, windows, stairs and rooms.
+                                               {5400, "doors"},
+                                               {13000, "sliding door"},
+                                               {10500, "doors"},
+                                               {10000, "double doors & sliding doors"},
+                                               {13500, "single or multiple doors"},
+                                               {6500, "windows & external doors"},
+                                               {6000, "main entry joinery"},
+                                               {3800, "custom stair details"},
+                                               {3900, "custom stair details"},
+                                               {2550, "stairs"},
+                                               {3080, "stairs"},
+                                               {22000, "new design room"},
+                                               {22500, "new design room"},
+                                               {23000, "maximum size for new design room"},
+                                               {23500, "maximum size for new design room"},
+                                               {21000, "Internal wall size for design rooms"},
+                                               {21500, "Internal wall size for design rooms"},
+                                               {8000, "new fixed room"},
+                                               {8500, "new fixed room"}};
     std::vector<int> expectedIds;
     for (const auto& [id, title] : titles)
         expectedIds.push_back(id);
@@ -77,4 +98,57 @@ TEST(DialogResources, NameEditsHoldTwentyFourFilteredCharacters) {
     EXPECT_EQ(feet->validator.GetKind(), Validator::Kind::Range);
     EXPECT_EQ(feet->validator.Max(), 100);
     EXPECT_EQ(feet->initialText, "0");
+}
+
+TEST(DialogResources, DoorWindowStairAndRoomTextsKeepTheirOwnSpelling) {
+    struct Text {
+        int dialog;
+        int control;
+        const char* text;
+        int textSize;
+    };
+    // Blanks, typos and doubled ampersands as the dialogs have always shown them.
+    const Text texts[] = {
+        {5400, 5410, "metric   range 100-5000 m,m,", 5},
+        {13000, 13001, "sliding door width  - inches/m.m", 7},
+        {10500, 10501, "door width       (inches / m.m.)", 7},
+        {10000, 10001, "doors -  total opening width", 7},
+        {6500, 6508, "window ", 0},
+        {22000, 22011, "horizontal size &&  arrows", 0},
+        {23500, 23518, "vertical size && arrows", 0},
+        {8000, 8002, "size horizontallly       (range 400-20000 m.m)", 7},
+        {22500, 22501, "room name", 17},
+        {21500, 21503, "denominator", 4},
+        {3900, 3906, "numerator", 3},
+    };
+    for (const Text& t : texts) {
+        const platform::DialogTemplate resource = DialogResource(t.dialog);
+        const platform::ControlTemplate* c = resource.FindControl(t.control);
+        ASSERT_NE(c, nullptr) << t.dialog << " " << t.control;
+        EXPECT_EQ(c->text, t.text);
+        EXPECT_EQ(c->textSize, t.textSize) << t.dialog << " " << t.control;
+    }
+    EXPECT_FALSE(DialogResource(13500).helpButton);
+    EXPECT_TRUE(DialogResource(10500).helpButton);
+}
+
+TEST(DialogResources, DoorTypeRadiosShowTheirDoorsPictures) {
+    const std::pair<int, std::vector<int>> dialogs[] = {
+        {10500, {10509, 10508, 10507, 10506, 10505, 10504, 10503, 10502}},
+        {13000, {13003, 13004, 13005, 13006, 13007, 13008, 13009, 13010}}};
+    for (const auto& [dialog, ids] : dialogs) {
+        const platform::DialogTemplate resource = DialogResource(dialog);
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            const int type = static_cast<int>(i) + 1;
+            const platform::ControlTemplate* radio = resource.FindControl(ids[i]);
+            ASSERT_NE(radio, nullptr);
+            EXPECT_EQ(radio->kind, ControlKind::RadioButton);
+            EXPECT_EQ(radio->groupStart, type == 1);
+            ASSERT_TRUE(radio->picture) << ids[i];
+            EXPECT_EQ(radio->pictureSize, (platform::Size{DoorPictureSize, DoorPictureSize}));
+            const platform::PixelBuffer expected =
+                dialog == 10500 ? HingedDoorPicture(type, 96, 96) : SlidingDoorPicture(type, 96, 96);
+            EXPECT_EQ(radio->picture(96, 96), expected) << ids[i];
+        }
+    }
 }

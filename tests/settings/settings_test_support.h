@@ -58,10 +58,36 @@ class SettingsTest : public testing::Test {
     }
     void Help(int resourceId) { Answer(resourceId, platform::DialogAnswer::Button::Help); }
 
+    // What control `control` of the last run of dialog `resourceId` showed when it opened: an edit's
+    // text, a box or radio button ticked.
+    std::string Shown(int resourceId, int control) const { return Opening(resourceId, control); }
+    bool Ticked(int resourceId, int control) const { return Opening(resourceId, control) == "on"; }
+    // The help contexts shown so far, in order.
+    std::vector<int> HelpContextsShown() const {
+        std::vector<int> contexts;
+        for (const auto& [command, context] : desktop_.HelpShown())
+            contexts.push_back(context);
+        return contexts;
+    }
+
     test_support::TempFolder folder_;
     platform::ScriptedDesktop desktop_;
 
   private:
+    std::string Opening(int resourceId, int control) const {
+        const std::map<int, std::string>* opening = desktop_.ControlsAtOpening(resourceId);
+        if (!opening) {
+            ADD_FAILURE() << "dialog " << resourceId << " never opened";
+            return {};
+        }
+        auto it = opening->find(control);
+        if (it == opening->end()) {
+            ADD_FAILURE() << "dialog " << resourceId << " has no control " << control;
+            return {};
+        }
+        return it->second;
+    }
+
     std::string savedProgramDir_;
 };
 

@@ -16,18 +16,24 @@
 #include <QFont>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace platform::qt {
@@ -48,6 +54,23 @@ private:
     Validator validator_;
 };
 
+constexpr int PicturesPerRow = 4;
+
+// A control's picture drawn for screens at 100 % and at 200 %, so neither is scaled from the other.
+QIcon PictureIcon(const ControlTemplate& control) {
+    QIcon icon;
+    for (int ratio : {1, 2}) {
+        PixelBuffer image = control.picture(control.pictureSize.cx * ratio, control.pictureSize.cy * ratio);
+        if (image.Width() == 0) continue;
+        QImage wrapped(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
+                       image.BytesPerLine(), QImage::Format_RGB32);
+        QPixmap pixmap = QPixmap::fromImage(wrapped.copy());
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 // A template dialog on Qt widgets; the program's dialog object reaches them by control id.
 class QtDialogHost : public QDialog, public DialogHost {
 public:
@@ -59,9 +82,12 @@ public:
         QFormLayout* form = nullptr;
         QVBoxLayout* target = outer;
         QButtonGroup* radios = nullptr;
+        QGridLayout* pictures = nullptr;
+        int pictureCount = 0;
         for (const ControlTemplate& c : t.controls) {
             if (c.kind != ControlKind::RadioButton || c.groupStart) radios = nullptr;
             if (c.kind != ControlKind::Edit && c.kind != ControlKind::ListBox) form = nullptr;
+            if (!c.picture) pictures = nullptr;
             switch (c.kind) {
             case ControlKind::GroupBox: {
                 auto* box = new QGroupBox(ToQString(c.text), this);
@@ -105,7 +131,20 @@ public:
                 radio->setObjectName(Name(c.id));
                 if (!radios) radios = new QButtonGroup(this);
                 radios->addButton(radio);
-                target->addWidget(radio);
+                if (c.picture) {
+                    radio->setIcon(PictureIcon(c));
+                    radio->setIconSize(QSize(c.pictureSize.cx, c.pictureSize.cy));
+                    // Pictures stand side by side, four to a row, like the tiles of a palette.
+                    if (!pictures || c.groupStart) {
+                        pictures = new QGridLayout();
+                        target->addLayout(pictures);
+                        pictureCount = 0;
+                    }
+                    pictures->addWidget(radio, pictureCount / PicturesPerRow, pictureCount % PicturesPerRow);
+                    ++pictureCount;
+                } else {
+                    target->addWidget(radio);
+                }
                 widgets_[c.id] = radio;
                 break;
             }
@@ -388,13 +427,16 @@ bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
 }
 
 bool QtDesktop::ChooseFont(FontChoice& font) {
-    QFont initial(ToQString(font.face), font.pointSize, font.weight >= 700 ? QFont::Bold : QFont::Normal);
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
-    if (!ok) return false;
+    QFont initial(ToQString(font.face));
+    if (font.pointSizeTenths > 0) initial.setPointSizeF(font.pointSizeTenths / 10.0);
+    // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
+    initial.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    QFontDialog dialog(initial, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QFont chosen = dialog.selectedFont();
     font.face = FromQString(chosen.family());
-    font.pointSize = chosen.pointSize();
-    font.weight = chosen.bold() ? 700 : 400;
+    font.pointSizeTenths = static_cast<int>(std::lround(chosen.pointSizeF() * 10.0));
+    font.weight = static_cast<int>(chosen.weight());
     return true;
 }
 

@@ -20,15 +20,28 @@ using namespace platform;
 
 namespace {
 
+// A control as a template holds it, its other fields (a picture among them) left empty.
+ControlTemplate Control(int id, ControlKind kind, std::string text, int textSize = 0,
+                        Validator validator = Validator::None(), bool groupStart = false) {
+    ControlTemplate c;
+    c.id = id;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.textSize = textSize;
+    c.validator = std::move(validator);
+    c.groupStart = groupStart;
+    return c;
+}
+
 DialogTemplate LengthTemplate() {
     DialogTemplate t;
     t.resourceId = 5400;
     t.title = "door size";
     t.controls = {
-        {5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766), false, ""},
-        {5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, "), false, ""},
-        {5404, ControlKind::RadioButton, "left", 0, Validator::None(), true, ""},
-        {5405, ControlKind::RadioButton, "right", 0, Validator::None(), false, ""},
+        Control(5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766)),
+        Control(5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, ")),
+        Control(5404, ControlKind::RadioButton, "left", 0, Validator::None(), true),
+        Control(5405, ControlKind::RadioButton, "right"),
     };
     return t;
 }
@@ -146,7 +159,7 @@ class NameListDialog : public Dialog {
               DialogTemplate t;
               t.resourceId = 15500;
               t.title = "library files";
-              t.controls = {{15501, ControlKind::ListBox, "", 0, Validator::None(), false, ""}};
+              t.controls = {Control(15501, ControlKind::ListBox, "")};
               return t;
           }()) {}
     void SetupWindow() override {
