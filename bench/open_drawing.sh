@@ -34,6 +34,7 @@ measure() {
         END { printf "%-28s %6.0f ms %6.1f MB\n", label, seconds * 1000, kilobytes / 1024 }' "$work/time.txt"
 }
 
+measure "first start (makes CFG/)" start.ks
 measure "start only" start.ks
 for run in 1 2 3; do
     measure "open of $objects objects" open.ks
