@@ -89,9 +89,8 @@ void TList::StartUserAction() {
 
 void TList::ReadDrawing() {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
-    std::string text;
-    if (!ReadWholeFile(DrawingFilePath(), text)) return;
-    const DrawingReadResult result = ParseDrawing(text, centre, *this);
+    if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
+    const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
     if (result.headerRead) {
         Shared.Units = result.units;
         Shared.ObjectSerial = result.objectSerial;

@@ -7,6 +7,7 @@
 #include "model/drawing_objects.h"
 #include "model/record_codec.h"
 #include "model/selection_line.h"
+#include "model/whole_file.h"
 
 #include <memory>
 #include <span>
@@ -120,6 +121,7 @@ class TList {
 
     std::vector<std::unique_ptr<TObject>> objects_;
     std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
+    FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
 };
 
 // The program's one drawing list.

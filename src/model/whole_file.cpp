@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits>
@@ -48,18 +49,28 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+void FileBuffer::Reserve(std::size_t bytes, std::size_t kept) {
+    // A buffer far larger than needed (a big drawing closed, a small one opened) is given back.
+    if (bytes <= capacity_ && capacity_ / 4 <= bytes) return;
+    std::unique_ptr<char[]> larger = std::make_unique_for_overwrite<char[]>(bytes);
+    if (kept > 0) std::memcpy(larger.get(), data_.get(), kept);
+    data_ = std::move(larger);
+    capacity_ = bytes;
+}
+
+bool ReadWholeFile(const std::string& path, FileBuffer& buffer) {
+    buffer.size_ = 0;
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0) return false;
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
-    bytes.clear();
-    bytes.resize(static_cast<std::size_t>(status.st_size));
+    // One byte beyond the size lets the read that finds the end go without growing the buffer.
+    buffer.Reserve(static_cast<std::size_t>(status.st_size) + 1, 0);
     std::size_t filled = 0;
     // The size may change under us; read until the end whatever it is.
     for (;;) {
-        if (filled == bytes.size()) bytes.resize(bytes.size() + 4096);
-        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (filled == buffer.capacity_) buffer.Reserve(2 * buffer.capacity_, filled);
+        const ssize_t got = ::read(file.Get(), buffer.data_.get() + filled, buffer.capacity_ - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -67,7 +78,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    bytes.resize(filled);
+    buffer.size_ = filled;
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    FileBuffer buffer;
+    if (!ReadWholeFile(path, buffer)) return false;
+    bytes.assign(buffer.Bytes());
     return true;
 }
 

@@ -3,10 +3,33 @@
 // writing a temporary file beside it and renaming that over it, so readers never see half a file
 // and a failed write leaves the old one.
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
-// The whole contents of the file; false when it cannot be opened or read.
+// Memory for the bytes of a file read whole, kept from one read to the next: the drawing is read
+// back before every paint, and a buffer that stays reuses its memory instead of asking for it (and
+// the system clearing it) each time. The bytes are never cleared before a read fills them.
+class FileBuffer {
+  public:
+    std::string_view Bytes() const { return std::string_view(data_.get(), size_); }
+    std::size_t Capacity() const { return capacity_; }
+
+  private:
+    friend bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
+    // Room for `bytes` bytes in all, keeping the first `kept`.
+    void Reserve(std::size_t bytes, std::size_t kept);
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+// The whole contents of the file into `buffer`, sized once from the file's size; false, with the
+// buffer empty, when the file cannot be opened or read.
+bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
+// The same into a string of its own, for the small files read once.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // The text without the UTF-8 byte-order mark that some editors put at the start of a file they save;

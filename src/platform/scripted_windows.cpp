@@ -44,7 +44,7 @@ void ScriptedView::UpdateNow() {
 }
 
 void ScriptedView::PaintPending() {
-    image_.Paint(*handler_, frame_.Text(), true);
+    image_.Paint(*handler_, frame_.Text(), frame_.RecordsPaints());
 }
 
 void ScriptedView::ScrollPixels(int dx, int dy) {

@@ -58,7 +58,7 @@ class ScriptedView : public ViewWindow {
     bool HasPendingPaint() const { return image_.HasDirty(); }
     // The area the next paint will cover.
     std::optional<Rect> PendingArea() const { return image_.Dirty(); }
-    // The calls of the last paint, one line each.
+    // The calls of the last paint, one line each; empty when the frame does not record paints.
     std::string LastPaint() const { return image_.LastPaint(); }
     Rect LastPaintedArea() const { return image_.LastPaintedArea(); }
     bool Captured() const { return captured_; }
@@ -110,6 +110,10 @@ class ScriptedFrame : public FrameWindow {
     void Activate(ScriptedView* view);
     // The quiet point of a message loop: the active view runs its pending paint.
     void RunPendingPaints();
+    // Whether paints keep the primitives they draw (LastPaint). On by default; a run that never looks
+    // at them turns it off, as formatting every primitive of a large drawing costs more than painting it.
+    void SetRecordPaints(bool record) { recordPaints_ = record; }
+    bool RecordsPaints() const { return recordPaints_; }
     // Where a drag loop gets its next input; a script's time stands still, so Idle comes only when the
     // source says the pointer rests.
     std::function<InputWait(InputEvent&)> inputSource;
@@ -133,6 +137,7 @@ class ScriptedFrame : public FrameWindow {
     Size viewClient_{624, 346};
     ColourRef background_ = Rgb(255, 255, 255);
     bool closed_ = false;
+    bool recordPaints_ = true;
 };
 
 } // namespace platform

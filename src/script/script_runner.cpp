@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/scripted_windows.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -73,6 +74,14 @@ char TypedCharacter(int key) {
     }
 }
 
+// Steps that look at what the last paint drew. Recording a paint's primitives costs more than the
+// paint itself on a large drawing, so a run records them only when one of these steps is in the script;
+// a new step that reads the last paint belongs here.
+bool ReadsLastPaint(const Step& step) {
+    return (step.verb == "show" && !step.words.empty() && step.words[0].text == "paint") ||
+           step.verb == "png";
+}
+
 int AnswerCode(const std::string& word) {
     if (word == "yes") return platform::IdYes;
     if (word == "no") return platform::IdNo;
@@ -128,6 +137,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
     frame_->inputSource = [this](platform::InputEvent& event) {
         return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
     };
+    frame_->SetRecordPaints(std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint));
     program_->Start(*frame_);
     steps_ = std::move(parsed.steps);
     while (next_ < steps_.size() && !failed_) {
