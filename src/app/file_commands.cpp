@@ -24,6 +24,8 @@
 #include "tools/tool_kinds.h"
 #include "tools/view_support.h"
 #include "view/child.h"
+#include "walls/extwall_tool.h"
+#include "walls/plan_dialogs.h"
 
 #include <filesystem>
 #include <system_error>
@@ -209,9 +211,17 @@ void CmFileNew(TClient& client) {
     DrawingList.DrawingName = name;
     bool layout = startMode == 1;
     std::string suffix = layout ? ".LYT" : ".PLN";
-    // The room layout and the external walls have tools of their own; the pick tool stands in for
-    // them until the user chooses a drawing tool.
-    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    // A floor plan starts with the external walls drawn from the keys, their layers below the first
+    // line until the side dialog says otherwise. The room layout's own tool stands in the pick tool's
+    // place until its design rooms are built.
+    if (layout) {
+        client.InstallTool(ToolOfKind(tool_kind::Pick));
+    } else {
+        auto walls = std::make_unique<TExtwallobjtool>();
+        walls->Aux2() = 1;
+        walls->State = TExtwallobjtool::OrthogonalEntry;
+        client.InstallTool(std::move(walls));
+    }
     client.CurrentTool->Colour = Shared.DrawingColour;
 
     ResetDrawingState();
@@ -231,6 +241,7 @@ void CmFileNew(TClient& client) {
         ShowPrompt("Assemble your design rooms - add using the Design Room Icon");
     } else {
         Shared.CurrentView = view_code::GroundFloor;
+        if (view) RunPlanDialog(*view, 4);
         Shared.HelpContext = help_context::Walls;
         if (view && view->Window()) {
             int corner = Shared.Units == 1 ? 25 : 24;

@@ -1,9 +1,91 @@
 #include "app/wall_commands.h"
 
+#include "app/client.h"
 #include "app/command_table.h"
+#include "model/object_codes.h"
+#include "model/shared_state.h"
+#include "resources/help_contexts.h"
+#include "tools/line_tool.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "walls/extwall_tool.h"
+#include "walls/wall_edits.h"
+
+#include <memory>
+
+namespace {
+
+// The wall commands act on a floor plan of an open drawing; elsewhere they do nothing.
+bool OnFloorPlan() {
+    return Shared.DrawingState > 1 && Shared.CurrentView >= view_code::GroundFloor &&
+           Shared.CurrentView <= view_code::FourthPlan;
+}
+
+void InstallEditTool(TClient& client, std::unique_ptr<TDrawingtool> tool, int helpContext,
+                     const char* caption, const char* prompt) {
+    Shared.HelpContext = helpContext;
+    client.InstallTool(std::move(tool));
+    ShowCaption(caption);
+    ShowPrompt(prompt);
+}
+
+void WallEditCommand(TClient& client, int edit, int helpContext, const char* caption, const char* prompt) {
+    if (!OnFloorPlan()) return;
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->Kind = tool_kind::WallEdit;
+    tool->State = edit;
+    InstallEditTool(client, std::move(tool), helpContext, caption, prompt);
+}
+
+void ResizeCommand(TClient& client, int state, const char* caption, const char* prompt) {
+    if (!OnFloorPlan()) return;
+    auto tool = std::make_unique<TExtwallobjtool>();
+    tool->Kind = tool_kind::FloorPlanResize;
+    tool->State = state;
+    tool->KeyMode() = 0;
+    InstallEditTool(client, std::move(tool), help_context::FloorplanResize, caption, prompt);
+}
+
+} // namespace
 
 void AddWallCommands(CommandTable& /*table*/) {
-    // Draw Internal Wall (415) and its deletion (217) come with the internal walls; Lengthen (416), Alter
+    // Draw Internal Wall (415) and its deletion (217) come with the internal walls. Lengthen (416), Alter
     // Base (417), DELETE External Wall (418), Split (422), Change External wall type (426), Expand (419)
-    // and Shrink Floorplan (420) with the wall edits.
+    // and Shrink Floorplan (420) have their handlers below and enter the table with the wall edits and
+    // the resize they start.
+}
+
+void CmLengthenWall(TClient& client) {
+    WallEditCommand(client, wall_edit::Lengthen, help_context::Walls, "Lengthen",
+                    "click LB on line of object nearer to end to lengthen");
+}
+
+void CmAlterBase(TClient& client) {
+    WallEditCommand(client, wall_edit::Shorten, help_context::Walls, "Alter Base",
+                    "click LB on line of object nearer to end to shorten");
+}
+
+void CmChangeWallType(TClient& client) {
+    WallEditCommand(client, wall_edit::ChangeType, help_context::Walls, "Alter Wall",
+                    "click Left Button on external wall to change wall type");
+}
+
+void CmSplitWall(TClient& client) {
+    WallEditCommand(client, wall_edit::Split, help_context::Walls, "Alter Walls",
+                    "press ENTER on external wall  at point to split wall to two");
+}
+
+void CmDeleteExternalWall(TClient& client) {
+    WallEditCommand(client, wall_edit::Delete, help_context::DeletingWalls, "DELETE Wall",
+                    "click LB on line of EXTERNAL wall to DELETE");
+}
+
+void CmExpandFloorplan(TClient& client) {
+    ResizeCommand(client, TExtwallobjtool::Enlarge, "Enlarge Floor Plan",
+                  "press ARROW key of direction to expand floor plan");
+}
+
+void CmShrinkFloorplan(TClient& client) {
+    ResizeCommand(client, TExtwallobjtool::Shrink, "Shrink Floor Plan",
+                  "WARNING press F1 first if unsure -press ARROW key of direction to shrink floor plan");
 }

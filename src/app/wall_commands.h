@@ -4,5 +4,18 @@
 // only) and the floor-plan resize.
 
 class CommandTable;
+class TClient;
 
 void AddWallCommands(CommandTable& table);
+
+// The external-wall edits and the floor-plan resize, on a floor plan only: each replaces the tool by
+// the edit's tool (a line tool of kind 999 in the edit's state, or the external-wall tool of kind 1100
+// in state 8 or 9), with the command's caption, prompt and help context. They stay out of the command
+// table, greyed, until the edits they start are built.
+void CmLengthenWall(TClient& client);
+void CmAlterBase(TClient& client);
+void CmChangeWallType(TClient& client);
+void CmSplitWall(TClient& client);
+void CmDeleteExternalWall(TClient& client);
+void CmExpandFloorplan(TClient& client);
+void CmShrinkFloorplan(TClient& client);

@@ -27,6 +27,7 @@ void TEntrydlg::CmOk() {
     int code = position;
     ReadRadioGroup(PositionButtons, code);
     position = static_cast<char>(code);
+    width = GetControlText(WidthEdit);
     EntrySettings s;
     s.width = WholeLengthTyped(GetNumber(WidthEdit), Shared.Units);
     s.second = 0;

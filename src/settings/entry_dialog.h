@@ -4,6 +4,8 @@
 
 #include "settings/settings_dialog.h"
 
+#include <string>
+
 class TEntrydlg : public SettingsDialog {
   public:
     static constexpr int Resource = 6000;
@@ -12,7 +14,8 @@ class TEntrydlg : public SettingsDialog {
     void SetupWindow() override;
     void CmOk() override;
 
-    int doors = 1; // 1 single, 2 double
+    std::string width; // as typed: mm, or whole inches in a feet-and-inches drawing
+    int doors = 1;     // 1 single, 2 double
     // 'l' for "door(s) on RIGHT side" and 'r' for "door(s) on LEFT side": the file names the sides as
     // the plan shows them, the dialog as a visitor standing outside sees them. 'b' central.
     char position = 'l';

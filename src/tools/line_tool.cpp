@@ -6,6 +6,7 @@
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/input.h"
+#include "tools/plan_finishing.h"
 #include "tools/tool_support.h"
 
 #include <cmath>
@@ -403,4 +404,10 @@ void TLineobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
         tool_support::ShowAndKeep(std::move(line), dc, client);
     }
     Pending = Kind == tool_kind::Line || Kind == tool_kind::CornerMarks ? 1 : 0;
+}
+
+void TLineobjtool::Action(int code) {
+    if (code != 1) return;
+    if (Shared.CurrentView == view_code::GroundFloor) CentrePlanOnSheet();
+    ComputeFloorArea();
 }

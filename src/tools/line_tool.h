@@ -64,4 +64,7 @@ class TLineobjtool : public TLinetool {
     // has a length; it carries Angle and CursorY. A keyboard run goes on afterwards (Pending 1) for
     // kinds 1 and 11.
     void CreateObject(platform::DeviceContext& dc, const platform::Rect& client) override;
+    // The finishing action of a floor plan (1): on the ground floor the plan is centred on the sheet
+    // and saved; on every floor its area is measured. Other actions do nothing.
+    void Action(int code) override;
 };

@@ -53,6 +53,9 @@ xdotool key Return
 for _ in $(seq 50); do [ -f "$work/DWGS/SMOKE.DB0" ] && break; sleep 0.1; done
 [ -f "$work/DWGS/SMOKE.DB0" ] || { echo "File/New made no drawing file"; exit 1; }
 head -n 1 "$work/DWGS/SMOKE.DB0" | grep -qx "4 0 0 0 1 1" || { echo "the new drawing's header is wrong"; exit 1; }
+# The external-wall type asked for the new floor plan: cancelled, which leaves the pick tool.
+sleep 0.7
+xdotool key Escape
 sleep 0.5
 "$camera" "$shot"
 
