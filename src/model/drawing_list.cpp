@@ -2,6 +2,9 @@
 
 #include "model/shared_state.h"
 
+#include <cmath>
+#include <limits>
+
 TList DrawingList;
 
 namespace {
@@ -55,6 +58,10 @@ int TList::FindType(int type) const {
 }
 
 int TList::GetArea() const {
+    // The area is kept as a float: one at or beyond the ends of the int range is held at them.
+    if (std::isnan(floorArea)) return 0;
+    if (floorArea >= 2147483648.0f) return std::numeric_limits<int>::max();
+    if (floorArea < -2147483648.0f) return std::numeric_limits<int>::min();
     return static_cast<int>(floorArea);
 }
 

@@ -341,6 +341,10 @@ void TExtwallobjtool::MeasureFreeDistanceToRoom() {
     const long long py = static_cast<long long>(CursorY) * Shared.Scale;
     const int direction = Aux;
     long long best = NothingFound;
+    // The design rooms of every view, gathered once.
+    std::vector<int> rooms;
+    for (int r = 0; r < DrawingList.count; ++r)
+        if (DrawingList[r]->type == type_code::DesignRoom) rooms.push_back(r);
     for (int i = 0; i < DrawingList.count; ++i) {
         const auto* wall = dynamic_cast<const TExtwallobj*>(DrawingList[i]);
         if (!wall || wall->type != type_code::ExternalWall || wall->view != Shared.CurrentView) continue;
@@ -364,9 +368,8 @@ void TExtwallobjtool::MeasureFreeDistanceToRoom() {
             break;
         }
         if (!facing) continue;
-        for (int r = 0; r < DrawingList.count; ++r) {
+        for (int r : rooms) {
             const TObject& room = *DrawingList[r];
-            if (room.type != type_code::DesignRoom || r == i) continue;
             long long gap = NothingFound;
             switch (direction) {
             case 2:
