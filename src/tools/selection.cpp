@@ -81,53 +81,45 @@ void DrawSelectedPolygon(const TMoveobjtool& tool, DeviceContext& dc, const TPol
     dc.Polygon(points);
 }
 
-// Moves an object by (dx, dy) as a selection moves: every point it is drawn by, but a text only by its
-// anchor (its x2 is a direction and y2 a plain number). Walls, rooms and information records stay.
-void ShiftObject(TObject& object, long long dx, long long dy) {
-    const auto shiftBase = [&] {
-        object.x1 = Shifted(object.x1, dx);
-        object.x2 = Shifted(object.x2, dx);
-        object.y1 = Shifted(object.y1, dy);
-        object.y2 = Shifted(object.y2, dy);
-    };
+// Hands each point that a selection moves and turns to `point(x, y)`, by reference: every point the
+// object is drawn by, but of a text only its anchor (its x2 is a direction and y2 a plain number).
+// Walls, rooms and information records have none.
+template <typename Visit> void ForEachPoint(TObject& object, Visit point) {
     switch (ClassOfType(object.type)) {
     case ObjectClass::Line:
     case ObjectClass::Ellipse:
     case ObjectClass::Circle:
     case ObjectClass::Rectangle:
     case ObjectClass::RoundedRectangle:
-        shiftBase();
+        point(object.x1, object.y1);
+        point(object.x2, object.y2);
         break;
     case ObjectClass::Arc:
-        shiftBase();
+        point(object.x1, object.y1);
+        point(object.x2, object.y2);
         if (auto* arc = dynamic_cast<TArcobj*>(&object)) {
-            arc->startX = Shifted(arc->startX, dx);
-            arc->endX = Shifted(arc->endX, dx);
-            arc->startY = Shifted(arc->startY, dy);
-            arc->endY = Shifted(arc->endY, dy);
+            point(arc->startX, arc->startY);
+            point(arc->endX, arc->endY);
         }
         break;
     case ObjectClass::Text:
-        object.x1 = Shifted(object.x1, dx);
-        object.y1 = Shifted(object.y1, dy);
+        point(object.x1, object.y1);
         break;
     case ObjectClass::Arrow:
-        shiftBase();
+        point(object.x1, object.y1);
+        point(object.x2, object.y2);
         if (auto* arrow = dynamic_cast<TArrowobj*>(&object)) {
-            for (int* x : {&arrow->ax1, &arrow->ax2, &arrow->ax3, &arrow->ax4})
-                *x = Shifted(*x, dx);
-            for (int* y : {&arrow->ay1, &arrow->ay2, &arrow->ay3, &arrow->ay4})
-                *y = Shifted(*y, dy);
+            point(arrow->ax1, arrow->ay1);
+            point(arrow->ax2, arrow->ay2);
+            point(arrow->ax3, arrow->ay3);
+            point(arrow->ax4, arrow->ay4);
         }
         break;
     case ObjectClass::Opening:
     case ObjectClass::Polygon:
-        if (auto* polygon = dynamic_cast<TPolyobj*>(&object)) {
-            for (int k = 0; k < PointCount(*polygon); ++k) {
-                polygon->x[k] = Shifted(polygon->x[k], dx);
-                polygon->y[k] = Shifted(polygon->y[k], dy);
-            }
-        }
+        if (auto* polygon = dynamic_cast<TPolyobj*>(&object))
+            for (int k = 0; k < PointCount(*polygon); ++k)
+                point(polygon->x[k], polygon->y[k]);
         break;
     default:
         break;
@@ -183,47 +175,12 @@ void TurnText(TMoveobjtool& tool, TTextobj& text, DeviceContext& dc, const Turn&
 }
 
 // Turns an object about the pivot. A shape keeps being drawn axis-aligned between its turned corners.
-// Walls, rooms and information records are not turned.
 void TurnObject(TMoveobjtool& tool, TObject& object, DeviceContext& dc, const Turn& turn, Point pivot) {
-    switch (ClassOfType(object.type)) {
-    case ObjectClass::Line:
-    case ObjectClass::Ellipse:
-    case ObjectClass::Circle:
-    case ObjectClass::Rectangle:
-    case ObjectClass::RoundedRectangle:
-        turn.Apply(object.x1, object.y1, pivot);
-        turn.Apply(object.x2, object.y2, pivot);
-        break;
-    case ObjectClass::Arc:
-        turn.Apply(object.x1, object.y1, pivot);
-        turn.Apply(object.x2, object.y2, pivot);
-        if (auto* arc = dynamic_cast<TArcobj*>(&object)) {
-            turn.Apply(arc->startX, arc->startY, pivot);
-            turn.Apply(arc->endX, arc->endY, pivot);
-        }
-        break;
-    case ObjectClass::Arrow:
-        turn.Apply(object.x1, object.y1, pivot);
-        turn.Apply(object.x2, object.y2, pivot);
-        if (auto* arrow = dynamic_cast<TArrowobj*>(&object)) {
-            turn.Apply(arrow->ax1, arrow->ay1, pivot);
-            turn.Apply(arrow->ax2, arrow->ay2, pivot);
-            turn.Apply(arrow->ax3, arrow->ay3, pivot);
-            turn.Apply(arrow->ax4, arrow->ay4, pivot);
-        }
-        break;
-    case ObjectClass::Opening:
-    case ObjectClass::Polygon:
-        if (auto* polygon = dynamic_cast<TPolyobj*>(&object))
-            for (int k = 0; k < PointCount(*polygon); ++k)
-                turn.Apply(polygon->x[k], polygon->y[k], pivot);
-        break;
-    case ObjectClass::Text:
+    if (ClassOfType(object.type) == ObjectClass::Text) {
         if (auto* text = dynamic_cast<TTextobj*>(&object)) TurnText(tool, *text, dc, turn, pivot);
-        break;
-    default:
-        break;
+        return;
     }
+    ForEachPoint(object, [&](int& x, int& y) { turn.Apply(x, y, pivot); });
 }
 
 } // namespace
@@ -358,7 +315,10 @@ void MoveSelection(TMoveobjtool& tool, DeviceContext& dc, const Rect& client, in
     if (!readable) return;
     for (const SelectionLine& line : lines) {
         TObject& object = *DrawingList[line.index];
-        ShiftObject(object, dx, dy);
+        ForEachPoint(object, [dx, dy](int& px, int& py) {
+            px = Shifted(px, dx);
+            py = Shifted(py, dy);
+        });
         if (object.type != type_code::Opening)
             DrawSelectedObject(tool, dc, line.index, OwnColour(object), OwnStyle(object));
     }
