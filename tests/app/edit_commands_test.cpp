@@ -85,6 +85,21 @@ TEST_F(EditCommands, RefusalsWithoutAViewOrObjects) {
     EXPECT_EQ(Client().Tool().Kind, 1);
 }
 
+TEST_F(EditCommands, PasteLeavesTheMoveToolWaitingForTheReferencePoint) {
+    NewDrawing();
+    test_support::WriteFile(folder.Path() / "LIBS" / "PASTE.CFG",
+                            "1 0 0 0 1 2\n7\n7 50 0 0 -1000 0 1000 0 -1000 2000 0 1 0\n");
+    frame->Choose(311);
+    TDrawingtool& tool = Client().Tool();
+    ASSERT_NE(dynamic_cast<TMoveobjtool*>(&tool), nullptr);
+    EXPECT_EQ(tool.Kind, 14);
+    EXPECT_EQ(tool.State, TMoveobjtool::PlaceSelection);
+    EXPECT_EQ(tool.Dragging, 50);
+    EXPECT_EQ(static_cast<TMoveobjtool&>(tool).SelectionCount, 1);
+    EXPECT_EQ(static_cast<TMoveobjtool&>(tool).FillMode(), 0); // a pasted polygon blanks as an outline
+    EXPECT_EQ(DrawingList.count, 5);
+}
+
 TEST_F(EditCommands, MoveAndCopyComeBackFromTheirKindsAsTheirCommandsInstallThem) {
     NewDrawing();
     Client().RestoreTool(14);
