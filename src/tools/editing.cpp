@@ -68,9 +68,11 @@ void WidenByObject(RepaintBox& box, const TObject& object, const Rect& client) {
     }
 }
 
-// Invalidates the client pixels of the box, widened by three Scale of pixels and held inside the
+// Invalidates the client pixels of the box, widened by three times Scale pixels and held inside the
 // view.
 void InvalidateBox(DrawingView& view, const RepaintBox& box) {
+    // Objects that cover nothing (an opening, a room) leave the box empty: the next paint shows them gone.
+    if (box.minX > box.maxX || box.minY > box.maxY) return;
     const int scale = tool_support::ScaleDivisor();
     const Point low = LogicalToClient(
         view, {tool_support::Clamped(box.minX / scale), tool_support::Clamped(box.minY / scale)});
