@@ -59,8 +59,13 @@ class TMoveobjtool : public TDrawingtool {
     int& SelRight() { return Extra2; }
     int& SelBottom() { return Extra3; }
     int& SelTop() { return Extra4; }
+    int SelLeft() const { return Extra1; }
+    int SelRight() const { return Extra2; }
+    int SelBottom() const { return Extra3; }
+    int SelTop() const { return Extra4; }
     // How a selected polygon is filled when drawn: 0 not, 1 with the background, 2 with its colour.
     int& FillMode() { return Angle; }
+    int FillMode() const { return Angle; }
     // The angle of the next turn, whole degrees clockwise.
     int& RotationStep() { return X2; }
 

@@ -54,8 +54,7 @@ PenStyle PenStyleOf(int style) {
                                                                    : PenStyle::Solid;
 }
 
-// A selected object is drawn in its own colour, a polygon in its fill colour, a text with the solid
-// style (a text has no pen).
+// A selected object is drawn in its own colour, a polygon in its fill colour.
 ColourRef OwnColour(const TObject& object) {
     if (const auto* polygon = dynamic_cast<const TPolyobj*>(&object);
         polygon && ClassOfType(object.type) == ObjectClass::Polygon)
@@ -63,6 +62,7 @@ ColourRef OwnColour(const TObject& object) {
     return static_cast<ColourRef>(object.colour);
 }
 
+// And with its own pen style; a text, which has no pen, with the solid one.
 int OwnStyle(const TObject& object) {
     return ClassOfType(object.type) == ObjectClass::Text ? 0 : object.penStyle;
 }
@@ -70,8 +70,8 @@ int OwnStyle(const TObject& object) {
 void DrawSelectedPolygon(const TMoveobjtool& tool, DeviceContext& dc, const TPolyobj& polygon,
                          ColourRef colour) {
     Brush brush = Brush::NullBrush();
-    if (tool.Angle == 1) brush = Brush::SolidBrush(Shared.BackgroundColour);
-    if (tool.Angle == 2) brush = Brush::SolidBrush(colour);
+    if (tool.FillMode() == 1) brush = Brush::SolidBrush(Shared.BackgroundColour);
+    if (tool.FillMode() == 2) brush = Brush::SolidBrush(colour);
     dc.SelectBrush(brush);
     const int scale = ScaleDivisor();
     std::vector<Point> points;
@@ -150,8 +150,8 @@ class Turn {
 };
 
 // Tenths of a degree that a turn by `degrees` takes off a text's angles.
-int TurnInTenths(int degrees) {
-    return (360 - degrees) * 10;
+long long TurnInTenths(int degrees) {
+    return (360LL - degrees) * 10;
 }
 
 // A centred horizontal text is made left-aligned before it turns, so it turns about its start: its
@@ -186,10 +186,10 @@ void TurnObject(TMoveobjtool& tool, TObject& object, DeviceContext& dc, const Tu
 } // namespace
 
 bool SelectedByRectangle(const TMoveobjtool& tool, const TObject& object) {
-    const int left = tool.Extra1;
-    const int right = tool.Extra2;
-    const int bottom = tool.Extra3;
-    const int top = tool.Extra4;
+    const int left = tool.SelLeft();
+    const int right = tool.SelRight();
+    const int bottom = tool.SelBottom();
+    const int top = tool.SelTop();
     // A point on an edge is outside.
     const auto inside = [&](int x, int y) { return left < x && x < right && bottom < y && y < top; };
     const int type = object.type;
