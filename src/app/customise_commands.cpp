@@ -72,6 +72,14 @@ int AskLayoutGridSpacing(int units, int spacing) {
     return std::clamp(*typed, least, most) * perUnit;
 }
 
+// With a drawing open the command is the defaults runner's on the active view (none runs without
+// one): true then, and the command has nothing more to do.
+bool HandOverToRunner(TClient& client, int kind) {
+    if (!DrawingOpen()) return false;
+    if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, kind);
+    return true;
+}
+
 } // namespace
 
 void AddCustomiseCommands(CommandTable& table) {
@@ -226,7 +234,7 @@ void CmChangeColour(TClient& client) {
         return;
     }
     Shared.HelpContext = help_context::Text;
-    if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, defaults_kind::PenColour);
+    HandOverToRunner(client, defaults_kind::PenColour);
 }
 
 void CmLineStyle(TClient& client) {
@@ -242,40 +250,29 @@ void CmDefaultFont(TClient& client) {
         ChooseTextFont(client);
         return;
     }
-    if (!DrawingOpen()) return;
     SaveDrawingHoldingObjects();
-    if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, defaults_kind::Font);
+    HandOverToRunner(client, defaults_kind::Font);
 }
 
 void CmDefaultDoors(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    if (DrawingOpen()) {
-        if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, defaults_kind::Doors);
-        return;
-    }
+    if (HandOverToRunner(client, defaults_kind::Doors)) return;
     TConfigdlg doors;
     doors.Execute();
 }
 
 void CmDefDimensions(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    if (DrawingOpen()) {
-        if (TChild* view = client.ActiveView())
-            RunDefaultsDialog(client, *view, defaults_kind::DimensionOffsets);
-        return;
-    }
+    if (HandOverToRunner(client, defaults_kind::DimensionOffsets)) return;
     // The units chosen here pick the twin of the offsets; a cancelled choice keeps the units in force.
     TMeasdlg units;
     units.Execute();
-    RunDimensionOffsetsDialog();
+    RunTwinDialog<TOffsetdlg, TOffsetimpdlg>();
 }
 
 void CmDefaultColours(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    if (DrawingOpen()) {
-        if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, defaults_kind::Colours);
-        return;
-    }
+    if (HandOverToRunner(client, defaults_kind::Colours)) return;
     RunColourSteps(client, DrawingColourSteps, false);
 }
 
@@ -298,23 +295,15 @@ void CmDefaultLayoutGrid(TClient& client) {
 
 void CmDesignRoomColours(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    if (DrawingOpen()) {
-        SaveDrawingHoldingObjects();
-        if (TChild* view = client.ActiveView())
-            RunDefaultsDialog(client, *view, defaults_kind::DesignRoomColours);
-        return;
-    }
+    SaveDrawingHoldingObjects();
+    if (HandOverToRunner(client, defaults_kind::DesignRoomColours)) return;
     RunColourSteps(client, DesignRoomColourSteps, false);
 }
 
 void CmDesignRoomMerge(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    if (DrawingOpen()) {
-        SaveDrawingHoldingObjects();
-        if (TChild* view = client.ActiveView())
-            RunDefaultsDialog(client, *view, defaults_kind::MergeDistance);
-        return;
-    }
+    SaveDrawingHoldingObjects();
+    if (HandOverToRunner(client, defaults_kind::MergeDistance)) return;
     TMeasdlg units;
     units.Execute();
     AskMergeDistance({"input Merging distance for room alignment", "Merging Distance", "Inches"},
@@ -329,14 +318,4 @@ void CmFloorPlanTitles(TClient& /*client*/) {
     Shared.HelpContext = help_context::Defaults;
     TTitle2Ddlg titles;
     titles.Execute();
-}
-
-void RunDimensionOffsetsDialog() {
-    if (Shared.Units == 1) {
-        TOffsetdlg metric;
-        metric.Execute();
-    } else {
-        TOffsetimpdlg imperial;
-        imperial.Execute();
-    }
 }

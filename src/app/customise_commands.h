@@ -4,6 +4,8 @@
 // with a drawing open most hand over to the defaults runner on the active view (defaults_runner.h).
 // The colour chooser ApplyColourSettings and the steps both paths share live here too.
 
+#include "model/shared_state.h"
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -75,8 +77,16 @@ struct MergeQuestion {
 };
 void AskMergeDistance(const MergeQuestion& inches, const MergeQuestion& millimetres, int maxLength);
 
-// TOffsetdlg when metric, TOffsetimpdlg in feet and inches.
-void RunDimensionOffsetsDialog();
+// Runs the metric twin of a dialog when Units is 1, else the feet-and-inches twin.
+template <typename Metric, typename Imperial> void RunTwinDialog() {
+    if (Shared.Units == 1) {
+        Metric metric;
+        metric.Execute();
+    } else {
+        Imperial imperial;
+        imperial.Execute();
+    }
+}
 
 // Saves the open drawing when its list holds objects. With no drawing open nothing is saved: the
 // list is empty or left over from a cancelled New or Open.

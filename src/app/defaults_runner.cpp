@@ -5,6 +5,8 @@
 #include "settings/cfg_files.h"
 #include "settings/door_defaults_dialog.h"
 #include "settings/length_format.h"
+#include "settings/offset_dialog.h"
+#include "settings/offset_imperial_dialog.h"
 #include "settings/printer_calibration.h"
 #include "settings/stair_sizes_dialog.h"
 #include "settings/stair_sizes_imperial_dialog.h"
@@ -48,16 +50,6 @@ void AskGrid(TClient& client, TChild& view) {
     if (Shared.LayoutGridOn == 1) RepaintWithErase(view);
 }
 
-void RunCustomStairsDialog() {
-    if (Shared.Units == 1) {
-        TStrscondlg metric;
-        metric.Execute();
-    } else {
-        TStrsimpcondlg imperial;
-        imperial.Execute();
-    }
-}
-
 } // namespace
 
 void RunDefaultsDialog(TClient& client, TChild& view, int kind) {
@@ -69,7 +61,7 @@ void RunDefaultsDialog(TClient& client, TChild& view, int kind) {
         break;
     }
     case defaults_kind::DimensionOffsets:
-        RunDimensionOffsetsDialog();
+        RunTwinDialog<TOffsetdlg, TOffsetimpdlg>();
         Repaint(view);
         break;
     case defaults_kind::Font:
@@ -92,7 +84,7 @@ void RunDefaultsDialog(TClient& client, TChild& view, int kind) {
         CalibratePrinter(Shared.Units);
         break;
     case defaults_kind::CustomStairs:
-        RunCustomStairsDialog();
+        RunTwinDialog<TStrscondlg, TStrsimpcondlg>();
         break;
     case defaults_kind::DesignRoomColours: {
         // This path has always said "ROOM" where the command without a drawing says "ROOMS".
