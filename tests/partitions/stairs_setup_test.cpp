@@ -81,6 +81,41 @@ TEST_F(StairsSetup, MetricStairsAreSizedAndFollowTheCursor) {
     EXPECT_FALSE(Window().PendingErase());
 }
 
+TEST_F(StairsSetup, TheViewPlacesTheStairsOnEnterOnly) {
+    NewTwoFloorDrawing();
+    QueueDialog(2550, {Tick(2553), Tick(2554)});
+    frame->Choose(382);
+    frame->RunPendingPaints();
+    TChild& view = *Client().ActiveView();
+    const int objects = DrawingList.count;
+    view.EvMouseMove({200, 100});
+    const platform::Point first{Stairs().X1, Stairs().Y1};
+
+    // A click reaches no stairs operation: the outline goes on following the mouse.
+    view.EvLButtonDown({200, 100});
+    view.EvLButtonUp({200, 100});
+    view.EvMouseMove({300, 150});
+    EXPECT_EQ(Stairs().DragActive(), 1);
+    EXPECT_NE(platform::Point(Stairs().X1, Stairs().Y1), first);
+    EXPECT_EQ(DrawingList.count, objects);
+
+    desktop.SetCursorPos(view.Window()->ClientToScreen({300, 150}));
+    view.EvKeyDown(13);
+    EXPECT_EQ(Stairs().Started(), 1);
+    EXPECT_EQ(Stairs().DragActive(), 0);
+    EXPECT_EQ(Shared.CurrentView, 51);
+    EXPECT_EQ(Window().Title(), "HOUSE.PLN");
+    EXPECT_TRUE(Window().PendingErase());
+    EXPECT_EQ(Window().PendingArea(), (platform::Rect{0, 0, 600, 400}));
+    const int placed = DrawingList.count;
+    EXPECT_GT(placed, objects);
+
+    // The Enter after it no longer reaches the stairs.
+    view.EvKeyDown(13);
+    EXPECT_EQ(DrawingList.count, placed);
+    EXPECT_EQ(Shared.CurrentView, 51);
+}
+
 TEST_F(StairsSetup, FeetAndInchesBecomeDrawingUnits) {
     NewTwoFloorDrawing(false);
     // 36 inches wide, a storey of 8' 0'' and a stairwell of 7' 0'': inches of 0 add nothing.
