@@ -2,7 +2,6 @@
 // custom riser and tread, the dotted outline that follows the cursor, and the lines Enter draws on the
 // floor shown and on the floor above, for both flight styles and every side of the top tread.
 #include "partitions/stairs_tool.h"
-#include "tools/tool_support.h"
 #include "tools/tool_test_support.h"
 
 #include <algorithm>
@@ -175,21 +174,6 @@ TEST_F(StairsTool, OutlineCoversBothStylesOnEverySide) {
     EXPECT_TRUE(surface.CallsNamed("Rectangle").empty());
 }
 
-TEST_F(StairsTool, OutlineShowsOverTheViewAndLeavesNoTrace) {
-    TStepobjtool stairs;
-    SetUpStairs(stairs, 1, 2);
-    const PixelBuffer before = image;
-    OnImage(stairs, [&](DeviceContext& dc) { stairs.MouseMove(dc, client, 300, 200); });
-    EXPECT_FALSE(image == before);
-    OnImage(stairs, [&](DeviceContext& dc) { stairs.MouseMove(dc, client, 320, 180); });
-    // The view taking it away, on a context with the view mapping.
-    OnImage(stairs, [&](DeviceContext& dc) {
-        tool_support::ToLogical(dc, client, 0, 0);
-        stairs.DrawShape(dc, 1);
-    });
-    EXPECT_TRUE(image == before);
-}
-
 TEST_F(StairsTool, EnterDrawsTheFlightsOnBothFloors) {
     // Straight flights from (5000, 7500), width 900, run 3500, tread 250; the stairwell 2000 long.
     struct Case {
@@ -272,47 +256,6 @@ TEST_F(StairsTool, EnterDrawsTheHalfwayLandingOnBothFloors) {
         EXPECT_EQ(ground.back(), c.lastTread) << c.side;
         EXPECT_EQ(LinesOf(51), ground) << c.side;
     }
-}
-
-TEST_F(StairsTool, StairsLinesShareOneGroupAndCarryTheStoreyHeight) {
-    Shared.ObjectSerial = 41;
-    Shared.DrawingColour = Rgb(0, 0, 255);
-    TStepobjtool stairs;
-    SetUpStairs(stairs, 2, 1);
-    Key(stairs, VirtualKey::Return, 5000, 7500);
-    ASSERT_EQ(DrawingList.count, 4 + 36);
-    for (int i = 4; i < DrawingList.count; ++i) {
-        const auto& line = dynamic_cast<const TLineobj&>(*DrawingList[i]);
-        EXPECT_EQ(line.aux, 42);
-        EXPECT_EQ(line.number, 0);
-        EXPECT_EQ(line.lineA, 2550);
-        EXPECT_EQ(line.lineB, 0);
-        EXPECT_EQ(line.penWidth, 1);
-        EXPECT_EQ(line.penStyle, 0);
-        EXPECT_EQ(line.colour, static_cast<int>(Rgb(0, 0, 255)));
-    }
-    EXPECT_EQ(Shared.ObjectSerial, 42);
-    // Every line is in the file: the second floor's save came last.
-    EXPECT_EQ(DrawingFile().substr(0, 3), "40 ");
-}
-
-TEST_F(StairsTool, OneEnterPlacesOneStairs) {
-    TStepobjtool stairs;
-    SetUpStairs(stairs, 2, 1);
-    Key(stairs, VirtualKey::Return, 5000, 7500);
-    ASSERT_EQ(DrawingList.count, 40);
-    // The view marks the stairs placed; the next Enter comes through keyboard entry.
-    stairs.Started() = 1;
-    std::filesystem::remove(folder.Path() / "DWGS" / "HOUSE.DB0");
-    Key(stairs, VirtualKey::Return, 6000, 7500);
-    EXPECT_EQ(DrawingList.count, 40);
-    EXPECT_FALSE(DrawingFileExists());
-    EXPECT_EQ(Shared.CurrentView, 51);
-    // Keys other than Enter never place stairs.
-    TStepobjtool other;
-    SetUpStairs(other, 2, 1);
-    Key(other, VirtualKey::Right, 5000, 7500, 100);
-    EXPECT_EQ(DrawingList.count, 40);
 }
 
 TEST_F(StairsTool, ASideOutsideTheFourStillMovesToTheFloorAbove) {
