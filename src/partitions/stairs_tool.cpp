@@ -82,26 +82,28 @@ void TStepobjtool::DrawShape(DeviceContext& dc, int /*code*/) {
     const long long y = Y1;
     const long long run = RunLength;
     // Two flights side by side are twice the width across; one flight is centred on the cursor.
-    const long long across = StairStyle() == HalfwayLanding ? StairWidth : StairWidth / 2;
-    long long left = 0;
-    long long top = 0;
-    long long right = 0;
-    long long bottom = 0;
+    const bool twoFlights = StairStyle() == HalfwayLanding;
+    const long long across = twoFlights ? StairWidth : StairWidth / 2;
+    // Two opposite corners, (ax, ay) and (bx, by).
+    long long ax = 0;
+    long long ay = 0;
+    long long bx = 0;
+    long long by = 0;
     switch (TopTreadSide()) {
     case TopOfScreen:
-        left = x - across, top = y, right = x + across, bottom = y - run;
+        ax = x - across, ay = y, bx = x + across, by = y - run;
         break;
     case RightOfScreen:
-        if (StairStyle() == HalfwayLanding)
-            left = x, top = y + across, right = x - run, bottom = y - across;
+        if (twoFlights)
+            ax = x, ay = y + across, bx = x - run, by = y - across;
         else
-            left = x - run, top = y + across, right = x, bottom = y - across;
+            ax = x - run, ay = y + across, bx = x, by = y - across;
         break;
     case BottomOfScreen:
-        left = x - across, top = y + run, right = x + across, bottom = y;
+        ax = x - across, ay = y + run, bx = x + across, by = y;
         break;
     case LeftOfScreen:
-        left = x, top = y + across, right = x + run, bottom = y - across;
+        ax = x, ay = y + across, bx = x + run, by = y - across;
         break;
     default:
         return;
@@ -109,8 +111,7 @@ void TStepobjtool::DrawShape(DeviceContext& dc, int /*code*/) {
     const int scale = tool_support::ScaleDivisor();
     tool_support::ExclusiveOrPen outline(dc, Shared.DrawingColour);
     const platform::Brush previous = dc.SelectBrush(platform::Brush::NullBrush());
-    dc.Rectangle(Clamped(left / scale), Clamped(top / scale), Clamped(right / scale),
-                 Clamped(bottom / scale));
+    dc.Rectangle(Clamped(ax / scale), Clamped(ay / scale), Clamped(bx / scale), Clamped(by / scale));
     dc.SelectBrush(previous);
 }
 
