@@ -96,5 +96,6 @@ void PlaceLibrarySymbol(DrawingView& view, int group) {
     Shared.CurrentView = currentView;
     DrawingList.WriteDrawing();
     view.Tool().Kind = tool_kind::TextAtRest;
+    ShowPrompt("Select a function or drawing tool"); // the preview prompt no longer holds
     RefreshView(view, 3);
 }

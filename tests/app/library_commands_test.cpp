@@ -224,6 +224,7 @@ TEST_F(LibraryCommands, CancelTakesThePreviewsAwayAndRepaintsTheCorner) {
     EXPECT_EQ(Shared.CurrentView, 50);
     EXPECT_EQ(DrawingFile(), file);
     EXPECT_EQ(Client().Tool().Kind, tool_kind::TextAtRest);
+    EXPECT_EQ(desktop.StatusText(), "Select a function or drawing tool");
     EXPECT_EQ(frame->ActiveScriptedView()->PendingArea(), (platform::Rect{0, 133, 150, 400}));
 }
 
