@@ -62,9 +62,10 @@ void CmLibraryMisc(TClient& client) {
 }
 
 void AddToLibrary(DrawingView& view) {
-    Shared.HelpContext = help_context::Libraries;
     view.RestoreTool(tool_kind::Copy);
     view.Tool().Amount() = 1; // the capture mark: the release opens the new-library-file dialog
+    // After the copy tool, which may bring the Copy command's own help.
+    Shared.HelpContext = help_context::Libraries;
     ShowPrompt("click LB just outside one corner and DRAG over new library item");
 }
 

@@ -300,19 +300,4 @@ TEST_F(LibraryInsertion, OkGivesTheMoveToolThePreviewAsItsSelection) {
     EXPECT_EQ(DrawingList.count, 2);
 }
 
-TEST_F(LibraryInsertion, CancelLeavesThePickToolAtRest) {
-    List(platform::DialogAnswer::Button::Cancel,
-         {{15501, platform::DialogAnswer::Fill::Kind::Select, "", 0}});
-    PlaceLibrarySymbol(*view, 1);
-    EXPECT_EQ(log, input_test::Log{"SelectPickTool"});
-    EXPECT_EQ(Tool().Kind, 20);
-    EXPECT_EQ(DrawingList.count, 1);
-}
-
-TEST_F(LibraryInsertion, CaptureAsksTheViewForTheCopyTool) {
-    AddToLibrary(*view);
-    EXPECT_EQ(log, input_test::Log{"RestoreTool(15)"});
-    EXPECT_EQ(Tool().Amount(), 1);
-}
-
 } // namespace
