@@ -61,24 +61,18 @@ std::unique_ptr<TTextobj> PrintScaleCaption(const TList& list, int scale, int sh
 
     char text[TTextobj::TextCapacity];
     std::snprintf(text, sizeof text, "scale %d : 1", scale);
-    auto caption = std::make_unique<TTextobj>();
+    // In the reference text's font, face, size and weight; level, left-aligned and of no object.
+    auto caption = std::make_unique<TTextobj>(*reference);
     caption->type = type_code::Text;
     caption->view = floor;
-    caption->aux = 0;
-    caption->number = 0;
-    caption->x1 = reference->x1;
+    caption->aux = caption->number = 0;
     caption->y1 = static_cast<int>(static_cast<long long>(reference->y1) - 30LL * reference->size);
     caption->x2 = 900;
-    caption->y2 = 0;
-    caption->z1 = 0;
+    caption->y2 = caption->z1 = caption->z2 = 0;
     caption->colour = static_cast<int>(Shared.DrawingColour);
     caption->penWidth = 1;
-    caption->penStyle = 0;
-    caption->escapement = 0;
+    caption->penStyle = caption->escapement = 0;
     caption->alignment = 1;
-    SetObjectString(caption->fontName, caption->fontNameLength, ObjectString(reference->fontName));
-    caption->size = reference->size;
-    caption->weight = reference->weight;
     SetObjectString(caption->text, caption->textLength, text);
     return caption;
 }
