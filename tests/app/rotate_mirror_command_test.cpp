@@ -14,12 +14,14 @@ namespace {
 using Fill = DialogAnswer::Fill;
 
 const std::string Header = "6 0 0 0 1 30\n";
-const std::string Floors = "32000\n32000 50 0 0 0 0 0 0 0 0 0 0 1 0\n32001\n32001 51 0 0 0 0 0 0 0 0 0 0 1 0\n";
+const std::string Floors =
+    "32000\n32000 50 0 0 0 0 0 0 0 0 0 0 1 0\n32001\n32001 51 0 0 0 0 0 0 0 0 0 0 1 0\n";
 const std::string Line = "1\n1 50 0 10001 1000 0 0 0 0 1000 0 0 0 1 0\n";
 const std::string Room = "29000\n29000 40 0 0 -1000 500 1000 -500 2000 1000 0 0 10 7 4 4 KITCHEN20001000\n";
 // An external wall of the second floor from (-2000, 1000) to (2000, 1000), and the floor's title.
-const std::string Wall = "1000\n1000 52 7 12001 1 -2000 0 1000 2000 0 1000 -2000 1000 2000 1000 -2000 1000 2000 1000\n"
-                         "-2000 1000 2000 1000 0 0 110 50 110 0\n0 0 0\n0\n0\n0\n0\n";
+const std::string Wall =
+    "1000\n1000 52 7 12001 1 -2000 0 1000 2000 0 1000 -2000 1000 2000 1000 -2000 1000 2000 1000\n"
+    "-2000 1000 2000 1000 0 0 110 50 110 0\n0 0 0\n0\n0\n0\n0\n";
 const std::string Title = "37\n37 52 0 0 0 -3000 900 0 0 0 17 0 1 5 10 400 ArialSECOND FLOOR PLAN\n";
 const std::string House = Header + Floors + Line + Room + Wall + Title;
 
@@ -59,10 +61,12 @@ TEST_F(RotateMirror, AskedFirstAndRefusedWithoutADrawingOrOnTheLayout) {
     desktop.QueueMessageAnswer(platform::IdNo);
     frame->Choose(233);
     ASSERT_EQ(desktop.Messages().size(), 1u);
-    EXPECT_EQ(desktop.Messages()[0].text, "All your floors must be completely finished before using this function\n"
-                                          "Do you wish to continue ?");
+    EXPECT_EQ(desktop.Messages()[0].text,
+              "All your floors must be completely finished before using this function\n"
+              "Do you wish to continue ?");
     EXPECT_EQ(desktop.Messages()[0].caption, "DRAWINGS COMPLETED ?");
-    EXPECT_EQ(desktop.Messages()[0].style & platform::MessageBoxStyle::ButtonsMask, platform::MessageBoxStyle::YesNo);
+    EXPECT_EQ(desktop.Messages()[0].style & platform::MessageBoxStyle::ButtonsMask,
+              platform::MessageBoxStyle::YesNo);
     EXPECT_EQ(File(), House); // saved, as it was
     EXPECT_EQ(Shared.HelpContext, 200);
 
@@ -84,8 +88,9 @@ TEST_F(RotateMirror, AQuarterTurnInPlaceTurnsRoomsAndMakesTheTitlesAgainUnderThe
     const std::string turned = File();
     EXPECT_EQ(RecordsOf(turned, "1"), std::vector<std::string>{"1 50 0 10001 0 0 1000 0 -1000 0 0 0 0 1 0"});
     // The room keeps its first point upper left; width and length change places with their labels.
-    EXPECT_EQ(RecordsOf(turned, "29000"),
-              std::vector<std::string>{"29000 40 0 0 -500 1000 500 -1000 1000 2000 0 0 10 7 4 4 KITCHEN10002000"});
+    EXPECT_EQ(
+        RecordsOf(turned, "29000"),
+        std::vector<std::string>{"29000 40 0 0 -500 1000 500 -1000 1000 2000 0 0 10 7 4 4 KITCHEN10002000"});
     // The second floor's wall now runs from (1000, 2000) to (1000, -2000): its title, the only one,
     // lies two external dimension offsets and the overall one (2 x 800 + 1200) below y 2000.
     const auto titles = RecordsOf(turned, "37");
@@ -101,7 +106,8 @@ TEST_F(RotateMirror, AQuarterTurnInPlaceTurnsRoomsAndMakesTheTitlesAgainUnderThe
 TEST_F(RotateMirror, MirroringTwiceGivesTheDrawingBackByteForByte) {
     Turn("HOUSE", 19005);
     const std::string mirrored = File();
-    EXPECT_EQ(RecordsOf(mirrored, "1"), std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
+    EXPECT_EQ(RecordsOf(mirrored, "1"),
+              std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
     EXPECT_EQ(RecordsOf(mirrored, "37").size(), 1u); // a mirror keeps the titles
     Turn("HOUSE", 19005);
     EXPECT_EQ(File(), House);
@@ -110,7 +116,8 @@ TEST_F(RotateMirror, MirroringTwiceGivesTheDrawingBackByteForByte) {
 TEST_F(RotateMirror, ANewNameTakesTheTurnedDrawingAndLeavesTheOldOneAsSaved) {
     Turn("HOUSE2", 19004);
     EXPECT_EQ(File(), House);
-    EXPECT_EQ(RecordsOf(File("HOUSE2"), "1"), std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
+    EXPECT_EQ(RecordsOf(File("HOUSE2"), "1"),
+              std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
     EXPECT_EQ(DrawingList.DrawingName, "HOUSE2");
     ASSERT_NE(frame->ActiveScriptedView(), nullptr);
     EXPECT_EQ(frame->ActiveScriptedView()->Title(), "HOUSE2.PLN");
@@ -120,7 +127,8 @@ TEST_F(RotateMirror, ANewNameTakesTheTurnedDrawingAndLeavesTheOldOneAsSaved) {
     Turn("AB", 19003);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "DWGS/AB.DB0"));
     EXPECT_EQ(DrawingList.DrawingName, "HOUSE2");
-    EXPECT_EQ(RecordsOf(File("HOUSE2"), "1"), std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
+    EXPECT_EQ(RecordsOf(File("HOUSE2"), "1"),
+              std::vector<std::string>{"1 50 0 10001 0 0 -1000 0 1000 0 0 0 0 1 0"});
     EXPECT_TRUE(desktop.UnusedAnswers().empty());
 }
 
