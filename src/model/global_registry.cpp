@@ -71,6 +71,8 @@ std::map<std::string, GlobalAccess>& Registry() {
         r["BitmapLeft"] = IntegerGlobal(&SharedState::BitmapLeft);
         r["BitmapRight"] = IntegerGlobal(&SharedState::BitmapRight);
         r["BitmapHeight"] = IntegerGlobal(&SharedState::BitmapHeight);
+        r["BitmapLeastY"] = IntegerGlobal(&SharedState::BitmapLeastY);
+        r["BitmapGreatestY"] = IntegerGlobal(&SharedState::BitmapGreatestY);
         r["DrawingColour"] = IntegerGlobal(&SharedState::DrawingColour);
         r["BackgroundColour"] = IntegerGlobal(&SharedState::BackgroundColour);
         r["OverlayColour"] = IntegerGlobal(&SharedState::OverlayColour);

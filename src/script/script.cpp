@@ -1,6 +1,7 @@
 #include "script/script.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -110,6 +111,12 @@ std::string CheckStep(const Step& step) {
     }
     if (v == "print")
         return count(1) && (w[0].text == "ok" || w[0].text == "cancel") ? "" : "print ok|cancel";
+    if (v == "printer")
+        return count(4) && (w[1].text == "a4" || w[1].text == "a3" || w[1].text == "letter") &&
+                       (w[2].text == "portrait" || w[2].text == "landscape") && integers(3, 4) &&
+                       std::atoi(w[3].text.c_str()) > 0
+                   ? ""
+                   : "printer \"FILE.PDF\" a4|a3|letter portrait|landscape DPI";
     if (v == "press" || v == "release")
         return count(3) && (w[0].text == "left" || w[0].text == "right") && integers(1, 3)
                    ? ""

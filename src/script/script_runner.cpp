@@ -131,6 +131,11 @@ int ScriptRunner::Run(const std::string& scriptText) {
     }
     ResetSharedState();
     platform::InstallDesktop(&desktop_);
+    // Printed pages go to PDF files in the program folder; their calls are not kept, as no step reads them.
+    desktop_.pdfDocuments = services_.pdfDocuments;
+    desktop_.recordPrintedPages = false;
+    desktop_.SetPrinter(
+        {"", FolderPath("PRINT.PDF"), platform::Paper::A4, platform::Orientation::Portrait, 300});
     program_ = std::make_unique<Program>(folder_);
     frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
                                                        *services_.text);
@@ -288,6 +293,22 @@ bool ScriptRunner::Execute(const Step& step) {
             font.weight = std::atoi(w[3].text.c_str());
             desktop_.QueueFont(font);
         }
+        return true;
+    }
+    if (v == "print") {
+        desktop_.QueuePrint(w[0].text == "ok");
+        return true;
+    }
+    if (v == "printer") {
+        platform::PrinterChoice printer;
+        printer.pdfFile = FolderPath(w[0].text);
+        printer.paper = w[1].text == "a3"       ? platform::Paper::A3
+                        : w[1].text == "letter" ? platform::Paper::Letter
+                                                : platform::Paper::A4;
+        printer.orientation =
+            w[2].text == "landscape" ? platform::Orientation::Landscape : platform::Orientation::Portrait;
+        printer.dotsPerInch = std::atoi(w[3].text.c_str());
+        desktop_.SetPrinter(printer);
         return true;
     }
     if (v == "expect") return Expect(step);

@@ -23,10 +23,12 @@ class ScriptedFrame;
 
 namespace script {
 
-// What a scripted run needs of the platform's real backend: text pixels and PNG files.
+// What a scripted run needs of the platform's real backend: text pixels, PNG files and the PDF files
+// the scripted printer writes.
 struct ScriptServices {
     platform::TextRenderer* text = nullptr;
     std::function<bool(const platform::PixelBuffer&, const std::string&)> savePng;
+    platform::PdfDocumentMaker pdfDocuments;
 };
 
 class ScriptRunner {
