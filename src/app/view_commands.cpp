@@ -143,7 +143,8 @@ void CmFirstFloor(TClient& client) {
 }
 
 void CmSecondFloor(TClient& client) {
-    UpperFloorCommand(client, view_code::SecondFloor, "You should draw the first floor, then the second floor",
+    UpperFloorCommand(client, view_code::SecondFloor,
+                      "You should draw the first floor, then the second floor",
                       "Will the outside dimensions be the same as the first floor?");
 }
 

@@ -152,8 +152,9 @@ bool FitLayout(TChild& view, const Rect& client) {
     if (view.Owner().Rooms().WritePlanBounds(DrawingList) < 2) return false;
     CfgReport report;
     const LayoutBounds b = ReadLayoutBounds(&report);
-    if (!report.Complete() || b.left == DrawnExtents::NothingDrawn || b.bottom == DrawnExtents::NothingDrawn ||
-        b.right == 0 || b.top == 0 || b.left > b.right || b.bottom > b.top) {
+    if (!report.Complete() || b.left == DrawnExtents::NothingDrawn ||
+        b.bottom == DrawnExtents::NothingDrawn || b.right == 0 || b.top == 0 || b.left > b.right ||
+        b.bottom > b.top) {
         InvalidateWholeView(view);
         return false;
     }
@@ -198,7 +199,8 @@ void ZoomView(TChild& view, int mode) {
         zoomed = ShrinkByHalf(view);
         break;
     case 4:
-        zoomed = Shared.CurrentView >= view_code::GroundFloor ? FitFloor(view, client) : FitLayout(view, client);
+        zoomed =
+            Shared.CurrentView >= view_code::GroundFloor ? FitFloor(view, client) : FitLayout(view, client);
         break;
     default:
         break;

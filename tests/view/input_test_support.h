@@ -174,8 +174,8 @@ class RecordingEditing : public EditingOperations {
     }
     void FloorAreaDialog(DrawingView&) override { log_.push_back("FloorAreaDialog"); }
 
-    int rotationLimited = 0;          // what CheckRotationLimits answers
-    bool viewDialogCancelled = false; // whether the line-text dialog is cancelled
+    int rotationLimited = 0;                  // what CheckRotationLimits answers
+    bool viewDialogCancelled = false;         // whether the line-text dialog is cancelled
     std::function<void()> floorPlanCompleted; // what CompleteFloorPlan does besides being recorded
 
   private:
