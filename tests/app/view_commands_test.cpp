@@ -7,6 +7,7 @@
 
 #include "command_test_support.h"
 #include "rooms/design_room_tool.h"
+#include "tools/line_tool.h"
 #include "tools/move_tool.h"
 #include "walls/extwall_tool.h"
 
@@ -135,6 +136,7 @@ TEST_F(ViewCommands, MarkingTheCornersStartsFromTheRoomsBounds) {
     frame->Choose(413);
     EXPECT_EQ(log, (input_test::Log{"WritePlanBounds", "RunPlanDialog(4)"}));
     const TDrawingtool& tool = Client().Tool();
+    EXPECT_NE(dynamic_cast<const TLineobjtool*>(&tool), nullptr);
     EXPECT_EQ(tool.Kind, 11);
     EXPECT_EQ(tool.Dragging, 1);
     EXPECT_EQ(tool.CrossMode, 3);
