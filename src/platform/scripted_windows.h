@@ -58,6 +58,8 @@ class ScriptedView : public ViewWindow {
     bool HasPendingPaint() const { return image_.HasDirty(); }
     // The area the next paint will cover.
     std::optional<Rect> PendingArea() const { return image_.Dirty(); }
+    // Whether the next paint erases its area first.
+    bool PendingErase() const { return image_.ErasePending(); }
     // The calls of the last paint, one line each; empty when the frame does not record paints.
     std::string LastPaint() const { return image_.LastPaint(); }
     Rect LastPaintedArea() const { return image_.LastPaintedArea(); }
