@@ -4,6 +4,7 @@
 // It is the view's owner: it gives the views the tool and the operations of the subsystems below.
 
 #include "app/command_table.h"
+#include "platform/desktop.h"
 #include "platform/gdi_types.h"
 #include "platform/window.h"
 #include "rooms/room_operations.h"
@@ -86,6 +87,9 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     platform::FrameWindow* Frame = nullptr;
     FontDialogData FontData;
     platform::ColourRef FontColour = 0;
+    // The custom colours every colour dialog offers: black at first, kept with the user's changes for
+    // as long as the program runs.
+    platform::CustomColours CustomColours{};
 
   private:
     CommandTable commands_;

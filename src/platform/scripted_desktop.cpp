@@ -155,6 +155,7 @@ int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption,
 bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text,
                                int maxLength) {
     inputPrompts_.push_back(std::string(title) + "|" + std::string(prompt));
+    inputs_.push_back({std::string(title), std::string(prompt), text, maxLength});
     if (inputAnswers_.empty()) return false;
     std::optional<std::string> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
@@ -238,7 +239,7 @@ bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
 }
 
 bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
-    colourDialogs_.push_back({colour, custom});
+    colourDialogs_.push_back({colour, custom, status_});
     if (colourAnswers_.empty()) return false;
     std::optional<ColourRef> answer = colourAnswers_.front();
     colourAnswers_.pop_front();

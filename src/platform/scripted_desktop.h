@@ -33,10 +33,20 @@ struct ShownMessage {
     unsigned style = 0;
 };
 
-// A colour dialog as it opened: the start colour and the custom colours it offered.
+// A colour dialog as it opened: the start colour, the custom colours it offered and the status-bar
+// prompt the user saw beside it.
 struct ShownColourDialog {
     ColourRef start = 0;
     CustomColours custom{};
+    std::string status;
+};
+
+// A one-line input dialog as it opened: title, prompt, the text it offered and how much it takes.
+struct ShownInput {
+    std::string title;
+    std::string prompt;
+    std::string text;
+    int maxLength = 0;
 };
 
 class ScriptedDesktop : public Desktop {
@@ -61,6 +71,8 @@ class ScriptedDesktop : public Desktop {
     const std::vector<std::pair<HelpCommand, int>>& HelpShown() const { return helpShown_; }
     // Input-box titles and prompts, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
+    // The input dialogs as each opened, in order.
+    const std::vector<ShownInput>& Inputs() const { return inputs_; }
     // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
     // "on" or "off" for a box or radio button. Null when that dialog has not run.
     const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
@@ -105,6 +117,7 @@ class ScriptedDesktop : public Desktop {
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<ShownInput> inputs_;
     std::vector<ShownColourDialog> colourDialogs_;
     std::vector<FontChoice> fontDialogs_;
     std::vector<FileDialogRequest> fileRequests_;

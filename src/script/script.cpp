@@ -135,6 +135,11 @@ std::string CheckStep(const Step& step) {
         if (what == "control")
             return count(4) && integers(1, 2) ? "" : "expect control RID CID \"TEXT\"|on|off";
         if (what == "cursor") return count(3) && integers(1, 2) ? "" : "expect cursor X Y";
+        if (what == "input") return count(4) ? "" : "expect input \"TITLE\" \"PROMPT\" \"TEXT\"";
+        if (what == "colourdialog")
+            return count(5) && integers(1, 4) ? "" : "expect colourdialog R G B \"PROMPT\"";
+        if (what == "fontdialog")
+            return count(4) && integers(2, 4) ? "" : "expect fontdialog \"FACE\" SIZE WEIGHT";
         if (what == "file") {
             if (count(3)) return "";
             if (count(4) && w[2].text == "same" && !w[2].quoted) return "";

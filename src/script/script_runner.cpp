@@ -462,6 +462,40 @@ bool ScriptRunner::Expect(const Step& step) {
             return Fail(step, "control " + w[2].text + " showed " + Shown(control->second));
         return true;
     }
+    if (what == "input") {
+        const auto& inputs = desktop_.Inputs();
+        if (expectedInputs_ >= inputs.size()) return Fail(step, "no input dialog was shown");
+        const platform::ShownInput& input = inputs[expectedInputs_++];
+        if (input.title != w[1].text || input.prompt != w[2].text || input.text != w[3].text)
+            return Fail(step, "saw input dialog " + Shown(input.title) + " " + Shown(input.prompt) + " " +
+                                  Shown(input.text));
+        return true;
+    }
+    if (what == "colourdialog") {
+        const auto& dialogs = desktop_.ColourDialogs();
+        if (expectedColourDialogs_ >= dialogs.size()) return Fail(step, "no colour dialog was shown");
+        const platform::ShownColourDialog& dialog = dialogs[expectedColourDialogs_++];
+        const platform::ColourRef start = platform::Rgb(
+            std::atoi(w[1].text.c_str()), std::atoi(w[2].text.c_str()), std::atoi(w[3].text.c_str()));
+        if (dialog.start != start || dialog.status != w[4].text)
+            return Fail(step, "saw a colour dialog on " + std::to_string(platform::RedOf(dialog.start)) +
+                                  " " + std::to_string(platform::GreenOf(dialog.start)) + " " +
+                                  std::to_string(platform::BlueOf(dialog.start)) + " beside the prompt " +
+                                  Shown(dialog.status));
+        return true;
+    }
+    if (what == "fontdialog") {
+        const auto& dialogs = desktop_.FontDialogs();
+        if (expectedFontDialogs_ >= dialogs.size()) return Fail(step, "no font dialog was shown");
+        const platform::FontChoice& font = dialogs[expectedFontDialogs_++];
+        // The script gives points, the dialog tenths of a point.
+        if (font.face != w[1].text || font.pointSizeTenths != std::atoi(w[2].text.c_str()) * 10 ||
+            font.weight != std::atoi(w[3].text.c_str()))
+            return Fail(step, "saw a font dialog on " + Shown(font.face) + " " +
+                                  std::to_string(font.pointSizeTenths) + " tenths " +
+                                  std::to_string(font.weight));
+        return true;
+    }
     if (what == "cursor") {
         platform::ScriptedView* view = frame_->ActiveScriptedView();
         if (!view) return Fail(step, "no view is open");

@@ -71,6 +71,10 @@ class ScriptRunner {
     std::deque<platform::InputEvent> queued_;
     platform::HeldButtons held_;
     std::size_t expectedMessages_ = 0;
+    // The input, colour and font dialogs already checked by an expectation.
+    std::size_t expectedInputs_ = 0;
+    std::size_t expectedColourDialogs_ = 0;
+    std::size_t expectedFontDialogs_ = 0;
 };
 
 } // namespace script
