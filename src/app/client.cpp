@@ -1,6 +1,7 @@
 #include "app/client.h"
 
 #include "app/draw_commands.h"
+#include "app/edit_commands.h"
 #include "app/tool_of_kind.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
@@ -74,6 +75,18 @@ bool TClient::ReadyToLeave() {
     return true;
 }
 
+void TClient::UseOperations(WallOperations* walls, RoomOperations* rooms, EditingOperations* editing,
+                            ZoomOperations* zooming) {
+    walls_ = walls ? walls : &programWalls_;
+    rooms_ = rooms ? rooms : &programRooms_;
+    editing_ = editing ? editing : &programEditing_;
+    zooming_ = zooming ? zooming : &programZooming_;
+}
+
+std::unique_ptr<TDrawingtool> TClient::MakeTool(int kind) {
+    return toolMaker ? toolMaker(kind) : ToolOfKind(kind);
+}
+
 void TClient::InstallTool(std::unique_ptr<TDrawingtool> tool) {
     CurrentTool = std::move(tool);
 }
@@ -116,7 +129,7 @@ void TClient::OpenView(int keepTool, const std::string& suffix) {
     if (Frame->Views().size() > 8) Frame->CloseAllViews();
     DrawingList.Flush();
     ShowReadout("0");
-    if (keepTool == 0) InstallTool(ToolOfKind(tool_kind::Pick));
+    if (keepTool == 0) InstallTool(MakeTool(tool_kind::Pick));
     std::string title = DrawingList.DrawingName + suffix;
     Shared.DrawingState = 0;
     TChild* view = MakeView(title);
@@ -127,14 +140,23 @@ void TClient::OpenView(int keepTool, const std::string& suffix) {
 }
 
 void TClient::SelectPickTool() {
-    InstallTool(ToolOfKind(tool_kind::Pick));
+    InstallTool(MakeTool(tool_kind::Pick));
     ShowCaption("Pick Tool");
     ShowPrompt("Select a function or drawing tool");
     Shared.HelpContext = help_context::PickTool;
 }
 
 void TClient::RestoreTool(int kind) {
-    std::unique_ptr<TDrawingtool> tool = ToolOfKind(kind);
+    // The move and copy tools come back as their commands install them.
+    if (kind == tool_kind::Move) {
+        CmMove(*this);
+        return;
+    }
+    if (kind == tool_kind::Copy) {
+        CmCopy(*this);
+        return;
+    }
+    std::unique_ptr<TDrawingtool> tool = MakeTool(kind);
     if (!tool) {
         // Every other kind comes back as the line tool, with the Line command's caption and prompt.
         CmLine(*this);

@@ -4,6 +4,7 @@
 // It is the view's owner: it gives the views the tool and the operations of the subsystems below.
 
 #include "app/command_table.h"
+#include "platform/desktop.h"
 #include "platform/gdi_types.h"
 #include "platform/window.h"
 #include "rooms/room_operations.h"
@@ -12,6 +13,7 @@
 #include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,10 +53,17 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void ViewClosed(TChild& view) override;
 
     // The program's own operations of the subsystems, as the views call them.
-    WallOperations& Walls() override { return walls_; }
-    RoomOperations& Rooms() override { return rooms_; }
-    EditingOperations& Editing() override { return editing_; }
-    ZoomOperations& Zooming() override { return zooming_; }
+    WallOperations& Walls() override { return *walls_; }
+    RoomOperations& Rooms() override { return *rooms_; }
+    EditingOperations& Editing() override { return *editing_; }
+    ZoomOperations& Zooming() override { return *zooming_; }
+    // A test's recorders in place of the program's operations, for the views and the commands alike;
+    // null gives a set back to the program's own.
+    void UseOperations(WallOperations* walls, RoomOperations* rooms, EditingOperations* editing,
+                       ZoomOperations* zooming);
+    // A fresh tool of a kind as ToolOfKind makes it, or as the test's toolMaker does when it has one.
+    std::unique_ptr<TDrawingtool> MakeTool(int kind);
+    std::function<std::unique_ptr<TDrawingtool>(int kind)> toolMaker;
 
     // The active view; null when none is open.
     TChild* ActiveView() const;
@@ -78,13 +87,20 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     platform::FrameWindow* Frame = nullptr;
     FontDialogData FontData;
     platform::ColourRef FontColour = 0;
+    // The custom colours every colour dialog offers: black at first, kept with the user's changes for
+    // as long as the program runs.
+    platform::CustomColours CustomColours{};
 
   private:
     CommandTable commands_;
     std::vector<std::unique_ptr<TChild>> views_;
     std::vector<std::unique_ptr<TChild>> closed_;
-    ProgramWallOperations walls_;
-    ProgramRoomOperations rooms_;
-    ProgramEditingOperations editing_;
-    ProgramZoomOperations zooming_;
+    ProgramWallOperations programWalls_;
+    ProgramRoomOperations programRooms_;
+    ProgramEditingOperations programEditing_;
+    ProgramZoomOperations programZooming_;
+    WallOperations* walls_ = &programWalls_;
+    RoomOperations* rooms_ = &programRooms_;
+    EditingOperations* editing_ = &programEditing_;
+    ZoomOperations* zooming_ = &programZooming_;
 };

@@ -3,6 +3,7 @@
 
 #include "app/client.h"
 #include "app/command_table.h"
+#include "app/rotate_mirror_drawings.h"
 #include "app/tool_of_kind.h"
 
 #include "model/drawing_file.h"
@@ -146,6 +147,7 @@ void AddFileCommands(CommandTable& table) {
     table.Add(command_id::Open, CmFileOpen);
     table.Add(command_id::SaveAs, CmFileSaveAs);
     table.Add(command_id::Exit, CmExit);
+    table.Add(command_id::RotateMirrorDrawings, CmRotateMirror);
 }
 
 void CreateInfoObjects() {
@@ -350,4 +352,27 @@ void SaveDrawingAs(TChild& view) {
     DrawingList.WriteDrawing();
     DrawingList.DrawingName = current;
     RefreshView(view, 0);
+}
+
+void CmRotateMirror(TClient& client) {
+    if (DrawingList.count == 0) {
+        TheDesktop().MessageBox("There is no drawing loaded - use File/Open", "ROTATE/MIRROR",
+                                platform::MessageBoxStyle::Ok);
+        return;
+    }
+    if (Shared.DrawingState <= 1 || Shared.CurrentView < view_code::GroundFloor ||
+        Shared.CurrentView > view_code::FourthPlan)
+        return;
+    Shared.HelpContext = help_context::Files;
+    DrawingList.WriteDrawing();
+    if (ViewMessageBox("All your floors must be completely finished before using this function\n"
+                       "Do you wish to continue ?",
+                       "DRAWINGS COMPLETED ?", platform::MessageBoxStyle::YesNo) != platform::IdYes)
+        return;
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    if (TChild* view = client.ActiveView()) {
+        RotateMirrorDrawings(client, *view, 1);
+        // The view may have been replaced by the turned drawing's.
+        if (TChild* shown = client.ActiveView()) SetDatum(*shown, 1);
+    }
 }

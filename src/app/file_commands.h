@@ -1,6 +1,6 @@
 #pragma once
-// The File menu's commands New, Open, Save As and Exit, and the helpers they share. Rotate/Mirror
-// Drawings (233) comes here with its dialog.
+// The File menu's commands New, Open, Save As, Rotate/Mirror Drawings and Exit, and the helpers they
+// share.
 
 class CommandTable;
 class TChild;
@@ -13,6 +13,8 @@ void CmFileOpen(TClient& client);
 void CmFileSaveAs(TClient& client);
 // Saves the drawing, closes the help and the main window.
 void CmExit(TClient& client);
+// Turns or mirrors the whole drawing after the user confirms that every floor is finished.
+void CmRotateMirror(TClient& client);
 
 // Empties the drawing list and appends the four floor information records of a new drawing.
 void CreateInfoObjects();

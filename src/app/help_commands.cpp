@@ -1,11 +1,13 @@
 #include "app/help_commands.h"
 
+#include "app/client.h"
 #include "app/command_table.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
-#include "settings/about_dialog.h"
+#include "tools/view_dialogs.h"
+#include "view/child.h"
 
 using platform::Desktop;
 using platform::TheDesktop;
@@ -57,7 +59,9 @@ void CmContextHelp(TClient& /*client*/) {
     TheDesktop().ShowHelp(Desktop::HelpCommand::Context, Shared.HelpContext);
 }
 
-void CmAbout(TClient& /*client*/) {
-    TAboutdlg about;
-    about.Execute();
+void CmAbout(TClient& client) {
+    if (TChild* view = client.ActiveView())
+        RunViewDialog(*view, 2);
+    else
+        ShowAboutBox();
 }

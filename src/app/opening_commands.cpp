@@ -1,8 +1,52 @@
 #include "app/opening_commands.h"
 
+#include "app/client.h"
 #include "app/command_table.h"
+#include "model/drawing_list.h"
+#include "model/object_codes.h"
+#include "model/shared_state.h"
+#include "partitions/stairs_setup.h"
+#include "partitions/stairs_tool.h"
+#include "platform/desktop.h"
+#include "resources/command_ids.h"
+#include "resources/help_contexts.h"
+#include "tools/status_texts.h"
+#include "view/child.h"
 
-void AddOpeningCommands(CommandTable& /*table*/) {
-    // Window & Extnl Doors (373), Door-Internal (374), Doors-Other Internal (375), Opening (Internal
-    // Wall) (378) and Stairs Internal (382) come with their tools.
+#include <memory>
+
+void AddOpeningCommands(CommandTable& table) {
+    // Window & Extnl Doors (373), Door-Internal (374), Doors-Other Internal (375) and Opening (Internal
+    // Wall) (378) come with their tools.
+    table.Add(command_id::StairsInternal, CmStairs);
+}
+
+void CmStairs(TClient& client) {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = help_context::WindowsAndStairs;
+    // Counting the floors shows the ground floor; the stairs start from the floor the user is on.
+    const int view = Shared.CurrentView;
+    const int upperFloors = DrawingList.CountUpperFloors();
+    Shared.CurrentView = view;
+    if (upperFloors == 0) {
+        ViewMessageBox("You only have one floor", "STAIRS", platform::MessageBoxStyle::Ok);
+        return;
+    }
+    TChild* active = client.ActiveView();
+    if (!active || !active->Window()) {
+        ViewMessageBox("Select VIEW then the correct floor PLAN first", "", platform::MessageBoxStyle::Ok);
+        return;
+    }
+    if (view < view_code::GroundFloor || view > view_code::FourthPlan) return;
+    if (view >= view_code::SecondFloor) {
+        // The stairwell would go on a floor no command shows.
+        ViewMessageBox("There is no floor above this one for the stairwell", "STAIRS",
+                       platform::MessageBoxStyle::Ok);
+        return;
+    }
+    DrawingList.WriteDrawing();
+    client.InstallTool(std::make_unique<TStepobjtool>());
+    ShowCaption("STAIRS/WELLS");
+    ShowPrompt("You MUST have the LOWER floor of the two floors involved, showing");
+    SetupMultilineOrStairs(*active, 10);
 }

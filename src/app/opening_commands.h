@@ -3,5 +3,12 @@
 // and stairs.
 
 class CommandTable;
+class TClient;
 
 void AddOpeningCommands(CommandTable& table);
+
+// Stairs Internal: on the floor plan showing the lower of two floors, the stairs tool set up through
+// the stairs dialog. Refused with a message when no floor above the ground floor holds a drawing, when
+// no view is open, and on the second floor (and view 53), which have no floor above for the stairwell;
+// elsewhere (the room layout) nothing happens. The view shown before the command stays current.
+void CmStairs(TClient& client);

@@ -1,8 +1,183 @@
 #include "app/print_commands.h"
 
+#include "app/bitmap_renderer.h"
+#include "app/client.h"
 #include "app/command_table.h"
+#include "app/defaults_runner.h"
+#include "app/printout.h"
+#include "app/tool_of_kind.h"
+#include "model/drawing_list.h"
+#include "model/file_name_case.h"
+#include "model/object_codes.h"
+#include "model/shared_state.h"
+#include "model/whole_file.h"
+#include "platform/bmp_file.h"
+#include "platform/desktop.h"
+#include "platform/pixel_buffer.h"
+#include "resources/command_ids.h"
+#include "resources/help_contexts.h"
+#include "settings/cfg_files.h"
+#include "settings/measure_dialog.h"
+#include "settings/print_dialog.h"
+#include "settings/printer_calibration.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "view/child.h"
 
-void AddPrintCommands(CommandTable& /*table*/) {
-    // Print (250), Printer Setup (251), Calibrate Printer (410) and Save as a bitmap .BMP (235) come with
-    // printing and the bitmap export.
+#include <filesystem>
+
+using platform::TheDesktop;
+
+namespace {
+
+// The bitmap's largest side, in pixels: 205 m at 25 mm a pixel. A larger one is refused rather than
+// cropped, as a cropped bitmap would be a wrong picture of the drawing.
+constexpr int LargestBitmapSide = 8192;
+
+void TellPrint(const std::string& text) {
+    TheDesktop().MessageBox(text, "PRINT", platform::MessageBoxStyle::Ok);
+}
+
+// With no drawing open, the units and the drawing to print are asked for first.
+void ChooseDrawingToPrint() {
+    TMeasdlg units;
+    units.Execute();
+    const SheetSize sheet = ReadSheetSize(Shared.Units);
+    Shared.SheetWidth = sheet.width;
+    Shared.SheetHeight = sheet.height;
+    ShowPrompt("Select Drawing NAME");
+    Shared.CurrentView = view_code::Printing;
+    platform::FileDialogRequest request;
+    request.title = "Open";
+    request.folder = DrawingList.ProgramDir + "DWGS";
+    request.filterName = "Plan files(*.DB0)";
+    request.pattern = "*.DB0";
+    // Cancel keeps the name the program had and printing goes on with it.
+    if (TheDesktop().ChooseFile(request))
+        DrawingList.DrawingName = std::filesystem::path(request.path).stem().string();
+}
+
+// The floors the user asked for, written to PRNTLST.CFG; none when the dialog was cancelled.
+bool AskFloorsToPrint(int& showScale, int& lineWeight) {
+    ShowPrompt("you MUST input number of copies to print");
+    TKorvprntdlg dialog;
+    std::vector<PrintListEntry> entries;
+    if (dialog.Execute() == platform::IdOk) {
+        for (std::size_t floor = 0; floor < dialog.copies.size(); ++floor)
+            if (dialog.copies[floor] > 0)
+                entries.push_back(
+                    {dialog.copies[floor], dialog.scales[floor],
+                     view_code::PrintingFloorBase + view_code::GroundFloor + static_cast<int>(floor)});
+        showScale = dialog.showScale;
+        lineWeight = dialog.lineWeight;
+    }
+    WritePrintList(entries);
+    return !entries.empty();
+}
+
+// Prints the floors of PRNTLST.CFG, one job each. A job the printer cannot start ends the printing,
+// told once.
+void PrintFloors(int showScale, int lineWeight) {
+    ShowPrompt("LANDSCAPE prints along length of paper, PORTRAIT across width");
+    PrintNotices notices;
+    int job = 0;
+    for (const PrintListEntry& entry : ReadPrintList()) {
+        DrawingList.ViewTitle = DrawingList.DrawingName + ".DB0";
+        THDPrintout printout(entry.view, entry.scale, entry.copies, showScale, lineWeight, notices);
+        const platform::PrintResult result = TheDesktop().Print(DrawingList.ViewTitle, printout, ++job);
+        DrawingList.Flush();
+        if (!result.error.empty()) {
+            TellPrint(result.error);
+            break;
+        }
+    }
+    if (notices.unitsDiffer) TellPrint("Drawing units differ from the units selected - nothing printed");
+    if (notices.tooLarge) TellPrint("Drawing too large to print at this scale - use a larger scale number");
+}
+
+} // namespace
+
+void AddPrintCommands(CommandTable& table) {
+    table.Add(command_id::Print, CmPrint);
+    table.Add(command_id::PrinterSetup, CmPrinterSetup);
+    table.Add(command_id::CalibratePrinter, CmCalibratePrinter);
+    table.Add(command_id::SaveAsBitmap, CmSaveBitmap);
+}
+
+void CmPrint(TClient& client) {
+    Shared.HelpContext = help_context::Printing;
+    if (DrawingList.count > 0 && Shared.CurrentView < view_code::Printing) DrawingList.WriteDrawing();
+    DrawingList.Flush();
+    const int remembered = Shared.CurrentView;
+    if (!client.ActiveView()) ChooseDrawingToPrint();
+    Shared.CurrentView = view_code::Printing;
+    ShowPrompt("IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
+    if (TheDesktop().PrintDialog()) {
+        int showScale = 1;
+        int lineWeight = 2;
+        if (AskFloorsToPrint(showScale, lineWeight)) PrintFloors(showScale, lineWeight);
+        ShowPrompt("press F1 key for context help");
+    }
+    // A cancelled print dialog too gives the views back their floor: between pages they show nothing.
+    DrawingList.Flush();
+    Shared.CurrentView = remembered;
+    if (remembered == view_code::NoneOpen) return;
+    Shared.CurrentView = view_code::GroundFloor;
+    client.OpenView(0, ".PLN");
+}
+
+void CmPrinterSetup(TClient& /*client*/) {
+    Shared.HelpContext = help_context::Printing;
+    TheDesktop().PrinterSetupDialog();
+}
+
+void CmCalibratePrinter(TClient& client) {
+    Shared.HelpContext = help_context::Printing;
+    if (Shared.DrawingState < 2) {
+        TMeasdlg units;
+        if (units.Execute() == platform::IdOk) CalibratePrinter(Shared.Units, ShowPrompt);
+        return;
+    }
+    if (DrawingList.count > 0 && Shared.CurrentView < view_code::Printing) DrawingList.WriteDrawing();
+    if (TChild* view = client.ActiveView()) RunDefaultsDialog(client, *view, 11);
+}
+
+void CmSaveBitmap(TClient& client) {
+    if (Shared.DrawingState <= 1 || DrawingList.count < 2 || Shared.CurrentView < view_code::GroundFloor ||
+        Shared.CurrentView > view_code::FourthPlan)
+        return;
+    Shared.HelpContext = help_context::Files;
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    if (TChild* view = client.ActiveView()) SaveAsBitmap(*view);
+}
+
+void SaveAsBitmap(TChild& view) {
+    const int width = Shared.BitmapRight - Shared.BitmapLeft;
+    const int height = Shared.BitmapHeight;
+    const char* caption = "SAVE AS BITMAP";
+    if (width <= 0 || height <= 0) {
+        ViewMessageBox("There is nothing drawn to save as a bitmap", caption, platform::MessageBoxStyle::Ok);
+        return;
+    }
+    if (width > LargestBitmapSide || height > LargestBitmapSide) {
+        ViewMessageBox("The drawing is too large to save as a bitmap", caption,
+                       platform::MessageBoxStyle::Ok);
+        return;
+    }
+    if (!view.Window()) return;
+    platform::PixelBuffer image(width, height, platform::PixelFromColour(Shared.BackgroundColour));
+    {
+        std::unique_ptr<platform::DeviceContext> dc = view.Window()->MemoryDC(image);
+        PaintToBitmap(DrawingList, *dc);
+    }
+    // The name follows the view, which the overlay modes may have changed while drawing.
+    const char* tag = Shared.CurrentView == view_code::GroundFloor   ? "GND"
+                      : Shared.CurrentView == view_code::FirstFloor  ? "FST"
+                      : Shared.CurrentView == view_code::SecondFloor ? "SEC"
+                                                                     : "";
+    const std::string path =
+        FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", DrawingList.DrawingName + tag + ".BMP");
+    if (!ReplaceFileAtomically(path, platform::EncodeBmp24(image)))
+        ViewMessageBox("The bitmap could not be saved to " + std::filesystem::path(path).filename().string(),
+                       "SAVE", platform::MessageBoxStyle::Ok);
 }

@@ -69,4 +69,6 @@ void SetBitmapExtents(const DrawingExtents& extents, int units) {
     Shared.BitmapRight = extents.greatestX / pixel + 10;
     Shared.BitmapHeight =
         static_cast<int>((static_cast<long long>(extents.greatestY) - extents.leastY) / pixel) + 10;
+    Shared.BitmapLeastY = extents.leastY;
+    Shared.BitmapGreatestY = extents.greatestY;
 }

@@ -18,5 +18,6 @@ struct DrawingExtents {
 };
 
 // Sets BitmapLeft, BitmapRight and BitmapHeight from the extents, in bitmap pixels of 24 drawing units
-// (feet and inches, `units` 0) or 25 (metric), with a margin of 10 pixels.
+// (feet and inches, `units` 0) or 25 (metric), with a margin of 10 pixels; keeps the least and greatest y
+// beside them (BitmapLeastY, BitmapGreatestY).
 void SetBitmapExtents(const DrawingExtents& extents, int units);

@@ -1,5 +1,6 @@
 #include "model/global_registry.h"
 
+#include "model/drawing_list.h"
 #include "model/shared_state.h"
 
 #include <charconv>
@@ -70,9 +71,18 @@ std::map<std::string, GlobalAccess>& Registry() {
         r["BitmapLeft"] = IntegerGlobal(&SharedState::BitmapLeft);
         r["BitmapRight"] = IntegerGlobal(&SharedState::BitmapRight);
         r["BitmapHeight"] = IntegerGlobal(&SharedState::BitmapHeight);
+        r["BitmapLeastY"] = IntegerGlobal(&SharedState::BitmapLeastY);
+        r["BitmapGreatestY"] = IntegerGlobal(&SharedState::BitmapGreatestY);
         r["DrawingColour"] = IntegerGlobal(&SharedState::DrawingColour);
         r["BackgroundColour"] = IntegerGlobal(&SharedState::BackgroundColour);
         r["OverlayColour"] = IntegerGlobal(&SharedState::OverlayColour);
+        // The face name of the text font is the drawing list's, as the program keeps it.
+        r["FontName"] = {[] { return DrawingList.FontName; },
+                         [](const std::string& text) {
+                             if (text.size() > static_cast<std::size_t>(TList::FontNameLimit)) return false;
+                             DrawingList.FontName = text;
+                             return true;
+                         }};
         return r;
     }();
     return registry;

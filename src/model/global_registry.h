@@ -1,6 +1,6 @@
 #pragma once
 // The shared globals by name, so that a scripted run can set and check them ("set Units 0",
-// "expect global Scale 6"): every field of the shared state.
+// "expect global Scale 6"): every field of the shared state, and the face name of the text font.
 
 #include <functional>
 #include <optional>

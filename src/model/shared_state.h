@@ -42,6 +42,10 @@ struct SharedState {
     int BitmapLeft = 1;
     int BitmapRight = 1;
     int BitmapHeight = 1;
+    // The least and greatest y of the drawing as last read (drawing units): the bitmap export centres the
+    // drawing's own middle on its middle row.
+    int BitmapLeastY = 0;
+    int BitmapGreatestY = 0;
 
     platform::ColourRef DrawingColour = platform::Rgb(0, 0, 0);
     platform::ColourRef BackgroundColour = platform::Rgb(255, 255, 255);

@@ -5,6 +5,7 @@
 // the Qt desktop shows real widgets, the scripted desktop answers from a queue for tests.
 
 #include "platform/geometry.h"
+#include "platform/printing.h"
 
 #include <array>
 #include <string>
@@ -45,8 +46,8 @@ struct FileDialogRequest {
     bool save = false;
     std::string title;
     std::string folder;
-    std::string filterName; // the first filter, chosen when the dialog opens, e.g. "Drawings"
-    std::string pattern;    // e.g. "*.DB0"
+    std::string filterName;              // the first filter, chosen when the dialog opens, e.g. "Drawings"
+    std::string pattern;                 // e.g. "*.DB0"
     std::vector<FileFilter> moreFilters; // listed after the first
     std::string defaultExtension;
     std::string path;
@@ -64,14 +65,15 @@ struct FontChoice {
 using CustomColours = std::array<ColourRef, 16>;
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // A modal message box; returns IdOk, IdCancel, IdYes or IdNo.
     virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
     // The one-line input dialog. `text` comes in as the initial text and goes out as the answer;
     // at most maxLength characters can be typed. Returns false when cancelled.
-    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) = 0;
+    virtual bool InputBox(std::string_view title, std::string_view prompt, std::string& text,
+                          int maxLength) = 0;
     // Runs a template dialog modally; returns the code it closed with (IdOk, IdCancel).
     virtual int RunDialog(Dialog& dialog) = 0;
     virtual bool ChooseFile(FileDialogRequest& request) = 0;
@@ -81,6 +83,16 @@ public:
     // The font dialog over the screen fonts, opened on `font`'s face, size and weight. OK puts the
     // chosen ones into `font` and returns true; cancelled, `font` is left as it was.
     virtual bool ChooseFont(FontChoice& font) = 0;
+
+    // The print dialog on the program's one printer: the printer, paper and orientation chosen stay for
+    // later jobs. Its copies and page range are set back to one copy of every page, as the program
+    // prints its own copies as pages. False when cancelled.
+    virtual bool PrintDialog() = 0;
+    // The printer set-up dialog on the same printer; false when cancelled.
+    virtual bool PrinterSetupDialog() = 0;
+    // Prints `printout` as one job titled `title` on the printer chosen last. `job` counts the jobs of
+    // one command from 1: into a PDF file the second and later jobs go to NAME-2.PDF, NAME-3.PDF.
+    virtual PrintResult Print(std::string_view title, Printout& printout, int job) = 0;
 
     // The main window's text fields: the status-bar prompt, the toolbar readout and the tool caption.
     virtual void SetStatusText(std::string_view text) = 0;

@@ -11,6 +11,7 @@
 // background mode the gaps take the background colour through the same raster operation, as do the
 // spaces of a hatched brush. Text is always copied in the text colour.
 
+#include "platform/device_context.h"
 #include "platform/pixel_buffer.h"
 #include "platform/surface.h"
 #include "platform/text_renderer.h"
@@ -61,6 +62,20 @@ class RasterSurface : public Surface {
     std::vector<Span> gap_;
     std::vector<Span> fill_;
     std::vector<Span> merged_;
+};
+
+namespace detail {
+struct RasterSurfaceHolder {
+    RasterSurfaceHolder(PixelBuffer& image, TextRenderer& text) : surface(image, text) {}
+    RasterSurface surface;
+};
+} // namespace detail
+
+// A device context drawing into an image through a raster surface of its own: a memory device context.
+class MemoryDeviceContext : private detail::RasterSurfaceHolder, public DeviceContext {
+  public:
+    MemoryDeviceContext(PixelBuffer& image, TextRenderer& text)
+        : RasterSurfaceHolder(image, text), DeviceContext(RasterSurfaceHolder::surface) {}
 };
 
 } // namespace platform

@@ -136,6 +136,8 @@ std::vector<std::string> ScriptedDesktop::UnusedAnswers() const {
         out.push_back("colour");
     for (std::size_t i = 0; i < fontAnswers_.size(); ++i)
         out.push_back("font");
+    for (std::size_t i = 0; i < printAnswers_.size(); ++i)
+        out.push_back("print");
     return out;
 }
 
@@ -155,6 +157,7 @@ int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption,
 bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text,
                                int maxLength) {
     inputPrompts_.push_back(std::string(title) + "|" + std::string(prompt));
+    inputs_.push_back({std::string(title), std::string(prompt), text, maxLength});
     if (inputAnswers_.empty()) return false;
     std::optional<std::string> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
@@ -238,7 +241,7 @@ bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
 }
 
 bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
-    colourDialogs_.push_back({colour, custom});
+    colourDialogs_.push_back({colour, custom, status_});
     if (colourAnswers_.empty()) return false;
     std::optional<ColourRef> answer = colourAnswers_.front();
     colourAnswers_.pop_front();
@@ -258,6 +261,80 @@ bool ScriptedDesktop::ChooseFont(FontChoice& font) {
     font.pointSizeTenths = answer->pointSizeTenths;
     font.weight = answer->weight;
     return true;
+}
+
+bool ScriptedDesktop::NextPrintAnswer() {
+    if (printAnswers_.empty()) return false;
+    const bool ok = printAnswers_.front();
+    printAnswers_.pop_front();
+    return ok;
+}
+
+bool ScriptedDesktop::PrintDialog() {
+    ++printDialogsRun_;
+    return NextPrintAnswer();
+}
+
+bool ScriptedDesktop::PrinterSetupDialog() {
+    ++printerSetupDialogsRun_;
+    return NextPrintAnswer();
+}
+
+namespace {
+
+// A printer whose pages go nowhere: the scripted printer without a PDF writer.
+class DiscardingDocument : public PrintDocument {
+  public:
+    explicit DiscardingDocument(const PrinterChoice& choice)
+        : size_(PaperPixels(choice)), pixelsPerInch_(choice.dotsPerInch), page_(size_) {}
+    Size PageSize() const override { return size_; }
+    int PixelsPerInch() const override { return pixelsPerInch_; }
+    Surface* StartPage() override { return &page_; }
+    void EndPage() override {}
+    bool End() override { return true; }
+
+  private:
+    Size size_;
+    int pixelsPerInch_;
+    RecordingSurface page_; // measures text with fixed metrics; its own record is never filled
+};
+
+// Records each page's calls into the job.
+class PageRecording : public PageObserver {
+  public:
+    explicit PageRecording(PrintedJob& job) : job_(job) {}
+    Surface& PageStarted(Surface& page, Size pageSize) override {
+        recorder_ = std::make_unique<RecordingSurface>(pageSize, &page);
+        return *recorder_;
+    }
+    void PageEnded() override {
+        job_.pageCalls.push_back(recorder_->Calls());
+        recorder_.reset();
+    }
+
+  private:
+    PrintedJob& job_;
+    std::unique_ptr<RecordingSurface> recorder_;
+};
+
+} // namespace
+
+PrintResult ScriptedDesktop::Print(std::string_view title, Printout& printout, int job) {
+    PrinterChoice choice = printer_;
+    choice.pdfFile = NumberedFileName(printer_.pdfFile, job);
+    std::unique_ptr<PrintDocument> document;
+    PrintResult result;
+    if (pdfDocuments)
+        document = pdfDocuments(choice, title, result.error);
+    else
+        document = std::make_unique<DiscardingDocument>(choice);
+    if (!document) return result;
+    PrintedJob printed{std::string(title), choice.pdfFile, 0, {}};
+    PageRecording recording(printed);
+    result = RunPrintJob(*document, printout, recordPrintedPages ? &recording : nullptr);
+    printed.pages = result.pages;
+    printedJobs_.push_back(std::move(printed));
+    return result;
 }
 
 void ScriptedDesktop::SetStatusText(std::string_view text) {

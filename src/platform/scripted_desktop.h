@@ -4,10 +4,13 @@
 // queued answer is cancelled; a message box with none is answered OK.
 
 #include "platform/desktop.h"
+#include "platform/printing.h"
+#include "platform/recording_surface.h"
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,11 +36,34 @@ struct ShownMessage {
     unsigned style = 0;
 };
 
-// A colour dialog as it opened: the start colour and the custom colours it offered.
+// A colour dialog as it opened: the start colour, the custom colours it offered and the status-bar
+// prompt the user saw beside it.
 struct ShownColourDialog {
     ColourRef start = 0;
     CustomColours custom{};
+    std::string status;
 };
+
+// A one-line input dialog as it opened: title, prompt, the text it offered and how much it takes.
+struct ShownInput {
+    std::string title;
+    std::string prompt;
+    std::string text;
+    int maxLength = 0;
+};
+
+// A print job as the scripted printer took it: its title, the file it went to, and the calls of each
+// page when pages are recorded.
+struct PrintedJob {
+    std::string title;
+    std::string file;
+    int pages = 0;
+    std::vector<std::vector<DrawCall>> pageCalls;
+};
+
+// Opens a PDF document for a print job (the Qt backend's), or says why it cannot.
+using PdfDocumentMaker = std::function<std::unique_ptr<PrintDocument>(
+    const PrinterChoice&, std::string_view title, std::string& error)>;
 
 class ScriptedDesktop : public Desktop {
   public:
@@ -50,6 +76,20 @@ class ScriptedDesktop : public Desktop {
     void QueueFile(std::optional<std::string> name) { fileAnswers_.push_back(std::move(name)); }
     void QueueColour(std::optional<ColourRef> colour) { colourAnswers_.push_back(colour); }
     void QueueFont(std::optional<FontChoice> font) { fontAnswers_.push_back(std::move(font)); }
+    void QueuePrint(bool ok) { printAnswers_.push_back(ok); }
+    // The printer the print dialogs choose from now on; at first "PRINT.PDF" A4 portrait at 300 dots
+    // per inch (the file relative to the current folder until set).
+    void SetPrinter(const PrinterChoice& printer) { printer_ = printer; }
+    const PrinterChoice& Printer() const { return printer_; }
+    // Writes the PDF files when set; without it pages go nowhere but into the record.
+    PdfDocumentMaker pdfDocuments;
+    // Keeps the calls of every printed page (PrintedJobs); a long scripted run may turn it off.
+    bool recordPrintedPages = true;
+    const std::vector<PrintedJob>& PrintedJobs() const { return printedJobs_; }
+    // How many print and printer set-up dialogs ran.
+    int PrintDialogsRun() const { return printDialogsRun_; }
+    int PrinterSetupDialogsRun() const { return printerSetupDialogsRun_; }
+
     // A description of every answer still queued ("message", "dialog 5402", ...); empty when all were used.
     std::vector<std::string> UnusedAnswers() const;
 
@@ -61,6 +101,8 @@ class ScriptedDesktop : public Desktop {
     const std::vector<std::pair<HelpCommand, int>>& HelpShown() const { return helpShown_; }
     // Input-box titles and prompts, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
+    // The input dialogs as each opened, in order.
+    const std::vector<ShownInput>& Inputs() const { return inputs_; }
     // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
     // "on" or "off" for a box or radio button. Null when that dialog has not run.
     const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
@@ -80,6 +122,10 @@ class ScriptedDesktop : public Desktop {
     bool ChooseColour(ColourRef& colour, CustomColours& custom) override;
     bool ChooseFont(FontChoice& font) override;
 
+    bool PrintDialog() override;
+    bool PrinterSetupDialog() override;
+    PrintResult Print(std::string_view title, Printout& printout, int job) override;
+
     void SetStatusText(std::string_view text) override;
     std::string StatusText() const override { return status_; }
     void SetReadoutText(std::string_view text) override { readout_ = std::string(text); }
@@ -98,6 +144,13 @@ class ScriptedDesktop : public Desktop {
     std::deque<std::optional<std::string>> fileAnswers_;
     std::deque<std::optional<ColourRef>> colourAnswers_;
     std::deque<std::optional<FontChoice>> fontAnswers_;
+    std::deque<bool> printAnswers_;
+    bool NextPrintAnswer();
+
+    PrinterChoice printer_{"", "PRINT.PDF", Paper::A4, Orientation::Portrait, 300};
+    std::vector<PrintedJob> printedJobs_;
+    int printDialogsRun_ = 0;
+    int printerSetupDialogsRun_ = 0;
 
     std::vector<ShownMessage> messages_;
     std::vector<std::string> prompts_;
@@ -105,6 +158,7 @@ class ScriptedDesktop : public Desktop {
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<ShownInput> inputs_;
     std::vector<ShownColourDialog> colourDialogs_;
     std::vector<FontChoice> fontDialogs_;
     std::vector<FileDialogRequest> fileRequests_;

@@ -7,22 +7,6 @@
 
 namespace platform {
 
-namespace {
-
-// A device context that owns the raster surface it draws through.
-struct SurfaceHolder {
-    SurfaceHolder(PixelBuffer& image, TextRenderer& text) : surface(image, text) {}
-    RasterSurface surface;
-};
-
-class ImageDeviceContext : private SurfaceHolder, public DeviceContext {
-  public:
-    ImageDeviceContext(PixelBuffer& image, TextRenderer& text)
-        : SurfaceHolder(image, text), DeviceContext(SurfaceHolder::surface) {}
-};
-
-} // namespace
-
 ScriptedView::ScriptedView(ScriptedFrame& frame, ViewHandler& handler, const std::string& title, Size client)
     : frame_(frame), handler_(&handler), title_(title), image_(client, Rgb(255, 255, 255)) {
     // A new window shows nothing until its first paint, which erases it.
@@ -32,7 +16,11 @@ ScriptedView::ScriptedView(ScriptedFrame& frame, ViewHandler& handler, const std
 ScriptedView::~ScriptedView() = default;
 
 std::unique_ptr<DeviceContext> ScriptedView::ClientDC() {
-    return std::make_unique<ImageDeviceContext>(image_.Image(), frame_.Text());
+    return std::make_unique<MemoryDeviceContext>(image_.Image(), frame_.Text());
+}
+
+std::unique_ptr<DeviceContext> ScriptedView::MemoryDC(PixelBuffer& image) {
+    return std::make_unique<MemoryDeviceContext>(image, frame_.Text());
 }
 
 void ScriptedView::Invalidate(const Rect* area, bool erase) {

@@ -29,6 +29,7 @@ class ScriptedView : public ViewWindow {
     Rect ClientRect() const override { return image_.Client(); }
     void SetBackground(ColourRef colour) override { image_.SetBackground(colour); }
     std::unique_ptr<DeviceContext> ClientDC() override;
+    std::unique_ptr<DeviceContext> MemoryDC(PixelBuffer& image) override;
     void Invalidate(const Rect* area, bool erase) override;
     void UpdateNow() override;
     void ScrollPixels(int dx, int dy) override;
@@ -58,6 +59,8 @@ class ScriptedView : public ViewWindow {
     bool HasPendingPaint() const { return image_.HasDirty(); }
     // The area the next paint will cover.
     std::optional<Rect> PendingArea() const { return image_.Dirty(); }
+    // Whether the next paint erases its area first.
+    bool PendingErase() const { return image_.ErasePending(); }
     // The calls of the last paint, one line each; empty when the frame does not record paints.
     std::string LastPaint() const { return image_.LastPaint(); }
     Rect LastPaintedArea() const { return image_.LastPaintedArea(); }

@@ -26,6 +26,8 @@ class ViewImage {
     void Invalidate(const Rect* area, bool erase);
     bool HasDirty() const { return dirty_.has_value(); }
     std::optional<Rect> Dirty() const { return dirty_; }
+    // Whether the next paint erases its area to the background first.
+    bool ErasePending() const { return dirty_.has_value() && erase_; }
     // Paints the invalid area through the handler and clears it. With `record` the calls of the paint
     // are kept, one line each (LastPaint); without, LastPaint is empty. Returns the area painted (empty
     // when there was none).

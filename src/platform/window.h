@@ -108,6 +108,9 @@ class ViewWindow {
 
     // A device context on the view's image for one call; drawing shows when the call returns.
     virtual std::unique_ptr<DeviceContext> ClientDC() = 0;
+    // A memory device context compatible with the view's: it draws into `image` (which must outlive it)
+    // with the fonts the view draws with.
+    virtual std::unique_ptr<DeviceContext> MemoryDC(PixelBuffer& image) = 0;
     // Marks an area (nullptr: all) for the next paint, erased to the background first when asked.
     virtual void Invalidate(const Rect* area, bool erase) = 0;
     // Runs the pending paint now.

@@ -18,6 +18,7 @@ class RoomOperations {
     virtual void NewFixedRoom(DrawingView& view) = 0;
     virtual void NewMaxDesignRoom(DrawingView& view) = 0;
     virtual void MakeLayoutGrid(TList& list) = 0;
+    virtual int WritePlanBounds(TList& list) = 0;
 };
 
 class ProgramRoomOperations final : public RoomOperations {
@@ -28,4 +29,5 @@ class ProgramRoomOperations final : public RoomOperations {
     void NewFixedRoom(DrawingView& view) override { ::NewFixedRoom(view); }
     void NewMaxDesignRoom(DrawingView& view) override { ::NewMaxDesignRoom(view); }
     void MakeLayoutGrid(TList& list) override { ::MakeLayoutGrid(list); }
+    int WritePlanBounds(TList& list) override { return ::WritePlanBounds(list); }
 };

@@ -3,6 +3,7 @@
 #include "model/whole_file.h"
 #include "platform/qt/gui_runtime.h"
 #include "platform/qt/image_io.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/text_renderer_factory.h"
 #include "script/script_runner.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     services.savePng = [](const platform::PixelBuffer& image, const std::string& path) {
         return platform::qt::SavePng(image, path);
     };
+    services.pdfDocuments = platform::qt::OpenPdfDocument;
     script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr, services);
     return runner.Run(text);
 }

@@ -1,6 +1,7 @@
 #include "script/script.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -110,6 +111,12 @@ std::string CheckStep(const Step& step) {
     }
     if (v == "print")
         return count(1) && (w[0].text == "ok" || w[0].text == "cancel") ? "" : "print ok|cancel";
+    if (v == "printer")
+        return count(4) && (w[1].text == "a4" || w[1].text == "a3" || w[1].text == "letter") &&
+                       (w[2].text == "portrait" || w[2].text == "landscape") && integers(3, 4) &&
+                       std::atoi(w[3].text.c_str()) > 0
+                   ? ""
+                   : "printer \"FILE.PDF\" a4|a3|letter portrait|landscape DPI";
     if (v == "press" || v == "release")
         return count(3) && (w[0].text == "left" || w[0].text == "right") && integers(1, 3)
                    ? ""
@@ -135,6 +142,11 @@ std::string CheckStep(const Step& step) {
         if (what == "control")
             return count(4) && integers(1, 2) ? "" : "expect control RID CID \"TEXT\"|on|off";
         if (what == "cursor") return count(3) && integers(1, 2) ? "" : "expect cursor X Y";
+        if (what == "input") return count(4) ? "" : "expect input \"TITLE\" \"PROMPT\" \"TEXT\"";
+        if (what == "colourdialog")
+            return count(5) && integers(1, 4) ? "" : "expect colourdialog R G B \"PROMPT\"";
+        if (what == "fontdialog")
+            return count(4) && integers(2, 4) ? "" : "expect fontdialog \"FACE\" SIZE WEIGHT";
         if (what == "file") {
             if (count(3)) return "";
             if (count(4) && w[2].text == "same" && !w[2].quoted) return "";

@@ -131,6 +131,11 @@ int ScriptRunner::Run(const std::string& scriptText) {
     }
     ResetSharedState();
     platform::InstallDesktop(&desktop_);
+    // Printed pages go to PDF files in the program folder; their calls are not kept, as no step reads them.
+    desktop_.pdfDocuments = services_.pdfDocuments;
+    desktop_.recordPrintedPages = false;
+    desktop_.SetPrinter(
+        {"", FolderPath("PRINT.PDF"), platform::Paper::A4, platform::Orientation::Portrait, 300});
     program_ = std::make_unique<Program>(folder_);
     frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
                                                        *services_.text);
@@ -288,6 +293,22 @@ bool ScriptRunner::Execute(const Step& step) {
             font.weight = std::atoi(w[3].text.c_str());
             desktop_.QueueFont(font);
         }
+        return true;
+    }
+    if (v == "print") {
+        desktop_.QueuePrint(w[0].text == "ok");
+        return true;
+    }
+    if (v == "printer") {
+        platform::PrinterChoice printer;
+        printer.pdfFile = FolderPath(w[0].text);
+        printer.paper = w[1].text == "a3"       ? platform::Paper::A3
+                        : w[1].text == "letter" ? platform::Paper::Letter
+                                                : platform::Paper::A4;
+        printer.orientation =
+            w[2].text == "landscape" ? platform::Orientation::Landscape : platform::Orientation::Portrait;
+        printer.dotsPerInch = std::atoi(w[3].text.c_str());
+        desktop_.SetPrinter(printer);
         return true;
     }
     if (v == "expect") return Expect(step);
@@ -460,6 +481,40 @@ bool ScriptRunner::Expect(const Step& step) {
             return Fail(step, "dialog " + w[1].text + " has no control " + w[2].text);
         if (control->second != w[3].text)
             return Fail(step, "control " + w[2].text + " showed " + Shown(control->second));
+        return true;
+    }
+    if (what == "input") {
+        const auto& inputs = desktop_.Inputs();
+        if (expectedInputs_ >= inputs.size()) return Fail(step, "no input dialog was shown");
+        const platform::ShownInput& input = inputs[expectedInputs_++];
+        if (input.title != w[1].text || input.prompt != w[2].text || input.text != w[3].text)
+            return Fail(step, "saw input dialog " + Shown(input.title) + " " + Shown(input.prompt) + " " +
+                                  Shown(input.text));
+        return true;
+    }
+    if (what == "colourdialog") {
+        const auto& dialogs = desktop_.ColourDialogs();
+        if (expectedColourDialogs_ >= dialogs.size()) return Fail(step, "no colour dialog was shown");
+        const platform::ShownColourDialog& dialog = dialogs[expectedColourDialogs_++];
+        const platform::ColourRef start = platform::Rgb(
+            std::atoi(w[1].text.c_str()), std::atoi(w[2].text.c_str()), std::atoi(w[3].text.c_str()));
+        if (dialog.start != start || dialog.status != w[4].text)
+            return Fail(step, "saw a colour dialog on " + std::to_string(platform::RedOf(dialog.start)) +
+                                  " " + std::to_string(platform::GreenOf(dialog.start)) + " " +
+                                  std::to_string(platform::BlueOf(dialog.start)) + " beside the prompt " +
+                                  Shown(dialog.status));
+        return true;
+    }
+    if (what == "fontdialog") {
+        const auto& dialogs = desktop_.FontDialogs();
+        if (expectedFontDialogs_ >= dialogs.size()) return Fail(step, "no font dialog was shown");
+        const platform::FontChoice& font = dialogs[expectedFontDialogs_++];
+        // The script gives points, the dialog tenths of a point.
+        if (font.face != w[1].text || font.pointSizeTenths != std::atoi(w[2].text.c_str()) * 10 ||
+            font.weight != std::atoi(w[3].text.c_str()))
+            return Fail(step, "saw a font dialog on " + Shown(font.face) + " " +
+                                  std::to_string(font.pointSizeTenths) + " tenths " +
+                                  std::to_string(font.weight));
         return true;
     }
     if (what == "cursor") {

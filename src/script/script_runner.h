@@ -23,10 +23,12 @@ class ScriptedFrame;
 
 namespace script {
 
-// What a scripted run needs of the platform's real backend: text pixels and PNG files.
+// What a scripted run needs of the platform's real backend: text pixels, PNG files and the PDF files
+// the scripted printer writes.
 struct ScriptServices {
     platform::TextRenderer* text = nullptr;
     std::function<bool(const platform::PixelBuffer&, const std::string&)> savePng;
+    platform::PdfDocumentMaker pdfDocuments;
 };
 
 class ScriptRunner {
@@ -71,6 +73,10 @@ class ScriptRunner {
     std::deque<platform::InputEvent> queued_;
     platform::HeldButtons held_;
     std::size_t expectedMessages_ = 0;
+    // The input, colour and font dialogs already checked by an expectation.
+    std::size_t expectedInputs_ = 0;
+    std::size_t expectedColourDialogs_ = 0;
+    std::size_t expectedFontDialogs_ = 0;
 };
 
 } // namespace script

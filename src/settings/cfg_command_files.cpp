@@ -43,13 +43,20 @@ bool WriteRoomColours(const RoomColourSettings& c) {
     return WriteCfgText("RMCLR.CFG", FormatCfg("%ld %ld %ld\n", {c.wetArea, c.bedroom, c.otherRooms}));
 }
 
+int MinGridSpacing(int units) {
+    return IsImperialUnits(units) ? Inches(10) : 250;
+}
+
+int MaxGridSpacing(int units) {
+    return IsImperialUnits(units) ? Inches(1400) : 32000;
+}
+
 namespace {
 
-// Both grids take at least 250 mm or 10 inches and refuse more than 32000 mm or 1400 inches.
 GridSettings ReadGridFile(std::string_view name, int units, CfgReport* report) {
     CfgFieldReader f(name, "%d %ld", report);
     GridSettings g;
-    g.spacing = IsImperialUnits(units) ? f.Int(Inches(10), Inches(1400)) : f.Int(250, 32000);
+    g.spacing = f.Int(MinGridSpacing(units), MaxGridSpacing(units));
     g.colour = Colour(f);
     return g;
 }
@@ -76,10 +83,13 @@ bool WriteGrid(int units, const GridSettings& grid) {
     return WriteGridFile(TwinName(units, "GRIDM.CFG", "GRIDI.CFG"), grid);
 }
 
+int MinMergeDistance(int units) {
+    return IsImperialUnits(units) ? Inches(2) : 50;
+}
+
 MergeSettings ReadMergeDistance(int units, CfgReport* report) {
     CfgFieldReader f(TwinName(units, "MERGEM.CFG", "MERGEI.CFG"), "%d", report);
-    // The merge commands raise anything below 50 mm or 2 inches to that; a typed length tops at 32766.
-    return {IsImperialUnits(units) ? f.Int(Inches(2), 32766) : f.Int(50, 32766)};
+    return {f.Int(MinMergeDistance(units), MaxMergeDistance)};
 }
 
 bool WriteMergeDistance(int units, const MergeSettings& m) {
@@ -106,8 +116,8 @@ std::vector<CfgValue> ParseTextSettings(std::string_view text) {
 TextSettings ReadTextSettings(CfgReport* report) {
     CfgFieldReader f("TEXT.CFG", ParseTextSettings, report);
     TextSettings t;
-    t.textSize = f.Int(1, 500);
-    t.fontWeight = f.Int(0, 1000);
+    t.textSize = f.Int(TextSettings::MinTextSize, TextSettings::MaxTextSize);
+    t.fontWeight = f.Int(TextSettings::MinFontWeight, TextSettings::MaxFontWeight);
     t.fontName = f.Text();
     return t;
 }

@@ -33,6 +33,9 @@ struct GridSettings {
     int spacing = 0; // drawing units
     platform::ColourRef colour = 0;
 };
+// Both grids take at least 250 mm or 10 inches and at most 32000 mm or 1400 inches (drawing units).
+int MinGridSpacing(int units);
+int MaxGridSpacing(int units);
 GridSettings ReadLayoutGrid(int units, CfgReport* report = nullptr);
 bool WriteLayoutGrid(int units, const GridSettings& grid);
 GridSettings ReadGrid(int units, CfgReport* report = nullptr);
@@ -42,12 +45,20 @@ bool WriteGrid(int units, const GridSettings& grid);
 struct MergeSettings {
     int distance = 0;
 };
+// Design rooms snap within at least 50 mm or 2 inches; the distance is a typed length, so at most
+// 32766 drawing units.
+int MinMergeDistance(int units);
+constexpr int MaxMergeDistance = 32766;
 MergeSettings ReadMergeDistance(int units, CfgReport* report = nullptr);
 bool WriteMergeDistance(int units, const MergeSettings& merge);
 
 // TEXT.CFG "%d %d %d%s": text size, weight, the face name's length and the name straight after it.
 struct TextSettings {
     static constexpr int MaxFontNameLength = 31;
+    static constexpr int MinTextSize = 1; // points
+    static constexpr int MaxTextSize = 500;
+    static constexpr int MinFontWeight = 0;
+    static constexpr int MaxFontWeight = 1000;
     int textSize = 10;    // points
     int fontWeight = 400; // 0 to 1000
     std::string fontName;

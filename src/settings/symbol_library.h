@@ -8,6 +8,14 @@
 
 class TList;
 
+// The four libraries, by the group number their files and indexes are kept under.
+namespace library_group {
+constexpr int Plumbing = 1;
+constexpr int Electrical = 2;
+constexpr int Furniture = 3;
+constexpr int Miscellaneous = 4;
+} // namespace library_group
+
 // Registers symbol `name` in library `kind` of the units in force: that library's count goes up by
 // one and the name is appended to its index. False, after a box naming the file that could not be
 // written (caption "SAVE"), when either write fails; the count is written first, so the list reader,

@@ -18,6 +18,8 @@ class EditingOperations {
     virtual int CheckRotationLimits(DrawingView& view) = 0;
     virtual void RunViewDialog(DrawingView& view, int mode) = 0;
     virtual void RunLibraryCaptureDialog(DrawingView& view) = 0;
+    virtual void CompleteFloorPlan(DrawingView& view, int mode) = 0;
+    virtual void FloorAreaDialog(DrawingView& view) = 0;
 };
 
 class ProgramEditingOperations final : public EditingOperations {
@@ -27,4 +29,6 @@ class ProgramEditingOperations final : public EditingOperations {
     int CheckRotationLimits(DrawingView& view) override { return ::CheckRotationLimits(view); }
     void RunViewDialog(DrawingView& view, int mode) override { ::RunViewDialog(view, mode); }
     void RunLibraryCaptureDialog(DrawingView& view) override { ::RunLibraryCaptureDialog(view); }
+    void CompleteFloorPlan(DrawingView& view, int mode) override { ::CompleteFloorPlan(view, mode); }
+    void FloorAreaDialog(DrawingView& view) override { ::FloorAreaDialog(view); }
 };

@@ -326,14 +326,19 @@ void SetScrollRanges(TChild& view) {
     WriteSheetSize(Shared.Units, SheetSize{Shared.SheetWidth, Shared.SheetHeight});
 }
 
+void CentreOriginOnSheet(const TChild& view) {
+    Shared.ScrollX = Truncate(static_cast<float>((Shared.SheetWidth - Shared.ClientWidth) / 2) +
+                              UnitSpan(view.scroller.XUnit));
+    Shared.ScrollY = Truncate(static_cast<float>((Shared.SheetHeight - Shared.ClientHeight) / 2) +
+                              UnitSpan(view.scroller.YUnit));
+}
+
 void UpdateScrollOrigin(TChild& view, int repaint) {
     Scroller& s = view.scroller;
-    float xSpan = UnitSpan(s.XUnit);
     float ySpan = UnitSpan(s.YUnit);
     view.ScrollRangeY =
         ySpan > 0 ? Truncate(static_cast<float>(Shared.SheetHeight - Shared.ClientHeight) / ySpan) : 0;
-    Shared.ScrollX = Truncate(static_cast<float>((Shared.SheetWidth - Shared.ClientWidth) / 2) + xSpan);
-    Shared.ScrollY = Truncate(static_cast<float>((Shared.SheetHeight - Shared.ClientHeight) / 2) + ySpan);
+    CentreOriginOnSheet(view);
     s.SetRange(s.XRange, view.ScrollRangeY);
     PlaceScrollerAtOrigin(view);
     if (repaint == 1 && view.Window()) view.Window()->Invalidate(nullptr, true);

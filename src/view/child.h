@@ -101,6 +101,9 @@ void LoadViewColours(TChild& view);
 void SetScrollRanges(TChild& view);
 // Re-centres the origin on the sheet at the current zoom; repaints the whole view when repaint is 1.
 void UpdateScrollOrigin(TChild& view, int repaint);
+// The window origin (ScrollX, ScrollY) centred on the sheet for the window extent and zoom in force,
+// plus one scroll unit on each axis; the scroller is left as it is.
+void CentreOriginOnSheet(const TChild& view);
 // Scrolls so that a cursor moved by an arrow key stays in the window (x, y in logical units).
 void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y);
 // Steps 10 to 15 of setting the scroll ranges: ranges, divisors, positions, thumbs and the origin

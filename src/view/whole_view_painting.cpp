@@ -27,32 +27,11 @@ struct OverlayFloor {
     bool shown;
 };
 
-// The overlay flags; with the settings file missing no floor is flagged, so the overlay modes show an
-// empty view rather than floors nobody chose.
-OverlaySettings ReadOverlayFlags() {
-    CfgReport report;
-    OverlaySettings flags = ReadOverlaySettings(&report);
-    if (report.fileMissing) flags = OverlaySettings{0, 0, 0, 0, 0};
-    return flags;
-}
-
 std::array<OverlayFloor, 4> OverlayFloors(const OverlaySettings& flags) {
     return {{{view_code::FourthPlan, flags.fourthFloor == 1},
              {view_code::GroundFloor, flags.groundFloor == 1},
              {view_code::FirstFloor, flags.firstFloor == 1},
              {view_code::SecondFloor, flags.secondFloor == 1}}};
-}
-
-// The highest flagged floor becomes the floor new objects go to; with none flagged it stays.
-void MakeHighestFlaggedFloorCurrent(const OverlaySettings& flags) {
-    if (flags.secondFloor == 1)
-        Shared.CurrentView = view_code::SecondFloor;
-    else if (flags.firstFloor == 1)
-        Shared.CurrentView = view_code::FirstFloor;
-    else if (flags.groundFloor == 1)
-        Shared.CurrentView = view_code::GroundFloor;
-    else if (flags.fourthFloor == 1)
-        Shared.CurrentView = view_code::FourthPlan;
 }
 
 // One pass over the list: every object of `view` below the information records that `leaveOut` does
@@ -152,6 +131,24 @@ void PaintFloorPlan(const TList& list, DeviceContext& dc, const Rect& client) {
 }
 
 } // namespace
+
+OverlaySettings ReadOverlayFlags() {
+    CfgReport report;
+    OverlaySettings flags = ReadOverlaySettings(&report);
+    if (report.fileMissing) flags = OverlaySettings{0, 0, 0, 0, 0};
+    return flags;
+}
+
+void MakeHighestFlaggedFloorCurrent(const OverlaySettings& flags) {
+    if (flags.secondFloor == 1)
+        Shared.CurrentView = view_code::SecondFloor;
+    else if (flags.firstFloor == 1)
+        Shared.CurrentView = view_code::FirstFloor;
+    else if (flags.groundFloor == 1)
+        Shared.CurrentView = view_code::GroundFloor;
+    else if (flags.fourthFloor == 1)
+        Shared.CurrentView = view_code::FourthPlan;
+}
 
 void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
     SetViewMapping(dc, client);

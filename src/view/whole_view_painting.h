@@ -3,6 +3,7 @@
 
 #include "platform/device_context.h"
 #include "platform/geometry.h"
+#include "settings/cfg_files.h"
 
 class TList;
 
@@ -10,3 +11,9 @@ class TList;
 // the overlay settings) into a view's device context, after giving it the view's mapping. May change
 // CurrentView in the overlay modes.
 void PaintAll(const TList& list, platform::DeviceContext& dc, const platform::Rect& client);
+
+// The overlay flags; with the settings file missing no floor is flagged, so the overlay modes show an
+// empty view rather than floors nobody chose.
+OverlaySettings ReadOverlayFlags();
+// The highest flagged floor becomes the floor new objects go to; with none flagged it stays.
+void MakeHighestFlaggedFloorCurrent(const OverlaySettings& flags);

@@ -16,6 +16,7 @@ class WallOperations {
     virtual void ShowHouseRectangleSize(DrawingView& view, int mode) = 0;
     virtual void InvalidateWallEditArea(DrawingView& view, const platform::Rect& client, int mode) = 0;
     virtual void ChooseExternalWallType(DrawingView& view) = 0;
+    virtual void RunPlanDialog(DrawingView& view, int mode) = 0;
 };
 
 class ProgramWallOperations final : public WallOperations {
@@ -27,4 +28,5 @@ class ProgramWallOperations final : public WallOperations {
         ::InvalidateWallEditArea(view, client, mode);
     }
     void ChooseExternalWallType(DrawingView& view) override { ::ChooseExternalWallType(view); }
+    void RunPlanDialog(DrawingView& view, int mode) override { ::RunPlanDialog(view, mode); }
 };

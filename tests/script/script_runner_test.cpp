@@ -150,6 +150,29 @@ TEST(ScriptRunner, FileExpectationsCompareExactBytesAndLines) {
     EXPECT_EQ(RunScript(folder, "expect nofile DWGS/A.DB0\n").code, 1);
 }
 
+TEST(ScriptRunner, ChoiceDialogExpectationsTakeTheOldestAndSayWhatWasSeen) {
+    test_support::TempFolder folder;
+    const char* held = "colour ok 255 0 0\ncommand 281\ncommand 281\n"
+                       "expect colourdialog 0 0 0 \"Select PEN COLOUR\"\n"
+                       "expect colourdialog 255 0 0 \"Select PEN COLOUR\"\n"
+                       "font cancel\ncommand 404\nexpect fontdialog \"Arial\" 10 400\n";
+    ScriptResult run = RunScript(folder, held);
+    EXPECT_EQ(run.code, 0) << run.err;
+
+    ScriptResult colour =
+        RunScript(folder, "command 281\nexpect colourdialog 0 0 0 \"Select DRAWING COLOUR\"\n");
+    EXPECT_EQ(colour.code, 1);
+    EXPECT_NE(colour.err.find("saw a colour dialog on 0 0 0 beside the prompt \"Select PEN COLOUR\""),
+              std::string::npos)
+        << colour.err;
+    ScriptResult font = RunScript(folder, "command 404\nexpect fontdialog \"Arial\" 12 400\n");
+    EXPECT_EQ(font.code, 1);
+    EXPECT_NE(font.err.find("saw a font dialog on \"Arial\" 100 tenths 400"), std::string::npos) << font.err;
+    ScriptResult none = RunScript(folder, "expect input \"Grid Spacing\" \"Spacing in inches\" \"36\"\n");
+    EXPECT_EQ(none.code, 1);
+    EXPECT_NE(none.err.find("no input dialog was shown"), std::string::npos) << none.err;
+}
+
 TEST(ScriptRunner, AnAnswerLeftQueuedFailsTheRun) {
     test_support::TempFolder folder;
     ScriptResult run = RunScript(folder, "message yes\ninput ok \"3\"\n");

@@ -114,6 +114,12 @@ class RecordingWalls : public WallOperations {
         log_.push_back("InvalidateWallEditArea(" + std::to_string(mode) + ")");
     }
     void ChooseExternalWallType(DrawingView&) override { log_.push_back("ChooseExternalWallType"); }
+    void RunPlanDialog(DrawingView& view, int mode) override {
+        log_.push_back("RunPlanDialog(" + std::to_string(mode) + ")");
+        if (planDialog) planDialog(view, mode);
+    }
+    // What the plan dialogs do, when a test gives them something to do.
+    std::function<void(DrawingView&, int)> planDialog;
 
   private:
     Log& log_;
@@ -131,8 +137,14 @@ class RecordingRooms : public RoomOperations {
         log_.push_back("MakeLayoutGrid");
         if (layoutGrid) layoutGrid(list);
     }
+    int WritePlanBounds(TList& list) override {
+        log_.push_back("WritePlanBounds");
+        return planBounds ? planBounds(list) : 0;
+    }
     // What the layout grid does to the list, when a test gives it something to do.
     std::function<void(TList&)> layoutGrid;
+    // The layout's room count and what is written with it; none without a test's.
+    std::function<int(TList&)> planBounds;
 
   private:
     Log& log_;
@@ -156,9 +168,15 @@ class RecordingEditing : public EditingOperations {
         if (viewDialogCancelled) tool_().Y1 = TLineobjtool::NoLineText;
     }
     void RunLibraryCaptureDialog(DrawingView&) override { log_.push_back("RunLibraryCaptureDialog"); }
+    void CompleteFloorPlan(DrawingView&, int mode) override {
+        log_.push_back("CompleteFloorPlan(" + std::to_string(mode) + ")");
+        if (floorPlanCompleted) floorPlanCompleted();
+    }
+    void FloorAreaDialog(DrawingView&) override { log_.push_back("FloorAreaDialog"); }
 
-    int rotationLimited = 0;          // what CheckRotationLimits answers
-    bool viewDialogCancelled = false; // whether the line-text dialog is cancelled
+    int rotationLimited = 0;                  // what CheckRotationLimits answers
+    bool viewDialogCancelled = false;         // whether the line-text dialog is cancelled
+    std::function<void()> floorPlanCompleted; // what CompleteFloorPlan does besides being recorded
 
   private:
     Log& log_;

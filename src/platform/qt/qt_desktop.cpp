@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/text_encoding.h"
 
 #include <QApplication>
@@ -42,15 +43,16 @@ namespace {
 
 // Lets through only what the template's validator lets be typed; the range check itself runs on OK.
 class TemplateValidator : public QValidator {
-public:
-    TemplateValidator(const Validator& validator, QObject* parent) : QValidator(parent), validator_(validator) {}
+  public:
+    TemplateValidator(const Validator& validator, QObject* parent)
+        : QValidator(parent), validator_(validator) {}
     State validate(QString& input, int& /*position*/) const override {
         for (char c : FromQString(input))
             if (!validator_.AcceptsCharacter(c)) return Invalid;
         return Acceptable;
     }
 
-private:
+  private:
     Validator validator_;
 };
 
@@ -73,7 +75,7 @@ QIcon PictureIcon(const ControlTemplate& control) {
 
 // A template dialog on Qt widgets; the program's dialog object reaches them by control id.
 class QtDialogHost : public QDialog, public DialogHost {
-public:
+  public:
     QtDialogHost(Dialog& dialog, QWidget* owner) : QDialog(owner), dialog_(dialog) {
         const DialogTemplate& t = dialog.Template();
         setWindowTitle(ToQString(t.title));
@@ -153,7 +155,8 @@ public:
                 button->setObjectName(Name(c.id));
                 button->setAutoDefault(false);
                 int id = c.id;
-                connect(button, &QPushButton::clicked, this, [this, id] { dialog_.OnCommand(id, NotifyClicked); });
+                connect(button, &QPushButton::clicked, this,
+                        [this, id] { dialog_.OnCommand(id, NotifyClicked); });
                 target->addWidget(button);
                 widgets_[c.id] = button;
                 break;
@@ -308,7 +311,7 @@ public:
     }
     bool IsClosed() const override { return closed_; }
 
-private:
+  private:
     static QString Name(int id) { return QString("control-%1").arg(id); }
     QWidget* Widget(int id) const {
         auto it = widgets_.find(id);
@@ -325,16 +328,25 @@ private:
 
 QMessageBox::Icon IconOf(unsigned style) {
     switch (style & 0xF0) {
-    case MessageBoxStyle::IconStop: return QMessageBox::Critical;
-    case MessageBoxStyle::IconQuestion: return QMessageBox::Question;
-    case MessageBoxStyle::IconExclamation: return QMessageBox::Warning;
-    case MessageBoxStyle::IconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MessageBoxStyle::IconStop:
+        return QMessageBox::Critical;
+    case MessageBoxStyle::IconQuestion:
+        return QMessageBox::Question;
+    case MessageBoxStyle::IconExclamation:
+        return QMessageBox::Warning;
+    case MessageBoxStyle::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
-QColor ToQColor(ColourRef colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
-ColourRef FromQColor(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
+QColor ToQColor(ColourRef colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+ColourRef FromQColor(const QColor& colour) {
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
 
 } // namespace
 
@@ -354,18 +366,28 @@ void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* 
 int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
     QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner_);
     switch (style & MessageBoxStyle::ButtonsMask) {
-    case MessageBoxStyle::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageBoxStyle::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     case MessageBoxStyle::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    case MessageBoxStyle::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageBoxStyle::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return IdYes;
-    case QMessageBox::No: return IdNo;
-    case QMessageBox::Cancel: return IdCancel;
-    default: return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    case QMessageBox::Cancel:
+        return IdCancel;
+    default:
+        return IdOk;
     }
 }
 
@@ -407,9 +429,11 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
     QString filter = ToQString(filters);
     QString path;
     if (request.save)
-        path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path =
+            QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     else
-        path = QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        path =
+            QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
     if (path.isEmpty()) return false;
     request.path = FromQString(path);
     return true;
@@ -440,6 +464,22 @@ bool QtDesktop::ChooseFont(FontChoice& font) {
     return true;
 }
 
+// The one printer is made when first asked for: finding the system's printers takes a moment.
+bool QtDesktop::PrintDialog() {
+    if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
+    return printer_->PrintDialog(owner_);
+}
+
+bool QtDesktop::PrinterSetupDialog() {
+    if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
+    return printer_->SetupDialog(owner_);
+}
+
+PrintResult QtDesktop::Print(std::string_view title, Printout& printout, int job) {
+    if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
+    return printer_->Print(title, printout, job);
+}
+
 void QtDesktop::SetStatusText(std::string_view text) {
     status_ = std::string(text);
     // A prompt replaces any hint still shown for a highlighted item.
@@ -466,7 +506,9 @@ Point QtDesktop::GetCursorPos() const {
     return {p.x(), p.y()};
 }
 
-void QtDesktop::SetCursorPos(Point screen) { QCursor::setPos(screen.x, screen.y); }
+void QtDesktop::SetCursorPos(Point screen) {
+    QCursor::setPos(screen.x, screen.y);
+}
 
 void QtDesktop::ShowHelp(HelpCommand command, int context) {
     if (command == HelpCommand::Quit) {
@@ -475,9 +517,15 @@ void QtDesktop::ShowHelp(HelpCommand command, int context) {
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);
     switch (command) {
-    case HelpCommand::Context: help_->ShowContext(context); break;
-    case HelpCommand::Search: help_->ShowSearch(); break;
-    default: help_->ShowContents(); break;
+    case HelpCommand::Context:
+        help_->ShowContext(context);
+        break;
+    case HelpCommand::Search:
+        help_->ShowSearch();
+        break;
+    default:
+        help_->ShowContents();
+        break;
     }
 }
 

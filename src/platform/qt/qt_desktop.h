@@ -20,9 +20,10 @@ class Dialog;
 namespace platform::qt {
 
 class HelpWindow;
+class ProgramPrinter;
 
 class QtDesktop : public Desktop {
-public:
+  public:
     QtDesktop();
     ~QtDesktop() override;
 
@@ -39,6 +40,10 @@ public:
     bool ChooseColour(ColourRef& colour, CustomColours& custom) override;
     bool ChooseFont(FontChoice& font) override;
 
+    bool PrintDialog() override;
+    bool PrinterSetupDialog() override;
+    PrintResult Print(std::string_view title, Printout& printout, int job) override;
+
     void SetStatusText(std::string_view text) override;
     std::string StatusText() const override { return status_; }
     void SetReadoutText(std::string_view text) override;
@@ -54,7 +59,7 @@ public:
     // The dialog's SetupWindow has run when this returns.
     std::unique_ptr<QDialog> BuildDialog(Dialog& dialog);
 
-private:
+  private:
     QWidget* owner_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* promptLabel_ = nullptr;
@@ -65,6 +70,7 @@ private:
     std::string caption_;
     std::string helpFolder_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<ProgramPrinter> printer_;
 };
 
 } // namespace platform::qt

@@ -205,6 +205,10 @@ std::unique_ptr<DeviceContext> QtView::ClientDC() {
     return std::make_unique<CanvasDeviceContext>(image_.Image(), frame_.Text(), canvas_);
 }
 
+std::unique_ptr<DeviceContext> QtView::MemoryDC(PixelBuffer& image) {
+    return std::make_unique<MemoryDeviceContext>(image, frame_.Text());
+}
+
 double QtView::Ratio() const {
     return canvas_->devicePixelRatioF();
 }

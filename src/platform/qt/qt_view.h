@@ -34,6 +34,7 @@ class QtView : public ViewWindow {
     Rect ClientRect() const override { return image_.Client(); }
     void SetBackground(ColourRef colour) override { image_.SetBackground(colour); }
     std::unique_ptr<DeviceContext> ClientDC() override;
+    std::unique_ptr<DeviceContext> MemoryDC(PixelBuffer& image) override;
     void Invalidate(const Rect* area, bool erase) override;
     void UpdateNow() override;
     void ScrollPixels(int dx, int dy) override;

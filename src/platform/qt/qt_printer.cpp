@@ -1,0 +1,311 @@
+#include "platform/qt/qt_printer.h"
+
+#include "platform/qt/qt_text_renderer.h"
+#include "platform/qt/text_encoding.h"
+
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::qt {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+QColor ColourOf(ColourRef colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+QPen PenOf(const DrawAttributes& a) {
+    if (a.penStyle == PenStyle::Null) return QPen(Qt::NoPen);
+    QPen pen(ColourOf(a.penColour));
+    pen.setWidth(std::max(1, a.penWidth));
+    switch (a.penStyle) {
+    case PenStyle::Dash:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case PenStyle::Dot:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case PenStyle::DashDot:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case PenStyle::DashDotDot:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    default:
+        pen.setStyle(Qt::SolidLine);
+        break;
+    }
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QBrush BrushOf(const DrawAttributes& a) {
+    switch (a.brush.style) {
+    case BrushStyle::Null:
+        return QBrush(Qt::NoBrush);
+    case BrushStyle::Hatched: {
+        static constexpr Qt::BrushStyle patterns[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                      Qt::BDiagPattern, Qt::FDiagPattern,
+                                                      Qt::CrossPattern, Qt::DiagCrossPattern};
+        const int hatch = std::clamp(static_cast<int>(a.brush.hatch), 0, 5);
+        return QBrush(ColourOf(a.brush.colour), patterns[hatch]);
+    }
+    case BrushStyle::Solid:
+        break;
+    }
+    return QBrush(ColourOf(a.brush.colour));
+}
+
+// Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
+// pixels' centres, as they cover them on the screen.
+QPointF Centre(Point p) {
+    return QPointF(p.x + 0.5, p.y + 0.5);
+}
+
+QRectF BoxOf(Rect box) {
+    const Rect b = box.Normalized();
+    return QRectF(b.left + 0.5, b.top + 0.5, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
+}
+
+// The page of a printer: every primitive goes to a QPainter in device pixels.
+class PainterSurface : public Surface {
+  public:
+    PainterSurface(QPainter& painter, Size size) : painter_(painter), size_(size) {}
+
+    Size PixelSize() const override { return size_; }
+
+    void DrawLine(Point from, Point to, const DrawAttributes& a) override {
+        Set(a, false);
+        painter_.drawLine(Centre(from), Centre(to));
+    }
+    void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& a) override {
+        Set(a, true);
+        QPolygonF polygon;
+        for (const Point& p : points)
+            polygon << Centre(p);
+        painter_.drawPolygon(polygon, Qt::OddEvenFill);
+    }
+    void DrawRectangle(Rect box, const DrawAttributes& a) override {
+        Set(a, true);
+        painter_.drawRect(BoxOf(box));
+    }
+    void DrawRoundRect(Rect box, Size corner, const DrawAttributes& a) override {
+        Set(a, true);
+        painter_.drawRoundedRect(BoxOf(box), corner.cx / 2.0, corner.cy / 2.0, Qt::AbsoluteSize);
+    }
+    void DrawEllipse(Rect box, const DrawAttributes& a) override {
+        Set(a, true);
+        painter_.drawEllipse(BoxOf(box));
+    }
+    void DrawArc(Rect box, Point start, Point end, const DrawAttributes& a) override {
+        Set(a, false);
+        const QRectF r = BoxOf(box);
+        const auto angle = [&](Point p) {
+            const double rx = std::max(r.width() / 2.0, 1.0);
+            const double ry = std::max(r.height() / 2.0, 1.0);
+            // Counter-clockwise as seen, y growing downwards on the page.
+            return std::atan2(-(p.y + 0.5 - r.center().y()) / ry, (p.x + 0.5 - r.center().x()) / rx) * 180.0 /
+                   kPi;
+        };
+        const double from = angle(start);
+        double span = angle(end) - from;
+        if (span <= 0) span += 360.0;
+        painter_.drawArc(r, static_cast<int>(std::lround(from * 16)),
+                         static_cast<int>(std::lround(span * 16)));
+    }
+    void DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
+                  const DrawAttributes& a) override {
+        const TextMetrics metrics = text_.Metrics(font);
+        const int advance = text_.Advance(font, text);
+        double u = 0;
+        if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
+            u = -advance / 2.0;
+        else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
+            u = -advance;
+        double v = metrics.ascent; // top: the cell hangs below the reference point
+        if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
+            v = 0;
+        else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
+            v = -metrics.descent;
+        painter_.save();
+        painter_.translate(reference.x, reference.y);
+        if (font.angleTenths != 0) painter_.rotate(-font.angleTenths / 10.0);
+        if (a.backgroundMode == BackgroundMode::Opaque)
+            painter_.fillRect(QRectF(u, v - metrics.ascent, advance, metrics.height),
+                              ColourOf(a.backgroundColour));
+        painter_.setFont(text_.FontFor(font));
+        painter_.setPen(ColourOf(a.textColour));
+        painter_.drawText(QPointF(u, v), ToQString(text));
+        painter_.restore();
+    }
+    void FillRect(Rect box, ColourRef colour) override {
+        const Rect b = box.Normalized();
+        painter_.fillRect(QRect(b.left, b.top, b.Width(), b.Height()), ColourOf(colour));
+    }
+    TextMetrics MeasureFont(const DeviceFont& font) override { return text_.Metrics(font); }
+    Size MeasureText(const DeviceFont& font, std::string_view text) override {
+        return {text_.Advance(font, text), text_.Metrics(font).height};
+    }
+
+  private:
+    void Set(const DrawAttributes& a, bool filled) {
+        painter_.setPen(PenOf(a));
+        painter_.setBrush(filled ? BrushOf(a) : QBrush(Qt::NoBrush));
+        painter_.setBackgroundMode(a.backgroundMode == BackgroundMode::Opaque ? Qt::OpaqueMode
+                                                                              : Qt::TransparentMode);
+        painter_.setBackground(QBrush(ColourOf(a.backgroundColour)));
+    }
+
+    QPainter& painter_;
+    Size size_;
+    QtTextRenderer text_;
+};
+
+class PainterDocument : public PrintDocument {
+  public:
+    explicit PainterDocument(QPrinter& printer) : printer_(printer) {}
+    bool Begin() {
+        if (!painter_.begin(&printer_)) return false;
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        const QRect full = printer_.pageLayout().fullRectPixels(printer_.resolution());
+        size_ = {full.width(), full.height()};
+        surface_ = std::make_unique<PainterSurface>(painter_, size_);
+        return true;
+    }
+    Size PageSize() const override { return size_; }
+    int PixelsPerInch() const override { return printer_.resolution(); }
+    Surface* StartPage() override {
+        if (pages_++ > 0 && !printer_.newPage()) return nullptr;
+        return surface_.get();
+    }
+    void EndPage() override {}
+    bool End() override { return painter_.end(); }
+
+  private:
+    QPrinter& printer_;
+    QPainter painter_;
+    Size size_;
+    std::unique_ptr<PainterSurface> surface_;
+    int pages_ = 0;
+};
+
+std::string CannotStart(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return "The file " + FromQString(printer.outputFileName()) + " could not be written";
+    return "The printer " + FromQString(printer.printerName()) + " could not start the print job";
+}
+
+// A document that owns the printer it prints on.
+class OwnedPrinterDocument : public PrintDocument {
+  public:
+    explicit OwnedPrinterDocument(std::unique_ptr<QPrinter> printer)
+        : printer_(std::move(printer)), document_(*printer_) {}
+    bool Begin() { return document_.Begin(); }
+    Size PageSize() const override { return document_.PageSize(); }
+    int PixelsPerInch() const override { return document_.PixelsPerInch(); }
+    Surface* StartPage() override { return document_.StartPage(); }
+    void EndPage() override { document_.EndPage(); }
+    bool End() override { return document_.End(); }
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+    PainterDocument document_;
+};
+
+QPageSize::PageSizeId PageSizeOf(Paper paper) {
+    switch (paper) {
+    case Paper::A3:
+        return QPageSize::A3;
+    case Paper::Letter:
+        return QPageSize::Letter;
+    case Paper::A4:
+        break;
+    }
+    return QPageSize::A4;
+}
+
+// The copies and page range of a dialog do not count: the program prints its own copies as pages.
+void OneCopyOfEveryPage(QPrinter& printer) {
+    printer.setCopyCount(1);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFullPage(true);
+}
+
+} // namespace
+
+std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_view title,
+                                                 std::string& error) {
+    printer.setDocName(ToQString(title));
+    OneCopyOfEveryPage(printer);
+    auto document = std::make_unique<PainterDocument>(printer);
+    if (!document->Begin()) {
+        error = CannotStart(printer);
+        return nullptr;
+    }
+    return document;
+}
+
+std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std::string_view title,
+                                               std::string& error) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(choice.pdfFile));
+    printer->setResolution(choice.dotsPerInch);
+    printer->setPageSize(QPageSize(PageSizeOf(choice.paper)));
+    printer->setPageOrientation(choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                             : QPageLayout::Portrait);
+    printer->setDocName(ToQString(title));
+    OneCopyOfEveryPage(*printer);
+    auto document = std::make_unique<OwnedPrinterDocument>(std::move(printer));
+    if (!document->Begin()) {
+        error = "The file " + choice.pdfFile + " could not be written";
+        return nullptr;
+    }
+    return document;
+}
+
+ProgramPrinter::ProgramPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    OneCopyOfEveryPage(*printer_);
+}
+
+ProgramPrinter::~ProgramPrinter() = default;
+
+bool ProgramPrinter::PrintDialog(QWidget* owner) {
+    QPrintDialog dialog(printer_.get(), owner);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    OneCopyOfEveryPage(*printer_);
+    return ok;
+}
+
+bool ProgramPrinter::SetupDialog(QWidget* owner) {
+    QPageSetupDialog dialog(printer_.get(), owner);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    OneCopyOfEveryPage(*printer_);
+    return ok;
+}
+
+PrintResult ProgramPrinter::Print(std::string_view title, Printout& printout, int job) {
+    PrintResult result;
+    const QString chosenFile = printer_->outputFileName();
+    const bool pdf = printer_->outputFormat() == QPrinter::PdfFormat && !chosenFile.isEmpty();
+    if (pdf)
+        printer_->setOutputFileName(QString::fromStdString(NumberedFileName(chosenFile.toStdString(), job)));
+    std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
+    if (document) result = RunPrintJob(*document, printout);
+    document.reset();
+    // The next command starts from the name the user chose.
+    if (pdf) printer_->setOutputFileName(chosenFile);
+    return result;
+}
+
+} // namespace platform::qt
