@@ -16,8 +16,6 @@ using tool_support::Clamped;
 
 namespace {
 
-constexpr double RadiansPerTenth = 0.001745;
-constexpr double SmallestMitreCosine = 0.02;
 // An end this close to the start's x or y is straightened onto it.
 constexpr long long StraighteningDistance = 13;
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <type_traits>
 #include <vector>
 
 using platform::DeviceContext;
@@ -86,80 +87,63 @@ TExtwallobjtool::TExtwallobjtool() {
     Kind = tool_kind::ExternalWall;
 }
 
+namespace {
+
+// The tool's wall members and the working wall's fields, pair by pair: one list serves the copies
+// both ways, so they can never drift apart. `copy(toolMember, wallField)` copies one pair.
+template <typename Tool, typename Copy> void PairWallFields(Tool& tool, WorkingWall& working, Copy copy) {
+    TExtwallobj& wall = working.wall;
+    copy(tool.SavedState, wall.view);
+    copy(tool.Group, wall.aux);
+    copy(tool.Number, wall.number);
+    copy(tool.Width, wall.penWidth);
+    copy(tool.Style, wall.penStyle);
+    copy(tool.X1, wall.x1);
+    copy(tool.Z1, wall.z1);
+    copy(tool.X2, wall.x2);
+    copy(tool.Z2, wall.z2);
+    copy(tool.Y1, wall.y1);
+    copy(tool.Y2, wall.y2);
+    copy(tool.Colour, wall.colour);
+    copy(tool.OuterThickness, wall.ewall1);
+    copy(tool.CavityThickness, wall.ewall2);
+    copy(tool.InnerThickness, wall.ewall3);
+    copy(tool.OuterHatch, wall.ewall4);
+    copy(tool.InnerHatch, wall.ewall5);
+    copy(tool.Angle, wall.ewall6);
+    int* faceX[6] = {&wall.f1x1, &wall.f1x2, &wall.f2x1, &wall.f2x2, &wall.f3x1, &wall.f3x2};
+    int* faceY[6] = {&wall.f1y1, &wall.f1y2, &wall.f2y1, &wall.f2y2, &wall.f3y1, &wall.f3y2};
+    for (int point = 0; point < 6; ++point) {
+        copy(tool.FaceX[point], *faceX[point]);
+        copy(tool.FaceY[point], *faceY[point]);
+    }
+    copy(tool.WallColour1, wall.ewall8);
+    copy(tool.WallColour2, wall.ewall9);
+    copy(tool.Reserved[0], wall.ewall10);
+    copy(tool.Reserved[1], wall.ewall11);
+    copy(tool.Reserved[2], wall.ewall12);
+    copy(tool.Reserved[3], wall.ewall13);
+    copy(tool.PreviousWall, working.previous);
+    copy(tool.NextWall, working.next);
+}
+
+} // namespace
+
 WorkingWall TExtwallobjtool::Working() const {
     WorkingWall working;
-    TExtwallobj& wall = working.wall;
-    wall.view = SavedState;
-    wall.aux = Group;
-    wall.number = Number;
-    wall.type = type_code::ExternalWall;
-    wall.penWidth = Width;
-    wall.penStyle = Style;
-    wall.x1 = X1;
-    wall.z1 = Z1;
-    wall.x2 = X2;
-    wall.z2 = Z2;
-    wall.y1 = Y1;
-    wall.y2 = Y2;
-    wall.colour = static_cast<int>(Colour);
-    wall.ewall1 = OuterThickness;
-    wall.ewall2 = CavityThickness;
-    wall.ewall3 = InnerThickness;
-    wall.ewall4 = OuterHatch;
-    wall.ewall5 = InnerHatch;
-    wall.ewall6 = Angle;
-    wall.ewall7 = 1;
-    wall.f1x1 = FaceX[0], wall.f1y1 = FaceY[0];
-    wall.f1x2 = FaceX[1], wall.f1y2 = FaceY[1];
-    wall.f2x1 = FaceX[2], wall.f2y1 = FaceY[2];
-    wall.f2x2 = FaceX[3], wall.f2y2 = FaceY[3];
-    wall.f3x1 = FaceX[4], wall.f3y1 = FaceY[4];
-    wall.f3x2 = FaceX[5], wall.f3y2 = FaceY[5];
-    wall.ewall8 = WallColour1;
-    wall.ewall9 = WallColour2;
-    wall.ewall10 = Reserved[0];
-    wall.ewall11 = Reserved[1];
-    wall.ewall12 = Reserved[2];
-    wall.ewall13 = Reserved[3];
-    working.previous = PreviousWall;
-    working.next = NextWall;
+    working.wall.type = type_code::ExternalWall;
+    working.wall.ewall7 = 1;
+    PairWallFields(*this, working, [](const auto& member, auto& field) {
+        field = static_cast<std::remove_reference_t<decltype(field)>>(member);
+    });
     return working;
 }
 
 void TExtwallobjtool::TakeWorking(const WorkingWall& working) {
-    const TExtwallobj& wall = working.wall;
-    SavedState = wall.view;
-    Group = wall.aux;
-    Number = wall.number;
-    Width = wall.penWidth;
-    Style = wall.penStyle;
-    X1 = wall.x1;
-    Z1 = wall.z1;
-    X2 = wall.x2;
-    Z2 = wall.z2;
-    Y1 = wall.y1;
-    Y2 = wall.y2;
-    Colour = static_cast<platform::ColourRef>(wall.colour);
-    OuterThickness = wall.ewall1;
-    CavityThickness = wall.ewall2;
-    InnerThickness = wall.ewall3;
-    OuterHatch = wall.ewall4;
-    InnerHatch = wall.ewall5;
-    Angle = wall.ewall6;
-    FaceX[0] = wall.f1x1, FaceY[0] = wall.f1y1;
-    FaceX[1] = wall.f1x2, FaceY[1] = wall.f1y2;
-    FaceX[2] = wall.f2x1, FaceY[2] = wall.f2y1;
-    FaceX[3] = wall.f2x2, FaceY[3] = wall.f2y2;
-    FaceX[4] = wall.f3x1, FaceY[4] = wall.f3y1;
-    FaceX[5] = wall.f3x2, FaceY[5] = wall.f3y2;
-    WallColour1 = wall.ewall8;
-    WallColour2 = wall.ewall9;
-    Reserved[0] = wall.ewall10;
-    Reserved[1] = wall.ewall11;
-    Reserved[2] = wall.ewall12;
-    Reserved[3] = wall.ewall13;
-    PreviousWall = working.previous;
-    NextWall = working.next;
+    WorkingWall copy = working;
+    PairWallFields(*this, copy, [](auto& member, const auto& field) {
+        member = static_cast<std::remove_reference_t<decltype(member)>>(field);
+    });
 }
 
 void TExtwallobjtool::Place() {

@@ -63,30 +63,29 @@ void Repaint(DrawingView& view, bool erase) {
 
 using Layers = std::array<int, 3>;
 
+// The metric or the feet-and-inches twin of a dialog, by the drawing's units.
+template <typename Base, typename MetricTwin, typename ImperialTwin> std::unique_ptr<Base> Twin() {
+    if (Metric()) return std::make_unique<MetricTwin>();
+    return std::make_unique<ImperialTwin>();
+}
+
+// Runs one of the wall dialogs: cancelled, it ends the command with the pick tool.
+bool Accepted(DrawingView& view, platform::Dialog& dialog) {
+    if (dialog.Execute() == platform::IdOk) return true;
+    view.SelectPickTool();
+    return false;
+}
+
 // The wall type asked: the type dialog, and after its custom row the custom-wall dialog. Cancelling
 // either installs the pick tool and gives nothing. `afterType` runs once the type dialog is accepted.
 template <typename AfterType> std::optional<Layers> AskWallType(DrawingView& view, AfterType afterType) {
-    std::unique_ptr<ExternalWallTypeDialog> type;
-    if (Metric())
-        type = std::make_unique<TPlandlg>();
-    else
-        type = std::make_unique<TPlanimpdlg>();
-    if (type->Execute() != platform::IdOk) {
-        view.SelectPickTool();
-        return std::nullopt;
-    }
+    auto type = Twin<ExternalWallTypeDialog, TPlandlg, TPlanimpdlg>();
+    if (!Accepted(view, *type)) return std::nullopt;
     afterType();
     Layers layers = type->layers;
     if (type->wallCode == 1) {
-        std::unique_ptr<CustomWallDialog> custom;
-        if (Metric())
-            custom = std::make_unique<TPlancustdlg>();
-        else
-            custom = std::make_unique<TPlanimpcustdlg>();
-        if (custom->Execute() != platform::IdOk) {
-            view.SelectPickTool();
-            return std::nullopt;
-        }
+        auto custom = Twin<CustomWallDialog, TPlancustdlg, TPlanimpcustdlg>();
+        if (!Accepted(view, *custom)) return std::nullopt;
         layers = custom->layers;
         Repaint(view, false);
     }
@@ -142,10 +141,7 @@ void AskExternalWallType(DrawingView& view) {
     if (!layers) return;
     if (view.Tool().Kind == tool_kind::ExternalWall) {
         TExtsidedlg side;
-        if (side.Execute() != platform::IdOk) {
-            view.SelectPickTool();
-            return;
-        }
+        if (!Accepted(view, side)) return;
         view.Tool().Aux = side.sideCode;
         Repaint(view, false);
     }

@@ -14,12 +14,6 @@ using tool_support::Clamped;
 
 namespace {
 
-// Tenths of a degree to radians, as the walls have always been built (a little short of pi / 1800).
-constexpr double RadiansPerTenth = 0.001745;
-// A mitre whose half-angle cosine falls below this (a turn within about a degree of running straight
-// back) would throw its points towards infinity.
-constexpr double SmallestMitreCosine = 0.02;
-
 // A double cut towards zero and held inside the int range; not-a-number gives 0.
 int Truncated(double value) {
     if (std::isnan(value)) return 0;

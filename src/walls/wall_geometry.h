@@ -35,6 +35,12 @@ constexpr int PreviousWallEnd = 10;
 constexpr int NextWallStart = 20;
 } // namespace angled_corner
 
+// Tenths of a degree to radians, as the walls have always been built (a little short of pi / 1800).
+constexpr double RadiansPerTenth = 0.001745;
+// A corner whose half-angle cosine falls below this (a turn within about a degree of running straight
+// back) would throw its points towards infinity: it is neither mitred nor trimmed.
+constexpr double SmallestMitreCosine = 0.02;
+
 // 0, 900, 1800 and 2700 run along the axes; every other bearing is angled.
 bool IsAxisParallel(int bearing);
 
