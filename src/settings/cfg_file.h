@@ -57,6 +57,8 @@ class CfgFieldReader {
     CfgFieldReader& operator=(const CfgFieldReader&) = delete;
 
     int Int(long long min, long long max);
+    // As Int, for a number that may go beyond 32 bits.
+    long long Long(long long min, long long max);
     // As Int, except that a value below `min` is taken as no setting at all: the shipped value
     // stands in for it.
     int IntOrShipped(long long min, long long max);

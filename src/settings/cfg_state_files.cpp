@@ -87,11 +87,12 @@ bool WriteLayoutBounds(const LayoutBounds& b) {
 }
 
 LayoutRectangle ReadLayoutRectangle(CfgReport* report) {
-    CfgFieldReader f("RECT.CFG", "%ld %ld %ld", report);
+    // The area is read whole: a house above 2147 square metres goes beyond 32 bits.
+    CfgFieldReader f("RECT.CFG", "%ld %ld %lld", report);
     LayoutRectangle r;
     r.width = f.Int(AnyLow, AnyHigh);
     r.length = f.Int(AnyLow, AnyHigh);
-    r.area = f.Int(AnyLow, AnyHigh);
+    r.area = f.Long(LLONG_MIN, LLONG_MAX);
     return r;
 }
 

@@ -54,7 +54,7 @@ bool WriteLayoutBounds(const LayoutBounds& bounds);
 struct LayoutRectangle {
     int width = 0;
     int length = 0;
-    int area = 0;
+    long long area = 0; // square drawing units, beyond 32 bits for a house above 2147 square metres
 };
 LayoutRectangle ReadLayoutRectangle(CfgReport* report = nullptr);
 bool WriteLayoutRectangle(const LayoutRectangle& rectangle);

@@ -14,10 +14,16 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The conversion at format[i] ('%' already seen at i): its letter and the index after it.
-char ConversionAt(std::string_view format, std::size_t& i) {
+// The conversion at format[i] ('%' already seen at i): its letter and the index after it; `wide` tells
+// a "%lld", whose number may go beyond 32 bits.
+char ConversionAt(std::string_view format, std::size_t& i, bool* wide = nullptr) {
     std::size_t j = i + 1;
-    if (j < format.size() && format[j] == 'l') ++j;
+    int longs = 0;
+    while (j < format.size() && format[j] == 'l' && longs < 2) {
+        ++j;
+        ++longs;
+    }
+    if (wide) *wide = longs == 2;
     if (j >= format.size()) {
         i = format.size();
         return 0;
@@ -46,21 +52,22 @@ void CfgScanner::SkipSpace() {
         ++pos_;
 }
 
-bool CfgScanner::Integer(long long& value) {
+bool CfgScanner::Integer(long long& value, bool wide) {
     SkipSpace();
     std::size_t p = pos_;
     bool negative = false;
     if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) negative = text_[p++] == '-';
     if (p >= text_.size() || !IsDigit(text_[p])) return false;
+    // Saturate well above the range of the number; a 32-bit one is clamped to its range below.
+    const long long saturation = wide ? 100000000000000000LL : 100000000000LL;
     long long magnitude = 0;
     for (; p < text_.size() && IsDigit(text_[p]); ++p) {
-        // Saturate well above the 32-bit range; the result is clamped to it below.
-        if (magnitude < 100000000000LL) magnitude = magnitude * 10 + (text_[p] - '0');
+        if (magnitude < saturation) magnitude = magnitude * 10 + (text_[p] - '0');
     }
     pos_ = p;
     long long v = negative ? -magnitude : magnitude;
-    if (v > INT_MAX) v = INT_MAX;
-    if (v < INT_MIN) v = INT_MIN;
+    if (!wide && v > INT_MAX) v = INT_MAX;
+    if (!wide && v < INT_MIN) v = INT_MIN;
     value = v;
     return true;
 }
@@ -115,10 +122,11 @@ int CfgScanner::Scan(std::string_view format, std::vector<CfgValue>& values) {
             ++i;
             continue;
         }
-        switch (ConversionAt(format, i)) {
+        bool wide = false;
+        switch (ConversionAt(format, i, &wide)) {
         case 'd': {
             long long v = 0;
-            if (!Integer(v)) return converted;
+            if (!Integer(v, wide)) return converted;
             values.emplace_back(v);
             break;
         }

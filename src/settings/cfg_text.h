@@ -20,8 +20,9 @@ class CfgScanner {
     // A blank in a format: skips any run of white space, also none.
     void SkipSpace();
     // "%d" or "%ld": white space, an optional sign and at least one digit. The value saturates at the
-    // 32-bit limits. False, with nothing consumed but the white space, when there is no number.
-    bool Integer(long long& value);
+    // 32-bit limits, or (`wide`, "%lld") well beyond them. False, with nothing consumed but the white
+    // space, when there is no number.
+    bool Integer(long long& value, bool wide = false);
     // "%lf": white space, then a decimal real. Infinities and NaN count as no number.
     bool Real(double& value);
     // "%c": the next character, white space included.

@@ -107,6 +107,15 @@ TEST_F(CfgFiles, DesignRoomWallThicknessChangesOnlyTheFloorOfTheView) {
     EXPECT_FALSE(RoomPartitionFieldWritten(8).has_value());
 }
 
+TEST_F(CfgFiles, TheLayoutRectanglesAreaGoesBeyond32Bits) {
+    // 50 m x 60 m in millimetres: 3 000 000 000 square units.
+    ASSERT_TRUE(WriteLayoutRectangle({50000, 60000, 3000000000LL}));
+    EXPECT_EQ(ReadCfg("RECT.CFG"), "50000 60000 3000000000\n");
+    const LayoutRectangle read = ReadLayoutRectangle();
+    EXPECT_EQ(read.area, 3000000000LL);
+    EXPECT_EQ(read.width, 50000);
+}
+
 TEST_F(CfgFiles, WritersKeepEachFilesOwnLineEnd) {
     WriteColours({0xFFFFFF, 0, 0xC0C0C0});
     WriteLibraryCounts(1, {{1, 0, 2, 0}});
