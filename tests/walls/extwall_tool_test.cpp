@@ -78,6 +78,25 @@ TEST_F(ExtwallTool, TheCornerMovesOutAlongItsBisector) {
     EXPECT_EQ(std::vector<int>({wall.x2, wall.y2}), std::vector<int>({20000, 20000}));
 }
 
+TEST_F(ExtwallTool, AnEndNearlyInLineWithTheStartIsStraightened) {
+    TExtwallobj wall;
+    wall.ewall1 = 275;
+    wall.x1 = 9725;
+    wall.y1 = 11725;
+    // Running on north past a corner that does not turn, 5 units off the start's x: the end moves
+    // out by the thickness to x 9730, within 13 of 9725, and is put on it. (The factor 0.001745 leaves
+    // the cosine of a right angle a little above 0, which rounds to one unit down.)
+    const auto mark = Mark(10000, 12000, 10005, 20000, 0);
+    TrimExternalWallEnd(wall, *mark, 0, 0, 2);
+    EXPECT_EQ(std::vector<int>({wall.x2, wall.y2}), std::vector<int>({9725, 19999}));
+    EXPECT_EQ(wall.number, 8274);
+    // 13 units off it stays.
+    const auto apart = Mark(10000, 12000, 10013, 20000, 0);
+    TrimExternalWallEnd(wall, *apart, 0, 0, 2);
+    EXPECT_EQ(wall.x2, 9738);
+    EXPECT_EQ(wall.number, 8274); // the square root of 13 x 13 + 8274 x 8274, cut
+}
+
 TEST_F(ExtwallTool, WallsRoundAnAngledMarkShareTheirCornersWithIt) {
     DrawingList.Add(Mark(10000, 20000, 20000, 20000, 900));
     DrawingList.Add(Mark(20000, 20000, 20000, 12000, 1800));
