@@ -273,23 +273,25 @@ void JoinInternalWallEnds(TIntwallobjtool& tool, int first, int second) {
             IntwallFacesAngled(tool, 0, TIntwallobjtool::NoWall);
         return;
     }
-    // Only x is compared: the snapping put the shared point exactly in place.
+    // The snapping put a shared point exactly in place. Both coordinates are compared: x alone would
+    // join a wall along the axis at its other end, rewriting the neighbour's face there.
+    auto at = [](int x, int y, int px, int py) { return x == px && y == py; };
     if (f && !s) {
-        if (f->x2 != tool.X1) return;
+        if (!at(f->x2, f->y2, tool.X1, tool.Y1)) return;
         faces(2, first, f);
         joinAtStart(first, f);
         return;
     }
     if (s && !f) {
-        if (s->x1 != tool.X2) return;
+        if (!at(s->x1, s->y1, tool.X2, tool.Y2)) return;
         faces(1, second, s);
         joinAtEnd(second, s);
         return;
     }
     // Both: no face step first; each end takes the join it meets.
-    if (f->x2 == tool.X1) joinAtStart(first, f);
-    if (s->x1 == tool.X2) joinAtEnd(second, s);
-    if (s->x2 == tool.X1) {
+    if (at(f->x2, f->y2, tool.X1, tool.Y1)) joinAtStart(first, f);
+    if (at(s->x1, s->y1, tool.X2, tool.Y2)) joinAtEnd(second, s);
+    if (at(s->x2, s->y2, tool.X1, tool.Y1)) {
         tool.JoinedAtStart = second;
         if (!newStraight) {
             JoinIntwallAngled(tool, second, 1);
@@ -298,7 +300,7 @@ void JoinInternalWallEnds(TIntwallobjtool& tool, int first, int second) {
             JoinIntwallStraight(tool, second, 1);
         }
     }
-    if (f->x1 == tool.X2) {
+    if (at(f->x1, f->y1, tool.X2, tool.Y2)) {
         tool.JoinedAtEnd = first;
         if (!newStraight) {
             JoinIntwallAngled(tool, first, 2);

@@ -58,8 +58,7 @@ bool OnVertical(const FaceLine& line, long long x, long long y, long long r) {
 // The point lies on a sloping face line of angle `angle`: within the line's box, and within r above or
 // below the line's height at the point's x. A line stored with a vertical angle has no height there.
 bool OnSloping(const FaceLine& line, int angle, long long x, long long y, long long r) {
-    if (!Within(x, line.x1, line.x2, 0) && !(x == line.x1 || x == line.x2)) return false;
-    if (!Within(y, line.y1, line.y2, 0) && !(y == line.y1 || y == line.y2)) return false;
+    if (!Within(x, line.x1, line.x2, r) || !Within(y, line.y1, line.y2, r)) return false;
     const int a = ((angle % 1800) + 1800) % 1800;
     if (a == 0) return false;
     // The rise per unit of x of a line at this angle from +y.
