@@ -245,25 +245,16 @@ void JoinInternalWallEnds(TIntwallobjtool& tool, int first, int second) {
         else
             IntwallFacesAngled(tool, code, neighbour);
     };
-    // The joins at the new wall's start (end 1) and end (end 2).
+    // The join at the new wall's start (end 1) or end (end 2), with the neighbour's face at that end.
     tool.JoinedAtStart = TIntwallobjtool::NoWall;
     tool.JoinedAtEnd = TIntwallobjtool::NoWall;
-    auto joinAtStart = [&](int neighbour, const TIntwallobj* n) {
-        tool.JoinedAtStart = neighbour;
+    auto join = [&](int neighbour, const TIntwallobj* n, int end) {
+        (end == 1 ? tool.JoinedAtStart : tool.JoinedAtEnd) = neighbour;
         if (bothStraight(n)) {
-            JoinIntwallStraight(tool, neighbour, 1);
+            JoinIntwallStraight(tool, neighbour, end);
         } else {
-            JoinIntwallAngled(tool, neighbour, 1);
-            JoinIntwallAngled(tool, neighbour, 10);
-        }
-    };
-    auto joinAtEnd = [&](int neighbour, const TIntwallobj* n) {
-        tool.JoinedAtEnd = neighbour;
-        if (bothStraight(n)) {
-            JoinIntwallStraight(tool, neighbour, 2);
-        } else {
-            JoinIntwallAngled(tool, neighbour, 2);
-            JoinIntwallAngled(tool, neighbour, 20);
+            JoinIntwallAngled(tool, neighbour, end);
+            JoinIntwallAngled(tool, neighbour, end * 10);
         }
     };
     if (!f && !s) {
@@ -279,34 +270,23 @@ void JoinInternalWallEnds(TIntwallobjtool& tool, int first, int second) {
     if (f && !s) {
         if (!at(f->x2, f->y2, tool.X1, tool.Y1)) return;
         faces(2, first, f);
-        joinAtStart(first, f);
+        join(first, f, 1);
         return;
     }
     if (s && !f) {
         if (!at(s->x1, s->y1, tool.X2, tool.Y2)) return;
         faces(1, second, s);
-        joinAtEnd(second, s);
+        join(second, s, 2);
         return;
     }
-    // Both: no face step first; each end takes the join it meets.
-    if (at(f->x2, f->y2, tool.X1, tool.Y1)) joinAtStart(first, f);
-    if (at(s->x1, s->y1, tool.X2, tool.Y2)) joinAtEnd(second, s);
-    if (at(s->x2, s->y2, tool.X1, tool.Y1)) {
-        tool.JoinedAtStart = second;
-        if (!newStraight) {
-            JoinIntwallAngled(tool, second, 1);
-            JoinIntwallAngled(tool, second, 10);
-        } else if (IsStraightAngle(s->iwall6)) {
-            JoinIntwallStraight(tool, second, 1);
-        }
-    }
-    if (at(f->x1, f->y1, tool.X2, tool.Y2)) {
-        tool.JoinedAtEnd = first;
-        if (!newStraight) {
-            JoinIntwallAngled(tool, first, 2);
-            JoinIntwallAngled(tool, first, 20);
-        } else if (IsStraightAngle(f->iwall6)) {
-            JoinIntwallStraight(tool, first, 2);
-        }
-    }
+    // Both: no face step first; each end takes the join it meets. Where the neighbours meet it the
+    // other way round, a straight new wall joins only a straight neighbour.
+    if (at(f->x2, f->y2, tool.X1, tool.Y1)) join(first, f, 1);
+    if (at(s->x1, s->y1, tool.X2, tool.Y2)) join(second, s, 2);
+    auto joinReversed = [&](int neighbour, const TIntwallobj* n, int end) {
+        if (newStraight && !IsStraightAngle(n->iwall6)) return;
+        join(neighbour, n, end);
+    };
+    if (at(s->x2, s->y2, tool.X1, tool.Y1)) joinReversed(second, s, 1);
+    if (at(f->x1, f->y1, tool.X2, tool.Y2)) joinReversed(first, f, 2);
 }

@@ -41,6 +41,9 @@ class Faces : public InternalWallTest {
         DrawingList.Add(std::move(wall));
         return DrawingList.count - 1;
     }
+    static std::vector<int> SecondFace(const TIntwallobjtool& tool) {
+        return {tool.BX1, tool.BY1, tool.BX2, tool.BY2};
+    }
     static long long Along(long long from, int angle, double length, bool x) {
         const double rad = angle * 3.14159265358979 / 1800.0;
         return from + std::llround(length * (x ? std::sin(rad) : std::cos(rad)));
@@ -51,21 +54,18 @@ TEST_F(Faces, FreeWallsTakeTheSideChosen) {
     TIntwallobjtool tool;
     Stage(tool, 1000, 1000, 3000, 1000, 900, 1, 100);
     JoinInternalWallEnds(tool, NoWall, NoWall);
-    EXPECT_EQ((std::vector<int>{tool.BX1, tool.BY1, tool.BX2, tool.BY2}),
-              (std::vector<int>{1000, 1100, 3000, 1100}));
+    EXPECT_EQ(SecondFace(tool), (std::vector<int>{1000, 1100, 3000, 1100}));
     // A straight wall along its chosen side has no second face.
     Stage(tool, 1000, 1000, 3000, 1000, 900, 2, 100);
     JoinInternalWallEnds(tool, NoWall, NoWall);
     EXPECT_FALSE(tool.SecondFaceStartSet || tool.SecondFaceEndSet);
     Stage(tool, 1000, 1000, 1000, 3000, 0, 4, 100);
     JoinInternalWallEnds(tool, NoWall, NoWall);
-    EXPECT_EQ((std::vector<int>{tool.BX1, tool.BY1, tool.BX2, tool.BY2}),
-              (std::vector<int>{900, 1000, 900, 3000}));
+    EXPECT_EQ(SecondFace(tool), (std::vector<int>{900, 1000, 900, 3000}));
     // At 45 degrees the offsets are 70.7 truncated, in tenths first: 70.
     Stage(tool, 1000, 1000, 3000, 3000, 450, 1, 100);
     JoinInternalWallEnds(tool, NoWall, NoWall);
-    EXPECT_EQ((std::vector<int>{tool.BX1, tool.BY1, tool.BX2, tool.BY2}),
-              (std::vector<int>{930, 1070, 2930, 3070}));
+    EXPECT_EQ(SecondFace(tool), (std::vector<int>{930, 1070, 2930, 3070}));
     // Each side of each quarter lies off the first face by the thickness, on the side named.
     for (int angle : {300, 1200, 2100, 3000}) {
         for (int side = 1; side <= 4; ++side) {
