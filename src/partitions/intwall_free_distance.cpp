@@ -98,9 +98,10 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
     long long py = Y1;
     SnapToFace(px, py);
     // The first wall of a run may not run along the side its second line is on.
-    const int side = CursorX;
+    const int side = SecondLineSide();
     const bool vertical = direction == Up || direction == Down;
-    if (CursorY == 0 && (((side == 1 || side == 3) && vertical) || ((side == 2 || side == 4) && !vertical))) {
+    if (LastWallSide() == 0 &&
+        (((side == 1 || side == 3) && vertical) || ((side == 2 || side == 4) && !vertical))) {
         Y1 = DirectionRefused;
         return;
     }
@@ -128,7 +129,7 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
         const FaceLine& a = wall->first;
         const FaceLine& b = wall->second;
         const int angle = wall->angle;
-        Angle = angle;
+        WallAngle() = angle;
         if (angle == 0 || angle == 1800) {
             if (vertical) continue;
             if (a.x1 == a.x2 && StrictlyBetween(py, a.y1, a.y2)) consider(a.x1);
@@ -185,5 +186,5 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
         break;
     }
     // Nothing found within reach: the proposal stays as it was.
-    if (distance < 34001) Count = static_cast<int>(distance);
+    if (distance < 34001) FreeDistance() = static_cast<int>(distance);
 }

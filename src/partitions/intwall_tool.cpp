@@ -134,13 +134,13 @@ void TIntwallobjtool::DrawBand(DeviceContext& dc) {
 }
 
 void TIntwallobjtool::DrawShape(DeviceContext& dc, int) {
-    if (Kind != tool_kind::InternalWall || Dragging != 1) return;
+    if (Kind != tool_kind::InternalWall || DragActive() != 1) return;
     bandColour_ = Shared.DrawingColour;
     DrawBand(dc);
 }
 
 void TIntwallobjtool::MouseMove(DeviceContext& dc, const Rect& client, int x, int y) {
-    if (Dragging != 1) return;
+    if (DragActive() != 1) return;
     const Point pointer = tool_support::ToDrawingUnits(dc, client, x, y);
     if (Kind != tool_kind::InternalWall) return;
     if (OutlineShown <= 0) {
@@ -170,15 +170,15 @@ void TIntwallobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Po
         if (key == VirtualKey::Return) RemoveWallAt(dc, client, cursor);
         return;
     }
-    Dragging = 0;
-    Width = 1;
+    DragActive() = 0;
+    PenWidth() = 1;
     Colour = Shared.DrawingColour;
-    Style = 0;
-    Number = 0;
-    CursorY = 0;
+    PenStyle() = 0;
+    ObjectNumber() = 0;
+    LastWallSide() = 0;
     std::fill(std::begin(AfterSecondFace), std::end(AfterSecondFace), 0);
     // A measured free distance equal to one of the two run-ending signals must not end the run.
-    if (Count == RunClosed || Count == RunEndedAtWall) Count = 0;
+    if (FreeDistance() == RunClosed || FreeDistance() == RunEndedAtWall) FreeDistance() = 0;
     KeyboardWall(dc, client, key, cursor, value);
 }
 
@@ -188,16 +188,16 @@ void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int ke
     Point end;
     auto nextNumber = [&] {
         ++Shared.ObjectSerial;
-        Group = Number = base + Shared.ObjectSerial;
+        RunNumber() = ObjectNumber() = base + Shared.ObjectSerial;
     };
     if (key == VirtualKey::Return) {
         if (Kind != tool_kind::InternalWall) return;
         const Point point = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
         EraseRubberBand(dc, client);
-        if (Pending == 0) {
+        if (Started() == 0) {
             X1 = point.x;
             Y1 = point.y;
-            Pending = 1;
+            Started() = 1;
             return;
         }
         // Enter too near the start (a box of five or six pixels' worth at this zoom) makes no wall.
@@ -207,16 +207,16 @@ void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int ke
         if (X1 - near < X2 && X2 < X1 + near && Y1 - near < Y2 && Y2 < Y1 + near) return;
         made = true;
         nextNumber();
-        Angle = BearingOf(X1, Y1, X2, Y2);
-        Aux = CursorX;
+        WallAngle() = BearingOf(X1, Y1, X2, Y2);
+        SideInUse() = SecondLineSide();
         end = {X2, Y2};
-        CursorY = CursorX;
+        LastWallSide() = SecondLineSide();
         CreateObject(dc, client);
     } else if (key == VirtualKey::Add) {
         EraseRubberBand(dc, client);
         CapOpenEnd();
         return;
-    } else if (IsArrow(key) && Pending == 1) {
+    } else if (IsArrow(key) && Started() == 1) {
         EraseRubberBand(dc, client);
         nextNumber();
         X2 = X1;
@@ -224,23 +224,23 @@ void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int ke
         switch (key) {
         case VirtualKey::Up:
             Y2 = Clamped(static_cast<long long>(Y1) + value);
-            Angle = 0;
+            WallAngle() = 0;
             break;
         case VirtualKey::Down:
             Y2 = Clamped(static_cast<long long>(Y1) - value);
-            Angle = 1800;
+            WallAngle() = 1800;
             break;
         case VirtualKey::Left:
             X2 = Clamped(static_cast<long long>(X1) - value);
-            Angle = 2700;
+            WallAngle() = 2700;
             break;
         default:
             X2 = Clamped(static_cast<long long>(X1) + value);
-            Angle = 900;
+            WallAngle() = 900;
             break;
         }
         end = {X2, Y2};
-        Aux = CursorY = CursorX;
+        SideInUse() = LastWallSide() = SecondLineSide();
         CreateObject(dc, client);
         made = true;
     }
@@ -263,13 +263,13 @@ void TIntwallobjtool::OpenMetFaces(DeviceContext& dc, const Rect& client) {
     if (State == OpenStart || State == OpenBoth) open(X1, BX1, Y1, BY1);
     if (State == OpenEnd || State == OpenBoth) {
         open(X2, BX2, Y2, BY2);
-        Dragging = 0;
+        DragActive() = 0;
     }
     if (State >= OpenStart && State <= OpenBoth) State = 0;
 }
 
 void TIntwallobjtool::CapOpenEnd() {
-    Count = RunClosed;
+    FreeDistance() = RunClosed;
     const TIntwallobj* last = nullptr;
     for (int i = DrawingList.count - 1; i >= 0 && !last; --i) {
         const TObject* object = DrawingList[i];
@@ -304,7 +304,7 @@ void TIntwallobjtool::RemoveWallAt(DeviceContext& dc, const Rect& client, Point 
         Y1 = NoWallHit;
         return;
     }
-    Number = DrawingList[hit]->number;
+    ObjectNumber() = DrawingList[hit]->number;
     long long least[2] = {LLONG_MAX, LLONG_MAX};
     long long most[2] = {LLONG_MIN, LLONG_MIN};
     auto take = [&](long long x, long long y) {
@@ -313,11 +313,11 @@ void TIntwallobjtool::RemoveWallAt(DeviceContext& dc, const Rect& client, Point 
     };
     for (int i = DrawingList.count - 1; i >= 0; --i) {
         const TObject* object = DrawingList[i];
-        if (object->view != Shared.CurrentView || object->number != Number) continue;
+        if (object->view != Shared.CurrentView || object->number != ObjectNumber()) continue;
         // External walls keep their length in the number field, and information records belong to the
         // floor; an unnumbered wall takes nothing else with it.
         if (object->type == type_code::ExternalWall || object->type >= type_code::FirstInformation) continue;
-        if (Number == 0 && i != hit) continue;
+        if (ObjectNumber() == 0 && i != hit) continue;
         take(object->x1, object->y1);
         take(object->x2, object->y2);
         if (const auto* wall = dynamic_cast<const TIntwallobj*>(object);
@@ -337,27 +337,27 @@ void TIntwallobjtool::RemoveWallAt(DeviceContext& dc, const Rect& client, Point 
 
 void TIntwallobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
     PlaceInternalWall(1);
-    Width = 1;
-    Style = 0;
+    PenWidth() = 1;
+    PenStyle() = 0;
     if (X1 == 0 || Y1 == 0 || !tool_support::StartDiffersFromEnd(*this)) return;
     if (WallRefused) {
-        ViewMessageBox(CursorX == 1 || CursorX == 3
+        ViewMessageBox(SecondLineSide() == 1 || SecondLineSide() == 3
                            ? "Not possible, you selected above or below for the second line position - click "
                              "the Partition icon again"
                            : "Not possible, you selected left or right for the second line position - click "
                              "the Partition icon again",
                        "INTERNAL WALLS",
                        platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
-        Count = RunEndedAtWall;
+        FreeDistance() = RunEndedAtWall;
         return;
     }
-    auto wall = NewInternalWall(*this, Group);
+    auto wall = NewInternalWall(*this, RunNumber());
     TIntwallobj* shown = wall.get();
     DrawingList.Add(std::move(wall));
     DrawingList.WriteDrawing();
     shown->PaintMapped(dc, client, 0);
-    PreviousWall = Group;
-    Pending = 1;
+    PreviousWall = RunNumber();
+    Started() = 1;
 }
 
 void TIntwallobjtool::Step(int direction, int, int code) {
@@ -365,5 +365,5 @@ void TIntwallobjtool::Step(int direction, int, int code) {
         FinishDesignRooms(*this, code);
     else
         MeasureFreeDistance(direction);
-    Dragging = 0;
+    DragActive() = 0;
 }
