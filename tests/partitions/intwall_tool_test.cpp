@@ -32,6 +32,7 @@ class WallKeys : public InternalWallTest {
         wall->iwall6 = angle;
         DrawingList.Add(std::move(wall));
     }
+    static std::vector<int> Ends(const TObject& o) { return {o.x1, o.y1, o.x2, o.y2}; }
     // The exclusive-or lines drawn on the recording surface.
     std::vector<DrawCall> Bands() const {
         std::vector<DrawCall> bands;
@@ -75,6 +76,32 @@ TEST_F(WallKeys, EnterTooNearTheStartMakesNothing) {
     tool->X1 = 1000, tool->Y1 = 1025;
     Enter(*tool, 1000, 1000);
     EXPECT_EQ(Walls(), 1);
+}
+
+TEST_F(WallKeys, FeetAndInchesTakeTheirOwnThicknessBoxAndInch) {
+    Shared.Units = 0;
+    Shared.Scale = 6;
+    Shared.Zoom = 6.0f;
+    WriteInternalWallSettings(0, {96}); // 4 inches
+    // The Enter box is six pixels' worth at zoom 6: 36 units, open.
+    auto tool = NewTool(2);
+    tool->X1 = 3035, tool->Y1 = 3000;
+    Enter(*tool, 3000, 3000);
+    EXPECT_EQ(Walls(), 0);
+    tool->X1 = 3000, tool->Y1 = 3036;
+    Enter(*tool, 3000, 3000);
+    ASSERT_EQ(Walls(), 1);
+    EXPECT_EQ(Wall(0).iwall1, 96);
+    EXPECT_EQ(Wall(0).fx1, 3096);
+    // An opening stands one inch (24 units) inside each face.
+    DrawingList.Flush();
+    auto across = NewTool(3);
+    Draw(*across, 1200, 6000, 4800, 6000, 900); // its second face at y 5904
+    auto down = NewTool(2);
+    down->X1 = 3000, down->Y1 = 5904;
+    Key(*down, VirtualKey::Down, 0, 0, 1800);
+    ASSERT_EQ(DrawingList.count, 3);
+    EXPECT_EQ(Ends(*DrawingList[2]), (std::vector<int>{3024, 5904, 3072, 5904}));
 }
 
 TEST_F(WallKeys, TheFreeDistanceRunsToTheNearestFaceBeyondTheMargin) {
