@@ -96,6 +96,11 @@ std::string FeetInchesText(int units) {
     return FeetInchesFractionText(length.feet, length.inches, fraction->numerator, fraction->denominator);
 }
 
+std::string OpeningSizeText(int width, int height, int units) {
+    if (units != 0) return std::to_string(width) + " w x " + std::to_string(height) + " h";
+    return FeetInchesText(width) + " x " + FeetInchesText(height);
+}
+
 int ParseDecimal(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))

@@ -68,6 +68,9 @@ std::string FeetInchesFractionText(int feet, int inches, int numerator, int deno
 // A length in the first form when it is whole inches, else the second with its eighths (0/0 for a
 // remainder that is no whole eighth).
 std::string FeetInchesText(int units);
+// The size label of a window, width then height: "%d w x %d h" in millimetres in a metric drawing, or
+// the two lengths as above joined by " x " in a feet-and-inches one (Units 0).
+std::string OpeningSizeText(int width, int height, int units);
 
 // An edit's number: leading white space, an optional sign and digits; anything else ends the number
 // and empty text is 0. Saturates at the 32-bit limits.
