@@ -21,12 +21,7 @@ using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
 
-namespace {
-
-// The storey heights of the floors below `view`, each the floor record's z2 in view units (z2 divided
-// by Scale). The records are found by type, wherever they stand in the list; a floor without one
-// counts 0.
-long long StoreysBelow(int view) {
+long long StoreyHeightsBelow(int view) {
     long long sum = 0;
     const int scale = tool_support::ScaleDivisor();
     for (int floor = view_code::GroundFloor; floor < view && floor < view_code::FourthPlan; ++floor) {
@@ -35,6 +30,8 @@ long long StoreysBelow(int view) {
     }
     return sum;
 }
+
+namespace {
 
 bool Between(long long low, long long value, long long high) {
     return low <= value && value <= high;
@@ -67,7 +64,7 @@ void TWindowobjtool::Step(int width, int /*unused1*/, int /*unused2*/) {
         WriteWindowSettings(settings, CfgLineEnd::Newline);
     }
     if (Shared.CurrentView > view_code::GroundFloor)
-        Elevation = Clamped(Elevation + StoreysBelow(Shared.CurrentView));
+        Elevation = Clamped(Elevation + StoreyHeightsBelow(Shared.CurrentView));
     if (OpeningType == ExternalDoorType || OpeningType == MainEntryType) {
         SetLeafOffsets();
         OutlineHanding = Handing();

@@ -94,3 +94,8 @@ class TWindowobjtool : public TLineobjtool {
     void DrawLeafOutline(platform::DeviceContext& dc, int scale) const;
     void DrawCircleOutline(platform::DeviceContext& dc, int scale, bool marked) const;
 };
+
+// The storey heights of the floors below `view` (views 51 to 53), each the z2 of the floor's record
+// divided by Scale: the elevation of an opening on that floor. The records are found by type wherever
+// they stand in the list; a floor without one counts 0.
+long long StoreyHeightsBelow(int view);
