@@ -1,5 +1,6 @@
 #include "partitions/door_swings.h"
 
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "partitions/opening_geometry.h"
 #include "partitions/window_tool.h"
@@ -112,7 +113,7 @@ void PolarEndPoint(TDrawingtool& tool, int angle, int distance) {
 void AddJambLines(TWindowobjtool& tool, DeviceContext& dc, const Rect& client) {
     const int direction = tool.WallDirection();
     if (direction > 0) return;
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenStyle() = 0;
     tool.PenWidth() = 1;
     tool.Colour = Shared.DrawingColour;
@@ -174,7 +175,7 @@ void AddDoorSwing(TWindowobjtool& tool, DeviceContext& dc, const Rect& client) {
     const long long w = tool.OpeningWidth;
     const long long ws = Offset(tool.OpeningWidth, swing.sine);
     const long long wc = Offset(tool.OpeningWidth, swing.cosine);
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.Colour = Shared.DrawingColour;
     const int handing = tool.LeafHanding();
     if (handing < 1 || handing > 8) return;
@@ -235,7 +236,7 @@ void AddDoorSwing(TWindowobjtool& tool, DeviceContext& dc, const Rect& client) {
 
 void AddAngledDoorSwing(TWindowobjtool& tool, DeviceContext& dc, const Rect& client) {
     const DoorSwingSettings swing = ReadDoorSwing();
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenWidth() = 1;
     tool.PenStyle() = 0;
     const int angle = tool.WallAngle();
@@ -321,7 +322,7 @@ void AddAngledInternalDoorSwing(TWindowobjtool& tool, DeviceContext& dc, const R
     if (!AngledLeafOf(angle, handing, swing.angle * 10, leaf)) return;
     // The leaf is a window-and-door line; the door tool keeps its own kind.
     const int kind = tool.Kind;
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenStyle() = 0;
     tool.X1 = tool.InsertX;
     tool.Y1 = tool.InsertY;

@@ -1,5 +1,6 @@
 #include "partitions/french_doors.h"
 
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "partitions/door_swings.h"
 #include "partitions/opening_geometry.h"
@@ -51,7 +52,7 @@ void AddFrenchDoorSwings(TWindowobjtool& tool, DeviceContext& dc, const Rect& cl
     const long long px = tool.InsertX;
     const long long py = tool.InsertY;
     const bool out = mode == FrenchDoorsOut;
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenStyle() = 0;
     tool.PenWidth() = swing.thickness;
     tool.Colour = Shared.DrawingColour;
@@ -84,7 +85,7 @@ void AddFrenchDoorSwings(TWindowobjtool& tool, DeviceContext& dc, const Rect& cl
 
 void AddFrenchDoorLeaf(TWindowobjtool& tool, DeviceContext& dc, const Rect& client, int mode) {
     const DoorSwingSettings swing = ReadDoorSwing();
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenWidth() = 1;
     tool.PenStyle() = 0;
     const int angle = tool.WallDirection();

@@ -1,5 +1,6 @@
 #include "partitions/main_entry.h"
 
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "partitions/door_swings.h"
 #include "partitions/opening_geometry.h"
@@ -59,7 +60,7 @@ void AddMainEntry(TWindowobjtool& tool, DeviceContext& dc, const Rect& client) {
     }
     const long long frame = w - doorArea;
     tool.OpeningWidth = Clamped(leafWidth);
-    tool.Kind = 11;
+    tool.Kind = type_code::OpeningLine;
     tool.PenWidth() = 1;
     tool.Colour = Shared.DrawingColour;
     tool.PenStyle() = 0;

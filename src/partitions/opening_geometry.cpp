@@ -1,6 +1,7 @@
 #include "partitions/opening_geometry.h"
 
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "tools/drawing_tool.h"
 #include "tools/object_creation.h"
@@ -87,6 +88,16 @@ void MakeToolLine(TDrawingtool& tool, DeviceContext& dc, const Rect& client, lon
     tool.CreateObject(dc, client);
 }
 
+void SetOpeningPartFields(TObject& object, const TDrawingtool& tool, int type) {
+    object.view = Shared.CurrentView;
+    object.aux = tool.Group;
+    object.number = tool.Number;
+    object.type = type;
+    object.penWidth = 1;
+    object.penStyle = 0;
+    object.colour = static_cast<int>(Shared.DrawingColour);
+}
+
 void ShowAndAppend(std::unique_ptr<TObject> object, DeviceContext& dc, const Rect& client) {
     object->PaintMapped(dc, client, 0);
     DrawingList.Add(std::move(object));
@@ -96,11 +107,7 @@ std::unique_ptr<TArcobj> SwingArc(const TDrawingtool& tool, long long left, long
                                   long long bottom, long long startX, long long startY, long long endX,
                                   long long endY) {
     auto arc = std::make_unique<TArcobj>();
-    arc->view = Shared.CurrentView;
-    arc->aux = tool.Group;
-    arc->number = tool.Number;
-    arc->colour = static_cast<int>(Shared.DrawingColour);
-    arc->penWidth = 1;
+    SetOpeningPartFields(*arc, tool, type_code::Arc);
     arc->penStyle = 2;
     arc->x1 = Clamped(left);
     arc->y1 = Clamped(top);

@@ -57,6 +57,10 @@ OpeningEnds CentredEnds(const AngledOpening& geometry, long long px, long long p
 void MakeToolLine(TDrawingtool& tool, platform::DeviceContext& dc, const platform::Rect& client, long long x1,
                   long long y1, long long x2, long long y2);
 
+// The fields every object of an opening takes: the current view, the tool's group and object number,
+// the type, a thin solid pen in DrawingColour.
+void SetOpeningPartFields(TObject& object, const TDrawingtool& tool, int type);
+
 // An object of the step's own, shown at once on the view and appended; the caller saves.
 void ShowAndAppend(std::unique_ptr<TObject> object, platform::DeviceContext& dc,
                    const platform::Rect& client);

@@ -93,18 +93,13 @@ void AddOpeningSizeLabel(TWindowobjtool& tool, DeviceContext& dc, const Rect& cl
     if (BuildingType(tool.OpeningType) != TWindowobjtool::WindowType || tool.ShowSizes != 1) return;
 
     auto label = std::make_unique<TTextobj>();
-    label->type = type_code::SizeText;
-    label->view = Shared.CurrentView;
+    SetOpeningPartFields(*label, tool, type_code::SizeText);
     label->aux = 0;
-    label->number = tool.ObjectNumber();
     label->x1 = Clamped(tool.InsertX + place.dx);
     label->y1 = Clamped(tool.InsertY + place.dy);
     label->x2 = place.wallCode;
     label->y2 = 0;
     label->z1 = 0;
-    label->colour = static_cast<int>(Shared.DrawingColour);
-    label->penWidth = 1;
-    label->penStyle = 0;
     SetObjectString(label->text, label->textLength,
                     OpeningSizeText(tool.OpeningWidth, tool.Height, Shared.Units));
     SetObjectString(label->fontName, label->fontNameLength, DrawingList.FontName);

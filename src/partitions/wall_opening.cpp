@@ -1,6 +1,7 @@
 #include "partitions/wall_opening.h"
 
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/symbol_file.h"
 #include "partitions/door_swings.h"
@@ -115,15 +116,9 @@ Opening OpeningInAngledWall(TWindowobjtool& tool, int type) {
 void AddPolygon(const TWindowobjtool& tool, const Opening& o, bool cill, DeviceContext& dc,
                 const Rect& client) {
     auto polygon = std::make_unique<TPolyobj>();
-    polygon->view = Shared.CurrentView;
-    polygon->aux = tool.Group;
-    polygon->number = tool.Number;
-    polygon->type = 100;
-    polygon->penWidth = 1;
-    polygon->penStyle = 0;
     // The fill hides the wall's layers; the outline is the drawing's colour. Painted after the wall, the
     // polygon keeps the background colour it was made with.
-    polygon->colour = static_cast<int>(Shared.DrawingColour);
+    SetOpeningPartFields(*polygon, tool, type_code::Polygon);
     polygon->fillColour = static_cast<int>(Shared.BackgroundColour);
     const long long xs[4] = {o.ends.x1, o.ends.x2, o.ends.x2 + o.stepX, o.ends.x1 + o.stepX};
     const long long ys[4] = {o.ends.y1, o.ends.y2, o.ends.y2 + o.stepY, o.ends.y1 + o.stepY};
@@ -145,13 +140,7 @@ void AddPolygon(const TWindowobjtool& tool, const Opening& o, bool cill, DeviceC
 void AddOpeningLine(const TWindowobjtool& tool, const Opening& o, int divisor, DeviceContext& dc,
                     const Rect& client) {
     auto line = std::make_unique<TLineobj>();
-    line->view = Shared.CurrentView;
-    line->aux = tool.Group;
-    line->number = tool.Number;
-    line->type = 11;
-    line->penWidth = 1;
-    line->penStyle = 0;
-    line->colour = static_cast<int>(Shared.DrawingColour);
+    SetOpeningPartFields(*line, tool, type_code::OpeningLine);
     const long long dx = o.stepX / divisor;
     const long long dy = o.stepY / divisor;
     line->x1 = Clamped(o.ends.x1 + dx);
@@ -189,7 +178,7 @@ void PrepareWallOpening(TWindowobjtool& tool, DeviceContext& dc, const Rect& cli
     tool.X1 = tool.InsertX;
     tool.Y1 = tool.InsertY;
     const int kind = tool.Kind;
-    tool.Kind = 1;
+    tool.Kind = type_code::Line;
     ++Shared.ObjectSerial;
     tool.ObjectNumber() =
         Clamped(static_cast<long long>(FloorNumberBase(Shared.CurrentView)) + Shared.ObjectSerial);
@@ -213,7 +202,7 @@ void BuildWallOpening(TWindowobjtool& tool, DeviceContext& dc, const Rect& clien
 
     tool.Colour = Shared.DrawingColour;
     tool.PenWidth() = 1;
-    tool.Kind = 1;
+    tool.Kind = type_code::Line;
     tool.Z1 = tool.Z2 = 0;
     if ((type == TWindowobjtool::WindowType || type == TWindowobjtool::WallOpeningType) &&
         tool.ShowSizes == 1)
