@@ -50,11 +50,17 @@ TEST_F(WindowTool, StepTakesTheOpeningAndTheStoreyHeightsBelow) {
         Ready(1, 1000, 1200);
         EXPECT_EQ(tool->Elevation, c.elevation) << c.view;
     }
-    // A type the dialog never writes reads as a window.
+    // A type the dialog never writes reads as a window; a file without the type, as the shipped one.
     Shared.CurrentView = 50;
-    WriteCfg("WIND.CFG", "3 1000 1200 0 0 7 0 0");
+    for (const char* type : {"3", "11", "0", "-6"}) {
+        WriteCfg("WIND.CFG", std::string(type) + " 1000 1200 0 0 7 0 0");
+        tool->Step(0, 0, 0);
+        EXPECT_EQ(tool->OpeningType, 1) << type;
+    }
+    WriteCfg("WIND.CFG", "");
     tool->Step(0, 0, 0);
     EXPECT_EQ(tool->OpeningType, 1);
+    EXPECT_EQ(tool->OpeningWidth, 1200);
 }
 
 TEST_F(WindowTool, WindowOpensTheWallWithABackgroundPolygonAndGlazingSavedAtOnce) {
