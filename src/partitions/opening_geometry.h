@@ -4,6 +4,7 @@
 // through the tool's CreateObject, objects of their own shown at once and appended).
 
 #include "model/drawing_objects.h"
+#include "partitions/intwall_geometry.h"
 #include "platform/device_context.h"
 #include "platform/geometry.h"
 
@@ -11,9 +12,9 @@
 
 class TDrawingtool;
 
-// Angles are tenths of a degree clockwise from +y, turned into radians with this factor (it falls just
-// short of pi / 1800; stored drawings depend on the positions it gives).
-constexpr double RadiansPerTenth = 0.001745;
+// Angles are tenths of a degree clockwise from +y, turned into radians by RadiansPerTenth
+// (intwall_geometry.h), which falls just short of pi / 1800: stored drawings depend on the positions it
+// gives.
 
 // The quadrant of a wall angle and the angle within it.
 struct WallQuadrant {
