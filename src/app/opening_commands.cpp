@@ -7,18 +7,42 @@
 #include "model/shared_state.h"
 #include "partitions/stairs_setup.h"
 #include "partitions/stairs_tool.h"
+#include "partitions/window_tool.h"
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
 #include "tools/status_texts.h"
 #include "view/child.h"
+#include "walls/wall_operations.h"
 
 #include <memory>
 
+namespace {
+
+// RunPlanDialog's mode for the window, external-door and main-entry dialogs.
+constexpr int WindowDialogs = 6;
+
+} // namespace
+
 void AddOpeningCommands(CommandTable& table) {
-    // Window & Extnl Doors (373), Door-Internal (374), Doors-Other Internal (375) and Opening (Internal
-    // Wall) (378) come with their tools.
+    // Door-Internal (374), Doors-Other Internal (375) and Opening (Internal Wall) (378) come with their
+    // tool.
+    table.Add(command_id::WindowAndExtnlDoors, CmWindowsExtDoors);
     table.Add(command_id::StairsInternal, CmStairs);
+}
+
+void CmWindowsExtDoors(TClient& client) {
+    if (Shared.DrawingState <= 1) return;
+    TChild* view = client.ActiveView();
+    if (!view || !view->Window()) return;
+    if (Shared.CurrentView < view_code::GroundFloor || Shared.CurrentView > view_code::FourthPlan) {
+        ShowSelectViewMessage(*view, 2);
+        return;
+    }
+    Shared.HelpContext = help_context::WindowsAndStairs;
+    ShowCaption("Window");
+    client.InstallTool(std::make_unique<TWindowobjtool>());
+    client.Walls().RunPlanDialog(*view, WindowDialogs);
 }
 
 void CmStairs(TClient& client) {

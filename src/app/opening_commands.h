@@ -7,6 +7,10 @@ class TClient;
 
 void AddOpeningCommands(CommandTable& table);
 
+// Window & Extnl Doors: on a floor plan, the window tool set up through the window, door and main-entry
+// dialogs (RunPlanDialog mode 6); one opening is placed with Enter. Elsewhere the user is asked to pick
+// a floor plan; nothing happens without an open drawing and view.
+void CmWindowsExtDoors(TClient& client);
 // Stairs Internal: on the floor plan showing the lower of two floors, the stairs tool set up through
 // the stairs dialog. Refused with a message when no floor above the ground floor holds a drawing, when
 // no view is open, and on the second floor (and view 53), which have no floor above for the stairwell;

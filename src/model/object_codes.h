@@ -14,7 +14,8 @@ constexpr int RoundedRectangle = 8;
 // A mark of an external-wall corner on the room layout; also the window and door lines in external
 // walls.
 constexpr int CornerMark = 11;
-constexpr int TypedText = 24; // a text typed line by line at the caret
+constexpr int OpeningLine = CornerMark; // a window's glazing, a door's jamb or leaf in an external wall
+constexpr int TypedText = 24;           // a text typed line by line at the caret
 constexpr int DimensionText = 34;
 constexpr int SizeText = 35; // a room's size
 constexpr int RoomName = 36;

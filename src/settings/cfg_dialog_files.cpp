@@ -292,7 +292,8 @@ WindowSettings ReadWindowSettings(int units, CfgReport* report) {
     const bool imperial = IsImperialUnits(units);
     CfgFieldReader f("WIND.CFG", "%d %d %d %d %d %d %d %d", report);
     WindowSettings s;
-    s.type = f.Int(1, 10);
+    const int type = f.Int(AnyLow, AnyHigh);
+    s.type = type == 1 || (type >= 5 && type <= 10) ? type : 1;
     s.width = imperial ? f.Int(Inches(4), Inches(9000)) : f.Int(4, 9000);
     s.height = imperial ? f.Int(Inches(4), Inches(9000)) : f.Int(4, 9000);
     s.baseElevation = f.Int(AnyLow, AnyHigh);
@@ -303,10 +304,11 @@ WindowSettings ReadWindowSettings(int units, CfgReport* report) {
     return s;
 }
 
-bool WriteWindowSettings(const WindowSettings& s) {
-    return WriteCfgText("WIND.CFG",
-                        FormatCfg("%d %d %d %d %d %d %d %d", {s.type, s.width, s.height, s.baseElevation,
-                                                              s.showSizes, s.textSize, s.showCill, s.last}));
+bool WriteWindowSettings(const WindowSettings& s, CfgLineEnd end) {
+    return WriteCfgText(
+        "WIND.CFG",
+        FormatCfg(end == CfgLineEnd::Newline ? "%d %d %d %d %d %d %d %d\n" : "%d %d %d %d %d %d %d %d",
+                  {s.type, s.width, s.height, s.baseElevation, s.showSizes, s.textSize, s.showCill, s.last}));
 }
 
 EntrySettings ReadEntrySettings(int units, CfgReport* report) {

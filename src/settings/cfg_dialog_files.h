@@ -143,7 +143,8 @@ std::optional<int> RoomPartitionFieldWritten(int view);
 // written, for a view that changes none or when the file cannot be written.
 bool WriteRoomPartitionForView(int units, int view, int thickness);
 
-// WIND.CFG "%d %d %d %d %d %d %d %d": the last window or external door chosen.
+// WIND.CFG "%d %d %d %d %d %d %d %d": the last window or external door chosen. A type the dialog
+// never writes reads as a window.
 struct WindowSettings {
     // 1 window, 5 wall opening, 6 single external door, 7 French doors opening in, 8 French doors
     // opening out, 9 garage door, 10 main entry
@@ -157,7 +158,10 @@ struct WindowSettings {
     int last = 0;          // written 0 by the dialog
 };
 WindowSettings ReadWindowSettings(int units, CfgReport* report = nullptr);
-bool WriteWindowSettings(const WindowSettings& settings);
+// The window dialog writes the line alone; the window tool's Step, rewriting the width of a single
+// external door, ends it with a newline. Both read alike.
+enum class CfgLineEnd { None, Newline };
+bool WriteWindowSettings(const WindowSettings& settings, CfgLineEnd end = CfgLineEnd::None);
 
 // ENTRY.CFG "%d %d %d %d %d %c %c %c": the main entry joinery.
 struct EntrySettings {

@@ -105,6 +105,11 @@ std::string LengthText(int length, int units, WholeInchEnding ending) {
     return text;
 }
 
+std::string OpeningSizeText(int width, int height, int units) {
+    if (units == 1) return LengthText(width, units) + " w x " + LengthText(height, units) + " h";
+    return LengthText(width, units) + " x " + LengthText(height, units);
+}
+
 int ParseDecimal(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))

@@ -75,6 +75,9 @@ enum class WholeInchEnding { Plain, Blank };
 // A length as dimension texts and size labels show it: its decimal digits in a metric drawing (Units
 // 1); feet, inches and eighths (FeetInchesText) in a feet-and-inches one and for any other Units.
 std::string LengthText(int length, int units, WholeInchEnding ending = WholeInchEnding::Plain);
+// The size label of a window, width then height, each as LengthText gives it: "%d w x %d h" in a
+// metric drawing, the two feet-and-inches texts joined by " x " otherwise.
+std::string OpeningSizeText(int width, int height, int units);
 
 // An edit's number: leading white space, an optional sign and digits; anything else ends the number
 // and empty text is 0. Saturates at the 32-bit limits.

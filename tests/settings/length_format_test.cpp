@@ -79,6 +79,18 @@ TEST(LengthDisplay, DimensionTextsShowDigitsOrFeetInchesAndWholeEighths) {
     EXPECT_EQ(LengthText(288, 1, WholeInchEnding::Blank), "288");
 }
 
+TEST(LengthDisplay, WindowSizeLabelsJoinBothLengths) {
+    EXPECT_EQ(FeetInchesText(873), "3' 0 3/8''");
+    EXPECT_EQ(FeetInchesText(2460), "8' 6 1/2''");
+    EXPECT_EQ(FeetInchesText(2880), "10' 0''");
+    EXPECT_EQ(OpeningSizeText(1200, 1050, 1), "1200 w x 1050 h");
+    // The four feet-and-inches forms: a fraction on neither, the width, the height, both.
+    EXPECT_EQ(OpeningSizeText(864, 1152, 0), "3' 0'' x 4' 0''");
+    EXPECT_EQ(OpeningSizeText(873, 1152, 0), "3' 0 3/8'' x 4' 0''");
+    EXPECT_EQ(OpeningSizeText(864, 2460, 0), "3' 0'' x 8' 6 1/2''");
+    EXPECT_EQ(OpeningSizeText(873, 2460, 0), "3' 0 3/8'' x 8' 6 1/2''");
+}
+
 TEST(DecimalText, ParsesAsThePlainDecimalOfAnEdit) {
     EXPECT_EQ(ParseDecimal(""), 0);
     EXPECT_EQ(ParseDecimal("  42abc"), 42);
