@@ -17,6 +17,7 @@
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "rooms/design_rooms.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
@@ -211,9 +212,9 @@ void CmFileNew(TClient& client) {
     DrawingList.DrawingName = name;
     bool layout = startMode == 1;
     std::string suffix = layout ? ".LYT" : ".PLN";
-    // The room layout and the external walls have tools of their own; the pick tool stands in for
-    // them until the user chooses a drawing tool.
-    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    // The room layout starts with the design-room tool. The external walls have a tool of their own;
+    // the pick tool stands in for it until the user chooses a drawing tool.
+    client.InstallTool(ToolOfKind(layout ? tool_kind::DesignRoom : tool_kind::Pick));
     client.CurrentTool->Colour = Shared.DrawingColour;
 
     ResetDrawingState();
@@ -230,6 +231,7 @@ void CmFileNew(TClient& client) {
     Shared.DrawingState = 2;
     if (layout) {
         Shared.CurrentView = view_code::RoomLayout;
+        if (view) NewDesignRoom(*view);
         ShowPrompt("Assemble your design rooms - add using the Design Room Icon");
     } else {
         Shared.CurrentView = view_code::GroundFloor;

@@ -81,13 +81,18 @@ long long IntegerOf(const CfgValue* v, long long absent) {
 } // namespace
 
 int CfgFieldReader::Int(long long min, long long max) {
+    return static_cast<int>(Long(min, max));
+}
+
+long long CfgFieldReader::Long(long long min, long long max) {
     const CfgValue* v = Next();
     long long value = IntegerOf(v, min);
     if (value < min || value > max) {
         if (v) ++report_->clampedFields;
+        if (v && value < min) ++report_->fieldsBelowRange;
         value = value < min ? min : max;
     }
-    return static_cast<int>(value);
+    return value;
 }
 
 int CfgFieldReader::IntOrShipped(long long min, long long max) {

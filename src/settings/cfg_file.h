@@ -17,6 +17,7 @@ struct CfgReport {
     bool fileMissing = false; // the file could not be read at all
     int missingFields = 0;    // fields the file did not hold (every field when it is missing)
     int clampedFields = 0;    // numbers outside their range, brought to the nearest end of it
+    int fieldsBelowRange = 0; // of those, the numbers below their range
     bool Complete() const { return !fileMissing && missingFields == 0; }
 };
 
@@ -57,6 +58,8 @@ class CfgFieldReader {
     CfgFieldReader& operator=(const CfgFieldReader&) = delete;
 
     int Int(long long min, long long max);
+    // As Int, for a 64-bit field ("%lld").
+    long long Long(long long min, long long max);
     // As Int, except that a value below `min` is taken as no setting at all: the shipped value
     // stands in for it.
     int IntOrShipped(long long min, long long max);

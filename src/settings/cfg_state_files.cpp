@@ -87,16 +87,16 @@ bool WriteLayoutBounds(const LayoutBounds& b) {
 }
 
 LayoutRectangle ReadLayoutRectangle(CfgReport* report) {
-    CfgFieldReader f("RECT.CFG", "%ld %ld %ld", report);
+    CfgFieldReader f("RECT.CFG", "%ld %ld %lld", report);
     LayoutRectangle r;
     r.width = f.Int(AnyLow, AnyHigh);
     r.length = f.Int(AnyLow, AnyHigh);
-    r.area = f.Int(AnyLow, AnyHigh);
+    r.area = f.Long(LLONG_MIN, LLONG_MAX);
     return r;
 }
 
 bool WriteLayoutRectangle(const LayoutRectangle& r) {
-    return WriteCfgText("RECT.CFG", FormatCfg("%ld %ld %ld\n", {r.width, r.length, r.area}));
+    return WriteCfgText("RECT.CFG", FormatCfg("%ld %ld %lld\n", {r.width, r.length, r.area}));
 }
 
 namespace {

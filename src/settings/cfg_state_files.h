@@ -50,11 +50,12 @@ struct LayoutBounds {
 LayoutBounds ReadLayoutBounds(CfgReport* report = nullptr);
 bool WriteLayoutBounds(const LayoutBounds& bounds);
 
-// RECT.CFG "%ld %ld %ld\n": the size of that box.
+// RECT.CFG "%ld %ld %ld\n": the size of that box. The area is read and written in 64 bits: a box of
+// more than about 46 m square holds more square millimetres than 32 bits do.
 struct LayoutRectangle {
     int width = 0;
     int length = 0;
-    int area = 0;
+    long long area = 0; // square drawing units
 };
 LayoutRectangle ReadLayoutRectangle(CfgReport* report = nullptr);
 bool WriteLayoutRectangle(const LayoutRectangle& rectangle);

@@ -14,10 +14,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The conversion at format[i] ('%' already seen at i): its letter and the index after it.
-char ConversionAt(std::string_view format, std::size_t& i) {
+// The conversion at format[i] ('%' already seen at i): its letter and the index after it; `wide` tells
+// a 64-bit integer ("%lld").
+char ConversionAt(std::string_view format, std::size_t& i, bool* wide = nullptr) {
     std::size_t j = i + 1;
     if (j < format.size() && format[j] == 'l') ++j;
+    const bool longLong = j < format.size() && format[j] == 'l';
+    if (longLong) ++j;
+    if (wide) *wide = longLong;
     if (j >= format.size()) {
         i = format.size();
         return 0;
@@ -46,21 +50,21 @@ void CfgScanner::SkipSpace() {
         ++pos_;
 }
 
-bool CfgScanner::Integer(long long& value) {
+bool CfgScanner::Integer(long long& value, bool wide) {
     SkipSpace();
     std::size_t p = pos_;
     bool negative = false;
     if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) negative = text_[p++] == '-';
     if (p >= text_.size() || !IsDigit(text_[p])) return false;
+    // Saturate well above the range of the result; it is clamped to that range below.
+    const long long ceiling = wide ? 100000000000000000LL : 100000000000LL;
     long long magnitude = 0;
     for (; p < text_.size() && IsDigit(text_[p]); ++p) {
-        // Saturate well above the 32-bit range; the result is clamped to it below.
-        if (magnitude < 100000000000LL) magnitude = magnitude * 10 + (text_[p] - '0');
+        if (magnitude < ceiling) magnitude = magnitude * 10 + (text_[p] - '0');
     }
     pos_ = p;
     long long v = negative ? -magnitude : magnitude;
-    if (v > INT_MAX) v = INT_MAX;
-    if (v < INT_MIN) v = INT_MIN;
+    if (!wide) v = std::clamp<long long>(v, INT_MIN, INT_MAX);
     value = v;
     return true;
 }
@@ -115,10 +119,11 @@ int CfgScanner::Scan(std::string_view format, std::vector<CfgValue>& values) {
             ++i;
             continue;
         }
-        switch (ConversionAt(format, i)) {
+        bool wide = false;
+        switch (ConversionAt(format, i, &wide)) {
         case 'd': {
             long long v = 0;
-            if (!Integer(v)) return converted;
+            if (!Integer(v, wide)) return converted;
             values.emplace_back(v);
             break;
         }
