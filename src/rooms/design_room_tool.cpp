@@ -14,6 +14,7 @@
 #include "tools/tool_kinds.h"
 #include "tools/tool_support.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -84,6 +85,14 @@ void TDRoomobjtool::TakePreviousRect(const TRoomobj& room) {
     previous[1] = room.x2;
     previous[2] = room.y1;
     previous[3] = room.y2;
+}
+
+void TDRoomobjtool::WidenPreviousRect() {
+    int* previous = PreviousRect();
+    previous[0] = std::min(previous[0], X1);
+    previous[1] = std::max(previous[1], X2);
+    previous[2] = std::max(previous[2], Y1);
+    previous[3] = std::min(previous[3], Y2);
 }
 
 void TDRoomobjtool::MoveCurrentRect(int dx, int dy) {
@@ -214,6 +223,9 @@ void TDRoomobjtool::MouseMove(DeviceContext& dc, const Rect& client, int x, int 
 
 void TDRoomobjtool::DrawShape(DeviceContext& dc, int how) {
     if (!PickedRoom()) return;
+    // Whatever a drag draws lies in the previous rectangle, so that the repaint after the release,
+    // which covers the previous and the current rectangle, leaves nothing of it behind.
+    if (DragFlag() == 1) WidenPreviousRect();
     if (ViewWindow) SetViewMapping(dc, ViewWindow->ClientRect());
     const int scale = tool_support::ScaleDivisor();
     const int left = X1 / scale;

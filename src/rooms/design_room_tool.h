@@ -95,6 +95,8 @@ class TDRoomobjtool : public TLineobjtool {
     // The room's rectangle as the current (and previous) rectangle.
     void TakeCurrentRect(const TRoomobj& room);
     void TakePreviousRect(const TRoomobj& room);
+    // The previous rectangle widened to take in the current one.
+    void WidenPreviousRect();
     void MoveCurrentRect(int dx, int dy);
     void FollowCursor(platform::DeviceContext& dc, platform::Point at);
     // The change an arrow key makes to the room in this mode; false when it makes none.
