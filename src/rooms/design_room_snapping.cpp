@@ -140,27 +140,24 @@ WallFaces FacesOf(const TExtwallobj& wall) {
     return faces;
 }
 
-// An edge lying exactly on a face is not matched, and does not lower the best distance.
+// A face pulls an edge onto itself (the room's new left or top edge then `pulledTo`) when it is nearer
+// than the best so far. An edge lying exactly on a face is not matched, and does not lower the best.
+void TryFace(Pull& pull, long long face, long long edge, long long pulledTo) {
+    if (face == edge) return;
+    const long long d = std::llabs(face - edge);
+    if (d >= pull.distance) return;
+    pull.distance = d;
+    pull.edge = pulledTo;
+}
+
 void PullTowardsWall(const Box& r, const WallFaces& faces, long long w, long long h, Pull& x, Pull& y) {
     if (faces.hasX) {
-        if (faces.xa != r.left && std::llabs(r.left - faces.xa) < x.distance) {
-            x.distance = std::llabs(r.left - faces.xa);
-            x.edge = faces.xa;
-        }
-        if (faces.xb != r.right && std::llabs(faces.xb - r.right) < x.distance) {
-            x.distance = std::llabs(faces.xb - r.right);
-            x.edge = faces.xb - w;
-        }
+        TryFace(x, faces.xa, r.left, faces.xa);
+        TryFace(x, faces.xb, r.right, faces.xb - w);
     }
     if (faces.hasY) {
-        if (faces.ya != r.top && std::llabs(faces.ya - r.top) < y.distance) {
-            y.distance = std::llabs(faces.ya - r.top);
-            y.edge = faces.ya;
-        }
-        if (faces.yb != r.bottom && std::llabs(r.bottom - faces.yb) < y.distance) {
-            y.distance = std::llabs(r.bottom - faces.yb);
-            y.edge = faces.yb + h;
-        }
+        TryFace(y, faces.ya, r.top, faces.ya);
+        TryFace(y, faces.yb, r.bottom, faces.yb + h);
     }
 }
 

@@ -145,7 +145,7 @@ void TDRoomobjtool::RButtonDown(DeviceContext& dc, const Rect& client, Point& po
     }
 }
 
-void TDRoomobjtool::LButtonUp(DeviceContext& dc, const Rect& client, Point& point) {
+bool TDRoomobjtool::EndDrag() {
     if (DragFlag() == 1) {
         if (TRoomobj* room = PickedRoom()) {
             // The size stays as it was: only the place changes.
@@ -159,27 +159,17 @@ void TDRoomobjtool::LButtonUp(DeviceContext& dc, const Rect& client, Point& poin
     DragPhase() = NotLifted;
     DragFlag() = 0;
     outlineShown_ = false; // the view repaints where it was
-    if (State != DragAligned) return;
+    if (State != DragAligned) return false;
     State = PlaceNew;
-    AlignDesignRoomToRooms(*this, dc, client, point.x, point.y);
+    return true;
+}
+
+void TDRoomobjtool::LButtonUp(DeviceContext& dc, const Rect& client, Point& point) {
+    if (EndDrag()) AlignDesignRoomToRooms(*this, dc, client, point.x, point.y);
 }
 
 void TDRoomobjtool::RButtonUp(DeviceContext& dc, const Rect& client, int x, int y) {
-    if (DragFlag() == 1) {
-        if (TRoomobj* room = PickedRoom()) {
-            room->x1 = X1;
-            room->y1 = Y1;
-            room->x2 = X2;
-            room->y2 = Y2;
-            DrawingList.WriteDrawing();
-        }
-    }
-    DragPhase() = NotLifted;
-    DragFlag() = 0;
-    outlineShown_ = false;
-    if (State != DragAligned) return;
-    State = PlaceNew;
-    AlignDesignRoomToBoundary(*this, dc, client, x, y);
+    if (EndDrag()) AlignDesignRoomToBoundary(*this, dc, client, x, y);
 }
 
 void TDRoomobjtool::FollowCursor(DeviceContext& dc, Point at) {

@@ -98,6 +98,9 @@ class TDRoomobjtool : public TLineobjtool {
     // The previous rectangle widened to take in the current one.
     void WidenPreviousRect();
     void MoveCurrentRect(int dx, int dy);
+    // The end of a drag: the dragged rectangle stored and saved. True when the room is then aligned
+    // (DragAligned, now PlaceNew).
+    bool EndDrag();
     void FollowCursor(platform::DeviceContext& dc, platform::Point at);
     // The change an arrow key makes to the room in this mode; false when it makes none.
     bool ChangeByKey(TRoomobj& room, int key, int amount);
