@@ -16,6 +16,7 @@
 #include "view/child.h"
 #include "view/datum.h"
 #include "view/view_owner.h"
+#include "view/zoom.h"
 #include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
@@ -267,5 +268,6 @@ void TChild::EvKeyUp(int /*key*/) {
     // The end of a design room moved by keys.
     DrawingList.WriteDrawing();
     Owner().Rooms().InvalidateDesignRoomArea(*this, ClientRect());
+    RepaintLayoutAfterRoomKeys(*this);
     Owner().Tool().Aux1() = 0;
 }

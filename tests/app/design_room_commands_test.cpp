@@ -54,8 +54,9 @@ class DesignRoomCommands : public CommandTest {
         View().OnInput({InputKind::LeftDown, from, 0, 0, platform::MouseFlag::Left});
         frame->RunPendingPaints();
     }
-    // The view's image now, and as a paint of the whole view makes it.
+    // The view's image once its pending paint ran, and as a paint of the whole view makes it.
     void ExpectImageOfAFreshPaint() {
+        frame->RunPendingPaints();
         platform::ScriptedView& window = *frame->ActiveScriptedView();
         const platform::PixelBuffer shown = window.Image();
         window.Invalidate(nullptr, true);
@@ -191,6 +192,15 @@ TEST_F(DesignRoomCommands, TheLayoutGridIsPaintedButNeverSaved) {
     // A drag ends with the whole layout repainted: the same image as a fresh paint.
     Drag({150, 290}, {{151, 290}, {170, 260}});
     EXPECT_EQ(DrawingList[4]->x1, 15475);
+    ExpectImageOfAFreshPaint();
+    // So does a room expanded by a typed amount: the grid's frame follows the rooms' box.
+    frame->Choose(command_id::ExpandRoom);
+    Drag({170, 260}, {});
+    desktop.QueueInput("1000");
+    View().OnInput({InputKind::KeyDown, {}, 38, 0, 0});
+    View().OnInput({InputKind::KeyUp, {}, 38, 0, 0});
+    EXPECT_EQ(DrawingList[4]->y1, 14750);
+    EXPECT_EQ(frame->ActiveScriptedView()->PendingArea(), (platform::Rect{0, 0, 600, 400}));
     ExpectImageOfAFreshPaint();
 }
 
