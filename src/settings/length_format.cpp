@@ -91,9 +91,18 @@ std::string FeetInchesFractionText(int feet, int inches, int numerator, int deno
 
 std::string FeetInchesText(int units) {
     const FeetAndInches length = SplitFeetAndInches(units);
-    const std::optional<Eighths> fraction = RemainderAsEighths(length.remainder);
-    if (!fraction) return FeetInchesText(length.feet, length.inches);
+    // An eighth of an inch is 3 units: what lies between eighths is dropped.
+    const int wholeEighths = length.remainder - length.remainder % 3;
+    if (wholeEighths <= 0) return FeetInchesText(length.feet, length.inches);
+    const std::optional<Eighths> fraction = RemainderAsEighths(wholeEighths);
     return FeetInchesFractionText(length.feet, length.inches, fraction->numerator, fraction->denominator);
+}
+
+std::string LengthText(int length, int units, WholeInchEnding ending) {
+    if (units == 1) return std::to_string(length);
+    std::string text = FeetInchesText(length);
+    if (ending == WholeInchEnding::Blank && SplitInches(length).remainder < 3) text += ' ';
+    return text;
 }
 
 int ParseDecimal(std::string_view text) {

@@ -65,9 +65,16 @@ FeetAndInches SplitFeetAndInches(int units);
 std::string FeetInchesText(int feet, int inches);
 // "%d' %d %d/%d''"
 std::string FeetInchesFractionText(int feet, int inches, int numerator, int denominator);
-// A length in the first form when it is whole inches, else the second with its eighths (0/0 for a
-// remainder that is no whole eighth).
+// A length in the first form when its remainder is below one eighth of an inch, else the second with
+// the remainder cut down to whole eighths (slanting walls and sums of them fall between eighths).
 std::string FeetInchesText(int units);
+
+// How a whole-inch length ends: the text of each wall's own dimension keeps a blank after it, as
+// stored drawings have it.
+enum class WholeInchEnding { Plain, Blank };
+// A length as dimension texts and size labels show it: its decimal digits in a metric drawing (Units
+// 1); feet, inches and eighths (FeetInchesText) in a feet-and-inches one and for any other Units.
+std::string LengthText(int length, int units, WholeInchEnding ending = WholeInchEnding::Plain);
 
 // An edit's number: leading white space, an optional sign and digits; anything else ends the number
 // and empty text is 0. Saturates at the 32-bit limits.

@@ -62,6 +62,23 @@ TEST(LengthDisplay, RemaindersShowAsEighthsOrNothing) {
     EXPECT_EQ(FeetInchesFractionText(1, 2, 3, 8), "1' 2 3/8''");
 }
 
+TEST(LengthDisplay, DimensionTextsShowDigitsOrFeetInchesAndWholeEighths) {
+    EXPECT_EQ(LengthText(10550, 1), "10550");
+    // 1005 units are 41 inches and 21/24; 1000 leave 16/24, cut down to the 5/8 below it.
+    EXPECT_EQ(LengthText(1005, 0), "3' 5 7/8''");
+    EXPECT_EQ(LengthText(1000, 0), "3' 5 5/8''");
+    EXPECT_EQ(LengthText(1000, 0, WholeInchEnding::Blank), "3' 5 5/8''");
+    // A wall's own whole-inch text ends in a blank, an overall or manual one does not; a remainder
+    // below one eighth shows as whole inches.
+    EXPECT_EQ(LengthText(288, 0, WholeInchEnding::Blank), "1' 0'' ");
+    EXPECT_EQ(LengthText(288, 0), "1' 0''");
+    EXPECT_EQ(LengthText(290, 0, WholeInchEnding::Blank), "1' 0'' ");
+    EXPECT_EQ(LengthText(291, 0), "1' 0 1/8''");
+    // Units that are neither metric nor feet and inches count as feet and inches.
+    EXPECT_EQ(LengthText(288, 2), "1' 0''");
+    EXPECT_EQ(LengthText(288, 1, WholeInchEnding::Blank), "288");
+}
+
 TEST(DecimalText, ParsesAsThePlainDecimalOfAnEdit) {
     EXPECT_EQ(ParseDecimal(""), 0);
     EXPECT_EQ(ParseDecimal("  42abc"), 42);
