@@ -55,10 +55,7 @@ std::optional<platform::ColourRef> ChosenRoomColour(int choice) {
 } // namespace
 
 std::string DesignRoomSizeLabel(int size) {
-    if (Shared.Units != 0) return std::to_string(size);
-    // A size that is no whole eighth of an inch (a typed fraction such as 1/5) is shown cut down to
-    // the eighth below it.
-    return FeetInchesText(size - size % 3);
+    return LengthText(size, Shared.Units);
 }
 
 TDRoomobjtool::TDRoomobjtool() : RoomColour(Shared.BackgroundColour) {

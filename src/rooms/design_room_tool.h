@@ -111,6 +111,6 @@ class TDRoomobjtool : public TLineobjtool {
     bool keyEchoExpected_ = false;
 };
 
-// The size label of a design room: millimetres in a metric drawing, feet, inches and eighths in a
-// feet-and-inches one.
+// The size label of a design room: the drawing's length text (millimetres, or feet, inches and whole
+// eighths).
 std::string DesignRoomSizeLabel(int size);
