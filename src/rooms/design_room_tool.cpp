@@ -26,10 +26,6 @@ namespace VirtualKey = platform::VirtualKey;
 
 namespace {
 
-bool IsArrow(int key) {
-    return key >= VirtualKey::Left && key <= VirtualKey::Down;
-}
-
 // One step of a room moved by keys: one inch or 25 mm.
 int KeyStep() {
     return Shared.Units == 0 ? 24 : 25;
@@ -297,7 +293,7 @@ void TDRoomobjtool::KeyDown(DeviceContext& dc, const Rect& /*client*/, int key, 
     TRoomobj* room = PickedRoom();
     if (!room) return;
     if (State == KeyDrag) {
-        if (!IsArrow(key)) return;
+        if (!VirtualKey::IsArrow(key)) return;
         if (keyEchoExpected_) {
             // The view's second call for the same key: the room has moved one unit already. The
             // outline goes, and the view puts it back right after.
