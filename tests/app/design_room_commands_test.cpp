@@ -104,6 +104,26 @@ TEST_F(DesignRoomCommands, EachCommandPutsTheDesignRoomToolInItsMode) {
     EXPECT_TRUE(desktop.Messages().empty());
 }
 
+TEST_F(DesignRoomCommands, ToggleLayoutGridGoesOnMarkingTheCorners) {
+    NewLayout();
+    frame->Choose(command_id::MarkExternalWalls);
+    ASSERT_EQ(Shared.CurrentView, 45);
+    TDrawingtool& marks = Client().Tool();
+    ASSERT_EQ(marks.Kind, 11);
+    marks.Dragging = 0, marks.Counter() = 0, marks.WallDirection() = 0;
+    desktop.SetCursorPos(frame->ActiveScriptedView()->ClientToScreen({300, 300}));
+    frame->Choose(command_id::ToggleLayoutGrid);
+    EXPECT_EQ(Shared.LayoutGridOn, 1);
+    EXPECT_EQ(Shared.HelpContext, 260);
+    EXPECT_EQ(&Client().Tool(), &marks);
+    EXPECT_EQ(marks.Dragging, 1);
+    EXPECT_EQ(marks.Counter(), 3);
+    EXPECT_EQ(marks.WallDirection(), 1);
+    EXPECT_EQ(frame->ActiveScriptedView()->ScreenToClient(desktop.GetCursorPos()), (Point{25, 25}));
+    frame->Choose(command_id::ToggleLayoutGrid);
+    EXPECT_EQ(Shared.LayoutGridOn, 0);
+}
+
 TEST_F(DesignRoomCommands, OnlyTheFirstRoomOfAViewAsksThePartition) {
     NewLayout();
     // File/New on the layout starts the first room at once: both dialogs, here cancelled.
