@@ -4,5 +4,11 @@
 // only) and the floor-plan resize.
 
 class CommandTable;
+class TClient;
 
 void AddWallCommands(CommandTable& table);
+
+// Draw Internal Wall: the internal-wall tool on a floor plan, after the width and second-line dialog.
+void CmInternalWall(TClient& client);
+// DELETE Wall for an internal wall: the internal-wall tool in its delete mode. No menu item sends it.
+void CmDeleteInternalWall(TClient& client);

@@ -106,7 +106,8 @@ class TList {
     // 1 when a floor title (type 37) of `view` exists, else 0.
     int HasTitleText(int view) const;
     // The index of the first object of the current view near the point (view units, times Scale):
-    // mode 4 a text, mode 1 a wall; NoObjectIndex when none or for any other mode.
+    // mode 4 a text, mode 1 a wall, mode 2 an internal wall; NoObjectIndex when none or for any other
+    // mode.
     int FindTextNear(int mode, int x, int y) const;
 
     // Objects in use; they occupy indices 0 to count - 1 in the order they were added. Loops over the

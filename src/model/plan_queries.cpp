@@ -64,7 +64,7 @@ int TList::HasTitleText(int view) const {
 }
 
 int TList::FindTextNear(int mode, int x, int y) const {
-    if (mode != 1 && mode != 4) return NoObjectIndex;
+    if (mode != 1 && mode != 2 && mode != 4) return NoObjectIndex;
     const long long pointX = static_cast<long long>(x) * Shared.Scale;
     const long long pointY = static_cast<long long>(y) * Shared.Scale;
     const long long reach = 50LL * Shared.Scale;
@@ -83,7 +83,7 @@ int TList::FindTextNear(int mode, int x, int y) const {
                 NearLine(pointX, pointY, wall->fx1, wall->fy1, wall->fx2, wall->fy2, tolerance))
                 return i;
         } else if (const auto* outer = dynamic_cast<const TExtwallobj*>(o);
-                   outer != nullptr && o->type == 1000) {
+                   mode == 1 && outer != nullptr && o->type == 1000) {
             const int tolerance =
                 static_cast<int>((static_cast<long long>(outer->ewall1) + outer->ewall2 + outer->ewall3) /
                                  2) +

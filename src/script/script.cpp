@@ -138,6 +138,7 @@ std::string CheckStep(const Step& step) {
         if (what == "status" || what == "caption" || what == "readout" || what == "title")
             return count(2) ? "" : "expect " + what + " \"TEXT\"";
         if (what == "global") return count(3) ? "" : "expect global NAME VALUE";
+        if (what == "tool") return count(3) && integers(2, 3) ? "" : "expect tool NAME VALUE";
         if (what == "nofile") return count(2) ? "" : "expect nofile PATH";
         if (what == "control")
             return count(4) && integers(1, 2) ? "" : "expect control RID CID \"TEXT\"|on|off";

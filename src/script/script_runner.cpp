@@ -1,5 +1,6 @@
 #include "script/script_runner.h"
 
+#include "app/client.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "model/global_registry.h"
@@ -7,6 +8,7 @@
 #include "model/whole_file.h"
 #include "platform/desktop.h"
 #include "platform/scripted_windows.h"
+#include "tools/tool_framework.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,6 +35,46 @@ std::string Shown(const std::string& text) {
             out += c;
     }
     return out + "\"";
+}
+
+// A member of the active tool by its name, or by one of the other names the walls and rooms give it.
+const int* ToolMember(const TDrawingtool& tool, const std::string& name) {
+    static const std::map<std::string, int TDrawingtool::*> members = {
+        {"Pending", &TDrawingtool::Pending},
+        {"KeyMode", &TDrawingtool::Pending},
+        {"Started", &TDrawingtool::Pending},
+        {"CursorX", &TDrawingtool::CursorX},
+        {"SecondLineSide", &TDrawingtool::CursorX},
+        {"Aux", &TDrawingtool::Aux},
+        {"SideInUse", &TDrawingtool::Aux},
+        {"State", &TDrawingtool::State},
+        {"Kind", &TDrawingtool::Kind},
+        {"Width", &TDrawingtool::Width},
+        {"Style", &TDrawingtool::Style},
+        {"Dragging", &TDrawingtool::Dragging},
+        {"DragActive", &TDrawingtool::Dragging},
+        {"Count", &TDrawingtool::Count},
+        {"Amount", &TDrawingtool::Count},
+        {"FreeDistance", &TDrawingtool::Count},
+        {"Angle", &TDrawingtool::Angle},
+        {"WallAngle", &TDrawingtool::Angle},
+        {"CursorY", &TDrawingtool::CursorY},
+        {"LastWallSide", &TDrawingtool::CursorY},
+        {"Group", &TDrawingtool::Group},
+        {"RunNumber", &TDrawingtool::Group},
+        {"Number", &TDrawingtool::Number},
+        {"ObjectNumber", &TDrawingtool::Number},
+        {"X1", &TDrawingtool::X1},
+        {"Y1", &TDrawingtool::Y1},
+        {"X2", &TDrawingtool::X2},
+        {"Y2", &TDrawingtool::Y2},
+        {"Extra1", &TDrawingtool::Extra1},
+        {"Extra2", &TDrawingtool::Extra2},
+        {"Extra3", &TDrawingtool::Extra3},
+        {"Extra4", &TDrawingtool::Extra4},
+    };
+    auto found = members.find(name);
+    return found == members.end() ? nullptr : &(tool.*(found->second));
 }
 
 // Numbers compare by value ("5" equals "5.0"); anything else by its text.
@@ -515,6 +557,13 @@ bool ScriptRunner::Expect(const Step& step) {
             return Fail(step, "saw a font dialog on " + Shown(font.face) + " " +
                                   std::to_string(font.pointSizeTenths) + " tenths " +
                                   std::to_string(font.weight));
+        return true;
+    }
+    if (what == "tool") {
+        const int* member = ToolMember(program_->Client().Tool(), w[1].text);
+        if (!member) return Fail(step, "no tool member " + w[1].text);
+        if (std::to_string(*member) != w[2].text)
+            return Fail(step, "saw " + w[1].text + " " + std::to_string(*member));
         return true;
     }
     if (what == "cursor") {

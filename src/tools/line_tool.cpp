@@ -16,6 +16,7 @@ using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
 using tool_support::ScaleDivisor;
+using tool_support::SlantBearing;
 namespace VirtualKey = platform::VirtualKey;
 
 namespace {
@@ -28,14 +29,6 @@ bool IsWallRun(int kind) {
 
 long long Distance(int a, int b) {
     return std::llabs(static_cast<long long>(a) - b);
-}
-
-// The bearing of a slanting segment in tenths of a degree from its run dx and rise dy (both above 0):
-// the angle off the vertical in thousandths of a degree, truncated, then rounded to tenths.
-int SlantBearing(long long dx, long long dy) {
-    const long long thousandths =
-        static_cast<long long>(std::atan(static_cast<double>(dx) / static_cast<double>(dy)) * 57295.78);
-    return static_cast<int>(thousandths / 100 + (thousandths % 100 >= 50 ? 1 : 0));
 }
 
 } // namespace

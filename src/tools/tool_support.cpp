@@ -7,6 +7,7 @@
 #include "tools/tool_framework.h"
 
 #include <climits>
+#include <cmath>
 
 using platform::DeviceContext;
 using platform::Point;
@@ -81,6 +82,12 @@ void ShowAndKeep(std::unique_ptr<TObject> object, DeviceContext& dc, const Rect&
 
 bool StartDiffersFromEnd(const TDrawingtool& tool) {
     return tool.X1 != tool.X2 || tool.Y1 != tool.Y2;
+}
+
+int SlantBearing(long long dx, long long dy) {
+    const long long thousandths =
+        static_cast<long long>(std::atan(static_cast<double>(dx) / static_cast<double>(dy)) * 57295.78);
+    return static_cast<int>(thousandths / 100 + (thousandths % 100 >= 50 ? 1 : 0));
 }
 
 } // namespace tool_support

@@ -56,4 +56,8 @@ void ShowAndKeep(std::unique_ptr<TObject> object, platform::DeviceContext& dc, c
 // The tool's start and end differ in x or y.
 bool StartDiffersFromEnd(const TDrawingtool& tool);
 
+// The bearing of a slanting segment in tenths of a degree from its run dx and rise dy (both above 0):
+// the angle off the vertical in thousandths of a degree, truncated, then rounded to tenths.
+int SlantBearing(long long dx, long long dy);
+
 } // namespace tool_support

@@ -5,6 +5,7 @@
 #include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "partitions/door_tool.h"
+#include "partitions/intwall_tool.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "tools/drawing_tool.h"
@@ -109,6 +110,29 @@ void PlaceDoor(TChild& view, KeyPress& press, int value, const char* text, const
     } else {
         owner.SelectPickTool();
     }
+}
+
+// DELETE Wall: the internal-wall tool in its delete mode removes the wall under the cursor with what
+// belongs to it, and the pick tool follows; a miss is told and the tool stays for another try.
+void DeleteInternalWall(TChild& view, KeyPress& press) {
+    ToolEnter(view, press, 6);
+    ViewOwner& owner = view.Owner();
+    TDrawingtool& tool = owner.Tool();
+    tool.KeyMode() = 0;
+    if (tool.Y1 == TIntwallobjtool::NoWallHit) {
+        ViewMessageBox("No valid object selected - please restart", "NO SELECTION",
+                       platform::MessageBoxStyle::Ok);
+        return;
+    }
+    // The box the wall and its openings covered, already widened by the tool.
+    const Point from = LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale});
+    const Point to = LogicalToClient(view, {tool.X2 / Shared.Scale, tool.Y2 / Shared.Scale});
+    InvalidateViewArea(view, Rect{from.x, from.y, to.x, to.y});
+    owner.SelectPickTool();
+}
+
+bool DeletesInternalWalls(TDrawingtool& tool) {
+    return tool.Kind == TIntwallobjtool::DeleteMode && dynamic_cast<TIntwallobjtool*>(&tool) != nullptr;
 }
 
 // Splitting an external wall at the cursor.
@@ -238,6 +262,10 @@ void EnterKey(TChild& view, KeyPress& press) {
                   "MISCELLANEOUS DOORS");
         return;
     case tool_kind::SlidingDoor:
+        if (DeletesInternalWalls(owner.Tool())) {
+            DeleteInternalWall(view, press);
+            return;
+        }
         PlaceDoor(view, press, 6,
                   "  No door drawn, try again\n"
                   "place the cursor cross on jamb of sliding side of partition",
