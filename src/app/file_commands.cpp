@@ -17,6 +17,7 @@
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "rooms/design_rooms.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
@@ -214,10 +215,9 @@ void CmFileNew(TClient& client) {
     bool layout = startMode == 1;
     std::string suffix = layout ? ".LYT" : ".PLN";
     // A floor plan starts with the external walls drawn from the keys, their layers below the first
-    // line until the side dialog says otherwise. The room layout's own tool stands in the pick tool's
-    // place until its design rooms are built.
+    // line until the side dialog says otherwise; the room layout starts with the design-room tool.
     if (layout) {
-        client.InstallTool(ToolOfKind(tool_kind::Pick));
+        client.InstallTool(ToolOfKind(tool_kind::DesignRoom));
     } else {
         auto walls = std::make_unique<TExtwallobjtool>();
         walls->Aux2() = 1;
@@ -240,6 +240,7 @@ void CmFileNew(TClient& client) {
     Shared.DrawingState = 2;
     if (layout) {
         Shared.CurrentView = view_code::RoomLayout;
+        if (view) NewDesignRoom(*view);
         ShowPrompt("Assemble your design rooms - add using the Design Room Icon");
     } else {
         Shared.CurrentView = view_code::GroundFloor;

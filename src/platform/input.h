@@ -65,6 +65,11 @@ constexpr int Add = 107;
 constexpr int Subtract = 109;
 constexpr int Divide = 111;
 constexpr int F1 = 112;
+
+// One of the four arrow keys.
+constexpr bool IsArrow(int key) {
+    return key >= Left && key <= Down;
+}
 } // namespace VirtualKey
 
 } // namespace platform

@@ -89,6 +89,7 @@ long long CfgFieldReader::Long(long long min, long long max) {
     long long value = IntegerOf(v, min);
     if (value < min || value > max) {
         if (v) ++report_->clampedFields;
+        if (v && value < min) ++report_->fieldsBelowRange;
         value = value < min ? min : max;
     }
     return value;

@@ -17,6 +17,7 @@ struct CfgReport {
     bool fileMissing = false; // the file could not be read at all
     int missingFields = 0;    // fields the file did not hold (every field when it is missing)
     int clampedFields = 0;    // numbers outside their range, brought to the nearest end of it
+    int fieldsBelowRange = 0; // of those, the numbers below their range
     bool Complete() const { return !fileMissing && missingFields == 0; }
 };
 

@@ -97,7 +97,7 @@ LayoutRectangle ReadLayoutRectangle(CfgReport* report) {
 }
 
 bool WriteLayoutRectangle(const LayoutRectangle& r) {
-    return WriteCfgText("RECT.CFG", FormatCfg("%ld %ld %ld\n", {r.width, r.length, r.area}));
+    return WriteCfgText("RECT.CFG", FormatCfg("%ld %ld %lld\n", {r.width, r.length, r.area}));
 }
 
 namespace {

@@ -50,7 +50,8 @@ struct LayoutBounds {
 LayoutBounds ReadLayoutBounds(CfgReport* report = nullptr);
 bool WriteLayoutBounds(const LayoutBounds& bounds);
 
-// RECT.CFG "%ld %ld %ld\n": the size of that box.
+// RECT.CFG "%ld %ld %ld\n": the size of that box. The area is read and written in 64 bits: a box of
+// more than about 46 m square holds more square millimetres than 32 bits do.
 struct LayoutRectangle {
     int width = 0;
     int length = 0;

@@ -1,15 +1,16 @@
 #pragma once
 // The text of CFG files: a scanner and a formatter over the few conversions the files use ("%d", "%ld",
-// "%lf", "%c", "%s", blanks and literal characters). They behave like the C library's formatted input
-// and output for those conversions, but never depend on the locale, never read past the text and
-// never overflow: a number too large for 32 bits saturates, and the caller's clamp takes it from there.
+// "%lld", "%lf", "%c", "%s", blanks and literal characters). They behave like the C library's formatted
+// input and output for those conversions, but never depend on the locale, never read past the text and
+// never overflow: a number too large for its conversion (32 bits, 64 for "%lld") saturates, and the
+// caller's clamp takes it from there.
 
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-// One value of a CFG line: an integer ("%d", "%ld"), a real ("%lf"), a character ("%c") or a string
+// One value of a CFG line: an integer ("%d", "%ld", "%lld"), a real ("%lf"), a character ("%c") or a string
 // ("%s", written only).
 using CfgValue = std::variant<long long, double, char, std::string>;
 

@@ -22,11 +22,6 @@ namespace VirtualKey = platform::VirtualKey;
 
 namespace {
 
-bool IsArrow(int key) {
-    return key == VirtualKey::Left || key == VirtualKey::Up || key == VirtualKey::Right ||
-           key == VirtualKey::Down;
-}
-
 // The keyboard kinds of the external walls and their corner marks, whose segments snap to the axes
 // and carry a bearing.
 bool IsWallRun(int kind) {
@@ -166,7 +161,7 @@ void TLinetool::EraseBand(DeviceContext& dc, const Rect& client) {
 }
 
 void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cursor, int value) {
-    if (key != VirtualKey::Return && !IsArrow(key)) return;
+    if (key != VirtualKey::Return && !VirtualKey::IsArrow(key)) return;
     if (State == LineWithText) State = LineWithTextDrawn;
     if (State == MultilineCopies) {
         MakeParallelCopies(dc, client, cursor);
@@ -190,7 +185,7 @@ void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cu
     }
 
     const int scale = ScaleDivisor();
-    if (IsArrow(key)) {
+    if (VirtualKey::IsArrow(key)) {
         // A segment that starts next to the end of the last object starts exactly there.
         if (DrawingList.count > 4) {
             const TObject& last = *DrawingList[DrawingList.count - 1];

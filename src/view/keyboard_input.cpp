@@ -26,10 +26,6 @@ namespace VirtualKey = platform::VirtualKey;
 
 namespace {
 
-bool IsArrow(int key) {
-    return key >= VirtualKey::Left && key <= VirtualKey::Down;
-}
-
 void ToolKey(TChild& view, KeyPress& press, int value) {
     CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
         tool.KeyDown(dc, client, press.key, press.cursor, value);
@@ -72,7 +68,7 @@ void PlainKey(TChild& view, KeyPress& press) {
     TDrawingtool& tool = view.Owner().Tool();
     if (press.key == VirtualKey::Return) {
         EnterKey(view, press);
-    } else if (IsArrow(press.key)) {
+    } else if (VirtualKey::IsArrow(press.key)) {
         if (press.kind == tool_kind::Move && tool.State == TMoveobjtool::MovingSelection) {
             MoveCursorByKey(view, press.key);
             ToolKey(view, press, 0);

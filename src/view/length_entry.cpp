@@ -22,6 +22,7 @@
 #include "view/title_block.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
+#include "view/zoom.h"
 #include "walls/extwall_tool.h"
 
 #include <algorithm>
@@ -331,6 +332,7 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
         } else {
             tool.State = 0;
             view.Owner().Rooms().InvalidateDesignRoomArea(view, press.client);
+            RepaintLayoutAfterRoomKeys(view);
         }
         break;
     case tool_kind::InternalWall:

@@ -48,7 +48,7 @@ void DesignRoomPress(TChild& view, Point point, int state) {
     ViewOwner& owner = view.Owner();
     SetDatum(view, 1);
     if (owner.Tool().KeyMode() > 0) owner.Tool().KeyMode() = 0;
-    if (state < TDRoomobjtool::DragByLeft ||
+    if (state < TDRoomobjtool::DragAligned ||
         IsOneOf(state, {TDRoomobjtool::Expand, TDRoomobjtool::Shrink, TDRoomobjtool::Rotate,
                         TDRoomobjtool::Delete, TDRoomobjtool::Move, TDRoomobjtool::MaximumSize})) {
         ToolPress(view, point);

@@ -16,6 +16,7 @@
 #include "view/child.h"
 #include "view/datum.h"
 #include "view/view_owner.h"
+#include "view/zoom.h"
 #include "view/zoom_operations.h"
 #include "walls/wall_operations.h"
 
@@ -168,7 +169,7 @@ void TChild::EvLButtonUp(Point point) {
         owner.Tool().WallDirection() = 1;
     }
     if (kind == tool_kind::DesignRoom) {
-        if (state == TDRoomobjtool::DragByLeft || state == TDRoomobjtool::DragByRight) {
+        if (state == TDRoomobjtool::DragAligned || state == TDRoomobjtool::DragUnaligned) {
             EndDesignRoomDrag(*this, point);
         } else if (state == TDRoomobjtool::MaximumSize) {
             Owner().Rooms().NewMaxDesignRoom(*this);
@@ -209,7 +210,11 @@ void TChild::EvRButtonDown(Point point) {
     ViewOwner& owner = Owner();
     const Point logical = ClientToLogical(*this, point);
     if (FindRoomAt(DrawingList, logical.x, logical.y)) {
-        owner.RestoreTool(tool_kind::DesignRoom);
+        // A press on a room belongs to a fresh design-room tool, but for Move Room's own: its right
+        // press picks the room to move by keys.
+        const TDrawingtool& active = owner.Tool();
+        if (active.Kind != tool_kind::DesignRoom || active.State != TDRoomobjtool::Move)
+            owner.RestoreTool(tool_kind::DesignRoom);
         SetDatum(*this, 1);
     }
     TDrawingtool& tool = owner.Tool();
@@ -232,7 +237,7 @@ void TChild::EvRButtonUp(Point point) {
     if (!Window()) return;
     ViewOwner& owner = Owner();
     const int state = owner.Tool().State;
-    if (state != TDRoomobjtool::DragByLeft && state != TDRoomobjtool::DragByRight) return;
+    if (state != TDRoomobjtool::DragAligned && state != TDRoomobjtool::DragUnaligned) return;
     CallTool(*this, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
         tool.RButtonUp(dc, client, point.x, point.y);
     });
@@ -263,5 +268,6 @@ void TChild::EvKeyUp(int /*key*/) {
     // The end of a design room moved by keys.
     DrawingList.WriteDrawing();
     Owner().Rooms().InvalidateDesignRoomArea(*this, ClientRect());
+    RepaintLayoutAfterRoomKeys(*this);
     Owner().Tool().Aux1() = 0;
 }

@@ -238,3 +238,8 @@ void RedrawLayoutGrid(TChild& view) {
     DrawingList.Flush();
     DrawingList.ReadDrawing();
 }
+
+void RepaintLayoutAfterRoomKeys(TChild& view) {
+    if (Shared.CurrentView < view_code::RoomLayout || Shared.CurrentView > view_code::LastLayout) return;
+    if (Shared.LayoutGridOn == 1) InvalidateWholeView(view);
+}
