@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "tools/line_tool.h"
 #include "tools/status_texts.h"
 #include "view/child.h"
 
@@ -19,6 +20,17 @@ void AddOpeningCommands(CommandTable& table) {
     // Window & Extnl Doors (373), Door-Internal (374), Doors-Other Internal (375) and Opening (Internal
     // Wall) (378) come with their tools.
     table.Add(command_id::StairsInternal, CmStairs);
+    table.Add(command_id::ManualDimension, CmManualDimension);
+}
+
+void CmManualDimension(TClient& client) {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = help_context::WindowsAndStairs;
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->State = TLineobjtool::ManualDimension;
+    client.InstallTool(std::move(tool));
+    ShowCaption("Dimension - Manual");
+    ShowPrompt("Press ENTER on 1st & 2nd points,NOTE 1st mark will be the arrow offset position");
 }
 
 void CmStairs(TClient& client) {

@@ -41,6 +41,20 @@ void TList::RemoveAt(int index) {
     count = static_cast<int>(objects_.size());
 }
 
+void TList::RemoveMarked(const std::vector<bool>& marked) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < objects_.size(); ++i) {
+        if (i < marked.size() && marked[i]) {
+            objects_[i].reset();
+            continue;
+        }
+        if (kept != i) objects_[kept] = std::move(objects_[i]);
+        ++kept;
+    }
+    objects_.resize(kept);
+    count = static_cast<int>(kept);
+}
+
 void TList::TruncateTo(int newCount) {
     if (newCount < 0 || newCount >= count) return;
     objects_.resize(static_cast<std::size_t>(newCount));

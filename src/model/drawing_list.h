@@ -48,6 +48,9 @@ class TList {
     void RemoveAt(int index);
     // Deletes the objects from `newCount` to the end (a preview taken back).
     void TruncateTo(int newCount);
+    // Deletes, in one pass, every object whose index is marked (`marked[index]`, indices beyond the
+    // marks count as unmarked); the others keep their order.
+    void RemoveMarked(const std::vector<bool>& marked);
 
     // The object at `index`, 0 <= index < count.
     TObject* operator[](int index) const { return objects_[static_cast<std::size_t>(index)].get(); }
