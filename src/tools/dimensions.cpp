@@ -5,7 +5,6 @@
 #include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
-#include "settings/cfg_files.h"
 #include "settings/length_format.h"
 #include "tools/line_tool.h"
 #include "tools/tool_kinds.h"
@@ -23,17 +22,9 @@ using tool_support::Clamped;
 
 namespace {
 
-// Radians per tenth of a degree, as every stored angled dimension was placed with it.
-constexpr double RadiansPerTenth = 0.001745;
-
 // A product of a length and a direction component, cut toward zero before it is added.
 long long Cut(double value) {
     return static_cast<long long>(value);
-}
-
-// The offsets file of the drawing's units; any Units but metric reads the feet-and-inches twin.
-DimensionSettings ReadOffsets() {
-    return ReadDimensionSettings(Shared.Units == 1 ? 1 : 0);
 }
 
 // The arrow of a dimension with the tool's number and the drawing colour; the tool keeps its shaft.
@@ -242,6 +233,10 @@ void DimensionFloor(TDrawingtool& tool, DeviceContext& dc, const Rect& client,
 
 } // namespace
 
+DimensionSettings ReadDimensionOffsets() {
+    return ReadDimensionSettings(Shared.Units == 1 ? 1 : 0);
+}
+
 std::unique_ptr<TTextobj> MakeDimensionText(int type, int number, Point anchor, int direction, int alignment,
                                             int orientation, std::string_view text, int size) {
     auto object = std::make_unique<TTextobj>();
@@ -412,7 +407,7 @@ void AddExtWallDimensionTexts(TDrawingtool& tool, DeviceContext& /*dc*/, const R
 
 void TLineobjtool::AddDimension(DeviceContext& dc, const Rect& client, int x, int y, int /*code*/,
                                 int /*side*/) {
-    const DimensionSettings offsets = ReadOffsets();
+    const DimensionSettings offsets = ReadDimensionOffsets();
     SetViewMapping(dc, client);
     if (State == ManualDimension || State == ManualDimensionSecond || State == ManualDimensionText) {
         AddManualDimension(*this, dc, client, x, y, offsets.textDirection, offsets.roomDimensionTextSize);

@@ -8,6 +8,7 @@
 #include "model/drawing_objects.h"
 #include "platform/device_context.h"
 #include "platform/geometry.h"
+#include "settings/cfg_files.h"
 
 #include <memory>
 #include <string_view>
@@ -23,6 +24,13 @@ constexpr int Right = 'r';
 constexpr int Top = 't';
 constexpr int Bottom = 'b';
 } // namespace arrow_side
+
+// Radians per tenth of a degree, as every stored dimension and line text was placed with it.
+constexpr double RadiansPerTenth = 0.001745;
+
+// The dimension offsets and text sizes of the drawing's units; any Units but metric reads the
+// feet-and-inches file.
+DimensionSettings ReadDimensionOffsets();
 
 // A dimension text (34 automatic, 35 manual, room size or line text) of the current view in the drawing
 // colour, font and weight: `number` its object number, (anchor) its position and `alignment` its

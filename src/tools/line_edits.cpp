@@ -6,7 +6,6 @@
 #include "model/object_painting.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
-#include "settings/cfg_files.h"
 #include "tools/dimensions.h"
 #include "tools/object_creation.h"
 #include "tools/tool_support.h"
@@ -15,14 +14,10 @@
 #include <cstdlib>
 
 using platform::DeviceContext;
-using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
 
 namespace {
-
-// Radians per tenth of a degree.
-constexpr double RadiansPerTenth = 0.001745;
 
 // Where a line text goes and how it reads: its anchor before it is moved off the line, the line's
 // direction (kept in the text's x2) and the text's escapement, tenths of a degree.
@@ -86,6 +81,17 @@ int MoveOffLine(const TObject& line, LinePlacement& at, int side, long long q) {
     return first ? 6 : 4;
 }
 
+// Of the two ends a and b of a line along one axis, the one nearer the cursor (the lower on a tie)
+// moves `away` units further from the other; a negative amount moves it towards it.
+void MoveNearerEnd(int& a, int& b, long long cursor, long long away) {
+    int& low = a < b ? a : b;
+    int& high = a < b ? b : a;
+    if (cursor - low <= high - cursor)
+        low = Clamped(low - away);
+    else
+        high = Clamped(high + away);
+}
+
 } // namespace
 
 void TLineobjtool::Step(int amount, int x, int y) {
@@ -97,25 +103,14 @@ void TLineobjtool::Step(int amount, int x, int y) {
     // The end nearer the cursor moves, a tie going to the lower or left end: away from the other end
     // when lengthening, towards it when shortening.
     const long long away = State == LengthenLine ? amount : -static_cast<long long>(amount);
-    if (line.x1 == line.x2) {
-        int& lower = line.y1 < line.y2 ? line.y1 : line.y2;
-        int& upper = line.y1 < line.y2 ? line.y2 : line.y1;
-        if (static_cast<long long>(y) - lower <= static_cast<long long>(upper) - y)
-            lower = Clamped(lower - away);
-        else
-            upper = Clamped(upper + away);
-    } else if (line.y1 == line.y2) {
-        int& left = line.x1 < line.x2 ? line.x1 : line.x2;
-        int& right = line.x1 < line.x2 ? line.x2 : line.x1;
-        if (static_cast<long long>(x) - left <= static_cast<long long>(right) - x)
-            left = Clamped(left - away);
-        else
-            right = Clamped(right + away);
-    }
+    if (line.x1 == line.x2)
+        MoveNearerEnd(line.y1, line.y2, y, away);
+    else if (line.y1 == line.y2)
+        MoveNearerEnd(line.x1, line.x2, x, away);
 }
 
 void TLineobjtool::AddLineText(DeviceContext& dc, const Rect& client, int /*firstIndex*/, int /*unused*/) {
-    const DimensionSettings offsets = ReadDimensionSettings(Shared.Units == 1 ? 1 : 0);
+    const DimensionSettings offsets = ReadDimensionOffsets();
     if (DrawingList.count == 0) return;
     const TObject& line = *DrawingList[DrawingList.count - 1];
     if (line.type != type_code::Line) return;

@@ -72,29 +72,11 @@ bool SnapToExternalWall(const TExtwallobj& wall, long long px, long long py, int
     return SnapToFace(inner, px, py, snappedX, snappedY);
 }
 
+// An internal wall along an axis: its line, then its other face.
 bool SnapToInternalWall(const TIntwallobj& wall, long long px, long long py, int& snappedX, int& snappedY) {
-    const Face line = Ordered(wall.x1, wall.y1, wall.x2, wall.y2);
-    const Face face = Ordered(wall.fx1, wall.fy1, wall.fx2, wall.fy2);
-    if (line.y1 == line.y2) {
-        if (Within(px, line.x1, line.x2) && Near(py, line.y1)) {
-            snappedY = Clamped(line.y1);
-            return true;
-        }
-        if (Within(px, face.x1, face.x2) && Near(py, face.y1)) {
-            snappedY = Clamped(face.y1);
-            return true;
-        }
-    } else if (line.x1 == line.x2) {
-        if (Within(py, line.y2, line.y1) && Near(px, line.x1)) {
-            snappedX = Clamped(line.x1);
-            return true;
-        }
-        if (Within(py, face.y2, face.y1) && Near(px, face.x1)) {
-            snappedX = Clamped(face.x1);
-            return true;
-        }
-    }
-    return false;
+    if (wall.x1 != wall.x2 && wall.y1 != wall.y2) return false;
+    return SnapToFace(Ordered(wall.x1, wall.y1, wall.x2, wall.y2), px, py, snappedX, snappedY) ||
+           SnapToFace(Ordered(wall.fx1, wall.fy1, wall.fx2, wall.fy2), px, py, snappedX, snappedY);
 }
 
 // A room's edges as stored (x1 left, x2 right, y1 top, y2 bottom): its sides first, then its top and

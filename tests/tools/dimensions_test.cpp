@@ -5,12 +5,12 @@
 
 #include "settings/cfg_files.h"
 #include "tool_test_support.h"
-#include "tools/drawing_view.h"
 
 #include <sstream>
 #include <vector>
 
 using platform::DialogAnswer;
+using tool_test::TestView;
 using tool_test::ToolTest;
 
 namespace {
@@ -18,32 +18,6 @@ namespace {
 // The drawing list's sheet centre, the origin of stored coordinates: (8400 × 5 / 2, 5940 × 5 / 2).
 constexpr int CentreX = 21000;
 constexpr int CentreY = 14850;
-
-// A view over the test's scripted window whose active tool is the test's.
-class ToolView : public DrawingView {
-  public:
-    explicit ToolView(platform::ViewWindow* window) : window_(window) {}
-    platform::ViewWindow* Window() const override { return window_; }
-    platform::Rect ClientRect() const override { return {0, 0, 600, 400}; }
-    void Invalidate(const platform::Rect* area, bool erase) override {
-        log.push_back(std::string(area ? "repaint area" : "repaint whole") + (erase ? " erased" : ""));
-    }
-    platform::Point CursorInClient() const override { return {}; }
-    void PutCursorOn(platform::Point) override {}
-    TDrawingtool& Tool() override { return *tool; }
-    void SelectPickTool() override {
-        tool = std::make_unique<TLineobjtool>();
-        tool->Kind = 21;
-        log.push_back("pick tool");
-    }
-    void RestoreTool(int) override {}
-
-    std::unique_ptr<TDrawingtool> tool = std::make_unique<TLineobjtool>();
-    std::vector<std::string> log;
-
-  private:
-    platform::ViewWindow* window_;
-};
 
 class Dimensions : public ToolTest {
   protected:
@@ -388,8 +362,8 @@ TEST_F(ManualDimensions, AVerticalTextTurnsOnlyWithOrientation2700) {
 }
 
 TEST_F(ManualDimensions, MeasurementIsConfirmedOrTypedBeforeTheText) {
-    ToolView view(window);
-    view.tool = std::make_unique<TLineobjtool>();
+    TestView view;
+    view.window = window;
     view.tool->State = 20;
     EnterMeasurement(view, PixelOf(6000, 8000).x, PixelOf(6000, 8000).y);
     EXPECT_TRUE(desktop.Inputs().empty()); // the first point asks nothing
@@ -415,7 +389,8 @@ TEST_F(ManualDimensions, FeetAndInchesAreAskedInTheMeasurementDialog) {
     Shared.Units = 0;
     Shared.Scale = 6;
     WriteCfg("IOFFSET.CFG", "576 864 1152 0 9 9 10");
-    ToolView view(window);
+    TestView view;
+    view.window = window;
     const auto answer = [&](const char* feet, const char* inches, const char* numerator,
                             const char* denominator) {
         desktop.QueueDialog({9500,

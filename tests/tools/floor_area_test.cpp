@@ -3,10 +3,10 @@
 #include "tools/floor_area.h"
 
 #include "tool_test_support.h"
-#include "tools/drawing_view.h"
 
 #include <vector>
 
+using tool_test::TestView;
 using tool_test::ToolTest;
 
 namespace {
@@ -24,27 +24,6 @@ class FinishingTool : public TLineobjtool {
                        std::to_string(code) + "," + static_cast<char>(side) + ")");
         TLineobjtool::AddDimension(dc, client, x, y, code, side);
     }
-
-  private:
-    Log& log_;
-};
-
-class AreaView : public DrawingView {
-  public:
-    explicit AreaView(Log& log) : log_(log) {}
-    platform::ViewWindow* Window() const override { return window; }
-    platform::Rect ClientRect() const override { return {0, 0, 600, 400}; }
-    void Invalidate(const platform::Rect* area, bool erase) override {
-        log_.push_back(std::string(area ? "repaint area" : "repaint whole") + (erase ? " erased" : ""));
-    }
-    platform::Point CursorInClient() const override { return {}; }
-    void PutCursorOn(platform::Point) override {}
-    TDrawingtool& Tool() override { return *tool; }
-    void SelectPickTool() override {}
-    void RestoreTool(int) override {}
-
-    std::unique_ptr<TDrawingtool> tool;
-    platform::ViewWindow* window = nullptr;
 
   private:
     Log& log_;
@@ -70,8 +49,8 @@ class FloorArea : public ToolTest {
         return dynamic_cast<const TInfoobj&>(*DrawingList[DrawingList.FindType(type)]).value;
     }
 
-    Log log;
-    AreaView view{log};
+    TestView view;
+    Log& log = view.log;
 };
 
 TEST_F(FloorArea, TheReportKeepsTheAreaInTheFloorsRecordAndShowsIt) {
