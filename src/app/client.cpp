@@ -1,6 +1,7 @@
 #include "app/client.h"
 
 #include "app/draw_commands.h"
+#include "app/edit_commands.h"
 #include "app/tool_of_kind.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
@@ -146,6 +147,15 @@ void TClient::SelectPickTool() {
 }
 
 void TClient::RestoreTool(int kind) {
+    // The move and copy tools come back as their commands install them.
+    if (kind == tool_kind::Move) {
+        CmMove(*this);
+        return;
+    }
+    if (kind == tool_kind::Copy) {
+        CmCopy(*this);
+        return;
+    }
     std::unique_ptr<TDrawingtool> tool = MakeTool(kind);
     if (!tool) {
         // Every other kind comes back as the line tool, with the Line command's caption and prompt.

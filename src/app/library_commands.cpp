@@ -5,6 +5,7 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "resources/command_ids.h"
 #include "resources/help_contexts.h"
 #include "settings/library_list_dialog.h"
 #include "settings/symbol_library.h"
@@ -33,10 +34,14 @@ void InsertFromLibrary(TClient& client, int group) {
 
 } // namespace
 
-void AddLibraryCommands(CommandTable& /*table*/) {
+void AddLibraryCommands(CommandTable& table) {
     // ADD to a library (350) hands the capture to the copy tool's rectangle selection and the four
-    // libraries (351 to 354) hand the inserted symbol to the move tool: their entries come with those
-    // tools.
+    // libraries (351 to 354) hand the inserted symbol to the move tool.
+    table.Add(command_id::AddToALibrary, CmLibraryAdd);
+    table.Add(command_id::Plumbing, CmLibraryPlumbing);
+    table.Add(command_id::Electrical, CmLibraryElectrical);
+    table.Add(command_id::Furniture, CmLibraryFurniture);
+    table.Add(command_id::Miscellaneous, CmLibraryMisc);
 }
 
 void CmLibraryAdd(TClient& client) {

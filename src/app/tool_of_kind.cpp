@@ -30,11 +30,8 @@ std::unique_ptr<TDrawingtool> ToolOfKind(int kind) {
         return std::make_unique<TEllipseobjtool>();
     case tool_kind::Circle:
         return std::make_unique<TCircleobjtool>();
-    case tool_kind::Move:
     case tool_kind::MoveRebuilt:
         return std::make_unique<TMoveobjtool>();
-    case tool_kind::Copy:
-        return std::make_unique<TCopyobjtool>();
     case tool_kind::Pick:
     case tool_kind::LineRebuilt:
     case tool_kind::WallEdit:

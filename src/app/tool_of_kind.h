@@ -5,6 +5,7 @@
 
 #include <memory>
 
-// A fresh tool of a kind, as RestoreTool rebuilds it; null for the kinds that the Line command
-// rebuilds instead (1, 0, 2, 7, 8, negative and every kind not listed).
+// A fresh tool of a kind, as RestoreTool rebuilds it; null for the kinds that a command rebuilds
+// instead: Move (14) and Copy (15) theirs, the Line command 1, 0, 2, 7, 8, negative and every kind not
+// listed.
 std::unique_ptr<TDrawingtool> ToolOfKind(int kind);

@@ -37,8 +37,7 @@ void ZoomActiveView(TClient& client, int mode) {
 } // namespace
 
 void AddZoomCommands(CommandTable& table) {
-    // Zoom UP stays greyed until the move tool drags its rectangle: without that it would leave the
-    // user in a move tool that never zooms.
+    table.Add(command_id::ZoomUp, CmZoomUp);
     table.Add(command_id::BackToNormal, CmZoomNormal);
     table.Add(command_id::ShrinkByHalf, CmZoomHalf);
     table.Add(command_id::FitOnScreen, CmZoomFit);

@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "settings/cfg_files.h"
 
+#include <algorithm>
 #include <climits>
 
 int ReadTempCounter() {
@@ -18,6 +19,15 @@ bool WriteCopyOffset(int index, int x, int y) {
     // A hand-edited count at the top of the range stays there rather than overflowing.
     return AddSelectionLine({index, x, y}, count == 0) &&
            WriteTempCounter(count < INT_MAX ? count + 1 : count);
+}
+
+bool WriteSelection(const std::vector<SelectionLine>& lines) {
+    if (!lines.empty() && !WriteSelectionLines(lines)) {
+        // No stale selection is left behind to be moved or erased in the new one's place.
+        WriteTempCounter(0);
+        return false;
+    }
+    return WriteTempCounter(static_cast<int>(std::min<std::size_t>(lines.size(), INT_MAX)));
 }
 
 std::vector<SelectionLine> ReadSelection(const TList& list, CfgReport* report) {

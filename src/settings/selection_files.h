@@ -18,6 +18,10 @@ bool WriteTempCounter(int count);
 // Adds one object to the selection: COPY.CFG starts afresh when the selection counts 0 and grows by
 // the line otherwise; TEMP.CFG then counts one more.
 bool WriteCopyOffset(int index, int x, int y);
+// Replaces the selection with `lines`, writing each file once with the bytes that adding the lines
+// one by one would leave: COPY.CFG the lines (left as it was when there are none) and TEMP.CFG
+// their number.
+bool WriteSelection(const std::vector<SelectionLine>& lines);
 
 // The selected objects that still exist in `list`: at most the lines TEMP.CFG counts, up to the end
 // of COPY.CFG, a damaged line or the first index outside the list (lines owed from there count as

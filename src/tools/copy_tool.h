@@ -1,12 +1,16 @@
 #pragma once
-// TCopyobjtool, the copy tool: the objects inside a dragged rectangle become the selection (CFG\COPY.CFG
-// and CFG\TEMP.CFG) to paste, or, with its library flag (Amount 1), the objects of a new library symbol.
+// TCopyobjtool, the copy tool: the objects inside a dragged rectangle become the selection and are
+// written to the paste buffer LIBS\PASTE.CFG, each measured from the rectangle's centre, for Paste to
+// put back into this drawing or another. With its library flag (Amount 1, set by ADD to a library)
+// the selection becomes a new library symbol instead, through the view's dialog.
 
 #include "tools/move_tool.h"
 
 class TCopyobjtool : public TMoveobjtool {
   public:
     TCopyobjtool();
-    // Writes the paste buffer LIBS\PASTE.CFG from the selection files.
-    void ApplyToSelection();
+    // Writes the paste buffer from the selection, whole: a header counting the records written
+    // (Units and ObjectSerial in it), then the records. Nothing in library mode. The tool then waits
+    // for the next drag, which replaces the buffer.
+    void ApplyToSelection(platform::DeviceContext& dc, const platform::Rect& client, int x, int y) override;
 };

@@ -141,9 +141,8 @@ TEST_F(LibraryCommands, CaptureStartsTheCopyToolWithItsLibraryFlag) {
     EXPECT_EQ(desktop.StatusText(), "click LB just outside one corner and DRAG over new library item");
     EXPECT_EQ(Shared.HelpContext, 330);
 
-    // Greyed until the copy and move tools are built.
     for (int command : {350, 351, 352, 353, 354})
-        EXPECT_FALSE(Client().IsCommandEnabled(command)) << command;
+        EXPECT_TRUE(Client().IsCommandEnabled(command)) << command;
 }
 
 TEST_F(LibraryCommands, CapturedRectangleBecomesANamedSymbolAndThePickToolFollows) {

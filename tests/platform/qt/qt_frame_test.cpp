@@ -107,7 +107,7 @@ TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
     frame->RefreshCommands();
     for (QAction* action : frame->ActionsOf(230))
         EXPECT_TRUE(action->isEnabled());
-    for (QAction* action : frame->ActionsOf(500))
+    for (QAction* action : frame->ActionsOf(520))
         EXPECT_FALSE(action->isEnabled());
 }
 
