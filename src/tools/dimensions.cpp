@@ -18,6 +18,7 @@
 using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
+using dimension_geometry::RadiansPerTenth;
 using tool_support::Clamped;
 
 namespace {

@@ -25,8 +25,10 @@ constexpr int Top = 't';
 constexpr int Bottom = 'b';
 } // namespace arrow_side
 
+namespace dimension_geometry {
 // Radians per tenth of a degree, as every stored dimension and line text was placed with it.
 constexpr double RadiansPerTenth = 0.001745;
+} // namespace dimension_geometry
 
 // The dimension offsets and text sizes of the drawing's units; any Units but metric reads the
 // feet-and-inches file.

@@ -15,6 +15,7 @@
 
 using platform::DeviceContext;
 using platform::Rect;
+using dimension_geometry::RadiansPerTenth;
 using tool_support::Clamped;
 
 namespace {
