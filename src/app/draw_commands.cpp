@@ -63,8 +63,7 @@ void ShapeCommand(TClient& client, std::unique_ptr<TDrawingtool> tool, int helpC
 
 void AddDrawCommands(CommandTable& table) {
     table.Add(command_id::Line, CmLine);
-    // Line + Text stays greyed until the line-text dialog and AddLineText are built: without them it
-    // would draw a plain line that never asks for its text.
+    table.Add(command_id::LinePlusText, CmLineText);
     table.Add(command_id::Text, CmText);
     table.Add(command_id::Arc, CmArc);
     table.Add(command_id::Ellipse, CmEllipse);

@@ -11,6 +11,7 @@
 #include "platform/desktop.h"
 #include "resources/command_ids.h"
 #include "resources/help_contexts.h"
+#include "tools/line_tool.h"
 #include "tools/status_texts.h"
 #include "view/child.h"
 #include "walls/wall_operations.h"
@@ -29,6 +30,17 @@ void AddOpeningCommands(CommandTable& table) {
     // tool.
     table.Add(command_id::WindowAndExtnlDoors, CmWindowsExtDoors);
     table.Add(command_id::StairsInternal, CmStairs);
+    table.Add(command_id::ManualDimension, CmManualDimension);
+}
+
+void CmManualDimension(TClient& client) {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = help_context::WindowsAndStairs;
+    auto tool = std::make_unique<TLineobjtool>();
+    tool->State = TLineobjtool::ManualDimension;
+    client.InstallTool(std::move(tool));
+    ShowCaption("Dimension - Manual");
+    ShowPrompt("Press ENTER on 1st & 2nd points,NOTE 1st mark will be the arrow offset position");
 }
 
 void CmWindowsExtDoors(TClient& client) {

@@ -1,6 +1,6 @@
 #pragma once
-// The Other menu's openings in the walls: windows and external doors, internal doors, wall openings
-// and stairs.
+// The Other menu's openings in the walls (windows and external doors, internal doors, wall openings
+// and stairs) and its manual dimension.
 
 class CommandTable;
 class TClient;
@@ -16,3 +16,7 @@ void CmWindowsExtDoors(TClient& client);
 // no view is open, and on the second floor (and view 53), which have no floor above for the stairwell;
 // elsewhere (the room layout) nothing happens. The view shown before the command stays current.
 void CmStairs(TClient& client);
+
+// Manual Dimension (372): the line tool waiting for the dimension's first point, in any view of an open
+// drawing.
+void CmManualDimension(TClient& client);

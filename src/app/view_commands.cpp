@@ -122,13 +122,13 @@ void UpperFloorCommand(TClient& client, int floor, const char* orderRefusal, con
 } // namespace
 
 void AddViewCommands(CommandTable& table) {
-    // Floor Area (342) stays greyed until the floor-area dialog is built: it is nothing but its dialog.
     table.Add(command_id::ShowOverlays, CmShowOverlays);
     table.Add(command_id::GroundFloor, CmGroundFloor);
     table.Add(command_id::FirstFloor, CmFirstFloor);
     table.Add(command_id::SecondFloor, CmSecondFloor);
     table.Add(command_id::RoomLayout, CmRoomLayout);
     table.Add(command_id::DisplayMode, CmDisplayMode);
+    table.Add(command_id::FloorArea, CmFloorArea);
 }
 
 void CmGroundFloor(TClient& client) {
@@ -231,7 +231,8 @@ void CmRoomLayout(TClient& client) {
 
 void CmFloorArea(TClient& client) {
     TChild* view = client.ActiveView();
-    if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::FourthPlan && view) {
+    if (!view) return;
+    if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::FourthPlan) {
         client.Editing().FloorAreaDialog(*view);
         return;
     }

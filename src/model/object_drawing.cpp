@@ -4,6 +4,7 @@
 // and an information record draw nothing.
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/object_painting.h"
 #include "model/paint_mapping.h"
 #include "model/shared_state.h"
 #include "platform/device_context.h"
@@ -37,7 +38,8 @@ template <std::size_t Capacity> std::string_view StoredText(const char (&field)[
     return stored.substr(0, static_cast<std::size_t>(std::max(length, 0)));
 }
 
-// A text font as every text and room label makes it: variable pitch, proof quality, the ANSI set.
+} // namespace
+
 Font TextFont(std::string_view face, int height, int escapement, int weight) {
     Font font;
     font.face.assign(face);
@@ -51,6 +53,8 @@ Font TextFont(std::string_view face, int height, int escapement, int weight) {
     font.pitchAndFamily = platform::VariablePitch;
     return font;
 }
+
+namespace {
 
 template <typename Map> void DrawLine(DeviceContext& dc, const Map& map, int xa, int ya, int xb, int yb) {
     dc.MoveTo(map.X(xa), map.Y(ya));

@@ -6,10 +6,17 @@
 // copies that the polygon and wall makers share.
 
 #include "model/drawing_objects.h"
+#include "platform/gdi_types.h"
+
+#include <string_view>
 
 namespace platform {
 class DeviceContext;
 }
+
+// The font every text and room label is drawn with: the face, height (logical units), escapement
+// (tenths of a degree) and weight given, variable pitch, proof quality, the ANSI set.
+platform::Font TextFont(std::string_view face, int height, int escapement, int weight);
 
 // Type codes that take part in the choice of pen and operation.
 bool IsTextType(int type);            // 4, 24, 34 to 37: they choose their own font and colour

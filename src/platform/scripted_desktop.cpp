@@ -177,6 +177,9 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
     shown.clear();
     for (const ControlTemplate& control : dialog.Template().controls) {
         if (control.kind == ControlKind::Edit) shown[control.id] = host.GetText(control.id);
+        // A static that the dialog fills shows its text (the floor areas, say).
+        if (control.kind == ControlKind::Static && control.id > 0)
+            shown[control.id] = host.GetText(control.id);
         if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton)
             shown[control.id] = host.GetCheck(control.id) ? "on" : "off";
     }

@@ -103,8 +103,8 @@ class ScriptedDesktop : public Desktop {
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
     // The input dialogs as each opened, in order.
     const std::vector<ShownInput>& Inputs() const { return inputs_; }
-    // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
-    // "on" or "off" for a box or radio button. Null when that dialog has not run.
+    // What each control of the last run of dialog `resourceId` showed when it opened: an edit's or a
+    // numbered static's text, "on" or "off" for a box or radio button. Null when that dialog has not run.
     const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
     // The colour and font dialogs, as each opened, in order.
     const std::vector<ShownColourDialog>& ColourDialogs() const { return colourDialogs_; }

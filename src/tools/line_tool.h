@@ -9,8 +9,11 @@
 class TLinetool : public TDrawingtool {
   public:
     // Its states besides those of every tool.
+    static constexpr int LengthenLine = 2;           // Step moves an end of the line away from the other
+    static constexpr int ShortenLine = 3;            // and towards it
     static constexpr int ManualDimension = 20;       // the manual dimension's first point
     static constexpr int ManualDimensionSecond = 21; // and its second
+    static constexpr int ManualDimensionText = 22;   // its text, once the length is given
     static constexpr int FirstMultilineState = 39;   // 39 to 42: multilines
     static constexpr int Multilines = 40;            // the number of lines given
     static constexpr int MultilineRun = 41;          // the first line being drawn
@@ -60,6 +63,23 @@ class TLinetool : public TDrawingtool {
 class TLineobjtool : public TLinetool {
   public:
     TLineobjtool();
+
+    // Dimensions the current floor (dimensions.h) with the settings of the offsets file: in the
+    // manual-dimension states 20 to 22 one step of a manual dimension at the point (x, y), client pixels;
+    // in any other state the floor's automatic dimensions are made again from its external walls and the
+    // drawing saved, and the tool's kind becomes 31. The last two arguments are not used here.
+    void AddDimension(platform::DeviceContext& dc, const platform::Rect& client, int x, int y, int code,
+                      int side) override;
+    // The text of the line-text settings beside the last object when it is a plain line: centred on
+    // its middle, a quarter of a text line off it on the side chosen, turned with it; painted at once
+    // and appended, not saved. The state becomes 50 (also when the text is empty). The last two
+    // arguments are not used.
+    void AddLineText(platform::DeviceContext& dc, const platform::Rect& client, int firstIndex,
+                     int unused) override;
+    // Lengthen (State 2) or shorten (3) the horizontal or vertical line at the list index Aux2() by
+    // `amount` drawing units, at the end nearer the cursor (x, y), drawing units; other lines and
+    // states are left alone. Neither painted nor saved.
+    void Step(int amount, int x, int y) override;
     // A line from start to end when all four coordinates are set (0 is an unset value) and the line
     // has a length; it carries Angle and CursorY. A keyboard run goes on afterwards (Pending 1) for
     // kinds 1 and 11.

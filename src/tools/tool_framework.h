@@ -38,8 +38,10 @@ class TDrawingtool {
     virtual void CharTyped(platform::DeviceContext& dc, const platform::Rect& client, char character);
     // Turns the finished gesture into drawing objects: shown at once, appended and saved.
     virtual void CreateObject(platform::DeviceContext& dc, const platform::Rect& client);
-    virtual void AddDimension(platform::DeviceContext& dc, const platform::Rect& client, int a, int b, int c,
-                              int side);
+    // Dimensions: a point (x, y) in client pixels for the manual ones, then a code and a side
+    // character that only some tools read.
+    virtual void AddDimension(platform::DeviceContext& dc, const platform::Rect& client, int x, int y,
+                              int code, int side);
     virtual void AddLineText(platform::DeviceContext& dc, const platform::Rect& client, int firstIndex,
                              int unused);
     virtual void Action(int code);

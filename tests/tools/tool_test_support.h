@@ -15,11 +15,13 @@
 #include "platform/scripted_windows.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
+#include "tools/drawing_view.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tool_test {
 
@@ -30,6 +32,30 @@ class QuietView : public platform::ViewHandler {
     void OnSize(int, int) override {}
     void OnScroll(platform::ScrollBar, platform::ScrollCode, int) override {}
     void OnDestroyed() override {}
+};
+
+// A view over a window of the test, whose active tool is the test's: it writes down its repaints and
+// the pick tool installed (a line tool of kind 21).
+class TestView : public DrawingView {
+  public:
+    platform::ViewWindow* Window() const override { return window; }
+    platform::Rect ClientRect() const override { return {0, 0, 600, 400}; }
+    void Invalidate(const platform::Rect* area, bool erase) override {
+        log.push_back(std::string(area ? "repaint area" : "repaint whole") + (erase ? " erased" : ""));
+    }
+    platform::Point CursorInClient() const override { return {}; }
+    void PutCursorOn(platform::Point) override {}
+    TDrawingtool& Tool() override { return *tool; }
+    void SelectPickTool() override {
+        tool = std::make_unique<TLineobjtool>();
+        tool->Kind = 21;
+        log.push_back("pick tool");
+    }
+    void RestoreTool(int) override {}
+
+    platform::ViewWindow* window = nullptr;
+    std::unique_ptr<TDrawingtool> tool = std::make_unique<TLineobjtool>();
+    std::vector<std::string> log;
 };
 
 class ToolTest : public testing::Test {
