@@ -639,9 +639,11 @@ void TIntwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int heigh
 
 void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
     const InternalHatch h = MakeInternalHatch(*this, ViewMap{}, false);
-    Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
+    Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
+             PenStyle::Solid};
     const bool haveFacePen = StyledPen(penStyle, face.style);
-    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor / 2),
+                    PenStyle::Solid};
     PatternWall(
         dc, face, haveFacePen, hatch, [&] { InternalOutline(dc, h.points); },
         [&] { HatchInternalWall(dc, h); });
@@ -675,8 +677,10 @@ void TExtwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int heigh
 
 void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
     const ExternalHatch h = MakeExternalHatch(*this, ViewMap{}, false);
-    const Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
-    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    const Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
+                   PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor / 2),
+                    PenStyle::Solid};
     PatternWall(
         dc, face, true, hatch, [&] { ExternalOutline(dc, h.points, ewall2); },
         [&] { HatchExternalWall(dc, h); });

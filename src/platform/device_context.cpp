@@ -225,7 +225,10 @@ const DeviceFont& DeviceContext::CurrentDeviceFont() const {
     if (font_.height < 0) // character height plus internal leading
         height = static_cast<int>(std::min<long long>(height + (height + 4LL) / 8, INT_MAX));
     if (font_.height == 0) height = 16;
-    font.cellHeight = std::max(height, 1);
+    // No device draws a font taller than this; only a damaged drawing asks for one, and it is drawn at
+    // this height, which every text renderer can take.
+    constexpr int TallestCell = 1 << 16;
+    font.cellHeight = std::clamp(height, 1, TallestCell);
     // The baseline runs from +x towards -y in logical units; as seen on the device the angle follows
     // the axis directions of the mapping, so glyphs are never mirrored.
     double radians = font_.escapement * 3.14159265358979323846 / 1800.0;

@@ -361,11 +361,16 @@ TEST_F(ShapeDrawing, SizesAndPlacesPastTheIntRangeAreHeldAtItsEnds) {
     rounded.Draw(dc);
     EXPECT_EQ(surface.CallsNamed("RoundRect")[0].args[4], 858993458) << "(2 x 2147483647) / 5, doubled wide";
 
-    // A room at the far end of the coordinates with a font too tall for them: the centre is worked out
-    // wide, the label lines below it are held at the bottom of the range.
+    // A room at the far end of the coordinates with a font too tall for them, seen zoomed out so far
+    // that its lines are taller than the coordinates reach: the centre is worked out wide, the label
+    // lines below it are held at the bottom of the range.
     surface.Clear();
+    dc.SetMapMode(MapMode::Isotropic);
+    dc.SetWindowExt(1 << 20, 1 << 20);
+    dc.SetViewportExt(1, -1);
     DrawingList.FontName = "Liberation Sans";
-    auto room = Room("X", INT_MAX); // short enough a name to stand upright even in that font
+    auto room = Room("X", 0); // short enough a name to stand upright even in that font
+    room->width = INT_MAX;
     room->x1 = INT_MAX - 10;
     room->x2 = INT_MAX;
     room->textSize = 1 << 30;
