@@ -230,15 +230,15 @@ const DeviceFont& DeviceContext::CurrentDeviceFont() const {
     constexpr int TallestCell = 1 << 16;
     font.cellHeight = std::clamp(height, 1, TallestCell);
     // The baseline runs from +x towards -y in logical units; as seen on the device the angle follows
-    // the axis directions of the mapping, so glyphs are never mirrored.
-    double radians = font_.escapement * 3.14159265358979323846 / 1800.0;
-    double dx = std::cos(radians) * (scaleX_ >= 0 ? 1.0 : -1.0);
-    double dy = -std::sin(radians) * (scaleY_ >= 0 ? 1.0 : -1.0);
-    double seen = std::atan2(-dy, dx) * 1800.0 / 3.14159265358979323846;
-    int tenths = RoundHalfUp(seen);
+    // the axis directions of the mapping, so glyphs are never mirrored: a flipped y turns the angle
+    // round, a flipped x mirrors it about the vertical. Worked out in whole tenths, as every text of
+    // every paint selects its font.
+    long long tenths = font_.escapement;
+    if (scaleY_ < 0) tenths = -tenths;
+    if (scaleX_ < 0) tenths = 1800 - tenths;
     tenths %= 3600;
     if (tenths < 0) tenths += 3600;
-    font.angleTenths = tenths;
+    font.angleTenths = static_cast<int>(tenths);
     deviceFontValid_ = true;
     return font;
 }

@@ -30,7 +30,9 @@ struct PixelOp {
     std::uint32_t keep = 0;
     std::uint32_t flip = 0xFF000000u;
 
-    void Apply(std::uint32_t& pixel) const { pixel = (pixel & keep) ^ flip; }
+    // A copying operation keeps nothing of the pixel, and then does not read it: the pixels of a figure
+    // are mostly not in the cache, and a store need not wait for them.
+    void Apply(std::uint32_t& pixel) const { pixel = keep == 0 ? flip : (pixel & keep) ^ flip; }
     void ApplyRun(std::uint32_t* row, int x0, int x1) const {
         // Runs are mostly a few pixels long (the rows of a wide line), where a plain loop beats a call.
         if (keep == 0) {
@@ -110,7 +112,8 @@ struct PenPaint {
     // Whether the pixel `position` pixels along the pen's path is on a dash.
     bool On(std::int64_t position) const {
         if (!pattern) return true;
-        std::int64_t unit = position / width;
+        // Most styled pens are one pixel wide; a division per pixel is worth saving.
+        const std::int64_t unit = width == 1 ? position : position / width;
         return pattern->on[static_cast<std::size_t>(unit % kPatternLength)];
     }
     // A position along a curve, rounded to the nearest whole pixel step (by hand: the library's
@@ -953,7 +956,9 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         if (figure == Figure::Arc) startPosition = walk->AtDirection(range.StartX(), range.StartY());
     }
 
-    auto paintOutline = [&](std::uint32_t* row, int y, std::int64_t from, std::int64_t to) { // [from, to]
+    // Inlined: it runs twice a row, and a call would cost more than the few pixels most rows have.
+    auto paintOutline = [&](std::uint32_t * row, int y, std::int64_t from,
+                            std::int64_t to) __attribute__((always_inline)) { // [from, to]
         const int x0 = static_cast<int>(std::max<std::int64_t>(from, 0));
         const int x1 = static_cast<int>(std::min<std::int64_t>(to + 1, width));
         if (x0 >= x1) return;
