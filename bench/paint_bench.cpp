@@ -1,5 +1,5 @@
 // The paint road of a drawing view: every repaint empties the list, reads the drawing file back and
-// paints the current view (TList::Flush, TList::ReadDrawing, TList::PaintAll). Drawings of 1 000,
+// paints the current view (TList::Flush, TList::ReadDrawing, PaintAll). Drawings of 1 000,
 // 10 000 and 100 000 objects are generated from a house module of 36 objects of every kind (walls,
 // rooms with labels, doors, windows, furniture, dimensions, texts), tiled over the ground floor, and
 // painted into a 1920 x 1080 raster surface with the view's mapping.
@@ -20,6 +20,7 @@
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/raster_surface.h"
 #include "platform/scripted_desktop.h"
+#include "view/whole_view_painting.h"
 
 #include <benchmark/benchmark.h>
 
@@ -278,7 +279,7 @@ class PaintFixture {
     void Paint() {
         DeviceContext dc(*surface_);
         dc.FillDeviceRect({0, 0, Width, Height}, Shared.BackgroundColour);
-        DrawingList.PaintAll(dc, Rect{0, 0, Width, Height});
+        PaintAll(DrawingList, dc, Rect{0, 0, Width, Height});
     }
 
   private:

@@ -1,13 +1,17 @@
 #pragma once
 // The client window: owns the one active tool and the drawing views, and receives every menu and
-// toolbar command through its command table. Prompts, readouts and captions go to the desktop's text
-// fields.
+// toolbar command through its command table, whose entries the files of the menu areas contribute.
+// It is the view's owner: it gives the views the tool and the operations of the subsystems below.
 
+#include "app/command_table.h"
 #include "platform/gdi_types.h"
 #include "platform/window.h"
+#include "rooms/room_operations.h"
+#include "tools/editing_operations.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
+#include "walls/wall_operations.h"
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,7 +37,7 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     // The main window the client lives in; views are made in it.
     void AttachFrame(platform::FrameWindow* frame) { Frame = frame; }
 
-    // Commands.
+    // Commands: a command runs its handler; one without a handler is greyed.
     void OnCommand(int command) override;
     bool IsCommandEnabled(int command) override;
     std::string HintOf(int command) override;
@@ -46,66 +50,41 @@ class TClient : public platform::FrameHandler, public ViewOwner {
     void RestoreTool(int kind) override;
     void ViewClosed(TChild& view) override;
 
+    // The program's own operations of the subsystems, as the views call them.
+    WallOperations& Walls() override { return walls_; }
+    RoomOperations& Rooms() override { return rooms_; }
+    EditingOperations& Editing() override { return editing_; }
+    ZoomOperations& Zooming() override { return zooming_; }
+
     // The active view; null when none is open.
     TChild* ActiveView() const;
     int ViewCount() const { return static_cast<int>(views_.size()); }
+    // Makes a view with the title and its window; null when the client has no frame.
+    TChild* MakeView(const std::string& title);
+    // The first half of MakeView: the view, built (it reads the drawing when one is open) and kept, its
+    // window still to be made with Create.
+    TChild& AddView(const std::string& title);
     // Opens a view of the current drawing under a title suffix; keepTool 0 installs the pick tool.
     void OpenView(int keepTool, const std::string& suffix);
     // Replaces the tool.
     void InstallTool(std::unique_ptr<TDrawingtool> tool);
     // Lets closed views go; called where no view's handler is running.
     void ReleaseClosedViews();
+    // Saves the drawing in hand and lets it go before the program ends. When the save fails the user
+    // decides: false when they stay.
+    bool ReadyToLeave();
 
     std::unique_ptr<TDrawingtool> CurrentTool;
     platform::FrameWindow* Frame = nullptr;
     FontDialogData FontData;
     platform::ColourRef FontColour = 0;
 
-    // Command handlers.
-    void CmHelpContents();
-    void CmHelpSearch();
-    void CmHelpIntroduction();
-    void CmHelpTopic111();
-    void CmContextHelp();
-    void CmHelpQuickStart();
-    void CmHelpHints();
-    void CmHelpHowTo();
-    void CmHelpExamples();
-    void CmAbout();
-    void CmExit();
-    void CmFileNew();
-    void CmFileOpen();
-    void CmFileSaveAs();
-    void CmLine();
-    void CmLineText();
-    void CmArc();
-    void CmEllipse();
-    void CmCircle();
-    void CmRectangle();
-    void CmRoundRect();
-    void CmText();
-    void CmMultilines();
-    void CmNothing();
-    void CmFindLineCentre();
-    void CmFindRectCentre();
-    void CmDatum();
-
   private:
-    // Makes a view with the title and its window; null when the frame cannot make one.
-    TChild* MakeView(const std::string& title);
-    void LineCommand(bool withText);
-    void ShapeCommand(std::unique_ptr<TDrawingtool> tool, int helpContext, const char* caption,
-                      const char* prompt);
-
-    using Handler = void (TClient::*)();
-    std::map<int, Handler> commands_;
+    CommandTable commands_;
     std::vector<std::unique_ptr<TChild>> views_;
     std::vector<std::unique_ptr<TChild>> closed_;
+    ProgramWallOperations walls_;
+    ProgramRoomOperations rooms_;
+    ProgramEditingOperations editing_;
+    ProgramZoomOperations zooming_;
 };
-
-// Empties the drawing list and appends the four floor information records of a new drawing.
-void CreateInfoObjects();
-// TextSize, FontWeight and FontName from TEXT.CFG, and the client's font choice from them.
-void LoadTextSettings(TClient& client);
-// Copies the drawing under a new name; work goes on with the drawing that was open.
-void SaveDrawingAs(TClient& client, TChild& view);

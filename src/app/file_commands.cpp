@@ -1,21 +1,35 @@
-// The File commands New, Open and Save As, and the helpers they share.
-#include "app/client.h"
+// The File commands New, Open, Save As and Exit, and the helpers they share.
+#include "app/file_commands.h"
 
+#include "app/client.h"
+#include "app/command_table.h"
+#include "app/tool_of_kind.h"
+
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/file_name_case.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
+#include "model/whole_file.h"
 #include "platform/desktop.h"
+#include "resources/command_ids.h"
+#include "resources/help_contexts.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
 #include "settings/save_dialog.h"
-#include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
+#include "tools/tool_framework.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 
 #include <filesystem>
+#include <system_error>
 
 using platform::TheDesktop;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,7 +42,7 @@ bool AcceptableName(const std::string& name) {
 void ResetDrawingState() {
     Shared.TextSize = 10;
     Shared.FontWeight = 400;
-    Shared.HelpContext = 200;
+    Shared.HelpContext = help_context::Files;
     Shared.LayoutGridOn = 0;
     Shared.DisplayMode = 0;
     Shared.PenWidth = 1;
@@ -49,24 +63,95 @@ void WriteNormalZoom() {
 
 // New and Open save the drawing in hand when a floor plan is current.
 void SaveDrawingInHand() {
-    if (DrawingList.count > 0 && Shared.CurrentView >= 50 && Shared.CurrentView <= 53)
+    if (DrawingList.count > 0 && Shared.CurrentView >= view_code::GroundFloor &&
+        Shared.CurrentView <= view_code::FourthPlan)
         DrawingList.WriteDrawing();
 }
 
-std::unique_ptr<TDrawingtool> PickTool() {
-    auto pick = std::make_unique<TLineobjtool>();
-    pick->Kind = 21;
-    return pick;
+std::string FileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
+// The drawing file of a name: in the program's DWGS folder, whatever folder the user browsed.
+std::string DrawingPathOf(const std::string& name) {
+    return DrawingFilePathOf(DrawingList.ProgramDir, name);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+// New and Save As replace a drawing of the name typed only when the user says so.
+bool MayReplaceDrawing(const std::string& name, const char* caption) {
+    const std::string path = DrawingPathOf(name);
+    if (!Exists(path)) return true;
+    return TheDesktop().MessageBox(FileNameOf(path) + " already exists, replace it?", caption,
+                                   platform::MessageBoxStyle::YesNo |
+                                       platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
+}
+
+void TellOpen(const std::string& text) {
+    TheDesktop().MessageBox(text, "FILE OPEN", platform::MessageBoxStyle::Ok);
+}
+
+// Makes the file the user chose the drawing file of `name`, or says why it cannot be opened. A file
+// that is no drawing is left alone; one chosen outside DWGS is copied into it, unless DWGS already
+// holds a drawing of that name; a damaged one is first copied to NAME.BAK, since the next save
+// writes only the objects that could be read.
+bool BringIntoDrawings(const std::string& chosen, const std::string& name) {
+    const std::string chosenName = FileNameOf(chosen);
+    std::string bytes;
+    if (!ReadWholeFile(chosen, bytes)) {
+        TellOpen(chosenName + " could not be read");
+        return false;
+    }
+    const DrawingFileCheck check = CheckDrawingText(bytes);
+    if (check.state == DrawingFileCheck::State::NotADrawing) {
+        TellOpen(chosenName + " is not a drawing file");
+        return false;
+    }
+    const std::string drawing = DrawingPathOf(name);
+    std::error_code error;
+    const bool elsewhere = !fs::equivalent(chosen, drawing, error);
+    if (elsewhere && Exists(drawing)) {
+        TellOpen("DWGS already holds a drawing named " + name + ", so " + chosenName + " was not opened");
+        return false;
+    }
+    if (check.state == DrawingFileCheck::State::Damaged) {
+        const std::string backup = FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", name + ".BAK");
+        if (!ReplaceFileAtomically(backup, bytes)) {
+            TellOpen(chosenName + " is damaged and could not be kept as " + FileNameOf(backup) +
+                     ", so it was not opened");
+            return false;
+        }
+        const int read = check.objectsRead;
+        TellOpen(FileNameOf(drawing) + " is damaged and only " + std::to_string(read) +
+                 (read == 1 ? " object" : " objects") + " could be read; the file as it was is kept as " +
+                 FileNameOf(backup));
+    }
+    if (elsewhere && !ReplaceFileAtomically(drawing, bytes)) {
+        TellOpen(chosenName + " could not be copied into DWGS");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
+
+void AddFileCommands(CommandTable& table) {
+    table.Add(command_id::New, CmFileNew);
+    table.Add(command_id::Open, CmFileOpen);
+    table.Add(command_id::SaveAs, CmFileSaveAs);
+    table.Add(command_id::Exit, CmExit);
+}
 
 void CreateInfoObjects() {
     DrawingList.Flush();
     for (int floor = 0; floor < 4; ++floor) {
         auto info = std::make_unique<TInfoobj>();
-        info->type = 32000 + floor;
-        info->view = 50 + floor;
+        info->type = type_code::FirstInformation + floor;
+        info->view = view_code::GroundFloor + floor;
         info->number = 0;
         info->penWidth = 1;
         info->penStyle = 0;
@@ -95,33 +180,46 @@ void LoadTextSettings(TClient& client) {
     client.FontColour = platform::Rgb(0, 0, 0);
 }
 
-void TClient::CmFileNew() {
+void CmFileNew(TClient& client) {
     SaveDrawingInHand();
-    if (Shared.DrawingState > 1 && Frame && !Frame->CloseAllViews()) return;
-    Shared.HelpContext = 200;
+    if (Shared.DrawingState > 1 && client.Frame && !client.Frame->CloseAllViews()) return;
+    Shared.HelpContext = help_context::Files;
     DrawingList.Flush();
     ShowReadout("cursor distance");
     ShowPrompt("type up to 24 letters but NO file extension");
     // From here on the drawing in hand is closed: an early end leaves no drawing open.
-    TNewdlg dialog;
-    if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.drawingName)) {
-        Shared.DrawingState = 0;
-        return;
+    std::string shownName = "client";
+    std::string name;
+    int startMode = 2;
+    for (;;) {
+        TNewdlg dialog;
+        dialog.nameShown = shownName;
+        if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.drawingName)) {
+            Shared.DrawingState = 0;
+            return;
+        }
+        if (MayReplaceDrawing(dialog.drawingName, "FILE NEW")) {
+            name = dialog.drawingName;
+            startMode = dialog.startMode;
+            break;
+        }
+        // Back to the name, as the user typed it.
+        shownName = dialog.drawingName;
     }
-    DrawingList.DrawingName = dialog.drawingName;
-    bool layout = dialog.startMode == 1;
+    DrawingList.DrawingName = name;
+    bool layout = startMode == 1;
     std::string suffix = layout ? ".LYT" : ".PLN";
     // The room layout and the external walls have tools of their own; the pick tool stands in for
     // them until the user chooses a drawing tool.
-    InstallTool(PickTool());
-    CurrentTool->Colour = Shared.DrawingColour;
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
+    client.CurrentTool->Colour = Shared.DrawingColour;
 
     ResetDrawingState();
-    Shared.CurrentView = 50;
+    Shared.CurrentView = view_code::GroundFloor;
     Shared.DrawingState = 0;
     Shared.ObjectSerial = 1;
-    TChild* view = MakeView(DrawingList.DrawingName + suffix);
-    LoadTextSettings(*this);
+    TChild* view = client.MakeView(DrawingList.DrawingName + suffix);
+    LoadTextSettings(client);
     WriteNoOverlays();
     CreateInfoObjects();
     DrawingList.WriteDrawing();
@@ -129,11 +227,11 @@ void TClient::CmFileNew() {
     if (view) SetScrollRanges(*view);
     Shared.DrawingState = 2;
     if (layout) {
-        Shared.CurrentView = 40;
+        Shared.CurrentView = view_code::RoomLayout;
         ShowPrompt("Assemble your design rooms - add using the Design Room Icon");
     } else {
-        Shared.CurrentView = 50;
-        Shared.HelpContext = 250;
+        Shared.CurrentView = view_code::GroundFloor;
+        Shared.HelpContext = help_context::Walls;
         if (view && view->Window()) {
             int corner = Shared.Units == 1 ? 25 : 24;
             TheDesktop().SetCursorPos(view->Window()->ClientToScreen({corner, corner}));
@@ -146,81 +244,98 @@ void TClient::CmFileNew() {
     if (view) RefreshView(*view, 0);
 }
 
-void TClient::CmFileOpen() {
+void CmFileOpen(TClient& client) {
     SaveDrawingInHand();
-    if (Shared.DrawingState > 1 && Frame && !Frame->CloseAllViews()) return;
-    Shared.HelpContext = 200;
+    if (Shared.DrawingState > 1 && client.Frame && !client.Frame->CloseAllViews()) return;
+    Shared.HelpContext = help_context::Files;
     DrawingList.Flush();
-    InstallTool(PickTool());
+    client.InstallTool(ToolOfKind(tool_kind::Pick));
     ResetDrawingState();
-    Shared.CurrentView = 0;
+    Shared.CurrentView = view_code::BeingOpened;
     ShowPrompt("select Client name");
     platform::FileDialogRequest request;
     request.title = "Open";
     request.folder = DrawingList.ProgramDir + "DWGS";
     request.filterName = "Plan files(*.DB0)";
     request.pattern = "*.DB0";
+    request.moreFilters = {{"Allfiles(*.*)", "*.*"}};
     if (!TheDesktop().ChooseFile(request)) {
         Shared.DrawingState = 0;
         return;
     }
     // Whatever folder was browsed, the drawing is the one of that name in the program's DWGS folder.
-    std::string name = std::filesystem::path(request.path).stem().string();
-    if (!AcceptableName(name)) {
+    std::string name = fs::path(request.path).stem().string();
+    if (!AcceptableName(name) || !BringIntoDrawings(request.path, name)) {
         Shared.DrawingState = 0;
         return;
     }
     DrawingList.DrawingName = name;
     Shared.DrawingState = 1;
-    Shared.CurrentView = 0;
-    LoadTextSettings(*this);
+    Shared.CurrentView = view_code::BeingOpened;
+    LoadTextSettings(client);
     WriteNoOverlays();
-    views_.push_back(std::make_unique<TChild>(*this, name + ".PLN"));
-    TChild* view = views_.back().get();
+    TChild* view = &client.AddView(name + ".PLN");
 
     bool plan = DrawingList.count < 4;
     for (int i = 0; i < DrawingList.count && !plan; ++i) {
         const TObject* object = DrawingList[i];
-        if (object->type < 32000 && object->view == 50) plan = true;
+        if (object->type < type_code::FirstInformation && object->view == view_code::GroundFloor) plan = true;
     }
     DrawingList.Flush();
     SetScreenScale();
     Shared.PenWidthFactor = 1;
     Shared.DrawingState = 2;
-    if (Frame) view->Create(*Frame);
+    if (client.Frame) view->Create(*client.Frame);
     ShowReadout("cursor distance");
     ShowPrompt("press F1 for HELP");
     ShowCaption("Pick Tool");
     WriteNormalZoom();
     if (plan) {
-        Shared.CurrentView = 50;
+        Shared.CurrentView = view_code::GroundFloor;
         RefreshView(*view, 9);
     } else {
         Shared.LayoutGridOn = 1;
-        Shared.CurrentView = 40;
+        Shared.CurrentView = view_code::RoomLayout;
         DrawingList.ViewTitle = DrawingList.DrawingName + ".LYT";
-        OpenView(0, ".LYT");
+        client.OpenView(0, ".LYT");
     }
 }
 
-void TClient::CmFileSaveAs() {
-    Shared.HelpContext = 200;
-    TChild* view = ActiveView();
+void CmExit(TClient& client) {
+    if (!client.ReadyToLeave()) return;
+    if (client.Frame) client.Frame->Close();
+}
+
+void CmFileSaveAs(TClient& client) {
+    Shared.HelpContext = help_context::Files;
+    TChild* view = client.ActiveView();
     if (Shared.DrawingState <= 1 || !view) return;
     ShowPrompt("Saves this file group to a new drawing name, original is still in use");
-    SaveDrawingAs(*this, *view);
+    SaveDrawingAs(*view);
 }
 
-void SaveDrawingAs(TClient& /*client*/, TChild& view) {
+void SaveDrawingAs(TChild& view) {
     if (DrawingList.count == 0) return;
     DrawingList.WriteDrawing();
-    std::string current = DrawingList.DrawingName;
-    TSavedlg dialog;
-    if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.newName)) {
-        RefreshView(view, 0);
-        return;
+    const std::string current = DrawingList.DrawingName;
+    std::string shownName = "client";
+    std::string name;
+    for (;;) {
+        TSavedlg dialog;
+        dialog.nameShown = shownName;
+        if (dialog.Execute() != platform::IdOk || !AcceptableName(dialog.newName)) {
+            RefreshView(view, 0);
+            return;
+        }
+        // The drawing in hand saved under its own name replaces nothing it does not hold.
+        if (DrawingPathOf(dialog.newName) == DrawingPathOf(current) ||
+            MayReplaceDrawing(dialog.newName, "SAVE AS")) {
+            name = dialog.newName;
+            break;
+        }
+        shownName = dialog.newName;
     }
-    DrawingList.DrawingName = dialog.newName;
+    DrawingList.DrawingName = name;
     DrawingList.WriteDrawing();
     DrawingList.DrawingName = current;
     RefreshView(view, 0);

@@ -2,9 +2,9 @@
 
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
-#include "platform/desktop.h"
 #include "resources/menu_resources.h"
 #include "resources/toolbar_glyphs.h"
+#include "tools/status_texts.h"
 
 std::string Program::UseProgramFolder(const std::string& folder) {
     DrawingList.ProgramDir = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
@@ -27,8 +27,7 @@ platform::FrameDescription Program::Description() const {
 void Program::Start(platform::FrameWindow& frame) {
     client_.AttachFrame(&frame);
     frame.SetBackground(Shared.BackgroundColour);
-    platform::Desktop& desktop = platform::TheDesktop();
-    desktop.SetStatusText("press F1 for context help");
-    desktop.SetStatusText("Press FILE/NEW or FILE/OPEN");
-    desktop.SetReadoutText("cursor distance");
+    ShowPrompt("press F1 for context help");
+    ShowPrompt("Press FILE/NEW or FILE/OPEN");
+    ShowReadout("cursor distance");
 }

@@ -15,6 +15,9 @@ bool PrepareProgramFolder(const std::string& folder, std::string& error) {
             error = "cannot create " + (fs::path(folder) / sub).string() + ": " + code.message();
             return false;
         }
+        // A save killed before its rename leaves its temporary file; the file it meant to replace
+        // is whole, so the leftover is only in the way.
+        RemoveLeftoverTemporaryFiles((fs::path(folder) / sub).string());
     }
     for (const EmbeddedFile& file : EmbeddedFiles()) {
         fs::path target = fs::path(folder) / std::string(file.path);

@@ -4,6 +4,7 @@
 
 #include <string>
 
-// Creates CFG/, DWGS/ and LIBS/ under the folder when missing and lays in every shipped default file
-// that is missing. Returns false, with the reason in `error`, when a folder cannot be made.
+// Creates CFG/, DWGS/ and LIBS/ under the folder when missing, removes the temporary files that
+// killed saves left there and lays in every shipped default file that is missing. Returns false,
+// with the reason in `error`, when a folder cannot be made.
 bool PrepareProgramFolder(const std::string& folder, std::string& error);

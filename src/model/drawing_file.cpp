@@ -5,6 +5,8 @@
 #include "model/whole_file.h"
 #include "platform/desktop.h"
 
+#include <algorithm>
+
 RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
     return RecordOrigin{sheetWidth * scale / 2, sheetHeight * scale / 2};
 }
@@ -35,36 +37,60 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
         list.Add(std::move(entry.object));
         ++result.objectsAdded;
     }
-    result.complete = true;
+    // Records beyond the count are objects the next save would drop: a damaged count is damage too.
+    result.complete = reader.AtEnd();
     return result;
 }
 
-std::string TList::DrawingFilePath() const {
-    return FindFileIgnoringCase(ProgramDir + "DWGS/", DrawingName + ".DB0");
+DrawingFileCheck CheckDrawingText(std::string_view text) {
+    TList scratch;
+    const DrawingReadResult result = ParseDrawing(text, {}, scratch);
+    if (!result.headerRead) return {DrawingFileCheck::State::NotADrawing, 0};
+    return {result.complete ? DrawingFileCheck::State::Whole : DrawingFileCheck::State::Damaged,
+            result.objectsAdded};
 }
 
-void TList::WriteDrawing() {
+std::string DrawingFilePathOf(const std::string& programDir, const std::string& name) {
+    return FindFileIgnoringCase(programDir + "DWGS/", name + ".DB0");
+}
+
+std::string TList::DrawingFilePath() const {
+    return DrawingFilePathOf(ProgramDir, DrawingName);
+}
+
+bool TList::WriteDrawing(SaveFailureNotice notice) {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     const std::string path = DrawingFilePath();
-    if (!ReplaceFileAtomically(path, FormatDrawing(*this, centre, Shared.Units, Shared.ObjectSerial))) {
-        // Every edit saves, so a lasting fault (a missing folder, a full disk) would otherwise raise
-        // the same box after every click.
-        if (!saveFailureShown_) {
-            saveFailureShown_ = true;
-            platform::TheDesktop().MessageBox("The drawing could not be saved to " + path, "SAVE",
-                                              platform::MessageBoxStyle::Ok);
-        }
-        return;
+    // The rename would replace a file marked read-only all the same; its owner meant it to stay.
+    const bool readOnly = IsMarkedReadOnly(path);
+    if (readOnly ||
+        !ReplaceFileAtomically(path, FormatDrawing(*this, centre, Shared.Units, Shared.ObjectSerial))) {
+        if (notice == SaveFailureNotice::Tell) TellSaveFailure(path, readOnly);
+        return false;
     }
-    saveFailureShown_ = false;
     if (count > 0) Shared.DrawingState = 2;
+    return true;
+}
+
+void TList::TellSaveFailure(const std::string& path, bool readOnly) {
+    // Every edit saves, and some commands save more than once: a lasting fault (a read-only folder, a
+    // full disk) is told once per user action for each file, not after every save.
+    if (std::find(failuresTold_.begin(), failuresTold_.end(), path) != failuresTold_.end()) return;
+    failuresTold_.push_back(path);
+    const std::string name = path.substr(path.rfind('/') + 1);
+    platform::TheDesktop().MessageBox(readOnly ? name + " is marked read-only, so the drawing was not saved"
+                                               : "The drawing could not be saved to " + name,
+                                      "SAVE", platform::MessageBoxStyle::Ok);
+}
+
+void TList::StartUserAction() {
+    failuresTold_.clear();
 }
 
 void TList::ReadDrawing() {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
-    std::string text;
-    if (!ReadWholeFile(DrawingFilePath(), text)) return;
-    const DrawingReadResult result = ParseDrawing(text, centre, *this);
+    if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
+    const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
     if (result.headerRead) {
         Shared.Units = result.units;
         Shared.ObjectSerial = result.objectSerial;

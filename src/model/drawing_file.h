@@ -32,5 +32,22 @@ struct DrawingReadResult {
 
 // Appends the objects of a drawing file's text to the list, adding `centre` to the stored
 // coordinates. Entries whose type code has no class are skipped; reading stops at the first damage
-// and keeps the objects read before it.
+// and keeps the objects read before it. Text left after the entries the header counts makes the read
+// incomplete as well.
 DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list);
+
+// programDir + "DWGS/" + name + ".DB0", or the existing file whose name differs from that only in
+// case.
+std::string DrawingFilePathOf(const std::string& programDir, const std::string& name);
+
+// What a file holds, as File/Open judges it before opening it as a drawing.
+struct DrawingFileCheck {
+    enum class State {
+        NotADrawing, // no drawing header (six numbers) at its start
+        Damaged,     // the header, then damage before the end: only `objectsRead` objects can be read
+        Whole,
+    };
+    State state = State::NotADrawing;
+    int objectsRead = 0;
+};
+DrawingFileCheck CheckDrawingText(std::string_view text);

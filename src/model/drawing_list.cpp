@@ -24,6 +24,13 @@ void TList::Add(std::unique_ptr<TObject> object) {
 }
 
 void TList::Flush() {
+    // Deleting an object reads it (its class decides how); on a large drawing the objects a few places
+    // ahead are fetched meanwhile, so the emptying before every paint does not wait on each in turn.
+    constexpr std::size_t Ahead = 8;
+    for (std::size_t i = 0; i < objects_.size(); ++i) {
+        if (i + Ahead < objects_.size()) __builtin_prefetch(objects_[i + Ahead].get());
+        objects_[i].reset();
+    }
     objects_.clear();
     count = 0;
 }

@@ -5,13 +5,27 @@
 // edit and read back before every paint.
 
 #include "model/drawing_objects.h"
+#include "model/record_codec.h"
+#include "model/selection_line.h"
+#include "model/whole_file.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 // The list index that means "no object": every finder returns it for none.
 constexpr int NoObjectIndex = 30001;
+
+// What TList::RotateDrawing did.
+struct DrawingTurn {
+    // The turned drawing was written (under the new name, which DrawingName now holds).
+    bool written = false;
+    // The floors (50, 51, 52) whose titles a rotation dropped. The caller makes each again under the
+    // turned plan with MakeTitleBlock, which needs the title settings of the view layer. A mirror keeps
+    // the titles and leaves this empty.
+    std::vector<int> floorsToTitle;
+};
 
 class TList {
   public:
@@ -48,10 +62,14 @@ class TList {
     // else 0. Information records do not count.
     int CountUpperFloors();
 
-    // Rewrites the drawing file from the list. It replaces the file whole or not at all: when the save
-    // fails the last good drawing stays, DrawingState keeps its value and the user is told once (until
-    // a save succeeds again). A non-empty save sets DrawingState to 2.
-    void WriteDrawing();
+    // Rewrites the drawing file from the list. It replaces the file whole or not at all, and never one
+    // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
+    // the result is false and, unless told to keep silent, the user is told once per user action
+    // which file was not saved. A non-empty save sets DrawingState to 2.
+    enum class SaveFailureNotice { Tell, Silent };
+    bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    // A new command or input of the user begins: a save that fails from now on is told again.
+    void StartUserAction();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
@@ -60,10 +78,24 @@ class TList {
     // only in case.
     std::string DrawingFilePath() const;
 
-    // Paints the objects of the current view (and, in the overlay display modes, of the floors flagged
-    // in the overlay settings) into a view's device context, after giving it the view's mapping. May
-    // change CurrentView in the overlay modes. Defined with the view, as it reads the overlay settings.
-    void PaintAll(platform::DeviceContext& dc, const platform::Rect& client) const;
+    // Writes the selected objects to the symbol or paste file `fileName` of the LIBS folder
+    // (symbol_file.h: FormatSymbol), replacing it whole. When it cannot be written the old file stays,
+    // the user is told in a box naming it (caption "SAVE") and the result is false. The list and
+    // DrawingState are not touched.
+    bool WriteSymbol(const RecordHeader& header, const std::string& fileName,
+                     std::span<const SelectionLine> selection) const;
+    // Inserts the objects of the symbol or paste file `fileName` of the LIBS folder on the current
+    // view at SymbolInsertionPoint, with fresh numbers (symbol_file.h: ParseSymbol); they are appended
+    // from index `count` on. A missing file adds nothing. Neither saves nor measures extents.
+    void ReadSymbol(const std::string& fileName);
+    // ProgramDir + "LIBS/" + fileName, or the existing file whose name differs from that only in case.
+    std::string LibraryFilePath(const std::string& fileName) const;
+
+    // Turns the whole drawing file, every floor and view, and writes it under `newName`, which
+    // becomes DrawingName: `operation` 1 mirrors it left to right, 90, 180 or 270 turn it clockwise by
+    // that many degrees (rotate_mirror.h). The list then holds the turned drawing. A missing drawing
+    // file, another operation or a damaged file (the user is told) changes nothing.
+    DrawingTurn RotateDrawing(int operation, const std::string& newName);
 
     // The upper-left corner of the current floor's external walls (of the floor below when it has
     // none), cut to multiples of Scale. Non-zero when found; both outputs 0 and result 0 otherwise.
@@ -73,10 +105,6 @@ class TList {
     // The index of the first object of the current view near the point (view units, times Scale):
     // mode 4 a text, mode 1 a wall; NoObjectIndex when none or for any other mode.
     int FindTextNear(int mode, int x, int y) const;
-    // Replaces the current floor's title below its lowest external wall and saves the drawing; does
-    // nothing without external walls, a title for the floor or its settings. Defined with the view, as
-    // it reads the title and offset settings.
-    void MakeTitleBlock();
 
     // Objects in use; they occupy indices 0 to count - 1 in the order they were added. Loops over the
     // drawing read it directly; it changes only through the operations above.
@@ -89,8 +117,11 @@ class TList {
     float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
 
   private:
+    void TellSaveFailure(const std::string& path, bool readOnly);
+
     std::vector<std::unique_ptr<TObject>> objects_;
-    bool saveFailureShown_ = false;
+    std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
+    FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
 };
 
 // The program's one drawing list.

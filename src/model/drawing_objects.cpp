@@ -25,7 +25,9 @@ constexpr bool Pooling = false;
 constexpr bool Pooling = true;
 #endif
 
-std::size_t SlotOf(std::size_t size) { return Pooling ? (size + SizeStep - 1) / SizeStep : PooledSizes; }
+std::size_t SlotOf(std::size_t size) {
+    return Pooling ? (size + SizeStep - 1) / SizeStep : PooledSizes;
+}
 
 } // namespace
 
@@ -34,9 +36,12 @@ void* TObject::operator new(std::size_t size) {
     if (slot >= PooledSizes) return ::operator new(size);
     if (FreeBlock* block = FreeList(slot)) {
         FreeList(slot) = block->next;
+        // The next block of this size is taken a few objects later, its link read first: fetching it
+        // now spares the read of a large drawing a wait on memory per object.
+        __builtin_prefetch(block->next, 1);
         return block;
     }
-    return ::operator new(slot * SizeStep);
+    return ::operator new(slot* SizeStep);
 }
 
 void TObject::operator delete(void* memory, std::size_t size) noexcept {

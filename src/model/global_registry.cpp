@@ -80,8 +80,6 @@ std::map<std::string, GlobalAccess>& Registry() {
 
 } // namespace
 
-void RegisterGlobal(const std::string& name, GlobalAccess access) { Registry()[name] = std::move(access); }
-
 bool SetGlobalByName(const std::string& name, const std::string& value) {
     auto it = Registry().find(name);
     if (it == Registry().end() || !it->second.set) return false;
@@ -92,10 +90,4 @@ std::optional<std::string> GlobalValueByName(const std::string& name) {
     auto it = Registry().find(name);
     if (it == Registry().end() || !it->second.get) return std::nullopt;
     return it->second.get();
-}
-
-std::vector<std::string> GlobalNames() {
-    std::vector<std::string> names;
-    for (const auto& [name, access] : Registry()) names.push_back(name);
-    return names;
 }

@@ -1,5 +1,7 @@
 #include "model/record_codec.h"
 
+#include "model/whole_file.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -20,16 +22,78 @@ int Moved(int value, int by) {
     return static_cast<int>(static_cast<std::uint32_t>(value) + static_cast<std::uint32_t>(by));
 }
 
-// Reads the fields of one record in the order the record lists them. A field that does not convert
-// marks the record failed and every later field is left alone.
+// Reads a signed decimal 32-bit number at `pos`, white space before it skipped, and moves `pos` past
+// it; false, with `pos` anywhere, where no such number starts. A drawing holds millions of numbers and
+// is read back before every paint, so this one pass over the characters is inlined where each field
+// is read. Any number of leading zeros is accepted; a magnitude beyond 32 bits is not.
+[[gnu::always_inline]] inline bool ParseNumber(const char*& pos, const char* end, int& value) {
+    const char* p = pos;
+    // The usual form, as the writer writes it: one separator, perhaps a minus, one to nine digits; with
+    // sixteen characters left no character read needs a check against the end.
+    if (end - p >= 16) [[likely]] {
+        if (IsWhiteSpace(*p)) ++p;
+        const bool negative = *p == '-';
+        p += negative;
+        unsigned digit = static_cast<unsigned char>(*p) - '0';
+        if (digit < 10) {
+            std::uint32_t magnitude = digit;
+            const char* const limit = p + 9;
+            while (++p < limit && (digit = static_cast<unsigned char>(*p) - '0') < 10)
+                magnitude = magnitude * 10 + digit;
+            if (p < limit || !IsDigit(*p)) {
+                value = static_cast<int>(negative ? 0U - magnitude : magnitude);
+                pos = p;
+                return true;
+            }
+        }
+        p = pos;
+    }
+    // Every other form, and the last characters of the text.
+    while (p < end && IsWhiteSpace(*p))
+        ++p;
+    pos = p;
+    if (p == end) return false;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    const char* const first = p;
+    std::uint64_t magnitude = 0;
+    for (; p < end && IsDigit(*p); ++p) {
+        magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
+        if (magnitude > 2147483648ULL) return false;
+    }
+    if (p == first || magnitude > 2147483647ULL + (negative ? 1 : 0)) return false;
+    value = static_cast<int>(negative ? 0U - static_cast<std::uint32_t>(magnitude)
+                                      : static_cast<std::uint32_t>(magnitude));
+    pos = p;
+    return true;
+}
+
+// Consumes one blank or tab if one comes next.
+void SkipBlank(const char*& pos, const char* end) {
+    if (pos < end && (*pos == ' ' || *pos == '\t')) ++pos;
+}
+
+// The next `count` characters, whatever they are; false when fewer remain.
+bool TakeCharacters(const char*& pos, const char* end, int count, std::string_view& characters) {
+    if (count < 0 || end - pos < count) return false;
+    characters = std::string_view(pos, static_cast<std::size_t>(count));
+    pos += count;
+    return true;
+}
+
+// Reads the fields of one record in the order the record lists them, from `pos` on. A field that does
+// not convert marks the record failed and every later field is left alone.
 class FieldReader {
   public:
-    FieldReader(RecordReader& reader, RecordOrigin origin) : reader_(reader), origin_(origin) {}
+    FieldReader(const char* pos, const char* end, RecordOrigin origin)
+        : pos_(pos), end_(end), origin_(origin) {}
 
     bool Ok() const { return ok_; }
+    // Where the fields read so far end.
+    const char* Position() const { return pos_; }
 
     void Int(int& value) {
-        if (ok_ && !reader_.ReadNumber(value)) ok_ = false;
+        if (!ParseNumber(pos_, end_, value)) Fail();
     }
     void X(int& value) {
         Int(value);
@@ -43,13 +107,13 @@ class FieldReader {
     void Count(int& count) { Int(count); }
     void EndLine() {}
     void StartStrings() {
-        if (ok_) reader_.SkipOneBlank();
+        if (ok_) SkipBlank(pos_, end_);
     }
     template <std::size_t Capacity> void String(char (&field)[Capacity], int& length) {
         if (!ok_) return;
         std::string_view characters;
-        if (length < 0 || length > MaxStoredStringLength || !reader_.ReadCharacters(length, characters)) {
-            ok_ = false;
+        if (length < 0 || length > MaxStoredStringLength || !TakeCharacters(pos_, end_, length, characters)) {
+            Fail();
             return;
         }
         SetObjectString(field, length, characters);
@@ -58,7 +122,7 @@ class FieldReader {
     void Points(TPolyobj& polygon) {
         if (!ok_) return;
         if (polygon.count < 0) {
-            ok_ = false;
+            Fail();
             return;
         }
         for (int i = 0; i < polygon.count && ok_; ++i) {
@@ -76,7 +140,15 @@ class FieldReader {
     }
 
   private:
-    RecordReader& reader_;
+    // Ends the text where the failure was found, so every later number fails at once without a check
+    // of its own.
+    void Fail() {
+        ok_ = false;
+        end_ = pos_;
+    }
+
+    const char* pos_;
+    const char* end_;
     RecordOrigin origin_;
     bool ok_ = true;
 };
@@ -296,26 +368,7 @@ template <class T, class Record> void AsClass(const TObject& object, Record reco
 } // namespace
 
 bool RecordReader::ReadNumber(int& value) {
-    const char* p = pos_;
-    while (p < end_ && IsWhiteSpace(*p))
-        ++p;
-    pos_ = p;
-    if (p == end_) return false;
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+') ++p;
-    const char* digits = p;
-    while (end_ - p > 1 && p[0] == '0' && IsDigit(p[1]))
-        ++p; // leading zeros add nothing
-    // Ten digits cannot overflow 64 bits; an eleventh means the number is too large for 32 bits.
-    const char* limit = end_ - p > 10 ? p + 10 : end_;
-    std::uint64_t magnitude = 0;
-    while (p < limit && IsDigit(*p))
-        magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-    if (p == digits || (p < end_ && IsDigit(*p))) return false;
-    if (magnitude > (negative ? 2147483648ULL : 2147483647ULL)) return false;
-    value = negative ? static_cast<int>(-static_cast<std::int64_t>(magnitude)) : static_cast<int>(magnitude);
-    pos_ = p;
-    return true;
+    return ParseNumber(pos_, end_, value);
 }
 
 bool RecordReader::ReadHeader(RecordHeader& header) {
@@ -325,14 +378,17 @@ bool RecordReader::ReadHeader(RecordHeader& header) {
 }
 
 void RecordReader::SkipOneBlank() {
-    if (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\t')) ++pos_;
+    SkipBlank(pos_, end_);
+}
+
+RecordReader::RecordReader(std::string_view text) {
+    const std::string_view records = WithoutByteOrderMark(text);
+    pos_ = records.data();
+    end_ = records.data() + records.size();
 }
 
 bool RecordReader::ReadCharacters(int count, std::string_view& characters) {
-    if (count < 0 || end_ - pos_ < count) return false;
-    characters = std::string_view(pos_, static_cast<std::size_t>(count));
-    pos_ += count;
-    return true;
+    return TakeCharacters(pos_, end_, count, characters);
 }
 
 bool RecordReader::AtEnd() const {
@@ -350,7 +406,7 @@ RecordReader::Entry RecordReader::ReadEntry(RecordOrigin origin) {
         return entry;
     }
     std::unique_ptr<TObject> object = NewObjectOfClass(entry.objectClass);
-    FieldReader io(*this, origin);
+    FieldReader io(pos_, end_, origin);
     switch (entry.objectClass) {
     case ObjectClass::None:
         break;
@@ -393,6 +449,7 @@ RecordReader::Entry RecordReader::ReadEntry(RecordOrigin origin) {
         RoundedRectangleRecord(io, static_cast<TRndrectobj&>(*object));
         break;
     }
+    pos_ = io.Position();
     if (!io.Ok()) return entry;
     entry.outcome = Outcome::Object;
     entry.object = std::move(object);

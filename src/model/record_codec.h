@@ -33,10 +33,11 @@ using RecordHeader = std::array<int, 6>;
 // A stored string length above this is taken as damage, not as a string to skip.
 constexpr int MaxStoredStringLength = 4096;
 
-// Reads records from file text held whole in memory (LF or CR LF line ends).
+// Reads records from file text held whole in memory (LF or CR LF line ends). A UTF-8 byte-order mark
+// before the header is skipped.
 class RecordReader {
   public:
-    explicit RecordReader(std::string_view text) : pos_(text.data()), end_(text.data() + text.size()) {}
+    explicit RecordReader(std::string_view text);
 
     // Reads the next signed decimal 32-bit number, skipping white space before it. False at the end of
     // the text or where the characters do not form such a number; the reading position is then
@@ -61,6 +62,17 @@ class RecordReader {
     // string longer than its field keeps what fits, and points beyond a polygon's capacity are read
     // and dropped, so the text stays in step.
     Entry ReadEntry(RecordOrigin origin);
+    // Reads `count` entries in turn, handing each object read to `take(std::unique_ptr<TObject>,
+    // ObjectClass)` and passing over entries whose type code has no class. False when the text ends,
+    // or a field does not convert, before the last entry.
+    template <class Take> bool ReadEntries(int count, RecordOrigin origin, Take&& take) {
+        for (int i = 0; i < count; ++i) {
+            Entry entry = ReadEntry(origin);
+            if (entry.outcome == Outcome::Stop) return false;
+            if (entry.outcome == Outcome::Object) take(std::move(entry.object), entry.objectClass);
+        }
+        return true;
+    }
 
     // The pieces the entries are built from.
     // Consumes one blank or tab if one comes next: the separator between a record's numbers and its

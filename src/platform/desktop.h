@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -32,25 +33,34 @@ constexpr int IdCancel = 2;
 constexpr int IdYes = 6;
 constexpr int IdNo = 7;
 
-// A file open or save dialog: the folder it shows, its filter and title. On success `path` holds the
+// A filter of a file dialog: the name it is listed under and the files it shows.
+struct FileFilter {
+    std::string name;    // e.g. "Plan files(*.DB0)"
+    std::string pattern; // e.g. "*.DB0"
+};
+
+// A file open or save dialog: the folder it shows, its filters and title. On success `path` holds the
 // chosen file's full path.
 struct FileDialogRequest {
     bool save = false;
     std::string title;
     std::string folder;
-    std::string filterName; // e.g. "Drawings"
+    std::string filterName; // the first filter, chosen when the dialog opens, e.g. "Drawings"
     std::string pattern;    // e.g. "*.DB0"
+    std::vector<FileFilter> moreFilters; // listed after the first
     std::string defaultExtension;
     std::string path;
 };
 
+// What the font dialog opens on and gives back. It offers no colour: `colour` passes through it.
 struct FontChoice {
     std::string face;
-    int pointSize = 10;
-    int weight = 400;
+    int pointSizeTenths = 100; // in tenths of a point
+    int weight = 400;          // 100 thin to 900 black; 400 normal, 700 bold
     ColourRef colour = 0;
 };
 
+// The sixteen custom colours the colour dialog offers; the dialog may change them.
 using CustomColours = std::array<ColourRef, 16>;
 
 class Desktop {
@@ -65,7 +75,11 @@ public:
     // Runs a template dialog modally; returns the code it closed with (IdOk, IdCancel).
     virtual int RunDialog(Dialog& dialog) = 0;
     virtual bool ChooseFile(FileDialogRequest& request) = 0;
+    // The colour dialog opened on `colour` with `custom` as its custom colours. OK puts the chosen
+    // colour into `colour` and returns true; `custom` comes back with the user's changes either way.
     virtual bool ChooseColour(ColourRef& colour, CustomColours& custom) = 0;
+    // The font dialog over the screen fonts, opened on `font`'s face, size and weight. OK puts the
+    // chosen ones into `font` and returns true; cancelled, `font` is left as it was.
     virtual bool ChooseFont(FontChoice& font) = 0;
 
     // The main window's text fields: the status-bar prompt, the toolbar readout and the tool caption.

@@ -75,11 +75,15 @@ bool Dialog::ValidateControls() {
     for (const ControlTemplate& control : template_.controls) {
         if (control.kind != ControlKind::Edit || control.validator.GetKind() == Validator::Kind::None) continue;
         if (control.validator.IsValid(host_->GetText(control.id))) continue;
-        TheDesktop().MessageBox(control.validator.ErrorText(), "Validator Error", MessageBoxStyle::IconExclamation);
-        host_->FocusControl(control.id);
+        RefuseControl(control.id, control.validator.ErrorText());
         return false;
     }
     return true;
+}
+
+void Dialog::RefuseControl(int id, std::string_view message) {
+    TheDesktop().MessageBox(message, "Validator Error", MessageBoxStyle::IconExclamation);
+    host_->FocusControl(id);
 }
 
 void Dialog::SetControlText(int id, std::string_view text) { host_->SetText(id, text); }

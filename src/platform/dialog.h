@@ -4,7 +4,9 @@
 // program's dialog classes derive from Dialog and see only control ids, never widgets.
 
 #include "platform/geometry.h"
+#include "platform/pixel_buffer.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +42,10 @@ private:
     std::string setText_;
 };
 
+// Draws a control's picture at a size in pixels. The desktop asks for the pixel sizes its screen needs
+// (twice the size on a screen at 200 %), so a picture drawn as figures stays crisp on every screen.
+using PictureDrawer = std::function<PixelBuffer(int width, int height)>;
+
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
@@ -48,6 +54,8 @@ struct ControlTemplate {
     Validator validator;
     bool groupStart = false; // a radio button that starts a new group
     std::string initialText; // an edit's text as the template holds it
+    PictureDrawer picture;   // a radio button's picture, shown beside its text; none when empty
+    Size pictureSize;        // the picture in pixels on a screen at 100 %
 };
 
 struct DialogTemplate {
@@ -76,6 +84,9 @@ public:
     virtual std::string ListItem(int id, int index) const = 0;
     virtual int GetListSelection(int id) const = 0; // -1 none
     virtual void SetListSelection(int id, int index) = 0;
+    // Lays the list out in columns of this many pixels, filled top to bottom, then left to right.
+    virtual void SetListColumnWidth(int id, int pixels) = 0;
+    virtual int ListColumnWidth(int id) const = 0; // 0 while the list has one column
     virtual void EnableControl(int id, bool enabled) = 0;
     virtual void FocusControl(int id) = 0;
     virtual int FocusedControl() const = 0;
@@ -113,6 +124,8 @@ public:
     // The can-close pass: every edit's validator checks its text. On the first refusal the validator's
     // message is shown, the edit gets the focus and false comes back.
     bool ValidateControls();
+    // Refuses OK as a validator does: shows the message and puts the focus on the edit to correct.
+    void RefuseControl(int id, std::string_view message);
 
 protected:
     void SetControlText(int id, std::string_view text);

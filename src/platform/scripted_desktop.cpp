@@ -11,7 +11,7 @@ namespace {
 
 // The controls of one dialog in a scripted run: plain values by id, filled as a user would fill them.
 class ScriptedDialogHost : public DialogHost {
-public:
+  public:
     explicit ScriptedDialogHost(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {
         for (const ControlTemplate& control : dialogTemplate.controls) {
             Control state;
@@ -26,7 +26,8 @@ public:
         std::string typed;
         for (char c : text) {
             if (control && !control->validator.AcceptsCharacter(c)) continue;
-            if (control && control->textSize > 0 && typed.size() + 1 >= static_cast<std::size_t>(control->textSize))
+            if (control && control->textSize > 0 &&
+                typed.size() + 1 >= static_cast<std::size_t>(control->textSize))
                 continue;
             typed += c;
         }
@@ -37,7 +38,8 @@ public:
     void Click(int id, bool checked) {
         const ControlTemplate* control = template_.FindControl(id);
         if (control && control->kind == ControlKind::RadioButton && checked) {
-            for (int other : RadioGroupOf(id)) controls_[other].checked = false;
+            for (int other : RadioGroupOf(id))
+                controls_[other].checked = false;
         }
         controls_[id].checked = checked;
     }
@@ -62,6 +64,8 @@ public:
         Control& c = controls_[id];
         c.selection = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
     }
+    void SetListColumnWidth(int id, int pixels) override { controls_[id].columnWidth = pixels; }
+    int ListColumnWidth(int id) const override { return Find(id).columnWidth; }
     void EnableControl(int id, bool enabled) override { controls_[id].enabled = enabled; }
     void FocusControl(int id) override { focused_ = id; }
     int FocusedControl() const override { return focused_; }
@@ -72,13 +76,14 @@ public:
     bool IsClosed() const override { return closed_; }
     int Result() const { return result_; }
 
-private:
+  private:
     struct Control {
         std::string text;
         bool checked = false;
         bool enabled = true;
         std::vector<std::string> items;
         int selection = -1;
+        int columnWidth = 0;
     };
 
     const Control& Find(int id) const {
@@ -111,18 +116,26 @@ private:
     int result_ = IdCancel;
 };
 
-std::string Describe(const DialogAnswer& answer) { return "dialog " + std::to_string(answer.resourceId); }
+std::string Describe(const DialogAnswer& answer) {
+    return "dialog " + std::to_string(answer.resourceId);
+}
 
 } // namespace
 
 std::vector<std::string> ScriptedDesktop::UnusedAnswers() const {
     std::vector<std::string> out;
-    for (std::size_t i = 0; i < messageAnswers_.size(); ++i) out.push_back("message");
-    for (const DialogAnswer& a : dialogAnswers_) out.push_back(Describe(a));
-    for (std::size_t i = 0; i < inputAnswers_.size(); ++i) out.push_back("input");
-    for (std::size_t i = 0; i < fileAnswers_.size(); ++i) out.push_back("file");
-    for (std::size_t i = 0; i < colourAnswers_.size(); ++i) out.push_back("colour");
-    for (std::size_t i = 0; i < fontAnswers_.size(); ++i) out.push_back("font");
+    for (std::size_t i = 0; i < messageAnswers_.size(); ++i)
+        out.push_back("message");
+    for (const DialogAnswer& a : dialogAnswers_)
+        out.push_back(Describe(a));
+    for (std::size_t i = 0; i < inputAnswers_.size(); ++i)
+        out.push_back("input");
+    for (std::size_t i = 0; i < fileAnswers_.size(); ++i)
+        out.push_back("file");
+    for (std::size_t i = 0; i < colourAnswers_.size(); ++i)
+        out.push_back("colour");
+    for (std::size_t i = 0; i < fontAnswers_.size(); ++i)
+        out.push_back("font");
     return out;
 }
 
@@ -139,14 +152,16 @@ int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption,
     return answer;
 }
 
-bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) {
+bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text,
+                               int maxLength) {
     inputPrompts_.push_back(std::string(title) + "|" + std::string(prompt));
     if (inputAnswers_.empty()) return false;
     std::optional<std::string> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
     if (!answer) return false;
     text = *answer;
-    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength)) text.resize(static_cast<std::size_t>(maxLength));
+    if (maxLength > 0 && text.size() > static_cast<std::size_t>(maxLength))
+        text.resize(static_cast<std::size_t>(maxLength));
     return true;
 }
 
@@ -155,6 +170,13 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
     ScriptedDialogHost host(dialog.Template());
     dialog.AttachHost(&host);
     dialog.SetupWindow();
+    std::map<int, std::string>& shown = controlsAtOpening_[dialog.ResourceId()];
+    shown.clear();
+    for (const ControlTemplate& control : dialog.Template().controls) {
+        if (control.kind == ControlKind::Edit) shown[control.id] = host.GetText(control.id);
+        if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton)
+            shown[control.id] = host.GetCheck(control.id) ? "on" : "off";
+    }
     while (!host.IsClosed()) {
         auto it = std::find_if(dialogAnswers_.begin(), dialogAnswers_.end(),
                                [&](const DialogAnswer& a) { return a.resourceId == dialog.ResourceId(); });
@@ -167,9 +189,15 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
         dialogAnswers_.erase(it);
         for (const DialogAnswer::Fill& fill : answer.fills) {
             switch (fill.kind) {
-            case DialogAnswer::Fill::Kind::Text: host.Type(fill.control, fill.text); break;
-            case DialogAnswer::Fill::Kind::Check: host.Click(fill.control, true); break;
-            case DialogAnswer::Fill::Kind::Uncheck: host.Click(fill.control, false); break;
+            case DialogAnswer::Fill::Kind::Text:
+                host.Type(fill.control, fill.text);
+                break;
+            case DialogAnswer::Fill::Kind::Check:
+                host.Click(fill.control, true);
+                break;
+            case DialogAnswer::Fill::Kind::Uncheck:
+                host.Click(fill.control, false);
+                break;
             case DialogAnswer::Fill::Kind::Select:
                 host.SetListSelection(fill.control, fill.index);
                 dialog.OnCommand(fill.control, NotifySelectionChange);
@@ -177,16 +205,28 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
             }
         }
         switch (answer.button) {
-        case DialogAnswer::Button::Ok: dialog.CmOk(); break;
-        case DialogAnswer::Button::Cancel: dialog.CmCancel(); break;
-        case DialogAnswer::Button::Help: dialog.CmHelp(); break;
+        case DialogAnswer::Button::Ok:
+            dialog.CmOk();
+            break;
+        case DialogAnswer::Button::Cancel:
+            dialog.CmCancel();
+            break;
+        case DialogAnswer::Button::Help:
+            dialog.CmHelp();
+            break;
         }
     }
     dialog.AttachHost(nullptr);
     return host.Result();
 }
 
+const std::map<int, std::string>* ScriptedDesktop::ControlsAtOpening(int resourceId) const {
+    auto it = controlsAtOpening_.find(resourceId);
+    return it == controlsAtOpening_.end() ? nullptr : &it->second;
+}
+
 bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
+    fileRequests_.push_back(request);
     if (fileAnswers_.empty()) return false;
     std::optional<std::string> answer = fileAnswers_.front();
     fileAnswers_.pop_front();
@@ -197,7 +237,8 @@ bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
     return true;
 }
 
-bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& /*custom*/) {
+bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
+    colourDialogs_.push_back({colour, custom});
     if (colourAnswers_.empty()) return false;
     std::optional<ColourRef> answer = colourAnswers_.front();
     colourAnswers_.pop_front();
@@ -207,11 +248,15 @@ bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& /*custom*/)
 }
 
 bool ScriptedDesktop::ChooseFont(FontChoice& font) {
+    fontDialogs_.push_back(font);
     if (fontAnswers_.empty()) return false;
     std::optional<FontChoice> answer = fontAnswers_.front();
     fontAnswers_.pop_front();
     if (!answer) return false;
-    font = *answer;
+    // The dialog offers no colour: the one it was opened with passes through.
+    font.face = answer->face;
+    font.pointSizeTenths = answer->pointSizeTenths;
+    font.weight = answer->weight;
     return true;
 }
 

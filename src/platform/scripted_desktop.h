@@ -33,8 +33,14 @@ struct ShownMessage {
     unsigned style = 0;
 };
 
+// A colour dialog as it opened: the start colour and the custom colours it offered.
+struct ShownColourDialog {
+    ColourRef start = 0;
+    CustomColours custom{};
+};
+
 class ScriptedDesktop : public Desktop {
-public:
+  public:
     ScriptedDesktop() = default;
 
     // Answers, each used by the next dialog of its kind.
@@ -55,6 +61,14 @@ public:
     const std::vector<std::pair<HelpCommand, int>>& HelpShown() const { return helpShown_; }
     // Input-box titles and prompts, in order.
     const std::vector<std::string>& InputPrompts() const { return inputPrompts_; }
+    // What each control of the last run of dialog `resourceId` showed when it opened: an edit's text,
+    // "on" or "off" for a box or radio button. Null when that dialog has not run.
+    const std::map<int, std::string>* ControlsAtOpening(int resourceId) const;
+    // The colour and font dialogs, as each opened, in order.
+    const std::vector<ShownColourDialog>& ColourDialogs() const { return colourDialogs_; }
+    const std::vector<FontChoice>& FontDialogs() const { return fontDialogs_; }
+    // Every file dialog asked for, as the program asked it.
+    const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
 
     // Called for every message box before it is answered (a scripted run prints them).
     std::function<void(const ShownMessage&)> onMessage;
@@ -77,7 +91,7 @@ public:
     void SetCursorPos(Point screen) override { cursor_ = screen; }
     void ShowHelp(HelpCommand command, int context) override { helpShown_.emplace_back(command, context); }
 
-private:
+  private:
     std::deque<int> messageAnswers_;
     std::deque<DialogAnswer> dialogAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;
@@ -91,6 +105,10 @@ private:
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
     std::vector<std::string> inputPrompts_;
+    std::vector<ShownColourDialog> colourDialogs_;
+    std::vector<FontChoice> fontDialogs_;
+    std::vector<FileDialogRequest> fileRequests_;
+    std::map<int, std::map<int, std::string>> controlsAtOpening_;
     std::string status_;
     std::string readout_;
     std::string caption_;

@@ -44,7 +44,7 @@ void ScriptedView::UpdateNow() {
 }
 
 void ScriptedView::PaintPending() {
-    image_.Paint(*handler_, frame_.Text(), true);
+    image_.Paint(*handler_, frame_.Text(), frame_.RecordsPaints());
 }
 
 void ScriptedView::ScrollPixels(int dx, int dy) {
@@ -59,9 +59,9 @@ int ScriptedView::Thumb(ScrollBar bar) const {
     return thumbs_[bar == ScrollBar::Vertical ? 1 : 0];
 }
 
-bool ScriptedView::NextInput(InputEvent& event) {
+InputWait ScriptedView::NextInput(InputEvent& event, int /*idleMilliseconds*/) {
     frame_.RunPendingPaints();
-    return frame_.inputSource ? frame_.inputSource(event) : false;
+    return frame_.inputSource ? frame_.inputSource(event) : InputWait::Closed;
 }
 
 Point ScriptedView::ClientToScreen(Point client) const {

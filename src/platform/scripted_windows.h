@@ -34,7 +34,11 @@ class ScriptedView : public ViewWindow {
     void ScrollPixels(int dx, int dy) override;
     void SetThumb(ScrollBar bar, int position) override;
     int Thumb(ScrollBar bar) const override;
-    bool NextInput(InputEvent& event) override;
+    void SetThumbSize(ScrollBar bar, int page) override {
+        thumbSizes_[bar == ScrollBar::Vertical ? 1 : 0] = page;
+    }
+    int ThumbSize(ScrollBar bar) const override { return thumbSizes_[bar == ScrollBar::Vertical ? 1 : 0]; }
+    InputWait NextInput(InputEvent& event, int idleMilliseconds) override;
     void SetCapture(bool captured) override { captured_ = captured; }
     Point ClientToScreen(Point client) const override;
     Point ScreenToClient(Point screen) const override;
@@ -54,7 +58,7 @@ class ScriptedView : public ViewWindow {
     bool HasPendingPaint() const { return image_.HasDirty(); }
     // The area the next paint will cover.
     std::optional<Rect> PendingArea() const { return image_.Dirty(); }
-    // The calls of the last paint, one line each.
+    // The calls of the last paint, one line each; empty when the frame does not record paints.
     std::string LastPaint() const { return image_.LastPaint(); }
     Rect LastPaintedArea() const { return image_.LastPaintedArea(); }
     bool Captured() const { return captured_; }
@@ -74,6 +78,7 @@ class ScriptedView : public ViewWindow {
     std::string title_;
     ViewImage image_;
     int thumbs_[2] = {0, 0};
+    int thumbSizes_[2] = {10, 10};
     bool captured_ = false;
     CursorShape cursorShape_ = CursorShape::Arrow;
     Caret caret_;
@@ -105,8 +110,13 @@ class ScriptedFrame : public FrameWindow {
     void Activate(ScriptedView* view);
     // The quiet point of a message loop: the active view runs its pending paint.
     void RunPendingPaints();
-    // Where a drag loop gets its next input.
-    std::function<bool(InputEvent&)> inputSource;
+    // Whether paints keep the primitives they draw (LastPaint). On by default; a run that never looks
+    // at them turns it off, as formatting every primitive of a large drawing costs more than painting it.
+    void SetRecordPaints(bool record) { recordPaints_ = record; }
+    bool RecordsPaints() const { return recordPaints_; }
+    // Where a drag loop gets its next input; a script's time stands still, so Idle comes only when the
+    // source says the pointer rests.
+    std::function<InputWait(InputEvent&)> inputSource;
 
     const FrameDescription& Description() const { return description_; }
     FrameHandler& Handler() { return handler_; }
@@ -127,6 +137,7 @@ class ScriptedFrame : public FrameWindow {
     Size viewClient_{624, 346};
     ColourRef background_ = Rgb(255, 255, 255);
     bool closed_ = false;
+    bool recordPaints_ = true;
 };
 
 } // namespace platform

@@ -61,6 +61,7 @@ Rect ViewImage::Paint(ViewHandler& handler, TextRenderer& text, bool record) {
         handler.OnPaint(dc, area);
         lastPaint_ = recorder.ToString();
     } else {
+        lastPaint_.clear();
         DeviceContext dc(raster);
         handler.OnPaint(dc, area);
     }

@@ -27,7 +27,8 @@ class ViewImage {
     bool HasDirty() const { return dirty_.has_value(); }
     std::optional<Rect> Dirty() const { return dirty_; }
     // Paints the invalid area through the handler and clears it. With `record` the calls of the paint
-    // are kept, one line each (LastPaint). Returns the area painted (empty when there was none).
+    // are kept, one line each (LastPaint); without, LastPaint is empty. Returns the area painted (empty
+    // when there was none).
     Rect Paint(ViewHandler& handler, TextRenderer& text, bool record);
     const std::string& LastPaint() const { return lastPaint_; }
     // The area the last paint covered.

@@ -29,6 +29,8 @@ struct ToolbarItem {
     int command = 0; // buttons
     int glyph = 0;   // buttons: bitmap resource id
     int size = 0;    // separators: width in border units; readout: width in characters
+    // Readout: the widest text it shows, so that the field is wide enough for every text.
+    std::string widest = "";
 };
 
 struct FrameDescription {
@@ -71,6 +73,13 @@ enum class ScrollCode {
     EndScroll
 };
 
+// What a drag loop's wait for input brought.
+enum class InputWait {
+    Input,  // an input, given back
+    Idle,   // none within the time asked
+    Closed, // none will come any more (the view closed, the script ended)
+};
+
 // What the program does with a view's events.
 class ViewHandler {
   public:
@@ -108,10 +117,14 @@ class ViewWindow {
     // The scroll bars' thumbs; the bars keep the range 0 to 100.
     virtual void SetThumb(ScrollBar bar, int position) = 0;
     virtual int Thumb(ScrollBar bar) const = 0;
+    // The thumb's length: the page the view shows, in the bars' units of 0 to 100. 0 greys the bar, as
+    // there is nothing to scroll.
+    virtual void SetThumbSize(ScrollBar bar, int page) = 0;
+    virtual int ThumbSize(ScrollBar bar) const = 0;
 
-    // The drag loop of a press handler: waits for the view's next input (moves, release, keys) and
-    // returns it; false when there will be none (the view closed, the script ended).
-    virtual bool NextInput(InputEvent& event) = 0;
+    // The drag loop of a press handler: waits at most `idleMilliseconds` for the view's next input
+    // (moves, release, keys), so the loop can go on scrolling while the pointer rests.
+    virtual InputWait NextInput(InputEvent& event, int idleMilliseconds) = 0;
     virtual void SetCapture(bool captured) = 0;
 
     virtual Point ClientToScreen(Point client) const = 0;

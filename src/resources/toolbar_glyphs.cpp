@@ -1,13 +1,14 @@
 #include "resources/toolbar_glyphs.h"
 
-#include "platform/device_context.h"
-#include "platform/raster_surface.h"
-#include "platform/text_renderer.h"
+#include "resources/figure_drawing.h"
 
-#include <functional>
 #include <map>
 
-using platform::Brush;
+using figure::ArrowHead;
+using figure::Filled;
+using figure::Hollow;
+using figure::Line;
+using figure::Use;
 using platform::DeviceContext;
 using platform::Pen;
 using platform::PenStyle;
@@ -15,49 +16,14 @@ using platform::Rgb;
 
 namespace {
 
-// Glyphs hold no text.
-class NoText : public platform::TextRenderer {
-  public:
-    platform::TextMetrics Metrics(const platform::DeviceFont&) override { return {}; }
-    int Advance(const platform::DeviceFont&, std::string_view) override { return 0; }
-    std::shared_ptr<const platform::TextMask> Render(const platform::DeviceFont&, std::string_view) override {
-        return std::make_shared<platform::TextMask>();
-    }
-};
-
 constexpr platform::ColourRef Ink = Rgb(32, 32, 32);
 constexpr platform::ColourRef Wall = Rgb(96, 96, 96);
 constexpr platform::ColourRef Accent = Rgb(200, 40, 40);
 constexpr platform::ColourRef Blue = Rgb(40, 90, 200);
 constexpr platform::ColourRef Room = Rgb(250, 220, 140);
 
-void Line(DeviceContext& dc, int x1, int y1, int x2, int y2) {
-    dc.MoveTo(x1, y1);
-    dc.LineTo(x2, y2);
-}
-
-void Use(DeviceContext& dc, platform::ColourRef colour, int width = 2) {
-    dc.SelectPen(Pen{colour, width, PenStyle::Solid});
-}
-
-void Hollow(DeviceContext& dc) {
-    dc.SelectBrush(Brush::NullBrush());
-}
-
-void Filled(DeviceContext& dc, platform::ColourRef colour) {
-    dc.SelectBrush(Brush::SolidBrush(colour));
-}
-
-void ArrowHead(DeviceContext& dc, int x, int y, int dx, int dy) {
-    // A small head at (x, y) pointing along (dx, dy), one of the axes.
-    Line(dc, x, y, x - dx * 5 + dy * 4, y - dy * 5 + dx * 4);
-    Line(dc, x, y, x - dx * 5 - dy * 4, y - dy * 5 - dx * 4);
-}
-
-using Painter = std::function<void(DeviceContext&)>;
-
-const std::map<int, Painter>& Painters() {
-    static const std::map<int, Painter> painters = {
+const std::map<int, figure::Painter>& Painters() {
+    static const std::map<int, figure::Painter> painters = {
         {1, // the program: a house plan
          [](DeviceContext& dc) {
              Use(dc, Wall, 3);
@@ -251,14 +217,5 @@ const std::map<int, Painter>& Painters() {
 platform::PixelBuffer ToolbarGlyph(int id, int size) {
     auto it = Painters().find(id);
     if (it == Painters().end() || size <= 0) return {};
-    platform::PixelBuffer image(size, size, platform::PixelFromColour(GlyphTransparent));
-    NoText text;
-    platform::RasterSurface surface(image, text);
-    DeviceContext dc(surface);
-    // A 32 x 32 grid over the whole image.
-    dc.SetMapMode(platform::MapMode::Anisotropic);
-    dc.SetWindowExt(32, 32);
-    dc.SetViewportExt(size, size);
-    it->second(dc);
-    return image;
+    return figure::DrawOnGrid(size, size, 32, 32, GlyphTransparent, it->second);
 }

@@ -132,6 +132,9 @@ std::string CheckStep(const Step& step) {
             return count(2) ? "" : "expect " + what + " \"TEXT\"";
         if (what == "global") return count(3) ? "" : "expect global NAME VALUE";
         if (what == "nofile") return count(2) ? "" : "expect nofile PATH";
+        if (what == "control")
+            return count(4) && integers(1, 2) ? "" : "expect control RID CID \"TEXT\"|on|off";
+        if (what == "cursor") return count(3) && integers(1, 2) ? "" : "expect cursor X Y";
         if (what == "file") {
             if (count(3)) return "";
             if (count(4) && w[2].text == "same" && !w[2].quoted) return "";
@@ -147,6 +150,7 @@ std::string CheckStep(const Step& step) {
     }
     if (v == "png") return count(1) ? "" : "png PATH";
     if (v == "copy") return count(2) ? "" : "copy PATH2 PATH";
+    if (v == "readonly") return count(1) ? "" : "readonly PATH";
     if (v == "scroll") {
         static const std::set<std::string> moves{"lineup", "linedown", "pageup", "pagedown", "top", "bottom"};
         if (w.size() >= 2 && (w[0].text == "h" || w[0].text == "v")) {

@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/scripted_windows.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -73,6 +74,14 @@ char TypedCharacter(int key) {
     }
 }
 
+// Steps that look at what the last paint drew. Recording a paint's primitives costs more than the
+// paint itself on a large drawing, so a run records them only when one of these steps is in the script;
+// a new step that reads the last paint belongs here.
+bool ReadsLastPaint(const Step& step) {
+    return (step.verb == "show" && !step.words.empty() && step.words[0].text == "paint") ||
+           step.verb == "png";
+}
+
 int AnswerCode(const std::string& word) {
     if (word == "yes") return platform::IdYes;
     if (word == "no") return platform::IdNo;
@@ -125,7 +134,10 @@ int ScriptRunner::Run(const std::string& scriptText) {
     program_ = std::make_unique<Program>(folder_);
     frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
                                                        *services_.text);
-    frame_->inputSource = [this](platform::InputEvent& event) { return NextInput(event); };
+    frame_->inputSource = [this](platform::InputEvent& event) {
+        return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
+    };
+    frame_->SetRecordPaints(std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint));
     program_->Start(*frame_);
     steps_ = std::move(parsed.steps);
     while (next_ < steps_.size() && !failed_) {
@@ -183,6 +195,16 @@ bool ScriptRunner::Execute(const Step& step) {
         if (!ReadWholeFile(from, bytes)) return Fail(step, "cannot read " + from);
         std::filesystem::create_directories(std::filesystem::path(to).parent_path());
         if (!ReplaceFileAtomically(to, bytes)) return Fail(step, "cannot write " + to);
+        return true;
+    }
+    if (v == "readonly") {
+        // As a user marks a file read-only: no one may write it.
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::permissions(FolderPath(w[0].text),
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove, error);
+        if (error) return Fail(step, "cannot mark " + w[0].text + " read-only: " + error.message());
         return true;
     }
     if (v == "png") {
@@ -262,7 +284,7 @@ bool ScriptRunner::Execute(const Step& step) {
         } else {
             platform::FontChoice font;
             font.face = w[1].text;
-            font.pointSize = std::atoi(w[2].text.c_str());
+            font.pointSizeTenths = std::atoi(w[2].text.c_str()) * 10; // the script gives points
             font.weight = std::atoi(w[3].text.c_str());
             desktop_.QueueFont(font);
         }
@@ -337,10 +359,10 @@ std::vector<platform::InputEvent> ScriptRunner::EventsOf(const Step& step) const
     return events;
 }
 
-void ScriptRunner::Track(const platform::InputEvent& event) {
-    // The mouse cursor follows the pointer events.
-    bool pointer = event.kind != platform::InputKind::KeyDown && event.kind != platform::InputKind::KeyUp &&
-                   event.kind != platform::InputKind::Char;
+void ScriptRunner::Track(platform::InputEvent& event) {
+    // The mouse cursor follows the pointer events, which carry the buttons the script holds down.
+    held_.Apply(event);
+    bool pointer = platform::IsMouseInput(event.kind);
     if (platform::ScriptedView* view = frame_->ActiveScriptedView(); view && pointer)
         desktop_.SetCursorPos(view->ClientToScreen(event.point));
 }
@@ -427,6 +449,25 @@ bool ScriptRunner::Expect(const Step& step) {
         std::optional<std::string> value = GlobalValueByName(w[1].text);
         if (!value) return Fail(step, "no global " + w[1].text);
         if (!SameValue(*value, w[2].text)) return Fail(step, "saw " + w[1].text + " " + *value);
+        return true;
+    }
+    if (what == "control") {
+        const int resource = std::atoi(w[1].text.c_str());
+        const std::map<int, std::string>* shown = desktop_.ControlsAtOpening(resource);
+        if (!shown) return Fail(step, "dialog " + w[1].text + " has not run");
+        auto control = shown->find(std::atoi(w[2].text.c_str()));
+        if (control == shown->end())
+            return Fail(step, "dialog " + w[1].text + " has no control " + w[2].text);
+        if (control->second != w[3].text)
+            return Fail(step, "control " + w[2].text + " showed " + Shown(control->second));
+        return true;
+    }
+    if (what == "cursor") {
+        platform::ScriptedView* view = frame_->ActiveScriptedView();
+        if (!view) return Fail(step, "no view is open");
+        const platform::Point at = view->ScreenToClient(desktop_.GetCursorPos());
+        if (at.x != std::atoi(w[1].text.c_str()) || at.y != std::atoi(w[2].text.c_str()))
+            return Fail(step, "the cursor is at " + std::to_string(at.x) + " " + std::to_string(at.y));
         return true;
     }
     if (what == "nofile") {

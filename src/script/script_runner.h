@@ -52,7 +52,7 @@ class ScriptRunner {
     std::vector<platform::InputEvent> EventsOf(const Step& step) const;
     static bool IsInputStep(const Step& step);
     void Settle();
-    void Track(const platform::InputEvent& event);
+    void Track(platform::InputEvent& event);
     bool Expect(const Step& step);
     bool Fail(const Step& step, const std::string& why);
     std::string FolderPath(const std::string& relative) const;
@@ -69,6 +69,7 @@ class ScriptRunner {
     std::size_t next_ = 0;
     bool failed_ = false;
     std::deque<platform::InputEvent> queued_;
+    platform::HeldButtons held_;
     std::size_t expectedMessages_ = 0;
 };
 

@@ -10,8 +10,9 @@ constexpr int Inches(int inches) {
     return inches * 24;
 }
 
+// A colour is a 0x00BBGGRR value; a high byte set by whatever wrote the file is no part of it.
 platform::ColourRef Colour(CfgFieldReader& f) {
-    return static_cast<platform::ColourRef>(f.Int(0, 0xFFFFFF));
+    return static_cast<platform::ColourRef>(f.Int(AnyLow, AnyHigh)) & 0x00FFFFFFu;
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "settings/cfg_dialog_files.h"
 
+#include "settings/length_format.h"
+
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -17,11 +20,6 @@ constexpr int InchesAndFraction(int inches) {
 constexpr int AnyLow = INT_MIN;
 constexpr int AnyHigh = INT_MAX;
 
-std::string StripLeadingBlanks(const std::string& text) {
-    std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
 } // namespace
 
 DoorSizeSettings ReadDoorSizes(CfgReport* report) {
@@ -34,6 +32,10 @@ DoorSizeSettings ReadDoorSizes(CfgReport* report) {
 
 bool WriteDoorSizes(const DoorSizeSettings& s) {
     return WriteCfgText("DOORSZE.CFG", FormatCfg("%d %d", {s.metricWidth, s.imperialWidth}));
+}
+
+int StartUpDoorWidthShown(const DoorSizeSettings& s, int units) {
+    return WholeLengthShown(IsImperialUnits(units) ? s.imperialWidth : s.metricWidth, units);
 }
 
 DoorSwingSettings DoorSwingFor(int angle, int thickness) {
@@ -108,9 +110,10 @@ PrintCalibration ReadPrintCalibration(int units, CfgReport* report) {
     // Metric: 14000 to 16000 mm measured against 15000; feet and inches: 40' 0'' to 60' 11'' against 14976.
     const int low = imperial ? Inches(40 * 12) : 14000;
     const int high = imperial ? Inches(60 * 12 + 11) : 16000;
-    const double expected = imperial ? 14976.0 : 15000.0;
     c.measuredLength = f.Int(low, high);
-    c.correction = f.Real(2.0 - high / expected, 2.0 - low / expected);
+    // A factor outside 0.5 to 1.5 is no printer's error but a damaged file: pages then print uncorrected.
+    const double factor = f.Real(std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
+    c.correction = factor >= 0.5 && factor <= 1.5 ? factor : 1.0;
     return c;
 }
 
@@ -121,14 +124,17 @@ bool WritePrintCalibration(int units, const PrintCalibration& c) {
 
 namespace {
 
-// Three lengths, white space, then each title's characters by its length. Old files have no blank
-// after the third length and new ones exactly one; no stored title begins with a blank, so skipping
-// the white space reads both.
+// Three lengths, one separator, then each title's characters by its length. Files of earlier versions
+// have no blank after the third length, the program writes exactly one; only that one is skipped, so
+// a title may begin with blanks of its own. A line end stands for the blank in a file edited by hand.
 std::vector<CfgValue> ParsePlanTitles(std::string_view text) {
     CfgScanner scanner(text);
     std::vector<CfgValue> lengths;
     if (scanner.Scan("%d %d %d", lengths) < 3) return {};
-    scanner.SkipSpace();
+    if (!scanner.Literal(' ') && !scanner.Literal('\t')) {
+        scanner.Literal('\r');
+        scanner.Literal('\n');
+    }
     std::vector<CfgValue> titles;
     for (const CfgValue& length : lengths) {
         std::string title = scanner.Characters(std::get<long long>(length));
@@ -153,8 +159,7 @@ bool WritePlanTitles(const PlanTitles& t) {
     std::vector<CfgValue> lengths;
     std::vector<CfgValue> texts;
     for (const std::string& title : t.titles) {
-        // A leading blank would be lost on reading, so none is written.
-        std::string stored = StripLeadingBlanks(title).substr(0, PlanTitles::MaxLength);
+        std::string stored = title.substr(0, PlanTitles::MaxLength);
         lengths.emplace_back(static_cast<long long>(stored.size()));
         texts.emplace_back(std::move(stored));
     }
@@ -177,7 +182,7 @@ bool WriteInternalWallSettings(int units, const InternalWallSettings& s) {
 
 UnitsSetting ReadUnitsSetting(CfgReport* report) {
     CfgFieldReader f("METRIC.CFG", "%d", report);
-    return {f.Int(0, 1)};
+    return {f.Int(AnyLow, AnyHigh)};
 }
 
 bool WriteUnitsSetting(const UnitsSetting& s) {
@@ -186,7 +191,7 @@ bool WriteUnitsSetting(const UnitsSetting& s) {
 
 StartSetting ReadStartSetting(CfgReport* report) {
     CfgFieldReader f("START.CFG", "%d", report);
-    return {f.Int(1, 2)};
+    return {f.Int(AnyLow, AnyHigh)};
 }
 
 bool WriteStartSetting(const StartSetting& s) {

@@ -19,6 +19,8 @@ struct DoorSizeSettings {
 };
 DoorSizeSettings ReadDoorSizes(CfgReport* report = nullptr);
 bool WriteDoorSizes(const DoorSizeSettings& settings);
+// The width the door dialogs start from: mm in a metric drawing, whole inches in a feet-and-inches one.
+int StartUpDoorWidthShown(const DoorSizeSettings& settings, int units);
 
 // INTERN.CFG "%d %d %lf %lf": how doors show in plan views.
 struct DoorSwingSettings {
@@ -63,8 +65,8 @@ PrintCalibration ReadPrintCalibration(int units, CfgReport* report = nullptr);
 bool WritePrintCalibration(int units, const PrintCalibration& calibration);
 
 // TITLE2D.CFG: the titles of the ground, first and second floor plans, written as three lengths and
-// then the three texts back to back ("%d %d %d %s%s%s\n"). Files written before the blank after the
-// third length was added read the same.
+// then the three texts back to back ("%d %d %d %s%s%s\n"); a title keeps its leading blanks. Files
+// written without the blank after the third length read the same.
 struct PlanTitles {
     static constexpr int MaxLength = 24;
     std::array<std::string, 3> titles;
@@ -79,16 +81,16 @@ struct InternalWallSettings {
 InternalWallSettings ReadInternalWallSettings(int units, CfgReport* report = nullptr);
 bool WriteInternalWallSettings(int units, const InternalWallSettings& settings);
 
-// METRIC.CFG "%d": the measuring system new drawings take.
+// METRIC.CFG "%d": the measuring system new drawings take, as stored.
 struct UnitsSetting {
-    int units = 1; // 1 metric, 0 feet and inches
+    int units = 1; // 1 metric, any other value feet and inches
 };
 UnitsSetting ReadUnitsSetting(CfgReport* report = nullptr);
 bool WriteUnitsSetting(const UnitsSetting& setting);
 
-// START.CFG "%d": how a new drawing starts.
+// START.CFG "%d": how a new drawing starts, as stored.
 struct StartSetting {
-    int startMode = 2; // 1 layout design rooms, 2 drawing external walls
+    int startMode = 2; // 1 layout design rooms, any other value drawing external walls
 };
 StartSetting ReadStartSetting(CfgReport* report = nullptr);
 bool WriteStartSetting(const StartSetting& setting);

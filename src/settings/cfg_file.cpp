@@ -18,7 +18,9 @@ std::string_view ShippedCfgText(std::string_view name) {
 }
 
 bool ReadCfgText(std::string_view name, std::string& text) {
-    return ReadWholeFile(CfgPath(name), text);
+    if (!ReadWholeFile(CfgPath(name), text)) return false;
+    text.erase(0, text.size() - WithoutByteOrderMark(text).size());
+    return true;
 }
 
 bool WriteCfgText(std::string_view name, std::string_view bytes) {
@@ -66,22 +68,37 @@ const CfgValue* CfgFieldReader::Next() {
     return nullptr; // no default either: the caller falls back to the low end of the range
 }
 
+namespace {
+
+long long IntegerOf(const CfgValue* v, long long absent) {
+    if (!v) return absent;
+    if (const long long* i = std::get_if<long long>(v)) return *i;
+    if (const double* d = std::get_if<double>(v)) return static_cast<long long>(*d);
+    if (const char* c = std::get_if<char>(v)) return static_cast<unsigned char>(*c);
+    return absent;
+}
+
+} // namespace
+
 int CfgFieldReader::Int(long long min, long long max) {
     const CfgValue* v = Next();
-    long long value = min;
-    if (v) {
-        if (const long long* i = std::get_if<long long>(v))
-            value = *i;
-        else if (const double* d = std::get_if<double>(v))
-            value = static_cast<long long>(*d);
-        else if (const char* c = std::get_if<char>(v))
-            value = static_cast<unsigned char>(*c);
-    }
+    long long value = IntegerOf(v, min);
     if (value < min || value > max) {
         if (v) ++report_->clampedFields;
         value = value < min ? min : max;
     }
     return static_cast<int>(value);
+}
+
+int CfgFieldReader::IntOrShipped(long long min, long long max) {
+    const std::size_t index = next_;
+    const CfgValue* v = Next();
+    long long value = IntegerOf(v, min);
+    if (value < min || value > max) {
+        if (v) ++report_->clampedFields;
+        if (value < min) value = IntegerOf(index < shipped_.size() ? &shipped_[index] : nullptr, min);
+    }
+    return static_cast<int>(value < min ? min : value > max ? max : value);
 }
 
 double CfgFieldReader::Real(double min, double max) {

@@ -57,6 +57,9 @@ class CfgFieldReader {
     CfgFieldReader& operator=(const CfgFieldReader&) = delete;
 
     int Int(long long min, long long max);
+    // As Int, except that a value below `min` is taken as no setting at all: the shipped value
+    // stands in for it.
+    int IntOrShipped(long long min, long long max);
     double Real(double min, double max);
     // A character of `allowed`; any other becomes the first allowed one.
     char Char(std::string_view allowed);

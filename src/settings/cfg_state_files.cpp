@@ -1,7 +1,11 @@
 #include "settings/cfg_state_files.h"
 
+#include "platform/dialog.h"
+#include "resources/dialog_resources.h"
+
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -12,10 +16,12 @@ constexpr int AnyHigh = INT_MAX;
 
 SheetSize ReadSheetSize(int units, CfgReport* report) {
     CfgFieldReader f(TwinName(units, "DWGSIZEM.CFG", "DWGSIZEI.CFG"), "%ld %ld", report);
-    // The sheet times Scale (at most 6) must stay a 32-bit number of drawing units.
+    // The sheet times Scale (at most 6) must stay a 32-bit number of drawing units. A size of 0 or
+    // below is no sheet at all (its height would come out 0 and the view scroll off it): the shipped
+    // size stands in for it.
     SheetSize s;
-    s.width = f.Int(1, 300000);
-    s.height = f.Int(1, 300000);
+    s.width = f.IntOrShipped(1, 300000);
+    s.height = f.IntOrShipped(1, 300000);
     return s;
 }
 
@@ -95,8 +101,9 @@ bool WriteLayoutRectangle(const LayoutRectangle& r) {
 
 namespace {
 
-// Reads whole lines of `format` until one does not scan; the report counts a line cut short as
-// missing fields. A missing file is reported and reads as no lines.
+// Reads whole lines of `format` until one does not scan or `make` refuses one (returns no line); the
+// report counts a line cut short or refused as missing fields. A missing file is reported and reads
+// as no lines.
 template <typename Line, typename Make>
 std::vector<Line> ReadLines(std::string_view name, std::string_view format, int fieldsPerLine,
                             long long limit, CfgReport* report, Make make) {
@@ -114,7 +121,12 @@ std::vector<Line> ReadLines(std::string_view name, std::string_view format, int 
     while (static_cast<long long>(lines.size()) < limit) {
         std::vector<CfgValue> values;
         int got = scanner.Scan(format, values);
-        if (got < fieldsPerLine) {
+        std::optional<Line> line;
+        if (got == fieldsPerLine) {
+            line = make(values, r);
+            if (!line) got = 0; // a refused line is owed whole
+        }
+        if (!line) {
             // A file of any length ends cleanly at a line boundary; one that owes lines owes them whole.
             if (limit != LLONG_MAX)
                 r.missingFields = static_cast<int>(std::min<long long>(
@@ -123,7 +135,7 @@ std::vector<Line> ReadLines(std::string_view name, std::string_view format, int 
                 r.missingFields += fieldsPerLine - got;
             break;
         }
-        lines.push_back(make(values, r));
+        lines.push_back(*line);
     }
     return lines;
 }
@@ -155,11 +167,15 @@ bool WritePrintList(const std::vector<PrintListEntry>& entries) {
     return WriteCfgText("PRNTLST.CFG", text);
 }
 
-FreeRoomSize ReadFreeRoomSize(CfgReport* report) {
+FreeRoomSize ReadFreeRoomSize(int units, CfgReport* report) {
     CfgFieldReader f("ROOM.CFG", "%ld %ld", report);
+    const bool imperial = IsImperialUnits(units);
+    // Feet and inches: 1 to 61 feet, 0 to 11 inches and up to 7/8 inch (21 of 1/24).
+    const int low = imperial ? 288 : 400;
+    const int high = imperial ? (61 * 12 + 11) * 24 + 21 : 30001;
     FreeRoomSize s;
-    s.horizontal = f.Int(0, AnyHigh);
-    s.vertical = f.Int(0, AnyHigh);
+    s.horizontal = f.Int(low, high);
+    s.vertical = f.Int(low, high);
     return s;
 }
 
@@ -188,13 +204,15 @@ bool WriteSelectionCount(int count) {
     return WriteCfgText("TEMP.CFG", FormatCfg("%d\n", {count}));
 }
 
-std::vector<SelectionLine> ReadSelectionLines(int count, CfgReport* report) {
-    return ReadLines<SelectionLine>("COPY.CFG", "%d %ld %ld", 3, count < 0 ? 0 : count, report,
-                                    [](const std::vector<CfgValue>& v, CfgReport& r) {
-                                        return SelectionLine{Clamped(v[0], 0, AnyHigh, r),
-                                                             Clamped(v[1], AnyLow, AnyHigh, r),
-                                                             Clamped(v[2], AnyLow, AnyHigh, r)};
-                                    });
+std::vector<SelectionLine> ReadSelectionLines(int count, int listCount, CfgReport* report) {
+    return ReadLines<SelectionLine>(
+        "COPY.CFG", "%d %ld %ld", 3, count < 0 ? 0 : count, report,
+        [listCount](const std::vector<CfgValue>& v, CfgReport& r) -> std::optional<SelectionLine> {
+            const long long index = std::get<long long>(v[0]);
+            if (index < 0 || index >= listCount) return std::nullopt;
+            return SelectionLine{static_cast<int>(index), Clamped(v[1], AnyLow, AnyHigh, r),
+                                 Clamped(v[2], AnyLow, AnyHigh, r)};
+        });
 }
 
 namespace {
@@ -217,8 +235,12 @@ bool AddSelectionLine(const SelectionLine& line, bool firstLine) {
                      : AppendCfgText("COPY.CFG", SelectionText(line));
 }
 
+std::string LibraryCountsName(int units) {
+    return std::string(TwinName(units, "LIM.CFG", "LII.CFG"));
+}
+
 LibraryCounts ReadLibraryCounts(int units, CfgReport* report) {
-    CfgFieldReader f(TwinName(units, "LIM.CFG", "LII.CFG"), "%d %d %d %d", report);
+    CfgFieldReader f(LibraryCountsName(units), "%d %d %d %d", report);
     LibraryCounts c;
     for (int& count : c.counts)
         count = f.Int(0, AnyHigh);
@@ -226,7 +248,7 @@ LibraryCounts ReadLibraryCounts(int units, CfgReport* report) {
 }
 
 bool WriteLibraryCounts(int units, const LibraryCounts& c) {
-    return WriteCfgText(TwinName(units, "LIM.CFG", "LII.CFG"),
+    return WriteCfgText(LibraryCountsName(units),
                         FormatCfg("%d %d %d %d", {c.counts[0], c.counts[1], c.counts[2], c.counts[3]}));
 }
 
@@ -234,6 +256,11 @@ std::string LibraryIndexName(int units, int group) {
     static constexpr const char* Stems[] = {"PLB", "ELE", "FUR", "MIS"};
     const int g = group < 1 ? 1 : group > 4 ? 4 : group;
     return std::string(Stems[g - 1]) + (IsImperialUnits(units) ? "I" : "M") + ".CFG";
+}
+
+bool IsLibraryName(const std::string& name) {
+    return !name.empty() && name.size() <= static_cast<std::size_t>(LibraryNameLimit) &&
+           platform::Validator::Filter(NameCharacters).IsValid(name);
 }
 
 std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report) {
@@ -249,27 +276,34 @@ std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgRe
     }
     CfgScanner scanner(text);
     for (int i = 0; i < count; ++i) {
-        // "%d " then the name's characters by its length; the line end before the next record is
-        // white space that the next number skips.
+        // The length, one blank, then the name's characters by its length; the line end before the
+        // next record is white space that the next number skips.
         long long length = 0;
-        if (!scanner.Integer(length)) {
+        const bool started = scanner.Integer(length) && length >= 0;
+        if (started) scanner.Literal(' ');
+        std::string name = started ? scanner.Characters(length) : std::string();
+        if (!started || name.size() < static_cast<std::size_t>(length)) {
+            // The file ends, or is damaged, before this record does.
             r.missingFields += count - i;
             break;
         }
-        scanner.SkipSpace();
-        names.push_back(scanner.Characters(length));
+        if (name.size() > static_cast<std::size_t>(LibraryNameLimit)) name.resize(LibraryNameLimit);
+        if (IsLibraryName(name)) names.push_back(std::move(name));
     }
     return names;
+}
+
+std::string LibraryIndexLine(const std::string& name) {
+    return FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name});
 }
 
 bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names)
-        text += FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name});
+        text += LibraryIndexLine(name);
     return WriteCfgText(LibraryIndexName(units, group), text);
 }
 
 bool AppendLibraryIndex(int units, int group, const std::string& name) {
-    return AppendCfgText(LibraryIndexName(units, group),
-                         FormatCfg("%d %s\n", {static_cast<long long>(name.size()), name}));
+    return AppendCfgText(LibraryIndexName(units, group), LibraryIndexLine(name));
 }

@@ -3,6 +3,8 @@
 // next: sheet and client sizes, scroll units, extents, room-layout bounds, the print list, measured
 // room sizes, the selection and the symbol-library index. Same rules as cfg_dialog_files.h.
 
+#include "model/drawn_extents.h"
+#include "model/selection_line.h"
 #include "settings/cfg_file.h"
 
 #include <array>
@@ -33,15 +35,8 @@ struct ClientSize {
 ClientSize ReadClientSize(CfgReport* report = nullptr);
 bool WriteClientSize(const ClientSize& size);
 
-// EXTENTS.CFG "%ld %ld %ld %ld": the extents of the drawn objects; the minima are NothingDrawn when
-// nothing is drawn.
-struct DrawnExtents {
-    static constexpr int NothingDrawn = 200000;
-    int minX = NothingDrawn;
-    int maxX = 0;
-    int maxY = 0;
-    int minY = NothingDrawn;
-};
+// EXTENTS.CFG "%ld %ld %ld %ld": the extents of the drawn objects (model/drawn_extents.h); the minima
+// are NothingDrawn when nothing is drawn.
 DrawnExtents ReadDrawnExtents(CfgReport* report = nullptr);
 bool WriteDrawnExtents(const DrawnExtents& extents);
 
@@ -74,12 +69,14 @@ struct PrintListEntry {
 std::vector<PrintListEntry> ReadPrintList(CfgReport* report = nullptr);
 bool WritePrintList(const std::vector<PrintListEntry>& entries);
 
-// ROOM.CFG "%ld %ld": the free size the fixed-room tool measured.
+// ROOM.CFG "%ld %ld": the free size the fixed-room tool measured, in the units of the drawing it
+// measured. The file has no twin: the reader clamps to the sizes the fixed-room dialog of `units`
+// accepts (400 to 30001 mm; 1' 0'' to 61' 11 7/8'').
 struct FreeRoomSize {
     int horizontal = 0;
     int vertical = 0;
 };
-FreeRoomSize ReadFreeRoomSize(CfgReport* report = nullptr);
+FreeRoomSize ReadFreeRoomSize(int units, CfgReport* report = nullptr);
 bool WriteFreeRoomSize(const FreeRoomSize& size);
 
 // MAX.CFG "%d %d": the free width and height the maximum-size command measured.
@@ -90,17 +87,15 @@ struct MaxRoomSize {
 MaxRoomSize ReadMaxRoomSize(CfgReport* report = nullptr);
 bool WriteMaxRoomSize(const MaxRoomSize& size);
 
-// The selection: TEMP.CFG "%d\n" holds how many lines COPY.CFG holds, each "%d %ld %ld\n".
-struct SelectionLine {
-    int index = 0; // in DrawingList
-    int x = 0;     // the reference point, absolute drawing units
-    int y = 0;
-};
+// The selection: TEMP.CFG "%d\n" holds how many lines COPY.CFG holds, each "%d %ld %ld\n"
+// (model/selection_line.h). selection_files.h has the operations the tools call on top of these.
 // A missing TEMP.CFG counts as 0.
 int ReadSelectionCount(CfgReport* report = nullptr);
 bool WriteSelectionCount(int count);
-// At most `count` lines; fewer when COPY.CFG ends or a line does not scan.
-std::vector<SelectionLine> ReadSelectionLines(int count, CfgReport* report = nullptr);
+// At most `count` lines, each naming an object of a list of `listCount` objects. Reading stops at the
+// end of COPY.CFG, at a line that does not scan and at an index outside the list (a selection made
+// before the list changed): the lines owed from there count as missing fields in the report.
+std::vector<SelectionLine> ReadSelectionLines(int count, int listCount, CfgReport* report = nullptr);
 bool WriteSelectionLines(const std::vector<SelectionLine>& lines);
 // The first line of a selection replaces the file; later lines are appended to it.
 bool AddSelectionLine(const SelectionLine& line, bool firstLine);
@@ -110,13 +105,24 @@ bool AddSelectionLine(const SelectionLine& line, bool firstLine);
 struct LibraryCounts {
     std::array<int, 4> counts{};
 };
+std::string LibraryCountsName(int units);
 LibraryCounts ReadLibraryCounts(int units, CfgReport* report = nullptr);
 bool WriteLibraryCounts(int units, const LibraryCounts& counts);
 
 // The name index of a group (PLBM.CFG ... MISI.CFG): one record "%d %s\n" per saved symbol, the
 // name's length and the name. `group` is 1 to 4.
 std::string LibraryIndexName(int units, int group);
-// At most `count` names; fewer when the file ends first. Each name is read by its stored length.
+// One record of a name index, as every writer of the index puts it down.
+std::string LibraryIndexLine(const std::string& name);
+// The longest symbol name: a name is typed into a 24-character edit.
+constexpr int LibraryNameLimit = 24;
+// A name a library can hold: 1 to LibraryNameLimit of the characters a typed name may have. It names a
+// file of the LIBS folder, so nothing else may pass.
+bool IsLibraryName(const std::string& name);
+// The names of the first `count` records, in file order; fewer when the file ends first. Each name is
+// read by its stored length after exactly one blank, so a name that begins with a blank reads back
+// whole, and only its first LibraryNameLimit characters are kept. A record whose name is empty or holds
+// a character that a typed name cannot (which could name a file outside LIBS) is left out.
 std::vector<std::string> ReadLibraryIndex(int units, int group, int count, CfgReport* report = nullptr);
 bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& names);
 bool AppendLibraryIndex(int units, int group, const std::string& name);

@@ -6,11 +6,11 @@ DimensionOffsetsDialog::DimensionOffsetsDialog(int resourceId, int units, const 
     : SettingsDialog(resourceId, help_context::Defaults), units_(units), ids_(controls) {}
 
 int DimensionOffsetsDialog::ToShown(int offset) const {
-    return IsImperialUnits(units_) ? offset / UnitsPerInch : offset;
+    return WholeLengthShown(offset, units_);
 }
 
 int DimensionOffsetsDialog::ToStored(int shown) const {
-    return IsImperialUnits(units_) ? InchesToUnits(shown, 0, 0, FractionRule::Proper) : shown;
+    return WholeLengthTyped(shown, units_);
 }
 
 void DimensionOffsetsDialog::SetupWindow() {

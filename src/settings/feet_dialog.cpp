@@ -16,14 +16,8 @@ void TFeetdlg::SetupWindow() {
             SetControlText(id, "0");
         return;
     }
-    const FeetAndInches shown = SplitFeetAndInches(length);
-    SetNumber(FeetEdit, shown.feet);
-    SetNumber(InchesEdit, shown.inches);
     // Whole inches leave the fraction edits as the resource has them.
-    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
-        SetNumber(NumeratorEdit, fraction->numerator);
-        SetNumber(DenominatorEdit, fraction->denominator);
-    }
+    SetFeetInchesAndEighths(FeetEdit, length);
 }
 
 void TFeetdlg::CmOk() {

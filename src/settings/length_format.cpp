@@ -41,6 +41,14 @@ int FeetInchesToUnits(int feet, int inches, int numerator, int denominator, Frac
                     FractionUnits(numerator, denominator, rule));
 }
 
+int WholeLengthShown(int length, int units) {
+    return units == 0 ? length / UnitsPerInch : length;
+}
+
+int WholeLengthTyped(int typed, int units) {
+    return units == 0 ? InchesToUnits(typed, 0, 0, FractionRule::Proper) : typed;
+}
+
 std::optional<Eighths> RemainderAsEighths(int remainder) {
     if (remainder == 0) return std::nullopt;
     switch (remainder) {
@@ -98,4 +106,9 @@ int ParseDecimal(std::string_view text) {
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
     return Saturate(negative ? -value : value);
+}
+
+std::string WithoutLeadingBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
 }

@@ -42,6 +42,11 @@ struct Eighths {
 // the dialog resource has them.
 std::optional<Eighths> RemainderAsEighths(int remainder);
 
+// Dialogs that serve both systems show and take a length as one whole number: millimetres, or whole
+// inches in a feet-and-inches drawing (Units 0), where the shown number drops any fraction.
+int WholeLengthShown(int length, int units);
+int WholeLengthTyped(int typed, int units);
+
 // v div 24 and v mod 24, truncating toward zero.
 struct InchesAndRemainder {
     int inches = 0;
@@ -67,3 +72,6 @@ std::string FeetInchesText(int units);
 // An edit's number: leading white space, an optional sign and digits; anything else ends the number
 // and empty text is 0. Saturates at the 32-bit limits.
 int ParseDecimal(std::string_view text);
+
+// A typed text without the blanks it starts with.
+std::string WithoutLeadingBlanks(std::string_view text);

@@ -12,7 +12,7 @@ const std::vector<RadioCode> StartButtons = {{2208, 1}, {2209, 2}};
 TNewdlg::TNewdlg(int resourceId) : SettingsDialog(resourceId, help_context::Files) {}
 
 void TNewdlg::SetupWindow() {
-    SetControlText(NameEdit, "client");
+    SetLimitedText(NameEdit, nameShown);
     startMode = ReadStartSetting().startMode;
     SetCheck(startMode == 1 ? 2208 : 2209, true);
     SetCheck(ReadUnitsSetting().units == 1 ? 2026 : 2025, true);

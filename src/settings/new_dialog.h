@@ -14,6 +14,7 @@ class TNewdlg : public SettingsDialog {
     void SetupWindow() override;
     void CmOk() override;
 
-    std::string drawingName; // at most 24 characters
-    int startMode = 2;       // 1 layout design rooms, 2 drawing external walls
+    std::string nameShown = "client"; // in the name box when the dialog opens
+    std::string drawingName;          // at most 24 characters
+    int startMode = 2;                // 1 layout design rooms, 2 drawing external walls
 };

@@ -7,7 +7,7 @@ constexpr int NameEdit = 9021;
 TSavedlg::TSavedlg(int resourceId) : SettingsDialog(resourceId, help_context::Files) {}
 
 void TSavedlg::SetupWindow() {
-    SetControlText(NameEdit, "client");
+    SetLimitedText(NameEdit, nameShown);
 }
 
 void TSavedlg::CmOk() {

@@ -13,5 +13,6 @@ class TSavedlg : public SettingsDialog {
     void SetupWindow() override;
     void CmOk() override;
 
-    std::string newName; // at most 24 characters
+    std::string nameShown = "client"; // in the name box when the dialog opens
+    std::string newName;              // at most 24 characters
 };

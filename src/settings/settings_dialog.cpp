@@ -2,7 +2,6 @@
 
 #include "platform/desktop.h"
 #include "resources/dialog_resources.h"
-#include "settings/length_format.h"
 
 SettingsDialog::SettingsDialog(int resourceId, std::optional<int> helpContext)
     : platform::Dialog(DialogResource(resourceId)), helpContext_(helpContext) {}
@@ -40,4 +39,31 @@ void SettingsDialog::ReadRadioGroup(const std::vector<RadioCode>& group, int& co
             code = button.code;
             return;
         }
+}
+
+void SettingsDialog::SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                                         bool zeroFraction) {
+    const InchesAndRemainder shown = SplitInches(length);
+    SetNumber(inchesId, shown.inches);
+    std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder);
+    if (!fraction && zeroFraction) fraction = Eighths{0, 0};
+    if (fraction) {
+        SetNumber(numeratorId, fraction->numerator);
+        SetNumber(denominatorId, fraction->denominator);
+    }
+}
+
+void SettingsDialog::SetFeetInchesAndEighths(int feetId, int length) {
+    const FeetAndInches shown = SplitFeetAndInches(length);
+    SetNumber(feetId, shown.feet);
+    SetNumber(feetId + 1, shown.inches);
+    if (std::optional<Eighths> fraction = RemainderAsEighths(shown.remainder)) {
+        SetNumber(feetId + 2, fraction->numerator);
+        SetNumber(feetId + 3, fraction->denominator);
+    }
+}
+
+int SettingsDialog::GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId,
+                                         FractionRule rule) const {
+    return InchesToUnits(GetNumber(inchesId), GetNumber(numeratorId), GetNumber(denominatorId), rule);
 }

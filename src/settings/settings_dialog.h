@@ -5,28 +5,13 @@
 // dialogs have no help context: their Help button, where they have one, does nothing.
 
 #include "platform/dialog.h"
+#include "resources/help_contexts.h"
+#include "settings/length_format.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Help contexts of the settings dialogs.
-namespace help_context {
-constexpr int Files = 200;
-constexpr int Display = 210;
-constexpr int Text = 242;
-constexpr int Walls = 250;
-constexpr int ExternalWalls = 251;
-constexpr int DoubleLines = 253;
-constexpr int DesignRooms = 260;
-constexpr int FixedRooms = 270;
-constexpr int WindowsAndStairs = 280;
-constexpr int Doors = 300;
-constexpr int Defaults = 310;
-constexpr int Libraries = 330;
-constexpr int Printing = 360;
-} // namespace help_context
 
 // A radio button and the code it stands for.
 struct RadioCode {
@@ -52,6 +37,15 @@ class SettingsDialog : public platform::Dialog {
     // The code of the first ticked button, tested in the order given; `code` keeps its value when
     // none is ticked.
     void ReadRadioGroup(const std::vector<RadioCode>& group, int& code) const;
+    // A length in 1/24 inch shown as whole inches and a fraction in eighths; whole inches leave the
+    // fraction edits as the resource has them, or show "0" and "0" when `zeroFraction` asks.
+    void SetInchesAndEighths(int inchesId, int numeratorId, int denominatorId, int length,
+                             bool zeroFraction = false);
+    // The same with the whole inches split again into feet and inches, in four edits from `feetId` on
+    // (feet, inches, numerator, denominator).
+    void SetFeetInchesAndEighths(int feetId, int length);
+    // Whole inches and a fraction typed in three edits, in 1/24 inch; `rule` says when the fraction counts.
+    int GetInchesAndFraction(int inchesId, int numeratorId, int denominatorId, FractionRule rule) const;
 
   private:
     std::optional<int> helpContext_;

@@ -17,7 +17,6 @@ void TTitle2Ddlg::SetupWindow() {
 void TTitle2Ddlg::CmOk() {
     if (!ValidateControls()) return;
     PlanTitles titles;
-    // Leading blanks are dropped on writing: the file could not tell them from the separator.
     for (int i = 0; i < 3; ++i)
         titles.titles[static_cast<std::size_t>(i)] = GetControlText(TitleEdits[i]);
     WritePlanTitles(titles);

@@ -1,5 +1,7 @@
 #include "tools/arc_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "model/shared_state.h"
 #include "platform/input.h"
 #include "tools/tool_support.h"
@@ -79,7 +81,7 @@ void TArctool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cur
 }
 
 TArcobjtool::TArcobjtool() {
-    Kind = 3;
+    Kind = tool_kind::Arc;
     ArcStep = 0;
     X1 = 0;
     X2 = 0;

@@ -1,5 +1,7 @@
 #include "tools/circle_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "model/shared_state.h"
 #include "platform/input.h"
 #include "tools/tool_support.h"
@@ -12,11 +14,11 @@ using tool_support::Clamped;
 TCircletool::TCircletool() = default;
 
 void TCircletool::LButtonDown(DeviceContext& dc, const Rect& client, int x, int y) {
-    if (State == 30 || State == 31) {
+    if (State == FindingLineCentre || State == LineCentreFound) {
         FindLineCentre(dc, client, x, y);
         return;
     }
-    if (State >= 35 && State <= 37) {
+    if (State >= FindingRectCentre && State <= RectCentreFound) {
         FindRectCentre(dc, client, x, y);
         return;
     }
@@ -70,7 +72,7 @@ void TCircletool::DrawShape(DeviceContext& dc, int) {
 void TCircletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cursor, int) {
     if (key != platform::VirtualKey::Return) return;
     X1 = Y1 = 0;
-    if (Kind == 18) {
+    if (Kind == tool_kind::ThickSmallCircle) {
         Count = 10;
         Width = 2;
     } else {
@@ -89,15 +91,15 @@ void TCircletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point 
 }
 
 TCircleobjtool::TCircleobjtool() {
-    Kind = 6;
+    Kind = tool_kind::Circle;
     CentreX = CentreY = 0;
 }
 
 void TCircleobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
     if (tool_support::StartDiffersFromEnd(*this)) {
-        // The small circle of kind 18 is an ordinary circle in the drawing.
+        // The small thick circle is an ordinary circle in the drawing.
         const int kind = Kind;
-        if (Kind == 18) Kind = 6;
+        if (Kind == tool_kind::ThickSmallCircle) Kind = tool_kind::Circle;
         auto circle = std::make_unique<TCircleobj>();
         tool_support::FillCommonFields(*circle, *this);
         Kind = kind;

@@ -1,5 +1,7 @@
 #include "tools/ellipse_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "tools/tool_support.h"
 
 using platform::DeviceContext;
@@ -15,7 +17,7 @@ void TEllipsetool::DrawShape(DeviceContext& dc, int) {
 }
 
 TEllipseobjtool::TEllipseobjtool() {
-    Kind = 5;
+    Kind = tool_kind::Ellipse;
 }
 
 void TEllipseobjtool::CreateObject(DeviceContext& dc, const Rect& client) {

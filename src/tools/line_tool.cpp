@@ -1,5 +1,7 @@
 #include "tools/line_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
@@ -26,7 +28,7 @@ bool IsArrow(int key) {
 // The keyboard kinds of the external walls and their corner marks, whose segments snap to the axes
 // and carry a bearing.
 bool IsWallRun(int kind) {
-    return kind == 11 || kind == 1000;
+    return kind == tool_kind::CornerMarks || kind == tool_kind::ExternalWall;
 }
 
 long long Distance(int a, int b) {
@@ -44,7 +46,7 @@ int SlantBearing(long long dx, long long dy) {
 } // namespace
 
 TLinetool::TLinetool() {
-    Kind = 1;
+    Kind = tool_kind::Line;
     Width = 1;
     Style = 0;
     Dragging = 0;
@@ -54,19 +56,19 @@ TLinetool::TLinetool() {
 }
 
 void TLinetool::LButtonDown(DeviceContext& dc, const Rect& client, int x, int y) {
-    if (State == 50) State = 51;
-    if (State < 30) X1 = Y1 = X2 = Y2 = 0;
+    if (State == LineWithText) State = LineWithTextDrawn;
+    if (State < FindingLineCentre) X1 = Y1 = X2 = Y2 = 0;
     Dragging = 0;
-    if (State == 30 || State == 31) {
+    if (State == FindingLineCentre || State == LineCentreFound) {
         FindLineCentre(dc, client, x, y);
         return;
     }
-    if (State >= 35 && State <= 37) {
+    if (State >= FindingRectCentre && State <= RectCentreFound) {
         FindRectCentre(dc, client, x, y);
         return;
     }
     // Only the line and the ellipse are dragged; the other shapes start from the keyboard.
-    if (Kind != 1 && Kind != 5) return;
+    if (Kind != tool_kind::Line && Kind != tool_kind::Ellipse) return;
     Dragging = 1;
     Width = Shared.PenWidth;
     Colour = Shared.DrawingColour;
@@ -88,16 +90,16 @@ void TLinetool::LButtonUp(DeviceContext& dc, const Rect& client, Point& point) {
     Y2 = release.y;
     dc.SetROP2(platform::RasterOp::CopyPen);
     CreateObject(dc, client);
-    if (State == 51) {
-        // 125000 tells the view that the drag was too short to carry a text.
+    if (State == LineWithTextDrawn) {
+        // NoLineText tells the view that the drag was too short to carry a text.
         const long long most = 2LL * ScaleDivisor();
-        Y1 = Distance(X2, X1) <= most && Distance(Y2, Y1) <= most ? 125000 : 0;
+        Y1 = Distance(X2, X1) <= most && Distance(Y2, Y1) <= most ? NoLineText : 0;
     }
 }
 
 void TLinetool::MouseMove(DeviceContext& dc, const Rect& client, int x, int y) {
     if (Dragging != 1) return;
-    if ((Kind == 1100 && State > 0) || Kind == 11) {
+    if ((Kind == tool_kind::FloorPlanResize && State > 0) || Kind == tool_kind::CornerMarks) {
         TrackCrossHair(dc, client, x, y);
         return;
     }
@@ -109,15 +111,15 @@ void TLinetool::MouseMove(DeviceContext& dc, const Rect& client, int x, int y) {
         Y2 = pointer.y;
         DrawShape(dc, 1);
     }
-    KeyboardStep = State == 41 ? 2 : 1;
+    KeyboardStep = State == MultilineRun ? 2 : 1;
 }
 
 void TLinetool::TrackCrossHair(DeviceContext& dc, const Rect& client, int x, int y) {
     const Point pointer = tool_support::ToLogical(dc, client, x, y);
     if (pointer.x == CursorX && pointer.y == CursorY) return;
     // Corner marks show the guide lines only well inside the window.
-    const bool shown = Kind != 11 || (x > client.left + 10 && x < client.right - 10 && y > client.top + 10 &&
-                                      y < client.bottom - 10);
+    const bool shown = Kind != tool_kind::CornerMarks || (x > client.left + 10 && x < client.right - 10 &&
+                                                          y > client.top + 10 && y < client.bottom - 10);
     if (CrossShown == 2) CrossHair(dc, CrossMode);
     CursorX = pointer.x;
     CursorY = pointer.y;
@@ -171,14 +173,14 @@ void TLinetool::EraseBand(DeviceContext& dc, const Rect& client) {
 
 void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cursor, int value) {
     if (key != VirtualKey::Return && !IsArrow(key)) return;
-    if (State == 50) State = 51;
-    if (State == 42) {
+    if (State == LineWithText) State = LineWithTextDrawn;
+    if (State == MultilineCopies) {
         MakeParallelCopies(dc, client, cursor);
         State = 0;
         return;
     }
     // The band of a multiline's first line goes before the key fixes its end.
-    if (State == 41 && Dragging == 1) EraseBand(dc, client);
+    if (State == MultilineRun && Dragging == 1) EraseBand(dc, client);
 
     Width = Shared.PenWidth;
     Colour = Shared.DrawingColour;
@@ -220,7 +222,7 @@ void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cu
         }
         CursorX = X2 / scale;
         CursorY = Y2 / scale;
-        if (Kind == 1000) {
+        if (Kind == tool_kind::ExternalWall) {
             KeepWallEnd(X2, Y2);
             Angle = key == VirtualKey::Up      ? 0
                     : key == VirtualKey::Right ? 900
@@ -236,7 +238,7 @@ void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cu
         const Point start = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
         X1 = start.x;
         Y1 = start.y;
-        if (Kind == 9) {
+        if (Kind == tool_kind::SegmentAtEnter) {
             DrawShape(dc, 1);
             CreateObject(dc, client);
         }
@@ -251,14 +253,14 @@ void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cu
         }
         KeyboardStep = 2;
     } else {
-        const Point end = Kind == 1000 ? KeptWallEnd() : Point{X2, Y2};
+        const Point end = Kind == tool_kind::ExternalWall ? KeptWallEnd() : Point{X2, Y2};
         tool_support::PutCursorOn(*this, dc, client, end.x, end.y);
         if (IsWallRun(Kind)) {
             KeyboardStep = 2;
             CrossShown = 1;
             X1 = X2;
             Y1 = Y2;
-        } else if (State == 51) {
+        } else if (State == LineWithTextDrawn) {
             X1 = X2;
             Y1 = Y2;
             KeyboardStep = 1;
@@ -267,13 +269,13 @@ void TLinetool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cu
         }
     }
 
-    if (State == 40) {
-        State = 41;
+    if (State == Multilines) {
+        State = MultilineRun;
         Dragging = 1;
         X2 = X1;
         Y2 = Y1;
-    } else if (State == 41) {
-        State = 42;
+    } else if (State == MultilineRun) {
+        State = MultilineCopies;
         Dragging = 0;
         Pending = 0;
     }
@@ -400,5 +402,5 @@ void TLineobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
         line->lineB = CursorY;
         tool_support::ShowAndKeep(std::move(line), dc, client);
     }
-    Pending = Kind == 1 || Kind == 11 ? 1 : 0;
+    Pending = Kind == tool_kind::Line || Kind == tool_kind::CornerMarks ? 1 : 0;
 }

@@ -8,6 +8,18 @@
 
 class TLinetool : public TDrawingtool {
   public:
+    // Its states besides those of every tool.
+    static constexpr int ManualDimension = 20;       // the manual dimension's first point
+    static constexpr int ManualDimensionSecond = 21; // and its second
+    static constexpr int FirstMultilineState = 39;   // 39 to 42: multilines
+    static constexpr int Multilines = 40;            // the number of lines given
+    static constexpr int MultilineRun = 41;          // the first line being drawn
+    static constexpr int MultilineCopies = 42;       // the next key makes the parallel copies
+    static constexpr int LineWithText = 50;          // a line that gets a text beside it
+    static constexpr int LineWithTextDrawn = 51;     // its press came
+    // Y1 of a line with text when no line (or no text) was made.
+    static constexpr int NoLineText = 125000;
+
     TLinetool();
 
     // Kinds 1 and 5 start a drag: the press point becomes start and end. States 30, 31 and 35 to 37

@@ -3,18 +3,19 @@
 #include "model/drawing_list.h"
 #include "platform/desktop.h"
 #include "settings/length_format.h"
-#include "tools/tool_framework.h"
+#include "tools/line_tool.h"
+#include "tools/status_texts.h"
 
 #include <string>
 
 MultilineSetup SetupMultilines(TDrawingtool& tool, platform::ViewWindow& view) {
     platform::Desktop& desktop = platform::TheDesktop();
     const platform::Point cursor = desktop.GetCursorPos();
-    desktop.SetStatusText("press Dialogue Box HELP button if you have any queries");
+    ShowPrompt("press Dialogue Box HELP button if you have any queries");
     DrawingList.WriteDrawing();
-    desktop.SetStatusText("press Enter then arrow key or movecursor,press Enter on line end, press Enter on "
-                          "final line FIRST endpt");
-    tool.State = 40;
+    ShowPrompt("press Enter then arrow key or movecursor,press Enter on line end, press Enter on "
+               "final line FIRST endpt");
+    tool.State = TLineobjtool::Multilines;
     // The box's 17-character buffer holds 16 characters and starts with the title in it.
     std::string answer = "Number of Lines";
     if (!desktop.InputBox("Number of Lines", "", answer, 16)) {

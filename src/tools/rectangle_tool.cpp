@@ -1,5 +1,7 @@
 #include "tools/rectangle_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "model/shared_state.h"
 #include "platform/input.h"
 #include "tools/tool_support.h"
@@ -57,7 +59,7 @@ void TRectangletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Poi
 }
 
 TRectangleobjtool::TRectangleobjtool() {
-    Kind = 7;
+    Kind = tool_kind::Rectangle;
     Pending = 0;
     X2 = 0;
     Y2 = 0;
@@ -81,7 +83,7 @@ void TRoundrecttool::DrawShape(DeviceContext& dc, int) {
 }
 
 TRndrectobjtool::TRndrectobjtool() {
-    Kind = 8;
+    Kind = tool_kind::RoundedRectangle;
     Pending = 0;
     X2 = 0;
     Y2 = 0;

@@ -1,5 +1,7 @@
 #include "tools/text_tool.h"
 
+#include "tools/tool_kinds.h"
+
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
@@ -41,14 +43,14 @@ platform::Font TTexttool::TextFont() const {
 }
 
 void TTexttool::LButtonDown(DeviceContext& dc, const Rect& client, int x, int y) {
-    if (Kind == 4) {
-        if (State == 30 || State == 31)
+    if (Kind == tool_kind::Text) {
+        if (State == FindingLineCentre || State == LineCentreFound)
             FindLineCentre(dc, client, x, y);
-        else if (State >= 35 && State <= 37)
+        else if (State >= FindingRectCentre && State <= RectCentreFound)
             FindRectCentre(dc, client, x, y);
         return;
     }
-    if (Kind == 24) {
+    if (Kind == tool_kind::TypedText) {
         const Point start = tool_support::ToDrawingUnits(dc, client, x, y);
         X1 = start.x;
         Y1 = start.y;
@@ -158,7 +160,7 @@ void TTexttool::PlaceCaret(DeviceContext& dc, const Rect& client) {
 }
 
 TTextobjtool::TTextobjtool() {
-    Kind = 4;
+    Kind = tool_kind::Text;
     Pending = 0;
     Text.clear();
     TextLength = 0;

@@ -1,7 +1,10 @@
 #include "tools/tool_framework.h"
 
 #include "model/shared_state.h"
+#include "tools/tool_kinds.h"
 #include "tools/tool_support.h"
+
+#include <algorithm>
 
 using platform::DeviceContext;
 using platform::Point;
@@ -31,12 +34,14 @@ namespace {
 // The tools that carry an outline with them (openings, doors, windows): it is taken off while the
 // centre is found and put back at the centre.
 bool CarriesOutline(int kind) {
-    return kind == 41 || kind == 60 || kind == 62 || kind == 64 || kind == 2000;
+    return std::find(tool_kind::CarryOutline.begin(), tool_kind::CarryOutline.end(), kind) !=
+           tool_kind::CarryOutline.end();
 }
 
 // The tools that show their outline at the centre and stay in the centre step.
 bool ShowsOutlineAtCentre(int kind) {
-    return kind == 72 || kind == 73 || kind == 80 || kind == 81 || kind == 83 || kind == 93;
+    return std::find(tool_kind::OutlineAtCentre.begin(), tool_kind::OutlineAtCentre.end(), kind) !=
+           tool_kind::OutlineAtCentre.end();
 }
 
 bool NearLeftOrTopEdge(const Rect& client, int x, int y) {
@@ -66,14 +71,14 @@ void TDrawingtool::FindLineCentre(DeviceContext& dc, const Rect& client, int x, 
     if (NearLeftOrTopEdge(client, x, y)) return;
     Pending = 0;
     const Point click = tool_support::ToDrawingUnits(dc, client, x, y);
-    if (State == 30) {
+    if (State == FindingLineCentre) {
         X2 = click.x;
         Y2 = click.y;
-        State = 31;
+        State = LineCentreFound;
         if (CarriesOutline(Kind)) Dragging = 1;
         return;
     }
-    if (State != 31) return;
+    if (State != LineCentreFound) return;
     if (CarriesOutline(Kind)) {
         DrawShape(dc, 1);
         Dragging = 0;
@@ -99,17 +104,17 @@ void TDrawingtool::FindRectCentre(DeviceContext& dc, const Rect& client, int x, 
     const Point click = tool_support::ToDrawingUnits(dc, client, x, y);
     const long long tolerance = 20LL * tool_support::ScaleDivisor();
     switch (State) {
-    case 35:
+    case FindingRectCentre:
         X1 = click.x;
         Y1 = click.y;
-        State = 36;
+        State = RectCentreSecond;
         break;
-    case 36:
+    case RectCentreSecond:
         X2 = click.x;
         Y2 = click.y;
-        State = 37;
+        State = RectCentreFound;
         break;
-    case 37:
+    case RectCentreFound:
         X1 = CornerCentre(X1, X2, click.x, tolerance);
         Y1 = CornerCentre(Y1, Y2, click.y, tolerance);
         tool_support::PutCursorOn(*this, dc, client, X1, Y1);

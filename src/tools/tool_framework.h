@@ -50,6 +50,21 @@ class TDrawingtool {
     virtual void FindLineCentre(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
     virtual void FindRectCentre(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
 
+    // States every tool may be in: the two find-centre steps the centre commands start, and states the
+    // view routes whatever the tool (what it does with them is in the view's handlers).
+    static constexpr int Selected = 1;         // a press in it prompts "Selected"
+    static constexpr int RebuiltOnRelease = 7; // the release repaints and rebuilds the tool
+    static constexpr int RebuiltAsLine = 9;    // the press ends in the Line command again
+    static constexpr int RebuiltSaved = 11;    // 11 and 12: the release rebuilds the view's saved kind
+    static constexpr int RebuiltSavedToo = 12;
+    static constexpr int FindingLineCentre = 30; // 30 to 34: clicks on a line's two ends
+    static constexpr int LineCentreFound = 31;   // the second end: the cursor goes to the centre
+    static constexpr int LastLineCentreState = 34;
+    static constexpr int FindingRectCentre = 35; // 35 to 38: clicks on three corners
+    static constexpr int RectCentreSecond = 36;
+    static constexpr int RectCentreFound = 37; // the third corner
+    static constexpr int LastRectCentreState = 38;
+
     // The members, in order. Other names the program uses for them are the accessors below.
     platform::ViewWindow* ViewWindow = nullptr; // the view making the current call
     platform::ColourRef Colour = 0;             // colour of new objects and of the rubber band

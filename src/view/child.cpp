@@ -1,15 +1,21 @@
 #include "view/child.h"
 
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/desktop.h"
+#include "rooms/room_operations.h"
 #include "settings/cfg_files.h"
 #include "tools/drawing_tool.h"
-#include "view/input_support.h"
-#include "view/neighbour_services.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/view_owner.h"
+#include "view/whole_view_painting.h"
+#include "walls/wall_operations.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using platform::Rect;
@@ -62,10 +68,23 @@ void PlaceScrollerAtOrigin(TChild& view) {
 
 } // namespace
 
+namespace {
+
+// The thumb's length in the bars' 0 to 100: a page against the range, 0 when there is nothing to scroll.
+int ThumbSizeOf(int page, int range) {
+    if (range <= 0) return 0;
+    return static_cast<int>(std::min<std::int64_t>(std::int64_t{page} * 100 / range, 1000000));
+}
+
+} // namespace
+
 void ShowScrollPositions(TChild& view) {
     if (platform::ViewWindow* window = view.Window()) {
-        window->SetThumb(ScrollBar::Horizontal, ThumbOf(view.scroller.XPos, view.ThumbDivisorX));
-        window->SetThumb(ScrollBar::Vertical, ThumbOf(view.scroller.YPos, view.ThumbDivisorY));
+        const Scroller& s = view.scroller;
+        window->SetThumb(ScrollBar::Horizontal, ThumbOf(s.XPos, view.ThumbDivisorX));
+        window->SetThumb(ScrollBar::Vertical, ThumbOf(s.YPos, view.ThumbDivisorY));
+        window->SetThumbSize(ScrollBar::Horizontal, ThumbSizeOf(s.XPage, s.XRange));
+        window->SetThumbSize(ScrollBar::Vertical, ThumbSizeOf(s.YPage, s.YRange));
     }
     Shared.ScrollX = ScrollXOf(view);
     Shared.ScrollY = ScrollYOf(view);
@@ -81,11 +100,15 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
 
 TChild::~TChild() = default;
 
-void LoadViewColours(TChild& view) {
-    ColourSettings colours = ReadColours();
+void LoadColourSettings() {
+    const ColourSettings colours = ReadColours();
     Shared.BackgroundColour = colours.background;
     Shared.DrawingColour = colours.drawing;
     Shared.OverlayColour = colours.overlay;
+}
+
+void LoadViewColours(TChild& view) {
+    LoadColourSettings();
     view.TempDC = nullptr;
     view.DatumState = 1;
     view.SavedKind = 0;
@@ -109,6 +132,31 @@ Rect TChild::ClientRect() const {
     return window_ ? window_->ClientRect() : Rect{};
 }
 
+void TChild::Invalidate(const Rect* area, bool erase) {
+    if (window_) window_->Invalidate(area, erase);
+}
+
+platform::Point TChild::CursorInClient() const {
+    const platform::Point screen = platform::TheDesktop().GetCursorPos();
+    return window_ ? window_->ScreenToClient(screen) : screen;
+}
+
+void TChild::PutCursorOn(platform::Point client) {
+    if (window_) platform::TheDesktop().SetCursorPos(window_->ClientToScreen(client));
+}
+
+TDrawingtool& TChild::Tool() {
+    return owner_.Tool();
+}
+
+void TChild::SelectPickTool() {
+    owner_.SelectPickTool();
+}
+
+void TChild::RestoreTool(int kind) {
+    owner_.RestoreTool(kind);
+}
+
 void TChild::SetupWindow() {
     SetScrollRanges(*this);
     UpdateScrollOrigin(*this, 0);
@@ -121,17 +169,18 @@ void TChild::OnPaint(platform::DeviceContext& dc, const Rect& area) {
 void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*area*/) {
     Rect client = ClientRect();
     if (client.Width() == 0) return;
-    if (Shared.CurrentView == 100 || Shared.CurrentView > 999) return;
+    if (Shared.CurrentView == view_code::Printing || Shared.CurrentView >= view_code::PrintingFloorBase)
+        return;
     if (Shared.DrawingState < 2) return;
     Shared.ScrollX = ScrollXOf(*this);
     Shared.ScrollY = ScrollYOf(*this);
-    if (Shared.CurrentView >= 50 && Shared.CurrentView <= 99) {
+    if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        DrawingList.PaintAll(dc, client);
+        PaintAll(DrawingList, dc, client);
         DrawingList.GetPlanCorner(&DatumX, &DatumY);
         TDrawingtool& tool = owner_.Tool();
-        if (tool.Kind != 1000) {
+        if (tool.Kind != tool_kind::ExternalWall) {
             DatumState = 3;
         } else if (tool.X2 > 0 && tool.Y2 > 0) {
             DatumState = 4;
@@ -140,15 +189,15 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
         } else {
             DatumState = 1;
         }
-    } else if (Shared.CurrentView <= 49) {
+    } else if (Shared.CurrentView <= view_code::LastLayout) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        if (Shared.CurrentView == 40 && DatumState < 4)
-            CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
-        DrawingList.PaintAll(dc, client);
-        if (Shared.LayoutGridOn == 1 && Shared.CurrentView <= 48 && Neighbours().MakeLayoutGrid) {
-            Neighbours().MakeLayoutGrid();
-            DrawingList.PaintAll(dc, client);
+        if (Shared.CurrentView == view_code::RoomLayout && DatumState < 4)
+            Owner().Walls().ShowHouseRectangleSize(*this, 0);
+        PaintAll(DrawingList, dc, client);
+        if (Shared.LayoutGridOn == 1 && Shared.CurrentView < view_code::LastLayout) {
+            Owner().Rooms().MakeLayoutGrid(DrawingList);
+            PaintAll(DrawingList, dc, client);
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }
@@ -198,6 +247,8 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
 
 void TChild::OnInput(const platform::InputEvent& event) {
     if (!window_) return;
+    // Each input is an action of the user whose failed saves are told; a drag is one action.
+    if (inputDepth_ == 0) DrawingList.StartUserAction();
     struct Running {
         int& depth;
         explicit Running(int& d) : depth(d) { ++depth; }
@@ -323,44 +374,6 @@ void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y) {
     }
     if (Shared.ScrollX == oldX && Shared.ScrollY == oldY) return;
     PlaceScrollerAtOrigin(view);
-}
-
-void RefreshView(TChild& view, int mode) {
-    platform::ViewWindow* window = view.Window();
-    if (!window) return;
-    Rect client = view.ClientRect();
-    switch (mode) {
-    case 0:
-        window->Invalidate(nullptr, true);
-        break;
-    case 3: {
-        Rect preview{0, client.bottom / 3, client.right / 4, client.bottom};
-        window->Invalidate(&preview, true);
-        break;
-    }
-    case 9:
-        window->Invalidate(nullptr, true);
-        window->UpdateNow();
-        break;
-    case 15: {
-        int* box = view.Owner().Tool().PrevBox();
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        int scale = Shared.Scale != 0 ? Shared.Scale : 1;
-        {
-            auto dc = window->ClientDC();
-            LogicalToDevice(*dc, client, box[0] / scale, box[2] / scale, x1, y1);
-        }
-        {
-            auto dc = window->ClientDC();
-            LogicalToDevice(*dc, client, box[1] / scale, box[3] / scale, x2, y2);
-        }
-        Rect area = Rect{x1, y1, x2, y2}.Normalized();
-        window->Invalidate(&area, true);
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 void ShowSelectViewMessage(TChild& /*view*/, int code) {

@@ -6,14 +6,16 @@
 
 #include "platform/device_context.h"
 #include "platform/window.h"
+#include "tools/drawing_view.h"
 #include "view/scroller.h"
 
 #include <memory>
 #include <string>
 
+class TDrawingtool;
 class ViewOwner;
 
-class TChild : public platform::ViewHandler {
+class TChild : public platform::ViewHandler, public DrawingView {
   public:
     // Builds the view's state for a title (the drawing name and the view's suffix): colours, datum and
     // scale; reads the drawing file when a drawing is open. The window comes with Create.
@@ -25,28 +27,34 @@ class TChild : public platform::ViewHandler {
     // Makes the window in the frame, maximised with both scroll bars, and sets it up.
     void Create(platform::FrameWindow& frame);
     // The window; null before Create and after the window is gone.
-    platform::ViewWindow* Window() const { return window_; }
+    platform::ViewWindow* Window() const override { return window_; }
     ViewOwner& Owner() const { return owner_; }
-    platform::Rect ClientRect() const;
+    platform::Rect ClientRect() const override;
     bool Gone() const { return gone_; }
     // True while one of the view's input handlers runs: the view must outlive it even when its window
     // closed meanwhile.
     bool HandlingInput() const { return inputDepth_ > 0; }
 
-    // Per-view state, in drawing units where it is a point.
-    int DatumX = 0;
-    int DatumY = 0;
+    // The rest of the view interface: repaints, the mouse cursor, and the owner's tool services.
+    void Invalidate(const platform::Rect* area, bool erase) override;
+    platform::Point CursorInClient() const override;
+    void PutCursorOn(platform::Point client) override;
+    TDrawingtool& Tool() override;
+    void SelectPickTool() override;
+    void RestoreTool(int kind) override;
+
+    // Per-view state besides the datum, in drawing units where it is a point.
     int StartX = 0;
     int StartY = 0;
     int ScrollRangeY = 0;
     float ThumbDivisorX = 0.0f;
     float ThumbDivisorY = 0.0f;
-    int DatumState = 1;
+    // A kind kept for the release or the next key; TypedEnter while the last key of a typed text was
+    // Enter.
     int SavedKind = 0;
+    static constexpr int TypedEnter = 1;
     int PressScrollX = 0;
     int PressScrollY = 0;
-    // The device context of the input message being handled; null outside a handler.
-    platform::DeviceContext* TempDC = nullptr;
     Scroller scroller;
 
     // The paint road: the drawing file read back and painted for the current view.
@@ -83,6 +91,8 @@ class TChild : public platform::ViewHandler {
     int inputDepth_ = 0; // input handlers running, nested ones included
 };
 
+// The colours in force (background, drawing, overlay) from CLR.CFG.
+void LoadColourSettings();
 // The second half of building a view: colours from CLR.CFG, the datum and keyboard state reset, the
 // list emptied and the screen scale set by the drawing's units.
 void LoadViewColours(TChild& view);
@@ -99,8 +109,5 @@ void SyncScrollerToOrigin(TChild& view);
 // The thumbs and the window origin (ScrollX, ScrollY) of the scroller's positions.
 void ShowScrollPositions(TChild& view);
 
-// Repaints by mode: 0 the whole view; 3 the lower-left library preview area; 9 the whole view at once;
-// 15 the active tool's last box. Other modes do nothing.
-void RefreshView(TChild& view, int mode);
 // Tells the user the command needs another view (code 2), putting the mouse cursor back afterwards.
 void ShowSelectViewMessage(TChild& view, int code);

@@ -3,28 +3,14 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 #include "view/view_owner.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-int SetDatum(TChild& view, int code) {
-    // The room-layout views keep their own datum.
-    if (Shared.CurrentView < 50) return 0;
-    if (code == 1) {
-        view.DatumX = 0;
-        view.DatumY = 0;
-        view.DatumState = 1;
-        ShowReadout("0");
-    } else if (code == 4) {
-        DrawingList.GetPlanCorner(&view.DatumX, &view.DatumY);
-        view.DatumState = 4;
-    }
-    return code;
-}
 
 float DatumBearing(const TChild& view, int x, int y) {
     const long long dx0 = view.DatumX;

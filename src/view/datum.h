@@ -1,23 +1,13 @@
 #pragma once
-// The datum of a view, a reference point in drawing units, and the readout of the mouse cursor's
-// offsets from it (and its bearing) in the toolbar's readout field. DatumState says what the view
-// does with it:
-//   0 mouse moves are not passed to the tool, no readout;
-//   1 moves passed, no readout;
-//   2 offsets shown, and the next left press places the datum (the state stays 2);
-//   3 offsets shown;
-//   4 offsets and bearing shown.
+// The readout of the mouse cursor's offsets from the view's datum (and its bearing) in the toolbar's
+// readout field, and the datum button. The datum and DatumState are part of the view interface
+// (tools/drawing_view.h); SetDatum is with the view support (tools/view_support.h).
 
 #include "platform/geometry.h"
 
 #include <string>
 
 class TChild;
-
-// Sets the datum by code, on floor views only (CurrentView 50 and above): 1 puts it at (0, 0) with
-// DatumState 1 and the readout "0"; 4 puts it at the plan's upper-left corner with DatumState 4. Other
-// codes do nothing. The result means nothing.
-int SetDatum(TChild& view, int code);
 
 // The bearing in degrees from the datum to (x, y) in drawing units, clockwise from straight up; 0
 // within 24 units of the datum on both axes.

@@ -2,16 +2,21 @@
 // the values some tools need (arc height, radius), checks door placements afterwards, and then puts
 // the tool into keyboard entry, moves the datum, or returns to the pick tool.
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
+#include "partitions/door_tool.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 #include "view/keyboard_input.h"
-#include "view/neighbour_services.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
+#include "walls/wall_edits.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -51,7 +56,7 @@ std::optional<int> AskSize(const char* title, const char* imperialPrompt, const 
 bool AskValuesBeforeClick(TChild& view, KeyPress& press) {
     TDrawingtool& tool = view.Owner().Tool();
     switch (press.kind) {
-    case 3: {
+    case tool_kind::Arc: {
         if (tool.X1 <= 0) return true; // the first Enter sets the start
         const Point logical = ClientToLogical(view, press.cursor);
         int endX = logical.x * Shared.Scale;
@@ -70,16 +75,16 @@ bool AskValuesBeforeClick(TChild& view, KeyPress& press) {
         press.value = *height;
         return true;
     }
-    case 6: {
+    case tool_kind::Circle: {
         std::optional<int> radius = AskSize("RADIUS", "in inches", "4", "in millimetres", "100", 9);
         if (!radius) return false;
         view.Owner().Tool().Amount() = *radius;
         return true;
     }
-    case 7:
+    case tool_kind::Rectangle:
         ShowPrompt("Now use arrow direction keys for horizontal & vertical inputs");
         return true;
-    case 8: {
+    case tool_kind::RoundedRectangle: {
         std::optional<int> radius = AskSize("RADIUS", "in inches", "2", "", "50", 9);
         if (!radius) return false;
         view.Owner().Tool().Amount() = *radius;
@@ -98,7 +103,7 @@ void PlaceDoor(TChild& view, KeyPress& press, int value, const char* text, const
     ToolEnter(view, press, press.value);
     ViewOwner& owner = view.Owner();
     owner.Tool().KeyMode() = 0;
-    if (DrawingList.count == press.countAtEntry || owner.Tool().Y1 == 20001) {
+    if (DrawingList.count == press.countAtEntry || owner.Tool().Y1 == TDoorobjtool::Refused) {
         ViewMessageBox(text, caption, platform::MessageBoxStyle::Ok);
         owner.Tool().Dragging = 1;
     } else {
@@ -121,7 +126,7 @@ void SplitWallAtCursor(TChild& view, KeyPress& press) {
     owner.RestoreTool(type);
     owner.Tool().Aux2() = index;
     owner.Tool().State = state;
-    if (type != 11 && type != 1000) {
+    if (type != type_code::CornerMark && type != type_code::ExternalWall) {
         owner.SelectPickTool();
         return;
     }
@@ -147,19 +152,19 @@ void FollowUpClick(TChild& view, KeyPress& press) {
     TDrawingtool& tool = owner.Tool();
     tool.KeyMode() = 1;
     switch (press.kind) {
-    case 3:
-    case 18:
+    case tool_kind::Arc:
+    case tool_kind::ThickSmallCircle:
         tool.KeyMode() = 0;
         break;
-    case 1:
-        if (tool.State == 41) {
+    case tool_kind::Line:
+        if (tool.State == TLineobjtool::MultilineRun) {
             view.DatumX = tool.X1;
             view.DatumY = tool.Y1;
             view.DatumState = 4;
         }
         break;
-    case 1000:
-    case 11:
+    case tool_kind::ExternalWall:
+    case tool_kind::CornerMarks:
         // The first point of a run on an empty floor is the run's start.
         if (!FloorHolds(press.kind)) {
             view.DatumX = tool.X1;
@@ -169,16 +174,16 @@ void FollowUpClick(TChild& view, KeyPress& press) {
             view.StartY = view.DatumY;
         }
         break;
-    case 1500:
+    case tool_kind::InternalWall:
         view.DatumX = tool.X1;
         view.DatumY = tool.Y1;
         view.DatumState = 4;
         tool.Dragging = 1;
         break;
-    case 64:
+    case tool_kind::WallOpening:
         owner.SelectPickTool();
         break;
-    case 57:
+    case tool_kind::Stairs:
         InvalidateWholeView(view);
         break;
     default:
@@ -191,64 +196,65 @@ void FollowUpClick(TChild& view, KeyPress& press) {
 void EnterKey(TChild& view, KeyPress& press) {
     ViewOwner& owner = view.Owner();
     // The floor-plan resize waits for an arrow to choose its side.
-    if (press.kind == 1100 && owner.Tool().Aux2() == 0) return;
+    if (press.kind == tool_kind::FloorPlanResize && owner.Tool().Aux2() == 0) return;
     if (!AskValuesBeforeClick(view, press)) return;
     const int state = owner.Tool().State;
-    if (press.kind == 2000) {
+    if (press.kind == tool_kind::Window) {
         ToolEnter(view, press, press.value);
-        if (owner.Tool().Y1 == 1)
+        if (owner.Tool().Y1 == TWindowobjtool::UnsuitedPosition)
             ViewMessageBox("Incorrect door for that positionl", "WRONG DOOR POSITION",
                            platform::MessageBoxStyle::Ok);
         owner.SelectPickTool();
         return;
     }
-    if ((press.kind == 1 && state == 20) || state == 21) {
+    if ((press.kind == tool_kind::Line && state == TLineobjtool::ManualDimension) ||
+        state == TLineobjtool::ManualDimensionSecond) {
         // A manual dimension's points.
         owner.Tool().KeyMode() = 0;
-        CallNeighbour(Neighbours().EnterMeasurement, view, press.cursor.x, press.cursor.y);
+        view.Owner().Editing().EnterMeasurement(view, press.cursor.x, press.cursor.y);
         owner.Tool().State += 1;
         return;
     }
-    if (press.kind == 1 && state == 42) {
+    if (press.kind == tool_kind::Line && state == TLineobjtool::MultilineCopies) {
         ToolEnter(view, press, press.value);
         owner.SelectPickTool();
         return;
     }
     switch (press.kind) {
-    case 14:
+    case tool_kind::Move:
         ToolEnter(view, press, 0);
         owner.SelectPickTool();
         DrawingList.WriteDrawing();
         return;
-    case 60:
+    case tool_kind::HingedDoor:
         PlaceDoor(view, press, 4,
                   "  No INTERNAL door drawn, try again\n"
                   "place the cursor cross on hanging side of an internal wall",
                   "INTERNAL DOOR");
         return;
-    case 62:
+    case tool_kind::DoorPair:
         PlaceDoor(view, press, 5,
                   "No doors drawn, try again - place the cross on correct side of a partition",
                   "MISCELLANEOUS DOORS");
         return;
-    case 65:
+    case tool_kind::SlidingDoor:
         PlaceDoor(view, press, 6,
                   "  No door drawn, try again\n"
                   "place the cursor cross on jamb of sliding side of partition",
                   "SLIDING DOOR");
         return;
-    case 87:
+    case tool_kind::AreaStep:
         ToolEnter(view, press, press.value);
         if (owner.Tool().State == 2) {
             owner.Tool().State = 3;
-            owner.RestoreTool(79);
-            CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+            owner.RestoreTool(tool_kind::AfterAreaStep);
+            view.Owner().Editing().ReportFloorArea(view, 2);
         }
         return;
     default:
         break;
     }
-    if (press.kind == 999 && state == 5) {
+    if (press.kind == tool_kind::WallEdit && state == wall_edit::Split) {
         SplitWallAtCursor(view, press);
         return;
     }

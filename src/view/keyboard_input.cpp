@@ -4,15 +4,20 @@
 
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "resources/help_contexts.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/input_support.h"
-#include "view/neighbour_services.h"
 #include "view/view_owner.h"
+#include "walls/extwall_tool.h"
 
 using platform::DeviceContext;
 using platform::Point;
@@ -55,9 +60,9 @@ void ChooseResizeDirection(TChild& view, int key) {
     }
     tool.KeyMode() = 1;
     tool.Dragging = 1;
-    if (tool.State == 8)
+    if (tool.State == TExtwallobjtool::Enlarge)
         ShowPrompt("move cursor,press ENTER when line is at position to expand from");
-    else if (tool.State == 9)
+    else if (tool.State == TExtwallobjtool::Shrink)
         ShowPrompt("move cursor,press ENTER when line is at position to shrink from");
 }
 
@@ -68,17 +73,17 @@ void PlainKey(TChild& view, KeyPress& press) {
     if (press.key == VirtualKey::Return) {
         EnterKey(view, press);
     } else if (IsArrow(press.key)) {
-        if (press.kind == 14 && tool.State == 3) {
+        if (press.kind == tool_kind::Move && tool.State == TMoveobjtool::MovingSelection) {
             MoveCursorByKey(view, press.key);
             ToolKey(view, press, 0);
-        } else if (press.kind == 1100) {
+        } else if (press.kind == tool_kind::FloorPlanResize) {
             ChooseResizeDirection(view, press.key);
         } else {
             MoveCursorByKey(view, press.key);
         }
     } else if (press.key == VirtualKey::Add || press.key == VirtualKey::Subtract) {
-        if (press.kind != 14 || tool.State != 3) return;
-        if (CallNeighbour(Neighbours().CheckRotationLimits, view) == 1) return;
+        if (press.kind != tool_kind::Move || tool.State != TMoveobjtool::MovingSelection) return;
+        if (view.Owner().Editing().CheckRotationLimits(view) == 1) return;
         ToolKey(view, press, 1);
     }
 }
@@ -99,7 +104,7 @@ void StartNextTextLine(TChild& view) {
         tool.X1 = line->x1 + tool.Amount();
         tool.Y1 = line->y1;
     }
-    PutCursorOnClientPoint(view, LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
+    view.PutCursorOn(LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
 }
 
 } // namespace
@@ -135,7 +140,9 @@ void TChild::EvKeyDown(int key) {
     press.client = ClientRect();
     switch (key) {
     case VirtualKey::F1:
-        if ((press.kind == 20 || press.kind == 21) && Shared.CurrentView == 50) Shared.HelpContext = 210;
+        if ((press.kind == tool_kind::TextAtRest || press.kind == tool_kind::Pick) &&
+            Shared.CurrentView == view_code::GroundFloor)
+            Shared.HelpContext = help_context::Display;
         platform::TheDesktop().ShowHelp(platform::Desktop::HelpCommand::Context, Shared.HelpContext);
         return;
     case VirtualKey::Insert:
@@ -149,30 +156,30 @@ void TChild::EvKeyDown(int key) {
         return;
     case VirtualKey::Tab:
         if (Shared.DrawingState <= 0) return;
-        Shared.HelpContext = 350;
+        Shared.HelpContext = help_context::CentreAndDatum;
         ToggleDatumPlacement(*this);
         return;
     default:
         break;
     }
     // The text tool at rest takes keys only while the datum is being placed or read.
-    if (press.kind == 20 && DatumState < 2) return;
+    if (press.kind == tool_kind::TextAtRest && DatumState < 2) return;
     switch (press.kind) {
-    case 1:
-    case 7:
-    case 8:
-    case 11:
-    case 14:
-    case 1000:
-    case 1500:
+    case tool_kind::Line:
+    case tool_kind::Rectangle:
+    case tool_kind::RoundedRectangle:
+    case tool_kind::CornerMarks:
+    case tool_kind::Move:
+    case tool_kind::ExternalWall:
+    case tool_kind::InternalWall:
         break;
     default:
         ShowPrompt("Press F1 for context help");
         break;
     }
-    press.cursor = CursorInClient(*this);
+    press.cursor = CursorInClient();
     TDrawingtool& tool = CallingTool(*this);
-    if (press.kind == 2) tool.KeyMode() = 0;
+    if (press.kind == tool_kind::KeysPlain) tool.KeyMode() = 0;
     press.countAtEntry = DrawingList.count;
     const int mode = tool.KeyMode();
     if (mode == 0)
@@ -184,13 +191,14 @@ void TChild::EvKeyDown(int key) {
 void TChild::EvChar(char character) {
     if (!Window()) return;
     ViewOwner& owner = Owner();
-    if (owner.Tool().Kind != 24) return;
+    if (owner.Tool().Kind != tool_kind::TypedText) return;
     ShowPrompt("press ENTER once for newline - T W I C E to FINISH");
     const bool enter = character == '\r';
-    if (enter && SavedKind == 1) {
-        // A second Enter in a row ends the text; the text tool rests.
+    if (enter && SavedKind == TypedEnter) {
+        // A second Enter in a row ends the text; the text tool rests and the cross cursor is back.
         Window()->DestroyCaret();
-        owner.Tool().Kind = 20;
+        Window()->SetCursorShape(platform::CursorShape::Cross);
+        owner.Tool().Kind = tool_kind::TextAtRest;
         ShowCaption("None");
         ShowPrompt("select tool or function");
         SavedKind = 0;
@@ -201,6 +209,6 @@ void TChild::EvChar(char character) {
         tool.CharTyped(dc, client, character);
     });
     if (!enter) return;
-    SavedKind = 1;
+    SavedKind = TypedEnter;
     StartNextTextLine(*this);
 }

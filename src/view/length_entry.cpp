@@ -4,17 +4,25 @@
 // an outline closes, and runs the floor-plan resize.
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
+#include "partitions/intwall_tool.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "rooms/design_room_tool.h"
+#include "rooms/room_operations.h"
 #include "settings/length_format.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/input_support.h"
 #include "view/keyboard_input.h"
-#include "view/neighbour_services.h"
+#include "view/title_block.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
+#include "walls/extwall_tool.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,18 +69,18 @@ const char* DirectionPrompt(int key) {
 // What the length dialog says it measures.
 std::string LengthTitle(TDrawingtool& tool, int kind) {
     switch (kind) {
-    case 7:
+    case tool_kind::Rectangle:
         return "RECTANGLE";
-    case 8:
+    case tool_kind::RoundedRectangle:
         return "ROUNDED RECTANGLE";
-    case 1100:
-        if (tool.State == 8) return "EXPAND BASE BY";
-        if (tool.State == 9) return "SHRINK BASE BY";
+    case tool_kind::FloorPlanResize:
+        if (tool.State == TExtwallobjtool::Enlarge) return "EXPAND BASE BY";
+        if (tool.State == TExtwallobjtool::Shrink) return "SHRINK BASE BY";
         return "LINE";
-    case 29000:
+    case tool_kind::DesignRoom:
         // Every state of the design-room tool adjusts the selected room.
         return "ADJUST ROOM";
-    case 1500:
+    case tool_kind::InternalWall:
         return tool.KeyMode() == 4 ? "OPEN UP" : "WALL TO";
     default:
         return "LINE";
@@ -152,7 +160,7 @@ void AddOutlineDimensions(TChild& view) {
 // When the last segment of a corner-mark or external-wall run ends where the run began, the floor plan
 // is finished.
 void FinishClosedOutline(TChild& view, int kind) {
-    const int type = kind == 11 ? 11 : 1000;
+    const int type = kind == tool_kind::CornerMarks ? type_code::CornerMark : type_code::ExternalWall;
     int count = 0;
     int first = -1;
     for (int i = 0; i < DrawingList.count; ++i) {
@@ -168,38 +176,38 @@ void FinishClosedOutline(TChild& view, int kind) {
                         (near(last.x1, start.x2) && near(last.y1, start.y2));
     if (!closed) return;
     ViewOwner& owner = view.Owner();
-    if (kind == 11) {
+    if (kind == tool_kind::CornerMarks) {
         // The marks become external walls, the layout's design rooms internal walls.
         owner.Tool().KeyMode() = 0;
         view.DatumState = 1;
         ShowReadout("0");
-        owner.RestoreTool(1000);
+        owner.RestoreTool(tool_kind::ExternalWall);
         CallingTool(view).Action(7);
         AddOutlineDimensions(view);
         view.DatumState = 1;
         ShowReadout("0");
-        owner.RestoreTool(1500);
-        owner.Tool().State = 1500;
+        owner.RestoreTool(tool_kind::InternalWall);
+        owner.Tool().State = TIntwallobjtool::FinishingDesignRooms;
         CallingTool(view).Step(0, 0, 2);
         owner.SelectPickTool();
         CallingTool(view).Action(1);
-        DrawingList.MakeTitleBlock();
-        if (Shared.CurrentView == 50) UpdateScrollOrigin(view, 0);
+        MakeTitleBlock(DrawingList);
+        if (Shared.CurrentView == view_code::GroundFloor) UpdateScrollOrigin(view, 0);
         InvalidateWholeView(view);
-        CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+        view.Owner().Editing().ReportFloorArea(view, 2);
         ShowPrompt("Pick Tool");
         Shared.DisplayMode = 0;
     } else {
         owner.Tool().KeyMode() = 0;
         CallingTool(view).Action(5);
         AddOutlineDimensions(view);
-        CallNeighbour(Neighbours().ReportFloorArea, view, 2);
+        view.Owner().Editing().ReportFloorArea(view, 2);
         view.DatumState = 1;
         ShowReadout("0");
         owner.SelectPickTool();
-        DrawingList.MakeTitleBlock();
+        MakeTitleBlock(DrawingList);
         Shared.DisplayMode = 0;
-        if (Shared.CurrentView == 50) UpdateScrollOrigin(view, 0);
+        if (Shared.CurrentView == view_code::GroundFloor) UpdateScrollOrigin(view, 0);
         InvalidateWholeView(view);
     }
 }
@@ -207,7 +215,8 @@ void FinishClosedOutline(TChild& view, int kind) {
 // The newest internal wall among the last three objects of the list; null when none of them is one.
 const TIntwallobj* NewestInternalWall() {
     for (int i = DrawingList.count - 1; i >= 0 && i >= DrawingList.count - 3; --i)
-        if (DrawingList[i]->type == 1500) return dynamic_cast<const TIntwallobj*>(DrawingList[i]);
+        if (DrawingList[i]->type == type_code::InternalWall)
+            return dynamic_cast<const TIntwallobj*>(DrawingList[i]);
     return nullptr;
 }
 
@@ -230,7 +239,7 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
         view.StartX = 0;
         ShowReadout("0");
     };
-    if (tool.Amount() == 30000) {
+    if (tool.Amount() == TIntwallobjtool::RunClosed) {
         // Closed back to its start: the last segment's box is repainted.
         const int* box = tool.PrevBox();
         Point from = LogicalToClient(view, {box[0] / Shared.Scale, box[2] / Shared.Scale});
@@ -239,7 +248,7 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
         from.y = std::max(from.y, 0);
         to.x = std::min(to.x, press.client.right);
         to.y = std::min(to.y, press.client.bottom);
-        PutCursorOnClientPoint(view, middle);
+        view.PutCursorOn(middle);
         InvalidateViewArea(view, Rect{from.x, from.y, to.x, to.y});
         endRun();
         return;
@@ -249,12 +258,12 @@ void FollowInternalWallRun(TChild& view, KeyPress& press) {
         const int half = wall->iwall1 / 2;
         InvalidateViewArea(view, Rect{at.x - half, at.y - half, at.x + half, at.y + half});
     }
-    if (tool.Amount() == 30001) {
+    if (tool.Amount() == TIntwallobjtool::RunEndedAtWall) {
         endRun();
-        PutCursorOnClientPoint(view, middle);
+        view.PutCursorOn(middle);
         return;
     }
-    PutCursorOnClientPoint(view, LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
+    view.PutCursorOn(LogicalToClient(view, {tool.X1 / Shared.Scale, tool.Y1 / Shared.Scale}));
     tool.Dragging = 1;
 }
 
@@ -285,7 +294,7 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
     if (done) return;
     if (view.Window()) {
         const Point logical = ClientToLogical(view, press.cursor);
-        if (press.kind != 1100 && press.kind != 29000) {
+        if (press.kind != tool_kind::FloorPlanResize && press.kind != tool_kind::DesignRoom) {
             const int scrollX = Shared.ScrollX;
             const int scrollY = Shared.ScrollY;
             ScrollCursorIntoView(view, press.value, press.key, logical.x, logical.y);
@@ -297,8 +306,8 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
     }
     TDrawingtool& tool = owner.Tool();
     switch (press.kind) {
-    case 11:
-    case 1000:
+    case tool_kind::CornerMarks:
+    case tool_kind::ExternalWall:
         view.DatumX = tool.X2;
         view.DatumY = tool.Y2;
         InvalidateWholeView(view);
@@ -306,8 +315,8 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
         ShowPrompt("Continue - if same details use arrow keys or Enter endpoint - click Extwall icon if "
                    "changing detail");
         break;
-    case 1:
-        if (tool.State == 42) {
+    case tool_kind::Line:
+        if (tool.State == TLineobjtool::MultilineCopies) {
             view.DatumState = 1;
             ShowReadout("0");
         } else {
@@ -315,26 +324,27 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
             tool.KeyMode() = 0; // one segment per Enter
         }
         break;
-    case 29000:
+    case tool_kind::DesignRoom:
         DrawingList.WriteDrawing();
-        if (tool.State == 65) {
+        if (tool.State == TDRoomobjtool::KeyDrag) {
             CallTool(view, [](TDrawingtool& t, DeviceContext& dc, const Rect&) { t.DrawShape(dc, 1); });
         } else {
             tool.State = 0;
-            CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, press.client);
+            view.Owner().Rooms().InvalidateDesignRoomArea(view, press.client);
         }
         break;
-    case 1500:
+    case tool_kind::InternalWall:
         FollowInternalWallRun(view, press);
         break;
     default:
         break;
     }
     TDrawingtool& after = owner.Tool();
-    if (press.kind == 1 && after.State == 51 && after.Y1 < 125000) {
+    if (press.kind == tool_kind::Line && after.State == TLineobjtool::LineWithTextDrawn &&
+        after.Y1 < TLineobjtool::NoLineText) {
         // A line with a text beside it.
-        CallNeighbour(Neighbours().RunViewDialog, view, 8);
-        if (owner.Tool().Y1 == 125000) {
+        view.Owner().Editing().RunViewDialog(view, 8);
+        if (owner.Tool().Y1 == TLineobjtool::NoLineText) {
             owner.SelectPickTool();
             return;
         }
@@ -345,7 +355,7 @@ void CommonStep(TChild& view, KeyPress& press, bool done) {
         DrawingList.WriteDrawing();
     }
     capture.Release();
-    if (press.kind == 11 || press.kind == 1000) {
+    if (press.kind == tool_kind::CornerMarks || press.kind == tool_kind::ExternalWall) {
         ShowDistanceFromStart(view);
         FinishClosedOutline(view, press.kind);
     }
@@ -356,12 +366,13 @@ void ArrowKey(TChild& view, KeyPress& press) {
     ViewOwner& owner = view.Owner();
     TDrawingtool& tool = owner.Tool();
     // In angled entry the arrows aim the cursor pixel by pixel; Enter sets the point.
-    if ((press.kind == 1000 && tool.State == 1) ||
-        (press.kind == 1500 && view.StartX == AngledInternalWallMarker) || press.kind == 11) {
+    if ((press.kind == tool_kind::ExternalWall && tool.State == TExtwallobjtool::AngledEntry) ||
+        (press.kind == tool_kind::InternalWall && view.StartX == AngledInternalWallMarker) ||
+        press.kind == tool_kind::CornerMarks) {
         MoveCursorByKey(view, press.key);
         return;
     }
-    if (press.kind == 29000 && tool.State == 65) {
+    if (press.kind == tool_kind::DesignRoom && tool.State == TDRoomobjtool::KeyDrag) {
         // The room moved by keys takes the key without a length, and once more in the common step.
         CallTool(view, [&](TDrawingtool& t, DeviceContext& dc, const Rect& client) {
             t.KeyDown(dc, client, press.key, press.cursor, 0);
@@ -371,15 +382,15 @@ void ArrowKey(TChild& view, KeyPress& press) {
     }
     const int direction = DirectionOf(press.key);
     std::string text = "0";
-    if (press.kind == 1000) {
+    if (press.kind == tool_kind::ExternalWall) {
         tool.WallDirection() = direction;
         CallingTool(view).Action(2); // the free distance to the next wall
         if (view.Window()) view.Window()->SetCursorShape(platform::CursorShape::Cross);
         text = std::to_string(owner.Tool().Amount());
-    } else if (press.kind == 1500 && tool.KeyMode() == 1) {
+    } else if (press.kind == tool_kind::InternalWall && tool.KeyMode() == 1) {
         view.StartX = 0;
         CallingTool(view).Step(direction, 0, 0);
-        if (owner.Tool().Y1 == 30001) {
+        if (owner.Tool().Y1 == TIntwallobjtool::DirectionRefused) {
             static const char* const texts[] = {
                 "Wrong Arrow key for second line position - re select internal wall icon and try again",
                 "Wrong Arrow key for second line position - re select Internal Wall icon and try again",
@@ -406,7 +417,7 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
     ViewOwner& owner = view.Owner();
     const Point logical = ClientToLogical(view, press.cursor);
     int room = 0;
-    if (owner.Tool().State == 9) {
+    if (owner.Tool().State == TExtwallobjtool::Shrink) {
         // Shrinking: the room there is to shrink into is offered.
         owner.Tool().Amount() = logical.x;
         owner.Tool().Amount2() = logical.y;
@@ -427,10 +438,10 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
     CallingTool(view).Action(5);
     AddOutlineDimensions(view);
     const int area = DrawingList.GetArea();
-    const int info = DrawingList.FindType(Shared.CurrentView + 31950);
+    const int info = DrawingList.FindType(Shared.CurrentView + type_code::FloorRecordBase);
     if (info != NoObjectIndex)
         if (auto* record = dynamic_cast<TInfoobj*>(DrawingList[info])) record->value = area;
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     InvalidateWholeView(view);
     CommonStep(view, press, true);
 }
@@ -438,10 +449,13 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
 // 'A' or numpad 1 switches angled entry on and off for the wall tools.
 void ToggleAngledEntry(TChild& view, KeyPress& press) {
     TDrawingtool& tool = view.Owner().Tool();
-    if (press.kind == 1000 && (tool.State == 0 || tool.State == 1)) {
-        tool.State = tool.State == 0 ? 1 : 0;
+    if (press.kind == tool_kind::ExternalWall &&
+        (tool.State == TExtwallobjtool::OrthogonalEntry || tool.State == TExtwallobjtool::AngledEntry)) {
+        tool.State = tool.State == TExtwallobjtool::OrthogonalEntry ? TExtwallobjtool::AngledEntry
+                                                                    : TExtwallobjtool::OrthogonalEntry;
         CommonStep(view, press, true);
-    } else if (press.kind == 1500 && (view.StartX == 0 || view.StartX == AngledInternalWallMarker)) {
+    } else if (press.kind == tool_kind::InternalWall &&
+               (view.StartX == 0 || view.StartX == AngledInternalWallMarker)) {
         view.StartX = view.StartX == 0 ? AngledInternalWallMarker : 0;
         CommonStep(view, press, true);
     } else {
@@ -462,20 +476,20 @@ void KeyEntryModeKey(TChild& view, KeyPress& press) {
         ArrowKey(view, press);
         break;
     case VirtualKey::Return:
-        if (press.kind == 1100)
+        if (press.kind == tool_kind::FloorPlanResize)
             ResizeFloorPlan(view, press);
         else
             CommonStep(view, press, false);
         break;
     case LetterA:
     case NumpadOne:
-        if (press.kind == 1000 || press.kind == 1500)
+        if (press.kind == tool_kind::ExternalWall || press.kind == tool_kind::InternalWall)
             ToggleAngledEntry(view, press);
         else
             CommonStep(view, press, false);
         break;
     case VirtualKey::Add:
-        if (press.kind == 1500) CommonStep(view, press, false);
+        if (press.kind == tool_kind::InternalWall) CommonStep(view, press, false);
         break;
     default:
         break;

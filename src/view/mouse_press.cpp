@@ -1,15 +1,22 @@
 // The left-button press of a drawing view: what the view does around the tool's press for each tool
 // kind and state, and the drag that follows inside the handler until the button is released.
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "rooms/design_room_tool.h"
+#include "rooms/room_operations.h"
 #include "tools/drawing_tool.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/input_support.h"
-#include "view/neighbour_services.h"
 #include "view/typed_length.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
+#include "walls/extwall_tool.h"
+#include "walls/wall_operations.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -41,21 +48,24 @@ void DesignRoomPress(TChild& view, Point point, int state) {
     ViewOwner& owner = view.Owner();
     SetDatum(view, 1);
     if (owner.Tool().KeyMode() > 0) owner.Tool().KeyMode() = 0;
-    if (state < 5 || IsOneOf(state, {20, 21, 30, 40, 50, 1000})) {
+    if (state < TDRoomobjtool::DragByLeft ||
+        IsOneOf(state, {TDRoomobjtool::Expand, TDRoomobjtool::Shrink, TDRoomobjtool::Rotate,
+                        TDRoomobjtool::Delete, TDRoomobjtool::Move, TDRoomobjtool::MaximumSize})) {
         ToolPress(view, point);
         int result = owner.Tool().State;
-        if (result == 10001 || result == 10002) {
-            ViewMessageBox(result == 10001 ? "the click was probably outside the external walls"
-                                           : "one of the measuring walls was angled",
+        if (result == TDRoomobjtool::OutsideWalls || result == TDRoomobjtool::AngledWall) {
+            ViewMessageBox(result == TDRoomobjtool::OutsideWalls
+                               ? "the click was probably outside the external walls"
+                               : "one of the measuring walls was angled",
                            "NO SELECTION", platform::MessageBoxStyle::Ok);
             owner.Tool().State = 0;
         }
     }
-    if (state == 55 || state == 65) owner.Tool().State = 0;
-    if (state == 30 || state == 40) {
+    if (state == TDRoomobjtool::Adjusting || state == TDRoomobjtool::KeyDrag) owner.Tool().State = 0;
+    if (state == TDRoomobjtool::Rotate || state == TDRoomobjtool::Delete) {
         DrawingList.WriteDrawing();
         owner.Tool().State = 0;
-        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+        view.Owner().Rooms().InvalidateDesignRoomArea(view, view.ClientRect());
     }
 }
 
@@ -64,7 +74,7 @@ void DesignRoomPress(TChild& view, Point point, int state) {
 // user cancelled or gave a length out of range.
 std::optional<int> AskWallEditAmount(TChild& view, int state) {
     ViewOwner& owner = view.Owner();
-    const bool lengthen = state == 2;
+    const bool lengthen = state == wall_edit::Lengthen;
     ShowPrompt(lengthen ? "input amount to lengthen" : "input amount to shorten");
     auto abandon = [&]() -> std::optional<int> {
         InvalidateWholeView(view);
@@ -97,49 +107,49 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
     if (index == NoObjectIndex) {
         platform::TheDesktop().MessageBox("No valid object selected - please restart", "NO SELECTION",
                                           platform::MessageBoxStyle::Ok);
-        PutCursorOnClientPoint(view, point);
+        view.PutCursorOn(point);
         return AfterRouting::Stop;
     }
     const int type = DrawingList[index]->type;
     owner.RestoreTool(type);
     owner.Tool().Aux2() = index;
     owner.Tool().State = state;
-    if (type != 1000) {
+    if (type != type_code::ExternalWall) {
         owner.SelectPickTool();
         return AfterRouting::Stop;
     }
     switch (state) {
-    case 2:
-    case 3: {
+    case wall_edit::Lengthen:
+    case wall_edit::Shorten: {
         std::optional<int> amount = AskWallEditAmount(view, state);
         if (!amount) return AfterRouting::Stop;
         CallingTool(view).Step(*amount, wx, wy);
-        if (owner.Tool().Dragging == 1001) {
+        if (owner.Tool().Dragging == TExtwallobjtool::AngledWallRefused) {
             ViewMessageBox("Angled walls cannot be altered", "NO ACTION",
                            platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
             return AfterRouting::Stop;
         }
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         break;
     }
-    case 4:
+    case wall_edit::Delete:
         CallingTool(view).Step(0, 0, 0);
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 2);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 2);
         owner.SelectPickTool();
         ShowPrompt("Pick Tool");
-        PutCursorOnClientPoint(view, point);
+        view.PutCursorOn(point);
         break;
-    case 5:
+    case wall_edit::Split:
         CallingTool(view).Step(0, wx, wy);
         CallTool(view, [](TDrawingtool& tool, DeviceContext& dc, const Rect& r) {
             tool.AddDimension(dc, r, 0, 0, 0, 'o');
         });
         InvalidateWholeView(view);
         break;
-    case 6:
+    case wall_edit::ChangeType:
         ShowPrompt("select new wall type");
-        CallNeighbour(Neighbours().ChooseExternalWallType, view);
-        CallNeighbour(Neighbours().InvalidateWallEditArea, view, client, 1);
+        view.Owner().Walls().ChooseExternalWallType(view);
+        view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         owner.SelectPickTool();
         ShowPrompt("Pick Tool");
         break;
@@ -152,11 +162,14 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
 // Presses that reach no tool: the placing tools before their own steps, stairs, and the states that
 // wait for something other than a press.
 bool IgnoredPress(int kind, int state) {
-    if (IsOneOf(kind, {20, 21, 41, 60, 62, 64}) && state < 30) return true;
-    if (kind == 57) return true;
-    if (state >= 39 && state <= 42) return true;
-    if (kind == 19 && state == 9) return true;
-    return state == 20 || state == 21;
+    if (IsOneOf(kind, {tool_kind::TextAtRest, tool_kind::Pick, tool_kind::LineType41, tool_kind::HingedDoor,
+                       tool_kind::DoorPair, tool_kind::WallOpening}) &&
+        state < TDrawingtool::FindingLineCentre)
+        return true;
+    if (kind == tool_kind::Stairs) return true;
+    if (state >= TLineobjtool::FirstMultilineState && state <= TLineobjtool::MultilineCopies) return true;
+    if (kind == tool_kind::Erase && state == TDrawingtool::RebuiltAsLine) return true;
+    return state == TLineobjtool::ManualDimension || state == TLineobjtool::ManualDimensionSecond;
 }
 
 // A text placed at the press: the text asked in an input dialog.
@@ -175,7 +188,7 @@ void PlaceTypedText(TChild& view, Point point) {
 // Every tool but the design-room tool, the wall edits and the floor-plan resize.
 void OtherToolPress(TChild& view, Point point, int kind, int state) {
     ViewOwner& owner = view.Owner();
-    if (kind == 24 && owner.Tool().KeyMode() == 0) {
+    if (kind == tool_kind::TypedText && owner.Tool().KeyMode() == 0) {
         // The first press of a typed text: the view stops showing the caret until the tool places it,
         // and the mouse shows the text cursor from now on.
         view.Window()->DestroyCaret();
@@ -183,44 +196,46 @@ void OtherToolPress(TChild& view, Point point, int kind, int state) {
         owner.Tool().KeyMode() = 1;
     }
     if (IgnoredPress(kind, state)) return;
-    if (kind == 4) {
+    if (kind == tool_kind::Text) {
         PlaceTypedText(view, point);
-    } else if ((view.SavedKind == 1 && kind == 24) || kind == 11) {
+    } else if ((view.SavedKind == TChild::TypedEnter && kind == tool_kind::TypedText) ||
+               kind == tool_kind::CornerMarks) {
         // A typed text just ended with Enter, or the corner marks, which take Enter only.
     } else {
-        if (kind == 14 || kind == 19) {
+        if (kind == tool_kind::Move || kind == tool_kind::Erase) {
             view.DatumState = 3;
             DrawingList.GetPlanCorner(&view.DatumX, &view.DatumY);
         }
         ToolPress(view, point);
     }
-    if (state == 1)
+    if (state == TDrawingtool::Selected)
         ShowPrompt("Selected");
-    else if (state == 9)
+    else if (state == TDrawingtool::RebuiltAsLine)
         owner.RestoreTool(Shared.PenWidth);
-    if (state == 31 || state == 37) ShowPrompt("Cursor centred");
-    if (kind == 71) CallNeighbour(Neighbours().NewFixedRoom, view);
+    if (state == TDrawingtool::LineCentreFound || state == TDrawingtool::RectCentreFound)
+        ShowPrompt("Cursor centred");
+    if (kind == tool_kind::FixedRoom) view.Owner().Rooms().NewFixedRoom(view);
 }
 
 AfterRouting RoutePress(TChild& view, Point point, int kind, int state) {
     ViewOwner& owner = view.Owner();
     // While the external corners are marked on the layout the press only drags.
-    if (Shared.CurrentView == 45) return AfterRouting::Drag;
-    if (kind == 29000) {
+    if (Shared.CurrentView == view_code::MarkingCorners) return AfterRouting::Drag;
+    if (kind == tool_kind::DesignRoom) {
         DesignRoomPress(view, point, state);
         return AfterRouting::Drag;
     }
     const Point logical = ClientToLogical(view, point);
     if (FindRoomAt(DrawingList, logical.x, logical.y)) {
         // A press inside a room belongs to the design-room tool.
-        owner.RestoreTool(29000);
+        owner.RestoreTool(tool_kind::DesignRoom);
         SetDatum(view, 1);
         ToolPress(view, point);
         return AfterRouting::Drag;
     }
-    if (state >= 30 && state <= 38) {
+    if (state >= TDrawingtool::FindingLineCentre && state <= TDrawingtool::LastRectCentreState) {
         CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
-            if (state < 35)
+            if (state < TDrawingtool::FindingRectCentre)
                 tool.FindLineCentre(dc, client, point.x, point.y);
             else
                 tool.FindRectCentre(dc, client, point.x, point.y);
@@ -232,8 +247,8 @@ AfterRouting RoutePress(TChild& view, Point point, int kind, int state) {
         view.DatumY = logical.y * Shared.Scale;
         return AfterRouting::Drag;
     }
-    if (kind == 999) return EditPickedWall(view, point, logical, state);
-    if (kind == 1100) return AfterRouting::Drag;
+    if (kind == tool_kind::WallEdit) return EditPickedWall(view, point, logical, state);
+    if (kind == tool_kind::FloorPlanResize) return AfterRouting::Drag;
     OtherToolPress(view, point, kind, state);
     return AfterRouting::Drag;
 }
@@ -282,17 +297,31 @@ void AutoScroll(TChild& view) {
     ShowScrollPositions(view);
 }
 
-// The drag: every input of the view is handled here, the release included, while the mouse is
-// captured. It ends with the release, or when no more input will come (the view closed).
+// How long the drag waits for input before it scrolls again while the pointer rests outside the view
+// (milliseconds).
+constexpr int AutoScrollInterval = 50;
+
+// Whether an input ends the drag: the release, or a move without the left button, which is what the
+// drag hears when something else took the release (a dialog the press opened).
+bool EndsDrag(const platform::InputEvent& event) {
+    return event.kind == platform::InputKind::LeftUp ||
+           (event.kind == platform::InputKind::MouseMove && (event.held & platform::MouseFlag::Left) == 0);
+}
+
+// The drag: every input of the view is handled here, the one that ends it included, while the mouse is
+// captured; between inputs, and while none comes, a pointer outside the view scrolls it. It ends as
+// above, or when no more input will come (the view closed).
 void RunDrag(TChild& view) {
     if (!view.Window()) return;
     DragCapture capture(view);
     platform::InputEvent event;
-    while (view.Window() && view.Window()->NextInput(event)) {
-        const bool released = event.kind == platform::InputKind::LeftUp;
-        view.OnInput(event);
+    while (platform::ViewWindow* window = view.Window()) {
+        const platform::InputWait wait = window->NextInput(event, AutoScrollInterval);
+        if (wait == platform::InputWait::Closed) break;
+        const bool ends = wait == platform::InputWait::Input && EndsDrag(event);
+        if (wait == platform::InputWait::Input) view.OnInput(event);
         AutoScroll(view);
-        if (released) break;
+        if (ends) break;
     }
 }
 
@@ -307,11 +336,12 @@ void TChild::EvLButtonDown(Point point) {
     PressScrollY = Shared.ScrollY;
     if (RoutePress(*this, point, kind, state) == AfterRouting::Stop) return;
     RunDrag(*this);
-    if (state == 55 || state == 65) Owner().Tool().State = 0;
-    if (Shared.CurrentView >= 40 && Shared.CurrentView <= 49 && (state == 30 || state == 40)) {
+    if (state == TDRoomobjtool::Adjusting || state == TDRoomobjtool::KeyDrag) Owner().Tool().State = 0;
+    if (Shared.CurrentView >= view_code::RoomLayout && Shared.CurrentView <= view_code::LastLayout &&
+        (state == TDRoomobjtool::Rotate || state == TDRoomobjtool::Delete)) {
         DrawingList.WriteDrawing();
         Owner().Tool().State = 0;
         InvalidateWholeView(*this);
-        if (Shared.LayoutGridOn == 1) CallNeighbour(Neighbours().RedrawLayoutGrid, *this);
+        if (Shared.LayoutGridOn == 1) Owner().Zooming().RedrawLayoutGrid(*this);
     }
 }

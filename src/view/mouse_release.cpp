@@ -2,15 +2,22 @@
 // the press's drag), the right button, mouse moves with the cursor readout, and key releases.
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "rooms/design_room_tool.h"
+#include "rooms/room_operations.h"
 #include "settings/length_format.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
+#include "tools/status_texts.h"
+#include "tools/tool_kinds.h"
+#include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
-#include "view/input_support.h"
-#include "view/neighbour_services.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
+#include "walls/wall_operations.h"
 
 #include <algorithm>
 #include <string>
@@ -32,12 +39,12 @@ void ToolRelease(TChild& view, Point point) {
 void EndDesignRoomDrag(TChild& view, Point point) {
     ToolRelease(view, point);
     DrawingList.WriteDrawing();
-    if (Shared.CurrentView < 50) {
+    if (Shared.CurrentView < view_code::GroundFloor) {
         InvalidateWholeView(view);
         view.Owner().Tool().State = 0;
-        CallNeighbour(Neighbours().ShowHouseRectangleSize, view, 0);
+        view.Owner().Walls().ShowHouseRectangleSize(view, 0);
     } else {
-        CallNeighbour(Neighbours().InvalidateDesignRoomArea, view, view.ClientRect());
+        view.Owner().Rooms().InvalidateDesignRoomArea(view, view.ClientRect());
         view.Owner().Tool().State = 0;
     }
 }
@@ -73,17 +80,17 @@ void EndRectangleDrag(TChild& view, Point point, int kind, int state) {
     ShowReadout("0");
     ToolRelease(view, point);
     TDrawingtool& tool = owner.Tool();
-    if (kind == 14 && state == 15) {
+    if (kind == tool_kind::Move && state == TMoveobjtool::ZoomRectangleDone) {
         owner.RestoreTool(view.SavedKind);
-        CallNeighbour(Neighbours().ZoomView, view, 1);
-    } else if (kind == 15 && tool.Amount() == 1) {
-        CallNeighbour(Neighbours().RunLibraryCaptureDialog, view);
+        view.Owner().Zooming().ZoomView(view, 1);
+    } else if (kind == tool_kind::Copy && tool.Amount() == 1) {
+        view.Owner().Editing().RunLibraryCaptureDialog(view);
         owner.SelectPickTool();
         InvalidateWholeView(view);
-    } else if (tool.Kind == 15) {
+    } else if (tool.Kind == tool_kind::Copy) {
         ShowPrompt("press F1 key for help");
         ShowCaption("Pick Tool");
-    } else if (tool.Kind == 19) {
+    } else if (tool.Kind == tool_kind::Erase) {
         // The erased area: least x, greatest x, least y, greatest y in drawing units.
         const int* box = tool.PrevBox();
         const Point from = LogicalToClient(view, {box[0] / Shared.Scale, box[2] / Shared.Scale});
@@ -102,9 +109,9 @@ void EndLineWithText(TChild& view, Point point) {
     const Rect client = view.ClientRect();
     Point at = point;
     tool.LButtonUp(*dc, client, at);
-    if (owner.Tool().Y1 >= 125000) return; // no line was made
-    CallNeighbour(Neighbours().RunViewDialog, view, 8);
-    if (owner.Tool().Y1 == 125000) {
+    if (owner.Tool().Y1 >= TLineobjtool::NoLineText) return; // no line was made
+    view.Owner().Editing().RunViewDialog(view, 8);
+    if (owner.Tool().Y1 == TLineobjtool::NoLineText) {
         owner.SelectPickTool();
         return;
     }
@@ -127,7 +134,7 @@ void RotateSelection(TChild& view, Point point) {
             tool.RButtonDown(dc, client, at);
         });
     };
-    if (DrawingList.count > 0 && DrawingList[DrawingList.count - 1]->type == 27001) {
+    if (DrawingList.count > 0 && DrawingList[DrawingList.count - 1]->type == type_code::PastedLine) {
         owner.Tool().X2 = 90;
         pressTool();
         return;
@@ -138,10 +145,10 @@ void RotateSelection(TChild& view, Point point) {
     if (platform::TheDesktop().InputBox("ROTATE", "clockwise", buffer, 8)) {
         degrees = ParseDecimal(buffer);
         if (degrees < 0 || degrees > 360) return;
-        if (!IsRotationAngle(degrees) && CallNeighbour(Neighbours().CheckRotationLimits, view) == 1) return;
+        if (!IsRotationAngle(degrees) && view.Owner().Editing().CheckRotationLimits(view) == 1) return;
     }
     owner.Tool().X2 = degrees;
-    owner.Tool().State = 3;
+    owner.Tool().State = TMoveobjtool::MovingSelection;
     pressTool();
 }
 
@@ -153,41 +160,46 @@ void TChild::EvLButtonUp(Point point) {
     TDrawingtool& entry = CallingTool(*this);
     const int kind = entry.Kind;
     const int state = entry.State;
-    if (Shared.CurrentView < 49 && (Shared.ScrollX != PressScrollX || Shared.ScrollY != PressScrollY)) {
+    if (Shared.CurrentView < view_code::LastLayout &&
+        (Shared.ScrollX != PressScrollX || Shared.ScrollY != PressScrollY)) {
         // The view scrolled during the drag.
         InvalidateWholeView(*this);
         Window()->UpdateNow();
         owner.Tool().WallDirection() = 1;
     }
-    if (kind == 29000) {
-        if (state == 5 || state == 6) {
+    if (kind == tool_kind::DesignRoom) {
+        if (state == TDRoomobjtool::DragByLeft || state == TDRoomobjtool::DragByRight) {
             EndDesignRoomDrag(*this, point);
-        } else if (state == 1000) {
-            CallNeighbour(Neighbours().NewMaxDesignRoom, *this);
+        } else if (state == TDRoomobjtool::MaximumSize) {
+            Owner().Rooms().NewMaxDesignRoom(*this);
             owner.Tool().State = 0;
         }
         return;
     }
-    if (kind > 25 || (kind == 11 && Shared.CurrentView == 45)) return;
-    if (kind == 25) {
+    if (kind > tool_kind::ChangeText ||
+        (kind == tool_kind::CornerMarks && Shared.CurrentView == view_code::MarkingCorners))
+        return;
+    if (kind == tool_kind::ChangeText) {
         ChangeTextAt(*this, point);
         return;
     }
-    if ((state >= 39 && state <= 42) || kind == 4 || kind == 24) return;
-    if (kind == 20 || kind == 21) {
+    if ((state >= TLineobjtool::FirstMultilineState && state <= TLineobjtool::MultilineCopies) ||
+        kind == tool_kind::Text || kind == tool_kind::TypedText)
+        return;
+    if (kind == tool_kind::TextAtRest || kind == tool_kind::Pick) {
         if (state == 0) ShowCaption("Pick Tool");
         return;
     }
     if (state <= 0) {
         ToolRelease(*this, point);
-    } else if (state == 5 || state == 15) {
+    } else if (state == TMoveobjtool::RectangleDone || state == TMoveobjtool::ZoomRectangleDone) {
         EndRectangleDrag(*this, point, kind, state);
-    } else if (state == 7) {
+    } else if (state == TDrawingtool::RebuiltOnRelease) {
         InvalidateWholeView(*this);
         owner.RestoreTool(owner.Tool().Kind);
-    } else if (state == 50 || state == 51) {
+    } else if (state == TLineobjtool::LineWithText || state == TLineobjtool::LineWithTextDrawn) {
         EndLineWithText(*this, point);
-    } else if (state == 11 || state == 12) {
+    } else if (state == TDrawingtool::RebuiltSaved || state == TDrawingtool::RebuiltSavedToo) {
         owner.RestoreTool(SavedKind);
     }
 }
@@ -197,21 +209,21 @@ void TChild::EvRButtonDown(Point point) {
     ViewOwner& owner = Owner();
     const Point logical = ClientToLogical(*this, point);
     if (FindRoomAt(DrawingList, logical.x, logical.y)) {
-        owner.RestoreTool(29000);
+        owner.RestoreTool(tool_kind::DesignRoom);
         SetDatum(*this, 1);
     }
     TDrawingtool& tool = owner.Tool();
-    if (tool.Kind == 29000) {
-        if (tool.State == 55 || tool.State == 65) {
+    if (tool.Kind == tool_kind::DesignRoom) {
+        if (tool.State == TDRoomobjtool::Adjusting || tool.State == TDRoomobjtool::KeyDrag) {
             tool.State = 0;
-        } else if (tool.State == 0 || tool.State == 50) {
+        } else if (tool.State == TDRoomobjtool::PlaceNew || tool.State == TDRoomobjtool::Move) {
             CallTool(*this, [&](TDrawingtool& t, DeviceContext& dc, const Rect& client) {
                 Point at = point;
                 t.RButtonDown(dc, client, at);
             });
-            if (owner.Tool().State == 10001) owner.Tool().State = 0;
+            if (owner.Tool().State == TDRoomobjtool::OutsideWalls) owner.Tool().State = 0;
         }
-    } else if (tool.Kind == 14) {
+    } else if (tool.Kind == tool_kind::Move) {
         RotateSelection(*this, point);
     }
 }
@@ -220,14 +232,14 @@ void TChild::EvRButtonUp(Point point) {
     if (!Window()) return;
     ViewOwner& owner = Owner();
     const int state = owner.Tool().State;
-    if (state != 5 && state != 6) return;
+    if (state != TDRoomobjtool::DragByLeft && state != TDRoomobjtool::DragByRight) return;
     CallTool(*this, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
         tool.RButtonUp(dc, client, point.x, point.y);
     });
     DrawingList.WriteDrawing();
     InvalidateWholeView(*this);
     owner.Tool().State = 0;
-    CallNeighbour(Neighbours().ShowHouseRectangleSize, *this, 0);
+    Owner().Walls().ShowHouseRectangleSize(*this, 0);
 }
 
 void TChild::EvMouseMove(Point point) {
@@ -235,7 +247,7 @@ void TChild::EvMouseMove(Point point) {
     if (DatumState < 1) return;
     TDrawingtool& tool = CallingTool(*this);
     // The window and stairs tools follow the mouse only while they are being placed.
-    const bool placing = tool.Kind == 2000 || tool.Kind == 57;
+    const bool placing = tool.Kind == tool_kind::Window || tool.Kind == tool_kind::Stairs;
     if (!placing || tool.Dragging == 1) {
         CallTool(*this, [&](TDrawingtool& t, DeviceContext& dc, const Rect& client) {
             t.MouseMove(dc, client, point.x, point.y);
@@ -247,9 +259,9 @@ void TChild::EvMouseMove(Point point) {
 void TChild::EvKeyUp(int /*key*/) {
     if (!Window()) return;
     TDrawingtool& tool = Owner().Tool();
-    if (tool.Kind != 29000 || tool.State != 65) return;
+    if (tool.Kind != tool_kind::DesignRoom || tool.State != TDRoomobjtool::KeyDrag) return;
     // The end of a design room moved by keys.
     DrawingList.WriteDrawing();
-    CallNeighbour(Neighbours().InvalidateDesignRoomArea, *this, ClientRect());
+    Owner().Rooms().InvalidateDesignRoomArea(*this, ClientRect());
     Owner().Tool().Aux1() = 0;
 }

@@ -51,7 +51,9 @@ int Scroller::Target(ScrollBar bar, ScrollCode code, int thumb) const {
         return position + page;
     case ScrollCode::ThumbPosition:
     case ScrollCode::ThumbTrack:
-        return thumb;
+        // The bars show the position as a percentage of the range: a thumb dragged to the middle of
+        // the bar scrolls to the middle of the range, whatever the range.
+        return (thumb * range + 50) / 100;
     case ScrollCode::Top:
         return 0;
     case ScrollCode::Bottom:

@@ -23,6 +23,6 @@ struct Scroller {
     // Moves to a position (clamped): a move smaller than a page on both axes shifts the view's pixels,
     // a larger one repaints it whole; the view is then updated at once.
     void ScrollTo(platform::ViewWindow& window, int x, int y);
-    // The position a scroll-bar action leads to on one axis.
+    // The position a scroll-bar action leads to on one axis; a thumb is a percentage of the range.
     int Target(platform::ScrollBar bar, platform::ScrollCode code, int thumb) const;
 };

@@ -1,7 +1,10 @@
-// TList::MakeTitleBlock: the floor's title, a text centred on the sheet below the lowest external wall,
+// MakeTitleBlock: the floor's title, a text centred on the sheet below the lowest external wall,
 // worded from the plan title settings and placed by the dimension offsets (so the overall dimension
 // line fits between the plan and its title).
+#include "view/title_block.h"
+
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "settings/cfg_files.h"
 
@@ -13,11 +16,11 @@ namespace {
 // The title settings hold the three floors' titles in this order.
 int TitleIndexOfView(int view) {
     switch (view) {
-    case 50:
+    case view_code::GroundFloor:
         return 0;
-    case 51:
+    case view_code::FirstFloor:
         return 1;
-    case 52:
+    case view_code::SecondFloor:
         return 2;
     default:
         return -1; // the fourth plan code, the layout and the rest have no title
@@ -26,15 +29,15 @@ int TitleIndexOfView(int view) {
 
 } // namespace
 
-void TList::MakeTitleBlock() {
+void MakeTitleBlock(TList& list) {
     const int view = Shared.CurrentView;
-    if (view >= 100) return; // printing
+    if (view >= view_code::Printing) return;
     bool haveWall = false;
     int lowest = 300000;
-    for (int i = 0; i < count; ++i) {
-        const TObject* o = (*this)[i];
-        if (o->type == 1000 && o->view == view && o->y1 < lowest) lowest = o->y1;
-        haveWall = haveWall || (o->type == 1000 && o->view == view);
+    for (int i = 0; i < list.count; ++i) {
+        const TObject* o = list[i];
+        if (o->type == type_code::ExternalWall && o->view == view && o->y1 < lowest) lowest = o->y1;
+        haveWall = haveWall || (o->type == type_code::ExternalWall && o->view == view);
     }
     if (!haveWall) return;
     const int titleIndex = TitleIndexOfView(view);
@@ -53,16 +56,17 @@ void TList::MakeTitleBlock() {
     const int titleY = lowest - (2 * offsets.externalOffset + offsets.overallOffset);
 
     // The floor's earlier title of the same wording goes; one the user reworded stays.
-    for (int i = 0; i < count;) {
-        const auto* text = dynamic_cast<const TTextobj*>((*this)[i]);
-        if (text != nullptr && text->type == 37 && text->view == view && ObjectString(text->text) == title)
-            RemoveAt(i);
+    for (int i = 0; i < list.count;) {
+        const auto* text = dynamic_cast<const TTextobj*>(list[i]);
+        if (text != nullptr && text->type == type_code::FloorTitle && text->view == view &&
+            ObjectString(text->text) == title)
+            list.RemoveAt(i);
         else
             ++i;
     }
 
     auto made = std::make_unique<TTextobj>();
-    made->type = 37;
+    made->type = type_code::FloorTitle;
     made->view = view;
     made->aux = 0;
     made->number = 0;
@@ -78,8 +82,8 @@ void TList::MakeTitleBlock() {
     made->alignment = 1;
     made->size = Shared.TextSize;
     made->weight = Shared.FontWeight;
-    SetObjectString(made->fontName, made->fontNameLength, FontName);
+    SetObjectString(made->fontName, made->fontNameLength, list.FontName);
     SetObjectString(made->text, made->textLength, title);
-    Add(std::move(made));
-    WriteDrawing();
+    list.Add(std::move(made));
+    list.WriteDrawing();
 }

@@ -1,6 +1,9 @@
-// TList::PaintAll: which objects of the drawing list a view shows, in which order and whether as an
+// PaintAll: which objects of the drawing list a view shows, in which order and whether as an
 // overlay. Each object then paints itself (TObject::Paint chooses pens, colours and wall rendering).
+#include "view/whole_view_painting.h"
+
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/object_painting.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
@@ -15,7 +18,7 @@ using platform::Rect;
 namespace {
 
 // Objects from this type code up are information records, never painted.
-constexpr int FirstInfoType = 32000;
+constexpr int FirstInfoType = type_code::FirstInformation;
 
 // The floors the overlay settings can show, in the order they are painted: a later floor paints over
 // an earlier one.
@@ -34,22 +37,22 @@ OverlaySettings ReadOverlayFlags() {
 }
 
 std::array<OverlayFloor, 4> OverlayFloors(const OverlaySettings& flags) {
-    return {{{53, flags.fourthFloor == 1},
-             {50, flags.groundFloor == 1},
-             {51, flags.firstFloor == 1},
-             {52, flags.secondFloor == 1}}};
+    return {{{view_code::FourthPlan, flags.fourthFloor == 1},
+             {view_code::GroundFloor, flags.groundFloor == 1},
+             {view_code::FirstFloor, flags.firstFloor == 1},
+             {view_code::SecondFloor, flags.secondFloor == 1}}};
 }
 
 // The highest flagged floor becomes the floor new objects go to; with none flagged it stays.
 void MakeHighestFlaggedFloorCurrent(const OverlaySettings& flags) {
     if (flags.secondFloor == 1)
-        Shared.CurrentView = 52;
+        Shared.CurrentView = view_code::SecondFloor;
     else if (flags.firstFloor == 1)
-        Shared.CurrentView = 51;
+        Shared.CurrentView = view_code::FirstFloor;
     else if (flags.groundFloor == 1)
-        Shared.CurrentView = 50;
+        Shared.CurrentView = view_code::GroundFloor;
     else if (flags.fourthFloor == 1)
-        Shared.CurrentView = 53;
+        Shared.CurrentView = view_code::FourthPlan;
 }
 
 // One pass over the list: every object of `view` below the information records that `leaveOut` does
@@ -66,7 +69,7 @@ void PaintFloor(const TList& list, DeviceContext& dc, const Rect& client, int vi
 
 // The dotted outline objects of every view, in their own pass after the floors.
 void PaintDottedOutlines(const TList& list, DeviceContext& dc, const Rect& client) {
-    const int overlay = Shared.CurrentView == 54 ? 0 : 1;
+    const int overlay = Shared.CurrentView == view_code::LastPlan ? 0 : 1;
     for (int i = 0; i < list.count; ++i) {
         TObject* o = list[i];
         if (IsDottedOutlineType(o->type)) o->Paint(dc, client, overlay);
@@ -85,7 +88,8 @@ void PaintOverlaysWithDimensions(const TList& list, DeviceContext& dc, const Rec
         if (!floor.shown) continue;
         const int overlay = Shared.CurrentView != floor.view ? 1 : 0;
         // The fourth plan code is filtered when it is the current view, the reverse of the floors.
-        const bool filtered = filtering && (floor.view == 53 ? overlay == 0 : overlay == 1);
+        const bool filtered =
+            filtering && (floor.view == view_code::FourthPlan ? overlay == 0 : overlay == 1);
         PaintFloor(list, dc, client, floor.view, overlay,
                    [filtered](int type) { return filtered && IsDimensionOrTextType(type); });
     }
@@ -101,10 +105,12 @@ void PaintOverlaysWithoutDimensions(const TList& list, DeviceContext& dc, const 
     for (const OverlayFloor& floor : OverlayFloors(flags)) {
         if (!floor.shown) continue;
         const int overlay = Shared.CurrentView != floor.view ? 1 : 0;
-        const int lastTextLeftOut = Shared.CurrentView == floor.view ? 36 : 37;
+        const int lastTextLeftOut =
+            Shared.CurrentView == floor.view ? type_code::RoomName : type_code::FloorTitle;
         PaintFloor(list, dc, client, floor.view, overlay, [lastTextLeftOut](int type) {
-            return type == 4 || type == 24 || type == 25000 || type == 26000 ||
-                   (type >= 34 && type <= lastTextLeftOut);
+            return type == type_code::Text || type == type_code::TypedText ||
+                   type == type_code::AutomaticDimension || type == type_code::ManualDimension ||
+                   (type >= type_code::DimensionText && type <= lastTextLeftOut);
         });
     }
     if (flags.outlines == 1) PaintDottedOutlines(list, dc, client);
@@ -122,8 +128,10 @@ void PaintFloorPlan(const TList& list, DeviceContext& dc, const Rect& client) {
     case 11:
     case 21:
         // No dimensions: their texts and arrows are left out; titles and plain texts stay.
-        PaintFloor(list, dc, client, view, 0,
-                   [](int type) { return type == 34 || type == 35 || type == 25000 || type == 26000; });
+        PaintFloor(list, dc, client, view, 0, [](int type) {
+            return type == type_code::DimensionText || type == type_code::SizeText ||
+                   type == type_code::AutomaticDimension || type == type_code::ManualDimension;
+        });
         return;
     case 2:
     case 12:
@@ -145,22 +153,22 @@ void PaintFloorPlan(const TList& list, DeviceContext& dc, const Rect& client) {
 
 } // namespace
 
-void TList::PaintAll(DeviceContext& dc, const Rect& client) const {
+void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
     SetViewMapping(dc, client);
     dc.SetBkMode(platform::BackgroundMode::Transparent);
     dc.SetBkColor(Shared.BackgroundColour);
     dc.SetROP2(platform::RasterOp::CopyPen);
 
     const int view = Shared.CurrentView;
-    if (view >= 1 && view <= 49) {
+    if (view >= 1 && view <= view_code::LastLayout) {
         // The room layout; while the external corners are marked (45) the layout's own objects (40)
         // show with the marks.
-        for (int i = 0; i < count; ++i) {
-            TObject* o = (*this)[i];
+        for (int i = 0; i < list.count; ++i) {
+            TObject* o = list[i];
             if (o->type < FirstInfoType && (o->view == view || o->view == view - 5)) o->Paint(dc, client, 0);
         }
-    } else if (view >= 50 && view <= 99) {
-        PaintFloorPlan(*this, dc, client);
+    } else if (view >= view_code::GroundFloor && view <= view_code::LastFloor) {
+        PaintFloorPlan(list, dc, client);
     }
     // Any other view code (printing, nothing open) shows nothing.
 }

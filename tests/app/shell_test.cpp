@@ -1,21 +1,29 @@
 // The program's shell driven directly: the client's commands and tools, the views' refreshes, and the
 // resources that describe the main window.
+#include "app/command_table.h"
+#include "app/draw_commands.h"
+#include "app/file_commands.h"
 #include "app/out_of_memory.h"
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "partitions/door_tool.h"
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
 #include "program_fixture.h"
+#include "resources/command_ids.h"
 #include "resources/menu_resources.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
+#include "tools/view_support.h"
 #include "view/child.h"
-#include "view/neighbour_services.h"
+#include "walls/extwall_tool.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using platform::MenuItem;
 using platform::ToolbarItem;
@@ -116,17 +124,27 @@ TEST_F(Shell, StartsWithTheStartUpValuesAndTexts) {
     EXPECT_EQ(DrawingList.ProgramDir, folder.Path().string() + "/");
 }
 
+TEST(CommandTable, RefusesASecondHandlerForOneCommand) {
+    // Two menu areas claiming one id would leave one of them dead without a word.
+    CommandTable table;
+    table.Add(command_id::Line, CmLine);
+    EXPECT_THROW(table.Add(command_id::Line, CmArc), std::logic_error);
+    EXPECT_EQ(table.Find(command_id::Line), &CmLine);
+    EXPECT_EQ(table.Find(command_id::Arc), nullptr);
+}
+
 TEST_F(Shell, GreyedCommandsDoNothing) {
     NewDrawing();
     int kind = Client().Tool().Kind;
     std::string caption = desktop.ToolCaption();
-    for (int command : {233, 235, 250, 313, 330, 500, 520, 9999}) {
+    // Line + Text (287) has no text dialog yet: it would draw a line that never asks for its text.
+    for (int command : {233, 235, 250, 287, 313, 330, 500, 520, 9999}) {
         EXPECT_FALSE(Client().IsCommandEnabled(command)) << command;
         EXPECT_FALSE(frame->Choose(command)) << command;
     }
     EXPECT_EQ(Client().Tool().Kind, kind);
     EXPECT_EQ(desktop.ToolCaption(), caption);
-    for (int command : {201, 202, 203, 230, 231, 232, 270, 274, 275, 276, 277, 278, 279, 280, 287, 24310})
+    for (int command : {201, 202, 203, 230, 231, 232, 270, 274, 275, 276, 277, 278, 279, 280, 24310})
         EXPECT_TRUE(Client().IsCommandEnabled(command)) << command;
 }
 
@@ -141,10 +159,8 @@ TEST_F(Shell, LineKeepsTheStyleOfTheToolInUse) {
 
     Client().CurrentTool->LineStyle() = 3;
     Shared.PenWidth = 2;
-    frame->Choose(287);
-    EXPECT_EQ(desktop.ToolCaption(), "2, LINE dotdash+txt");
-    EXPECT_EQ(Client().Tool().State, 50);
-    EXPECT_EQ(Client().Tool().Y1, 125000);
+    frame->Choose(270);
+    EXPECT_EQ(desktop.ToolCaption(), "2,LINE dotdash");
     EXPECT_EQ(Client().Tool().LineWidth(), 2);
 
     frame->Choose(275); // an arc tool has style 0
@@ -336,43 +352,7 @@ TEST(OutOfMemory, TellsTheUserAndEndsTheProgram) {
         testing::ExitedWithCode(EXIT_FAILURE), "not enough memory");
 }
 
-TEST_F(Shell, LayoutPaintAsksForTheHouseRectangleAndPaintsAGridItNeverStores) {
-    std::vector<std::string> calls;
-    Neighbours().ShowHouseRectangleSize = [&](TChild&, int mode) {
-        calls.push_back("rectangle " + std::to_string(mode));
-    };
-    Neighbours().MakeLayoutGrid = [&] {
-        calls.push_back("grid");
-        DrawingList.WriteDrawing();
-        DrawingList.Flush();
-        auto line = std::make_unique<TLineobj>();
-        line->view = Shared.CurrentView;
-        line->x1 = 1000;
-        line->x2 = 9000;
-        DrawingList.Add(std::move(line));
-    };
-    platform::DialogAnswer answer;
-    answer.resourceId = 2024;
-    answer.fills = {{2027, platform::DialogAnswer::Fill::Kind::Text, "PLOT", 0},
-                    {2208, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
-    desktop.QueueDialog(answer);
-    frame->Choose(230);
-    frame->RunPendingPaints();
-    EXPECT_EQ(calls, (std::vector<std::string>{"rectangle 0"}));
-    std::string stored = test_support::ReadFile(folder.Path() / "DWGS/PLOT.DB0");
-
-    calls.clear();
-    Shared.LayoutGridOn = 1;
-    RefreshView(*Client().ActiveView(), 9);
-    EXPECT_EQ(calls, (std::vector<std::string>{"rectangle 0", "grid"}));
-    auto* window = static_cast<platform::ScriptedView*>(Client().ActiveView()->Window());
-    EXPECT_NE(window->LastPaint().find("LineTo"), std::string::npos); // the grid line was painted
-    EXPECT_EQ(test_support::ReadFile(folder.Path() / "DWGS/PLOT.DB0"), stored);
-    EXPECT_EQ(DrawingList.count, 4); // the drawing read back, without the grid
-    Neighbours() = NeighbourServices{};
-}
-
-TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {
+TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursorUntilItEnds) {
     NewDrawing();
     TChild* view = Client().ActiveView();
     ASSERT_NE(view, nullptr);
@@ -386,4 +366,13 @@ TEST_F(Shell, ViewsShowTheCrossCursorAndTypedTextTheTextCursor) {
     view->OnInput({platform::InputKind::LeftDown, {100, 200}, 0, 0});
     view->OnInput({platform::InputKind::LeftUp, {100, 200}, 0, 0});
     EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::IBeam);
+
+    // A line typed and its Enter keep the text cursor; the second Enter ends the text and brings the
+    // cross back.
+    for (char typedCharacter : {'A', '\r'})
+        view->OnInput({platform::InputKind::Char, {}, 0, typedCharacter});
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::IBeam);
+    view->OnInput({platform::InputKind::Char, {}, 0, '\r'});
+    EXPECT_EQ(desktop.ToolCaption(), "None");
+    EXPECT_EQ(view->Window()->GetCursorShape(), platform::CursorShape::Cross);
 }

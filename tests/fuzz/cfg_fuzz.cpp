@@ -70,12 +70,13 @@ const std::vector<Reader>& Readers() {
         One([](int, CfgReport& r) { ReadLayoutBounds(&r); }),
         One([](int, CfgReport& r) { ReadLayoutRectangle(&r); }),
         One([](int, CfgReport& r) { ReadPrintList(&r); }),
-        One([](int, CfgReport& r) { ReadFreeRoomSize(&r); }),
+        One([](int u, CfgReport& r) { ReadFreeRoomSize(u, &r); }),
         One([](int, CfgReport& r) { ReadMaxRoomSize(&r); }),
         [](int) {
             CfgReport count;
             CfgReport lines;
-            ReadSelectionLines(ReadSelectionCount(&count), &lines);
+            // As many lines as TEMP.CFG counts, each naming an object of a list of a thousand.
+            ReadSelectionLines(ReadSelectionCount(&count), 1000, &lines);
             return std::vector<std::string>{count.file, lines.file};
         },
     };

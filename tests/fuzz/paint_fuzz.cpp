@@ -12,6 +12,7 @@
 #include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
 #include "platform/text_renderer.h"
+#include "view/whole_view_painting.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -127,7 +128,7 @@ void SetMapping(Zoom zoom, const DrawingExtents& extents) {
 void PaintView(Surface& surface) {
     DeviceContext dc(surface);
     dc.FillDeviceRect({0, 0, Width, Height}, Shared.BackgroundColour);
-    DrawingList.PaintAll(dc, Rect{0, 0, Width, Height});
+    PaintAll(DrawingList, dc, Rect{0, 0, Width, Height});
 }
 
 } // namespace

@@ -1,13 +1,12 @@
 #include "model/drawing_file.h"
-#include "model/shared_state.h"
 #include "model/whole_file.h"
-#include "platform/scripted_desktop.h"
-#include "test_support.h"
+#include "model_files_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 using test_support::Fixture;
 using test_support::ReadFile;
@@ -16,40 +15,7 @@ using test_support::WriteFile;
 
 namespace {
 
-// A program folder with a DWGS folder, a drawing named HOUSE, and a sheet whose centre is (5000, 4000).
-class DrawingFileTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ResetSharedState();
-        platform::InstallDesktop(&desktop);
-        Shared.Scale = 5;
-        Shared.SheetWidth = 2000;
-        Shared.SheetHeight = 1600;
-        std::filesystem::create_directories(folder.Path() / "DWGS");
-        list.ProgramDir = folder.Path().string() + "/";
-        list.DrawingName = "HOUSE";
-    }
-    void TearDown() override { platform::InstallDesktop(nullptr); }
-
-    std::filesystem::path DrawingPath() const { return folder.Path() / "DWGS" / "HOUSE.DB0"; }
-    void WriteDrawingText(const std::string& text) { WriteFile(DrawingPath(), text); }
-    std::string DrawingText() const { return ReadFile(DrawingPath()); }
-    // Empties the list and reads the drawing file back, as every paint does.
-    void Reread() {
-        list.Flush();
-        list.ReadDrawing();
-    }
-    template <class T> T& At(int index) {
-        if (T* object = dynamic_cast<T*>(list[index])) return *object;
-        ADD_FAILURE() << "object " << index << " has another class";
-        static T empty;
-        return empty;
-    }
-
-    TempFolder folder;
-    platform::ScriptedDesktop desktop;
-    TList list;
-};
+using DrawingFileTest = ModelFilesTest;
 
 std::unique_ptr<TLineobj> Line(int x1, int y1, int x2, int y2) {
     auto line = std::make_unique<TLineobj>();
@@ -267,28 +233,44 @@ TEST_F(DrawingFileTest, ClassFollowsTheTypeLineAndTheHeadTypeIsKept) {
     EXPECT_EQ(DrawingText(), "1 0 0 0 1 1\n5\n5 50 0 0 -4000 0 -2000 0 -2000 -2000 0 1 0\n");
 }
 
-TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamage) {
+TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamageAndAreJudgedSo) {
     const std::string two = "1\n1 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n5\n5 50 0 0 0 0 0 0 0 0 0 1 0\n";
+    using State = DrawingFileCheck::State;
     struct Case {
         const char* what;
         std::string text;
         int objects;
+        State state;
     };
     const Case cases[] = {
-        {"header count above the entries", "9 0 0 0 1 1\n" + two, 2},
-        {"header count below the entries", "1 0 0 0 1 1\n" + two, 1},
-        {"negative header count", "-4 0 0 0 1 1\n" + two, 0},
-        {"record cut short", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 1 2 3", 2},
-        {"field that is not a number", "3 0 0 0 1 1\n" + two + "7\n7 50 x 0 0 0 0 0 0 0 0 1 0\n", 2},
-        {"number beyond 32 bits", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 2147483648 0 0 0 0 0 0 1 0\n", 2},
-        {"string cut short", "3 0 0 0 1 1\n" + two + "4\n4 50 0 0 0 0 0 0 0 0 20 0 1 5 10 400 ArialShort", 2},
-        {"header cut short", "3 0 0", 0},
-        {"empty file", "", 0},
+        {"whole", "2 0 0 0 1 1\n" + two, 2, State::Whole},
+        {"whole behind a UTF-8 byte-order mark",
+         "\xEF\xBB\xBF"
+         "2 0 0 0 1 1\n" +
+             two,
+         2, State::Whole},
+        {"header count above the entries", "9 0 0 0 1 1\n" + two, 2, State::Damaged},
+        // The entries beyond the count would be dropped by the next save.
+        {"header count below the entries", "1 0 0 0 1 1\n" + two, 1, State::Damaged},
+        {"negative header count", "-4 0 0 0 1 1\n" + two, 0, State::Damaged},
+        {"record cut short", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 1 2 3", 2, State::Damaged},
+        {"field that is not a number", "3 0 0 0 1 1\n" + two + "7\n7 50 x 0 0 0 0 0 0 0 0 1 0\n", 2,
+         State::Damaged},
+        {"number beyond 32 bits", "3 0 0 0 1 1\n" + two + "7\n7 50 0 0 2147483648 0 0 0 0 0 0 1 0\n", 2,
+         State::Damaged},
+        {"string cut short", "3 0 0 0 1 1\n" + two + "4\n4 50 0 0 0 0 0 0 0 0 20 0 1 5 10 400 ArialShort", 2,
+         State::Damaged},
+        {"header cut short", "3 0 0", 0, State::NotADrawing},
+        {"empty file", "", 0, State::NotADrawing},
+        {"a text that is no drawing", "Kitchen 3.2 x 4.1 m\n", 0, State::NotADrawing},
     };
     for (const Case& c : cases) {
         WriteDrawingText(c.text);
         Reread();
         EXPECT_EQ(list.count, c.objects) << c.what;
+        const DrawingFileCheck check = CheckDrawingText(c.text);
+        EXPECT_EQ(check.state, c.state) << c.what;
+        EXPECT_EQ(check.objectsRead, c.objects) << c.what;
     }
     // The extremes of 32 bits still convert.
     WriteDrawingText("1 0 0 0 1 1\n7\n7 50 0 0 2147483647 0 -2147483648 0 0 0 0 1 0\n");
@@ -361,36 +343,57 @@ TEST_F(DrawingFileTest, BitmapExtentsTakeEveryOutlineObjectIntoAccount) {
     EXPECT_EQ(Shared.BitmapHeight, (2000 - 1000) / 25 + 10);
 }
 
-TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOnce) {
+TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOncePerAction) {
     list.Add(Line(0, 0, 10, 10));
-    list.WriteDrawing();
+    ASSERT_TRUE(list.WriteDrawing());
     const std::string good = DrawingText();
 
-    // Something in the way of the temporary file makes the next saves fail.
-    const std::string temporary = TemporaryPathFor(DrawingPath().string());
-    std::filesystem::create_directory(temporary);
+    // Something in the way of every temporary name makes the next saves fail.
+    std::vector<std::string> blocked;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        blocked.push_back(TemporaryPathFor(DrawingPath().string(), attempt));
+        std::filesystem::create_directory(blocked.back());
+    }
     Shared.DrawingState = 3;
     list.Add(Line(20, 20, 30, 30));
-    list.WriteDrawing();
-    list.WriteDrawing();
+    EXPECT_FALSE(list.WriteDrawing());
+    EXPECT_FALSE(list.WriteDrawing());
     EXPECT_EQ(DrawingText(), good);
     EXPECT_EQ(Shared.DrawingState, 3);
     ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].text, "The drawing could not be saved to HOUSE.DB0");
     EXPECT_EQ(desktop.Messages()[0].caption, "SAVE");
-    EXPECT_NE(desktop.Messages()[0].text.find(DrawingPath().string()), std::string::npos);
 
-    // A save that succeeds re-arms the message, and leaves only the drawing in the folder.
-    std::filesystem::remove(temporary);
-    list.WriteDrawing();
-    EXPECT_EQ(Shared.DrawingState, 2);
-    std::filesystem::create_directory(temporary);
-    list.WriteDrawing();
+    // The next action that fails to save is told again; a silent save tells nothing.
+    list.StartUserAction();
+    EXPECT_FALSE(list.WriteDrawing(TList::SaveFailureNotice::Silent));
+    EXPECT_FALSE(list.WriteDrawing());
     EXPECT_EQ(desktop.Messages().size(), 2u);
-    std::filesystem::remove(temporary);
+
+    // Once the way is clear the save succeeds and leaves only the drawing in the folder.
+    for (const std::string& path : blocked)
+        std::filesystem::remove(path);
+    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_EQ(Shared.DrawingState, 2);
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path() / "DWGS"))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+TEST_F(DrawingFileTest, SaveNeverWritesThroughALinkPlantedUnderATemporaryName) {
+    const std::filesystem::path victim = folder.Path() / "VICTIM";
+    WriteFile(victim, "keep me\n");
+    // The name earlier versions used, and the first one tried now.
+    const std::string path = DrawingPath().string();
+    std::filesystem::create_symlink(victim, folder.Path() / "DWGS" /
+                                                (".HOUSE.DB0." + std::to_string(::getpid()) + ".tmp"));
+    std::filesystem::create_symlink(victim, TemporaryPathFor(path, 0));
+    list.Add(Line(0, 0, 10, 10));
+    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_EQ(ReadFile(victim), "keep me\n");
+    EXPECT_EQ(DrawingText().substr(0, 12), "1 0 0 0 1 1\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(DrawingPath())));
 }
 
 TEST_F(DrawingFileTest, MissingDrawingsFolderIsReportedNotWrittenThrough) {

@@ -23,8 +23,8 @@ std::vector<std::function<void(CfgReport*)>> AllReaders() {
         [](CfgReport* r) { ReadScrollUnits(r); },     [](CfgReport* r) { ReadClientSize(r); },
         [](CfgReport* r) { ReadDrawnExtents(r); },    [](CfgReport* r) { ReadLayoutBounds(r); },
         [](CfgReport* r) { ReadLayoutRectangle(r); }, [](CfgReport* r) { ReadPrintList(r); },
-        [](CfgReport* r) { ReadFreeRoomSize(r); },    [](CfgReport* r) { ReadMaxRoomSize(r); },
-        [](CfgReport* r) { ReadSelectionCount(r); },  [](CfgReport* r) { ReadSelectionLines(0, r); },
+        [](CfgReport* r) { ReadMaxRoomSize(r); },
+        [](CfgReport* r) { ReadSelectionCount(r); },  [](CfgReport* r) { ReadSelectionLines(0, 0, r); },
     };
     for (int units : {0, 1}) {
         readers.push_back([units](CfgReport* r) { ReadDimensionSettings(units, r); });
@@ -46,6 +46,7 @@ std::vector<std::function<void(CfgReport*)>> AllReaders() {
     for (int units : {0, 1}) {
         readers.push_back([units](CfgReport* r) { ReadWindowSettings(units, r); });
         readers.push_back([units](CfgReport* r) { ReadEntrySettings(units, r); });
+        readers.push_back([units](CfgReport* r) { ReadFreeRoomSize(units, r); });
     }
     return readers;
 }

@@ -30,7 +30,8 @@ std::string ShippedHelp() {
 std::vector<std::string> AttributeValues(const std::string& html, const std::string& attribute) {
     const std::regex pattern("\\s" + attribute + "\\s*=\\s*\"([^\"]*)\"", std::regex::icase);
     std::vector<std::string> values;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), pattern); it != std::sregex_iterator();
+         ++it)
         values.push_back((*it)[1].str());
     return values;
 }
@@ -40,7 +41,9 @@ std::set<std::string> AnchorNames(const std::string& html) {
     return {names.begin(), names.end()};
 }
 
-std::string ContextAnchor(int context) { return "context-" + std::to_string(context); }
+std::string ContextAnchor(int context) {
+    return "context-" + std::to_string(context);
+}
 
 // Every help context the program opens, with what opens it.
 std::map<int, std::string> ProgramContexts() {
@@ -77,19 +80,22 @@ std::map<int, std::string> ProgramContexts() {
     // F1 before any command has stored a context opens the one the program starts with.
     contexts.emplace(SharedState{}.HelpContext, "F1 before any command (the start-up context)");
     // The Help buttons of the settings dialogs.
-    for (int dialogContext : {help_context::Files, help_context::Display, help_context::Text, help_context::Walls,
-                              help_context::ExternalWalls, help_context::DoubleLines, help_context::DesignRooms,
-                              help_context::FixedRooms, help_context::WindowsAndStairs, help_context::Doors,
-                              help_context::Defaults, help_context::Libraries, help_context::Printing})
+    for (int dialogContext :
+         {help_context::Files, help_context::Display, help_context::Text, help_context::Walls,
+          help_context::ExternalWalls, help_context::DoubleLines, help_context::DesignRooms,
+          help_context::FixedRooms, help_context::WindowsAndStairs, help_context::Doors,
+          help_context::Defaults, help_context::Libraries, help_context::Printing})
         contexts.emplace(dialogContext, "the Help button of a settings dialog");
     return contexts;
 }
 
-// The numbers the program's sources store as the current help context or open directly.
+// The numbers the program's sources store as the current help context or open directly, and every
+// context of the list of help contexts.
 std::map<int, std::string> ContextsInSources() {
     namespace fs = std::filesystem;
     const std::regex stored("HelpContext\\s*=\\s*([0-9]+)");
     const std::regex opened("HelpCommand::Context\\s*,\\s*([0-9]+)");
+    const std::regex named("constexpr int \\w+ = ([0-9]+);");
     std::map<int, std::string> found;
     const fs::path root = fs::path(KORVANE_SOURCE_DIR) / "src";
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
@@ -99,7 +105,9 @@ std::map<int, std::string> ContextsInSources() {
         std::stringstream text;
         text << in.rdbuf();
         const std::string source = text.str();
-        for (const std::regex* pattern : {&stored, &opened})
+        std::vector<const std::regex*> patterns{&stored, &opened};
+        if (entry.path().filename() == "help_contexts.h") patterns.push_back(&named);
+        for (const std::regex* pattern : patterns)
             for (auto it = std::sregex_iterator(source.begin(), source.end(), *pattern);
                  it != std::sregex_iterator(); ++it)
                 found.emplace(std::stoi((*it)[1].str()), fs::relative(entry.path(), root).string());
@@ -111,7 +119,8 @@ class HelpDocument : public testing::Test {
   protected:
     void SetUp() override {
         html_ = ShippedHelp();
-        ASSERT_FALSE(html_.empty()) << HelpPath << " is not shipped: the help window would open an empty page";
+        ASSERT_FALSE(html_.empty()) << HelpPath
+                                    << " is not shipped: the help window would open an empty page";
         anchors_ = AnchorNames(html_);
     }
 
@@ -174,7 +183,8 @@ TEST_F(HelpDocument, ContentsLinkToEveryTopic) {
 
     const std::regex heading("<h2[^>]*>([\\s\\S]*?)</h2>", std::regex::icase);
     int topics = 0;
-    for (auto it = std::sregex_iterator(html_.begin(), html_.end(), heading); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(html_.begin(), html_.end(), heading); it != std::sregex_iterator();
+         ++it) {
         const std::vector<std::string> names = AttributeValues((*it)[1].str(), "name");
         ASSERT_FALSE(names.empty()) << "topic heading without an anchor: " << (*it)[1].str();
         ++topics;

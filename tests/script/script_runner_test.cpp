@@ -116,8 +116,9 @@ TEST(ScriptFormat, MalformedStepsNameTheirLine) {
 
 TEST(ScriptRunner, StartsFromTheStartUpGlobalsOverAPreparedFolder) {
     test_support::TempFolder folder;
-    ScriptResult run = RunScript(folder, "expect global Units 1\nexpect global CurrentView 8\nexpect global Zoom 1.0\n"
-                                "set Units 0\nexpect global Units 0\n");
+    ScriptResult run =
+        RunScript(folder, "expect global Units 1\nexpect global CurrentView 8\nexpect global Zoom 1.0\n"
+                          "set Units 0\nexpect global Units 0\n");
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "CFG"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "DWGS"));
@@ -164,4 +165,25 @@ TEST(ScriptRunner, ShowFilePrintsItAndUnknownGlobalsFail) {
     EXPECT_EQ(run.out, "1 2 3\n");
     EXPECT_EQ(RunScript(folder, "set NoSuchThing 3\n").code, 1);
     EXPECT_EQ(RunScript(folder, "set Units lots\n").code, 1);
+}
+
+TEST(ScriptRunner, ShowPaintPrintsThePrimitivesOfAPaintThatCameBeforeIt) {
+    // The paint that File/Open runs is shown by a later step: a run records its paints when any step
+    // of the script looks at them.
+    test_support::TempFolder folder;
+    test_support::WriteFile(
+        folder.Path() / "DWGS/PLAN.DB0",
+        test_support::ReadFile(KORVANE_SOURCE_DIR "/tests/scenarios/app/fixtures/PLAN.DB0"));
+    ScriptResult run = RunScript(folder, "client 300 200\nfile \"PLAN.DB0\"\ncommand 231\n"
+                                         "expect title \"PLAN.PLN\"\nshow paint\n");
+    EXPECT_EQ(run.code, 0) << run.err;
+    // The drawing's two lines: a thick red dashed one and a black one.
+    EXPECT_NE(
+        run.out.find("LineTo 3600 2266 | (3200,2266) (3600,2266) | (-10,187) (70,187) | pen 0000FF w10 dash"),
+        std::string::npos)
+        << run.out;
+    EXPECT_NE(
+        run.out.find("LineTo 3400 2866 | (3400,2866) (3400,2866) | (30,67) (30,67) | pen 000000 w5 solid"),
+        std::string::npos)
+        << run.out;
 }

@@ -27,7 +27,7 @@ TEST_F(CfgFiles, DoorSwingCarriesSineAndCosineOfPiAs314159) {
     EXPECT_EQ(report.missingFields, 2);
 }
 
-TEST_F(CfgFiles, PlanTitlesRoundTripEmptyLinesDigitsAndOldFiles) {
+TEST_F(CfgFiles, PlanTitlesRoundTripLeadingBlanksEmptyLinesDigitsAndOldFiles) {
     ASSERT_TRUE(WritePlanTitles({{"2 STOREY HOUSE", "", "ATTIC"}}));
     EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "14 0 5 2 STOREY HOUSEATTIC\n");
     PlanTitles read = ReadPlanTitles();
@@ -35,16 +35,27 @@ TEST_F(CfgFiles, PlanTitlesRoundTripEmptyLinesDigitsAndOldFiles) {
     EXPECT_EQ(read.titles[1], "");
     EXPECT_EQ(read.titles[2], "ATTIC");
 
-    // Files written without the blank after the third length read the same.
+    // A title that begins with blanks reads back as it was written.
+    ASSERT_TRUE(WritePlanTitles({{"   GROUND", " ", "  UPPER "}}));
+    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "9 1 8    GROUND   UPPER \n");
+    read = ReadPlanTitles();
+    EXPECT_EQ(read.titles[0], "   GROUND");
+    EXPECT_EQ(read.titles[1], " ");
+    EXPECT_EQ(read.titles[2], "  UPPER ");
+
+    // Files written without the blank after the third length read the same, as do files edited by
+    // hand with a line end there.
     WriteCfg("TITLE2D.CFG", "5 0 5HOUSEATTIC\n");
     read = ReadPlanTitles();
     EXPECT_EQ(read.titles[0], "HOUSE");
     EXPECT_EQ(read.titles[2], "ATTIC");
+    WriteCfg("TITLE2D.CFG", "5 0 5\r\nHOUSEATTIC\r\n");
+    EXPECT_EQ(ReadPlanTitles().titles[2], "ATTIC");
 
-    // A stored length above 24 keeps 24 characters; the writer drops leading blanks and cuts to 24.
+    // A stored length above 24 keeps 24 characters; the writer cuts to 24.
     WriteCfg("TITLE2D.CFG", "30 0 0 ABCDEFGHIJKLMNOPQRSTUVWXYZ1234\n");
     EXPECT_EQ(ReadPlanTitles().titles[0], "ABCDEFGHIJKLMNOPQRSTUVWX");
-    ASSERT_TRUE(WritePlanTitles({{"   GROUND", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", " "}}));
+    ASSERT_TRUE(WritePlanTitles({{"GROUND", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", ""}}));
     EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "6 24 0 GROUNDABCDEFGHIJKLMNOPQRSTUVWX\n");
 }
 
@@ -152,7 +163,7 @@ TEST_F(CfgFiles, MissingAndShortFilesTakeTheShippedDefaultFieldByField) {
     EXPECT_EQ(report.missingFields, 3);
 
     EXPECT_EQ(ReadSelectionCount(&report), 0);
-    EXPECT_TRUE(ReadSelectionLines(2).empty());
+    EXPECT_TRUE(ReadSelectionLines(2, 10).empty());
 }
 
 TEST_F(CfgFiles, NumbersAreClampedToTheirDialogsRanges) {
@@ -188,13 +199,61 @@ TEST_F(CfgFiles, NumbersAreClampedToTheirDialogsRanges) {
     EXPECT_EQ(ReadPrintList()[0].scale, 1); // the scale divides the printed size
 }
 
+TEST_F(CfgFiles, FilesSavedWithAByteOrderMarkReadAsWithout) {
+    WriteCfg("DOORSZE.CFG", "\xEF\xBB\xBF"
+                            "750 792");
+    CfgReport report;
+    const DoorSizeSettings doors = ReadDoorSizes(&report);
+    EXPECT_EQ(doors.metricWidth, 750);
+    EXPECT_EQ(doors.imperialWidth, 792);
+    EXPECT_TRUE(report.Complete());
+    WriteCfg("TITLE2D.CFG", "\xEF\xBB\xBF"
+                            "5 0 0 HOUSE\n");
+    EXPECT_EQ(ReadPlanTitles().titles[0], "HOUSE");
+    WriteCfg("PRNTLST.CFG", "\xEF\xBB\xBF"
+                            "2 100 1051\n");
+    ASSERT_EQ(ReadPrintList().size(), 1u);
+    EXPECT_EQ(ReadPrintList()[0].view, 1051);
+}
+
+TEST_F(CfgFiles, ColoursKeepTheirLowTwentyFourBits) {
+    // A high byte set (0x01 over blue, 0xFF over black) is dropped, not clamped to white.
+    WriteCfg("CLR.CFG", "33488896 -16777216 12632256\n");
+    const ColourSettings colours = ReadColours();
+    EXPECT_EQ(colours.background, 0xFF0000u);
+    EXPECT_EQ(colours.drawing, 0x000000u);
+    EXPECT_EQ(colours.overlay, 0xC0C0C0u);
+}
+
+TEST_F(CfgFiles, SheetOfZeroOrBelowTakesTheShippedSize) {
+    WriteCfg("DWGSIZEM.CFG", "0 -5");
+    CfgReport report;
+    SheetSize sheet = ReadSheetSize(1, &report);
+    EXPECT_EQ(sheet.width, 8000);
+    EXPECT_EQ(sheet.height, 4435);
+    EXPECT_EQ(report.clampedFields, 2);
+    WriteCfg("DWGSIZEI.CFG", "-6000 2");
+    sheet = ReadSheetSize(0);
+    EXPECT_EQ(sheet.width, 6000);
+    EXPECT_EQ(sheet.height, 2);
+    WriteCfg("DWGSIZEM.CFG", "900000 1");
+    EXPECT_EQ(ReadSheetSize(1).width, 300000);
+}
+
+TEST_F(CfgFiles, UnitsAndStartModeAreReadAsStored) {
+    WriteCfg("METRIC.CFG", "2");
+    WriteCfg("START.CFG", "0");
+    EXPECT_EQ(ReadUnitsSetting().units, 2);
+    EXPECT_EQ(ReadStartSetting().startMode, 0);
+}
+
 TEST_F(CfgFiles, SelectionAndLibraryIndexGrowLineByLine) {
     ASSERT_TRUE(AddSelectionLine({4, 100, -200}, true));
     ASSERT_TRUE(AddSelectionLine({9, 0, 0}, false));
     EXPECT_EQ(ReadCfg("COPY.CFG"), "4 100 -200\n9 0 0\n");
     ASSERT_TRUE(AddSelectionLine({1, 2, 3}, true));
     EXPECT_EQ(ReadCfg("COPY.CFG"), "1 2 3\n");
-    const std::vector<SelectionLine> lines = ReadSelectionLines(5);
+    const std::vector<SelectionLine> lines = ReadSelectionLines(5, 10);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].y, 3);
 
@@ -230,7 +289,7 @@ TEST_F(CfgFiles, DamagedFilesNeverCrashAnyReader) {
         ReadEntrySettings(0);
         const PrintCalibration calibration = ReadPrintCalibration(0);
         EXPECT_GT(calibration.correction, 0.0);
-        ReadSelectionLines(1000000);
+        ReadSelectionLines(1000000, 1000000);
         ReadLibraryIndex(0, 1, 1000000);
         ReadPrintList();
         const WindowSettings window = ReadWindowSettings(0);

@@ -79,13 +79,13 @@ TEST_F(DimensionDialogs, PlanTitlesRoundTripThroughTheDialog) {
     Ok(TTitle2Ddlg::Resource, {Type(20001, "  2 BED UNIT"), Type(20002, ""), Type(20003, "LOFT")});
     TTitle2Ddlg first;
     ASSERT_EQ(first.Execute(), IdOk);
-    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "10 0 4 2 BED UNITLOFT\n");
+    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "12 0 4   2 BED UNITLOFT\n");
 
-    // Opening again shows what was stored; OK as it stands writes the same bytes.
+    // Opening again shows what was stored, leading blanks and all; OK as it stands writes the same.
     Ok(TTitle2Ddlg::Resource);
     TTitle2Ddlg second;
     ASSERT_EQ(second.Execute(), IdOk);
-    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "10 0 4 2 BED UNITLOFT\n");
+    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "12 0 4   2 BED UNITLOFT\n");
 }
 
 TEST_F(DimensionDialogs, LineTextHoldsTwentyOneCharactersAndASide) {

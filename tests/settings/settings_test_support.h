@@ -5,12 +5,14 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
+#include "platform/dialog.h"
 #include "platform/scripted_desktop.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,9 +58,64 @@ class SettingsTest : public testing::Test {
     }
     void Help(int resourceId) { Answer(resourceId, platform::DialogAnswer::Button::Help); }
 
+    // What control `control` of the last run of dialog `resourceId` showed when it opened: an edit's
+    // text, a box or radio button ticked.
+    std::string Shown(int resourceId, int control) const { return Opening(resourceId, control); }
+    bool Ticked(int resourceId, int control) const { return Opening(resourceId, control) == "on"; }
+    // The help contexts shown so far, in order.
+    std::vector<int> HelpContextsShown() const {
+        std::vector<int> contexts;
+        for (const auto& [command, context] : desktop_.HelpShown())
+            contexts.push_back(context);
+        return contexts;
+    }
+
     test_support::TempFolder folder_;
     platform::ScriptedDesktop desktop_;
 
   private:
+    std::string Opening(int resourceId, int control) const {
+        const std::map<int, std::string>* opening = desktop_.ControlsAtOpening(resourceId);
+        if (!opening) {
+            ADD_FAILURE() << "dialog " << resourceId << " never opened";
+            return {};
+        }
+        auto it = opening->find(control);
+        if (it == opening->end()) {
+            ADD_FAILURE() << "dialog " << resourceId << " has no control " << control;
+            return {};
+        }
+        return it->second;
+    }
+
     std::string savedProgramDir_;
+};
+
+// A dialog watched from inside: what each control showed once SetupWindow had filled it, and after
+// each OK whether the dialog stayed open and which control then had the focus.
+template <typename DialogClass> class Watched : public DialogClass {
+  public:
+    using DialogClass::DialogClass;
+
+    void SetupWindow() override {
+        DialogClass::SetupWindow();
+        for (const platform::ControlTemplate& control : this->Template().controls) {
+            shownText[control.id] = this->GetControlText(control.id);
+            shownTicked[control.id] = this->GetCheck(control.id);
+            if (control.kind != platform::ControlKind::ListBox) continue;
+            for (int i = 0; i < this->Host().ListCount(control.id); ++i)
+                shownItems[control.id].push_back(this->Host().ListItem(control.id, i));
+            shownColumnWidth[control.id] = this->Host().ListColumnWidth(control.id);
+        }
+    }
+    void CmOk() override {
+        DialogClass::CmOk();
+        if (!this->Host().IsClosed()) refusedFocus.push_back(this->Host().FocusedControl());
+    }
+
+    std::map<int, std::string> shownText;
+    std::map<int, bool> shownTicked;
+    std::map<int, std::vector<std::string>> shownItems; // the entries of each list
+    std::map<int, int> shownColumnWidth;
+    std::vector<int> refusedFocus; // the focused control after each OK that was refused
 };

@@ -26,6 +26,30 @@ TEST_F(SetupDialogs, NewDrawingLeftAsItOpensKeepsTheStoredChoices) {
     EXPECT_EQ(ReadCfg("START.CFG"), "1");
 }
 
+TEST_F(SetupDialogs, NewDrawingTicksTheFirstButtonOnlyForExactlyOne) {
+    // Metric and the room layout only for 1; any other stored value ticks the other button.
+    const struct {
+        const char* metric;
+        const char* start;
+        int units;
+        int startMode;
+    } stored[] = {{"1", "1", 1, 1}, {"2", "0", 0, 2}, {"-1", "2", 0, 2}, {"0", "7", 0, 2}};
+    for (const auto& s : stored) {
+        WriteCfg("METRIC.CFG", s.metric);
+        WriteCfg("START.CFG", s.start);
+        Ok(TNewdlg::Resource);
+        TNewdlg dialog;
+        ASSERT_EQ(dialog.Execute(), IdOk);
+        EXPECT_EQ(Shared.Units, s.units) << s.metric;
+        EXPECT_EQ(dialog.startMode, s.startMode) << s.start;
+        Ok(TMeasdlg::Resource);
+        WriteCfg("METRIC.CFG", s.metric);
+        TMeasdlg measure;
+        ASSERT_EQ(measure.Execute(), IdOk);
+        EXPECT_EQ(Shared.Units, s.units) << s.metric;
+    }
+}
+
 TEST_F(SetupDialogs, NewDrawingTakesTheUsersChoices) {
     Shared.Units = 1;
     Ok(TNewdlg::Resource, {Type(2027, "Smith, 12 High St"), Click(2025), Click(2208)});

@@ -2,6 +2,7 @@
 // and the arrows, wall-run snapping and bearings, multilines, the cross-hair and the two centre finders.
 #include "settings/length_format.h"
 #include "tool_test_support.h"
+#include "view/whole_view_painting.h"
 
 #include <algorithm>
 
@@ -36,7 +37,7 @@ class LineTool : public ToolTest {
         DeviceContext dc(raster);
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        DrawingList.PaintAll(dc, client);
+        PaintAll(DrawingList, dc, client);
         return fresh;
     }
     static int InkIn(const PixelBuffer& image, int y, int x0, int x1) {

@@ -1,4 +1,4 @@
-// Making objects from a finished gesture: what is made and what is refused, and the two helpers.
+// Making objects from a finished gesture: what is made and what is refused, and the rounding helper.
 #include "tool_test_support.h"
 #include "tools/object_creation.h"
 
@@ -92,38 +92,6 @@ TEST_F(ObjectCreation, ObjectsTakeTheToolsFieldsAndTheViewCode) {
     ASSERT_EQ(surface.CallsNamed("Rectangle").size(), 1u);
     EXPECT_EQ(surface.CallsNamed("Rectangle")[0].rop, RasterOp::CopyPen);
     EXPECT_EQ(surface.CallsNamed("Rectangle")[0].device, (std::vector<Point>{{40, 360}, {120, 320}}));
-}
-
-TEST_F(ObjectCreation, InternalWallsCopyTheWallInProgress) {
-    TIntwallobjtool walls;
-    walls.Wall.iwall1 = 100;
-    walls.Wall.fx1 = 1000;
-    walls.Wall.fy1 = 1100;
-    walls.Group = 12001;
-    walls.Number = 99;
-    walls.Width = 2;
-    Create(walls, 0, 1000, 3000, 1000); // no start
-    EXPECT_EQ(DrawingList.count, 0);
-    Create(walls, 1000, 1000, 3000, 1000);
-    ASSERT_EQ(DrawingList.count, 1);
-    const auto& made = dynamic_cast<const TIntwallobj&>(*DrawingList[0]);
-    EXPECT_EQ(made.type, 1500);
-    EXPECT_EQ(made.number, 12001);
-    EXPECT_EQ(made.penWidth, 1);
-    EXPECT_EQ(made.iwall7, 1);
-    EXPECT_EQ(made.iwall1, 100);
-    EXPECT_EQ(made.fy1, 1100);
-    EXPECT_EQ(walls.Pending, 1);
-    EXPECT_FALSE(surface.Calls().empty());
-
-    // Made without a test or a paint, with the tool's own number.
-    surface.Clear();
-    walls.X1 = 0;
-    MakeIntwallObject(walls);
-    ASSERT_EQ(DrawingList.count, 2);
-    EXPECT_EQ(DrawingList[1]->number, 99);
-    EXPECT_TRUE(surface.Calls().empty());
-    EXPECT_EQ(DrawingFile().substr(0, 2), "2 ");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The arc, ellipse, circle and rectangle tools: what each gesture makes, where the cursor goes, and
 // that their exclusive-or outlines leave nothing behind.
 #include "tool_test_support.h"
+#include "view/whole_view_painting.h"
 
 using namespace platform;
 using tool_test::ToolTest;
@@ -34,7 +35,7 @@ class ShapeTools : public ToolTest {
         DeviceContext dc(raster);
         DrawingList.Flush();
         DrawingList.ReadDrawing();
-        DrawingList.PaintAll(dc, client);
+        PaintAll(DrawingList, dc, client);
         return fresh;
     }
     // Ink above and below a pixel row.

@@ -2,6 +2,7 @@
 #include "input_test_support.h"
 
 #include "platform/input.h"
+#include "tools/view_support.h"
 #include "view/datum.h"
 
 using input_test::InputView;

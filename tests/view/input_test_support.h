@@ -1,7 +1,8 @@
 #pragma once
 // A drawing view driven without the client: a recording tool stands in for the active tool and a
 // recording owner for the client, so a test sees which tool operation the view called, with what, and
-// which tool the view asked for. The neighbouring subsystems' operations record their calls too.
+// which tool the view asked for. The owner gives the view recording sets of the subsystems'
+// operations, so their calls are seen too.
 
 #include "app/program_folder.h"
 #include "model/drawing_list.h"
@@ -10,17 +11,21 @@
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/scripted_desktop.h"
 #include "platform/scripted_windows.h"
+#include "rooms/room_operations.h"
 #include "test_support.h"
 #include "tools/drawing_tool.h"
+#include "tools/editing_operations.h"
 #include "view/child.h"
-#include "view/neighbour_services.h"
 #include "view/view_owner.h"
+#include "view/zoom_operations.h"
+#include "walls/wall_operations.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,10 +103,86 @@ class RecordingTool : public TDrawingtool {
     const TChild*& view_;
 };
 
+// The operations of the subsystems as the view calls them, recorded as "Operation(arguments)".
+class RecordingWalls : public WallOperations {
+  public:
+    explicit RecordingWalls(Log& log) : log_(log) {}
+    void ShowHouseRectangleSize(DrawingView&, int mode) override {
+        log_.push_back("ShowHouseRectangleSize(" + std::to_string(mode) + ")");
+    }
+    void InvalidateWallEditArea(DrawingView&, const platform::Rect&, int mode) override {
+        log_.push_back("InvalidateWallEditArea(" + std::to_string(mode) + ")");
+    }
+    void ChooseExternalWallType(DrawingView&) override { log_.push_back("ChooseExternalWallType"); }
+
+  private:
+    Log& log_;
+};
+
+class RecordingRooms : public RoomOperations {
+  public:
+    explicit RecordingRooms(Log& log) : log_(log) {}
+    void InvalidateDesignRoomArea(DrawingView&, const platform::Rect&) override {
+        log_.push_back("InvalidateDesignRoomArea");
+    }
+    void NewFixedRoom(DrawingView&) override { log_.push_back("NewFixedRoom"); }
+    void NewMaxDesignRoom(DrawingView&) override { log_.push_back("NewMaxDesignRoom"); }
+    void MakeLayoutGrid(TList& list) override {
+        log_.push_back("MakeLayoutGrid");
+        if (layoutGrid) layoutGrid(list);
+    }
+    // What the layout grid does to the list, when a test gives it something to do.
+    std::function<void(TList&)> layoutGrid;
+
+  private:
+    Log& log_;
+};
+
+class RecordingEditing : public EditingOperations {
+  public:
+    RecordingEditing(Log& log, std::function<TDrawingtool&()> tool) : log_(log), tool_(std::move(tool)) {}
+    void EnterMeasurement(DrawingView&, int x, int y) override {
+        log_.push_back("EnterMeasurement(" + std::to_string(x) + "," + std::to_string(y) + ")");
+    }
+    void ReportFloorArea(DrawingView&, int mode) override {
+        log_.push_back("ReportFloorArea(" + std::to_string(mode) + ")");
+    }
+    int CheckRotationLimits(DrawingView&) override {
+        log_.push_back("CheckRotationLimits");
+        return rotationLimited;
+    }
+    void RunViewDialog(DrawingView&, int mode) override {
+        log_.push_back("RunViewDialog(" + std::to_string(mode) + ")");
+        if (viewDialogCancelled) tool_().Y1 = TLineobjtool::NoLineText;
+    }
+    void RunLibraryCaptureDialog(DrawingView&) override { log_.push_back("RunLibraryCaptureDialog"); }
+
+    int rotationLimited = 0;          // what CheckRotationLimits answers
+    bool viewDialogCancelled = false; // whether the line-text dialog is cancelled
+
+  private:
+    Log& log_;
+    std::function<TDrawingtool&()> tool_;
+};
+
+class RecordingZoom : public ZoomOperations {
+  public:
+    explicit RecordingZoom(Log& log) : log_(log) {}
+    void ZoomView(TChild&, int mode) override { log_.push_back("ZoomView(" + std::to_string(mode) + ")"); }
+    void RedrawLayoutGrid(TChild&) override { log_.push_back("RedrawLayoutGrid"); }
+
+  private:
+    Log& log_;
+};
+
 // The client as the view sees it: the tool replacements are recorded and install recording tools.
 class RecordingOwner : public ViewOwner {
   public:
-    explicit RecordingOwner(Log& log) : log_(log) { Install(1); }
+    explicit RecordingOwner(Log& log)
+        : walls(log), rooms(log), editing(log, [this]() -> TDrawingtool& { return Tool(); }), zoom(log),
+          log_(log) {
+        Install(1);
+    }
     TDrawingtool& Tool() override { return *tool_; }
     RecordingTool& Recording() { return *tool_; }
     void SelectPickTool() override {
@@ -113,6 +194,10 @@ class RecordingOwner : public ViewOwner {
         Install(kind);
     }
     void ViewClosed(TChild&) override {}
+    WallOperations& Walls() override { return walls; }
+    RoomOperations& Rooms() override { return rooms; }
+    EditingOperations& Editing() override { return editing; }
+    ZoomOperations& Zooming() override { return zoom; }
     RecordingTool& Install(int kind) {
         tool_ = std::make_unique<RecordingTool>(log_, view, kind);
         if (onInstall) onInstall(*tool_);
@@ -122,6 +207,10 @@ class RecordingOwner : public ViewOwner {
     const TChild* view = nullptr;
     // Runs on every tool installed, the first excepted.
     std::function<void(RecordingTool&)> onInstall;
+    RecordingWalls walls;
+    RecordingRooms rooms;
+    RecordingEditing editing;
+    RecordingZoom zoom;
 
   private:
     Log& log_;
@@ -138,7 +227,6 @@ class InputView : public testing::Test {
         frame.reset();
         view.reset();
         DrawingList.Flush();
-        Neighbours() = NeighbourServices{};
         platform::InstallDesktop(nullptr);
         ResetSharedState();
     }
@@ -164,20 +252,19 @@ class InputView : public testing::Test {
             std::make_unique<platform::ScriptedFrame>(platform::FrameDescription{}, commands, desktop, *text);
         frame->SetViewClientSize({600, 400});
         frame->inputSource = [this](platform::InputEvent& event) {
-            if (pending.empty()) return false;
-            event = pending.front();
+            if (pending.empty()) return platform::InputWait::Closed;
+            std::optional<platform::InputEvent> next = pending.front();
             pending.pop_front();
-            if (event.kind != platform::InputKind::KeyDown && event.kind != platform::InputKind::KeyUp &&
-                event.kind != platform::InputKind::Char)
-                desktop.SetCursorPos(Window().ClientToScreen(event.point));
-            return true;
+            if (!next) return platform::InputWait::Idle;
+            event = *next;
+            Track(event);
+            return platform::InputWait::Input;
         };
         view = std::make_unique<TChild>(owner, "HOUSE.PLN");
         owner.view = view.get();
         view->Create(*frame);
         frame->RunPendingPaints();
         ScrollToSheetOrigin();
-        InstallRecordingNeighbours();
         log.clear();
     }
 
@@ -189,39 +276,6 @@ class InputView : public testing::Test {
         Shared.ScrollY = 0;
     }
 
-    void InstallRecordingNeighbours() {
-        NeighbourServices& n = Neighbours();
-        n.ChooseExternalWallType = [this](TChild&) { log.push_back("ChooseExternalWallType"); };
-        n.InvalidateWallEditArea = [this](TChild&, const platform::Rect&, int mode) {
-            log.push_back("InvalidateWallEditArea(" + std::to_string(mode) + ")");
-        };
-        n.ShowHouseRectangleSize = [this](TChild&, int mode) {
-            log.push_back("ShowHouseRectangleSize(" + std::to_string(mode) + ")");
-        };
-        n.InvalidateDesignRoomArea = [this](TChild&, const platform::Rect&) {
-            log.push_back("InvalidateDesignRoomArea");
-        };
-        n.NewFixedRoom = [this](TChild&) { log.push_back("NewFixedRoom"); };
-        n.NewMaxDesignRoom = [this](TChild&) { log.push_back("NewMaxDesignRoom"); };
-        n.EnterMeasurement = [this](TChild&, int x, int y) {
-            log.push_back("EnterMeasurement(" + std::to_string(x) + "," + std::to_string(y) + ")");
-        };
-        n.ReportFloorArea = [this](TChild&, int mode) {
-            log.push_back("ReportFloorArea(" + std::to_string(mode) + ")");
-        };
-        n.CheckRotationLimits = [this](TChild&) {
-            log.push_back("CheckRotationLimits");
-            return rotationLimited;
-        };
-        n.RunViewDialog = [this](TChild&, int mode) {
-            log.push_back("RunViewDialog(" + std::to_string(mode) + ")");
-            if (viewDialogCancelled) Tool().Y1 = 125000;
-        };
-        n.RunLibraryCaptureDialog = [this](TChild&) { log.push_back("RunLibraryCaptureDialog"); };
-        n.ZoomView = [this](TChild&, int mode) { log.push_back("ZoomView(" + std::to_string(mode) + ")"); };
-        n.RedrawLayoutGrid = [this](TChild&) { log.push_back("RedrawLayoutGrid"); };
-    }
-
     RecordingTool& Tool() { return owner.Recording(); }
     // Installs a recording tool of a kind and state without recording the installation.
     RecordingTool& UseTool(int kind, int state = 0) {
@@ -231,18 +285,24 @@ class InputView : public testing::Test {
     }
     platform::ScriptedView& Window() { return *frame->ActiveScriptedView(); }
 
-    // Input as the user gives it; the drag of a press takes the inputs queued in `pending`.
+    // Input as the user gives it; the drag of a press takes the inputs queued in `pending`. Mouse input
+    // carries the buttons held as the inputs so far leave them.
     void Input(platform::InputKind kind, platform::Point point = {}, int key = 0, char character = 0) {
-        if (kind != platform::InputKind::KeyDown && kind != platform::InputKind::KeyUp &&
-            kind != platform::InputKind::Char)
-            desktop.SetCursorPos(Window().ClientToScreen(point));
-        view->OnInput(platform::InputEvent{kind, point, key, character});
+        platform::InputEvent event{kind, point, key, character};
+        Track(event);
+        view->OnInput(event);
+    }
+    void Track(platform::InputEvent& event) {
+        held.Apply(event);
+        if (platform::IsMouseInput(event.kind)) desktop.SetCursorPos(Window().ClientToScreen(event.point));
     }
     void Press(platform::Point point) { Input(platform::InputKind::LeftDown, point); }
     void Key(int key) { Input(platform::InputKind::KeyDown, {}, key); }
     void Queue(platform::InputKind kind, platform::Point point = {}) {
         pending.push_back(platform::InputEvent{kind, point, 0, 0});
     }
+    // The drag waits in vain once: the pointer rests.
+    void QueueIdle() { pending.push_back(std::nullopt); }
     // The mouse cursor at a client pixel.
     void CursorAt(platform::Point client) { desktop.SetCursorPos(Window().ClientToScreen(client)); }
     platform::Point CursorInClient() const {
@@ -305,9 +365,10 @@ class InputView : public testing::Test {
     RecordingOwner owner{log};
     std::unique_ptr<platform::ScriptedFrame> frame;
     std::unique_ptr<TChild> view;
-    std::deque<platform::InputEvent> pending;
-    int rotationLimited = 0;
-    bool viewDialogCancelled = false;
+    std::deque<std::optional<platform::InputEvent>> pending; // nothing: a wait with no input
+    platform::HeldButtons held;
+    int& rotationLimited = owner.editing.rotationLimited;
+    bool& viewDialogCancelled = owner.editing.viewDialogCancelled;
 };
 
 } // namespace input_test

@@ -336,6 +336,54 @@ TEST_F(MouseRouting, DraggingOutOfTheViewScrollsIt) {
               static_cast<int>(view->scroller.XPos / view->ThumbDivisorX));
 }
 
+TEST_F(MouseRouting, TheDragEndsOnAMoveWithoutTheLeftButton) {
+    // The press opens a dialog, which takes the release: the view never hears it.
+    UseTool(5, 0).after = [&](input_test::RecordingTool&, const std::string& operation) {
+        if (operation != "LButtonDown") return;
+        platform::InputEvent releasedInTheDialog{InputKind::LeftUp, At, 0, 0};
+        held.Apply(releasedInTheDialog);
+    };
+    Queue(InputKind::MouseMove, {50, 340});
+    Queue(InputKind::LeftDown, {30, -10}); // a click on the menu bar, where the capture would take it
+    Press(At);
+    // The move without the button reaches the tool and ends the drag; the click is not part of it.
+    EXPECT_EQ(log, (Log{"5:LButtonDown(40,340)", "5:MouseMove(50,340)"}));
+    EXPECT_EQ(pending.size(), 1u);
+    EXPECT_FALSE(Window().Captured());
+    // While the button is held, moves stay in the drag until the release.
+    log.clear();
+    pending.clear();
+    Queue(InputKind::MouseMove, {50, 340});
+    Queue(InputKind::MouseMove, {60, 340});
+    Queue(InputKind::LeftUp, {60, 340});
+    PressWith(5, 0);
+    EXPECT_EQ(log, (Log{"5:LButtonDown(40,340)", "5:MouseMove(50,340)", "5:MouseMove(60,340)",
+                        "5:LButtonUp(60,340)"}));
+}
+
+TEST_F(MouseRouting, ARestingPointerOutsideTheViewGoesOnScrolling) {
+    SetScrollRanges(*view);
+    const int startPosition = view->scroller.XPos;
+    const int startY = view->scroller.YPos;
+    Queue(InputKind::MouseMove, {650, 200});
+    for (int i = 0; i < 3; ++i)
+        QueueIdle();
+    Queue(InputKind::LeftUp, {650, 200});
+    PressWith(1, 0);
+    // 50 pixels out: 5 units after each of the two inputs and each of the three waits in vain.
+    EXPECT_EQ(view->scroller.XPos, startPosition + 5 * 5);
+    EXPECT_EQ(view->scroller.YPos, startY);
+    EXPECT_EQ(log, (Log{"1:LButtonDown(40,340)", "1:MouseMove(650,200)", "1:LButtonUp(650,200)"}));
+    // Inside the view a resting pointer scrolls nothing.
+    const int position = view->scroller.XPos;
+    Queue(InputKind::MouseMove, {300, 200});
+    QueueIdle();
+    QueueIdle();
+    Queue(InputKind::LeftUp, {300, 200});
+    PressWith(1, 0);
+    EXPECT_EQ(view->scroller.XPos, position);
+}
+
 TEST_F(MouseRouting, AReleaseAfterTheLayoutScrolledRepaintsAndTurnsTheWallDirection) {
     Shared.CurrentView = 40;
     UseTool(1, 20);

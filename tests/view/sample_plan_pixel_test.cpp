@@ -1,5 +1,5 @@
 // A sample ground-floor plan holding every kind of drawing object, painted as the view paints it
-// (TList::PaintAll into a raster surface with the view's mapping) and compared with the approved
+// (PaintAll into a raster surface with the view's mapping) and compared with the approved
 // picture in tests/fixtures/paint. Run with KORVANE_APPROVE_PAINT=1 to write a new approved picture
 // after a deliberate change, and look at it before committing it.
 #include "model/drawing_list.h"
@@ -10,6 +10,7 @@
 #include "platform/qt/text_renderer_factory.h"
 #include "platform/raster_surface.h"
 #include "test_support.h"
+#include "view/whole_view_painting.h"
 
 #include <gtest/gtest.h>
 
@@ -213,7 +214,7 @@ PixelBuffer PaintSamplePlan() {
     PixelBuffer buffer(Width, Height, PixelFromColour(Shared.BackgroundColour));
     RasterSurface surface(buffer, *text);
     DeviceContext dc(surface);
-    list.PaintAll(dc, Rect{0, 0, Width, Height});
+    PaintAll(list, dc, Rect{0, 0, Width, Height});
 
     DrawingList.FontName = savedFont;
     ResetSharedState();

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/scripted_desktop.h"
 #include "test_support.h"
+#include "view/title_block.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ TEST_F(TitleBlock, TitleIsCentredBelowTheLowestWallAndSaved) {
     Wall(50, 9000);
     Wall(50, 3000);
     Wall(51, 1000); // another floor's walls do not count
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     const auto titles = Titles();
     ASSERT_EQ(titles.size(), 1u);
     const TTextobj& title = *titles[0];
@@ -100,8 +101,8 @@ TEST_F(TitleBlock, TitleIsCentredBelowTheLowestWallAndSaved) {
 TEST_F(TitleBlock, MakingItTwiceLeavesOneTitle) {
     Wall(51, 4000);
     Shared.CurrentView = 51;
-    DrawingList.MakeTitleBlock();
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
+    MakeTitleBlock(DrawingList);
     const auto titles = Titles();
     ASSERT_EQ(titles.size(), 1u);
     EXPECT_EQ(ObjectString(titles[0]->text), "FIRST FLOOR PLAN");
@@ -110,10 +111,10 @@ TEST_F(TitleBlock, MakingItTwiceLeavesOneTitle) {
 
 TEST_F(TitleBlock, ARewordedTitleStaysBesideTheNewOne) {
     Wall(50, 4000);
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     TTextobj* first = const_cast<TTextobj*>(Titles()[0]);
     SetObjectString(first->text, first->textLength, "GROUND FLOOR");
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_EQ(Titles().size(), 2u);
 }
 
@@ -122,7 +123,7 @@ TEST_F(TitleBlock, FeetAndInchesTakeTheirOwnOffsets) {
     Shared.Scale = 6;
     Wall(52, 6000);
     Shared.CurrentView = 52;
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     const auto titles = Titles();
     ASSERT_EQ(titles.size(), 1u);
     EXPECT_EQ(ObjectString(titles[0]->text), "SECOND FLOOR PLAN");
@@ -131,28 +132,28 @@ TEST_F(TitleBlock, FeetAndInchesTakeTheirOwnOffsets) {
 }
 
 TEST_F(TitleBlock, NoTitleWithoutWallsTitleOrSettings) {
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_TRUE(Titles().empty());
     EXPECT_FALSE(std::filesystem::exists(DrawingFile())) << "nothing to save";
 
     Wall(53, 4000);
     Shared.CurrentView = 53; // the fourth plan has no title of its own
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_TRUE(Titles().empty());
 
     Wall(50, 4000);
     Shared.CurrentView = 1050; // printing
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_TRUE(Titles().empty());
 
     Shared.CurrentView = 50;
     std::filesystem::remove(folder_.Path() / "CFG" / "TITLE2D.CFG");
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_TRUE(Titles().empty());
 
     Cfg("TITLE2D.CFG", "17 16 17 GROUND FLOOR PLANFIRST FLOOR PLANSECOND FLOOR PLAN");
     std::filesystem::remove(folder_.Path() / "CFG" / "MOFFSET.CFG");
-    DrawingList.MakeTitleBlock();
+    MakeTitleBlock(DrawingList);
     EXPECT_TRUE(Titles().empty());
     EXPECT_FALSE(std::filesystem::exists(DrawingFile()));
 }

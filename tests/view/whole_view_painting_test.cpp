@@ -5,6 +5,7 @@
 #include "platform/recording_surface.h"
 #include "settings/cfg_files.h"
 #include "test_support.h"
+#include "view/whole_view_painting.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ class WholeViewPainting : public testing::Test {
         Shared.DisplayMode = displayMode;
         surface.Clear();
         DeviceContext dc(surface);
-        list.PaintAll(dc, Rect{0, 0, 640, 480});
+        PaintAll(list, dc, Rect{0, 0, 640, 480});
         std::vector<std::string> painted;
         for (const DrawCall& call : surface.CallsNamed("LineTo"))
             painted.push_back(std::to_string(call.args[0]) + (call.pen.colour == Overlay ? "o" : ""));

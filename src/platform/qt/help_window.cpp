@@ -1,5 +1,6 @@
 #include "platform/qt/help_window.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace platform::qt {
 
@@ -37,28 +39,41 @@ void HelpWindow::Load() {
     browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html")));
 }
 
+void HelpWindow::Present() {
+    // Asked from a modal dialog, the help window belongs to that dialog: it stands above it and takes
+    // input while the dialog waits, as help in a window of its own always could.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        winId(); // the native window, to hang it on the dialog's
+        if (windowHandle() && modal->windowHandle())
+            windowHandle()->setTransientParent(modal->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void HelpWindow::ShowContents() {
     Load();
     browser_->scrollToAnchor("contents");
-    show();
-    raise();
+    Present();
 }
 
 void HelpWindow::ShowContext(int context) {
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html"));
     url.setFragment(QString("context-%1").arg(context));
     browser_->setSource(url);
-    show();
-    raise();
+    Present();
 }
 
 void HelpWindow::ShowSearch() {
-    show();
-    raise();
+    Present();
     search_->setFocus();
 }
 
-QString HelpWindow::CurrentAnchor() const { return browser_->source().fragment(); }
+QString HelpWindow::CurrentAnchor() const {
+    return browser_->source().fragment();
+}
 
 void HelpWindow::FindNext() {
     if (search_->text().isEmpty()) return;

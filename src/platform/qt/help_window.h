@@ -13,7 +13,7 @@ namespace platform::qt {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(const std::string& folder);
     void ShowContents();
     void ShowContext(int context);
@@ -21,7 +21,9 @@ public:
     // The anchor the browser shows now ("" at the top of the document).
     QString CurrentAnchor() const;
 
-private:
+  private:
+    // Shows the window in front, above a modal dialog that asked for it.
+    void Present();
     void Load();
     void FindNext();
 

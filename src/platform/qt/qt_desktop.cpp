@@ -16,18 +16,24 @@
 #include <QFont>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace platform::qt {
@@ -48,6 +54,23 @@ private:
     Validator validator_;
 };
 
+constexpr int PicturesPerRow = 4;
+
+// A control's picture drawn for screens at 100 % and at 200 %, so neither is scaled from the other.
+QIcon PictureIcon(const ControlTemplate& control) {
+    QIcon icon;
+    for (int ratio : {1, 2}) {
+        PixelBuffer image = control.picture(control.pictureSize.cx * ratio, control.pictureSize.cy * ratio);
+        if (image.Width() == 0) continue;
+        QImage wrapped(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
+                       image.BytesPerLine(), QImage::Format_RGB32);
+        QPixmap pixmap = QPixmap::fromImage(wrapped.copy());
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 // A template dialog on Qt widgets; the program's dialog object reaches them by control id.
 class QtDialogHost : public QDialog, public DialogHost {
 public:
@@ -59,9 +82,12 @@ public:
         QFormLayout* form = nullptr;
         QVBoxLayout* target = outer;
         QButtonGroup* radios = nullptr;
+        QGridLayout* pictures = nullptr;
+        int pictureCount = 0;
         for (const ControlTemplate& c : t.controls) {
             if (c.kind != ControlKind::RadioButton || c.groupStart) radios = nullptr;
             if (c.kind != ControlKind::Edit && c.kind != ControlKind::ListBox) form = nullptr;
+            if (!c.picture) pictures = nullptr;
             switch (c.kind) {
             case ControlKind::GroupBox: {
                 auto* box = new QGroupBox(ToQString(c.text), this);
@@ -105,7 +131,20 @@ public:
                 radio->setObjectName(Name(c.id));
                 if (!radios) radios = new QButtonGroup(this);
                 radios->addButton(radio);
-                target->addWidget(radio);
+                if (c.picture) {
+                    radio->setIcon(PictureIcon(c));
+                    radio->setIconSize(QSize(c.pictureSize.cx, c.pictureSize.cy));
+                    // Pictures stand side by side, four to a row, like the tiles of a palette.
+                    if (!pictures || c.groupStart) {
+                        pictures = new QGridLayout();
+                        target->addLayout(pictures);
+                        pictureCount = 0;
+                    }
+                    pictures->addWidget(radio, pictureCount / PicturesPerRow, pictureCount % PicturesPerRow);
+                    ++pictureCount;
+                } else {
+                    target->addWidget(radio);
+                }
                 widgets_[c.id] = radio;
                 break;
             }
@@ -122,8 +161,11 @@ public:
             case ControlKind::ListBox: {
                 auto* list = new QListWidget(this);
                 list->setObjectName(Name(c.id));
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
                 int id = c.id;
-                connect(list, &QListWidget::currentRowChanged, this, [this, id] {
+                // The selection, not the current row: a list that gets the focus by the keyboard
+                // makes its first entry current without choosing it.
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, id] {
                     if (!filling_) dialog_.OnCommand(id, NotifySelectionChange);
                 });
                 if (!c.text.empty()) target->addWidget(new QLabel(ToQString(c.text), this));
@@ -215,14 +257,35 @@ public:
     }
     int GetListSelection(int id) const override {
         auto* list = qobject_cast<QListWidget*>(Widget(id));
-        return list ? list->currentRow() : -1;
+        if (!list) return -1;
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        return selected.isEmpty() ? -1 : list->row(selected.front());
     }
     void SetListSelection(int id, int index) override {
         if (auto* list = qobject_cast<QListWidget*>(Widget(id))) {
             filling_ = true;
-            list->setCurrentRow(index);
+            if (index >= 0 && index < list->count())
+                list->setCurrentRow(index);
+            else
+                list->clearSelection();
             filling_ = false;
         }
+    }
+    void SetListColumnWidth(int id, int pixels) override {
+        auto* list = qobject_cast<QListWidget*>(Widget(id));
+        if (!list || pixels <= 0) return;
+        // Entries run down a column and on into the next, scrolled sideways, each column `pixels` wide.
+        list->setFlow(QListView::TopToBottom);
+        list->setWrapping(true);
+        list->setResizeMode(QListView::Adjust);
+        list->setUniformItemSizes(true);
+        list->setGridSize(QSize(pixels, list->fontMetrics().height() + 4));
+        list->setMinimumWidth(2 * pixels + 2 * list->frameWidth());
+        columnWidths_[id] = pixels;
+    }
+    int ListColumnWidth(int id) const override {
+        auto it = columnWidths_.find(id);
+        return it == columnWidths_.end() ? 0 : it->second;
     }
     void EnableControl(int id, bool enabled) override {
         if (QWidget* w = Widget(id)) w->setEnabled(enabled);
@@ -254,6 +317,7 @@ private:
 
     Dialog& dialog_;
     std::map<int, QWidget*> widgets_;
+    std::map<int, int> columnWidths_;
     bool closed_ = false;
     bool filling_ = false;
     int focused_ = 0;
@@ -330,7 +394,17 @@ int QtDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool QtDesktop::ChooseFile(FileDialogRequest& request) {
-    QString filter = ToQString(request.filterName + " (" + request.pattern + ")");
+    // A name that shows its pattern already ("Plan files(*.DB0)") is listed as it stands.
+    auto entry = [](const std::string& name, const std::string& pattern) {
+        const std::string shown = "(" + pattern + ")";
+        const bool showsPattern =
+            name.size() >= shown.size() && name.compare(name.size() - shown.size(), shown.size(), shown) == 0;
+        return showsPattern ? name : name + " " + shown;
+    };
+    std::string filters = entry(request.filterName, request.pattern);
+    for (const FileFilter& more : request.moreFilters)
+        filters += ";;" + entry(more.name, more.pattern);
+    QString filter = ToQString(filters);
     QString path;
     if (request.save)
         path = QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
@@ -353,13 +427,16 @@ bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
 }
 
 bool QtDesktop::ChooseFont(FontChoice& font) {
-    QFont initial(ToQString(font.face), font.pointSize, font.weight >= 700 ? QFont::Bold : QFont::Normal);
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
-    if (!ok) return false;
+    QFont initial(ToQString(font.face));
+    if (font.pointSizeTenths > 0) initial.setPointSizeF(font.pointSizeTenths / 10.0);
+    // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
+    initial.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    QFontDialog dialog(initial, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QFont chosen = dialog.selectedFont();
     font.face = FromQString(chosen.family());
-    font.pointSize = chosen.pointSize();
-    font.weight = chosen.bold() ? 700 : 400;
+    font.pointSizeTenths = static_cast<int>(std::lround(chosen.pointSizeF() * 10.0));
+    font.weight = static_cast<int>(chosen.weight());
     return true;
 }
 
@@ -372,7 +449,11 @@ void QtDesktop::SetStatusText(std::string_view text) {
 
 void QtDesktop::SetReadoutText(std::string_view text) {
     readout_ = std::string(text);
-    if (readoutLabel_) readoutLabel_->setText(ToQString(text));
+    if (!readoutLabel_) return;
+    readoutLabel_->setText(ToQString(text));
+    // A text wider than the field widens it for good, so that the toolbar does not shift back and forth.
+    const int wanted = readoutLabel_->sizeHint().width();
+    if (wanted > readoutLabel_->width()) readoutLabel_->setFixedWidth(wanted);
 }
 
 void QtDesktop::SetToolCaption(std::string_view text) {

@@ -56,10 +56,14 @@ QtFrame::QtFrame(const FrameDescription& description, FrameHandler& handler, QtD
     area_ = new QMdiArea(this);
     area_->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(area_);
-    // A view that comes to the front is painted again: while hidden it did not paint.
+    // A view that comes to the front is painted again (while hidden it did not paint) and takes the
+    // keyboard.
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        for (QtView* view : views_)
-            if (view->SubWindow() == window) view->Invalidate(nullptr, true);
+        for (QtView* view : views_) {
+            if (view->SubWindow() != window) continue;
+            view->Invalidate(nullptr, true);
+            view->Canvas()->setFocus(Qt::ActiveWindowFocusReason);
+        }
     });
 
     for (const MenuItem& pull : description.menu) {
@@ -84,7 +88,10 @@ QtFrame::QtFrame(const FrameDescription& description, FrameHandler& handler, QtD
             readout_ = new QLabel(bar);
             readout_->setObjectName("readout");
             readout_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            readout_->setFixedWidth(metrics.averageCharWidth() * (item.size + 8));
+            const int margins =
+                2 * (readout_->frameWidth() + readout_->margin()) + metrics.averageCharWidth();
+            readout_->setFixedWidth(std::max(metrics.averageCharWidth() * (item.size + 8),
+                                             metrics.horizontalAdvance(ToQString(item.widest)) + margins));
             bar->addWidget(readout_);
             break;
         }

@@ -5,7 +5,9 @@
 #include "platform/qt/text_encoding.h"
 #include "platform/raster_surface.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QImage>
@@ -19,6 +21,9 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace platform::qt {
 
@@ -42,9 +47,11 @@ class CanvasDeviceContext : private SurfaceHolder, public DeviceContext {
     QPointer<QWidget> canvas_;
 };
 
-QImage Wrap(const PixelBuffer& image) {
-    return QImage(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
-                  image.BytesPerLine(), QImage::Format_RGB32);
+QImage Wrap(const PixelBuffer& image, double ratio) {
+    QImage wrapped(reinterpret_cast<const uchar*>(image.Data()), image.Width(), image.Height(),
+                   image.BytesPerLine(), QImage::Format_RGB32);
+    wrapped.setDevicePixelRatio(ratio);
+    return wrapped;
 }
 
 // The view's client area inside its MDI window: the canvas and both scroll bars.
@@ -73,11 +80,10 @@ class ViewSubWindow : public QMdiSubWindow {
     QtView& view_;
 };
 
-namespace {} // namespace
-
-int VirtualKeyOf(int qtKey) {
+int VirtualKeyOf(int qtKey, bool keypad) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return (keypad ? VirtualKey::Numpad0 : '0') + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return VirtualKey::F1 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Backspace:
@@ -129,6 +135,16 @@ int VirtualKeyOf(int qtKey) {
     }
 }
 
+unsigned HeldFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    unsigned held = 0;
+    if (buttons & Qt::LeftButton) held |= MouseFlag::Left;
+    if (buttons & Qt::RightButton) held |= MouseFlag::Right;
+    if (buttons & Qt::MiddleButton) held |= MouseFlag::Middle;
+    if (modifiers & Qt::ShiftModifier) held |= MouseFlag::Shift;
+    if (modifiers & Qt::ControlModifier) held |= MouseFlag::Control;
+    return held;
+}
+
 QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title)
     : frame_(frame), handler_(&handler) {
     auto* client = new ViewFrameWidget();
@@ -148,21 +164,30 @@ QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title)
     grid->addWidget(canvas_, 0, 0);
     grid->addWidget(bars_[1], 0, 1);
     grid->addWidget(bars_[0], 1, 0);
+    // Whoever gives the view's window the keyboard (the MDI area activating it) gives it to the canvas.
+    client->setFocusProxy(canvas_);
     window_ = new ViewSubWindow(*this);
     window_->setWidget(client);
     frame.Area()->addSubWindow(window_);
+    // The size the restore button gives back: most of the client area. A window shown maximised first
+    // would otherwise restore to its smallest size.
+    QSize area = frame.Area()->size();
+    window_->resize(std::max(area.width() * 3 / 4, 320), std::max(area.height() * 3 / 4, 240));
     window_->setWindowTitle(ToQString(title));
     window_->setWindowIcon(frame.windowIcon());
     blink_ = new QTimer(canvas_);
     blink_->setInterval(500);
     QObject::connect(blink_, &QTimer::timeout, canvas_, [this] {
         caret_.on = !caret_.on;
-        canvas_->update(caret_.position.x, caret_.position.y, caret_.size.cx + 1, caret_.size.cy + 1);
+        canvas_->update(
+            LogicalArea(Rect{caret_.position.x, caret_.position.y, caret_.position.x + caret_.size.cx + 1,
+                             caret_.position.y + caret_.size.cy + 1}));
     });
     window_->showMaximized();
-    canvas_->setFocus();
-    QSize size = canvas_->size();
-    image_.Resize({size.width(), size.height()});
+    frame.Area()->setActiveSubWindow(window_);
+    canvas_->setFocus(Qt::OtherFocusReason);
+    QSize size = (QSizeF(canvas_->size()) * Ratio()).toSize();
+    image_.Resize({std::max(size.width(), 1), std::max(size.height(), 1)});
     image_.Invalidate(nullptr, true);
 }
 
@@ -180,14 +205,40 @@ std::unique_ptr<DeviceContext> QtView::ClientDC() {
     return std::make_unique<CanvasDeviceContext>(image_.Image(), frame_.Text(), canvas_);
 }
 
+double QtView::Ratio() const {
+    return canvas_->devicePixelRatioF();
+}
+
+QPoint QtView::ToDevice(QPointF logical) const {
+    const double ratio = Ratio();
+    return {static_cast<int>(std::floor(logical.x() * ratio)),
+            static_cast<int>(std::floor(logical.y() * ratio))};
+}
+
+QPointF QtView::ToLogical(Point device) const {
+    const double ratio = Ratio();
+    return {device.x / ratio, device.y / ratio};
+}
+
+QRect QtView::LogicalArea(const Rect& device) const {
+    const double ratio = Ratio();
+    const int left = static_cast<int>(std::floor(device.left / ratio));
+    const int top = static_cast<int>(std::floor(device.top / ratio));
+    const int right = static_cast<int>(std::ceil(device.right / ratio));
+    const int bottom = static_cast<int>(std::ceil(device.bottom / ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
 void QtView::Invalidate(const Rect* area, bool erase) {
     image_.Invalidate(area, erase);
     canvas_->update();
 }
 
 void QtView::UpdateNow() {
+    // The paint runs now; the screen shows it with the next round of the event loop. Pushing it to the
+    // screen from inside a resize would leave the rest of the main window unpainted.
     PaintPending();
-    canvas_->repaint();
+    canvas_->update();
 }
 
 void QtView::PaintPending() {
@@ -196,7 +247,7 @@ void QtView::PaintPending() {
     painting_ = true;
     Rect area = image_.Paint(*handler_, frame_.Text(), false);
     painting_ = false;
-    canvas_->update(area.left, area.top, area.Width(), area.Height());
+    canvas_->update(LogicalArea(area));
 }
 
 void QtView::ScrollPixels(int dx, int dy) {
@@ -214,6 +265,17 @@ void QtView::SetThumb(ScrollBar bar, int position) {
 
 int QtView::Thumb(ScrollBar bar) const {
     return thumbs_[bar == ScrollBar::Vertical ? 1 : 0];
+}
+
+void QtView::SetThumbSize(ScrollBar bar, int page) {
+    QScrollBar* scrollBar = bars_[bar == ScrollBar::Vertical ? 1 : 0];
+    scrollBar->setEnabled(page > 0);
+    scrollBar->setPageStep(std::max(page, 1));
+}
+
+int QtView::ThumbSize(ScrollBar bar) const {
+    QScrollBar* scrollBar = bars_[bar == ScrollBar::Vertical ? 1 : 0];
+    return scrollBar->isEnabled() ? scrollBar->pageStep() : 0;
 }
 
 void QtView::Scrolled(ScrollBar bar, int action) {
@@ -252,17 +314,56 @@ void QtView::Scrolled(ScrollBar bar, int action) {
     });
 }
 
-bool QtView::NextInput(InputEvent& event) {
-    while (pending_.empty() && !destroyed_) {
+void QtView::Wheeled(QPoint angle, bool shift) {
+    // Eighths of a degree: 120 are one notch, worth the desktop's lines per notch.
+    if (shift && angle.x() == 0) angle = {angle.y(), 0};
+    wheelRest_ += angle;
+    const int lines = QApplication::wheelScrollLines();
+    for (int i = 0; i < 2; ++i) {
+        int& rest = i == 0 ? wheelRest_.rx() : wheelRest_.ry();
+        const ScrollBar bar = i == 0 ? ScrollBar::Horizontal : ScrollBar::Vertical;
+        while (std::abs(rest) >= 120 && !destroyed_) {
+            // Turning the wheel away from the user shows what lies above (or to the left).
+            const ScrollCode code = rest > 0 ? ScrollCode::LineUp : ScrollCode::LineDown;
+            rest += rest > 0 ? -120 : 120;
+            for (int line = 0; line < lines && !destroyed_; ++line)
+                handler_->OnScroll(bar, code, 0);
+        }
+    }
+    PaintPending();
+}
+
+std::optional<InputEvent> QtView::ReleasedElsewhere() const {
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton) return std::nullopt;
+    InputEvent move;
+    move.kind = InputKind::MouseMove;
+    QPoint device = ToDevice(canvas_->mapFromGlobal(QCursor::pos()));
+    move.point = {device.x(), device.y()};
+    move.held = HeldFlags(QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers());
+    return move;
+}
+
+InputWait QtView::NextInput(InputEvent& event, int idleMilliseconds) {
+    if (pending_.empty() && !destroyed_) {
+        // The platform reports a button's state with every move: a release the view never saw shows
+        // as a move without the button, at once rather than when the mouse next moves.
+        if (std::optional<InputEvent> move = ReleasedElsewhere()) pending_.push_back(*move);
+    }
+    if (pending_.empty() && !destroyed_) {
         QEventLoop loop;
+        QTimer idle;
+        idle.setSingleShot(true);
+        QObject::connect(&idle, &QTimer::timeout, &loop, &QEventLoop::quit);
+        idle.start(std::max(idleMilliseconds, 1));
         dragLoop_ = &loop;
         loop.exec();
         dragLoop_ = nullptr;
     }
-    if (pending_.empty()) return false;
+    if (destroyed_) return InputWait::Closed;
+    if (pending_.empty()) return InputWait::Idle;
     event = pending_.front();
     pending_.pop_front();
-    return true;
+    return InputWait::Input;
 }
 
 void QtView::Deliver(const InputEvent& event) {
@@ -283,12 +384,12 @@ void QtView::SetCapture(bool captured) {
 }
 
 Point QtView::ClientToScreen(Point client) const {
-    QPoint p = canvas_->mapToGlobal(QPoint(client.x, client.y));
+    QPoint p = canvas_->mapToGlobal(ToLogical(client)).toPoint();
     return {p.x(), p.y()};
 }
 
 Point QtView::ScreenToClient(Point screen) const {
-    QPoint p = canvas_->mapFromGlobal(QPoint(screen.x, screen.y));
+    QPoint p = ToDevice(canvas_->mapFromGlobal(QPointF(screen.x, screen.y)));
     return {p.x(), p.y()};
 }
 
@@ -339,10 +440,17 @@ void QtView::Close() {
     window_->close();
 }
 
-void QtView::Resized(int width, int height) {
-    if (Size{width, height} == image_.Image().PixelSize()) return;
-    image_.Resize({width, height});
-    handler_->OnSize(width, height);
+void QtView::Resized(QSize logical) {
+    // The image covers the canvas's device pixels, a part pixel included.
+    const double ratio = Ratio();
+    const Size size{std::max(1, static_cast<int>(std::ceil(logical.width() * ratio))),
+                    std::max(1, static_cast<int>(std::ceil(logical.height() * ratio)))};
+    if (size == image_.Image().PixelSize()) return;
+    image_.Resize(size);
+    handler_->OnSize(size.cx, size.cy);
+    // Whatever the handler did, the uncovered part shows the view, not what the image held before.
+    if (image_.HasDirty()) PaintPending();
+    canvas_->update();
 }
 
 bool QtView::CloseQuery() {
@@ -368,46 +476,56 @@ QtCanvas::QtCanvas(QtView& view) : view_(view) {
 void QtCanvas::paintEvent(QPaintEvent* event) {
     view_.PaintPending();
     QPainter painter(this);
-    painter.drawImage(event->rect(), Wrap(view_.image_.Image()), event->rect());
+    painter.setClipRegion(event->region());
+    // The image is in device pixels: drawn at the canvas's ratio, each of its pixels is one of the screen.
+    painter.drawImage(QPointF(0, 0), Wrap(view_.image_.Image(), view_.Ratio()));
     if (view_.caret_.shown && view_.caret_.on) {
-        QRect caret(view_.caret_.position.x, view_.caret_.position.y, view_.caret_.size.cx,
-                    view_.caret_.size.cy);
+        const Point at = view_.caret_.position;
+        const Size size = view_.caret_.size;
+        QRectF caret(view_.ToLogical(at), view_.ToLogical({at.x + size.cx, at.y + size.cy}));
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(caret, Qt::white);
     }
 }
 
 void QtCanvas::resizeEvent(QResizeEvent* event) {
-    view_.Resized(event->size().width(), event->size().height());
+    view_.Resized(event->size());
 }
 
 namespace {
-InputEvent MouseEvent(InputKind kind, const QMouseEvent* event) {
+InputEvent MouseEvent(const QtView& view, InputKind kind, const QMouseEvent* event) {
     InputEvent input;
     input.kind = kind;
-    QPoint p = event->position().toPoint();
+    QPoint p = view.ToDevice(event->position());
     input.point = {p.x(), p.y()};
+    input.held = HeldFlags(event->buttons(), event->modifiers());
     return input;
 }
 } // namespace
 
 void QtCanvas::mousePressEvent(QMouseEvent* event) {
     setFocus();
-    if (event->button() == Qt::LeftButton) view_.Deliver(MouseEvent(InputKind::LeftDown, event));
-    if (event->button() == Qt::RightButton) view_.Deliver(MouseEvent(InputKind::RightDown, event));
+    if (event->button() == Qt::LeftButton) view_.Deliver(MouseEvent(view_, InputKind::LeftDown, event));
+    if (event->button() == Qt::RightButton) view_.Deliver(MouseEvent(view_, InputKind::RightDown, event));
 }
 
 void QtCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) view_.Deliver(MouseEvent(InputKind::LeftUp, event));
-    if (event->button() == Qt::RightButton) view_.Deliver(MouseEvent(InputKind::RightUp, event));
+    if (event->button() == Qt::LeftButton) view_.Deliver(MouseEvent(view_, InputKind::LeftUp, event));
+    if (event->button() == Qt::RightButton) view_.Deliver(MouseEvent(view_, InputKind::RightUp, event));
 }
 
 void QtCanvas::mouseMoveEvent(QMouseEvent* event) {
-    view_.Deliver(MouseEvent(InputKind::MouseMove, event));
+    view_.Deliver(MouseEvent(view_, InputKind::MouseMove, event));
+}
+
+void QtCanvas::wheelEvent(QWheelEvent* event) {
+    view_.Wheeled(event->angleDelta(), event->modifiers() & Qt::ShiftModifier);
+    event->accept();
 }
 
 void QtCanvas::keyPressEvent(QKeyEvent* event) {
-    int key = VirtualKeyOf(event->key());
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    int key = VirtualKeyOf(event->key(), keypad);
     if (event->key() == Qt::Key_Plus && !(event->modifiers() & Qt::KeypadModifier)) key = 0;
     if (event->key() == Qt::Key_Minus && !(event->modifiers() & Qt::KeypadModifier)) key = 0;
     if (key != 0) {
@@ -428,7 +546,7 @@ void QtCanvas::keyPressEvent(QKeyEvent* event) {
 
 void QtCanvas::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    int key = VirtualKeyOf(event->key());
+    int key = VirtualKeyOf(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (key == 0) return;
     InputEvent up;
     up.kind = InputKind::KeyUp;

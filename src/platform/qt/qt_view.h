@@ -1,7 +1,8 @@
 #pragma once
 // A drawing view on Qt: an MDI child holding the canvas that shows the view's image and both scroll
 // bars. The canvas turns Qt's input into the program's input events; a drag loop waits for them in a
-// nested event loop.
+// nested event loop. The view's image and every point the program sees are in device pixels, so a thin
+// line is one pixel of the screen at any screen scale.
 
 #include "platform/pixel_buffer.h"
 #include "platform/view_image.h"
@@ -38,7 +39,9 @@ class QtView : public ViewWindow {
     void ScrollPixels(int dx, int dy) override;
     void SetThumb(ScrollBar bar, int position) override;
     int Thumb(ScrollBar bar) const override;
-    bool NextInput(InputEvent& event) override;
+    void SetThumbSize(ScrollBar bar, int page) override;
+    int ThumbSize(ScrollBar bar) const override;
+    InputWait NextInput(InputEvent& event, int idleMilliseconds) override;
     void SetCapture(bool captured) override;
     Point ClientToScreen(Point client) const override;
     Point ScreenToClient(Point screen) const override;
@@ -51,6 +54,11 @@ class QtView : public ViewWindow {
     const PixelBuffer& Image() const override { return image_.Image(); }
     void Close() override;
 
+    // Device pixels per pixel of the canvas's own coordinates, and points between the two.
+    double Ratio() const;
+    QPoint ToDevice(QPointF logical) const;
+    QPointF ToLogical(Point device) const;
+
     QMdiSubWindow* SubWindow() const { return window_; }
     QtCanvas* Canvas() const { return canvas_; }
 
@@ -59,9 +67,16 @@ class QtView : public ViewWindow {
     friend class QtFrame;
     friend class ViewSubWindow;
     void Deliver(const InputEvent& event);
-    void Resized(int width, int height);
+    void Resized(QSize logical);
     void PaintPending();
     void Scrolled(ScrollBar bar, int action);
+    // A turn of the mouse wheel, in eighths of a degree: the scroll bars' line steps.
+    void Wheeled(QPoint angle, bool shift);
+    // The part of the canvas that covers an area of device pixels.
+    QRect LogicalArea(const Rect& device) const;
+    // A move at the pointer with the buttons held now, when the left button went up where the view did
+    // not see it (a dialog opened by the press took the release); nothing otherwise.
+    std::optional<InputEvent> ReleasedElsewhere() const;
     bool CloseQuery();
     void Destroyed();
 
@@ -85,6 +100,7 @@ class QtView : public ViewWindow {
         Point position;
     } caret_;
     QTimer* blink_ = nullptr;
+    QPoint wheelRest_; // wheel turns not yet worth a line step
 };
 
 // The widget that shows a view's image and takes its input.
@@ -101,6 +117,7 @@ class QtCanvas : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool event(QEvent* event) override;
 
@@ -108,7 +125,10 @@ class QtCanvas : public QWidget {
     QtView& view_;
 };
 
-// The virtual-key code of a Qt key, 0 when the program has none for it.
-int VirtualKeyOf(int qtKey);
+// The virtual-key code of a Qt key, 0 when the program has none for it; the keypad's digits have codes
+// of their own.
+int VirtualKeyOf(int qtKey, bool keypad = false);
+// What a Qt mouse input says is held: MouseFlag bits.
+unsigned HeldFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 } // namespace platform::qt

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -19,15 +20,28 @@ using namespace platform;
 
 namespace {
 
+// A control as a template holds it, its other fields (a picture among them) left empty.
+ControlTemplate Control(int id, ControlKind kind, std::string text, int textSize = 0,
+                        Validator validator = Validator::None(), bool groupStart = false) {
+    ControlTemplate c;
+    c.id = id;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.textSize = textSize;
+    c.validator = std::move(validator);
+    c.groupStart = groupStart;
+    return c;
+}
+
 DialogTemplate LengthTemplate() {
     DialogTemplate t;
     t.resourceId = 5400;
     t.title = "door size";
     t.controls = {
-        {5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766), false, ""},
-        {5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, "), false, ""},
-        {5404, ControlKind::RadioButton, "left", 0, Validator::None(), true, ""},
-        {5405, ControlKind::RadioButton, "right", 0, Validator::None(), false, ""},
+        Control(5402, ControlKind::Edit, "door width", 6, Validator::Range(1, 32766)),
+        Control(5403, ControlKind::Edit, "door name", 25, Validator::Filter("A-Za-z0-9, ")),
+        Control(5404, ControlKind::RadioButton, "left", 0, Validator::None(), true),
+        Control(5405, ControlKind::RadioButton, "right"),
     };
     return t;
 }
@@ -132,4 +146,64 @@ TEST(QtTemplateDialog, EscapeCancels) {
     });
     EXPECT_EQ(desktop.RunDialog(dialog), IdCancel);
     EXPECT_EQ(dialog.width, 0);
+}
+
+namespace {
+
+// A list of names in columns, as the library list shows them; each selection change is counted with
+// the selection the dialog then reads.
+class NameListDialog : public Dialog {
+  public:
+    NameListDialog()
+        : Dialog([] {
+              DialogTemplate t;
+              t.resourceId = 15500;
+              t.title = "library files";
+              t.controls = {Control(15501, ControlKind::ListBox, "")};
+              return t;
+          }()) {}
+    void SetupWindow() override {
+        Host().SetListColumnWidth(15501, 200);
+        for (int i = 0; i < 40; ++i)
+            Host().AddListItem(15501, "NAME " + std::to_string(i));
+    }
+    void OnCommand(int id, int notification) override {
+        if (id == 15501 && notification == NotifySelectionChange)
+            seen.push_back(Host().GetListSelection(15501));
+    }
+    std::vector<int> seen;
+};
+
+} // namespace
+
+TEST(QtTemplateDialog, ListsRunInColumnsAndTellEachChosenEntry) {
+    qt::QtDesktop desktop;
+    NameListDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    widget->resize(600, 300);
+    widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
+    auto* list = Find<QListWidget>(widget.get(), 15501);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+
+    // Entries run down the first column and on at the top of the next, 200 pixels to the right.
+    const QRect first = list->visualItemRect(list->item(0));
+    const QRect second = list->visualItemRect(list->item(1));
+    EXPECT_EQ(second.left(), first.left());
+    EXPECT_GT(second.top(), first.top());
+    int nextColumn = 1;
+    while (nextColumn < list->count() && list->visualItemRect(list->item(nextColumn)).left() == first.left())
+        ++nextColumn;
+    ASSERT_LT(nextColumn, list->count());
+    EXPECT_EQ(list->visualItemRect(list->item(nextColumn)).left() - first.left(), 200);
+    EXPECT_EQ(list->visualItemRect(list->item(nextColumn)).top(), first.top());
+
+    // Reaching the list by the keyboard chooses nothing; a click and an arrow key each choose one.
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(dialog.seen.empty());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(dialog.seen, (std::vector<int>{3, 4}));
+    QTest::mouseClick(Find<QPushButton>(widget.get(), IdCancel), Qt::LeftButton);
 }

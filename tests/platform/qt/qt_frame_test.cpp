@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,6 +70,15 @@ TEST_F(QtMainWindow, ShowsTitleMenusPromptAndReadout) {
     EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
     EXPECT_EQ(frame->ReadoutLabel()->text(), "cursor distance");
     EXPECT_EQ(frame->CaptionLabel()->text(), "");
+}
+
+TEST_F(QtMainWindow, TheReadoutIsWideEnoughForTheLongestReadout) {
+    QLabel* readout = frame->ReadoutLabel();
+    const int room = readout->contentsRect().width();
+    const QFontMetrics metrics(readout->font());
+    EXPECT_LT(metrics.horizontalAdvance("h 625: v 21550 m.m DATUM"), room);
+    EXPECT_LT(metrics.horizontalAdvance("h -123456: v -654321 angle 359.99 DATUM"), room);
+    EXPECT_LT(metrics.horizontalAdvance("-999' -11: -999' -11, angle 359.99 DATUM"), room);
 }
 
 TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem) {

@@ -4,10 +4,15 @@
 #include "platform/qt/qt_desktop.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 TEST(QtHelp, OpensTheDocumentAtAContextItsContentsAndItsSearch) {
     QTemporaryDir folder;
@@ -25,13 +30,27 @@ TEST(QtHelp, OpensTheDocumentAtAContextItsContentsAndItsSearch) {
     help.close();
 }
 
-TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
+namespace {
+
+// A desktop whose help comes from a freshly prepared program folder.
+struct HelpDesktop {
+    HelpDesktop() {
+        std::string path = folder.path().toStdString() + "/";
+        std::string error;
+        ready = PrepareProgramFolder(path, error);
+        desktop.SetHelpFolder(path + "HELP/");
+    }
     QTemporaryDir folder;
-    std::string path = folder.path().toStdString() + "/";
-    std::string error;
-    ASSERT_TRUE(PrepareProgramFolder(path, error)) << error;
+    bool ready = false;
     platform::qt::QtDesktop desktop;
-    desktop.SetHelpFolder(path + "HELP/");
+};
+
+} // namespace
+
+TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
+    HelpDesktop help;
+    ASSERT_TRUE(help.ready);
+    platform::qt::QtDesktop& desktop = help.desktop;
     desktop.ShowHelp(platform::Desktop::HelpCommand::Context, 200);
     bool shown = false;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -45,4 +64,46 @@ TEST(QtHelp, TheDesktopOpensAndQuitsTheHelpWindow) {
         if (auto* window = qobject_cast<platform::qt::HelpWindow*>(widget)) {
             EXPECT_FALSE(window->isVisible());
         }
+}
+
+TEST(QtHelp, HelpAskedFromADialogComesInFrontAndTakesInput) {
+    HelpDesktop helpDesktop;
+    ASSERT_TRUE(helpDesktop.ready);
+    platform::qt::QtDesktop& desktop = helpDesktop.desktop;
+    QWidget main;
+    main.resize(400, 300);
+    main.show();
+    QDialog dialog(&main);
+    // Qt tells a window when a modal dialog shuts it out, and when it lets it in again.
+    struct BlockWatch : QObject {
+        std::map<QObject*, bool> blocked;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::WindowBlocked) blocked[watched] = true;
+            if (event->type() == QEvent::WindowUnblocked) blocked[watched] = false;
+            return false;
+        }
+        bool Blocked(QWidget* window) { return blocked[window] || blocked[window->windowHandle()]; }
+    } watch;
+    bool blocked = true;
+    bool shown = false;
+    bool active = false;
+    QApplication::instance()->installEventFilter(&watch);
+    QTimer::singleShot(0, &dialog, [&] {
+        desktop.ShowHelp(platform::Desktop::HelpCommand::Context, 200);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* help = qobject_cast<platform::qt::HelpWindow*>(widget); help && help->isVisible()) {
+                shown = true;
+                // Asked again while shown: still in front and not shut out by the dialog.
+                desktop.ShowHelp(platform::Desktop::HelpCommand::Context, 200);
+                active = QTest::qWaitForWindowActive(help, 2000);
+                blocked = watch.Blocked(help);
+            }
+        desktop.ShowHelp(platform::Desktop::HelpCommand::Quit, 0);
+        dialog.accept();
+    });
+    dialog.exec();
+    QApplication::instance()->removeEventFilter(&watch);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(active);
+    EXPECT_FALSE(blocked);
 }

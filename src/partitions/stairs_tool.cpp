@@ -1,0 +1,7 @@
+#include "partitions/stairs_tool.h"
+
+#include "tools/tool_kinds.h"
+
+TStepobjtool::TStepobjtool() {
+    Kind = tool_kind::Stairs;
+}

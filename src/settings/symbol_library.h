@@ -1,0 +1,22 @@
+#pragma once
+// Keeping a selection as a named symbol of one of the four libraries (1 plumbing, 2 electrical,
+// 3 furniture, 4 miscellaneous), each with a metric and a feet-and-inches twin: the symbol file in the
+// LIBS folder (model/symbol_file.h), then the count file (LIM.CFG, LII.CFG) and the library's name
+// index (PLBM.CFG ... MISI.CFG) that the library list shows.
+
+#include <string>
+
+class TList;
+
+// Registers symbol `name` in library `kind` of the units in force: that library's count goes up by
+// one and the name is appended to its index. False, after a box naming the file that could not be
+// written (caption "SAVE"), when either write fails; the count is written first, so the list reader,
+// which stops at the end of the index, never shows a name twice.
+bool UpdateLibraryIndex(int kind, const std::string& name);
+
+// Saves the current selection of `list` as symbol `name` of library `kind`, in the units in force:
+// the symbol file first, whole or not at all, and the index only when the file was written, so the
+// library never lists a symbol that has no file. Saving under a name already used overwrites that
+// file and lists the name again. A name that is not 1 to 24 letters, digits, commas and blanks is
+// refused with a message and nothing is written. True when the symbol was saved and indexed.
+bool SaveToLibrary(TList& list, int kind, const std::string& name);

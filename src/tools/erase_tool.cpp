@@ -1,0 +1,7 @@
+#include "tools/erase_tool.h"
+
+#include "tools/tool_kinds.h"
+
+TEraseobjtool::TEraseobjtool() {
+    Kind = tool_kind::Erase;
+}

@@ -1,0 +1,7 @@
+#include "tools/move_tool.h"
+
+#include "tools/tool_kinds.h"
+
+TMoveobjtool::TMoveobjtool() {
+    Kind = tool_kind::Move;
+}

@@ -1,6 +1,0 @@
-#include "view/neighbour_services.h"
-
-NeighbourServices& Neighbours() {
-    static NeighbourServices services;
-    return services;
-}

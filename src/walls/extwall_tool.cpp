@@ -1,0 +1,7 @@
+#include "walls/extwall_tool.h"
+
+#include "tools/tool_kinds.h"
+
+TExtwallobjtool::TExtwallobjtool() {
+    Kind = tool_kind::ExternalWall;
+}

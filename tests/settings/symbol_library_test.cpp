@@ -1,0 +1,147 @@
+// Keeping a selection as a library symbol: the symbol file, the count file and the name index, in the
+// order that never lists a symbol without its file; and the selection files the symbol is taken from.
+#include "settings/symbol_library.h"
+
+#include "model/symbol_file.h"
+#include "settings/cfg_files.h"
+#include "settings/selection_files.h"
+#include "settings_test_support.h"
+
+namespace {
+
+class SymbolLibrary : public SettingsTest {
+  protected:
+    SymbolLibrary() {
+        std::filesystem::create_directories(folder_.Path() / "LIBS");
+        // The four floor-area records, then a line (15000, 11000)-(17500, 11000) at index 4.
+        for (int floor = 0; floor < 4; ++floor) {
+            auto info = std::make_unique<TInfoobj>();
+            info->type = 32000 + floor;
+            DrawingList.Add(std::move(info));
+        }
+        auto line = std::make_unique<TLineobj>();
+        line->view = 50;
+        line->x1 = 15000, line->y1 = 11000, line->x2 = 17500, line->y2 = 11000;
+        DrawingList.Add(std::move(line));
+        Shared.ObjectSerial = 3;
+        WriteCfg("LIM.CFG", "0 0 0 0");
+        WriteCfg("LII.CFG", "0 0 0 0");
+        WriteCfg("PLBM.CFG", "4 BATH\n");
+        WriteCfg("COPY.CFG", "4 16250 11000\n");
+        WriteCfg("TEMP.CFG", "1\n");
+        test_support::WriteFile(Library("PASTE.CFG"), "1 0 0 0 1 2\n");
+    }
+    ~SymbolLibrary() override { DrawingList.Flush(); }
+
+    std::filesystem::path Library(const std::string& name) const { return folder_.Path() / "LIBS" / name; }
+    std::string ReadLibrary(const std::string& name) const { return test_support::ReadFile(Library(name)); }
+};
+
+const std::string CapturedLine = "1\n1 50 0 0 -1250 0 1250 0 0 0 0 0 0 1 0\n";
+
+TEST_F(SymbolLibrary, CaptureWritesTheSymbolThenItsCountAndIndex) {
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "WC"));
+    EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n" + CapturedLine);
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 0 0");
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n");
+    EXPECT_EQ(ReadLibrary("PASTE.CFG"), "1 0 0 0 1 2\n");
+    EXPECT_EQ(DrawingList.count, 5);
+    EXPECT_TRUE(desktop_.Messages().empty());
+
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 3, "WC"));
+    EXPECT_EQ(ReadLibrary("WC.FUM"), "1 0 0 2 2 3\n" + CapturedLine);
+    EXPECT_EQ(ReadCfg("FURM.CFG"), "2 WC\n");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 1 0");
+
+    // Feet and inches has its own twins.
+    Shared.Units = 0;
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "WC"));
+    EXPECT_EQ(ReadLibrary("WC.PLI"), "1 0 0 2 2 3\n" + CapturedLine);
+    EXPECT_EQ(ReadCfg("LII.CFG"), "1 0 0 0");
+    EXPECT_EQ(ReadCfg("PLBI.CFG"), "2 WC\n");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 1 0");
+
+    // The same name again lists it twice and overwrites the file.
+    Shared.Units = 1;
+    WriteCfg("COPY.CFG", "4 15000 11000\n");
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "WC"));
+    EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n1\n1 50 0 0 0 0 2500 0 0 0 0 0 0 1 0\n");
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n2 WC\n");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "2 0 1 0");
+}
+
+TEST_F(SymbolLibrary, StaleSelectionLinesEndTheSymbolWhereTheyStand) {
+    // The list changed since the selection was made: index 9 no longer exists.
+    WriteCfg("COPY.CFG", "4 16250 11000\n9 0 0\n4 0 0\n");
+    WriteCfg("TEMP.CFG", "3\n");
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 2, "PLUG"));
+    EXPECT_EQ(ReadLibrary("PLUG.ELM"), "1 0 0 2 2 3\n" + CapturedLine);
+
+    // A COPY.CFG that ends before TEMP.CFG's count gives what it holds.
+    WriteCfg("COPY.CFG", "4 16250 11000\n");
+    WriteCfg("TEMP.CFG", "2\n");
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 2, "PLUG"));
+    EXPECT_EQ(ReadLibrary("PLUG.ELM"), "1 0 0 2 2 3\n" + CapturedLine);
+
+    // No selection at all makes a symbol of no objects.
+    std::filesystem::remove(Cfg("TEMP.CFG"));
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 2, "EMPTY"));
+    EXPECT_EQ(ReadLibrary("EMPTY.ELM"), "0 0 0 2 2 3\n");
+}
+
+TEST_F(SymbolLibrary, ASymbolThatCannotBeWrittenIsNotIndexed) {
+    std::filesystem::remove_all(folder_.Path() / "LIBS");
+    EXPECT_FALSE(SaveToLibrary(DrawingList, 1, "WC"));
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].text,
+              "The library file could not be saved to " + (folder_.Path() / "LIBS" / "WC.PLM").string());
+    EXPECT_EQ(desktop_.Messages()[0].caption, "SAVE");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "0 0 0 0");
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n");
+}
+
+TEST_F(SymbolLibrary, AnIndexThatCannotBeWrittenIsReported) {
+    std::filesystem::remove(Cfg("LIM.CFG"));
+    std::filesystem::create_directories(Cfg("LIM.CFG"));
+    EXPECT_FALSE(SaveToLibrary(DrawingList, 1, "WC"));
+    EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n" + CapturedLine);
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n"); // no name without its count
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].text,
+              "The library index could not be saved to " + Cfg("LIM.CFG").string());
+}
+
+TEST_F(SymbolLibrary, ANameOutsideTheFilterWritesNothing) {
+    for (const char* name : {"", "../../DWGS/HOUSE", "TOO LONG A NAME FOR A LIBRARY"}) {
+        EXPECT_FALSE(SaveToLibrary(DrawingList, 1, name));
+    }
+    EXPECT_FALSE(SaveToLibrary(DrawingList, 5, "WC"));
+    EXPECT_EQ(desktop_.Messages().size(), 4u);
+    EXPECT_EQ(desktop_.Messages()[0].text,
+              "A library item needs a name of 1 to 24 letters, digits, commas or blanks - nothing was saved");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "0 0 0 0");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path() / "LIBS"), {}), 1);
+}
+
+TEST_F(SymbolLibrary, TheSelectionGrowsByLineAndIsReadAsFarAsItStillHolds) {
+    WriteCfg("TEMP.CFG", "0\n");
+    ASSERT_TRUE(WriteCopyOffset(3, 10, 20));
+    EXPECT_EQ(ReadCfg("COPY.CFG"), "3 10 20\n");
+    ASSERT_TRUE(WriteCopyOffset(1, -5, 5));
+    EXPECT_EQ(ReadCfg("COPY.CFG"), "3 10 20\n1 -5 5\n");
+    EXPECT_EQ(ReadCfg("TEMP.CFG"), "2\n");
+    EXPECT_EQ(ReadTempCounter(), 2);
+
+    WriteCfg("COPY.CFG", "3 10 20\n1 -5 5\n5 0 0\n2 0 0\n");
+    ASSERT_TRUE(WriteTempCounter(4));
+    CfgReport report;
+    const std::vector<SelectionLine> lines = ReadSelection(DrawingList, &report); // 5 objects
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].index, 1);
+    EXPECT_EQ(lines[1].x, -5);
+    EXPECT_EQ(report.missingFields, 6);
+    WriteCfg("COPY.CFG", "3 10 20\n-1 0 0\n");
+    EXPECT_EQ(ReadSelection(DrawingList).size(), 1u);
+}
+
+} // namespace
