@@ -155,8 +155,9 @@ using WallPoints = std::array<Point, 9>;
 
 WallPoints UpwardFrame(const WallPoints& points) {
     WallPoints upward = points;
+    // The lowest int has no negative; a point held there by the mapping goes to the other end.
     for (Point& p : upward)
-        p.y = -p.y;
+        p.y = p.y == INT_MIN ? INT_MAX : -p.y;
     return upward;
 }
 

@@ -15,6 +15,7 @@
 #include "view/whole_view_painting.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -171,6 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int i = 0; i < DrawingList.count; ++i) {
             PrintObject(*DrawingList[i], dc);
             PaintObjectScaled(*DrawingList[i], dc, 0, 25, height, 10);
+            // A divisor of 1 and references at the ends of the range put the points at its ends.
+            PaintObjectScaled(*DrawingList[i], dc, 0, 1, INT_MAX, INT_MIN / 2);
         }
     }
     DrawingList.Flush();

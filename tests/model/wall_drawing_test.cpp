@@ -534,4 +534,15 @@ TEST_F(WallDrawing, WallsOfAnyDamagedSizeHatchInBoundedWork) {
         EXPECT_LE(surface.CallsNamed("LineTo").size(), 2u * (8u + 2u * 2u * 2048u)) << damaged->type;
         EXPECT_GT(surface.CallsNamed("LineTo").size(), 8u) << damaged->type;
     }
+
+    // A sloping wall whose first end the export maps to the lowest int, which has no negative in the
+    // upward frame the sloping hatch is worked out in.
+    TIntwallobj falling;
+    falling.x1 = 0, falling.y1 = 0, falling.x2 = 5000, falling.y2 = -5000;
+    falling.fx1 = 71, falling.fy1 = 71, falling.fx2 = 5071, falling.fy2 = -4929;
+    falling.iwall1 = 100, falling.iwall6 = 1350;
+    surface.Clear();
+    Shared.DisplayMode = 12;
+    PaintObjectScaled(falling, dc, 0, 1, INT_MIN, 0);
+    EXPECT_GT(surface.CallsNamed("LineTo").size(), 2u);
 }
