@@ -4,11 +4,12 @@
 // rooms with labels, doors, windows, furniture, dimensions, texts), tiled over the ground floor, and
 // painted into a 1920 x 1080 raster surface with the view's mapping.
 //
-// Goal, on one core: the whole road of a 10 000-object drawing in under 16 ms (a repaint never drops
-// a frame), of a 100 000-object drawing in under 200 ms. Each benchmark reports the time per frame
-// (the iteration) and per object (per_object).
+// Goals, on one core: the whole road of a 10 000-object drawing zoomed to fit in under 8 ms, whatever
+// was painted before it (a repaint never drops a frame); of a 100 000-object drawing in under 200 ms.
+// Each benchmark reports the time per frame (the iteration) and per object (per_object).
 //
 // "Fit" benchmarks zoom the view so the whole drawing shows (every object drawn, most of them small);
+// they measure after texts were rendered afresh, as a view is painted after whatever came before it.
 // "Zoomed" ones show the view at normal size over one corner of the drawing, so most objects lie off
 // the screen and should cost next to nothing.
 
@@ -253,6 +254,27 @@ class PaintFixture {
         Shared.ScrollY = 0;
     }
 
+    // Text rendering runs the toolkit's own vector code, which may leave the processor's vector
+    // registers in a state that slows later floating-point code; a view is painted after whatever came
+    // before it. So the measured paints come after one paint of the drawing (its texts then come from
+    // the cache) and 2 000 texts rendered afresh in several sizes and angles.
+    void PaintTextsFirst() {
+        Paint();
+        DeviceContext dc(*surface_);
+        dc.SetMapMode(MapMode::Text);
+        dc.SetBkMode(BackgroundMode::Transparent);
+        Font font;
+        font.face = "Liberation Sans";
+        for (int i = 0; i < 2000; ++i) {
+            font.height = 10 + i % 23;
+            font.escapement = (i % 4) * 900;
+            font.weight = i % 2 == 0 ? 400 : 700;
+            dc.SelectFont(font);
+            dc.TextOut(i % Width, (i * 7) % Height, "Label " + std::to_string(i));
+        }
+        dc.FillDeviceRect({0, 0, Width, Height}, Shared.BackgroundColour);
+    }
+
     // One repaint as the view makes it: cleared to the background, then PaintAll.
     void Paint() {
         DeviceContext dc(*surface_);
@@ -281,6 +303,7 @@ void BM_PaintAllFit(benchmark::State& state) {
     PaintFixture fixture(static_cast<int>(state.range(0)));
     Shared.DisplayMode = static_cast<int>(state.range(1));
     fixture.Fit();
+    fixture.PaintTextsFirst();
     for (auto _ : state)
         fixture.Paint();
     Report(state, DrawingList.count);
@@ -300,13 +323,14 @@ void BM_WholeRoadFit(benchmark::State& state) {
     PaintFixture fixture(static_cast<int>(state.range(0)));
     Shared.DisplayMode = static_cast<int>(state.range(1));
     fixture.Fit();
+    fixture.PaintTextsFirst();
     for (auto _ : state) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
         fixture.Paint();
     }
     Report(state, DrawingList.count);
-    state.SetLabel("goal: 10000 objects < 16 ms, 100000 < 200 ms");
+    state.SetLabel("goal: 10000 objects < 8 ms, 100000 < 200 ms");
 }
 
 void BM_WholeRoadZoomed(benchmark::State& state) {

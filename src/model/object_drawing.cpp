@@ -14,6 +14,8 @@
 #include <vector>
 
 using paint_mapping::BitmapMap;
+using paint_mapping::Product;
+using paint_mapping::Saturate;
 using paint_mapping::ViewMap;
 using platform::BackgroundMode;
 using platform::Brush;
@@ -81,7 +83,7 @@ template <typename Map>
 void DrawRoundedRectangle(const TRndrectobj& shape, DeviceContext& dc, const Map& map) {
     dc.SelectBrush(Brush::NullBrush());
     // The rounding ellipse is twice the stored radius; the doubling comes before the division.
-    const int corner = map.Length(2 * shape.corner);
+    const int corner = map.Length(2LL * shape.corner);
     dc.RoundRect(map.X(shape.x1), map.Y(shape.y1), map.X(shape.x2), map.Y(shape.y2), corner, corner);
 }
 
@@ -196,22 +198,24 @@ void DrawRoomLabels(const TRoomobj& room, DeviceContext& dc, int fontHeight, int
     const std::string_view label2 = StoredText(room.label2, room.label2Length);
     // The estimate compares logical units with drawing units, so a name turns only when it is several
     // times too wide for the room.
+    // A font of a damaged size may be taller than the coordinates reach: the lines are held at the ends.
+    const long long line = static_cast<long long>(down) * h;
     if (static_cast<long long>(a) * room.nameLength <= room.width) {
         dc.SetBkMode(BackgroundMode::Opaque);
         dc.SetTextColor(Shared.DrawingColour);
         dc.TextOut(cx, cy, name);
-        dc.TextOut(cx, cy + down * h, label1);
-        dc.TextOut(cx, cy + down * 2 * h, label2);
+        dc.TextOut(cx, Saturate(cy + line), label1);
+        dc.TextOut(cx, Saturate(cy + 2 * line), label2);
     } else {
         Font turned = first;
         turned.escapement = 2700;
         dc.SelectFont(turned);
         dc.SetBkMode(BackgroundMode::Opaque);
         dc.SetTextColor(Shared.DrawingColour);
-        const int beside = (h / 3) * 2;
+        const long long beside = (h / 3) * 2LL;
         dc.TextOut(cx, cy, name);
-        dc.TextOut(cx + beside, cy, label1);
-        dc.TextOut(cx - beside, cy, label2);
+        dc.TextOut(Saturate(cx + beside), cy, label1);
+        dc.TextOut(Saturate(cx - beside), cy, label2);
     }
     dc.SelectFont(previous);
     dc.SetBkMode(BackgroundMode::Transparent);
@@ -235,7 +239,7 @@ void TArcobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset)
 
 void TTextobj::Draw(DeviceContext& dc) {
     const ViewMap map;
-    DrawText(*this, dc, map, size * map.scale, escapement);
+    DrawText(*this, dc, map, Product(size, map.scale), escapement);
 }
 void TTextobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
     // The bitmap's font height is the stored size in pixels.
@@ -293,31 +297,37 @@ void TRoomobj::Draw(DeviceContext& dc) {
         marking ? Shared.BackgroundColour : static_cast<platform::ColourRef>(fillColour);
     const Brush previous = dc.SelectBrush(Brush::SolidBrush(fill));
     // The far corner reaches one pen width further, so the fill covers the room's outline there.
-    dc.Rectangle(map.X(x1), map.Y(y1), map.X(x2) + Shared.PenWidthFactor, map.Y(y2) - Shared.PenWidthFactor);
+    dc.Rectangle(map.X(x1), map.Y(y1), Saturate(static_cast<long long>(map.X(x2)) + Shared.PenWidthFactor),
+                 Saturate(static_cast<long long>(map.Y(y2)) - Shared.PenWidthFactor));
     dc.SelectBrush(previous);
-    const int cx = (x1 + width / 2) / map.scale;
-    const int cy = (y1 - length / 2) / map.scale;
-    DrawRoomLabels(*this, dc, textSize * map.scale, cx, cy, -1);
+    const int cx = map.Length(x1 + static_cast<long long>(width / 2));
+    const int cy = map.Length(y1 - static_cast<long long>(length / 2));
+    DrawRoomLabels(*this, dc, Product(textSize, map.scale), cx, cy, -1);
 }
 
 void TRoomobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
     const BitmapMap map(divisor, height, offset);
-    const int left = map.X(x1);
-    const int top = map.Y(y1);
+    const long long left = map.X(x1);
+    const long long top = map.Y(y1);
     const int boxWidth = map.Length(width);
     const int boxHeight = map.Length(length);
-    dc.MoveTo(left, top);
-    dc.LineTo(left + boxWidth, top);
-    dc.MoveTo(left + boxWidth, top);
-    dc.LineTo(left + boxWidth, top + boxHeight);
-    dc.MoveTo(left + boxWidth, top + boxHeight);
-    dc.LineTo(left, top + boxHeight);
-    dc.MoveTo(left, top + boxHeight);
-    dc.LineTo(left, top);
+    // The corners of a damaged room may lie past the int range: they are held at its ends.
+    const int x0 = static_cast<int>(left);
+    const int y0 = static_cast<int>(top);
+    const int xEnd = Saturate(left + boxWidth);
+    const int yEnd = Saturate(top + boxHeight);
+    dc.MoveTo(x0, y0);
+    dc.LineTo(xEnd, y0);
+    dc.MoveTo(xEnd, y0);
+    dc.LineTo(xEnd, yEnd);
+    dc.MoveTo(xEnd, yEnd);
+    dc.LineTo(x0, yEnd);
+    dc.MoveTo(x0, yEnd);
+    dc.LineTo(x0, y0);
     // The export shows the room's own colour whatever the view, one pixel past the outline.
     const Brush previous = dc.SelectBrush(Brush::SolidBrush(static_cast<platform::ColourRef>(fillColour)));
-    dc.Rectangle(left, top, left + boxWidth + 1, top + boxHeight + 1);
+    dc.Rectangle(x0, y0, Saturate(left + boxWidth + 1), Saturate(top + boxHeight + 1));
     dc.SelectBrush(previous);
-    DrawRoomLabels(*this, dc, Shared.TextSize * Shared.PenWidthFactor, left + boxWidth / 2,
-                   top + boxHeight / 2, 1);
+    DrawRoomLabels(*this, dc, Product(Shared.TextSize, Shared.PenWidthFactor), Saturate(left + boxWidth / 2),
+                   Saturate(top + boxHeight / 2), 1);
 }

@@ -1,6 +1,7 @@
 // The pen and operation an object is painted with, on the view, on paper and in the bitmap export.
 #include "model/object_painting.h"
 
+#include "model/paint_mapping.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/device_context.h"
@@ -73,7 +74,7 @@ bool ViewPen(const TObject& object, int width, int overlay, bool roomRule, Pen& 
         styleCode = object.penStyle;
     }
     if (!PenStyleOfCode(styleCode, pen.style)) return false;
-    pen.width = width * factor;
+    pen.width = paint_mapping::Product(width, factor);
     pen.colour = overlay <= 0 ? static_cast<platform::ColourRef>(object.colour) : Shared.OverlayColour;
     return true;
 }

@@ -18,6 +18,12 @@ inline int Saturate(long long value) {
     return static_cast<int>(value);
 }
 
+// A product of a stored value and a factor of the target (a pen width times the line weight, a text
+// size times Scale), held inside the int range: a damaged drawing may hold any value.
+inline int Product(int value, int factor) {
+    return Saturate(static_cast<long long>(value) * factor);
+}
+
 // A divisor below 1 would divide by zero or mirror the drawing; 1 draws it unscaled instead.
 inline int UsableDivisor(int divisor) {
     return divisor > 0 ? divisor : 1;
@@ -28,7 +34,8 @@ struct ViewMap {
     int scale = UsableDivisor(Shared.Scale);
     int X(int v) const { return v / scale; }
     int Y(int v) const { return v / scale; }
-    int Length(int v) const { return v / scale; }
+    // A length may be a product worked out wider than an int (a doubled radius).
+    int Length(long long v) const { return Saturate(v / scale); }
 };
 
 // Bitmap export: x / divisor - BitmapLeft, (height - y) / divisor + offset, y downwards.
@@ -37,7 +44,7 @@ struct BitmapMap {
         : divisor(UsableDivisor(divisor)), height(height), offset(offset), left(Shared.BitmapLeft) {}
     int X(int v) const { return Saturate(static_cast<long long>(v / divisor) - left); }
     int Y(int v) const { return Saturate((static_cast<long long>(height) - v) / divisor + offset); }
-    int Length(int v) const { return v / divisor; }
+    int Length(long long v) const { return Saturate(v / divisor); }
 
     int divisor;
     int height;

@@ -6,6 +6,10 @@
 // Hatching is done in logical units: strokes come in pairs 15 apart, a pair every 140, across each
 // leaf of the wall; a sloping internal wall gets single strokes every 125 along x. The bitmap scales
 // the spacing down by Scale. Angles are bearings in tenths of a degree (0 up, 900 right).
+//
+// The stroke arithmetic is done in 64 bits, as a damaged drawing may hold any coordinates, and only
+// the strokes that can reach the target's visible area are generated: a wall off the screen costs its
+// faces only, and a wall kilometres long costs what shows of it.
 #include "model/drawing_objects.h"
 #include "model/paint_mapping.h"
 #include "model/shared_state.h"
@@ -13,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -55,16 +60,94 @@ int Truncate(double value) {
     return static_cast<int>(value);
 }
 
-// Draws strokes given in the frame the hatch is worked out in. The view's frame is its logical units;
-// the bitmap works out sloping walls with y negated (upwards, as on the view) and negates it back here.
-struct Strokes {
-    DeviceContext& dc;
-    int ySign = 1;
-    void operator()(int xa, int ya, int xb, int yb) const {
-        dc.MoveTo(xa, ySign * ya);
-        dc.LineTo(xb, ySign * yb);
+using Wide = long long;
+
+// The part of the target's coordinates a stroke must reach to show: the visible area widened by the
+// hatch pen, or everything when the target keeps every primitive.
+struct Visible {
+    Wide left = INT_MIN;
+    Wide bottom = INT_MIN; // the least y
+    Wide right = INT_MAX;
+    Wide top = INT_MAX; // the greatest y
+
+    bool Meets(Wide xa, Wide ya, Wide xb, Wide yb) const {
+        return std::max(xa, xb) >= left && std::min(xa, xb) <= right && std::max(ya, yb) >= bottom &&
+               std::min(ya, yb) <= top;
     }
 };
+
+// What the device context with its hatch pen selected shows.
+Visible VisibleArea(const DeviceContext& dc) {
+    platform::Rect box;
+    // The pen reaches half its width past a stroke's ends; a pixel more covers the rounding.
+    if (!dc.LogicalClipBox(dc.DevicePenWidth() / 2 + 2, box)) return {};
+    return {box.left, box.top, box.right, box.bottom};
+}
+
+// Draws strokes given in the frame the hatch is worked out in, leaving out those that cannot show.
+// The view's frame is its logical units; the bitmap works out sloping walls with y negated (upwards,
+// as on the view) and negates it back here.
+struct Strokes {
+    DeviceContext& dc;
+    Visible visible;
+    int ySign = 1;
+    void operator()(Wide xa, Wide ya, Wide xb, Wide yb) const {
+        ya *= ySign;
+        yb *= ySign;
+        if (!visible.Meets(xa, ya, xb, yb)) return;
+        // Only a stroke of a damaged wall, thicker than the coordinates reach, can pass the ends.
+        dc.MoveTo(paint_mapping::Saturate(xa), paint_mapping::Saturate(ya));
+        dc.LineTo(paint_mapping::Saturate(xb), paint_mapping::Saturate(yb));
+    }
+};
+
+// Floor and ceiling of a / b for b > 0.
+Wide FloorDiv(Wide a, Wide b) {
+    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
+}
+Wide CeilDiv(Wide a, Wide b) {
+    return a / b + (a % b != 0 && a > 0 ? 1 : 0);
+}
+
+// The strokes (or pairs) 0 to count - 1 of a run lie at start + i * step along one axis and reach
+// `reach` either side of that. Returns the indices [first, end) of those that may lie inside [low,
+// high]. A run that does not move draws one stroke over and over: the raster operations give after n
+// drawings what they give after one or two of the same parity, so the last one or two are kept.
+struct Run {
+    Wide first = 0;
+    Wide end = 0;
+
+    // Every how many strokes or pairs one is drawn. No wall of a building shows more than this many
+    // pairs at once (2 048 pairs span over a kilometre); a damaged one that would, a thickness or a
+    // length far past any building crossing the view with millions of strokes, is drawn with as many
+    // spread along it, so a paint costs what the view can show whatever the file holds.
+    Wide Stride() const {
+        constexpr Wide MostDrawn = 2048;
+        return std::max<Wide>((end - first + MostDrawn - 1) / MostDrawn, 1);
+    }
+};
+
+Run VisibleRun(Wide start, Wide step, Wide count, Wide reach, Wide low, Wide high) {
+    if (count <= 0) return {};
+    low -= reach;
+    high += reach;
+    if (step == 0) {
+        if (start < low || start > high) return {};
+        return {count - (count % 2 == 1 ? 1 : 2), count};
+    }
+    Wide first = 0;
+    Wide last = 0;
+    if (step > 0) {
+        first = CeilDiv(low - start, step);
+        last = FloorDiv(high - start, step);
+    } else {
+        first = CeilDiv(start - high, -step);
+        last = FloorDiv(start - low, -step);
+    }
+    first = std::max<Wide>(first, 0);
+    last = std::min(last, count - 1);
+    return first <= last ? Run{first, last + 1} : Run{};
+}
 
 // The points of a wall in the target's coordinates: p[1], p[2] the first face (an external wall's
 // outer face), p[3] to p[8] the further face lines in field order. p[0] is unused.
@@ -72,8 +155,9 @@ using WallPoints = std::array<Point, 9>;
 
 WallPoints UpwardFrame(const WallPoints& points) {
     WallPoints upward = points;
+    // The lowest int has no negative; a point held there by the mapping goes to the other end.
     for (Point& p : upward)
-        p.y = -p.y;
+        p.y = p.y == INT_MIN ? INT_MAX : -p.y;
     return upward;
 }
 
@@ -102,55 +186,73 @@ double ReducedAngle(int angle) {
     return reduced * RadiansPerTenth;
 }
 
+// The running y of a sloping hatch: `first` strokes or pairs on from `y`, moving by `change` each. The
+// stored drawings were hatched by adding `change` once per stroke; that sum is kept for any wall a
+// drawing can hold, and only past this many strokes (walls tens of kilometres long, i.e. damage) is
+// the position multiplied out instead of walked to.
+constexpr Wide MostStrokesWalked = 1 << 16;
+
+double AdvancedY(double y, double change, Wide first) {
+    if (first > MostStrokesWalked) return y + static_cast<double>(first) * change;
+    for (Wide i = 0; i < first; ++i)
+        y += change;
+    return y;
+}
+
 // Single strokes every `single` along x across a sloping internal wall, each spanning its thickness
 // measured vertically. The points are in an upward frame.
 void HatchSlopingInternalWall(const Strokes& stroke, const WallPoints& p, int angle, int thickness,
                               const Spacing& spacing) {
     if (!HatchableBearing(angle) || angle == 2700) return;
     const double phi = ReducedAngle(angle);
-    const int length = Truncate(thickness / std::sin(phi));
+    const Wide length = Truncate(thickness / std::sin(phi));
     const double rise = spacing.single * std::cos(phi) / std::sin(phi);
     const Point& first = p[1];
     const Point& third = p[3];
+    const Wide single = paint_mapping::UsableDivisor(spacing.single);
     // The strokes start from the first face's start or the second face's, whichever lies on the side
     // the strokes hang from.
     auto start = [&](bool takeThird) { return takeThird ? third : first; };
     Point from;
-    int count = 0;
-    int step = 0;
+    Wide count = 0;
+    Wide step = 0;
     double y = 0;
     double change = 0;
     if (angle < 900) {
         from = start(first.x > third.x || first.y < third.y);
-        count = (p[2].x - from.x) / paint_mapping::UsableDivisor(spacing.single);
+        count = (Wide{p[2].x} - from.x) / single;
         step = spacing.single;
         y = from.y + rise;
         change = rise;
     } else if (angle < 1800) {
         from = start(first.x < third.x || first.y < third.y);
-        count = (p[2].x - from.x) / paint_mapping::UsableDivisor(spacing.single);
-        if (from.y - Truncate(count * rise) < length) --count;
+        count = (Wide{p[2].x} - from.x) / single;
+        if (from.y - Wide{Truncate(count * rise)} < length) --count;
         step = spacing.single;
         y = from.y - rise;
         change = -rise;
     } else if (angle < 2700) {
         from = start(first.x > third.x || first.y < third.y);
-        count = (from.x - p[2].x) / paint_mapping::UsableDivisor(spacing.single);
-        if (from.y - Truncate(count * rise) < length) --count;
+        count = (Wide{from.x} - p[2].x) / single;
+        if (from.y - Wide{Truncate(count * rise)} < length) --count;
         step = -spacing.single;
         y = from.y - rise;
         change = -rise;
     } else {
         from = start(first.x < third.x || first.y < third.y);
-        count = (from.x - p[2].x) / paint_mapping::UsableDivisor(spacing.single);
+        count = (Wide{from.x} - p[2].x) / single;
         step = -spacing.single;
         y = from.y + rise;
         change = rise;
     }
-    int x = from.x;
-    for (int i = 0; i < count; ++i) {
-        x += step;
-        const int top = Truncate(y);
+    // Stroke i stands at from.x + (i + 1) * step.
+    const Run run = VisibleRun(from.x + step, step, count, 0, stroke.visible.left, stroke.visible.right);
+    const Wide stride = run.Stride();
+    const double startY = y;
+    y = AdvancedY(y, change, run.first);
+    for (Wide i = run.first; i < run.end; i += stride) {
+        const Wide x = from.x + (i + 1) * step;
+        const Wide top = Truncate(stride == 1 ? y : startY + static_cast<double>(i) * change);
         stroke(x, top, x, top - length);
         y += change;
     }
@@ -163,11 +265,11 @@ void HatchSlopingLeaf(const Strokes& stroke, int angle, Point from, int endX, in
     if (!HatchableBearing(angle)) return;
     const double phi = ReducedAngle(angle);
     const double sine = std::sin(phi);
-    const int length = Truncate(thickness / sine);
+    const Wide length = Truncate(thickness / sine);
     // Mathematically the second stroke's shift; evaluated this way it may come out one less.
-    const int shift = Truncate(sine * (spacing.second / sine));
+    const Wide shift = Truncate(sine * (spacing.second / sine));
     const double rise = spacing.pair * std::cos(phi) / sine;
-    int count = std::abs(endX - from.x) / spacing.pair;
+    Wide count = std::abs(Wide{endX} - from.x) / spacing.pair;
     bool shorten = false;
     int direction = 1;   // along x
     int strokeDown = -1; // a stroke's run in y
@@ -194,15 +296,23 @@ void HatchSlopingLeaf(const Strokes& stroke, int angle, Point from, int endX, in
         direction = -1;
         change = rise;
     }
-    if (shorten && from.y - Truncate(count * rise) < length) --count;
-    int x = from.x;
-    for (int i = 0; i < count; ++i) {
-        const int top = Truncate(y);
-        x += direction * spacing.single;
+    if (shorten && from.y - Wide{Truncate(count * rise)} < length) --count;
+    // Pair i's first stroke stands at from.x + direction * (single + i * (single + second)), its second
+    // `second` further on.
+    const Wide step = direction * (Wide{spacing.single} + spacing.second);
+    const Wide firstX = from.x + direction * Wide{spacing.single};
+    const Run run =
+        VisibleRun(firstX, step, count, std::abs(spacing.second), stroke.visible.left, stroke.visible.right);
+    const Wide stride = run.Stride();
+    const double startY = y;
+    y = AdvancedY(y, change, run.first);
+    for (Wide i = run.first; i < run.end; i += stride) {
+        const Wide top = Truncate(stride == 1 ? y : startY + static_cast<double>(i) * change);
+        const Wide x = firstX + i * step;
         stroke(x, top, x, top + strokeDown * length);
-        x += direction * spacing.second;
-        const int secondTop = top + secondShift * shift;
-        stroke(x, secondTop, x, secondTop + strokeDown * length);
+        const Wide secondX = x + direction * spacing.second;
+        const Wide secondTop = top + secondShift * shift;
+        stroke(secondX, secondTop, secondX, secondTop + strokeDown * length);
         y += change;
     }
 }
@@ -226,39 +336,61 @@ struct InternalHatch {
     bool bitmap = false;
 };
 
+// Pairs of strokes at start + i * step along one axis (i from 0 to count - 1), each pair drawn by
+// `draw` from its position; only the pairs that may show within [low, high] are drawn. A pair reaches
+// `reach` either side of its position.
+template <typename DrawPair>
+void PairsAlong(Wide start, Wide step, Wide count, Wide reach, Wide low, Wide high, DrawPair draw) {
+    const Run run = VisibleRun(start, step, count, reach, low, high);
+    const Wide stride = run.Stride();
+    for (Wide i = run.first; i < run.end; i += stride)
+        draw(start + i * step);
+}
+
+// The pair spacing of the straight walls' hatch: the count divides by the pair's repeat, the
+// position moves by the second stroke's distance plus the gap to the next pair.
+struct PairSteps {
+    Wide repeat;
+    Wide advance;
+    Wide second;
+    Wide reach; // how far a pair's strokes lie from its position along the run
+};
+
+PairSteps StepsOf(const Spacing& s, Wide thickness) {
+    return {s.pair, Wide{s.second} + s.single, s.second, std::abs(thickness) + std::abs(Wide{s.second})};
+}
+
 void HatchInternalWall(DeviceContext& dc, const InternalHatch& h) {
     const WallPoints& p = h.points;
-    const int t = h.thickness;
-    const Spacing& s = h.spacing;
-    const Strokes stroke{dc, 1};
+    const Wide t = h.thickness;
+    const PairSteps s = StepsOf(h.spacing, t);
+    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Visible& v = stroke.visible;
     if (h.lie == Lie::Horizontal) {
-        const int xa = std::min(p[1].x, p[2].x);
-        const int xb = std::max(p[1].x, p[2].x);
-        const int ya = std::max(p[1].y, p[4].y);
-        const int yb = std::min(p[1].y, p[4].y);
-        const int count = (xb - (xa + t) - t) / s.pair + 1;
-        int u = xa + t;
-        for (int i = 0; i < count; ++i) {
+        const Wide xa = std::min(p[1].x, p[2].x);
+        const Wide xb = std::max(p[1].x, p[2].x);
+        const Wide ya = std::max(p[1].y, p[4].y);
+        const Wide yb = std::min(p[1].y, p[4].y);
+        const Wide count = (xb - (xa + t) - t) / s.repeat + 1;
+        PairsAlong(xa + t, s.advance, count, s.reach, v.left, v.right, [&](Wide u) {
             stroke(u, ya, u + t, yb);
             stroke(u + s.second, ya, u + s.second + t, yb);
-            u += s.second + s.single;
-        }
+        });
     } else if (h.lie == Lie::Vertical) {
-        const int ya = std::max(p[1].y, p[2].y);
-        const int yb = std::min(p[1].y, p[2].y);
-        const int xa = std::min(p[1].x, p[4].x);
-        const int xb = std::max(p[1].x, p[4].x);
-        const int count = ((ya - t) - yb - t) / s.pair + 1;
-        int v = ya - t;
-        for (int i = 0; i < count; ++i) {
-            stroke(xa, v, xb, v - t);
-            stroke(xa, v - s.second, xb, v - s.second - t);
-            v -= s.second + s.single;
-        }
+        const Wide ya = std::max(p[1].y, p[2].y);
+        const Wide yb = std::min(p[1].y, p[2].y);
+        const Wide xa = std::min(p[1].x, p[4].x);
+        const Wide xb = std::max(p[1].x, p[4].x);
+        const Wide count = ((ya - t) - yb - t) / s.repeat + 1;
+        PairsAlong(ya - t, -s.advance, count, s.reach, v.bottom, v.top, [&](Wide w) {
+            stroke(xa, w, xb, w - t);
+            stroke(xa, w - s.second, xb, w - s.second - t);
+        });
     } else if (h.bitmap) {
-        HatchSlopingInternalWall(Strokes{dc, -1}, UpwardFrame(p), h.angle, t, s);
+        HatchSlopingInternalWall(Strokes{dc, stroke.visible, -1}, UpwardFrame(p), h.angle, h.thickness,
+                                 h.spacing);
     } else {
-        HatchSlopingInternalWall(stroke, p, h.angle, t, s);
+        HatchSlopingInternalWall(stroke, p, h.angle, h.thickness, h.spacing);
     }
 }
 
@@ -278,89 +410,91 @@ struct ExternalHatch {
 
 void HatchOuterLeaf(DeviceContext& dc, const ExternalHatch& h) {
     const WallPoints& p = h.points;
-    const int t = h.outer;
-    const Spacing& s = h.spacing;
-    const Strokes stroke{dc, 1};
-    const int x1 = p[1].x, y1 = p[1].y, x2 = p[2].x, y2 = p[2].y, x4 = p[4].x, y4 = p[4].y;
+    const Wide t = h.outer;
+    const PairSteps s = StepsOf(h.spacing, t);
+    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Visible& v = stroke.visible;
+    const Wide x1 = p[1].x, y1 = p[1].y, x2 = p[2].x, y2 = p[2].y, x4 = p[4].x, y4 = p[4].y;
     if (h.lie == Lie::Horizontal) {
         if (x1 < x2) {
-            const int count = (x2 - (x1 + t) - t) / s.pair + 1;
-            for (int i = 0, u = x1 + t; i < count; ++i, u += s.second + s.single) {
+            const Wide count = (x2 - (x1 + t) - t) / s.repeat + 1;
+            PairsAlong(x1 + t, s.advance, count, s.reach, v.left, v.right, [&](Wide u) {
                 stroke(u, y1, u + t, y4);
                 stroke(u + s.second, y1, u + s.second + t, y4);
-            }
+            });
         } else if (x1 > x2) {
-            const int count = ((x1 - t) - x2 - t) / s.pair + 1;
-            for (int i = 0, u = x1 - t; i < count; ++i, u -= s.second + s.single) {
+            const Wide count = ((x1 - t) - x2 - t) / s.repeat + 1;
+            PairsAlong(x1 - t, -s.advance, count, s.reach, v.left, v.right, [&](Wide u) {
                 stroke(u, y1, u - t, y4);
                 stroke(u - s.second, y1, u - s.second - t, y4);
-            }
+            });
         }
     } else if (h.lie == Lie::Vertical) {
         if (y1 < y2) {
-            const int count = ((y2 - t) - y1 - t) / s.pair + 1;
-            for (int i = 0, v = y2 - t; i < count; ++i, v -= s.second + s.single) {
-                stroke(x1, v, x4, v - t);
-                stroke(x1, v - s.second, x4, v - s.second - t);
-            }
+            const Wide count = ((y2 - t) - y1 - t) / s.repeat + 1;
+            PairsAlong(y2 - t, -s.advance, count, s.reach, v.bottom, v.top, [&](Wide w) {
+                stroke(x1, w, x4, w - t);
+                stroke(x1, w - s.second, x4, w - s.second - t);
+            });
         } else if (y1 > y2) {
-            const int count = (y1 - (y2 + t) - t) / s.pair + 1;
-            for (int i = 0, v = y2 + t; i < count; ++i, v += s.second + s.single) {
-                stroke(x1, v, x4, v + t);
-                stroke(x1, v + s.second, x4, v + s.second + t);
-            }
+            const Wide count = (y1 - (y2 + t) - t) / s.repeat + 1;
+            PairsAlong(y2 + t, s.advance, count, s.reach, v.bottom, v.top, [&](Wide w) {
+                stroke(x1, w, x4, w + t);
+                stroke(x1, w + s.second, x4, w + s.second + t);
+            });
         }
     } else if (h.bitmap) {
         const WallPoints up = UpwardFrame(p);
-        HatchSlopingLeaf(Strokes{dc, -1}, h.angle, up[1], up[2].x, t, s);
+        HatchSlopingLeaf(Strokes{dc, stroke.visible, -1}, h.angle, up[1], up[2].x, h.outer, h.spacing);
     } else {
-        HatchSlopingLeaf(stroke, h.angle, p[1], x2, t, s);
+        HatchSlopingLeaf(stroke, h.angle, p[1], p[2].x, h.outer, h.spacing);
     }
 }
 
 // The inner leaf's strokes slant the other way from the outer leaf's.
 void HatchInnerLeaf(DeviceContext& dc, const ExternalHatch& h) {
     const WallPoints& p = h.points;
-    const int t = h.inner;
-    const Spacing& s = h.spacing;
-    const Strokes stroke{dc, 1};
-    const int y1 = p[1].y, y2 = p[2].y, y4 = p[4].y, y6 = p[6].y, y7 = p[7].y;
-    const int x6 = p[6].x, x7 = p[7].x, x8 = p[8].x, y8 = p[8].y;
+    const Wide t = h.inner;
+    const PairSteps s = StepsOf(h.spacing, t);
+    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Visible& v = stroke.visible;
+    const Wide y1 = p[1].y, y2 = p[2].y, y4 = p[4].y, y6 = p[6].y, y7 = p[7].y;
+    const Wide x6 = p[6].x, x7 = p[7].x, x8 = p[8].x, y8 = p[8].y;
     if (h.lie == Lie::Horizontal) {
         if (x7 < x8) {
-            const int count = (x8 - (x7 + t) - t) / s.pair + 1;
-            for (int i = 0, u = x7 + t; i < count; ++i, u += s.second + s.single) {
+            const Wide count = (x8 - (x7 + t) - t) / s.repeat + 1;
+            PairsAlong(x7 + t, s.advance, count, s.reach, v.left, v.right, [&](Wide u) {
                 stroke(u, y8, u - t, y6);
                 stroke(u + s.second, y8, u + s.second - t, y6);
-            }
+            });
         } else if (x7 > x8) {
-            const int count = ((x7 - t) - x8 - t) / s.pair + 1;
-            for (int i = 0, u = x7 - t; i < count; ++i, u -= s.second + s.single) {
+            const Wide count = ((x7 - t) - x8 - t) / s.repeat + 1;
+            PairsAlong(x7 - t, -s.advance, count, s.reach, v.left, v.right, [&](Wide u) {
                 stroke(u, y8, u + t, y6);
                 stroke(u - s.second, y8, u - s.second + t, y6);
-            }
+            });
         }
     } else if (h.lie == Lie::Vertical) {
         if (y1 > y2) {
-            const int start = y4 + h.outer + h.cavity;
-            const int count = (y7 - start - t) / s.pair + 1;
-            for (int i = 0, v = start; i < count; ++i, v += s.second + s.single) {
-                stroke(x6, v, x8, v + t);
-                stroke(x6, v + s.second, x8, v + s.second + t);
-            }
+            const Wide start = y4 + h.outer + h.cavity;
+            const Wide count = (y7 - start - t) / s.repeat + 1;
+            PairsAlong(start, s.advance, count, s.reach, v.bottom, v.top, [&](Wide w) {
+                stroke(x6, w, x8, w + t);
+                stroke(x6, w + s.second, x8, w + s.second + t);
+            });
         } else if (y1 < y2) {
-            const int start = y4 - h.outer - h.cavity;
-            const int count = (start - y7 - t) / s.pair + 1;
-            for (int i = 0, v = start; i < count; ++i, v -= s.second + s.single) {
-                stroke(x6, v, x8, v - t);
-                stroke(x6, v - s.second, x8, v - s.second - t);
-            }
+            const Wide start = y4 - h.outer - h.cavity;
+            const Wide count = (start - y7 - t) / s.repeat + 1;
+            PairsAlong(start, -s.advance, count, s.reach, v.bottom, v.top, [&](Wide w) {
+                stroke(x6, w, x8, w - t);
+                stroke(x6, w - s.second, x8, w - s.second - t);
+            });
         }
     } else if (h.bitmap) {
         const WallPoints up = UpwardFrame(p);
-        HatchSlopingLeaf(Strokes{dc, -1}, h.angle, up[5], up[6].x, t, s);
+        HatchSlopingLeaf(Strokes{dc, stroke.visible, -1}, h.angle, up[5], up[6].x, h.inner, h.spacing);
     } else {
-        HatchSlopingLeaf(stroke, h.angle, p[5], x6, t, s);
+        HatchSlopingLeaf(stroke, h.angle, p[5], p[6].x, h.inner, h.spacing);
     }
 }
 
@@ -506,9 +640,11 @@ void TIntwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int heigh
 
 void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
     const InternalHatch h = MakeInternalHatch(*this, ViewMap{}, false);
-    Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
+    Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
+             PenStyle::Solid};
     const bool haveFacePen = StyledPen(penStyle, face.style);
-    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor / 2),
+                    PenStyle::Solid};
     PatternWall(
         dc, face, haveFacePen, hatch, [&] { InternalOutline(dc, h.points); },
         [&] { HatchInternalWall(dc, h); });
@@ -542,8 +678,10 @@ void TExtwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int heigh
 
 void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
     const ExternalHatch h = MakeExternalHatch(*this, ViewMap{}, false);
-    const Pen face{FaceColour(*this, overlay), penWidth * Shared.PenWidthFactor, PenStyle::Solid};
-    const Pen hatch{HatchColour(*this, overlay), penWidth * (Shared.PenWidthFactor / 2), PenStyle::Solid};
+    const Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
+                   PenStyle::Solid};
+    const Pen hatch{HatchColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor / 2),
+                    PenStyle::Solid};
     PatternWall(
         dc, face, true, hatch, [&] { ExternalOutline(dc, h.points, ewall2); },
         [&] { HatchExternalWall(dc, h); });

@@ -118,6 +118,24 @@ bool DeviceContext::LPtoDP(Point& point) const {
     return true;
 }
 
+bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
+    if (!surface_->ClipsToPixels() || scaleX_ == 0 || scaleY_ == 0) return false;
+    const Size pixels = surface_->PixelSize();
+    const double margin = std::max(marginPixels, 0);
+    auto logical = [](double device, int viewportOrigin, double scale, int windowOrigin) {
+        return (device - viewportOrigin) / scale + windowOrigin;
+    };
+    const double xa = logical(-margin, viewportOrg_.x, scaleX_, windowOrg_.x);
+    const double xb = logical(pixels.cx + margin, viewportOrg_.x, scaleX_, windowOrg_.x);
+    const double ya = logical(-margin, viewportOrg_.y, scaleY_, windowOrg_.y);
+    const double yb = logical(pixels.cy + margin, viewportOrg_.y, scaleY_, windowOrg_.y);
+    // Outwards to whole units, so rounding never moves the edge inwards.
+    auto low = [](double value) { return RoundHalfUp(value - 1.0); };
+    auto high = [](double value) { return RoundHalfUp(value + 1.0); };
+    box = {low(std::min(xa, xb)), low(std::min(ya, yb)), high(std::max(xa, xb)), high(std::max(ya, yb))};
+    return true;
+}
+
 Point DeviceContext::ToDevice(int x, int y) const {
     return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_, viewportOrg_.x),
             RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
@@ -192,7 +210,7 @@ RasterOp DeviceContext::SetROP2(RasterOp op) {
 
 int DeviceContext::DevicePenWidth() const {
     // A pen's width scales with the mapping; anything thinner than a pixel draws one pixel wide.
-    int width = RoundHalfUp(std::abs(pen_.width) * std::fabs(scaleX_));
+    int width = RoundHalfUp(std::fabs(static_cast<double>(pen_.width)) * std::fabs(scaleX_));
     return std::max(width, 1);
 }
 
@@ -203,20 +221,24 @@ const DeviceFont& DeviceContext::CurrentDeviceFont() const {
     font.face = font_.face;
     font.weight = font_.weight;
     font.italic = font_.italic;
-    int height = RoundHalfUp(std::abs(font_.height) * std::fabs(scaleY_));
-    if (font_.height < 0) height = height + (height + 4) / 8; // character height plus internal leading
+    int height = RoundHalfUp(std::fabs(static_cast<double>(font_.height)) * std::fabs(scaleY_));
+    if (font_.height < 0) // character height plus internal leading
+        height = static_cast<int>(std::min<long long>(height + (height + 4LL) / 8, INT_MAX));
     if (font_.height == 0) height = 16;
-    font.cellHeight = std::max(height, 1);
+    // No device draws a font taller than this; only a damaged drawing asks for one, and it is drawn at
+    // this height, which every text renderer can take.
+    constexpr int TallestCell = 1 << 16;
+    font.cellHeight = std::clamp(height, 1, TallestCell);
     // The baseline runs from +x towards -y in logical units; as seen on the device the angle follows
-    // the axis directions of the mapping, so glyphs are never mirrored.
-    double radians = font_.escapement * 3.14159265358979323846 / 1800.0;
-    double dx = std::cos(radians) * (scaleX_ >= 0 ? 1.0 : -1.0);
-    double dy = -std::sin(radians) * (scaleY_ >= 0 ? 1.0 : -1.0);
-    double seen = std::atan2(-dy, dx) * 1800.0 / 3.14159265358979323846;
-    int tenths = RoundHalfUp(seen);
+    // the axis directions of the mapping, so glyphs are never mirrored: a flipped y turns the angle
+    // round, a flipped x mirrors it about the vertical. Worked out in whole tenths, as every text of
+    // every paint selects its font.
+    long long tenths = font_.escapement;
+    if (scaleY_ < 0) tenths = -tenths;
+    if (scaleX_ < 0) tenths = 1800 - tenths;
     tenths %= 3600;
     if (tenths < 0) tenths += 3600;
-    font.angleTenths = tenths;
+    font.angleTenths = static_cast<int>(tenths);
     deviceFontValid_ = true;
     return font;
 }

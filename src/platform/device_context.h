@@ -40,6 +40,12 @@ class DeviceContext {
     bool DPtoLP(Point& point) const;
     bool LPtoDP(Point& point) const;
 
+    // The logical units the surface's pixels show, widened by `marginPixels` on every side, as left <=
+    // right and top <= bottom whatever the axis directions; values past the int range are held at its
+    // ends. False when the surface keeps primitives wherever they lie or the mapping cannot be undone:
+    // then nothing may be left out.
+    bool LogicalClipBox(int marginPixels, Rect& box) const;
+
     // Drawing objects. Selecting returns the object that was selected before.
     Pen SelectPen(const Pen& pen);
     Brush SelectBrush(const Brush& brush);

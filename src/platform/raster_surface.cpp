@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -29,7 +30,9 @@ struct PixelOp {
     std::uint32_t keep = 0;
     std::uint32_t flip = 0xFF000000u;
 
-    void Apply(std::uint32_t& pixel) const { pixel = (pixel & keep) ^ flip; }
+    // A copying operation keeps nothing of the pixel, and then does not read it: the pixels of a figure
+    // are mostly not in the cache, and a store need not wait for them.
+    void Apply(std::uint32_t& pixel) const { pixel = keep == 0 ? flip : (pixel & keep) ^ flip; }
     void ApplyRun(std::uint32_t* row, int x0, int x1) const {
         // Runs are mostly a few pixels long (the rows of a wide line), where a plain loop beats a call.
         if (keep == 0) {
@@ -109,11 +112,14 @@ struct PenPaint {
     // Whether the pixel `position` pixels along the pen's path is on a dash.
     bool On(std::int64_t position) const {
         if (!pattern) return true;
-        std::int64_t unit = position / width;
+        // Most styled pens are one pixel wide; a division per pixel is worth saving.
+        const std::int64_t unit = width == 1 ? position : position / width;
         return pattern->on[static_cast<std::size_t>(unit % kPatternLength)];
     }
+    // A position along a curve, rounded to the nearest whole pixel step (by hand: the library's
+    // rounding is a call on the baseline instruction set, and this runs for every outline pixel).
     bool On(double position) const {
-        return On(static_cast<std::int64_t>(std::floor(std::max(position, 0.0))));
+        return On(position > 0 ? static_cast<std::int64_t>(position + 0.5) : std::int64_t{0});
     }
     void Paint(std::uint32_t& pixel, bool on) const {
         if (on)
@@ -212,6 +218,23 @@ BrushPaint MakeBrushPaint(const DrawAttributes& attributes) {
     x1 = FloorClamped(high - kSampleBias, -1, width - 1) + 1;
     return x0 < x1;
 }
+
+// The text renderer runs the toolkit's own vector code, which may leave the upper halves of the
+// processor's wide vector registers in use. On processors that then charge every plain vector
+// instruction for keeping them (the floating-point work of every later figure, and the maths library),
+// everything painted after a text would run at up to half speed. Clearing them after each call into
+// the renderer keeps the cost of a paint independent of what was painted before it.
+#if defined(__x86_64__) || defined(__i386__)
+[[gnu::target("avx")]] void ZeroUpperHalves() {
+    __builtin_ia32_vzeroupper();
+}
+void ClearWideVectorState() {
+    static const bool hasWideVectors = __builtin_cpu_supports("avx");
+    if (hasWideVectors) ZeroUpperHalves();
+}
+#else
+void ClearWideVectorState() {}
+#endif
 
 // --- Span lists -------------------------------------------------------------------------------------
 
@@ -617,103 +640,135 @@ struct RoundedBox {
     double CentreY() const { return (top + bottom) / 2; }
 };
 
-double AngleAbout(double cx, double cy, double x, double y) {
-    return std::atan2(cy - y, x - cx);
-}
-
-double WrapAngle(double angle) { // into [0, 2 pi)
-    angle = std::fmod(angle, 2 * kPi);
-    if (angle < 0) angle += 2 * kPi;
-    return angle;
-}
-
-// Distances along a rounded box's outline, counter-clockwise as seen from its right middle, looked up
-// by the direction from its centre; the outline is sampled densely enough for a pen pattern.
-class OutlineLengths {
+// Positions along a rounded box's outline, counted counter-clockwise as seen from its right middle in
+// pixel steps, as a styled pen steps along any line: one step a row where the outline runs steeper
+// than 45 degrees, one a column where it runs flatter. Worked out per point, so a figure needs no
+// table and no trigonometry.
+class OutlineWalk {
   public:
-    explicit OutlineLengths(const RoundedBox& box) : cx_(box.CentreX()), cy_(box.CentreY()) {
-        const int perQuarter = std::clamp(static_cast<int>((box.rx + box.ry) / 2) + 2, 2, 256);
-        Add(box.right, cy_);
-        const PointF centres[4] = {{box.right - box.rx, box.top + box.ry},
-                                   {box.left + box.rx, box.top + box.ry},
-                                   {box.left + box.rx, box.bottom - box.ry},
-                                   {box.right - box.rx, box.bottom - box.ry}};
-        for (int quarter = 0; quarter < 4; ++quarter)
-            for (int i = 0; i <= perQuarter; ++i) {
-                double t = (quarter + static_cast<double>(i) / perQuarter) * kPi / 2;
-                Add(centres[quarter].x + box.rx * std::cos(t), centres[quarter].y - box.ry * std::sin(t));
-            }
-        Add(box.right, cy_);
-        angles_.back() = angles_.front() + 2 * kPi;
+    explicit OutlineWalk(const RoundedBox& box)
+        : box_(box), cx_(box.CentreX()), cy_(box.CentreY()), rx_(box.rx), ry_(box.ry) {
+        // Where the corner's quarter ellipse turns from steep to flat: its slope is 1 there.
+        const double diagonal = std::sqrt(rx_ * rx_ + ry_ * ry_);
+        flatRun_ = diagonal > 0 ? rx_ * rx_ / diagonal : 0.0;
+        steepRun_ = diagonal > 0 ? ry_ * ry_ / diagonal : 0.0;
+        quarter_ = flatRun_ + steepRun_;
+        side_ = std::max(cy_ - (box.top + ry_), 0.0);
+        across_ = std::max(box.right - rx_ - (box.left + rx_), 0.0);
+        total_ = 4 * side_ + 2 * across_ + 4 * quarter_;
     }
 
-    double Total() const { return lengths_.back(); }
+    double Total() const { return total_; }
 
-    // The distance to where the ray from the centre at `angle` (as seen) meets the outline.
-    double AtAngle(double angle) const {
-        angle = angles_.front() + WrapAngle(angle - angles_.front());
-        auto it = std::upper_bound(angles_.begin(), angles_.end(), angle);
-        if (it == angles_.begin()) return 0;
-        if (it == angles_.end()) return Total();
-        std::size_t k = static_cast<std::size_t>(it - angles_.begin()) - 1;
-        double span = angles_[k + 1] - angles_[k];
-        double f = span > 0 ? (angle - angles_[k]) / span : 0.0;
-        return lengths_[k] + f * (lengths_[k + 1] - lengths_[k]);
+    // The position of a pixel on (or, for a wide pen, near) the outline.
+    double At(double x, double y) const {
+        const double rightCorner = box_.right - rx_;
+        const double leftCorner = box_.left + rx_;
+        const double topCorner = box_.top + ry_;
+        const double bottomCorner = box_.bottom - ry_;
+        const bool upper = y < cy_;
+        if (y >= topCorner && y <= bottomCorner) { // the straight sides
+            if (x >= cx_) return y <= cy_ ? cy_ - y : total_ - (y - cy_);
+            return side_ + 2 * quarter_ + across_ + (y - topCorner);
+        }
+        const double topStart = side_ + quarter_;
+        const double bottomStart = side_ + 3 * quarter_ + across_ + 2 * side_;
+        if (x <= rightCorner && x >= leftCorner) // the straight top and bottom
+            return upper ? topStart + (rightCorner - x) : bottomStart + (x - leftCorner);
+        // The corners, each walked from its steep end or its flat end.
+        const double u = x >= cx_ ? x - rightCorner : leftCorner - x;
+        const double v = upper ? topCorner - y : y - bottomCorner;
+        if (upper && x >= cx_) return side_ + FromSteepEnd(u, v);
+        if (upper) return topStart + across_ + quarter_ - FromSteepEnd(u, v);
+        if (x < cx_) return side_ + 2 * quarter_ + across_ + 2 * side_ + FromSteepEnd(u, v);
+        return bottomStart + across_ + quarter_ - FromSteepEnd(u, v);
     }
-    double At(int x, int y) const { return AtAngle(AngleAbout(cx_, cy_, x, y)); }
+
+    // The position where the ray from the centre along (dx, dy) meets the outline of an ellipse (a box
+    // whose corners meet).
+    double AtDirection(double dx, double dy) const {
+        if (dx == 0 && dy == 0) dx = 1; // the centre itself counts as lying to the right
+        const double a = std::max(rx_, 1e-9);
+        const double b = std::max(ry_, 1e-9);
+        const double k = 1 / std::sqrt(dx * dx / (a * a) + dy * dy / (b * b));
+        return At(cx_ + k * dx, cy_ + k * dy);
+    }
 
   private:
-    void Add(double x, double y) {
-        double angle = AngleAbout(cx_, cy_, x, y);
-        if (!angles_.empty()) {
-            // Samples run counter-clockwise; rounding must not make one look a whole turn behind.
-            while (angle < angles_.back() - 1e-9)
-                angle += 2 * kPi;
-            angle = std::max(angle, angles_.back());
-            lengths_.push_back(lengths_.back() + std::hypot(x - points_.back().x, y - points_.back().y));
-        } else {
-            lengths_.push_back(0);
-        }
-        angles_.push_back(angle);
-        points_.push_back({x, y});
+    // Steps into a corner from the end where it meets the vertical side: rows first, then columns.
+    double FromSteepEnd(double u, double v) const {
+        if (v <= steepRun_) return std::max(v, 0.0);
+        return steepRun_ + std::clamp(flatRun_ - u, 0.0, flatRun_);
     }
 
+    RoundedBox box_;
     double cx_;
     double cy_;
-    std::vector<double> angles_;
-    std::vector<double> lengths_;
-    std::vector<PointF> points_;
+    double rx_;
+    double ry_;
+    double flatRun_ = 0;  // columns of a corner's flat part
+    double steepRun_ = 0; // rows of a corner's steep part
+    double quarter_ = 0;
+    double side_ = 0;   // half a vertical side's straight part
+    double across_ = 0; // a horizontal side's straight part
+    double total_ = 0;
 };
 
 // The directions an arc covers: from the ray through start counter-clockwise (as seen) to the ray
-// through end; the same ray twice means the whole ellipse.
-struct ArcRange {
-    double cx = 0;
-    double cy = 0;
-    double start = 0;
-    double sweep = 0;
-    bool whole = false;
+// through end; the same ray twice means the whole ellipse. Directions are offsets from the centre,
+// doubled so they stay whole, with y upwards; they are compared by the signs of cross products, which
+// is exact for any coordinates.
+class ArcRange {
+  public:
+    ArcRange() = default;
+    ArcRange(Rect box, Point start, Point end)
+        : cx2_(Wide{box.left} + box.right), cy2_(Wide{box.top} + box.bottom), whole_(false) {
+        Offset(start, sx_, sy_);
+        Offset(end, ex_, ey_);
+        whole_ = sx_ * ey_ - sy_ * ex_ == 0 && sx_ * ex_ + sy_ * ey_ > 0;
+        // A ray from the centre through the centre itself points along +x.
+        if (sx_ == 0 && sy_ == 0) sx_ = 1;
+        if (ex_ == 0 && ey_ == 0) ex_ = 1;
+        endHalf_ = Half(ex_, ey_);
+    }
 
-    bool Contains(int x, int y) const { return whole || WrapAngle(AngleAbout(cx, cy, x, y) - start) < sweep; }
+    bool Contains(int x, int y) const {
+        if (whole_) return true;
+        Wide px = 0;
+        Wide py = 0;
+        Offset({x, y}, px, py);
+        if (px == 0 && py == 0) px = 1;
+        // p lies inside when it comes before the end going round from the start: in an earlier half
+        // turn, or in the same half turn with the end still counter-clockwise of it.
+        const int half = Half(px, py);
+        if (half != endHalf_) return half < endHalf_;
+        return px * ey_ - py * ex_ > 0;
+    }
+
+    // The start's direction, y downwards as on the device.
+    double StartX() const { return static_cast<double>(sx_); }
+    double StartY() const { return -static_cast<double>(sy_); }
+
+  private:
+    void Offset(Point p, Wide& dx, Wide& dy) const {
+        dx = 2 * Wide{p.x} - cx2_;
+        dy = cy2_ - 2 * Wide{p.y};
+    }
+    // 0 for directions from the start's (included) to the opposite one (excluded), 1 for the rest.
+    int Half(Wide dx, Wide dy) const {
+        const Wide cross = sx_ * dy - sy_ * dx;
+        return cross > 0 || (cross == 0 && sx_ * dx + sy_ * dy > 0) ? 0 : 1;
+    }
+
+    Wide cx2_ = 0;
+    Wide cy2_ = 0;
+    Wide sx_ = 1;
+    Wide sy_ = 0;
+    Wide ex_ = 1;
+    Wide ey_ = 0;
+    int endHalf_ = 0;
+    bool whole_ = true;
 };
-
-ArcRange MakeArcRange(Rect box, Point start, Point end) {
-    ArcRange range;
-    // The rays leave the box's centre, which callers compute as (left + right) / 2 as we do. Doubled
-    // coordinates keep it whole, so the same-ray test is exact.
-    const Wide cx2 = Wide{box.left} + box.right;
-    const Wide cy2 = Wide{box.top} + box.bottom;
-    const Wide sx = 2 * Wide{start.x} - cx2;
-    const Wide sy = 2 * Wide{start.y} - cy2;
-    const Wide ex = 2 * Wide{end.x} - cx2;
-    const Wide ey = 2 * Wide{end.y} - cy2;
-    range.whole = sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0;
-    range.cx = static_cast<double>(cx2) / 2;
-    range.cy = static_cast<double>(cy2) / 2;
-    range.start = AngleAbout(range.cx, range.cy, start.x, start.y);
-    range.sweep = WrapAngle(AngleAbout(range.cx, range.cy, end.x, end.y) - range.start);
-    return range;
-}
 
 // The distance along a rectangle's outline of width w, clockwise as seen from its top-left corner.
 std::int64_t RectangleWalk(const Rect& box, int w, int x, int y) {
@@ -808,13 +863,14 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     // A polygon wholly outside the image, its pen included, paints nothing: most of a large drawing
     // lies off the view, and its polygons cost only this test.
     {
-        const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
-                                                      [](const Point& a, const Point& b) { return a.x < b.x; });
-        const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
-                                                      [](const Point& a, const Point& b) { return a.y < b.y; });
+        const auto [minX, maxX] = std::minmax_element(
+            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+        const auto [minY, maxY] = std::minmax_element(
+            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
         const std::int64_t reach = std::int64_t{attributes.penWidth} + 2;
         if (std::int64_t{maxX->x} + reach < 0 || std::int64_t{maxY->y} + reach < 0 ||
-            std::int64_t{minX->x} - reach >= buffer_->Width() || std::int64_t{minY->y} - reach >= buffer_->Height())
+            std::int64_t{minX->x} - reach >= buffer_->Width() ||
+            std::int64_t{minY->y} - reach >= buffer_->Height())
             return;
     }
     const PenPaint pen = MakePenPaint(attributes);
@@ -892,17 +948,17 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
     const bool thin = pen.width <= 1;
     const RoundedBox inner = outer.Inset(pen.width);
     const bool perPixel = figure == Figure::Arc || pen.pattern;
-    ArcRange range;
-    range.whole = true;
-    if (figure == Figure::Arc) range = MakeArcRange(box, start, end);
-    std::unique_ptr<OutlineLengths> lengths;
-    double startLength = 0;
+    const ArcRange range = figure == Figure::Arc ? ArcRange(box, start, end) : ArcRange();
+    std::optional<OutlineWalk> walk;
+    double startPosition = 0;
     if (pen.pattern && figure != Figure::Rectangle) {
-        lengths = std::make_unique<OutlineLengths>(outer);
-        if (figure == Figure::Arc) startLength = lengths->AtAngle(range.start);
+        walk.emplace(outer);
+        if (figure == Figure::Arc) startPosition = walk->AtDirection(range.StartX(), range.StartY());
     }
 
-    auto paintOutline = [&](std::uint32_t* row, int y, std::int64_t from, std::int64_t to) { // [from, to]
+    // Inlined: it runs twice a row, and a call would cost more than the few pixels most rows have.
+    auto paintOutline = [&](std::uint32_t * row, int y, std::int64_t from,
+                            std::int64_t to) __attribute__((always_inline)) { // [from, to]
         const int x0 = static_cast<int>(std::max<std::int64_t>(from, 0));
         const int x1 = static_cast<int>(std::min<std::int64_t>(to + 1, width));
         if (x0 >= x1) return;
@@ -915,9 +971,11 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
             bool on = true;
             if (figure == Figure::Rectangle)
                 on = pen.On(RectangleWalk(box, pen.width, x, y));
-            else if (lengths) {
-                double along = lengths->At(x, y) - startLength;
-                if (along < 0) along += lengths->Total();
+            else if (walk) {
+                // The start is where the ray meets the curve, between pixels: the pixel nearest it
+                // starts the pattern; one further back lies past the walk's origin.
+                double along = walk->At(x, y) - startPosition;
+                if (along < 0) along = along > -0.5 ? 0 : along + walk->Total();
                 on = pen.On(along);
             }
             pen.Paint(row[x], on);
@@ -976,6 +1034,7 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     }
     const TextMetrics metrics = text_->Metrics(font);
     const std::shared_ptr<const TextMask> mask = text_->Render(font, text);
+    ClearWideVectorState();
     if (!mask) return;
     const double angle = font.angleTenths * kPi / 1800.0;
     // Along the baseline, and across it towards the descent, in device pixels (y down).
@@ -1041,11 +1100,15 @@ void RasterSurface::FillRect(Rect box, ColourRef colour) {
 }
 
 TextMetrics RasterSurface::MeasureFont(const DeviceFont& font) {
-    return text_->Metrics(font);
+    const TextMetrics metrics = text_->Metrics(font);
+    ClearWideVectorState();
+    return metrics;
 }
 
 Size RasterSurface::MeasureText(const DeviceFont& font, std::string_view text) {
-    return {text_->Advance(font, text), text_->Metrics(font).height};
+    const Size size{text_->Advance(font, text), text_->Metrics(font).height};
+    ClearWideVectorState();
+    return size;
 }
 
 } // namespace platform

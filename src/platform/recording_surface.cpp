@@ -1,6 +1,7 @@
 #include "platform/recording_surface.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace platform {
 
@@ -15,11 +16,14 @@ std::vector<DrawCall> RecordingSurface::CallsNamed(const std::string& name) cons
 
 std::string RecordingSurface::ToString() const {
     std::string out;
-    for (const DrawCall& call : calls_) out += call.ToString() + "\n";
+    for (const DrawCall& call : calls_)
+        out += call.ToString() + "\n";
     return out;
 }
 
-Size RecordingSurface::PixelSize() const { return inner_ ? inner_->PixelSize() : size_; }
+Size RecordingSurface::PixelSize() const {
+    return inner_ ? inner_->PixelSize() : size_;
+}
 
 void RecordingSurface::DrawLine(Point from, Point to, const DrawAttributes& attributes) {
     if (inner_) inner_->DrawLine(from, to, attributes);
@@ -45,8 +49,8 @@ void RecordingSurface::DrawArc(Rect box, Point start, Point end, const DrawAttri
     if (inner_) inner_->DrawArc(box, start, end, attributes);
 }
 
-void RecordingSurface::DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
-                                const DrawAttributes& attributes) {
+void RecordingSurface::DrawText(Point reference, unsigned align, std::string_view text,
+                                const DeviceFont& font, const DrawAttributes& attributes) {
     if (inner_) inner_->DrawText(reference, align, text, font, attributes);
 }
 
@@ -58,7 +62,7 @@ TextMetrics RecordingSurface::FixedMetrics(const DeviceFont& font) {
     TextMetrics metrics;
     int h = std::max(font.cellHeight, 1);
     metrics.height = h;
-    metrics.ascent = h * 4 / 5;
+    metrics.ascent = static_cast<int>(h * 4LL / 5);
     metrics.descent = h - metrics.ascent;
     metrics.internalLeading = 0;
     metrics.externalLeading = 0;
@@ -75,7 +79,9 @@ TextMetrics RecordingSurface::MeasureFont(const DeviceFont& font) {
 Size RecordingSurface::MeasureText(const DeviceFont& font, std::string_view text) {
     if (inner_) return inner_->MeasureText(font, text);
     TextMetrics metrics = FixedMetrics(font);
-    return {metrics.aveCharWidth * static_cast<int>(text.size()), metrics.height};
+    const long long width =
+        static_cast<long long>(metrics.aveCharWidth) * static_cast<long long>(text.size());
+    return {static_cast<int>(std::min<long long>(width, INT_MAX)), metrics.height};
 }
 
 } // namespace platform

@@ -11,7 +11,7 @@
 namespace platform {
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(Size size = {640, 480}, Surface* inner = nullptr);
 
     const std::vector<DrawCall>& Calls() const { return calls_; }
@@ -33,13 +33,16 @@ public:
     void FillRect(Rect box, ColourRef colour) override;
     TextMetrics MeasureFont(const DeviceFont& font) override;
     Size MeasureText(const DeviceFont& font, std::string_view text) override;
+    // Without an inner surface every call is kept, wherever it lies; with one the inner surface's
+    // edge holds.
+    bool ClipsToPixels() const override { return inner_ != nullptr && inner_->ClipsToPixels(); }
     bool Records() const override { return true; }
     void Record(const DrawCall& call) override { calls_.push_back(call); }
 
     // The fixed metrics used without an inner surface: cell height h, ascent 4h/5, average width h/2.
     static TextMetrics FixedMetrics(const DeviceFont& font);
 
-private:
+  private:
     Size size_;
     Surface* inner_;
     std::vector<DrawCall> calls_;

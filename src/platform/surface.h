@@ -14,17 +14,17 @@ namespace platform {
 // A font as a surface renders it: in pixels, with the baseline's direction as seen on the device.
 struct DeviceFont {
     std::string face;
-    int cellHeight = 16;         // character cell height in pixels (ascent + descent)
+    int cellHeight = 16; // character cell height in pixels (ascent + descent)
     int weight = 400;
     bool italic = false;
-    int angleTenths = 0;         // baseline angle, tenths of a degree, counter-clockwise as seen
+    int angleTenths = 0; // baseline angle, tenths of a degree, counter-clockwise as seen
     friend bool operator==(const DeviceFont&, const DeviceFont&) = default;
 };
 
 // Everything of the device context's state that decides how one primitive looks.
 struct DrawAttributes {
     ColourRef penColour = Rgb(0, 0, 0);
-    int penWidth = 1;            // pixels, at least 1
+    int penWidth = 1; // pixels, at least 1
     PenStyle penStyle = PenStyle::Solid;
     Brush brush;
     RasterOp rop = RasterOp::CopyPen;
@@ -56,7 +56,7 @@ struct DrawCall {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Size in pixels; primitives outside it are clipped.
@@ -83,6 +83,10 @@ public:
     virtual TextMetrics MeasureFont(const DeviceFont& font) = 0;
     // Width and height in pixels of a text along its baseline.
     virtual Size MeasureText(const DeviceFont& font, std::string_view text) = 0;
+
+    // Whether primitives outside PixelSize() are lost. A surface that only logs calls keeps every one,
+    // wherever it lies, and says so here.
+    virtual bool ClipsToPixels() const { return true; }
 
     // Surfaces that log calls say so; the device context then hands them every call.
     virtual bool Records() const { return false; }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -171,6 +172,13 @@ INSTANTIATE_TEST_SUITE_P(
         PenCase{"wall_hidden_view", 1000, 1, 0, 0, 35, Target::View, "none", std::nullopt},
         PenCase{"wall_hidden_paper", 1500, 1, 0, 0, 35, Target::Printer, "none", std::nullopt},
         PenCase{"wall_hidden_bitmap", 1000, 1, 0, 0, 35, Target::Bitmap, "none", std::nullopt},
+        // A width times the factor past the int range (a damaged drawing) is held at the range's end.
+        PenCase{"huge_width_view", 1, 1 << 30, 0, 0, 0, Target::View, "Draw",
+                P(Own, INT_MAX, PenStyle::Solid)},
+        PenCase{"huge_negative_width_view", 1, -(1 << 30), 1, 0, 0, Target::View, "Draw",
+                P(Own, INT_MIN, PenStyle::Dash)},
+        PenCase{"huge_width_filled_wall", 1500, INT_MAX, 0, 0, 22, Target::View, "DrawFilledWall",
+                P(Own, INT_MAX, PenStyle::Solid)},
         // A style no pen exists for keeps the pen in force.
         PenCase{"unknown_style", 1, 1, 9, 0, 0, Target::View, "Draw", std::nullopt}),
     [](const testing::TestParamInfo<PenCase>& info) { return std::string(info.param.what); });

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -338,4 +339,62 @@ TEST_F(ShapeDrawing, PlainObjectsAndInformationRecordsDrawNothing) {
     info.DrawPatternWall(dc, 1);
     info.DrawScaled(dc, 25, 0, 0);
     EXPECT_TRUE(surface.Calls().empty());
+}
+
+TEST_F(ShapeDrawing, SizesAndPlacesPastTheIntRangeAreHeldAtItsEnds) {
+    // A damaged drawing may hold any number: what a size or a place works out to past the int range is
+    // held at the range's end, on the view and in the bitmap, and nothing else changes.
+    auto text = Text("Big", 0, 5);
+    text->size = 1 << 30; // times Scale 5
+    text->Draw(dc);
+    text->size = -(1 << 30);
+    text->Draw(dc);
+    auto texts = surface.CallsNamed("TextOut");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].font.height, INT_MAX);
+    EXPECT_EQ(texts[1].font.height, INT_MIN);
+
+    surface.Clear();
+    TRndrectobj rounded;
+    rounded.x1 = 0, rounded.y1 = 0, rounded.x2 = 500, rounded.y2 = 500;
+    rounded.corner = INT_MAX;
+    rounded.Draw(dc);
+    EXPECT_EQ(surface.CallsNamed("RoundRect")[0].args[4], 858993458) << "(2 x 2147483647) / 5, doubled wide";
+
+    // A room at the far end of the coordinates with a font too tall for them, seen zoomed out so far
+    // that its lines are taller than the coordinates reach: the centre is worked out wide, the label
+    // lines below it are held at the bottom of the range.
+    surface.Clear();
+    dc.SetMapMode(MapMode::Isotropic);
+    dc.SetWindowExt(1 << 20, 1 << 20);
+    dc.SetViewportExt(1, -1);
+    DrawingList.FontName = "Liberation Sans";
+    auto room = Room("X", 0); // short enough a name to stand upright even in that font
+    room->width = INT_MAX;
+    room->x1 = INT_MAX - 10;
+    room->x2 = INT_MAX;
+    room->textSize = 1 << 30;
+    room->Draw(dc);
+    const auto rectangles = surface.CallsNamed("Rectangle");
+    ASSERT_EQ(rectangles.size(), 1u);
+    EXPECT_EQ(rectangles[0].args[2], INT_MAX / 5 + 5) << "x2 / Scale + PenWidthFactor";
+    texts = surface.CallsNamed("TextOut");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].font.height, INT_MAX);
+    EXPECT_EQ(texts[0].args[0], static_cast<int>((INT_MAX - 10LL + INT_MAX / 2) / 5));
+    EXPECT_EQ(texts[0].args[1], 700) << "(5000 - 3000 / 2) / 5";
+    EXPECT_EQ(texts[1].args[1], 700 - INT_MAX);
+    EXPECT_EQ(texts[2].args[1], INT_MIN);
+
+    // The bitmap: the box from the far right edge, the labels in the global text size.
+    surface.Clear();
+    Shared.BitmapLeft = 0;
+    Shared.TextSize = 1 << 30;
+    room->DrawScaled(dc, 1, 0, 0);
+    EXPECT_EQ(surface.CallsNamed("Rectangle")[0].args[2], INT_MAX);
+    texts = surface.CallsNamed("TextOut");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].font.height, INT_MAX) << "TextSize x PenWidthFactor";
+    EXPECT_EQ(texts[0].args[0], INT_MAX) << "the centre of a box reaching past the range";
+    EXPECT_EQ(texts[2].args[1], INT_MAX);
 }

@@ -4,11 +4,18 @@
 #include "model/object_painting.h"
 #include "model/shared_state.h"
 #include "platform/device_context.h"
+#include "platform/pixel_buffer.h"
+#include "platform/raster_surface.h"
 #include "platform/recording_surface.h"
+#include "platform/text_renderer.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 using namespace platform;
@@ -347,4 +354,195 @@ TEST_F(WallDrawing, BitmapFilledAndOutlineWalls) {
     surface.Clear();
     Export(wall, 30);
     EXPECT_TRUE(surface.Calls().empty());
+}
+
+namespace {
+
+// Walls draw no text.
+class NoText : public TextRenderer {
+  public:
+    TextMetrics Metrics(const DeviceFont&) override { return {}; }
+    int Advance(const DeviceFont&, std::string_view) override { return 0; }
+    std::shared_ptr<const TextMask> Render(const DeviceFont&, std::string_view) override {
+        return std::make_shared<TextMask>();
+    }
+};
+
+// Paints into a raster surface but keeps primitives wherever they lie, as a surface without an edge
+// would: the hatch then generates every stroke.
+class EveryStroke : public Surface {
+  public:
+    explicit EveryStroke(RasterSurface& raster) : raster_(raster) {}
+    bool ClipsToPixels() const override { return false; }
+    Size PixelSize() const override { return raster_.PixelSize(); }
+    void DrawLine(Point from, Point to, const DrawAttributes& a) override { raster_.DrawLine(from, to, a); }
+    void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& a) override {
+        raster_.DrawPolygon(points, a);
+    }
+    void DrawRectangle(Rect box, const DrawAttributes& a) override { raster_.DrawRectangle(box, a); }
+    void DrawRoundRect(Rect box, Size corner, const DrawAttributes& a) override {
+        raster_.DrawRoundRect(box, corner, a);
+    }
+    void DrawEllipse(Rect box, const DrawAttributes& a) override { raster_.DrawEllipse(box, a); }
+    void DrawArc(Rect box, Point start, Point end, const DrawAttributes& a) override {
+        raster_.DrawArc(box, start, end, a);
+    }
+    void DrawText(Point at, unsigned align, std::string_view text, const DeviceFont& font,
+                  const DrawAttributes& a) override {
+        raster_.DrawText(at, align, text, font, a);
+    }
+    void FillRect(Rect box, ColourRef colour) override { raster_.FillRect(box, colour); }
+    TextMetrics MeasureFont(const DeviceFont& font) override { return raster_.MeasureFont(font); }
+    Size MeasureText(const DeviceFont& font, std::string_view text) override {
+        return raster_.MeasureText(font, text);
+    }
+
+  private:
+    RasterSurface& raster_;
+};
+
+constexpr int ViewWidth = 200;
+constexpr int ViewHeight = 100;
+
+// A view of 200 x 100 pixels at 5 logical units a pixel, y up, its lower-left corner at logical (x, y).
+void ViewAt(DeviceContext& dc, int x, int y) {
+    dc.SetMapMode(MapMode::Isotropic);
+    dc.SetWindowExt(ViewWidth * 5, ViewHeight * 5);
+    dc.SetViewportExt(ViewWidth, -ViewHeight);
+    dc.SetWindowOrg(x, y);
+    dc.SetViewportOrg(0, ViewHeight);
+}
+
+// An external wall along the bearing 450, 1350, 2250 or 3150 from (x, y), 5000 drawing units across,
+// its leaves 100, 50 and 100 thick.
+TExtwallobj SlopingExternal(int bearing, int x, int y) {
+    const int dx = bearing < 1800 ? 5000 : -5000;
+    const int dy = bearing < 900 || bearing > 2700 ? 5000 : -5000;
+    TExtwallobj wall;
+    wall.colour = static_cast<int>(Red);
+    wall.x1 = x, wall.y1 = y, wall.x2 = x + dx, wall.y2 = y + dy;
+    wall.ewall1 = 100, wall.ewall2 = 50, wall.ewall3 = 100, wall.ewall6 = bearing;
+    wall.f1x1 = x + 141, wall.f1y1 = y, wall.f1x2 = x + dx + 141, wall.f1y2 = y + dy;
+    wall.f2x1 = x + 212, wall.f2y1 = y, wall.f2x2 = x + dx + 212, wall.f2y2 = y + dy;
+    wall.f3x1 = x + 353, wall.f3y1 = y, wall.f3x2 = x + dx + 353, wall.f3y2 = y + dy;
+    return wall;
+}
+
+} // namespace
+
+TEST_F(WallDrawing, WallsOffTheViewGetTheirFacesButNoStrokes) {
+    PixelBuffer pixels(ViewWidth, ViewHeight);
+    NoText text;
+    RasterSurface raster(pixels, text);
+    RecordingSurface view({ViewWidth, ViewHeight}, &raster);
+    DeviceContext viewDc(view);
+    TExtwallobj wall = TopWall(true); // logical x 200 to 1200, y 950 to 1000
+    Shared.DisplayMode = 12;
+    const Rect client{0, 0, ViewWidth, ViewHeight};
+
+    ViewAt(viewDc, 0, 0); // y 0 to 500: the wall lies above the view
+    wall.Paint(viewDc, client, 0);
+    EXPECT_EQ(view.CallsNamed("LineTo").size(), 4u) << "the four faces and no stroke";
+
+    view.Clear();
+    ViewAt(viewDc, 0, 800); // x 0 to 1000: all of the wall but its right end
+    wall.Paint(viewDc, client, 0);
+    const std::size_t shown = view.CallsNamed("LineTo").size();
+    EXPECT_GT(shown, 4u + 20u);
+    EXPECT_LT(shown, 4u + 28u) << "the pairs at the right end lie off the view";
+}
+
+TEST_F(WallDrawing, LeavingOutTheStrokesThatCannotShowChangesNoPixel) {
+    std::vector<TObject*> walls;
+    TExtwallobj top = TopWall(true), back = TopWall(false), solid = TopWall(true, 0);
+    walls.insert(walls.end(), {&top, &back, &solid});
+    TExtwallobj right;
+    right.x1 = 6000, right.y1 = 5000, right.x2 = 6000, right.y2 = 1000;
+    right.ewall1 = 100, right.ewall2 = 50, right.ewall3 = 100, right.ewall6 = 1800;
+    right.f1x1 = 5900, right.f1y1 = 4900, right.f1x2 = 5900, right.f1y2 = 1100;
+    right.f2x1 = 5850, right.f2y1 = 4850, right.f2x2 = 5850, right.f2y2 = 1150;
+    right.f3x1 = 5750, right.f3y1 = 4750, right.f3x2 = 5750, right.f3y2 = 1250;
+    walls.push_back(&right);
+    TExtwallobj sloping[4] = {SlopingExternal(450, 0, 0), SlopingExternal(1350, 0, 5000),
+                              SlopingExternal(2250, 5000, 5000), SlopingExternal(3150, 5000, 0)};
+    for (TExtwallobj& wall : sloping)
+        walls.push_back(&wall);
+    TIntwallobj horizontal = Horizontal(100);
+    TIntwallobj up;
+    up.x1 = 1000, up.y1 = 0, up.x2 = 1000, up.y2 = 5000;
+    up.fx1 = 1100, up.fy1 = 0, up.fx2 = 1100, up.fy2 = 5000;
+    up.iwall1 = 100;
+    TIntwallobj rising, falling;
+    rising.x1 = 0, rising.y1 = 0, rising.x2 = 5000, rising.y2 = 5000;
+    rising.fx1 = 71, rising.fy1 = -71, rising.fx2 = 5071, rising.fy2 = 4929;
+    rising.iwall1 = 100, rising.iwall6 = 450;
+    falling = rising;
+    falling.y1 = 5000, falling.y2 = 0, falling.fy1 = 5071, falling.fy2 = 71, falling.iwall6 = 1350;
+    walls.insert(walls.end(), {&horizontal, &up, &rising, &falling});
+
+    NoText text;
+    const Rect client{0, 0, ViewWidth, ViewHeight};
+    // Views whose edges cut through the walls at many places, and the bitmap export's mapping.
+    for (TObject* wall : walls) {
+        for (int x = -900; x <= 1200; x += 350) {
+            for (int y = -300; y <= 1100; y += 350) {
+                PixelBuffer clipped(ViewWidth, ViewHeight), every(ViewWidth, ViewHeight);
+                RasterSurface clippedRaster(clipped, text), everyRaster(every, text);
+                EveryStroke unclipped(everyRaster);
+                DeviceContext clippedDc(clippedRaster), everyDc(unclipped);
+                ViewAt(clippedDc, x, y);
+                ViewAt(everyDc, x, y);
+                Shared.DisplayMode = 12;
+                wall->Paint(clippedDc, client, 0);
+                wall->Paint(everyDc, client, 0);
+                ASSERT_TRUE(clipped == every)
+                    << "wall type " << wall->type << " viewed from " << x << ", " << y;
+            }
+            PixelBuffer clipped(ViewWidth, ViewHeight), every(ViewWidth, ViewHeight);
+            RasterSurface clippedRaster(clipped, text), everyRaster(every, text);
+            EveryStroke unclipped(everyRaster);
+            DeviceContext clippedDc(clippedRaster), everyDc(unclipped);
+            Shared.BitmapLeft = x / 25;
+            PaintObjectScaled(*wall, clippedDc, 0, 25, 300, 0);
+            PaintObjectScaled(*wall, everyDc, 0, 25, 300, 0);
+            ASSERT_TRUE(clipped == every) << "wall type " << wall->type << " exported from " << x;
+        }
+    }
+}
+
+TEST_F(WallDrawing, WallsOfAnyDamagedSizeHatchInBoundedWork) {
+    // Lengths and thicknesses across the whole int range: nothing overflows, and even where every
+    // stroke would be kept a leaf draws at most 2 048 pairs.
+    TExtwallobj wall;
+    wall.x1 = INT_MIN + 7, wall.y1 = INT_MAX - 3, wall.x2 = INT_MAX - 5, wall.y2 = INT_MAX - 3;
+    wall.f1x1 = INT_MIN, wall.f1y1 = INT_MIN, wall.f1x2 = INT_MAX, wall.f1y2 = INT_MIN;
+    wall.f2x1 = INT_MIN, wall.f2y1 = 0, wall.f2x2 = INT_MAX, wall.f2y2 = 0;
+    wall.f3x1 = INT_MIN, wall.f3y1 = INT_MIN + 9, wall.f3x2 = INT_MAX, wall.f3y2 = INT_MIN + 9;
+    wall.ewall1 = INT_MAX, wall.ewall2 = INT_MAX, wall.ewall3 = INT_MIN, wall.ewall6 = 900;
+    wall.penWidth = INT_MAX;
+    TExtwallobj sloping = wall;
+    sloping.y2 = INT_MIN + 1, sloping.ewall6 = 1350;
+    TIntwallobj inner;
+    inner.x1 = INT_MAX, inner.y1 = INT_MAX, inner.x2 = INT_MIN, inner.y2 = INT_MIN;
+    inner.fx1 = INT_MAX - 100, inner.fy1 = INT_MAX - 100, inner.fx2 = INT_MIN, inner.fy2 = INT_MIN + 100;
+    inner.iwall1 = INT_MIN, inner.iwall6 = 3150;
+    Shared.Scale = 1;
+    for (TObject* damaged : std::initializer_list<TObject*>{&wall, &sloping, &inner}) {
+        surface.Clear();
+        Paint(*damaged, 12);
+        Export(*damaged, 12);
+        EXPECT_LE(surface.CallsNamed("LineTo").size(), 2u * (8u + 2u * 2u * 2048u)) << damaged->type;
+        EXPECT_GT(surface.CallsNamed("LineTo").size(), 8u) << damaged->type;
+    }
+
+    // A sloping wall whose first end the export maps to the lowest int, which has no negative in the
+    // upward frame the sloping hatch is worked out in.
+    TIntwallobj falling;
+    falling.x1 = 0, falling.y1 = 0, falling.x2 = 5000, falling.y2 = -5000;
+    falling.fx1 = 71, falling.fy1 = 71, falling.fx2 = 5071, falling.fy2 = -4929;
+    falling.iwall1 = 100, falling.iwall6 = 1350;
+    surface.Clear();
+    Shared.DisplayMode = 12;
+    PaintObjectScaled(falling, dc, 0, 1, INT_MIN, 0);
+    EXPECT_GT(surface.CallsNamed("LineTo").size(), 2u);
 }

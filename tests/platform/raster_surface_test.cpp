@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace platform;
 
@@ -542,6 +546,136 @@ TEST(RasterSurface, ArcRunsCounterClockwiseAsSeenInAViewMapping) {
     EXPECT_EQ(ellipse.left, 20);
     EXPECT_EQ(ellipse.bottom, 179);
     EXPECT_GT(ellipse.count, 4 * drawn.count - 8);
+}
+
+TEST(RasterSurface, AnArcAndItsComplementShareOutTheirEllipseExactly) {
+    // The arc from ray s to ray e and the arc from e to s together cover every outline pixel of their
+    // ellipse once: drawn in exclusive-or they leave what the ellipse leaves. Rays through pixel
+    // centres, through the box's centre and through far-off points put pixels right on the boundary.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> corner(-30, 230), step(-4, 4), far(-2000000000, 2000000000);
+    int compared = 0;
+    for (int i = 0; i < 400; ++i) {
+        const int left = corner(random), top = corner(random), right = corner(random),
+                  bottom = corner(random);
+        // The centre in doubled units, as the rays leave it.
+        const long long cx2 = static_cast<long long>(left) + right,
+                        cy2 = static_cast<long long>(top) + bottom;
+        auto ray = [&](int kind) {
+            const int cx = static_cast<int>(cx2 / 2), cy = static_cast<int>(cy2 / 2);
+            switch (kind) {
+            case 0:
+                return Point{cx + step(random) * 7, cy + step(random) * 5}; // through pixel centres
+            case 1:
+                return Point{cx, cy};
+            case 2:
+                return Point{far(random), far(random)};
+            default:
+                return Point{corner(random), corner(random)};
+            }
+        };
+        std::uniform_int_distribution<int> kind(0, 3);
+        const Point s = ray(kind(random)), e = ray(kind(random));
+        // The same direction twice is the whole ellipse both ways round; a point on the centre counts
+        // as the direction +x.
+        auto direction = [&](Point p) {
+            long long dx = 2LL * p.x - cx2, dy = cy2 - 2LL * p.y;
+            if (dx == 0 && dy == 0) dx = 1;
+            return std::pair{static_cast<__int128>(dx), static_cast<__int128>(dy)};
+        };
+        const auto [sx, sy] = direction(s);
+        const auto [ex, ey] = direction(e);
+        if (sx * ey - sy * ex == 0 && sx * ex + sy * ey > 0) continue;
+
+        Canvas arcs(200, 150, kBlack), ellipse(200, 150, kBlack);
+        WithContext(arcs.surface, [&](DeviceContext& dc) {
+            dc.SetROP2(RasterOp::XorPen);
+            dc.SelectPen(MakePen(Rgb(255, 255, 255)));
+            dc.Arc(left, top, right, bottom, s.x, s.y, e.x, e.y);
+            dc.Arc(left, top, right, bottom, e.x, e.y, s.x, s.y);
+        });
+        WithContext(ellipse.surface, [&](DeviceContext& dc) {
+            dc.SetROP2(RasterOp::XorPen);
+            dc.SelectPen(MakePen(Rgb(255, 255, 255)));
+            dc.SelectBrush(Brush::NullBrush());
+            dc.Ellipse(left, top, right, bottom);
+        });
+        ASSERT_TRUE(arcs.buffer == ellipse.buffer)
+            << Changed(arcs.buffer, ellipse.buffer).count << " pixels differ for the box (" << left << ", "
+            << top << ")-(" << right << ", " << bottom << ") and rays through (" << s.x << ", " << s.y
+            << ") and (" << e.x << ", " << e.y << ")";
+        ++compared;
+    }
+    EXPECT_GT(compared, 300);
+}
+
+TEST(RasterSurface, StyledCurvesStepTheirPatternPixelByPixel) {
+    // Walking round a dotted circle pixel by pixel, dots and gaps are three pixels each, as along a
+    // line; in opaque mode the gaps take the background colour, so every outline pixel shows which.
+    constexpr std::uint32_t kRed = 0xFFFF0000u;
+    auto runs = [](const PixelBuffer& image, double cx, double cy) {
+        std::vector<std::pair<double, bool>> outline; // angle counter-clockwise from the right, dot or gap
+        for (int y = 0; y < image.Height(); ++y)
+            for (int x = 0; x < image.Width(); ++x)
+                if (image.Pixel(x, y) != kWhite) {
+                    double angle = std::atan2(cy - y, x - cx);
+                    outline.push_back(
+                        {angle < 0 ? angle + 2 * 3.14159265358979 : angle, image.Pixel(x, y) == kBlack});
+                }
+        std::sort(outline.begin(), outline.end());
+        std::vector<std::pair<int, bool>> lengths;
+        for (const auto& [angle, dot] : outline) {
+            if (lengths.empty() || lengths.back().second != dot) lengths.push_back({0, dot});
+            ++lengths.back().first;
+        }
+        return lengths;
+    };
+    // Ellipses wider than high and higher than wide, of odd and even sizes, so the steep and flat
+    // parts and the half-pixel centres all come round.
+    for (const Rect box : {Rect{20, 30, 181, 171}, Rect{10, 10, 190, 60}, Rect{50, 5, 81, 196},
+                           Rect{0, 0, 200, 200}, Rect{33, 47, 168, 152}}) {
+        Canvas ellipse(200, 200);
+        WithContext(ellipse.surface, [&](DeviceContext& dc) {
+            dc.SelectPen(MakePen(Rgb(0, 0, 0), 1, PenStyle::Dot));
+            dc.SetBkMode(BackgroundMode::Opaque);
+            dc.SetBkColor(Rgb(255, 0, 0));
+            dc.SelectBrush(Brush::NullBrush());
+            dc.Ellipse(box.left, box.top, box.right, box.bottom);
+        });
+        const auto lengths =
+            runs(ellipse.buffer, (box.left + box.right - 1) / 2.0, (box.top + box.bottom - 1) / 2.0);
+        ASSERT_GT(lengths.size(), 20u);
+        EXPECT_TRUE(lengths.front().second) << "the pattern starts with a dot at the right";
+        // Where the outline turns from steep to flat (eight places) and where the walk comes round to
+        // its start, a run may come out a pixel longer or shorter; everywhere else it is three.
+        int uneven = 0;
+        for (std::size_t i = 0; i < lengths.size(); ++i) {
+            EXPECT_GE(lengths[i].first, 2) << "run " << i;
+            EXPECT_LE(lengths[i].first, 4) << "run " << i;
+            uneven += lengths[i].first != 3;
+        }
+        EXPECT_LE(uneven, 9) << "of " << lengths.size() << " runs round the ellipse in " << box.left << ", "
+                             << box.top << ", " << box.right << ", " << box.bottom;
+    }
+
+    // An arc starts its pattern with a dot where it starts: here at the top, running left and down.
+    Canvas arc(200, 200);
+    WithContext(arc.surface, [](DeviceContext& dc) {
+        dc.SelectPen(MakePen(Rgb(0, 0, 0), 1, PenStyle::Dot));
+        dc.SetBkMode(BackgroundMode::Opaque);
+        dc.SetBkColor(Rgb(255, 0, 0));
+        dc.Arc(20, 30, 181, 171, 100, 0, 0, 100);
+    });
+    const auto arcLengths = runs(arc.buffer, 100, 100);
+    ASSERT_GT(arcLengths.size(), 10u);
+    EXPECT_TRUE(arcLengths.front().second);
+    EXPECT_EQ(arcLengths.front().first, 3) << "a whole dot at the start";
+    int uneven = 0;
+    for (const auto& run : arcLengths)
+        uneven += run.first != 3;
+    EXPECT_LE(uneven, 3) << "of " << arcLengths.size() << " runs of the quarter arc";
+    EXPECT_EQ(PixelsOf(arc.buffer, kRed).count + PixelsOf(arc.buffer, kBlack).count,
+              Changed(Canvas(200, 200).buffer, arc.buffer).count);
 }
 
 TEST(RasterSurface, FillRectIgnoresTheRasterOperation) {
