@@ -115,8 +115,9 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     metrics.maxCharWidth = std::max(metrics.aveCharWidth, qtMetrics.maxWidth());
     metrics.weight = weight;
 
-    auto entry =
-        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, QRawFont::fromFont(font), {}, {}});
+    QRawFont raw = QRawFont::fromFont(font);
+    const bool composable = raw.isValid() && cell <= kLargestComposedCell;
+    auto entry = std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, raw, composable, {}, {}});
     FontEntry& result = *entry;
     lastEntry_ = &result;
     lastKey_ = key;
@@ -262,13 +263,15 @@ const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, 
 // reach.
 int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
     FontEntry& entry = Entry(font);
-    if (!entry.raw.isValid() || entry.metrics.height > kLargestComposedCell)
-        return TextRenderer::Reach(font, text);
+    if (!entry.composable) return TextRenderer::Reach(font, text);
     long long along = 0;
     int overhang = 0;
     int across = 0;
     for (char character : text) {
-        const CharacterReach& reach = ReachOf(entry, static_cast<unsigned char>(character));
+        const auto byte = static_cast<unsigned char>(character);
+        // Measured once per face and size: every text after the first reads the table.
+        const CharacterReach& reach =
+            entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
         if (!reach.inFace) return TextRenderer::Reach(font, text);
         along += reach.advance;
         overhang = std::max(overhang, reach.overhang);
@@ -283,7 +286,7 @@ int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
 // glyphs in thousands of different texts. Null where the text needs the painter's own way: controls,
 // glyphs from a fallback face, or places off whole pixels.
 std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, const QString& string) {
-    if (entry.metrics.height > kLargestComposedCell || !entry.raw.isValid()) return nullptr;
+    if (!entry.composable) return nullptr;
     for (QChar c : string)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
     QTextLayout layout(string, entry.font);

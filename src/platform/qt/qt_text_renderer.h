@@ -75,6 +75,7 @@ class QtTextRenderer : public TextRenderer {
         QFontMetrics qtMetrics;
         TextMetrics metrics;
         QRawFont raw;
+        bool composable = false; // upright texts are put together from the glyphs of `raw`
         std::unordered_map<quint32, GlyphInk> glyphs;
         std::array<CharacterReach, 256> reaches{};
     };
