@@ -1057,7 +1057,16 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     const int width = buffer_->Width();
     const int height = buffer_->Height();
 
-    if (attributes.backgroundMode == BackgroundMode::Opaque) {
+    if (attributes.backgroundMode == BackgroundMode::Opaque && font.angleTenths == 0) {
+        // Upright, the character cell is a box on whole pixels: the rows and columns the polygon fill
+        // below gives it, without building the polygon.
+        const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
+        int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+        if (PixelRun(originX, originX + mask->advance, width, x0, x1) &&
+            PixelRun(originY - metrics.ascent, originY + metrics.descent, height, y0, y1))
+            for (int y = y0; y < y1; ++y)
+                std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, background);
+    } else if (attributes.backgroundMode == BackgroundMode::Opaque) {
         // The character cell along the whole text, in the background colour.
         std::vector<PointF> cell;
         for (auto [s, t] :

@@ -822,6 +822,38 @@ TEST(RasterSurfaceText, AlignmentAppliesToTheTurnedCharacterCell) {
     }
 }
 
+TEST(RasterSurfaceText, AnUprightOpaqueCellIsOneBoxClippedAtTheEdges) {
+    // The cell runs from the reference point back by the advance (right alignment) and down by the
+    // cell's height (top alignment); near a corner only what lies inside the image is painted.
+    for (const Point reference : {Point{150, 100}, Point{20, -10}, Point{310, 295}}) {
+        Canvas canvas(300, 300);
+        int cell = 0;
+        int advance = 0;
+        WithContext(canvas.surface, [&](DeviceContext& dc) {
+            dc.SetBkMode(BackgroundMode::Opaque);
+            dc.SetBkColor(Rgb(0, 255, 0));
+            dc.SetTextAlign(TextAlign::Top | TextAlign::Right);
+            Font font;
+            font.face = "Arial";
+            font.height = 30;
+            dc.SelectFont(font);
+            cell = dc.GetTextMetrics().height;
+            advance = dc.GetTextExtent("Pg").cx;
+            dc.TextOut(reference.x, reference.y, "Pg");
+        });
+        const int left = std::max(reference.x - advance, 0);
+        const int right = std::min(reference.x, 300);
+        const int top = std::max(reference.y, 0);
+        const int bottom = std::min(reference.y + cell, 300);
+        Box box = Changed(PixelBuffer(300, 300, kWhite), canvas.buffer);
+        EXPECT_EQ(box.left, left);
+        EXPECT_EQ(box.right, right - 1);
+        EXPECT_EQ(box.top, top);
+        EXPECT_EQ(box.bottom, bottom - 1);
+        EXPECT_EQ(box.count, (right - left) * (bottom - top)) << "the cell is one solid box";
+    }
+}
+
 TEST(RasterSurfaceText, BottomIsTheBottomOfTheCellWithItsDescent) {
     Canvas canvas(300, 300);
     DeviceContext dc(canvas.surface);
