@@ -105,10 +105,12 @@ TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem)
 
 TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
     frame->RefreshCommands();
-    for (QAction* action : frame->ActionsOf(230))
-        EXPECT_TRUE(action->isEnabled());
-    // Line + Text waits for its text dialog.
-    for (QAction* action : frame->ActionsOf(287))
+    for (int command : {230, 287}) // New..., Line + Text
+        for (QAction* action : frame->ActionsOf(command))
+            EXPECT_TRUE(action->isEnabled()) << command;
+    // New Room (fixed), menu item and button, waits for the fixed-room tool.
+    ASSERT_EQ(frame->ActionsOf(379).size(), 2u);
+    for (QAction* action : frame->ActionsOf(379))
         EXPECT_FALSE(action->isEnabled());
 }
 
