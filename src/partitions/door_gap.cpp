@@ -25,10 +25,6 @@ bool IsOneOf(int value, std::initializer_list<int> values) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-bool IsStraight(int angle) {
-    return angle <= 0 || angle == 900 || angle == 1800 || angle == 2700;
-}
-
 bool MarksCentre(int kind) {
     return kind == tool_kind::DoorPair || kind == tool_kind::WallOpening;
 }
@@ -120,7 +116,7 @@ void CutDoorGap(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
         tool.Y1 = TDoorobjtool::Refused;
         return;
     }
-    if (!IsStraight(wall->iwall6)) {
+    if (!IsStraightDoorWall(wall->iwall6)) {
         CutAngledDoorGap(tool, dc, client);
         return;
     }

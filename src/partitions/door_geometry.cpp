@@ -5,6 +5,10 @@
 
 #include <cmath>
 
+bool IsStraightDoorWall(int angle) {
+    return angle <= 0 || angle == 900 || angle == 1800 || angle == 2700;
+}
+
 AngledDoorWall AngledDoorWallOf(int angle) {
     AngledDoorWall wall;
     wall.angle = angle;

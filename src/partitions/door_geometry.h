@@ -3,6 +3,9 @@
 // vertical, the signs of its direction of travel, and which way its far face lies from the face a
 // door is put on. Angles are tenths of a degree clockwise from +y.
 
+// A wall angle the door steps take as a wall along x or y: 900, 1800, 2700, or 0 and below.
+bool IsStraightDoorWall(int angle);
+
 // An angled internal wall of angle A.
 struct AngledDoorWall {
     int angle = 0;

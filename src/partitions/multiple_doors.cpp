@@ -17,10 +17,6 @@ using tool_support::Clamped;
 
 namespace {
 
-bool IsStraight(int angle) {
-    return angle <= 0 || angle == 900 || angle == 1800 || angle == 2700;
-}
-
 // The leaf thickness setting as a pen, and the offset it gives.
 int LeafOffset(int thickness) {
     return thickness * DoorMargin();
@@ -106,7 +102,7 @@ void AddSlidingSet(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
 } // namespace
 
 void AddMultipleDoors(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
-    if (!IsStraight(tool.WallAngle())) {
+    if (!IsStraightDoorWall(tool.WallAngle())) {
         AddAngledMultipleDoors(tool, dc, client);
         return;
     }

@@ -15,10 +15,6 @@ using platform::Rect;
 
 namespace {
 
-bool IsStraight(int angle) {
-    return angle <= 0 || angle == 900 || angle == 1800 || angle == 2700;
-}
-
 constexpr int DottedStyle = 2;
 
 // The pocket's dotted half, thin, then the pen back as it was.
@@ -38,7 +34,7 @@ void EndWithThinPen(TDoorobjtool& tool) {
 
 void AddSlidingDoorLeaf(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
     const TIntwallobj* wall = InternalWallAt(tool.WallIndex);
-    if (wall && !IsStraight(wall->iwall6)) {
+    if (wall && !IsStraightDoorWall(wall->iwall6)) {
         AddAngledSlidingDoorLeaf(tool, dc, client);
         return;
     }
