@@ -16,12 +16,7 @@ class DesignRoomFinishing : public RoomTest {
   protected:
     void SetUp() override {
         RoomTest::SetUp();
-        Shared.CurrentView = 50;
-        Shared.ObjectSerial = 0;
-        Shared.BackgroundColour = 0x00FFFFFF;
-        Shared.DrawingColour = 0x00000080;
-        Shared.FontWeight = 400;
-        WriteCfg("MOFFSET.CFG", "300 600 900 0 9 9 10");
+        OnGroundFloor();
     }
     // The test's room, L 2000, R 5000, T 7000, B 3000, on the current view.
     static int AddTestRoom(const char* name = "Hall", int labelMode = 0) {

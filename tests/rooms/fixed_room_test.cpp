@@ -16,11 +16,7 @@ class FixedRoom : public RoomTest {
   protected:
     void SetUp() override {
         RoomTest::SetUp();
-        Shared.CurrentView = 50;
-        Shared.ObjectSerial = 0;
-        Shared.BackgroundColour = 0x00FFFFFF;
-        Shared.FontWeight = 400;
-        WriteCfg("MOFFSET.CFG", "300 600 900 0 9 9 10");
+        OnGroundFloor();
         WriteCfg("PTNM.CFG", "100");
         WriteCfg("INTWALL.CFG", "1 55 3 4 5 6 7 8 255");
         WriteCfg("WLCLR.CFG", "111 222\n");

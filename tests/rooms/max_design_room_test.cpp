@@ -94,7 +94,8 @@ TEST_F(MaxDesignRoom, TheMeasuredRoomIsOfferedAndPlacedAsANewRoom) {
     EXPECT_EQ(view.tool->State, TDRoomobjtool::PlaceNew);
     EXPECT_EQ(Shared.DrawingState, 2);
     EXPECT_EQ(view.DatumState, 1);
-    EXPECT_EQ(desktop.StatusText(), "place cursor in room, move with LB down (align to Room), RB (align Boundary)");
+    EXPECT_EQ(desktop.StatusText(),
+              "place cursor in room, move with LB down (align to Room), RB (align Boundary)");
     EXPECT_EQ(view.log.back(), "repaint area erased");
 }
 
