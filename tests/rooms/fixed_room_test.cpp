@@ -5,6 +5,7 @@
 #include "rooms/fixed_rooms.h"
 #include "rooms/room_test_support.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,27 @@ TEST_F(FixedRoom, DesignRoomsAndFacesUnderTheClickBoundTheSearchAsTheyShould) {
     EXPECT_EQ(made[0], "1800 outer 3400,7000 3400,4900 inner 3500,7000 3500,5000");
     EXPECT_EQ(made[1], "line 3425,7000 3475,7000");
     EXPECT_EQ(made[5], "36 4500,6000 Bed");
+}
+
+TEST_F(FixedRoom, SizeLabelsInFeetAndInchesAndNoneAtAll) {
+    Shared.Units = 0;
+    Shared.Scale = 6;
+    WriteCfg("IOFFSET.CFG", "240 600 900 2700 9 9 10");
+    TRoomobjtool& tool = Tool();
+    tool.LeftSide = 2400, tool.RightSide = 2400 + 876, tool.TopSide = 7000, tool.BottomSide = 7000 - 2880;
+    OnView(tool, [&](platform::DeviceContext& dc) { tool.AddDimension(dc, client, 1, 876, 2880, 'o'); });
+    EXPECT_EQ(Made(0), (std::vector<std::string>{"36 2838,5260 3' 0 1/2'' x 10' 0''"}));
+    // Turned: the vertical size reads down the page with IOFFSET's orientation.
+    OnView(tool, [&](platform::DeviceContext& dc) { tool.AddDimension(dc, client, 4, 876, 2880, 'o'); });
+    ASSERT_EQ(DrawingList.count, 4);
+    EXPECT_EQ(dynamic_cast<const TTextobj&>(*DrawingList[3]).escapement, 2700);
+    EXPECT_EQ(DrawingList[3]->x2, 2700);
+    // Mode 0 adds nothing but still saves.
+    std::filesystem::remove(folder.Path() / "DWGS" / "HOUSE.DB0");
+    OnView(tool, [&](platform::DeviceContext& dc) { tool.AddDimension(dc, client, 0, 876, 2880, 'o'); });
+    EXPECT_EQ(DrawingList.count, 4);
+    EXPECT_TRUE(DrawingFileExists());
+    EXPECT_EQ(tool.Kind, 71);
 }
 
 } // namespace
