@@ -28,7 +28,9 @@ std::string NumberedFileName(const std::string& path, int job) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
     const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string suffix = "-" + std::to_string(job);
+    // Built by appending: GCC 12 at -O3 warns falsely about "-" + std::to_string.
+    std::string suffix = "-";
+    suffix += std::to_string(job);
     return extension ? path.substr(0, dot) + suffix + path.substr(dot) : path + suffix;
 }
 

@@ -5,11 +5,13 @@
 
 #include <QColor>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
 #include <QString>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +29,9 @@ constexpr std::size_t kMaxAdvances = 16384;
 constexpr long long kMaxMaskPixels = 32LL << 20;
 // Room around the measured ink, as some glyphs reach past the font's own bounding box.
 constexpr int kMargin = 2;
+// Upright texts of cells up to this height are put together from the glyphs' own ink; taller ones,
+// and turned ones, are painted whole.
+constexpr int kLargestComposedCell = 512;
 constexpr double kPi = 3.14159265358979323846;
 
 void Combine(std::size_t& seed, std::size_t value) {
@@ -99,7 +104,8 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     metrics.maxCharWidth = std::max(metrics.aveCharWidth, qtMetrics.maxWidth());
     metrics.weight = weight;
 
-    auto entry = std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics});
+    auto entry =
+        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, QRawFont::fromFont(font), {}});
     FontEntry& result = *entry;
     fonts_.emplace(std::move(key), std::move(entry));
     return result;
@@ -142,12 +148,150 @@ std::shared_ptr<const TextMask> QtTextRenderer::Render(const DeviceFont& font, s
     return mask;
 }
 
+namespace {
+
+// The lit pixels of one image painted white on black, cropped to the ink: false when nothing is lit.
+// Sets the box's size and moves (originX, originY) from the image's corner to the box's.
+template <typename Ink> bool CropInk(const QImage& image, Ink& ink, int originX, int originY) {
+    const int width = image.width();
+    const int height = image.height();
+    int inkLeft = width, inkRight = -1, inkTop = height, inkBottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            if (((row[x] >> 8) & 0xFFu) >= 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+            }
+    }
+    if (inkRight < 0) return false;
+    ink.width = inkRight - inkLeft + 1;
+    ink.height = inkBottom - inkTop + 1;
+    ink.originX = originX - inkLeft;
+    ink.originY = originY - inkTop;
+    ink.coverage.assign(static_cast<std::size_t>(ink.width) * ink.height, 0);
+    for (int y = 0; y < ink.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y + inkTop));
+        std::uint8_t* out = ink.coverage.data() + static_cast<std::size_t>(y) * ink.width;
+        for (int x = 0; x < ink.width; ++x)
+            out[x] = ((row[x + inkLeft] >> 8) & 0xFFu) >= 128 ? 1 : 0;
+    }
+    return true;
+}
+
+} // namespace
+
+// One glyph painted as a text's glyphs are painted, kept for every text that uses it. The box is made
+// larger until no ink touches its edge, as hinting may move ink past the glyph's outline box.
+const QtTextRenderer::GlyphInk& QtTextRenderer::Glyph(FontEntry& entry, quint32 index) {
+    auto found = entry.glyphs.find(index);
+    if (found != entry.glyphs.end()) return found->second;
+    GlyphInk& ink = entry.glyphs[index];
+    const QRectF outline = entry.raw.boundingRect(index);
+    QGlyphRun run;
+    run.setRawFont(entry.raw);
+    run.setGlyphIndexes({index});
+    run.setPositions({QPointF(0, 0)});
+    for (int pad = kMargin + 2 + entry.metrics.height / 8;; pad *= 2) {
+        const int left = static_cast<int>(std::floor(outline.left())) - pad;
+        const int top = static_cast<int>(std::floor(outline.top())) - pad;
+        const int width = static_cast<int>(std::ceil(outline.right())) + pad - left;
+        const int height = static_cast<int>(std::ceil(outline.bottom())) + pad - top;
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 0));
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            painter.setPen(QColor(255, 255, 255));
+            painter.drawGlyphRun(QPointF(-left, -top), run);
+        }
+        ink = GlyphInk{};
+        if (!CropInk(image, ink, -left, -top)) return ink;
+        const bool touches = ink.originX == -left || ink.originY == -top ||
+                             ink.width - ink.originX == width + left ||
+                             ink.height - ink.originY == height + top;
+        if (!touches || pad > 4 * kLargestComposedCell) return ink;
+    }
+}
+
+// An upright text put together from its glyphs' ink, placed where the text's own layout puts them: the
+// pixels the painter gives the whole text, at a fraction of the cost, as a drawing repeats the same
+// glyphs in thousands of different texts. Null where the text needs the painter's own way: controls,
+// glyphs from a fallback face, or places off whole pixels.
+std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, const QString& string) {
+    if (entry.metrics.height > kLargestComposedCell || !entry.raw.isValid()) return nullptr;
+    for (QChar c : string)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
+    QTextLayout layout(string, entry.font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return nullptr;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() > 1 || (runs.size() == 1 && runs.front().rawFont() != entry.raw)) return nullptr;
+
+    auto mask = std::make_shared<TextMask>();
+    mask->advance = qRound(line.horizontalAdvance());
+    if (runs.empty()) return mask;
+    const QList<quint32> indexes = runs.front().glyphIndexes();
+    const QList<QPointF> positions = runs.front().positions();
+    const double baseline = line.ascent();
+    struct Placed {
+        const GlyphInk* ink;
+        int x;
+        int y;
+    };
+    std::vector<Placed> placed;
+    placed.reserve(static_cast<std::size_t>(indexes.size()));
+    int left = 0, top = 0, right = 0, bottom = 0;
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const double x = positions[i].x();
+        const double y = positions[i].y() - baseline;
+        if (x != std::floor(x) || y != std::floor(y)) return nullptr;
+        const GlyphInk& ink = Glyph(entry, indexes[i]);
+        if (ink.width == 0) continue;
+        const Placed glyph{&ink, static_cast<int>(x) - ink.originX, static_cast<int>(y) - ink.originY};
+        if (placed.empty()) {
+            left = glyph.x, top = glyph.y, right = glyph.x + ink.width, bottom = glyph.y + ink.height;
+        } else {
+            left = std::min(left, glyph.x), top = std::min(top, glyph.y);
+            right = std::max(right, glyph.x + ink.width), bottom = std::max(bottom, glyph.y + ink.height);
+        }
+        placed.push_back(glyph);
+    }
+    if (placed.empty()) return mask;
+    if (static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2) return nullptr;
+    mask->width = right - left;
+    mask->height = bottom - top;
+    mask->originX = -left;
+    mask->originY = -top;
+    mask->coverage.assign(static_cast<std::size_t>(mask->width) * mask->height, 0);
+    for (const Placed& glyph : placed) {
+        const GlyphInk& ink = *glyph.ink;
+        for (int y = 0; y < ink.height; ++y) {
+            const std::uint8_t* from = ink.coverage.data() + static_cast<std::size_t>(y) * ink.width;
+            std::uint8_t* to = mask->coverage.data() +
+                               static_cast<std::size_t>(glyph.y - top + y) * mask->width + (glyph.x - left);
+            for (int x = 0; x < ink.width; ++x)
+                to[x] |= from[x];
+        }
+    }
+    mask->BuildRuns();
+    return mask;
+}
+
 // Paints the text white on black with the baseline's start at a whole pixel, turned about that point,
 // and keeps the lit pixels, cropped to the ink.
-std::shared_ptr<TextMask> QtTextRenderer::Paint(const FontEntry& entry, const DeviceFont& font,
+std::shared_ptr<TextMask> QtTextRenderer::Paint(FontEntry& entry, const DeviceFont& font,
                                                 std::string_view text) {
-    auto mask = std::make_shared<TextMask>();
     const QString string = ToQString(text);
+    const int angle = NormalisedAngle(font.angleTenths);
+    if (angle == 0)
+        if (std::shared_ptr<TextMask> composed = ComposeUpright(entry, string)) return composed;
+    auto mask = std::make_shared<TextMask>();
     mask->advance = entry.qtMetrics.horizontalAdvance(string);
     const QRect ink = entry.qtMetrics.boundingRect(string);
     const double left = std::min(0, ink.left()) - kMargin;
@@ -156,7 +300,6 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(const FontEntry& entry, const De
     const double bottom = std::max(entry.metrics.descent, ink.bottom() + 1) + kMargin;
 
     // A point u along the baseline and v below it lands at (u c + v s, v c - u s) as seen.
-    const int angle = NormalisedAngle(font.angleTenths);
     const double c = std::cos(angle * kPi / 1800.0);
     const double s = std::sin(angle * kPi / 1800.0);
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -191,29 +334,7 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(const FontEntry& entry, const De
         painter.drawText(QPointF(0, 0), string);
     }
 
-    int inkLeft = width, inkRight = -1, inkTop = height, inkBottom = -1;
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            if (((row[x] >> 8) & 0xFFu) >= 128) {
-                inkLeft = std::min(inkLeft, x);
-                inkRight = std::max(inkRight, x);
-                inkTop = std::min(inkTop, y);
-                inkBottom = std::max(inkBottom, y);
-            }
-    }
-    if (inkRight < 0) return mask;
-    mask->width = inkRight - inkLeft + 1;
-    mask->height = inkBottom - inkTop + 1;
-    mask->originX = originX - inkLeft;
-    mask->originY = originY - inkTop;
-    mask->coverage.assign(static_cast<std::size_t>(mask->width) * mask->height, 0);
-    for (int y = 0; y < mask->height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y + inkTop));
-        std::uint8_t* out = mask->coverage.data() + static_cast<std::size_t>(y) * mask->width;
-        for (int x = 0; x < mask->width; ++x)
-            out[x] = ((row[x + inkLeft] >> 8) & 0xFFu) >= 128 ? 1 : 0;
-    }
+    if (!CropInk(image, *mask, originX, originY)) return mask;
     mask->BuildRuns();
     return mask;
 }

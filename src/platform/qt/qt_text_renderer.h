@@ -8,12 +8,14 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QRawFont>
 
 #include <cstddef>
 #include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::qt {
 
@@ -49,10 +51,20 @@ class QtTextRenderer : public TextRenderer {
         std::size_t operator()(const FontKey& key) const;
         std::size_t operator()(const TextKey& key) const;
     };
+    // One glyph's ink, with its pen position on the baseline at (originX, originY) of the box.
+    struct GlyphInk {
+        int width = 0;
+        int height = 0;
+        int originX = 0;
+        int originY = 0;
+        std::vector<std::uint8_t> coverage;
+    };
     struct FontEntry {
         QFont font;
         QFontMetrics qtMetrics;
         TextMetrics metrics;
+        QRawFont raw;
+        std::unordered_map<quint32, GlyphInk> glyphs;
     };
     struct MaskEntry {
         TextKey key;
@@ -61,7 +73,9 @@ class QtTextRenderer : public TextRenderer {
     };
 
     FontEntry& Entry(const DeviceFont& font);
-    std::shared_ptr<TextMask> Paint(const FontEntry& entry, const DeviceFont& font, std::string_view text);
+    std::shared_ptr<TextMask> Paint(FontEntry& entry, const DeviceFont& font, std::string_view text);
+    std::shared_ptr<TextMask> ComposeUpright(FontEntry& entry, const QString& string);
+    const GlyphInk& Glyph(FontEntry& entry, quint32 index);
 
     std::unordered_map<FontKey, std::unique_ptr<FontEntry>, KeyHash> fonts_;
     std::unordered_map<TextKey, int, KeyHash> advances_;

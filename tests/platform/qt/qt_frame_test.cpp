@@ -105,11 +105,19 @@ TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem)
 
 TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
     frame->RefreshCommands();
-    for (QAction* action : frame->ActionsOf(230))
-        EXPECT_TRUE(action->isEnabled());
-    // Line + Text waits for its text dialog.
-    for (QAction* action : frame->ActionsOf(287))
-        EXPECT_FALSE(action->isEnabled());
+    // Every menu item and toolbar button is greyed exactly when its command has no work behind it.
+    int items = 0;
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        const QString name = action->objectName();
+        if (!name.startsWith("command-")) continue;
+        const int command = name.mid(8).toInt();
+        EXPECT_EQ(action->isEnabled(), program->Client().IsCommandEnabled(command)) << command;
+        ++items;
+    }
+    EXPECT_GT(items, 80);
+    for (int command : {230, 287}) // New..., Line + Text
+        for (QAction* action : frame->ActionsOf(command))
+            EXPECT_TRUE(action->isEnabled()) << command;
 }
 
 namespace {

@@ -1,12 +1,21 @@
 #include "platform/qt/image_io.h"
 #include "platform/qt/qt_text_renderer.h"
 
+#include "platform/qt/text_encoding.h"
+
+#include <QColor>
 #include <QDir>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
 
 using namespace platform;
 
@@ -20,7 +29,70 @@ DeviceFont Face(const char* face, int cellHeight, int angleTenths = 0) {
     return font;
 }
 
+// The pixels a painter lights for the whole text, relative to the start of its baseline.
+std::set<std::pair<int, int>> PaintedInk(const QFont& font, const QString& text, int angleTenths) {
+    const QFontMetrics metrics(font);
+    const int reach = metrics.horizontalAdvance(text) + 4 * metrics.height() + 8;
+    QImage image(2 * reach, 2 * reach, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(QColor(255, 255, 255));
+        painter.translate(reach, reach);
+        painter.rotate(-angleTenths / 10.0);
+        painter.drawText(QPointF(0, 0), text);
+    }
+    std::set<std::pair<int, int>> ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGreen(image.pixel(x, y)) >= 128) ink.insert({x - reach, y - reach});
+    return ink;
+}
+
+std::set<std::pair<int, int>> MaskInk(const TextMask& mask) {
+    std::set<std::pair<int, int>> ink;
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x)
+            if (mask.Ink(x, y)) ink.insert({x - mask.originX, y - mask.originY});
+    return ink;
+}
+
 } // namespace
+
+// Upright texts are put together from their glyphs; whatever way a mask is made, it must light exactly
+// the pixels the painter lights for the whole text, and advance as far as the font's own measure.
+TEST(QtTextRenderer, MasksLightThePixelsThePainterLightsForTheWholeText) {
+    qt::QtTextRenderer renderer;
+    const char* texts[] = {"Bedroom 2 1234",
+                           "office fi fl ffi",
+                           "AVATAR To Wa Ty",
+                           "  both ends  ",
+                           "3600 x 4200",
+                           "15.1 sq m",
+                           "\xC4\xD6\xDC \xE9 \xDF \xA3 \x80 \x89 \x97",
+                           "j,g;|()[]{}",
+                           "x",
+                           " ",
+                           "tab\there"};
+    for (const char* face : {"Arial", "Times New Roman", "Courier New", "No Such Face"})
+        for (int cell : {8, 13, 40})
+            for (int weight : {400, 700})
+                for (int angle : {0, 900})
+                    for (const char* text : texts) {
+                        DeviceFont font = Face(face, cell, angle);
+                        font.weight = weight;
+                        const auto mask = renderer.Render(font, text);
+                        const QFont qtFont = renderer.FontFor(font);
+                        const QString string = qt::ToQString(text);
+                        EXPECT_EQ(MaskInk(*mask), PaintedInk(qtFont, string, angle))
+                            << face << " " << cell << " " << weight << " " << angle << " \"" << text << "\"";
+                        EXPECT_EQ(mask->advance, QFontMetrics(qtFont).horizontalAdvance(string))
+                            << face << " " << cell << " \"" << text << "\"";
+                    }
+}
 
 TEST(QtTextRenderer, AscentAndDescentFillTheRequestedCell) {
     qt::QtTextRenderer renderer;
