@@ -97,7 +97,7 @@ void DesignRoomMode(TClient& client, int mode, const char* caption, const char* 
 } // namespace
 
 void AddDesignRoomCommands(CommandTable& table) {
-    // New Room (fixed) (379) comes with the fixed rooms.
+    table.Add(command_id::NewRoomFixed, CmNewFixedRoom);
     table.Add(command_id::NewDesignRoom, CmNewDesignRoom);
     table.Add(command_id::MaxDesignRoomSize, CmMaxDesignRoomSize);
     table.Add(command_id::DeleteRoom, CmDeleteRoom);
@@ -171,6 +171,18 @@ void CmFinishDesignRooms(TClient& client) {
         RefreshView(*view, ToolBox);
         SetDatum(*view, 1);
     }
+}
+
+void CmNewFixedRoom(TClient& client) {
+    if (Shared.DrawingState <= 1) return;
+    Shared.HelpContext = help_context::FixedRooms;
+    ShowCaption(" Room");
+    if (Shared.CurrentView < view_code::GroundFloor || Shared.CurrentView > view_code::FourthPlan) {
+        ViewMessageBox("Wrong View - select  View then Plan", "", platform::MessageBoxStyle::Ok);
+        return;
+    }
+    client.InstallTool(client.MakeTool(tool_kind::FixedRoom));
+    ShowPrompt("Click cursor in new ROOM area, near corner to work from");
 }
 
 void CmToggleLayoutGrid(TClient& client) {

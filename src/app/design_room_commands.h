@@ -23,6 +23,10 @@ void CmFinishDesignRooms(TClient& client);
 // Toggle Layout Grid (530): on the layout views; the corner marking goes on where it starts.
 void CmToggleLayoutGrid(TClient& client);
 
+// New Room (fixed) (379): on the floor plans, the fixed-room tool; its caption " Room" shows in every
+// view, the refusal keeping the tool.
+void CmNewFixedRoom(TClient& client);
+
 // Mark External Walls (413): on the room layout, clears the drawing down to its design rooms and starts
 // marking the ground floor's external-wall corners clockwise round them.
 void CmMarkExternalWalls(TClient& client);

@@ -106,6 +106,11 @@ TEST_F(DesignRoomCommands, EachCommandPutsTheDesignRoomToolInItsMode) {
 
 TEST_F(DesignRoomCommands, ToggleLayoutGridGoesOnMarkingTheCorners) {
     NewLayout();
+    // The marking starts once the wall type is chosen.
+    platform::DialogAnswer wallType;
+    wallType.resourceId = 2480;
+    wallType.fills = {{2481, platform::DialogAnswer::Fill::Kind::Check, "", 0}};
+    desktop.QueueDialog(wallType);
     frame->Choose(command_id::MarkExternalWalls);
     ASSERT_EQ(Shared.CurrentView, 45);
     TDrawingtool& marks = Client().Tool();

@@ -58,11 +58,15 @@ TEST_F(WindowCommand, OutsideAFloorPlanTheUserIsAskedToChooseOne) {
     ASSERT_EQ(Shared.CurrentView, 40);
     log.clear();
     const std::size_t shown = desktop.Messages().size();
+    // The layout's own tool (the design-room tool of a new layout) stays in place.
+    const TDrawingtool* before = &Client().Tool();
+    const int kind = before->Kind;
     frame->Choose(373);
     ASSERT_EQ(desktop.Messages().size(), shown + 1);
     EXPECT_EQ(LastMessage(), "Select VIEW then the correct floor PLAN first|");
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(Client().Tool().Kind, 21);
+    EXPECT_EQ(&Client().Tool(), before);
+    EXPECT_EQ(Client().Tool().Kind, kind);
 }
 
 TEST_F(WindowCommand, TheToolIsInPlaceWithItsCaptionWhenTheDialogsRun) {

@@ -85,9 +85,14 @@ TEST_F(CornerMarking, MarksEnteredClockwiseBecomeTheGroundFloorsWalls) {
               std::vector<int>({17950, 17900, 24050, 17900}));
     EXPECT_EQ(std::vector<int>({north.f3x1, north.f3y1, north.f3x2, north.f3y2}),
               std::vector<int>({18225, 17625, 23775, 17625}));
-    EXPECT_EQ(Client().Tool().Kind, 21);
+    // The pick tool took over, and reporting the area leaves it with the reported kind.
+    EXPECT_EQ(Client().Tool().Kind, tool_kind::FloorAreaReported);
     EXPECT_EQ(Shared.DisplayMode, 0);
     EXPECT_EQ(DrawingList.GetArea(), 37); // the outer lines enclose 6100 x 6100
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].text,
+              "Area and Dimensions should be checked manually\nTotal Building Area this floor: 37 sq. metres");
+    EXPECT_EQ(desktop.Messages()[0].caption, "External Area");
 }
 
 } // namespace

@@ -68,6 +68,11 @@ TEST_F(QtMainWindow, ShowsTitleMenusPromptAndReadout) {
     EXPECT_EQ(titles.join("|"),
               "File|View|Zoom|Edit|Tools|Walls && Base|Design Rooms|Other|Customise|Libraries|Help");
     EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
+    // An ampersand in an item is shown as itself, not taken as a shortcut mark.
+    QStringList windowItems;
+    for (QAction* action : frame->ActionsOf(373))
+        windowItems << action->iconText();
+    EXPECT_TRUE(windowItems.contains("Window & Extnl Doors")) << windowItems.join("|").toStdString();
     EXPECT_EQ(frame->ReadoutLabel()->text(), "cursor distance");
     EXPECT_EQ(frame->CaptionLabel()->text(), "");
 }
@@ -105,11 +110,19 @@ TEST_F(QtMainWindow, ButtonsHaveTooltipsAndShowTheirHintWhenTheMouseRestsOnThem)
 
 TEST_F(QtMainWindow, CommandsWithoutTheirWorkYetAreGreyed) {
     frame->RefreshCommands();
-    for (QAction* action : frame->ActionsOf(230))
-        EXPECT_TRUE(action->isEnabled());
-    // Line + Text waits for its text dialog.
-    for (QAction* action : frame->ActionsOf(287))
-        EXPECT_FALSE(action->isEnabled());
+    // Every menu item and toolbar button is greyed exactly when its command has no work behind it.
+    int items = 0;
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        const QString name = action->objectName();
+        if (!name.startsWith("command-")) continue;
+        const int command = name.mid(8).toInt();
+        EXPECT_EQ(action->isEnabled(), program->Client().IsCommandEnabled(command)) << command;
+        ++items;
+    }
+    EXPECT_GT(items, 80);
+    for (int command : {230, 287}) // New..., Line + Text
+        for (QAction* action : frame->ActionsOf(command))
+            EXPECT_TRUE(action->isEnabled()) << command;
 }
 
 namespace {
