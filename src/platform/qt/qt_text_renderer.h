@@ -2,7 +2,10 @@
 // Text pixels and measures from the system's fonts through Qt, without antialiasing. Fonts are sized
 // so that ascent plus descent fills the requested character cell; faces the system lacks fall back as
 // fontconfig decides ("Arial" becomes Liberation Sans), and to a sans-serif font at worst.
-// Measures and masks are cached, as a drawing repeats the same few texts many times over.
+// Measures and masks are cached, as a drawing repeats the same few texts many times over. Upright
+// texts are laid out by Qt and put together from each glyph's ink, kept per font, which lights the
+// pixels Qt's painter lights for the whole text (tests/platform/qt holds the two side by side); turned
+// texts are painted whole.
 
 #include "platform/text_renderer.h"
 
