@@ -1,5 +1,6 @@
 #include "platform/qt/layout_tables.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,10 +12,16 @@ enum class Kind { Substitution, Positioning };
 
 constexpr std::size_t GlyphIds = 65536;
 
-// Big-endian fields of a table; a read past its end fails.
+// Big-endian fields of a table; a read past its end fails. Offsets may point anywhere, over and over:
+// the work a table may ask for is bounded, far above what any face needs.
 class Table {
   public:
     explicit Table(std::string_view bytes) : bytes_(bytes) {}
+    bool Spend(std::size_t work) const {
+        if (work > budget_) return false;
+        budget_ -= work;
+        return true;
+    }
     bool U16(std::size_t at, std::uint32_t& value) const {
         if (at > bytes_.size() || bytes_.size() - at < 2) return false;
         value = (Byte(at) << 8) | Byte(at + 1);
@@ -31,13 +38,15 @@ class Table {
   private:
     std::uint32_t Byte(std::size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
     std::string_view bytes_;
+    mutable std::size_t budget_ = std::size_t{1} << 22;
 };
 
 // Marks the glyphs of the coverage table at `at`.
 bool MarkCoverage(const Table& table, std::size_t at, std::vector<bool>& glyphs) {
     std::uint32_t format = 0;
     std::uint32_t count = 0;
-    if (!table.U16(at, format) || !table.U16(at + 2, count)) return false;
+    if (!table.U16(at, format) || !table.U16(at + 2, count) || !table.Spend(std::size_t{count} + 1))
+        return false;
     for (std::uint32_t i = 0; i < count; ++i) {
         if (format == 1) {
             std::uint32_t glyph = 0;
@@ -49,8 +58,7 @@ bool MarkCoverage(const Table& table, std::size_t at, std::vector<bool>& glyphs)
             if (!table.U16(at + 4 + 6 * std::size_t{i}, first) ||
                 !table.U16(at + 6 + 6 * std::size_t{i}, last))
                 return false;
-            for (std::uint32_t glyph = first; glyph <= last; ++glyph)
-                glyphs[glyph] = true;
+            if (first <= last) std::fill(glyphs.begin() + first, glyphs.begin() + last + 1, true);
         } else {
             return false;
         }
@@ -124,7 +132,7 @@ bool MarkFeature(const Table& table, std::size_t featureList, std::uint32_t inde
     std::uint32_t offset = 0;
     std::uint32_t count = 0;
     if (!table.U16(featureList + 2 + 6 * std::size_t{index} + 4, offset) ||
-        !table.U16(featureList + offset + 2, count))
+        !table.U16(featureList + offset + 2, count) || !table.Spend(std::size_t{count} + 1))
         return false;
     for (std::uint32_t k = 0; k < count; ++k) {
         std::uint32_t lookup = 0;
@@ -148,7 +156,7 @@ bool AppliedLookups(const Table& table, std::size_t scriptList, std::size_t feat
     // Each language system's required feature, the default one's included.
     auto required = [&](std::size_t langSys) {
         std::uint32_t index = 0;
-        if (!table.U16(langSys + 2, index)) return false;
+        if (!table.U16(langSys + 2, index) || !table.Spend(1)) return false;
         return index == 0xFFFF || (index < features && MarkFeature(table, featureList, index, applied));
     };
     std::uint32_t scripts = 0;
