@@ -408,6 +408,9 @@ TEST_F(ManualDimensions, FeetAndInchesAreAskedInTheMeasurementDialog) {
     };
     answer("5", "3", "1", "2");
     measure();
+    // The dialog opened on the measured 1200 units, 4' 2''.
+    EXPECT_EQ(desktop.ControlsAtOpening(9500)->at(9501), "4");
+    EXPECT_EQ(desktop.ControlsAtOpening(9500)->at(9502), "2");
     EXPECT_EQ(std::string(ObjectString(dynamic_cast<const TTextobj&>(*OfType(35).at(0)).text)), "5' 3 1/2''");
     answer("2", "0", "1", "3"); // a third is ignored
     measure();
