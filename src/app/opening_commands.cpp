@@ -5,6 +5,8 @@
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
+#include "partitions/door_placement.h"
+#include "partitions/door_tool.h"
 #include "partitions/stairs_setup.h"
 #include "partitions/stairs_tool.h"
 #include "partitions/window_tool.h"
@@ -26,9 +28,10 @@ constexpr int WindowDialogs = 6;
 } // namespace
 
 void AddOpeningCommands(CommandTable& table) {
-    // Door-Internal (374), Doors-Other Internal (375) and Opening (Internal Wall) (378) come with their
-    // tool.
     table.Add(command_id::WindowAndExtnlDoors, CmWindowsExtDoors);
+    table.Add(command_id::DoorInternal, CmInternalDoor);
+    table.Add(command_id::DoorsOtherInternal, CmOtherInternalDoors);
+    table.Add(command_id::OpeningInternalWall, CmWallOpening);
     table.Add(command_id::StairsInternal, CmStairs);
     table.Add(command_id::ManualDimension, CmManualDimension);
 }
@@ -55,6 +58,47 @@ void CmWindowsExtDoors(TClient& client) {
     ShowCaption("Window");
     client.InstallTool(std::make_unique<TWindowobjtool>());
     client.Walls().RunPlanDialog(*view, WindowDialogs);
+}
+
+namespace {
+
+// The door commands' start: on a floor plan the door tool as the command builds it (kind 3000, no
+// settings yet) and the view it works on; elsewhere the user is asked to choose a plan.
+TChild* InstallDoorTool(TClient& client, int helpContext) {
+    if (Shared.DrawingState <= 1) return nullptr;
+    TChild* view = client.ActiveView();
+    if (!view || !view->Window()) return nullptr;
+    if (Shared.CurrentView < view_code::GroundFloor || Shared.CurrentView > view_code::FourthPlan) {
+        ShowSelectViewMessage(*view, 2);
+        return nullptr;
+    }
+    Shared.HelpContext = helpContext;
+    client.InstallTool(std::make_unique<TDoorobjtool>());
+    return view;
+}
+
+} // namespace
+
+void CmInternalDoor(TClient& client) {
+    TChild* view = InstallDoorTool(client, help_context::Doors);
+    if (!view) return;
+    ShowCaption("Internal Door");
+    ShowPrompt("place door cursor on partition wall and press Enter");
+    PlaceDoorOrOpening(*view, 1);
+}
+
+void CmOtherInternalDoors(TClient& client) {
+    TChild* view = InstallDoorTool(client, help_context::Doors);
+    if (!view) return;
+    PlaceOtherInternalDoor(*view);
+}
+
+void CmWallOpening(TClient& client) {
+    TChild* view = InstallDoorTool(client, help_context::DoubleLines);
+    if (!view) return;
+    ShowCaption("Wall Opening");
+    ShowPrompt("press ENTER on centre point (on one internal wall line) to OPENUP");
+    PlaceDoorOrOpening(*view, 3);
 }
 
 void CmStairs(TClient& client) {

@@ -11,6 +11,13 @@ void AddOpeningCommands(CommandTable& table);
 // dialogs (RunPlanDialog mode 6); one opening is placed with Enter. Elsewhere the user is asked to pick
 // a floor plan; nothing happens without an open drawing and view.
 void CmWindowsExtDoors(TClient& client);
+// Door-Internal, Doors-Other Internal and Opening (Internal Wall): on a floor plan, the door tool set up
+// through the dialog of a hinged door, of a sliding or multiple door, or of the opening's width, with
+// the datum at the plan's corner; Enter on an internal wall places it. Elsewhere the user is asked to
+// pick a floor plan and the tool in use stays.
+void CmInternalDoor(TClient& client);
+void CmOtherInternalDoors(TClient& client);
+void CmWallOpening(TClient& client);
 // Stairs Internal: on the floor plan showing the lower of two floors, the stairs tool set up through
 // the stairs dialog. Refused with a message when no floor above the ground floor holds a drawing, when
 // no view is open, and on the second floor (and view 53), which have no floor above for the stairwell;

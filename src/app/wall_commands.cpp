@@ -55,9 +55,13 @@ void ResizeCommand(TClient& client, int state, const char* caption, const char* 
 } // namespace
 
 void AddWallCommands(CommandTable& table) {
-    // Lengthen (416), Alter Base (417), DELETE External Wall (418), Split (422), Change External wall type
-    // (426), Expand (419) and Shrink Floorplan (420) have their handlers below and enter the table with
-    // the wall edits and the resize they start.
+    table.Add(command_id::LengthenWall, CmLengthenWall);
+    table.Add(command_id::AlterBase, CmAlterBase);
+    table.Add(command_id::SplitExternalWall, CmSplitWall);
+    table.Add(command_id::ChangeExternalWallType, CmChangeWallType);
+    table.Add(command_id::DeleteExternalWall, CmDeleteExternalWall);
+    table.Add(command_id::ExpandFloorplan, CmExpandFloorplan);
+    table.Add(command_id::ShrinkFloorplan, CmShrinkFloorplan);
     table.Add(command_id::DrawInternalWall, CmInternalWall);
     table.Add(command_id::DeleteInternalWall, CmDeleteInternalWall);
 }

@@ -1,7 +1,6 @@
 #pragma once
-// The Walls && Base menu's commands: the external-wall edits (split, change type, delete, and
-// lengthen and alter base from the table only), the internal walls (draw, and delete from the table
-// only) and the floor-plan resize.
+// The Walls && Base menu's commands: the external-wall edits (lengthen, shorten, split, change type,
+// delete), the internal walls (draw, and delete from the table only) and the floor-plan resize.
 
 class CommandTable;
 class TClient;
@@ -15,8 +14,7 @@ void CmDeleteInternalWall(TClient& client);
 
 // The external-wall edits and the floor-plan resize, on a floor plan only: each replaces the tool by
 // the edit's tool (a line tool of kind 999 in the edit's state, or the external-wall tool of kind 1100
-// in state 8 or 9), with the command's caption, prompt and help context. They stay out of the command
-// table, greyed, until the edits they start are built.
+// in state 8 or 9), with the command's caption, prompt and help context.
 void CmLengthenWall(TClient& client);
 void CmAlterBase(TClient& client);
 void CmChangeWallType(TClient& client);

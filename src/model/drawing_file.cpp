@@ -20,7 +20,11 @@ std::string FormatDrawing(const TList& list, RecordOrigin centre, int units, int
     return writer.Take();
 }
 
-DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list) {
+namespace {
+
+// The entries of a drawing file's text, each object read kept in `list`, or let go at once when there
+// is no list (a check of the file needs only the count).
+DrawingReadResult ReadEntries(std::string_view text, RecordOrigin centre, TList* list) {
     DrawingReadResult result;
     RecordReader reader(text);
     RecordHeader header{};
@@ -34,7 +38,7 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
         if (entry.outcome == RecordReader::Outcome::Stop) return result;
         if (entry.outcome == RecordReader::Outcome::NoClass) continue;
         result.extents.Include(*entry.object, entry.objectClass);
-        list.Add(std::move(entry.object));
+        if (list) list->Add(std::move(entry.object));
         ++result.objectsAdded;
     }
     // Records beyond the count are objects the next save would drop: a damaged count is damage too.
@@ -42,9 +46,14 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
     return result;
 }
 
+} // namespace
+
+DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list) {
+    return ReadEntries(text, centre, &list);
+}
+
 DrawingFileCheck CheckDrawingText(std::string_view text) {
-    TList scratch;
-    const DrawingReadResult result = ParseDrawing(text, {}, scratch);
+    const DrawingReadResult result = ReadEntries(text, {}, nullptr);
     if (!result.headerRead) return {DrawingFileCheck::State::NotADrawing, 0};
     return {result.complete ? DrawingFileCheck::State::Whole : DrawingFileCheck::State::Damaged,
             result.objectsAdded};

@@ -1024,10 +1024,10 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     if (text.empty()) return;
     {
         // A text whose reference point lies further outside the image than the text can reach is not
-        // measured or rendered at all. No glyph is wider than three character cells, and two more cells
-        // cover any alignment of the cell around the reference point.
+        // measured or rendered at all: the ink lies within the renderer's reach of the baseline's start,
+        // which an alignment moves by at most the advance (within the reach) and a cell.
         const std::int64_t cell = std::max(font.cellHeight, 1);
-        const std::int64_t reach = (static_cast<std::int64_t>(text.size()) * 3 + 2) * cell;
+        const std::int64_t reach = 2 * static_cast<std::int64_t>(text_->Reach(font, text)) + 2 * cell;
         if (reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= buffer_->Width() ||
             reference.y - reach >= buffer_->Height())
             return;

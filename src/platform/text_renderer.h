@@ -52,6 +52,10 @@ class TextRenderer {
     // The text's pixels with its baseline at font.angleTenths, counter-clockwise as seen. The text is
     // single bytes in the Windows-1252 code page. The mask stays valid while the caller holds it.
     virtual std::shared_ptr<const TextMask> Render(const DeviceFont& font, std::string_view text) = 0;
+    // A distance in pixels from the start of the baseline that holds every pixel the text can light and
+    // its advance, at any angle: what a surface may skip the text by without rendering it. By default
+    // three character cells a character, as no glyph is wider.
+    virtual int Reach(const DeviceFont& font, std::string_view text);
 };
 
 } // namespace platform

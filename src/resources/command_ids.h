@@ -52,6 +52,8 @@ constexpr int LineStyle = 282;
 constexpr int Textsize = 285;
 
 // Walls && Base.
+constexpr int LengthenWall = 416;
+constexpr int AlterBase = 417; // shortens an external wall
 constexpr int SplitExternalWall = 422;
 constexpr int ChangeExternalWallType = 426;
 constexpr int DeleteExternalWall = 418;
@@ -118,8 +120,6 @@ constexpr int SetDatumReferencePoint = 302;
 // Reachable only through the command table.
 constexpr int DeleteInternalWall = 217;
 constexpr int Nothing = 280; // an empty handler
-constexpr int LengthenWall = 416;
-constexpr int AlterBase = 417;
 constexpr int CentreDrawing = 425;
 constexpr int HelpTopic111 = 528;
 

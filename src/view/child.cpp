@@ -123,9 +123,11 @@ void TChild::Create(platform::FrameWindow& frame) {
     window_->SetBackground(Shared.BackgroundColour);
     window_->SetCursorShape(platform::CursorShape::Cross);
     SetupWindow();
-    // A maximised window learns its size once it exists.
-    Rect client = ClientRect();
-    EvSize(client.right, client.bottom);
+    // A maximised window learns its size once it exists, as EvSize would take it, but paints only when
+    // it is shown: a paint of a window not yet on the screen (and, while a drawing is opened, of a view
+    // that shows nothing) would read the whole drawing for nothing the user sees.
+    SetScrollRanges(*this);
+    window_->Invalidate(nullptr, true);
 }
 
 Rect TChild::ClientRect() const {

@@ -90,9 +90,9 @@ std::optional<int> AskWallEditAmount(TChild& view, int state) {
     std::string buffer = lengthen ? "lengthen" : "shorten";
     if (!platform::TheDesktop().InputBox("", "", buffer, 9)) return abandon();
     int amount = ParseDecimal(buffer);
-    // Text that is no number reads as 0 and goes to the tool as 0; a negative amount is refused like
-    // one too large.
-    if (amount > 32767 || amount < 0) return std::nullopt;
+    // Text that is no number reads as 0 and goes to the tool as 0; a negative amount goes too and
+    // reverses the edit (the step refuses one that would fold the wall back).
+    if (amount > 32767) return std::nullopt;
     return amount;
 }
 

@@ -98,21 +98,6 @@ template <typename Each> void ForEnds(int end, Each each) {
     if (end != wall_end::Start) each(wall_end::End);
 }
 
-// The external wall at a list index; null for none (NoObjectIndex, out of range, or another object).
-TExtwallobj* ExternalWallAt(int index) {
-    if (index < 0 || index >= DrawingList.count) return nullptr;
-    TObject* object = DrawingList[index];
-    if (object->type != type_code::ExternalWall) return nullptr;
-    return dynamic_cast<TExtwallobj*>(object);
-}
-
-void FreeEndFaces(TExtwallobj& wall, int end) {
-    if (IsAxisParallel(wall.ewall6))
-        JoinExtwallFacesStraight(wall, end);
-    else
-        JoinExtwallFacesAngled(wall, end);
-}
-
 // A neighbour's bearing as the angled corner takes it: an axis-parallel one is read again from the
 // wall's own line (a wall turned round keeps its stored bearing).
 int LineBearing(const TExtwallobj& wall) {
@@ -235,9 +220,27 @@ void Orient(WorkingWall& working, int side) {
     }
 }
 
-// The mitre at the wall's start, with the previous wall.
-void StartCorner(TExtwallobj& wall, int previous, const TExtwallobj& neighbour) {
-    if (IsAxisParallel(wall.ewall6) && IsAxisParallel(neighbour.ewall6)) {
+} // namespace
+
+TExtwallobj* ExternalWallAt(int index) {
+    if (index < 0 || index >= DrawingList.count) return nullptr;
+    TObject* object = DrawingList[index];
+    if (object->type != type_code::ExternalWall) return nullptr;
+    return dynamic_cast<TExtwallobj*>(object);
+}
+
+void SquareWallEnd(TExtwallobj& wall, int end) {
+    if (IsAxisParallel(wall.ewall6))
+        JoinExtwallFacesStraight(wall, end);
+    else
+        JoinExtwallFacesAngled(wall, end);
+}
+
+void JoinStartCorner(TExtwallobj& wall, int previous) {
+    const TExtwallobj* neighbour = ExternalWallAt(previous);
+    if (!neighbour) {
+        SquareWallEnd(wall, wall_end::Start);
+    } else if (IsAxisParallel(wall.ewall6) && IsAxisParallel(neighbour->ewall6)) {
         JoinExtwallCornerStraight(wall, previous, wall_end::Start);
     } else {
         JoinExtwallCornerAngled(wall, previous, angled_corner::OwnStart);
@@ -245,17 +248,17 @@ void StartCorner(TExtwallobj& wall, int previous, const TExtwallobj& neighbour) 
     }
 }
 
-// The mitre at the wall's end, with the next wall.
-void EndCorner(TExtwallobj& wall, int next, const TExtwallobj& neighbour) {
-    if (IsAxisParallel(wall.ewall6) && IsAxisParallel(neighbour.ewall6)) {
+void JoinEndCorner(TExtwallobj& wall, int next) {
+    const TExtwallobj* neighbour = ExternalWallAt(next);
+    if (!neighbour) {
+        SquareWallEnd(wall, wall_end::End);
+    } else if (IsAxisParallel(wall.ewall6) && IsAxisParallel(neighbour->ewall6)) {
         JoinExtwallCornerStraight(wall, next, wall_end::End);
     } else {
         JoinExtwallCornerAngled(wall, next, angled_corner::OwnEnd);
         JoinExtwallCornerAngled(wall, next, angled_corner::NextWallStart);
     }
 }
-
-} // namespace
 
 bool IsAxisParallel(int bearing) {
     return bearing == 0 || bearing == 900 || bearing == 1800 || bearing == 2700;
@@ -317,10 +320,10 @@ void JoinExternalWallEnds(TExtwallobj& wall, int previous, int next) {
     // Only the x of a meeting is compared, as walls have always been joined.
     const bool startJoined = before && before->x2 == wall.x1;
     const bool endJoined = after && after->x1 == wall.x2;
-    if (!startJoined) FreeEndFaces(wall, wall_end::Start);
-    if (!endJoined) FreeEndFaces(wall, wall_end::End);
-    if (startJoined) StartCorner(wall, previous, *before);
-    if (endJoined) EndCorner(wall, next, *after);
+    if (!startJoined) SquareWallEnd(wall, wall_end::Start);
+    if (!endJoined) SquareWallEnd(wall, wall_end::End);
+    if (startJoined) JoinStartCorner(wall, previous);
+    if (endJoined) JoinEndCorner(wall, next);
 }
 
 void JoinExtwallFacesStraight(TExtwallobj& wall, int end) {
@@ -364,7 +367,7 @@ void JoinExtwallFacesAngled(TExtwallobj& wall, int end) {
 void JoinExtwallCornerStraight(TExtwallobj& wall, int neighbour, int end) {
     TExtwallobj* other = ExternalWallAt(neighbour);
     if (!other) {
-        FreeEndFaces(wall, end);
+        SquareWallEnd(wall, end);
         return;
     }
     const int a = wall.ewall6;
@@ -377,7 +380,7 @@ void JoinExtwallCornerStraight(TExtwallobj& wall, int neighbour, int end) {
     }
     if (turn != 900 && turn != 2700) {
         // The neighbour runs back along the wall: no corner to build.
-        FreeEndFaces(wall, end);
+        SquareWallEnd(wall, end);
         return;
     }
     const Corner corner = EndPoint(wall, end);
@@ -403,7 +406,7 @@ void JoinExtwallCornerAngled(TExtwallobj& wall, int neighbour, int code) {
     TExtwallobj* other = ExternalWallAt(neighbour);
     const bool ownFaces = code == angled_corner::OwnStart || code == angled_corner::OwnEnd;
     if (!other) {
-        if (ownFaces) FreeEndFaces(wall, code == angled_corner::OwnStart ? wall_end::Start : wall_end::End);
+        if (ownFaces) SquareWallEnd(wall, code == angled_corner::OwnStart ? wall_end::Start : wall_end::End);
         return;
     }
     // The bearings of the wall arriving at the corner and of the one leaving it.
@@ -427,7 +430,7 @@ void JoinExtwallCornerAngled(TExtwallobj& wall, int neighbour, int code) {
     const int half = turn / 2;
     const double cosine = std::cos(std::abs(900 - half) * RadiansPerTenth);
     if (!(cosine >= SmallestMitreCosine)) {
-        if (ownFaces) FreeEndFaces(wall, builtEnd);
+        if (ownFaces) SquareWallEnd(wall, builtEnd);
         return;
     }
     int bisector = leaving + half;

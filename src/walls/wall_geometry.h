@@ -41,6 +41,9 @@ constexpr double RadiansPerTenth = 0.001745;
 // back) would throw its points towards infinity: it is neither mitred nor trimmed.
 constexpr double SmallestMitreCosine = 0.02;
 
+// The external wall at a list index; null for none (NoObjectIndex, out of range, or another object).
+TExtwallobj* ExternalWallAt(int index);
+
 // 0, 900, 1800 and 2700 run along the axes; every other bearing is angled.
 bool IsAxisParallel(int bearing);
 
@@ -64,6 +67,14 @@ void JoinExternalWallEnds(TExtwallobj& wall, int previous, int next);
 // the angled rule otherwise.
 void JoinExtwallFacesStraight(TExtwallobj& wall, int end);
 void JoinExtwallFacesAngled(TExtwallobj& wall, int end);
+// The one the wall's bearing calls for: the straight rule along the axes, the angled one otherwise.
+void SquareWallEnd(TExtwallobj& wall, int end);
+
+// The mitre at the wall's start with the previous wall (list index), or at its end with the next
+// wall: the straight corner where both run along the axes, else the angled corner built for both
+// walls. No wall there (NoObjectIndex) leaves that end square.
+void JoinStartCorner(TExtwallobj& wall, int previous);
+void JoinEndCorner(TExtwallobj& wall, int next);
 
 // The mitre with an axis-parallel neighbour (list index) when the wall runs along an axis too, at the
 // wall's start (end 1, the neighbour is the previous wall) or end (2, the next wall). A neighbour

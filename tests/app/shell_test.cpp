@@ -55,7 +55,8 @@ TEST(MainWindowResources, MenuTwoHundredHoldsEveryPullDownInOrder) {
               "  Save as a bitmap .BMP (235)\n  -\n  Print... (250)\n  Printer Setup... (251)\n  -\n  Exit "
               "(24310)\n");
     EXPECT_NE(
-        menu.find("Walls && Base\n  External Walls\n    Split (External Wall) (422)\n"
+        menu.find("Walls && Base\n  External Walls\n    Lengthen (External Wall) (416)\n"
+                  "    Shorten (External Wall) (417)\n    Split (External Wall) (422)\n"
                   "    Change External wall type (426)\n    -\n    DELETE External Wall (418)\n"
                   "  Internal Walls\n    Draw Internal Wall (415)\n    Opening (Internal Wall)... (378)\n"
                   "  Floorplan Base\n    Expand Floorplan (419)\n    Shrink Floorplan (420)\n"),

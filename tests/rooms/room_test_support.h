@@ -22,6 +22,16 @@ class RoomTest : public tool_test::ToolTest {
         WriteCfg("MERGEM.CFG", "100\n");
         WriteCfg("RMPTNM.CFG", "100 100 100");
     }
+    // The ground floor's plan, where rooms are finished and built, numbered from its base plus 1, with
+    // the offsets of room labels (the internal dimension offset 300, texts of 9 and 10 points).
+    void OnGroundFloor() {
+        Shared.CurrentView = 50;
+        Shared.ObjectSerial = 0;
+        Shared.BackgroundColour = 0x00FFFFFF;
+        Shared.DrawingColour = 0x00000080;
+        Shared.FontWeight = 400;
+        WriteCfg("MOFFSET.CFG", "300 600 900 0 9 9 10");
+    }
     void WriteCfg(const std::string& name, const std::string& bytes) {
         test_support::WriteFile(folder.Path() / "CFG" / name, bytes);
     }

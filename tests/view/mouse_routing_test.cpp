@@ -191,14 +191,16 @@ TEST_F(MouseRouting, LengthenAsksTheAmountInMillimetres) {
               (Log{"RestoreTool(1000)", "1000:Step(500,1000,1500)", "InvalidateWallEditArea(1)"}));
     EXPECT_EQ(LastInputBox(), "|");
 
-    // Text that is no number is 0; more than 32767 or below 0 ends the edit with the wall tool kept.
+    // Text that is no number is 0 and a negative amount passes; more than 32767 ends the edit with the
+    // wall tool kept.
     for (const char* typed : {"shorten", "32768", "-5"}) {
         log.clear();
         desktop.QueueInput(typed);
         PressWith(999, 3);
-        EXPECT_EQ(log.size(), std::string(typed) == "shorten" ? 3u : 1u) << typed;
+        EXPECT_EQ(log.size(), std::string(typed) == "32768" ? 1u : 3u) << typed;
         EXPECT_EQ(Tool().Kind, 1000);
     }
+    EXPECT_EQ(log[1], "1000:Step(-5,1000,1500)");
     EXPECT_EQ(Prompt(), "input amount to shorten");
 
     // Cancel returns to the pick tool.

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace platform::qt {
 
@@ -70,10 +71,20 @@ QFont QtTextRenderer::FontFor(const DeviceFont& font) {
 
 QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     const int cell = std::max(device.cellHeight, 1);
+    if (lastEntry_ && lastKey_.cellHeight == cell && lastKey_.weight == device.weight &&
+        lastKey_.italic == device.italic && lastKey_.face == device.face)
+        return *lastEntry_;
     FontKey key{device.face, cell, device.weight, device.italic};
     auto found = fonts_.find(key);
-    if (found != fonts_.end()) return *found->second;
-    if (fonts_.size() >= kMaxFonts) fonts_.clear();
+    if (found != fonts_.end()) {
+        lastEntry_ = found->second.get();
+        lastKey_ = std::move(key);
+        return *lastEntry_;
+    }
+    if (fonts_.size() >= kMaxFonts) {
+        fonts_.clear();
+        lastEntry_ = nullptr;
+    }
 
     QFont font(ToQString(device.face));
     font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
@@ -105,8 +116,10 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     metrics.weight = weight;
 
     auto entry =
-        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, QRawFont::fromFont(font), {}});
+        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, QRawFont::fromFont(font), {}, {}});
     FontEntry& result = *entry;
+    lastEntry_ = &result;
+    lastKey_ = key;
     fonts_.emplace(std::move(key), std::move(entry));
     return result;
 }
@@ -217,6 +230,54 @@ const QtTextRenderer::GlyphInk& QtTextRenderer::Glyph(FontEntry& entry, quint32 
     }
 }
 
+const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, unsigned char byte) {
+    CharacterReach& reach = entry.reaches[byte];
+    if (reach.measured) return reach;
+    reach.measured = true;
+    const char character = static_cast<char>(byte);
+    const QList<quint32> indexes =
+        entry.raw.glyphIndexesForString(ToQString(std::string_view(&character, 1)));
+    if (byte < 0x20 || byte == 0x7F) {
+        // A tab goes on to the next tab stop, 80 pixels at most; other controls take less.
+        reach.inFace = true;
+        reach.advance = std::max(80, 3 * entry.metrics.height);
+        return reach;
+    }
+    if (indexes.size() != 1 || indexes.front() == 0) return reach;
+    const QList<QPointF> advances = entry.raw.advancesForGlyphIndexes(indexes);
+    if (advances.size() != 1) return reach;
+    reach.inFace = true;
+    reach.advance = std::max(0, static_cast<int>(std::ceil(advances.front().x())));
+    const GlyphInk& ink = Glyph(entry, indexes.front());
+    if (ink.width > 0) {
+        reach.overhang = std::max({0, ink.originX, ink.width - ink.originX - reach.advance});
+        reach.across = std::max(ink.originY, ink.height - ink.originY);
+    }
+    return reach;
+}
+
+// The sum of the characters' advances, the largest overhang and the largest height above or below the
+// baseline bound the ink of the text as laid out, at any angle; two cells more allow for what the
+// layout may change (a ligature in place of two glyphs). Characters the face lacks leave the default
+// reach.
+int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
+    FontEntry& entry = Entry(font);
+    if (!entry.raw.isValid() || entry.metrics.height > kLargestComposedCell)
+        return TextRenderer::Reach(font, text);
+    long long along = 0;
+    int overhang = 0;
+    int across = 0;
+    for (char character : text) {
+        const CharacterReach& reach = ReachOf(entry, static_cast<unsigned char>(character));
+        if (!reach.inFace) return TextRenderer::Reach(font, text);
+        along += reach.advance;
+        overhang = std::max(overhang, reach.overhang);
+        across = std::max(across, reach.across);
+    }
+    return static_cast<int>(std::min<long long>(along + overhang + across + 2LL * entry.metrics.height,
+                                                std::numeric_limits<int>::max()));
+}
+
 // An upright text put together from its glyphs' ink, placed where the text's own layout puts them: the
 // pixels the painter gives the whole text, at a fraction of the cost, as a drawing repeats the same
 // glyphs in thousands of different texts. Null where the text needs the painter's own way: controls,
@@ -226,6 +287,8 @@ std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, const
     for (QChar c : string)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
     QTextLayout layout(string, entry.font);
+    // The glyphs shaped for the line are the ones asked for next, not shaped a second time.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QRawFont>
 
+#include <array>
 #include <cstddef>
 #include <list>
 #include <memory>
@@ -28,6 +29,7 @@ class QtTextRenderer : public TextRenderer {
     TextMetrics Metrics(const DeviceFont& font) override;
     int Advance(const DeviceFont& font, std::string_view text) override;
     std::shared_ptr<const TextMask> Render(const DeviceFont& font, std::string_view text) override;
+    int Reach(const DeviceFont& font, std::string_view text) override;
 
     // The Qt font that renders a device font (its angle aside).
     QFont FontFor(const DeviceFont& font);
@@ -59,12 +61,22 @@ class QtTextRenderer : public TextRenderer {
         int originY = 0;
         std::vector<std::uint8_t> coverage;
     };
+    // How far one character of the code page can take a text: its advance, its ink past the pen's
+    // span along the baseline, and its ink above or below the baseline, in pixels.
+    struct CharacterReach {
+        bool measured = false;
+        bool inFace = false; // the face has its glyph (others come from a fallback face)
+        int advance = 0;
+        int overhang = 0;
+        int across = 0;
+    };
     struct FontEntry {
         QFont font;
         QFontMetrics qtMetrics;
         TextMetrics metrics;
         QRawFont raw;
         std::unordered_map<quint32, GlyphInk> glyphs;
+        std::array<CharacterReach, 256> reaches{};
     };
     struct MaskEntry {
         TextKey key;
@@ -76,8 +88,12 @@ class QtTextRenderer : public TextRenderer {
     std::shared_ptr<TextMask> Paint(FontEntry& entry, const DeviceFont& font, std::string_view text);
     std::shared_ptr<TextMask> ComposeUpright(FontEntry& entry, const QString& string);
     const GlyphInk& Glyph(FontEntry& entry, quint32 index);
+    const CharacterReach& ReachOf(FontEntry& entry, unsigned char byte);
 
     std::unordered_map<FontKey, std::unique_ptr<FontEntry>, KeyHash> fonts_;
+    // The entry asked for last: a drawing asks for the same font many times in a row.
+    FontEntry* lastEntry_ = nullptr;
+    FontKey lastKey_;
     std::unordered_map<TextKey, int, KeyHash> advances_;
     // Masks, most recently used first, and an index into that list.
     std::list<MaskEntry> maskOrder_;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -76,7 +77,9 @@ TEST(QtTextRenderer, MasksLightThePixelsThePainterLightsForTheWholeText) {
                            "j,g;|()[]{}",
                            "x",
                            " ",
-                           "tab\there"};
+                           "tab\there",
+                           "WWW\t\tMMM",
+                           "\x81\x8D\x90 unmapped \x9D"};
     for (const char* face : {"Arial", "Times New Roman", "Courier New", "No Such Face"})
         for (int cell : {8, 13, 40})
             for (int weight : {400, 700})
@@ -91,6 +94,13 @@ TEST(QtTextRenderer, MasksLightThePixelsThePainterLightsForTheWholeText) {
                             << face << " " << cell << " " << weight << " " << angle << " \"" << text << "\"";
                         EXPECT_EQ(mask->advance, QFontMetrics(qtFont).horizontalAdvance(string))
                             << face << " " << cell << " \"" << text << "\"";
+                        // A surface skips a text by its reach: no pixel of it, nor its advance, lies beyond.
+                        const int reach = renderer.Reach(font, text);
+                        EXPECT_LE(mask->advance, reach) << text;
+                        int farthest = 0;
+                        for (const auto& [x, y] : MaskInk(*mask))
+                            farthest = std::max(farthest, x * x + y * y);
+                        EXPECT_LE(farthest, reach * reach) << face << " " << cell << " \"" << text << "\"";
                     }
 }
 
