@@ -183,7 +183,7 @@ std::vector<MenuItem> MainMenu() {
                Item("Mark External Walls", command_id::MarkExternalWalls)}),
         Popup("Other", {Item("Manual Dimension", command_id::ManualDimension), Separator(),
                         Item("New Room (fixed)", command_id::NewRoomFixed),
-                        Item("Window & Extnl Doors", command_id::WindowAndExtnlDoors),
+                        Item("Window && Extnl Doors", command_id::WindowAndExtnlDoors),
                         Item("Door-Internal", command_id::DoorInternal),
                         Item("Doors-Other Internal", command_id::DoorsOtherInternal),
                         Item("Stairs Internal...", command_id::StairsInternal)}),

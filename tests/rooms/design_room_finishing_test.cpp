@@ -226,6 +226,8 @@ TEST_F(DesignRoomFinishing, ExternalFacesPullNearEdgesOnlyInternalOnesNever) {
     AddExternalWall(1000, 7136, 9000, 7136, 1000, 7026, 9000, 7026);
     // An internal face 1 unit right of the right edge: a full wall of its own beside it.
     AddInternalWall(5001, 8000, 5001, 2000, 5101, 8000, 5101, 2000);
+    // A wall further out on the same side does not count.
+    AddInternalWall(5900, 8000, 5900, 2000, 6000, 8000, 6000, 2000);
     // An angled wall along the bottom is ignored.
     AddInternalWall(1000, 3000, 9000, 3010, 1000, 2900, 9000, 2910);
     AddTestRoom("Hall", 1);
@@ -234,6 +236,7 @@ TEST_F(DesignRoomFinishing, ExternalFacesPullNearEdgesOnlyInternalOnesNever) {
     // (with no join line: the face is an external wall's). The right wall stands over the internal one.
     EXPECT_EQ(Walls(), (std::vector<std::string>{
                            "0 0 outer 5001,8000 5001,2000 inner 5101,8000 5101,2000",
+                           "0 0 outer 5900,8000 5900,2000 inner 6000,8000 6000,2000",
                            "0 0 outer 1000,3000 9000,3010 inner 1000,2900 9000,2910",
                            "1800 10001 outer 5100,7100 5100,2900 inner 5000,7000 5000,3000",
                            "900 10002 outer 1975,7100 5100,7100 inner 1975,7000 5000,7000",
@@ -243,8 +246,8 @@ TEST_F(DesignRoomFinishing, ExternalFacesPullNearEdgesOnlyInternalOnesNever) {
     // The texts centre on the moved edges; the sizes stay as the room's labels give them.
     EXPECT_EQ(Labels(),
               (std::vector<std::string>{"36 3487,5000 900 0 0 Hall", "36 3487,4750 900 250 0 3000 x 4000"}));
-    // The four walls found, the three new ones and the two texts: the room itself is gone.
-    EXPECT_EQ(DrawingList.count, 9);
+    // The five walls there, the three new ones and the two texts: the room itself is gone.
+    EXPECT_EQ(DrawingList.count, 10);
 }
 
 } // namespace

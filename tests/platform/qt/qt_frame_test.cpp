@@ -68,6 +68,11 @@ TEST_F(QtMainWindow, ShowsTitleMenusPromptAndReadout) {
     EXPECT_EQ(titles.join("|"),
               "File|View|Zoom|Edit|Tools|Walls && Base|Design Rooms|Other|Customise|Libraries|Help");
     EXPECT_EQ(frame->PromptLabel()->text(), "Press FILE/NEW or FILE/OPEN");
+    // An ampersand in an item is shown as itself, not taken as a shortcut mark.
+    QStringList windowItems;
+    for (QAction* action : frame->ActionsOf(373))
+        windowItems << action->iconText();
+    EXPECT_TRUE(windowItems.contains("Window & Extnl Doors")) << windowItems.join("|").toStdString();
     EXPECT_EQ(frame->ReadoutLabel()->text(), "cursor distance");
     EXPECT_EQ(frame->CaptionLabel()->text(), "");
 }
