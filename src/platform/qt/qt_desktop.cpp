@@ -348,6 +348,13 @@ ColourRef FromQColor(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
 
+// A modal window ends the mouse capture, as showing a dialog or message box always has for the program:
+// a view holding it through a drag or a keyboard step (a release or a key that asks for a text) would
+// otherwise take every click meant for the window.
+void EndMouseCapture() {
+    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+}
+
 } // namespace
 
 QtDesktop::QtDesktop() = default;
@@ -364,6 +371,7 @@ void QtDesktop::AttachTextFields(QStatusBar* statusBar, QLabel* prompt, QLabel* 
 }
 
 int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
+    EndMouseCapture();
     QMessageBox box(IconOf(style), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner_);
     switch (style & MessageBoxStyle::ButtonsMask) {
     case MessageBoxStyle::OkCancel:
@@ -392,6 +400,7 @@ int QtDesktop::MessageBox(std::string_view text, std::string_view caption, unsig
 }
 
 bool QtDesktop::InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) {
+    EndMouseCapture();
     QInputDialog dialog(owner_);
     dialog.setWindowTitle(ToQString(title));
     dialog.setLabelText(ToQString(prompt));
@@ -409,6 +418,7 @@ std::unique_ptr<QDialog> QtDesktop::BuildDialog(Dialog& dialog) {
 }
 
 int QtDesktop::RunDialog(Dialog& dialog) {
+    EndMouseCapture();
     QtDialogHost host(dialog, owner_);
     if (host.IsClosed()) return host.result();
     int result = host.exec();
@@ -416,6 +426,7 @@ int QtDesktop::RunDialog(Dialog& dialog) {
 }
 
 bool QtDesktop::ChooseFile(FileDialogRequest& request) {
+    EndMouseCapture();
     // A name that shows its pattern already ("Plan files(*.DB0)") is listed as it stands.
     auto entry = [](const std::string& name, const std::string& pattern) {
         const std::string shown = "(" + pattern + ")";
@@ -440,6 +451,7 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
 }
 
 bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
+    EndMouseCapture();
     for (int i = 0; i < static_cast<int>(custom.size()); ++i)
         QColorDialog::setCustomColor(i, ToQColor(custom[static_cast<std::size_t>(i)]));
     QColor chosen = QColorDialog::getColor(ToQColor(colour), owner_);
@@ -451,6 +463,7 @@ bool QtDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
 }
 
 bool QtDesktop::ChooseFont(FontChoice& font) {
+    EndMouseCapture();
     QFont initial(ToQString(font.face));
     if (font.pointSizeTenths > 0) initial.setPointSizeF(font.pointSizeTenths / 10.0);
     // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
@@ -466,11 +479,13 @@ bool QtDesktop::ChooseFont(FontChoice& font) {
 
 // The one printer is made when first asked for: finding the system's printers takes a moment.
 bool QtDesktop::PrintDialog() {
+    EndMouseCapture();
     if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
     return printer_->PrintDialog(owner_);
 }
 
 bool QtDesktop::PrinterSetupDialog() {
+    EndMouseCapture();
     if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
     return printer_->SetupDialog(owner_);
 }

@@ -121,6 +121,30 @@ TEST_F(QtViewWindow, ADragWaitsWhileTheButtonIsHeldAndEndsWhenADialogTookTheRele
     EXPECT_EQ(heard.held & MouseFlag::Left, 0u);
 }
 
+TEST_F(QtViewWindow, AModalWindowEndsTheViewsMouseCapture) {
+    // A view holds the mouse through a drag or a keyboard step; a box or dialog that opens then must
+    // take the user's clicks.
+    std::vector<bool> capturedWhileUp;
+    const auto closeWhenUp = [&] {
+        QTimer::singleShot(0, [&] {
+            capturedWhileUp.push_back(QWidget::mouseGrabber() != nullptr);
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
+        });
+    };
+    view->SetCapture(true);
+    ASSERT_EQ(QWidget::mouseGrabber(), canvas);
+    closeWhenUp();
+    desktop.MessageBox("text", "CAPTION", 0);
+    view->SetCapture(true);
+    closeWhenUp();
+    std::string text = "8550";
+    EXPECT_FALSE(desktop.InputBox("Measurement", "", text, 7));
+    EXPECT_EQ(capturedWhileUp, (std::vector<bool>{false, false}));
+    // The view lets go of a capture the box already ended: nothing changes.
+    view->SetCapture(false);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
 TEST_F(QtViewWindow, KeypadDigitsArriveAsTheirOwnVirtualKeys) {
     canvas->setFocus();
     QTest::keyClick(canvas, Qt::Key_5, Qt::KeypadModifier);
