@@ -678,6 +678,77 @@ TEST(RasterSurface, StyledCurvesStepTheirPatternPixelByPixel) {
               Changed(Canvas(200, 200).buffer, arc.buffer).count);
 }
 
+TEST(RasterSurface, RectanglesPaintTheirBorderAndInsideExactlyWhereverTheyLie) {
+    // Every pixel of a box [left, right) x [top, bottom) within the pen's width of its edges is border,
+    // the rest inside; clipped at the image's edges, and an exclusive-or pen over a solid fill.
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> coordinate(-20, 80);
+    const std::uint32_t background = 0xFF102030u;
+    for (int round = 0; round < 400; ++round) {
+        Rect box =
+            Rect{coordinate(random), coordinate(random), coordinate(random), coordinate(random)}.Normalized();
+        DrawAttributes attributes;
+        attributes.penColour = Rgb(200, 10, 10);
+        attributes.penWidth = 1 + round % 5;
+        attributes.penStyle = round % 7 == 3 ? PenStyle::Null : PenStyle::Solid;
+        attributes.rop = round % 2 == 0 ? RasterOp::CopyPen : RasterOp::XorPen;
+        attributes.brush = round % 6 == 5 ? Brush::NullBrush() : Brush::SolidBrush(Rgb(10, 200, 30));
+        Canvas canvas(60, 45, background);
+        canvas.surface.DrawRectangle(box, attributes);
+        const int border = attributes.penStyle == PenStyle::Null ? 0 : attributes.penWidth;
+        for (int y = 0; y < 45; ++y)
+            for (int x = 0; x < 60; ++x) {
+                std::uint32_t expected = background;
+                const bool inBox = x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+                const bool onBorder = x < box.left + border || x >= box.right - border ||
+                                      y < box.top + border || y >= box.bottom - border;
+                const ColourRef colour = onBorder ? attributes.penColour : attributes.brush.colour;
+                const bool painted = inBox && (onBorder || attributes.brush.style != BrushStyle::Null);
+                if (painted)
+                    expected = attributes.rop == RasterOp::CopyPen
+                                   ? PixelFromColour(colour)
+                                   : (background ^ PixelFromColour(colour)) | 0xFF000000u;
+                ASSERT_EQ(canvas.buffer.Pixel(x, y), expected)
+                    << "box " << box.left << "," << box.top << " - " << box.right << "," << box.bottom
+                    << " pen " << border << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(RasterSurface, LevelAndUprightLinesRunFromTheirStartUpToTheirEnd) {
+    // Both directions, clipped at every edge, copied and in exclusive-or.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> coordinate(-20, 80);
+    const std::uint32_t background = 0xFF405060u;
+    for (int round = 0; round < 400; ++round) {
+        const bool level = round % 2 == 0;
+        const int fixed = coordinate(random);
+        const int from = coordinate(random);
+        const int to = coordinate(random);
+        const Point a = level ? Point{from, fixed} : Point{fixed, from};
+        const Point b = level ? Point{to, fixed} : Point{fixed, to};
+        DrawAttributes attributes;
+        attributes.penColour = Rgb(0, 90, 250);
+        attributes.rop = round % 4 < 2 ? RasterOp::CopyPen : RasterOp::XorPen;
+        Canvas canvas(60, 45, background);
+        canvas.surface.DrawLine(a, b, attributes);
+        for (int y = 0; y < 45; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const int along = level ? x : y;
+                const int across = level ? y : x;
+                const bool on = across == fixed &&
+                                (from <= to ? along >= from && along < to : along <= from && along > to);
+                const std::uint32_t pen = PixelFromColour(attributes.penColour);
+                const std::uint32_t expected = !on ? background
+                                               : attributes.rop == RasterOp::CopyPen
+                                                   ? pen
+                                                   : (background ^ pen) | 0xFF000000u;
+                ASSERT_EQ(canvas.buffer.Pixel(x, y), expected)
+                    << "line " << a.x << "," << a.y << " - " << b.x << "," << b.y << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(RasterSurface, FillRectIgnoresTheRasterOperation) {
     Canvas canvas;
     DeviceContext dc(canvas.surface);
