@@ -861,6 +861,23 @@ void PaintPlainRectangle(PixelBuffer& buffer, Rect box, int border, const PixelO
     }
 }
 
+// The box of four corners that go round an upright rectangle of some width and height, either way
+// round; nothing for any other polygon. Window and door frames are mostly such boxes.
+std::optional<Rect> UprightBox(const std::vector<Point>& points) {
+    if (points.size() != 4) return std::nullopt;
+    const Point& a = points[0];
+    const Point& b = points[1];
+    const Point& c = points[2];
+    const Point& d = points[3];
+    const bool acrossFirst = a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x;
+    const bool downFirst = a.x == b.x && b.y == c.y && c.x == d.x && d.y == a.y;
+    if (!(acrossFirst || downFirst) || a.x == c.x || a.y == c.y) return std::nullopt;
+    // The border reaches one past the greatest corner, which must stay an int.
+    constexpr int kLast = std::numeric_limits<int>::max();
+    if (a.x == kLast || a.y == kLast || c.x == kLast || c.y == kLast) return std::nullopt;
+    return Rect{std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
+}
+
 } // namespace
 
 RasterSurface::RasterSurface(PixelBuffer& target, TextRenderer& text) : buffer_(&target), text_(&text) {}
@@ -972,6 +989,19 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     }
     const PenPaint pen = MakePenPaint(attributes);
     const BrushPaint brush = MakeBrushPaint(attributes);
+    if (const std::optional<Rect> box = UprightBox(points);
+        box && !pen.pattern && (pen.width <= 1 || attributes.penStyle == PenStyle::Null)) {
+        // The border of an upright box traced edge by edge, each without its end pixel, rings the
+        // columns and rows from its least to its greatest corner, both included; the inside's pixel
+        // centres lie within the corners, left and top included: the box one pixel larger, as a
+        // rectangle paints it. Without a pen the inside alone, the box as given.
+        if (attributes.penStyle == PenStyle::Null)
+            PaintPlainRectangle(*buffer_, *box, 0, pen.ink, brush);
+        else
+            PaintPlainRectangle(*buffer_, {box->left, box->top, box->right + 1, box->bottom + 1}, 1, pen.ink,
+                                brush);
+        return;
+    }
     fill_.clear();
     if (!brush.none) {
         std::vector<PointF> corners;
