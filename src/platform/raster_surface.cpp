@@ -1115,18 +1115,44 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
 
     const int yFirst = std::max(box.top, 0);
     const int yLast = static_cast<int>(std::min<std::int64_t>(std::int64_t{box.bottom} - 1, height - 1));
-    for (int y = yFirst; y <= yLast; ++y) {
+    // A thin outline asks for the rows above and below each row: each row is worked out once, as the
+    // rows move down past it.
+    struct FigureRow {
+        bool any = false;
         std::int64_t x0 = 0;
         std::int64_t x1 = 0;
-        if (!outer.Row(y, x0, x1)) continue;
+    };
+    auto rowAt = [&outer](std::int64_t y) {
+        FigureRow row;
+        row.any = outer.Row(y, row.x0, row.x1);
+        return row;
+    };
+    const bool neighbours = hasPen && thin;
+    FigureRow above;
+    FigureRow here = rowAt(yFirst);
+    if (neighbours) above = rowAt(std::int64_t{yFirst} - 1);
+    for (int y = yFirst; y <= yLast; ++y) {
+        FigureRow below;
+        if (neighbours)
+            below = rowAt(std::int64_t{y} + 1);
+        else if (y > yFirst)
+            here = rowAt(y);
+        const FigureRow previous = above;
+        const FigureRow current = here;
+        if (neighbours) {
+            above = here;
+            here = below;
+        }
+        if (!current.any) continue;
+        const std::int64_t x0 = current.x0;
+        const std::int64_t x1 = current.x1;
         std::int64_t inside0 = x0;
         std::int64_t inside1 = x1;
         if (hasPen) {
             if (thin) {
-                std::int64_t above0 = 0, above1 = 0, below0 = 0, below1 = 0;
-                if (outer.Row(y - 1, above0, above1) && outer.Row(y + 1, below0, below1)) {
-                    inside0 = std::max({x0 + 1, above0, below0});
-                    inside1 = std::min({x1 - 1, above1, below1});
+                if (previous.any && below.any) {
+                    inside0 = std::max({x0 + 1, previous.x0, below.x0});
+                    inside1 = std::min({x1 - 1, previous.x1, below.x1});
                 } else {
                     inside0 = 1;
                     inside1 = 0;
