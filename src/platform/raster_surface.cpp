@@ -851,7 +851,11 @@ void PaintPlainRectangle(PixelBuffer& buffer, Rect box, int border, const PixelO
         std::uint32_t* row = buffer.Row(y);
         if (hasInside && y >= insideTop && y <= insideBottom) {
             brush.PaintRun(row, y, fillX0, fillX1);
-            if (border > 0) {
+            if (border == 1) {
+                // A pixel each side, where a run's loop would cost more than the pixel.
+                if (rowX0 < fillX0) ink.Apply(row[rowX0]);
+                if (fillX1 < rowX1) ink.Apply(row[fillX1]);
+            } else if (border > 0) {
                 ink.ApplyRun(row, rowX0, fillX0);
                 ink.ApplyRun(row, fillX1, rowX1);
             }
