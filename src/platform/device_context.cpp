@@ -16,6 +16,14 @@ namespace {
 // floor is a call on the baseline instruction set.
 int RoundHalfUp(double value, int offset = 0) {
     const double half = value + 0.5;
+    // Nearly every point lies within a few thousand pixels: floored in int, offset in 64 bits, and
+    // only a result past the range needs the checks below. NaN fails both tests.
+    if (half > -2147483648.0 && half < 2147483648.0) {
+        int floored = static_cast<int>(half);
+        floored -= static_cast<double>(floored) > half ? 1 : 0;
+        const long long rounded = static_cast<long long>(floored) + offset;
+        if (rounded == static_cast<int>(rounded)) return static_cast<int>(rounded);
+    }
     if (half != half) return 0;
     // Past these bounds the result saturates anyway; inside them the conversion below is exact.
     if (half >= 4.0e18) return INT_MAX;

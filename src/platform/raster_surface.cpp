@@ -133,13 +133,39 @@ struct PenPaint {
     }
 };
 
-PenPaint MakePenPaint(const DrawAttributes& attributes) {
+PenPaint MakePenPaintFresh(const DrawAttributes& attributes) {
     PenPaint pen;
     pen.ink = MakeOp(attributes.rop, attributes.penColour);
     pen.pattern = PatternOf(attributes.penStyle);
     pen.paintGaps = pen.pattern && attributes.backgroundMode == BackgroundMode::Opaque;
     if (pen.paintGaps) pen.gap = MakeOp(attributes.rop, attributes.backgroundColour);
     pen.width = std::max(attributes.penWidth, 1);
+    return pen;
+}
+
+// The pen of the last primitive, kept: a paint draws runs of many lines with one pen (a wall's hatch
+// is thousands), and comparing the few fields a pen depends on costs less than working it out again.
+// Painting runs on the window's thread only; the cache is per thread all the same.
+const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
+    struct Key {
+        ColourRef colour = 0;
+        int width = 0;
+        PenStyle style = PenStyle::Null;
+        RasterOp rop = RasterOp::CopyPen;
+        BackgroundMode mode = BackgroundMode::Opaque;
+        ColourRef background = 0;
+        bool operator==(const Key&) const = default;
+    };
+    static thread_local Key last;
+    static thread_local PenPaint pen;
+    static thread_local bool made = false;
+    const Key key{attributes.penColour, attributes.penWidth,       attributes.penStyle,
+                  attributes.rop,       attributes.backgroundMode, attributes.backgroundColour};
+    if (!made || !(key == last)) {
+        pen = MakePenPaintFresh(attributes);
+        last = key;
+        made = true;
+    }
     return pen;
 }
 
@@ -305,7 +331,7 @@ struct LineRun {
     std::int64_t twoMinor = 0;
 };
 
-LineRun ClipLine(Point a, Point b, int width, int height) {
+[[gnu::always_inline]] inline LineRun ClipLine(Point a, Point b, int width, int height) {
     LineRun run;
     const std::int64_t dx = std::int64_t{b.x} - a.x;
     const std::int64_t dy = std::int64_t{b.y} - a.y;
