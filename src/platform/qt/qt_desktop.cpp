@@ -29,6 +29,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -196,6 +197,24 @@ class QtDialogHost : public QDialog, public DialogHost {
     }
 
     ~QtDialogHost() override { dialog_.AttachHost(nullptr); }
+
+    // The control that has the focus as the dialog opens is the first one that takes it, unless the
+    // dialog chose one; an edit there has its text selected, so what the user types replaces the shown
+    // value ("client", "room ", "0") rather than running on after it.
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        QWidget* first = focusWidget();
+        if (!first) {
+            for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+                if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                    first = w;
+                    break;
+                }
+            }
+            if (first) first->setFocus(Qt::TabFocusReason);
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
+    }
 
     // Escape and the window's close box cancel like the Cancel button.
     void reject() override { dialog_.CmCancel(); }
