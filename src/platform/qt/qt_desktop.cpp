@@ -13,7 +13,9 @@
 #include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -367,6 +369,52 @@ ColourRef FromQColor(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
 
+// The file-open dialog. The drawings and their folders come from a system whose file names ignore case:
+// a typed name that differs only in case from a file of the folder ("two.db0" for "TWO.DB0") chooses
+// that file, where the dialog would refuse it as not found. The dialog therefore takes any name and
+// checks it here; a name that matches no file is refused as the dialog itself would.
+class OpenFileDialog : public QFileDialog {
+  public:
+    OpenFileDialog(QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+        : QFileDialog(owner, title, folder, filter) {
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::AnyFile);
+        // The desktop's own dialog would check the name itself, before the rule above could apply.
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+    const QString& Chosen() const { return chosen_; }
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        if (typed.size() != 1) return;
+        const QFileInfo name(typed.front());
+        if (name.isDir()) {
+            QFileDialog::accept(); // opens the folder
+            return;
+        }
+        chosen_ = name.exists() ? name.absoluteFilePath() : QString();
+        if (chosen_.isEmpty()) {
+            const QDir folder = name.dir();
+            for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
+                if (file.compare(name.fileName(), Qt::CaseInsensitive) == 0) {
+                    chosen_ = folder.filePath(file);
+                    break;
+                }
+            }
+        }
+        if (chosen_.isEmpty()) {
+            QMessageBox::warning(
+                this, windowTitle(),
+                QString("%1\nFile not found.\nPlease verify the correct file name was given.")
+                    .arg(name.fileName()));
+            return;
+        }
+        QDialog::accept();
+    }
+
+  private:
+    QString chosen_;
+};
+
 // A modal window ends the mouse capture, as showing a dialog or message box always has for the program:
 // a view holding it through a drag or a keyboard step (a release or a key that asks for a text) would
 // otherwise take every click meant for the window.
@@ -458,12 +506,14 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
         filters += ";;" + entry(more.name, more.pattern);
     QString filter = ToQString(filters);
     QString path;
-    if (request.save)
+    if (request.save) {
         path =
             QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
-    else
-        path =
-            QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+    } else {
+        OpenFileDialog dialog(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        path = dialog.Chosen();
+    }
     if (path.isEmpty()) return false;
     request.path = FromQString(path);
     return true;
