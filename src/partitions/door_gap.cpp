@@ -166,7 +166,12 @@ void CutDoorGap(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
 
 void CutAngledDoorGap(TDoorobjtool& tool, DeviceContext& dc, const Rect& client) {
     tool.PenStyle() = 0;
-    const TIntwallobj& wall = *InternalWallAt(tool.WallIndex);
+    const TIntwallobj* found = InternalWallAt(tool.WallIndex);
+    if (!found) {
+        tool.Y1 = TDoorobjtool::Refused;
+        return;
+    }
+    const TIntwallobj& wall = *found;
     const AngledDoorWall g = AngledDoorWallOf(wall.iwall6);
     const long long w = tool.OpeningWidth;
     const double t = wall.iwall1;

@@ -99,7 +99,6 @@ void TDoorobjtool::TakeNewNumber() {
 }
 
 void TDoorobjtool::PlaceDoor(DeviceContext& dc, const Rect& client, int code) {
-    if (code == DoorPairCode) Handing() = SavedSide();
     TakeNewNumber();
     switch (code) {
     case HingedDoorCode:
@@ -130,10 +129,8 @@ void TDoorobjtool::PlaceDoor(DeviceContext& dc, const Rect& client, int code) {
         AddSlidingDoorLeaf(*this, dc, client);
         break;
     }
-    if (Y1 == Refused) {
-        Unplaced();
-        return;
-    }
+    // A hinged door's leaf may still find the face of an angled wall wrong for it.
+    if (Y1 == Refused) Unplaced();
 }
 
 void TDoorobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cursor, int code) {
@@ -143,6 +140,13 @@ void TDoorobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point
     const bool placesDoor =
         Kind == tool_kind::HingedDoor || Kind == tool_kind::DoorPair || Kind == tool_kind::SlidingDoor;
     if (key == platform::VirtualKey::Return && (placesDoor || Kind == tool_kind::WallOpening)) {
+        // The view passes the code of the kind; a caller without one gets the kind's.
+        if (placesDoor && (code < HingedDoorCode || code > SlidingDoorCode))
+            code = Kind == tool_kind::HingedDoor ? HingedDoorCode
+                   : Kind == tool_kind::DoorPair ? DoorPairCode
+                                                 : SlidingDoorCode;
+        // The side chosen in the dialog, which an angled wall may have turned into a face code.
+        if (code == DoorPairCode) Handing() = SavedSide();
         const bool found = FindWallAtCursor(dc, client, cursor);
         if (!found) {
             if (placesDoor)
@@ -152,11 +156,6 @@ void TDoorobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point
             return;
         }
         if (placesDoor) {
-            // The view passes the code of the kind; a caller without one gets the kind's.
-            if (code < HingedDoorCode || code > SlidingDoorCode)
-                code = Kind == tool_kind::HingedDoor ? HingedDoorCode
-                       : Kind == tool_kind::DoorPair ? DoorPairCode
-                                                     : SlidingDoorCode;
             PlaceDoor(dc, client, code);
             if (Y1 == Refused) return;
         } else {

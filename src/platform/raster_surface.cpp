@@ -604,6 +604,17 @@ std::int64_t CeilOf(double value) {
 // The edges lie half a pixel outside the outermost pixel centres, so a figure in the box [l, r) covers
 // columns l to r - 1 and touches both.
 struct RoundedBox {
+    RoundedBox(double left, double top, double right, double bottom, double rx, double ry)
+        : left(left), top(top), right(right), bottom(bottom), rx(rx), ry(ry) {
+        // Without rounded corners every row holds the same pixels, worked out once: a rectangle asks
+        // for each of its rows three times.
+        square_ = rx == 0 && ry <= 0;
+        if (square_) {
+            squareX0_ = CeilOf(left);
+            squareX1_ = FloorOf(right);
+        }
+    }
+
     double left = 0;
     double top = 0;
     double right = 0;
@@ -615,6 +626,11 @@ struct RoundedBox {
     bool Row(std::int64_t y, std::int64_t& x0, std::int64_t& x1) const {
         const auto yc = static_cast<double>(y);
         if (yc < top || yc > bottom || left > right) return false;
+        if (square_) {
+            x0 = squareX0_;
+            x1 = squareX1_;
+            return x0 <= x1;
+        }
         double dx = rx;
         if (ry > 0) {
             double dy = 0;
@@ -638,6 +654,11 @@ struct RoundedBox {
     }
     double CentreX() const { return (left + right) / 2; }
     double CentreY() const { return (top + bottom) / 2; }
+
+  private:
+    bool square_ = false;
+    std::int64_t squareX0_ = 0;
+    std::int64_t squareX1_ = 0;
 };
 
 // Positions along a rounded box's outline, counted counter-clockwise as seen from its right middle in
@@ -834,14 +855,30 @@ void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed
     const int height = buffer_->Height();
     const std::size_t segments = closed ? points.size() : points.size() - 1;
     if (pen.width <= 1) {
+        // A pixel beside the last one of its row joins that run: a level edge makes one run, not one a
+        // pixel, and the runs to sort are fewer; the pixels are the same.
+        auto add = [](Spans& spans, int x, int y) {
+            if (!spans.empty()) {
+                Span& last = spans.back();
+                if (last.y == y && last.x1 == x) {
+                    last.x1 = x + 1;
+                    return;
+                }
+                if (last.y == y && last.x0 == x + 1) {
+                    last.x0 = x;
+                    return;
+                }
+            }
+            spans.push_back({y, x, x + 1});
+        };
         std::int64_t phase = 0;
         for (std::size_t i = 0; i < segments; ++i) {
             phase += TraceLine(points[i], points[(i + 1) % points.size()], width, height,
                                [&](int x, int y, std::int64_t step) {
                                    if (pen.On(phase + step))
-                                       pen_.push_back({y, x, x + 1});
+                                       add(pen_, x, y);
                                    else if (pen.paintGaps)
-                                       gap_.push_back({y, x, x + 1});
+                                       add(gap_, x, y);
                                });
         }
     } else {
@@ -1057,7 +1094,16 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     const int width = buffer_->Width();
     const int height = buffer_->Height();
 
-    if (attributes.backgroundMode == BackgroundMode::Opaque) {
+    if (attributes.backgroundMode == BackgroundMode::Opaque && font.angleTenths == 0) {
+        // Upright, the character cell is a box on whole pixels: the rows and columns the polygon fill
+        // below gives it, without building the polygon.
+        const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
+        int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+        if (PixelRun(originX, originX + mask->advance, width, x0, x1) &&
+            PixelRun(originY - metrics.ascent, originY + metrics.descent, height, y0, y1))
+            for (int y = y0; y < y1; ++y)
+                std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, background);
+    } else if (attributes.backgroundMode == BackgroundMode::Opaque) {
         // The character cell along the whole text, in the background colour.
         std::vector<PointF> cell;
         for (auto [s, t] :

@@ -186,6 +186,20 @@ TEST_F(DoorTool, DoorsThatDoNotSuitTheWallAreRefusedAndAddNothing) {
     EXPECT_EQ(door->X1, 0);
 }
 
+TEST_F(DoorTool, EachTryOfADoubleDoorStartsFromTheSideChosen) {
+    AddStraightWalls();
+    AddAngledInternalWall();
+    // Opening to the right: on face A of the angled wall the side reads as that face, and is refused.
+    ReadyDoor(62, 11, 1800, 2);
+    EnterDoor(4000, 4000);
+    EXPECT_EQ(door->Y1, TDoorobjtool::Refused);
+    // Tried again on the horizontal wall, it still opens to the right, which that wall refuses too.
+    EnterDoor(5000, 5100);
+    EXPECT_EQ(door->Y1, TDoorobjtool::Refused);
+    EXPECT_TRUE(Added().empty());
+    EXPECT_EQ(door->Handing(), 2);
+}
+
 TEST_F(DoorTool, HingedDoorsOnAVerticalWallRunDownOrUpFromTheHinge) {
     AddStraightWalls();
     ReadyDoor(60, 1, 900);

@@ -786,25 +786,38 @@ TEST(RasterSurfaceText, EscapementOf3150RunsUpAndRightInTheViewMapping) {
     EXPECT_NEAR(-dy / dx, 1.0, 0.35);
 }
 
+namespace {
+
+// "Pg" in 30-pixel Arial over an opaque green background, right-aligned at the reference point.
+struct OpaqueText {
+    int cell = 0;
+    int advance = 0;
+};
+OpaqueText PaintOpaqueText(Canvas& canvas, Point reference, unsigned vertical, int escapement) {
+    OpaqueText text;
+    WithContext(canvas.surface, [&](DeviceContext& dc) {
+        dc.SetBkMode(BackgroundMode::Opaque);
+        dc.SetBkColor(Rgb(0, 255, 0));
+        dc.SetTextAlign(vertical | TextAlign::Right);
+        Font font;
+        font.face = "Arial";
+        font.height = 30;
+        font.escapement = escapement;
+        dc.SelectFont(font);
+        text.cell = dc.GetTextMetrics().height;
+        text.advance = dc.GetTextExtent("Pg").cx;
+        dc.TextOut(reference.x, reference.y, "Pg");
+    });
+    return text;
+}
+
+} // namespace
+
 TEST(RasterSurfaceText, AlignmentAppliesToTheTurnedCharacterCell) {
     // With an opaque background the cell shows exactly; text mode, 900: the cell's bottom faces right.
     for (unsigned vertical : {TextAlign::Top, TextAlign::Bottom}) {
         Canvas canvas(300, 300);
-        int cell = 0;
-        int advance = 0;
-        WithContext(canvas.surface, [&](DeviceContext& dc) {
-            dc.SetBkMode(BackgroundMode::Opaque);
-            dc.SetBkColor(Rgb(0, 255, 0));
-            dc.SetTextAlign(vertical | TextAlign::Right);
-            Font font;
-            font.face = "Arial";
-            font.height = 30;
-            font.escapement = 900;
-            dc.SelectFont(font);
-            cell = dc.GetTextMetrics().height;
-            advance = dc.GetTextExtent("Pg").cx;
-            dc.TextOut(150, 100, "Pg");
-        });
+        const auto [cell, advance] = PaintOpaqueText(canvas, {150, 100}, vertical, 900);
         EXPECT_EQ(cell, 30);
         Box box = Changed(PixelBuffer(300, 300, kWhite), canvas.buffer);
         // Right alignment ends the text at the reference point: the text lies below it on screen.
@@ -819,6 +832,25 @@ TEST(RasterSurfaceText, AlignmentAppliesToTheTurnedCharacterCell) {
         }
         EXPECT_EQ(box.count, cell * advance) << "the cell is one solid box";
         EXPECT_GT(PixelsOf(canvas.buffer, kBlack).count, 20);
+    }
+}
+
+TEST(RasterSurfaceText, AnUprightOpaqueCellIsOneBoxClippedAtTheEdges) {
+    // The cell runs from the reference point back by the advance (right alignment) and down by the
+    // cell's height (top alignment); near a corner only what lies inside the image is painted.
+    for (const Point reference : {Point{150, 100}, Point{20, -10}, Point{310, 295}}) {
+        Canvas canvas(300, 300);
+        const auto [cell, advance] = PaintOpaqueText(canvas, reference, TextAlign::Top, 0);
+        const int left = std::max(reference.x - advance, 0);
+        const int right = std::min(reference.x, 300);
+        const int top = std::max(reference.y, 0);
+        const int bottom = std::min(reference.y + cell, 300);
+        Box box = Changed(PixelBuffer(300, 300, kWhite), canvas.buffer);
+        EXPECT_EQ(box.left, left);
+        EXPECT_EQ(box.right, right - 1);
+        EXPECT_EQ(box.top, top);
+        EXPECT_EQ(box.bottom, bottom - 1);
+        EXPECT_EQ(box.count, (right - left) * (bottom - top)) << "the cell is one solid box";
     }
 }
 

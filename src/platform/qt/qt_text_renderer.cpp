@@ -1,5 +1,6 @@
 #include "platform/qt/qt_text_renderer.h"
 
+#include "platform/qt/layout_tables.h"
 #include "platform/qt/text_encoding.h"
 #include "platform/qt/text_renderer_factory.h"
 
@@ -115,8 +116,10 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     metrics.maxCharWidth = std::max(metrics.aveCharWidth, qtMetrics.maxWidth());
     metrics.weight = weight;
 
+    QRawFont raw = QRawFont::fromFont(font);
+    const bool composable = raw.isValid() && cell <= kLargestComposedCell;
     auto entry =
-        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, QRawFont::fromFont(font), {}, {}});
+        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, raw, composable, {}, {}, false, {}});
     FontEntry& result = *entry;
     lastEntry_ = &result;
     lastKey_ = key;
@@ -247,7 +250,10 @@ const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, 
     const QList<QPointF> advances = entry.raw.advancesForGlyphIndexes(indexes);
     if (advances.size() != 1) return reach;
     reach.inFace = true;
-    reach.advance = std::max(0, static_cast<int>(std::ceil(advances.front().x())));
+    reach.glyph = indexes.front();
+    const double advance = advances.front().x();
+    reach.advance = std::max(0, static_cast<int>(std::ceil(advance)));
+    reach.wholeAdvance = advance >= 0 && advance == std::floor(advance);
     const GlyphInk& ink = Glyph(entry, indexes.front());
     if (ink.width > 0) {
         reach.overhang = std::max({0, ink.originX, ink.width - ink.originX - reach.advance});
@@ -262,13 +268,15 @@ const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, 
 // reach.
 int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
     FontEntry& entry = Entry(font);
-    if (!entry.raw.isValid() || entry.metrics.height > kLargestComposedCell)
-        return TextRenderer::Reach(font, text);
+    if (!entry.composable) return TextRenderer::Reach(font, text);
     long long along = 0;
     int overhang = 0;
     int across = 0;
     for (char character : text) {
-        const CharacterReach& reach = ReachOf(entry, static_cast<unsigned char>(character));
+        const auto byte = static_cast<unsigned char>(character);
+        // Measured once per face and size: every text after the first reads the table.
+        const CharacterReach& reach =
+            entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
         if (!reach.inFace) return TextRenderer::Reach(font, text);
         along += reach.advance;
         overhang = std::max(overhang, reach.overhang);
@@ -278,52 +286,101 @@ int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
                                                 std::numeric_limits<int>::max()));
 }
 
-// An upright text put together from its glyphs' ink, placed where the text's own layout puts them: the
-// pixels the painter gives the whole text, at a fraction of the cost, as a drawing repeats the same
-// glyphs in thousands of different texts. Null where the text needs the painter's own way: controls,
-// glyphs from a fallback face, or places off whole pixels.
-std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, const QString& string) {
-    if (entry.metrics.height > kLargestComposedCell || !entry.raw.isValid()) return nullptr;
-    for (QChar c : string)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
+// Lays a text out by its glyphs' own advances, as shaping lays out a text that the face's layout
+// tables leave alone: every character the face's own glyph, none of them one a table acts on, and
+// every advance whole. False otherwise, or for controls and the soft hyphen, which shaping hides.
+bool QtTextRenderer::PlainLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs,
+                                 int& advance) {
+    if (!entry.layoutRead) {
+        entry.layoutRead = true;
+        const QByteArray substitution = entry.raw.fontTable("GSUB");
+        const QByteArray positioning = entry.raw.fontTable("GPOS");
+        const bool other = !entry.raw.fontTable("morx").isEmpty() || !entry.raw.fontTable("mort").isEmpty();
+        if (other ||
+            !GlyphsLayoutActsOn(std::string_view(substitution.constData(), substitution.size()),
+                                std::string_view(positioning.constData(), positioning.size()), entry.actedOn))
+            entry.actedOn.clear();
+    }
+    if (entry.actedOn.empty()) return false;
+    long long x = 0;
+    for (char character : text) {
+        const auto byte = static_cast<unsigned char>(character);
+        if (byte < 0x20 || byte == 0x7F || byte == 0xAD) return false;
+        const CharacterReach& reach =
+            entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
+        if (!reach.inFace || !reach.wholeAdvance || entry.actedOn[reach.glyph]) return false;
+        glyphs.push_back({reach.glyph, static_cast<int>(x), 0});
+        x += reach.advance;
+        if (x > kMaxMaskPixels) return false;
+    }
+    advance = static_cast<int>(x);
+    return true;
+}
+
+// Lays a text out as Qt shapes it. False where the glyphs come from a fallback face or lie off whole
+// pixels.
+bool QtTextRenderer::ShapedLayout(FontEntry& entry, const QString& string, std::vector<PlacedGlyph>& glyphs,
+                                  int& advance) {
     QTextLayout layout(string, entry.font);
     // The glyphs shaped for the line are the ones asked for next, not shaped a second time.
     layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    if (!line.isValid()) return nullptr;
+    if (!line.isValid()) return false;
     const QList<QGlyphRun> runs = layout.glyphRuns();
-    if (runs.size() > 1 || (runs.size() == 1 && runs.front().rawFont() != entry.raw)) return nullptr;
-
-    auto mask = std::make_shared<TextMask>();
-    mask->advance = qRound(line.horizontalAdvance());
-    if (runs.empty()) return mask;
+    if (runs.size() > 1 || (runs.size() == 1 && runs.front().rawFont() != entry.raw)) return false;
+    advance = qRound(line.horizontalAdvance());
+    if (runs.empty()) return true;
     const QList<quint32> indexes = runs.front().glyphIndexes();
     const QList<QPointF> positions = runs.front().positions();
     const double baseline = line.ascent();
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        const double x = positions[i].x();
+        const double y = positions[i].y() - baseline;
+        if (x != std::floor(x) || y != std::floor(y)) return false;
+        glyphs.push_back({indexes[i], static_cast<int>(x), static_cast<int>(y)});
+    }
+    return true;
+}
+
+// An upright text put together from its glyphs' ink, placed where the text's layout puts them: the
+// pixels the painter gives the whole text, at a fraction of the cost, as a drawing repeats the same
+// glyphs in thousands of different texts. Null where the text needs the painter's own way.
+std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::string_view text,
+                                                         const QString& string) {
+    if (!entry.composable) return nullptr;
+    for (QChar c : string)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
+    std::vector<PlacedGlyph> layout;
+    layout.reserve(text.size());
+    int advance = 0;
+    if (!PlainLayout(entry, text, layout, advance)) {
+        layout.clear();
+        if (!ShapedLayout(entry, string, layout, advance)) return nullptr;
+    }
+
+    auto mask = std::make_shared<TextMask>();
+    mask->advance = advance;
     struct Placed {
         const GlyphInk* ink;
         int x;
         int y;
     };
     std::vector<Placed> placed;
-    placed.reserve(static_cast<std::size_t>(indexes.size()));
+    placed.reserve(layout.size());
     int left = 0, top = 0, right = 0, bottom = 0;
-    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-        const double x = positions[i].x();
-        const double y = positions[i].y() - baseline;
-        if (x != std::floor(x) || y != std::floor(y)) return nullptr;
-        const GlyphInk& ink = Glyph(entry, indexes[i]);
+    for (const PlacedGlyph& glyph : layout) {
+        const GlyphInk& ink = Glyph(entry, glyph.index);
         if (ink.width == 0) continue;
-        const Placed glyph{&ink, static_cast<int>(x) - ink.originX, static_cast<int>(y) - ink.originY};
+        const Placed at{&ink, glyph.x - ink.originX, glyph.y - ink.originY};
         if (placed.empty()) {
-            left = glyph.x, top = glyph.y, right = glyph.x + ink.width, bottom = glyph.y + ink.height;
+            left = at.x, top = at.y, right = at.x + ink.width, bottom = at.y + ink.height;
         } else {
-            left = std::min(left, glyph.x), top = std::min(top, glyph.y);
-            right = std::max(right, glyph.x + ink.width), bottom = std::max(bottom, glyph.y + ink.height);
+            left = std::min(left, at.x), top = std::min(top, at.y);
+            right = std::max(right, at.x + ink.width), bottom = std::max(bottom, at.y + ink.height);
         }
-        placed.push_back(glyph);
+        placed.push_back(at);
     }
     if (placed.empty()) return mask;
     if (static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2) return nullptr;
@@ -353,7 +410,7 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(FontEntry& entry, const DeviceFo
     const QString string = ToQString(text);
     const int angle = NormalisedAngle(font.angleTenths);
     if (angle == 0)
-        if (std::shared_ptr<TextMask> composed = ComposeUpright(entry, string)) return composed;
+        if (std::shared_ptr<TextMask> composed = ComposeUpright(entry, text, string)) return composed;
     auto mask = std::make_shared<TextMask>();
     mask->advance = entry.qtMetrics.horizontalAdvance(string);
     const QRect ink = entry.qtMetrics.boundingRect(string);

@@ -2,7 +2,10 @@
 // Text pixels and measures from the system's fonts through Qt, without antialiasing. Fonts are sized
 // so that ascent plus descent fills the requested character cell; faces the system lacks fall back as
 // fontconfig decides ("Arial" becomes Liberation Sans), and to a sans-serif font at worst.
-// Measures and masks are cached, as a drawing repeats the same few texts many times over.
+// Measures and masks are cached, as a drawing repeats the same few texts many times over. Upright
+// texts are laid out by Qt and put together from each glyph's ink, kept per font, which lights the
+// pixels Qt's painter lights for the whole text (tests/platform/qt holds the two side by side); turned
+// texts are painted whole.
 
 #include "platform/text_renderer.h"
 
@@ -69,14 +72,26 @@ class QtTextRenderer : public TextRenderer {
         int advance = 0;
         int overhang = 0;
         int across = 0;
+        quint32 glyph = 0;
+        bool wholeAdvance = false; // the advance is a whole number of pixels, as hinting makes it
     };
     struct FontEntry {
         QFont font;
         QFontMetrics qtMetrics;
         TextMetrics metrics;
         QRawFont raw;
+        bool composable = false; // upright texts are put together from the glyphs of `raw`
         std::unordered_map<quint32, GlyphInk> glyphs;
         std::array<CharacterReach, 256> reaches{};
+        // The glyphs the face's own layout tables may act on, once read; empty when any may be.
+        bool layoutRead = false;
+        std::vector<bool> actedOn;
+    };
+    // A glyph of a text and where its pen position lies from the start of the baseline, in pixels.
+    struct PlacedGlyph {
+        quint32 index = 0;
+        int x = 0;
+        int y = 0;
     };
     struct MaskEntry {
         TextKey key;
@@ -86,7 +101,10 @@ class QtTextRenderer : public TextRenderer {
 
     FontEntry& Entry(const DeviceFont& font);
     std::shared_ptr<TextMask> Paint(FontEntry& entry, const DeviceFont& font, std::string_view text);
-    std::shared_ptr<TextMask> ComposeUpright(FontEntry& entry, const QString& string);
+    std::shared_ptr<TextMask> ComposeUpright(FontEntry& entry, std::string_view text, const QString& string);
+    bool PlainLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs, int& advance);
+    bool ShapedLayout(FontEntry& entry, const QString& string, std::vector<PlacedGlyph>& glyphs,
+                      int& advance);
     const GlyphInk& Glyph(FontEntry& entry, quint32 index);
     const CharacterReach& ReachOf(FontEntry& entry, unsigned char byte);
 
