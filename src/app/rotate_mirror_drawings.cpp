@@ -1,6 +1,7 @@
 #include "app/rotate_mirror_drawings.h"
 
 #include "app/client.h"
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
@@ -9,6 +10,9 @@
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/title_block.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -22,6 +26,18 @@ void RetitleFloors(const DrawingTurn& turn) {
         MakeTitleBlock(DrawingList);
     }
     Shared.CurrentView = current;
+}
+
+// The turned drawing goes over another drawing of that name only when the user says so: the other
+// drawing would be lost without a word otherwise, as it would in New or Save As.
+bool MayTurnOntoDrawing(const std::string& name) {
+    const std::string path = DrawingFilePathOf(DrawingList.ProgramDir, name);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return true;
+    return platform::TheDesktop().MessageBox(
+               std::filesystem::path(path).filename().string() + " already exists, replace it?",
+               "ROTATE/MIRROR",
+               platform::MessageBoxStyle::YesNo | platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
 }
 
 } // namespace
@@ -40,6 +56,10 @@ void RotateMirrorDrawings(TClient& client, TChild& view, int mode) {
     // The same name, exactly as the drawing is called, turns it in place.
     if (name == DrawingList.DrawingName) {
         RetitleFloors(DrawingList.RotateDrawing(dialog.operation, name));
+        RefreshView(view, 0);
+        return;
+    }
+    if (!MayTurnOntoDrawing(name)) {
         RefreshView(view, 0);
         return;
     }
