@@ -8,7 +8,11 @@
 #include "settings/library_list_dialog.h"
 #include "settings/selection_files.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -16,6 +20,27 @@ bool ReportUnsaved(const std::string& file) {
     platform::TheDesktop().MessageBox("The library index could not be saved to " + CfgPath(file), "SAVE",
                                       platform::MessageBoxStyle::Ok);
     return false;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+// Whether the index of library `kind` in `units` holds `name` already, in any record of the file;
+// symbol files are found whatever the case of their names, so the names are compared the same way.
+bool Listed(int units, int kind, const std::string& name) {
+    const std::vector<std::string> names = ReadLibraryIndex(units, kind, INT_MAX);
+    return std::ranges::any_of(names, [&](const std::string& listed) { return SameName(listed, name); });
+}
+
+// A symbol file of that name is replaced only when the user says so: the symbol in it would be lost.
+bool MayReplaceSymbol(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return true;
+    return platform::TheDesktop().MessageBox(
+               std::filesystem::path(path).filename().string() + " already exists, replace it?", "SAVE",
+               platform::MessageBoxStyle::YesNo | platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
 }
 
 } // namespace
@@ -39,6 +64,9 @@ bool SaveToLibrary(TList& list, int kind, const std::string& name) {
         return false;
     }
     const std::string fileName = LibraryFileName(Shared.Units, kind, name);
+    if (!MayReplaceSymbol(list.LibraryFilePath(fileName))) return false;
     if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, ReadSelection(list))) return false;
+    // A replaced symbol keeps its one place in the list.
+    if (Listed(Shared.Units, kind, name)) return true;
     return UpdateLibraryIndex(kind, name);
 }
