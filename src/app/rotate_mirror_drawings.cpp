@@ -7,12 +7,10 @@
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "settings/manipulate_dialog.h"
+#include "settings/replace_question.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/title_block.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -26,18 +24,6 @@ void RetitleFloors(const DrawingTurn& turn) {
         MakeTitleBlock(DrawingList);
     }
     Shared.CurrentView = current;
-}
-
-// The turned drawing goes over another drawing of that name only when the user says so: the other
-// drawing would be lost without a word otherwise, as it would in New or Save As.
-bool MayTurnOntoDrawing(const std::string& name) {
-    const std::string path = DrawingFilePathOf(DrawingList.ProgramDir, name);
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return true;
-    return platform::TheDesktop().MessageBox(
-               std::filesystem::path(path).filename().string() + " already exists, replace it?",
-               "ROTATE/MIRROR",
-               platform::MessageBoxStyle::YesNo | platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
 }
 
 } // namespace
@@ -59,7 +45,8 @@ void RotateMirrorDrawings(TClient& client, TChild& view, int mode) {
         RefreshView(view, 0);
         return;
     }
-    if (!MayTurnOntoDrawing(name)) {
+    // Another drawing of that name would be lost without a word, as it would in New or Save As.
+    if (!MayReplaceFile(DrawingFilePathOf(DrawingList.ProgramDir, name), "ROTATE/MIRROR")) {
         RefreshView(view, 0);
         return;
     }

@@ -6,13 +6,12 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "settings/library_list_dialog.h"
+#include "settings/replace_question.h"
 #include "settings/selection_files.h"
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -32,15 +31,6 @@ bool SameName(const std::string& a, const std::string& b) {
 bool Listed(int units, int kind, const std::string& name) {
     const std::vector<std::string> names = ReadLibraryIndex(units, kind, INT_MAX);
     return std::ranges::any_of(names, [&](const std::string& listed) { return SameName(listed, name); });
-}
-
-// A symbol file of that name is replaced only when the user says so: the symbol in it would be lost.
-bool MayReplaceSymbol(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return true;
-    return platform::TheDesktop().MessageBox(
-               std::filesystem::path(path).filename().string() + " already exists, replace it?", "SAVE",
-               platform::MessageBoxStyle::YesNo | platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
 }
 
 } // namespace
@@ -64,7 +54,7 @@ bool SaveToLibrary(TList& list, int kind, const std::string& name) {
         return false;
     }
     const std::string fileName = LibraryFileName(Shared.Units, kind, name);
-    if (!MayReplaceSymbol(list.LibraryFilePath(fileName))) return false;
+    if (!MayReplaceFile(list.LibraryFilePath(fileName), "SAVE")) return false;
     if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, ReadSelection(list))) return false;
     // A replaced symbol keeps its one place in the list.
     if (Listed(Shared.Units, kind, name)) return true;
