@@ -110,7 +110,14 @@ class QtDialogHost : public QDialog, public DialogHost {
             case ControlKind::Edit: {
                 auto* edit = new QLineEdit(ToQString(c.initialText), this);
                 edit->setObjectName(Name(c.id));
-                if (c.textSize > 0) edit->setMaxLength(c.textSize - 1);
+                if (c.textSize > 0) {
+                    edit->setMaxLength(c.textSize - 1);
+                    // Wide enough to show all it takes in capitals (a drawing name, a floor title), so
+                    // nothing typed is hidden; the frame and the text margins come on top.
+                    const int text =
+                        edit->fontMetrics().horizontalAdvance(QString(c.textSize - 1, QChar('N')));
+                    edit->setMinimumWidth(std::max(edit->sizeHint().width(), text + 12));
+                }
                 if (c.validator.GetKind() != Validator::Kind::None)
                     edit->setValidator(new TemplateValidator(c.validator, edit));
                 if (!form) {

@@ -48,7 +48,7 @@ DialogTemplate LengthTemplate() {
 
 // A dialog as the program writes them: filled in SetupWindow, read back in CmOk.
 class LengthDialog : public Dialog {
-public:
+  public:
     LengthDialog() : Dialog(LengthTemplate()) {}
     void SetupWindow() override {
         SetControlText(5402, "900");
@@ -91,9 +91,23 @@ TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
     QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
 
     EXPECT_EQ(widget->result(), IdOk);
-    EXPECT_EQ(dialog.width, 1200);      // the range check lets only digits and signs be typed
+    EXPECT_EQ(dialog.width, 1200);          // the range check lets only digits and signs be typed
     EXPECT_EQ(dialog.name, "My house2, B"); // '.' and '-' refused as typed
     EXPECT_TRUE(dialog.right);
+}
+
+TEST(QtTemplateDialog, AnEditShowsAsManyCharactersAsItTakes) {
+    // A name or title edit takes 24 characters; all of them show at once, as the user typed them.
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    widget->show();
+    auto* name = Find<QLineEdit>(widget.get(), 5403);
+    ASSERT_NE(name, nullptr);
+    const QString title = "SECOND FLOOR PLAN ANNEXE";
+    name->setText(title + "X");
+    EXPECT_EQ(name->text(), title);
+    EXPECT_GE(name->width(), name->fontMetrics().horizontalAdvance(title) + 8);
 }
 
 TEST(QtTemplateDialog, OutOfRangeValueKeepsTheDialogOpenOnThatEdit) {
