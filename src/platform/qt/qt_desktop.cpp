@@ -113,7 +113,14 @@ class QtDialogHost : public QDialog, public DialogHost {
             case ControlKind::Edit: {
                 auto* edit = new QLineEdit(ToQString(c.initialText), this);
                 edit->setObjectName(Name(c.id));
-                if (c.textSize > 0) edit->setMaxLength(c.textSize - 1);
+                if (c.textSize > 0) {
+                    edit->setMaxLength(c.textSize - 1);
+                    // Wide enough to show all it takes in capitals (a drawing name, a floor title), so
+                    // nothing typed is hidden; the frame and the text margins come on top.
+                    const int text =
+                        edit->fontMetrics().horizontalAdvance(QString(c.textSize - 1, QChar('N')));
+                    edit->setMinimumWidth(std::max(edit->sizeHint().width(), text + 12));
+                }
                 if (c.validator.GetKind() != Validator::Kind::None)
                     edit->setValidator(new TemplateValidator(c.validator, edit));
                 if (!form) {
@@ -538,9 +545,12 @@ bool QtDesktop::ChooseFont(FontChoice& font) {
     // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
     initial.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     QFontDialog dialog(initial, owner_);
+    // A face this system lacks shows as the family Qt puts in its place; unless the user picks
+    // another family, the face asked for is the one kept, so OK alone changes no stored face name.
+    const QString shownFamily = dialog.currentFont().family();
     if (dialog.exec() != QDialog::Accepted) return false;
     const QFont chosen = dialog.selectedFont();
-    font.face = FromQString(chosen.family());
+    if (chosen.family() != shownFamily || font.face.empty()) font.face = FromQString(chosen.family());
     font.pointSizeTenths = static_cast<int>(std::lround(chosen.pointSizeF() * 10.0));
     font.weight = static_cast<int>(chosen.weight());
     return true;

@@ -108,6 +108,40 @@ TEST(QtFontDialog, OpensOnTheFaceSizeAndWeightAndGivesTenthsOfAPoint) {
     EXPECT_EQ(font.pointSizeTenths, 120);
 }
 
+TEST(QtFontDialog, AFaceThisSystemLacksIsKeptUnlessTheUserPicksAnother) {
+    // Drawings made elsewhere name faces this machine may not have; OK on the face the dialog put in
+    // their place must not rename the face kept in the settings.
+    qt::QtDesktop desktop;
+    FontChoice font;
+    font.face = "Korvane Missing Face";
+    font.pointSizeTenths = 100;
+    font.weight = 400;
+    QString shownFamily;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = ActiveModal<QFontDialog>();
+        ASSERT_NE(dialog, nullptr);
+        shownFamily = dialog->currentFont().family();
+        QFont bigger = dialog->currentFont();
+        bigger.setPointSize(14);
+        dialog->setCurrentFont(bigger);
+        dialog->accept();
+    });
+    ASSERT_TRUE(desktop.ChooseFont(font));
+    ASSERT_NE(shownFamily, "Korvane Missing Face");
+    EXPECT_EQ(font.face, "Korvane Missing Face");
+    EXPECT_EQ(font.pointSizeTenths, 140);
+
+    // Another face chosen in the dialog is taken.
+    QTimer::singleShot(0, [] {
+        auto* dialog = ActiveModal<QFontDialog>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentFont(QFont("DejaVu Serif", 10));
+        dialog->accept();
+    });
+    ASSERT_TRUE(desktop.ChooseFont(font));
+    EXPECT_EQ(font.face, "DejaVu Serif");
+}
+
 TEST(QtPictureRadios, DoorTypesShowTheirPicturesFourToARowAtBothScreenScales) {
     QTemporaryDir folder;
     const std::string savedFolder = DrawingList.ProgramDir;

@@ -96,6 +96,20 @@ TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
     EXPECT_TRUE(dialog.right);
 }
 
+TEST(QtTemplateDialog, AnEditShowsAsManyCharactersAsItTakes) {
+    // A name or title edit takes 24 characters; all of them show at once, as the user typed them.
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    widget->show();
+    auto* name = Find<QLineEdit>(widget.get(), 5403);
+    ASSERT_NE(name, nullptr);
+    const QString title = "SECOND FLOOR PLAN ANNEXE";
+    name->setText(title + "X");
+    EXPECT_EQ(name->text(), title);
+    EXPECT_GE(name->width(), name->fontMetrics().horizontalAdvance(title) + 8);
+}
+
 TEST(QtTemplateDialog, OutOfRangeValueKeepsTheDialogOpenOnThatEdit) {
     qt::QtDesktop desktop;
     ScriptedDesktop messages; // validator messages go to the installed desktop
