@@ -109,6 +109,7 @@ void CmPrint(TClient& client) {
     if (DrawingList.count > 0 && Shared.CurrentView < view_code::Printing) DrawingList.WriteDrawing();
     DrawingList.Flush();
     const int remembered = Shared.CurrentView;
+    const bool drawingOpen = Shared.DrawingState > 1;
     if (!client.ActiveView()) ChooseDrawingToPrint();
     Shared.CurrentView = view_code::Printing;
     ShowPrompt("IGNORE copies, LANDSCAPE prints along paer length, PORTRAIT across width");
@@ -121,7 +122,10 @@ void CmPrint(TClient& client) {
     // A cancelled print dialog too gives the views back their floor: between pages they show nothing.
     DrawingList.Flush();
     Shared.CurrentView = remembered;
-    if (remembered == view_code::NoneOpen) return;
+    // The ground floor comes back only to a drawing that was open. A cancelled Open leaves the view code
+    // at 0 rather than at its start-up value, and reopening then would give a view of a drawing with no
+    // name, whose next edit writes "DWGS/.DB0".
+    if (remembered == view_code::NoneOpen || !drawingOpen) return;
     Shared.CurrentView = view_code::GroundFloor;
     client.OpenView(0, ".PLN");
 }

@@ -1,11 +1,13 @@
 #include "app/rotate_mirror_drawings.h"
 
 #include "app/client.h"
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "settings/manipulate_dialog.h"
+#include "settings/replace_question.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/title_block.h"
@@ -40,6 +42,11 @@ void RotateMirrorDrawings(TClient& client, TChild& view, int mode) {
     // The same name, exactly as the drawing is called, turns it in place.
     if (name == DrawingList.DrawingName) {
         RetitleFloors(DrawingList.RotateDrawing(dialog.operation, name));
+        RefreshView(view, 0);
+        return;
+    }
+    // Another drawing of that name would be lost without a word, as it would in New or Save As.
+    if (!MayReplaceFile(DrawingFilePathOf(DrawingList.ProgramDir, name), "ROTATE/MIRROR")) {
         RefreshView(view, 0);
         return;
     }

@@ -6,8 +6,11 @@
 #include "platform/desktop.h"
 #include "settings/cfg_files.h"
 #include "settings/library_list_dialog.h"
+#include "settings/replace_question.h"
 #include "settings/selection_files.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace {
@@ -16,6 +19,18 @@ bool ReportUnsaved(const std::string& file) {
     platform::TheDesktop().MessageBox("The library index could not be saved to " + CfgPath(file), "SAVE",
                                       platform::MessageBoxStyle::Ok);
     return false;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+// Whether the index of library `kind` in `units` holds `name` already, in any record of the file;
+// symbol files are found whatever the case of their names, so the names are compared the same way.
+bool Listed(int units, int kind, const std::string& name) {
+    const std::vector<std::string> names = ReadLibraryIndex(units, kind, INT_MAX);
+    return std::ranges::any_of(names, [&](const std::string& listed) { return SameName(listed, name); });
 }
 
 } // namespace
@@ -39,6 +54,9 @@ bool SaveToLibrary(TList& list, int kind, const std::string& name) {
         return false;
     }
     const std::string fileName = LibraryFileName(Shared.Units, kind, name);
+    if (!MayReplaceFile(list.LibraryFilePath(fileName), "SAVE")) return false;
     if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, ReadSelection(list))) return false;
+    // A replaced symbol keeps its one place in the list.
+    if (Listed(Shared.Units, kind, name)) return true;
     return UpdateLibraryIndex(kind, name);
 }

@@ -24,7 +24,8 @@ bool UpdateLibraryIndex(int kind, const std::string& name);
 
 // Saves the current selection of `list` as symbol `name` of library `kind`, in the units in force:
 // the symbol file first, whole or not at all, and the index only when the file was written, so the
-// library never lists a symbol that has no file. Saving under a name already used overwrites that
-// file and lists the name again. A name that is not 1 to 24 letters, digits, commas and blanks is
+// library never lists a symbol that has no file. Saving under the name of a symbol file that exists
+// asks first (caption "SAVE"): No saves nothing; Yes replaces the file, and a name the list holds
+// already is not listed twice. A name that is not 1 to 24 letters, digits, commas and blanks is
 // refused with a message and nothing is written. True when the symbol was saved and indexed.
 bool SaveToLibrary(TList& list, int kind, const std::string& name);

@@ -61,12 +61,21 @@ TEST_F(SymbolLibrary, CaptureWritesTheSymbolThenItsCountAndIndex) {
     EXPECT_EQ(ReadCfg("PLBI.CFG"), "2 WC\n");
     EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 1 0");
 
-    // The same name again lists it twice and overwrites the file.
+    // The same name again, answered Yes, replaces the file and keeps the name listed once.
     Shared.Units = 1;
     WriteCfg("COPY.CFG", "4 15000 11000\n");
+    desktop_.QueueMessageAnswer(platform::IdYes);
     ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "WC"));
+    EXPECT_EQ(desktop_.Messages().back().text, "WC.PLM already exists, replace it?");
     EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n1\n1 50 0 0 0 0 2500 0 0 0 0 0 0 1 0\n");
-    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n2 WC\n");
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n");
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 1 0");
+
+    // A symbol file that the list has lost is listed again when it is replaced.
+    test_support::WriteFile(Library("BIDET.PLM"), "0 0 0 2 2 3\n");
+    desktop_.QueueMessageAnswer(platform::IdYes);
+    ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "BIDET"));
+    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n5 BIDET\n");
     EXPECT_EQ(ReadCfg("LIM.CFG"), "2 0 1 0");
 }
 

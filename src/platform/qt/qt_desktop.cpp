@@ -13,7 +13,9 @@
 #include <QCursor>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -29,6 +31,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -110,7 +113,14 @@ class QtDialogHost : public QDialog, public DialogHost {
             case ControlKind::Edit: {
                 auto* edit = new QLineEdit(ToQString(c.initialText), this);
                 edit->setObjectName(Name(c.id));
-                if (c.textSize > 0) edit->setMaxLength(c.textSize - 1);
+                if (c.textSize > 0) {
+                    edit->setMaxLength(c.textSize - 1);
+                    // Wide enough to show all it takes in capitals (a drawing name, a floor title), so
+                    // nothing typed is hidden; the frame and the text margins come on top.
+                    const int text =
+                        edit->fontMetrics().horizontalAdvance(QString(c.textSize - 1, QChar('N')));
+                    edit->setMinimumWidth(std::max(edit->sizeHint().width(), text + 12));
+                }
                 if (c.validator.GetKind() != Validator::Kind::None)
                     edit->setValidator(new TemplateValidator(c.validator, edit));
                 if (!form) {
@@ -196,6 +206,24 @@ class QtDialogHost : public QDialog, public DialogHost {
     }
 
     ~QtDialogHost() override { dialog_.AttachHost(nullptr); }
+
+    // The control that has the focus as the dialog opens is the first one that takes it, unless the
+    // dialog chose one; an edit there has its text selected, so what the user types replaces the shown
+    // value ("client", "room ", "0") rather than running on after it.
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        QWidget* first = focusWidget();
+        if (!first) {
+            for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+                if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                    first = w;
+                    break;
+                }
+            }
+            if (first) first->setFocus(Qt::TabFocusReason);
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(first)) edit->selectAll();
+    }
 
     // Escape and the window's close box cancel like the Cancel button.
     void reject() override { dialog_.CmCancel(); }
@@ -348,6 +376,52 @@ ColourRef FromQColor(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
 
+// The file-open dialog. The drawings and their folders come from a system whose file names ignore case:
+// a typed name that differs only in case from a file of the folder ("two.db0" for "TWO.DB0") chooses
+// that file, where the dialog would refuse it as not found. The dialog therefore takes any name and
+// checks it here; a name that matches no file is refused as the dialog itself would.
+class OpenFileDialog : public QFileDialog {
+  public:
+    OpenFileDialog(QWidget* owner, const QString& title, const QString& folder, const QString& filter)
+        : QFileDialog(owner, title, folder, filter) {
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::AnyFile);
+        // The desktop's own dialog would check the name itself, before the rule above could apply.
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+    const QString& Chosen() const { return chosen_; }
+    void accept() override {
+        const QStringList typed = selectedFiles();
+        if (typed.size() != 1) return;
+        const QFileInfo name(typed.front());
+        if (name.isDir()) {
+            QFileDialog::accept(); // opens the folder
+            return;
+        }
+        chosen_ = name.exists() ? name.absoluteFilePath() : QString();
+        if (chosen_.isEmpty()) {
+            const QDir folder = name.dir();
+            for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
+                if (file.compare(name.fileName(), Qt::CaseInsensitive) == 0) {
+                    chosen_ = folder.filePath(file);
+                    break;
+                }
+            }
+        }
+        if (chosen_.isEmpty()) {
+            QMessageBox::warning(
+                this, windowTitle(),
+                QString("%1\nFile not found.\nPlease verify the correct file name was given.")
+                    .arg(name.fileName()));
+            return;
+        }
+        QDialog::accept();
+    }
+
+  private:
+    QString chosen_;
+};
+
 // A modal window ends the mouse capture, as showing a dialog or message box always has for the program:
 // a view holding it through a drag or a keyboard step (a release or a key that asks for a text) would
 // otherwise take every click meant for the window.
@@ -439,12 +513,14 @@ bool QtDesktop::ChooseFile(FileDialogRequest& request) {
         filters += ";;" + entry(more.name, more.pattern);
     QString filter = ToQString(filters);
     QString path;
-    if (request.save)
+    if (request.save) {
         path =
             QFileDialog::getSaveFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
-    else
-        path =
-            QFileDialog::getOpenFileName(owner_, ToQString(request.title), ToQString(request.folder), filter);
+    } else {
+        OpenFileDialog dialog(owner_, ToQString(request.title), ToQString(request.folder), filter);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        path = dialog.Chosen();
+    }
     if (path.isEmpty()) return false;
     request.path = FromQString(path);
     return true;
@@ -469,9 +545,12 @@ bool QtDesktop::ChooseFont(FontChoice& font) {
     // Qt weighs fonts on the same 100 to 900 scale as the stored weights.
     initial.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     QFontDialog dialog(initial, owner_);
+    // A face this system lacks shows as the family Qt puts in its place; unless the user picks
+    // another family, the face asked for is the one kept, so OK alone changes no stored face name.
+    const QString shownFamily = dialog.currentFont().family();
     if (dialog.exec() != QDialog::Accepted) return false;
     const QFont chosen = dialog.selectedFont();
-    font.face = FromQString(chosen.family());
+    if (chosen.family() != shownFamily || font.face.empty()) font.face = FromQString(chosen.family());
     font.pointSizeTenths = static_cast<int>(std::lround(chosen.pointSizeF() * 10.0));
     font.weight = static_cast<int>(chosen.weight());
     return true;

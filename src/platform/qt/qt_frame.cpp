@@ -208,6 +208,10 @@ ViewWindow* QtFrame::ActiveView() const {
     return views_.empty() ? nullptr : views_.back();
 }
 
+bool QtFrame::InFront(const QtView* view) const {
+    return arriving_ ? arriving_ == view : ActiveView() == view;
+}
+
 std::vector<ViewWindow*> QtFrame::Views() const {
     return {views_.begin(), views_.end()};
 }

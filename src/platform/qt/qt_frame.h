@@ -56,6 +56,9 @@ class QtFrame : public QMainWindow, public FrameWindow {
     void BuildMenu(QMenu* menu, const std::vector<MenuItem>& items);
     QAction* MakeAction(int command, const QString& text);
     void ViewGone(QtView* view);
+    // Whether a view is the one in front, the only one that paints: the view being opened from the moment
+    // its window shows, otherwise the active one.
+    bool InFront(const QtView* view) const;
     friend class QtView;
 
     FrameDescription description_;
@@ -69,6 +72,9 @@ class QtFrame : public QMainWindow, public FrameWindow {
     std::multimap<int, QAction*> actions_;
     std::vector<QtView*> views_;
     std::vector<std::unique_ptr<QtView>> gone_;
+    // The view whose window is being shown, until the area has made it active; the view it pushes back
+    // is resized meanwhile and must not paint then.
+    const QtView* arriving_ = nullptr;
     QTimer* refresh_ = nullptr;
     bool closing_ = false;
 };

@@ -183,8 +183,14 @@ QtView::QtView(QtFrame& frame, ViewHandler& handler, const std::string& title)
             LogicalArea(Rect{caret_.position.x, caret_.position.y, caret_.position.x + caret_.size.cx + 1,
                              caret_.position.y + caret_.size.cy + 1}));
     });
+    // Shown maximised, the window sends the view that was maximised back to its restore size while the
+    // area still counts that one active. Its paint then would run amid the opening of this view (with no
+    // drawing open, a blank picture) and it would show white when the windows are rearranged; it keeps
+    // its picture instead and is painted when it comes to the front again.
+    frame.arriving_ = this;
     window_->showMaximized();
     frame.Area()->setActiveSubWindow(window_);
+    frame.arriving_ = nullptr;
     canvas_->setFocus(Qt::OtherFocusReason);
     QSize size = (QSizeF(canvas_->size()) * Ratio()).toSize();
     image_.Resize({std::max(size.width(), 1), std::max(size.height(), 1)});
@@ -246,8 +252,10 @@ void QtView::UpdateNow() {
 }
 
 void QtView::PaintPending() {
-    // A view hidden behind the active one does not paint; it is painted when it comes to the front.
-    if (!image_.HasDirty() || painting_ || destroyed_ || frame_.ActiveView() != this) return;
+    // A view behind the one in front does not paint (a paint sets the shared scroll origin and view state,
+    // which belong to the view in front); it shows the picture it has and is painted when it comes to the
+    // front.
+    if (!image_.HasDirty() || painting_ || destroyed_ || !frame_.InFront(this)) return;
     painting_ = true;
     Rect area = image_.Paint(*handler_, frame_.Text(), false);
     painting_ = false;

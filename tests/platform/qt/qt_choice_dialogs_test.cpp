@@ -7,11 +7,17 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QIcon>
 #include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -102,6 +108,40 @@ TEST(QtFontDialog, OpensOnTheFaceSizeAndWeightAndGivesTenthsOfAPoint) {
     EXPECT_EQ(font.pointSizeTenths, 120);
 }
 
+TEST(QtFontDialog, AFaceThisSystemLacksIsKeptUnlessTheUserPicksAnother) {
+    // Drawings made elsewhere name faces this machine may not have; OK on the face the dialog put in
+    // their place must not rename the face kept in the settings.
+    qt::QtDesktop desktop;
+    FontChoice font;
+    font.face = "Korvane Missing Face";
+    font.pointSizeTenths = 100;
+    font.weight = 400;
+    QString shownFamily;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = ActiveModal<QFontDialog>();
+        ASSERT_NE(dialog, nullptr);
+        shownFamily = dialog->currentFont().family();
+        QFont bigger = dialog->currentFont();
+        bigger.setPointSize(14);
+        dialog->setCurrentFont(bigger);
+        dialog->accept();
+    });
+    ASSERT_TRUE(desktop.ChooseFont(font));
+    ASSERT_NE(shownFamily, "Korvane Missing Face");
+    EXPECT_EQ(font.face, "Korvane Missing Face");
+    EXPECT_EQ(font.pointSizeTenths, 140);
+
+    // Another face chosen in the dialog is taken.
+    QTimer::singleShot(0, [] {
+        auto* dialog = ActiveModal<QFontDialog>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->setCurrentFont(QFont("DejaVu Serif", 10));
+        dialog->accept();
+    });
+    ASSERT_TRUE(desktop.ChooseFont(font));
+    EXPECT_EQ(font.face, "DejaVu Serif");
+}
+
 TEST(QtPictureRadios, DoorTypesShowTheirPicturesFourToARowAtBothScreenScales) {
     QTemporaryDir folder;
     const std::string savedFolder = DrawingList.ProgramDir;
@@ -138,4 +178,48 @@ TEST(QtPictureRadios, DoorTypesShowTheirPicturesFourToARowAtBothScreenScales) {
     }
     EXPECT_TRUE(radios[0]->isChecked());
     DrawingList.ProgramDir = savedFolder;
+}
+
+// Drawings come from folders whose names ignore case: "two.db0" typed in the open dialog opens TWO.DB0
+// instead of being refused as not found; a name that matches no file is still refused.
+TEST(QtFileDialog, ANameDifferingOnlyInCaseOpensTheFileThatExists) {
+    qt::QtDesktop desktop;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile drawing(folder.filePath("TWO.DB0"));
+    ASSERT_TRUE(drawing.open(QIODevice::WriteOnly));
+    drawing.close();
+    FileDialogRequest request;
+    request.title = "Open";
+    request.folder = folder.path().toStdString();
+    request.filterName = "Plan files(*.DB0)";
+    request.pattern = "*.DB0";
+    QString warning;
+    auto typeName = [&warning](const char* typed) {
+        auto* dialog = ActiveModal<QFileDialog>();
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        // A refused name brings up a warning over the dialog: both are closed so the test ends.
+        QTimer::singleShot(100, [&warning] {
+            if (auto* box = ActiveModal<QMessageBox>()) {
+                warning = box->text();
+                box->accept();
+            }
+        });
+        QTimer::singleShot(200, [dialog] {
+            if (dialog->isVisible()) dialog->reject();
+        });
+        name->setFocus();
+        QTest::keyClicks(name, typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, [&] { typeName("two.db0"); });
+    ASSERT_TRUE(desktop.ChooseFile(request));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(request.path)).fileName(), "TWO.DB0");
+    EXPECT_TRUE(warning.isEmpty());
+
+    QTimer::singleShot(0, [&] { typeName("three.db0"); });
+    EXPECT_FALSE(desktop.ChooseFile(request));
+    EXPECT_EQ(warning, "three.db0\nFile not found.\nPlease verify the correct file name was given.");
 }

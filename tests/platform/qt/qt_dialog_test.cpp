@@ -48,7 +48,7 @@ DialogTemplate LengthTemplate() {
 
 // A dialog as the program writes them: filled in SetupWindow, read back in CmOk.
 class LengthDialog : public Dialog {
-public:
+  public:
     LengthDialog() : Dialog(LengthTemplate()) {}
     void SetupWindow() override {
         SetControlText(5402, "900");
@@ -91,9 +91,23 @@ TEST(QtTemplateDialog, TypedValuesAreReadBackOnOk) {
     QTest::mouseClick(Find<QPushButton>(widget.get(), IdOk), Qt::LeftButton);
 
     EXPECT_EQ(widget->result(), IdOk);
-    EXPECT_EQ(dialog.width, 1200);      // the range check lets only digits and signs be typed
+    EXPECT_EQ(dialog.width, 1200);          // the range check lets only digits and signs be typed
     EXPECT_EQ(dialog.name, "My house2, B"); // '.' and '-' refused as typed
     EXPECT_TRUE(dialog.right);
+}
+
+TEST(QtTemplateDialog, AnEditShowsAsManyCharactersAsItTakes) {
+    // A name or title edit takes 24 characters; all of them show at once, as the user typed them.
+    qt::QtDesktop desktop;
+    LengthDialog dialog;
+    std::unique_ptr<QDialog> widget = desktop.BuildDialog(dialog);
+    widget->show();
+    auto* name = Find<QLineEdit>(widget.get(), 5403);
+    ASSERT_NE(name, nullptr);
+    const QString title = "SECOND FLOOR PLAN ANNEXE";
+    name->setText(title + "X");
+    EXPECT_EQ(name->text(), title);
+    EXPECT_GE(name->width(), name->fontMetrics().horizontalAdvance(title) + 8);
 }
 
 TEST(QtTemplateDialog, OutOfRangeValueKeepsTheDialogOpenOnThatEdit) {
@@ -134,6 +148,27 @@ TEST(QtTemplateDialog, RunDialogReturnsOkWhenPressedByKeys) {
     });
     EXPECT_EQ(desktop.RunDialog(dialog), IdOk);
     EXPECT_EQ(dialog.width, 750);
+}
+
+// As the dialog opens, its first edit has the focus with the shown value selected: typed digits
+// replace "900" instead of running on after it (which would give 900750, out of range).
+TEST(QtTemplateDialog, TypingAsTheDialogOpensReplacesTheFirstEditsValue) {
+    qt::QtDesktop desktop;
+    ScriptedDesktop messages;
+    InstallDesktop(&messages);
+    LengthDialog dialog;
+    QTimer::singleShot(0, [] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr);
+        QWidget* focused = modal->focusWidget();
+        if (focused) QTest::keyClicks(focused, "750");
+        QTest::mouseClick(Find<QPushButton>(modal, IdOk), Qt::LeftButton);
+        if (modal->isVisible()) QTest::mouseClick(Find<QPushButton>(modal, IdCancel), Qt::LeftButton);
+    });
+    EXPECT_EQ(desktop.RunDialog(dialog), IdOk);
+    EXPECT_EQ(dialog.width, 750);
+    EXPECT_TRUE(messages.Messages().empty());
+    InstallDesktop(nullptr);
 }
 
 TEST(QtTemplateDialog, EscapeCancels) {

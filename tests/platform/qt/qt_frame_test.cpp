@@ -3,9 +3,11 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "model/drawing_list.h"
+#include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_frame.h"
+#include "platform/qt/qt_view.h"
 #include "platform/qt/text_renderer_factory.h"
 
 #include <QAction>
@@ -15,6 +17,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -163,4 +167,72 @@ TEST_F(QtMainWindow, NewOpensAMaximisedViewWithBothScrollBars) {
     EXPECT_GT(view->ClientRect().Width(), 0);
     EXPECT_EQ(Shared.DrawingState, 2);
     EXPECT_TRUE(QFile::exists(folder.path() + "/DWGS/HOUSE.DB0"));
+}
+
+namespace {
+
+// The pixels of a view's window that are not its white background.
+int DrawnPixels(platform::ViewWindow* view) {
+    const QImage shown = static_cast<platform::qt::QtView*>(view)->Canvas()->grab().toImage();
+    int drawn = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if ((shown.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) ++drawn;
+    return drawn;
+}
+
+} // namespace
+
+TEST_F(QtMainWindow, AViewSentBehindKeepsItsPictureWhenTheWindowsAreRearranged) {
+    // Two red lines on the ground floor.
+    QFile drawing(folder.path() + "/DWGS/PLAN.DB0");
+    ASSERT_TRUE(drawing.open(QIODevice::WriteOnly));
+    drawing.write("6 0 0 0 1 7\n1\n1 50 3 10001 -4000 0 -2000 0 -2000 -2000 7 9 255 2 1\n1\n"
+                  "1 50 0 10002 -3000 0 -1000 0 1000 1000 0 0 255 2 0\n"
+                  "32000\n32000 50 0 0 -20000 0 -13332 -20000 0 -13332 0 0 1 0\n"
+                  "32001\n32001 51 0 0 -20000 0 -13332 -20000 0 -13332 0 0 1 0\n"
+                  "32002\n32002 52 0 0 -20000 0 -13332 -20000 0 -13332 0 0 1 0\n"
+                  "32003\n32003 53 0 0 -20000 0 -13332 -20000 0 -13332 0 0 1 0\n");
+    drawing.close();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    DrawingList.DrawingName = "PLAN";
+    Shared.CurrentView = view_code::GroundFloor;
+    program->Client().OpenView(0, ".PLN");
+    QApplication::processEvents();
+    ASSERT_EQ(frame->Views().size(), 1u);
+    platform::ViewWindow* first = frame->Views().front();
+    const int plan = DrawnPixels(first);
+    ASSERT_GT(plan, 0);
+
+    // Printing opens the ground floor again in a second view, in front of the first.
+    program->Client().OpenView(0, ".PLN");
+    QApplication::processEvents();
+    ASSERT_EQ(frame->Views().size(), 2u);
+    platform::ViewWindow* second = frame->Views().back();
+    ASSERT_EQ(frame->ActiveView(), second);
+
+    // The restore button shows the first view beside the second: it still shows the plan.
+    static_cast<platform::qt::QtView*>(second)->SubWindow()->showNormal();
+    QApplication::processEvents();
+    EXPECT_GT(DrawnPixels(first), 0);
+    EXPECT_GT(DrawnPixels(second), 0);
+    // Minimised and restored, the view in front comes back with its picture; the one behind keeps its own.
+    static_cast<platform::qt::QtView*>(second)->SubWindow()->showMinimized();
+    QApplication::processEvents();
+    static_cast<platform::qt::QtView*>(second)->SubWindow()->showNormal();
+    frame->Area()->setActiveSubWindow(static_cast<platform::qt::QtView*>(second)->SubWindow());
+    QApplication::processEvents();
+    EXPECT_GT(DrawnPixels(first), 0);
+    EXPECT_GT(DrawnPixels(second), 0);
+    // A smaller main window leaves both pictures in place.
+    frame->resize(700, 450);
+    QApplication::processEvents();
+    EXPECT_GT(DrawnPixels(first), 0);
+    EXPECT_GT(DrawnPixels(second), 0);
+
+    // Clicked, the first view comes to the front and is painted whole at its own size.
+    frame->Area()->setActiveSubWindow(static_cast<platform::qt::QtView*>(first)->SubWindow());
+    QApplication::processEvents();
+    EXPECT_EQ(frame->ActiveView(), first);
+    EXPECT_GT(DrawnPixels(first), 0);
 }
