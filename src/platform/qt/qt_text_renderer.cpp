@@ -56,10 +56,24 @@ std::size_t QtTextRenderer::KeyHash::operator()(const FontKey& key) const {
 }
 
 std::size_t QtTextRenderer::KeyHash::operator()(const TextKey& key) const {
-    std::size_t seed = (*this)(key.font);
+    return (*this)(TextKeyView{key.font.face, key.font.cellHeight, key.font.weight, key.font.italic,
+                               key.angleTenths, key.text});
+}
+
+// A string and its view hash alike, so a key and its view find the same entry.
+std::size_t QtTextRenderer::KeyHash::operator()(const TextKeyView& key) const {
+    std::size_t seed = std::hash<std::string_view>{}(key.face);
+    Combine(seed, static_cast<std::size_t>(key.cellHeight));
+    Combine(seed, static_cast<std::size_t>(key.weight));
+    Combine(seed, key.italic ? 1u : 0u);
     Combine(seed, static_cast<std::size_t>(key.angleTenths));
-    Combine(seed, std::hash<std::string>{}(key.text));
+    Combine(seed, std::hash<std::string_view>{}(key.text));
     return seed;
+}
+
+bool QtTextRenderer::KeyEqual::operator()(const TextKeyView& a, const TextKey& b) const {
+    return a.cellHeight == b.font.cellHeight && a.weight == b.font.weight && a.italic == b.font.italic &&
+           a.angleTenths == b.angleTenths && a.text == b.text && a.face == b.font.face;
 }
 
 QtTextRenderer::QtTextRenderer(std::size_t maskBudgetBytes) : maskBudget_(maskBudgetBytes) {}
@@ -132,9 +146,10 @@ TextMetrics QtTextRenderer::Metrics(const DeviceFont& font) {
 }
 
 int QtTextRenderer::Advance(const DeviceFont& font, std::string_view text) {
-    TextKey key{{font.face, std::max(font.cellHeight, 1), font.weight, font.italic}, 0, std::string(text)};
-    auto found = advances_.find(key);
+    const TextKeyView view{font.face, std::max(font.cellHeight, 1), font.weight, font.italic, 0, text};
+    auto found = advances_.find(view);
     if (found != advances_.end()) return found->second;
+    TextKey key{{font.face, view.cellHeight, font.weight, font.italic}, 0, std::string(text)};
     const int advance = Entry(font).qtMetrics.horizontalAdvance(ToQString(text));
     if (advances_.size() >= kMaxAdvances) advances_.clear();
     advances_.emplace(std::move(key), advance);
@@ -142,14 +157,14 @@ int QtTextRenderer::Advance(const DeviceFont& font, std::string_view text) {
 }
 
 std::shared_ptr<const TextMask> QtTextRenderer::Render(const DeviceFont& font, std::string_view text) {
-    TextKey key{{font.face, std::max(font.cellHeight, 1), font.weight, font.italic},
-                NormalisedAngle(font.angleTenths),
-                std::string(text)};
-    auto found = masks_.find(key);
+    const TextKeyView view{font.face,   std::max(font.cellHeight, 1),      font.weight,
+                           font.italic, NormalisedAngle(font.angleTenths), text};
+    auto found = masks_.find(view);
     if (found != masks_.end()) {
         maskOrder_.splice(maskOrder_.begin(), maskOrder_, found->second);
         return found->second->mask;
     }
+    TextKey key{{font.face, view.cellHeight, font.weight, font.italic}, view.angleTenths, std::string(text)};
     std::shared_ptr<const TextMask> mask = Paint(Entry(font), font, text);
     const std::size_t bytes =
         mask->coverage.size() + mask->runs.size() * sizeof(TextMask::Run) + 2 * key.text.size() + 128;

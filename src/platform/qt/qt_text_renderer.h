@@ -52,9 +52,26 @@ class QtTextRenderer : public TextRenderer {
         std::string text;
         friend bool operator==(const TextKey&, const TextKey&) = default;
     };
+    // A text key's parts borrowed from the caller: a look-up that finds its text builds no strings.
+    struct TextKeyView {
+        std::string_view face;
+        int cellHeight = 0;
+        int weight = 0;
+        bool italic = false;
+        int angleTenths = 0;
+        std::string_view text;
+    };
     struct KeyHash {
+        using is_transparent = void;
         std::size_t operator()(const FontKey& key) const;
         std::size_t operator()(const TextKey& key) const;
+        std::size_t operator()(const TextKeyView& key) const;
+    };
+    struct KeyEqual {
+        using is_transparent = void;
+        bool operator()(const TextKey& a, const TextKey& b) const { return a == b; }
+        bool operator()(const TextKeyView& a, const TextKey& b) const;
+        bool operator()(const TextKey& a, const TextKeyView& b) const { return (*this)(b, a); }
     };
     // One glyph's ink, with its pen position on the baseline at (originX, originY) of the box.
     struct GlyphInk {
@@ -112,10 +129,10 @@ class QtTextRenderer : public TextRenderer {
     // The entry asked for last: a drawing asks for the same font many times in a row.
     FontEntry* lastEntry_ = nullptr;
     FontKey lastKey_;
-    std::unordered_map<TextKey, int, KeyHash> advances_;
+    std::unordered_map<TextKey, int, KeyHash, KeyEqual> advances_;
     // Masks, most recently used first, and an index into that list.
     std::list<MaskEntry> maskOrder_;
-    std::unordered_map<TextKey, std::list<MaskEntry>::iterator, KeyHash> masks_;
+    std::unordered_map<TextKey, std::list<MaskEntry>::iterator, KeyHash, KeyEqual> masks_;
     std::size_t maskBytes_ = 0;
     std::size_t maskBudget_;
 };
