@@ -14,7 +14,7 @@ namespace {
 // converting it as it is would be undefined, and in practice turns a far-right point into a far-left one.
 // Every point of every primitive goes through here, so the floor is taken by hand: the library's
 // floor is a call on the baseline instruction set.
-int RoundHalfUp(double value, int offset = 0) {
+[[gnu::always_inline]] inline int RoundHalfUp(double value, int offset = 0) {
     const double half = value + 0.5;
     // Nearly every point lies within a few thousand pixels: floored in int, offset in 64 bits, and
     // only a result past the range needs the checks below. NaN fails both tests.
@@ -144,7 +144,7 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     return true;
 }
 
-Point DeviceContext::ToDevice(int x, int y) const {
+[[gnu::always_inline]] inline Point DeviceContext::ToDevice(int x, int y) const {
     return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_, viewportOrg_.x),
             RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
 }

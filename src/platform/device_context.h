@@ -97,7 +97,8 @@ class DeviceContext {
 
   private:
     void Equalise();
-    Point ToDevice(int x, int y) const;
+    // Inlined into every primitive: each point of each one goes through here.
+    inline Point ToDevice(int x, int y) const;
     // The state a primitive draws with, made again only after the state changed.
     const DrawAttributes& Attributes() const;
     // The mapping changed: the cached device position, attributes and font no longer hold.

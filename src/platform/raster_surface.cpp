@@ -929,7 +929,9 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
             (x0 >= width + reach && x1 >= width + reach) || (y0 >= height + reach && y1 >= height + reach))
             return;
     }
-    const PenPaint pen = MakePenPaint(attributes);
+    // The surface's kept pen: a styled wide line below asks for it again with the same attributes,
+    // which leaves it as it is.
+    const PenPaint& pen = MakePenPaint(attributes);
     if (pen.width <= 1) {
         if (!pen.pattern) {
             PaintThinLine(*buffer_, from, to, pen.ink);
