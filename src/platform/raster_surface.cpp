@@ -346,8 +346,10 @@ struct LineRun {
     run.majorStep = (run.xMajor ? dx : dy) < 0 ? -1 : 1;
     run.minorStep = (run.xMajor ? dy : dx) < 0 ? -1 : 1;
     if (major == 0 || width <= 0 || height <= 0) return run;
-    const bool inside = a.x >= 0 && a.y >= 0 && a.x < width && a.y < height && b.x >= 0 && b.y >= 0 &&
-                        b.x < width && b.y < height;
+    // Each coordinate in [0, size) by one unsigned comparison (a negative one turns huge).
+    auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
+    const bool inside =
+        within(a.x, width) && within(a.y, height) && within(b.x, width) && within(b.y, height);
     if (inside) {
         run.count = major;
         run.x = a.x;
@@ -920,7 +922,8 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
     if (attributes.penStyle == PenStyle::Null) return;
     const int width = buffer_->Width();
     const int height = buffer_->Height();
-    {
+    auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
+    if (!(within(from.x, width) && within(from.y, height) && within(to.x, width) && within(to.y, height))) {
         // A line wholly beyond one edge of the image, its pen's half width included, paints nothing;
         // the lines of a large drawing mostly lie off the view, and cost only this test.
         const std::int64_t reach = std::int64_t{attributes.penWidth} / 2 + 2;
