@@ -20,6 +20,7 @@
 #include "rooms/design_rooms.h"
 #include "settings/cfg_files.h"
 #include "settings/new_dialog.h"
+#include "settings/replace_question.h"
 #include "settings/save_dialog.h"
 #include "tools/status_texts.h"
 #include "tools/tool_framework.h"
@@ -88,11 +89,7 @@ bool Exists(const std::string& path) {
 
 // New and Save As replace a drawing of the name typed only when the user says so.
 bool MayReplaceDrawing(const std::string& name, const char* caption) {
-    const std::string path = DrawingPathOf(name);
-    if (!Exists(path)) return true;
-    return TheDesktop().MessageBox(FileNameOf(path) + " already exists, replace it?", caption,
-                                   platform::MessageBoxStyle::YesNo |
-                                       platform::MessageBoxStyle::IconQuestion) == platform::IdYes;
+    return MayReplaceFile(DrawingPathOf(name), caption);
 }
 
 void TellOpen(const std::string& text) {
