@@ -316,14 +316,7 @@ void TRoomobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset
     const int y0 = static_cast<int>(top);
     const int xEnd = Saturate(left + boxWidth);
     const int yEnd = Saturate(top + boxHeight);
-    dc.MoveTo(x0, y0);
-    dc.LineTo(xEnd, y0);
-    dc.MoveTo(xEnd, y0);
-    dc.LineTo(xEnd, yEnd);
-    dc.MoveTo(xEnd, yEnd);
-    dc.LineTo(x0, yEnd);
-    dc.MoveTo(x0, yEnd);
-    dc.LineTo(x0, y0);
+    dc.BoxSides(x0, y0, xEnd, yEnd);
     // The export shows the room's own colour whatever the view, one pixel past the outline.
     const Brush previous = dc.SelectBrush(Brush::SolidBrush(static_cast<platform::ColourRef>(fillColour)));
     dc.Rectangle(x0, y0, Saturate(left + boxWidth + 1), Saturate(top + boxHeight + 1));

@@ -294,6 +294,17 @@ void DeviceContext::LineTo(int x, int y) {
     devicePositionValid_ = true;
 }
 
+void DeviceContext::BoxSides(int left, int top, int right, int bottom) {
+    MoveTo(left, top);
+    LineTo(right, top);
+    MoveTo(right, top);
+    LineTo(right, bottom);
+    MoveTo(right, bottom);
+    LineTo(left, bottom);
+    MoveTo(left, bottom);
+    LineTo(left, top);
+}
+
 void DeviceContext::Polyline(const std::vector<Point>& points) {
     std::vector<Point> device;
     device.reserve(points.size());

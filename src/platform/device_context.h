@@ -77,6 +77,9 @@ class DeviceContext {
     Point MoveTo(int x, int y);
     Point CurrentPosition() const { return position_; }
     void LineTo(int x, int y);
+    // The four sides of an upright box, each drawn from its own start (top, right, bottom, left), so
+    // an exclusive-or outline drawn twice restores every pixel the way four separate lines do.
+    void BoxSides(int left, int top, int right, int bottom);
     void Polyline(const std::vector<Point>& points);
     void Polygon(const std::vector<Point>& points);
     void Rectangle(int left, int top, int right, int bottom);

@@ -217,14 +217,7 @@ void TDRoomobjtool::DrawShape(DeviceContext& dc, int how) {
     const int bottom = Y2 / scale;
     if (how == 1) {
         tool_support::ExclusiveOrPen outline(dc, Shared.DrawingColour);
-        dc.MoveTo(left, top);
-        dc.LineTo(right, top);
-        dc.MoveTo(right, top);
-        dc.LineTo(right, bottom);
-        dc.MoveTo(right, bottom);
-        dc.LineTo(left, bottom);
-        dc.MoveTo(left, bottom);
-        dc.LineTo(left, top);
+        dc.BoxSides(left, top, right, bottom);
         outlineShown_ = !outlineShown_;
         return;
     }
