@@ -97,44 +97,65 @@ void TellOpen(const std::string& text) {
 }
 
 // Makes the file the user chose the drawing file of `name`, or says why it cannot be opened. A file
-// that is no drawing is left alone; one chosen outside DWGS is copied into it, unless DWGS already
-// holds a drawing of that name; a damaged one is first copied to NAME.BAK, since the next save
-// writes only the objects that could be read.
-bool BringIntoDrawings(const std::string& chosen, const std::string& name) {
+// chosen outside DWGS is copied into it (`copied` says so), unless it is no drawing or DWGS already
+// holds a drawing of that name; a file in DWGS is judged by the read that opens it (JudgeDrawingRead).
+bool BringIntoDrawings(const std::string& chosen, const std::string& name, bool& copied) {
+    copied = false;
+    const std::string drawing = DrawingPathOf(name);
+    std::error_code error;
+    if (fs::equivalent(chosen, drawing, error)) return true;
     const std::string chosenName = FileNameOf(chosen);
     std::string bytes;
     if (!ReadWholeFile(chosen, bytes)) {
         TellOpen(chosenName + " could not be read");
         return false;
     }
-    const DrawingFileCheck check = CheckDrawingText(bytes);
-    if (check.state == DrawingFileCheck::State::NotADrawing) {
+    if (!HasDrawingHeader(bytes)) {
         TellOpen(chosenName + " is not a drawing file");
         return false;
     }
-    const std::string drawing = DrawingPathOf(name);
-    std::error_code error;
-    const bool elsewhere = !fs::equivalent(chosen, drawing, error);
-    if (elsewhere && Exists(drawing)) {
+    if (Exists(drawing)) {
         TellOpen("DWGS already holds a drawing named " + name + ", so " + chosenName + " was not opened");
         return false;
     }
-    if (check.state == DrawingFileCheck::State::Damaged) {
-        const std::string backup = FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", name + ".BAK");
-        if (!ReplaceFileAtomically(backup, bytes)) {
-            TellOpen(chosenName + " is damaged and could not be kept as " + FileNameOf(backup) +
-                     ", so it was not opened");
-            return false;
-        }
-        const int read = check.objectsRead;
-        TellOpen(FileNameOf(drawing) + " is damaged and only " + std::to_string(read) +
-                 (read == 1 ? " object" : " objects") + " could be read; the file as it was is kept as " +
-                 FileNameOf(backup));
-    }
-    if (elsewhere && !ReplaceFileAtomically(drawing, bytes)) {
+    if (!ReplaceFileAtomically(drawing, bytes)) {
         TellOpen(chosenName + " could not be copied into DWGS");
         return false;
     }
+    copied = true;
+    return true;
+}
+
+// Judges what the read of the drawing being opened found, and says why it cannot be opened: a file
+// that is no drawing is left alone; a damaged one is first copied to NAME.BAK, since the next save
+// writes only the objects that could be read.
+bool JudgeDrawingRead(const std::string& chosenName, const std::string& name) {
+    using State = DrawingFileCheck::State;
+    const DrawingFileCheck& read = DrawingList.LastRead();
+    switch (read.state) {
+    case State::Whole:
+        return true;
+    case State::Unreadable:
+        TellOpen(chosenName + " could not be read");
+        return false;
+    case State::NotADrawing:
+        TellOpen(chosenName + " is not a drawing file");
+        return false;
+    case State::Damaged:
+        break;
+    }
+    const std::string drawing = DrawingPathOf(name);
+    const std::string backup = FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", name + ".BAK");
+    std::string bytes;
+    if (!ReadWholeFile(drawing, bytes) || !ReplaceFileAtomically(backup, bytes)) {
+        TellOpen(chosenName + " is damaged and could not be kept as " + FileNameOf(backup) +
+                 ", so it was not opened");
+        return false;
+    }
+    const int objects = read.objectsRead;
+    TellOpen(FileNameOf(drawing) + " is damaged and only " + std::to_string(objects) +
+             (objects == 1 ? " object" : " objects") + " could be read; the file as it was is kept as " +
+             FileNameOf(backup));
     return true;
 }
 
@@ -276,16 +297,29 @@ void CmFileOpen(TClient& client) {
     }
     // Whatever folder was browsed, the drawing is the one of that name in the program's DWGS folder.
     std::string name = fs::path(request.path).stem().string();
-    if (!AcceptableName(name) || !BringIntoDrawings(request.path, name)) {
+    bool copied = false;
+    if (!AcceptableName(name) || !BringIntoDrawings(request.path, name, copied)) {
         Shared.DrawingState = 0;
         return;
     }
+    const std::string previousName = DrawingList.DrawingName;
     DrawingList.DrawingName = name;
     Shared.DrawingState = 1;
     Shared.CurrentView = view_code::BeingOpened;
     LoadTextSettings(client);
     WriteNoOverlays();
+    // The new view reads the drawing; what that read found decides whether it opens.
     TChild* view = &client.AddView(name + ".PLN");
+    if (!JudgeDrawingRead(FileNameOf(request.path), name)) {
+        client.ViewClosed(*view);
+        DrawingList.Flush();
+        // A copy made for this open goes with it: DWGS held no drawing of the name before.
+        std::error_code error;
+        if (copied) fs::remove(DrawingPathOf(name), error);
+        DrawingList.DrawingName = previousName;
+        Shared.DrawingState = 0;
+        return;
+    }
 
     bool plan = DrawingList.count < 4;
     for (int i = 0; i < DrawingList.count && !plan; ++i) {

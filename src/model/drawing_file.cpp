@@ -20,11 +20,7 @@ std::string FormatDrawing(const TList& list, RecordOrigin centre, int units, int
     return writer.Take();
 }
 
-namespace {
-
-// The entries of a drawing file's text, each object read kept in `list`, or let go at once when there
-// is no list (a check of the file needs only the count).
-DrawingReadResult ReadEntries(std::string_view text, RecordOrigin centre, TList* list) {
+DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list) {
     DrawingReadResult result;
     RecordReader reader(text);
     RecordHeader header{};
@@ -38,7 +34,7 @@ DrawingReadResult ReadEntries(std::string_view text, RecordOrigin centre, TList*
         if (entry.outcome == RecordReader::Outcome::Stop) return result;
         if (entry.outcome == RecordReader::Outcome::NoClass) continue;
         result.extents.Include(*entry.object, entry.objectClass);
-        if (list) list->Add(std::move(entry.object));
+        list.Add(std::move(entry.object));
         ++result.objectsAdded;
     }
     // Records beyond the count are objects the next save would drop: a damaged count is damage too.
@@ -46,17 +42,10 @@ DrawingReadResult ReadEntries(std::string_view text, RecordOrigin centre, TList*
     return result;
 }
 
-} // namespace
-
-DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list) {
-    return ReadEntries(text, centre, &list);
-}
-
-DrawingFileCheck CheckDrawingText(std::string_view text) {
-    const DrawingReadResult result = ReadEntries(text, {}, nullptr);
-    if (!result.headerRead) return {DrawingFileCheck::State::NotADrawing, 0};
-    return {result.complete ? DrawingFileCheck::State::Whole : DrawingFileCheck::State::Damaged,
-            result.objectsAdded};
+bool HasDrawingHeader(std::string_view text) {
+    RecordReader reader(text);
+    RecordHeader header{};
+    return reader.ReadHeader(header);
 }
 
 std::string DrawingFilePathOf(const std::string& programDir, const std::string& name) {
@@ -98,8 +87,12 @@ void TList::StartUserAction() {
 
 void TList::ReadDrawing() {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    lastRead_ = {};
     if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
+    using State = DrawingFileCheck::State;
+    lastRead_.state = !result.headerRead ? State::NotADrawing : result.complete ? State::Whole : State::Damaged;
+    lastRead_.objectsRead = result.objectsAdded;
     if (result.headerRead) {
         Shared.Units = result.units;
         Shared.ObjectSerial = result.objectSerial;

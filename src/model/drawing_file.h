@@ -40,14 +40,5 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
 // case.
 std::string DrawingFilePathOf(const std::string& programDir, const std::string& name);
 
-// What a file holds, as File/Open judges it before opening it as a drawing.
-struct DrawingFileCheck {
-    enum class State {
-        NotADrawing, // no drawing header (six numbers) at its start
-        Damaged,     // the header, then damage before the end: only `objectsRead` objects can be read
-        Whole,
-    };
-    State state = State::NotADrawing;
-    int objectsRead = 0;
-};
-DrawingFileCheck CheckDrawingText(std::string_view text);
+// True when the text begins with a drawing header (six numbers): a file without one is no drawing.
+bool HasDrawingHeader(std::string_view text);

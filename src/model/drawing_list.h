@@ -27,6 +27,18 @@ struct DrawingTurn {
     std::vector<int> floorsToTitle;
 };
 
+// What the last TList::ReadDrawing found in the drawing file.
+struct DrawingFileCheck {
+    enum class State {
+        Unreadable,  // no file, or one that could not be read: the list was left as it was
+        NotADrawing, // no drawing header (six numbers) at its start
+        Damaged,     // the header, then damage before the end: only `objectsRead` objects were read
+        Whole,
+    };
+    State state = State::Unreadable;
+    int objectsRead = 0;
+};
+
 class TList {
   public:
     // Longest names the program accepts where they are entered.
@@ -77,6 +89,8 @@ class TList {
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
     void ReadDrawing();
+    // What that read found, until the next: File/Open asks it of the read that opens a drawing.
+    const DrawingFileCheck& LastRead() const { return lastRead_; }
     // ProgramDir + "DWGS/" + DrawingName + ".DB0", or the existing file whose name differs from that
     // only in case.
     std::string DrawingFilePath() const;
@@ -126,6 +140,7 @@ class TList {
     std::vector<std::unique_ptr<TObject>> objects_;
     std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
+    DrawingFileCheck lastRead_;
 };
 
 // The program's one drawing list.

@@ -268,8 +268,9 @@ TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamageAndAreJudge
         WriteDrawingText(c.text);
         Reread();
         EXPECT_EQ(list.count, c.objects) << c.what;
-        const DrawingFileCheck check = CheckDrawingText(c.text);
+        const DrawingFileCheck& check = list.LastRead();
         EXPECT_EQ(check.state, c.state) << c.what;
+        EXPECT_EQ(HasDrawingHeader(c.text), c.state != State::NotADrawing) << c.what;
         EXPECT_EQ(check.objectsRead, c.objects) << c.what;
     }
     // The extremes of 32 bits still convert.
@@ -303,6 +304,7 @@ TEST_F(DrawingFileTest, MissingFileChangesNothing) {
     EXPECT_EQ(Shared.BitmapLeft, 11);
     EXPECT_EQ(Shared.BitmapRight, 12);
     EXPECT_EQ(Shared.BitmapHeight, 13);
+    EXPECT_EQ(list.LastRead().state, DrawingFileCheck::State::Unreadable);
     EXPECT_TRUE(desktop.Messages().empty());
 }
 

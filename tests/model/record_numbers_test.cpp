@@ -49,6 +49,9 @@ TEST(RecordNumbers, ReadTheSameWhereverTheyStandInTheText) {
         {"+17", 17},
         {"7", 7},
         {"-42", -42},
+        {"90817", 90817},
+        {"1234567", 1234567},
+        {"-12345678", -12345678},
         {"123456789", 123456789},
         {"-123456789", -123456789},
         {"1234567890", 1234567890},
@@ -102,7 +105,8 @@ TEST(RecordNumbers, ANumberEndsAtTheFirstCharacterThatIsNoDigit) {
 
 TEST(RecordNumbers, AgreeWithTheStandardConversionOnRandomText) {
     std::mt19937 random(8);
-    const std::string characters = "0123456789000-+ \n\tx";
+    // With the characters on either side of the digits and a byte above 127.
+    const std::string characters = "0123456789000-+ \n\tx/:\xff";
     for (int round = 0; round < 200000; ++round) {
         std::string text(random() % 24, ' ');
         for (char& c : text)
