@@ -21,23 +21,16 @@ struct TextMask {
     int height = 0;
     int originX = 0;
     int originY = 0;
-    int advance = 0;                    // the text's width along its baseline, pixels
-    std::vector<std::uint8_t> coverage; // width * height, row by row; non-zero is ink
+    int advance = 0; // the text's width along its baseline, pixels
 
-    // The ink as runs of one row, [x0, x1), built from coverage by BuildRuns.
+    // The ink, as runs of one row, [x0, x1) within the width: row by row from the top, left to right
+    // in a row, each as long as it goes (two runs of a row never touch).
     struct Run {
         int y = 0;
         int x0 = 0;
         int x1 = 0;
     };
     std::vector<Run> runs;
-
-    bool Ink(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width && y < height &&
-               coverage[static_cast<std::size_t>(y) * width + x] != 0;
-    }
-    // Fills runs from coverage; call after coverage changes.
-    void BuildRuns();
 };
 
 class TextRenderer {

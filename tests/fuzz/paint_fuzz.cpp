@@ -43,11 +43,9 @@ class BlockText : public TextRenderer {
         mask->width = 12;
         mask->height = 10;
         mask->originY = 8;
-        mask->coverage.assign(120, 0);
         for (int y = 0; y < 10; y += 2)
             for (int x = 0; x < 12; x += 3)
-                mask->coverage[static_cast<std::size_t>(y) * 12 + x] = 1;
-        mask->BuildRuns();
+                mask->runs.push_back({y, x, x + 1});
         mask_ = mask;
     }
     TextMetrics Metrics(const DeviceFont& font) override { return RecordingSurface::FixedMetrics(font); }

@@ -167,7 +167,7 @@ std::shared_ptr<const TextMask> QtTextRenderer::Render(const DeviceFont& font, s
     TextKey key{{font.face, view.cellHeight, font.weight, font.italic}, view.angleTenths, std::string(text)};
     std::shared_ptr<const TextMask> mask = Paint(Entry(font), font, text);
     const std::size_t bytes =
-        mask->coverage.size() + mask->runs.size() * sizeof(TextMask::Run) + 2 * key.text.size() + 128;
+        mask->runs.capacity() * sizeof(TextMask::Run) + 2 * key.text.size() + 128;
     maskOrder_.push_front({key, mask, bytes});
     masks_.emplace(std::move(key), maskOrder_.begin());
     maskBytes_ += bytes;
@@ -181,16 +181,17 @@ std::shared_ptr<const TextMask> QtTextRenderer::Render(const DeviceFont& font, s
 
 namespace {
 
-// The lit pixels of one image painted white on black, cropped to the ink: false when nothing is lit.
-// Sets the box's size and moves (originX, originY) from the image's corner to the box's.
+// The lit pixels of one image painted white on black, cropped to the ink, as runs: false when nothing
+// is lit. Sets the box's size and moves (originX, originY) from the image's corner to the box's.
 template <typename Ink> bool CropInk(const QImage& image, Ink& ink, int originX, int originY) {
     const int width = image.width();
     const int height = image.height();
+    auto lit = [](std::uint32_t pixel) { return ((pixel >> 8) & 0xFFu) >= 128; };
     int inkLeft = width, inkRight = -1, inkTop = height, inkBottom = -1;
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         for (int x = 0; x < width; ++x)
-            if (((row[x] >> 8) & 0xFFu) >= 128) {
+            if (lit(row[x])) {
                 inkLeft = std::min(inkLeft, x);
                 inkRight = std::max(inkRight, x);
                 inkTop = std::min(inkTop, y);
@@ -202,12 +203,17 @@ template <typename Ink> bool CropInk(const QImage& image, Ink& ink, int originX,
     ink.height = inkBottom - inkTop + 1;
     ink.originX = originX - inkLeft;
     ink.originY = originY - inkTop;
-    ink.coverage.assign(static_cast<std::size_t>(ink.width) * ink.height, 0);
+    ink.runs.clear();
     for (int y = 0; y < ink.height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y + inkTop));
-        std::uint8_t* out = ink.coverage.data() + static_cast<std::size_t>(y) * ink.width;
-        for (int x = 0; x < ink.width; ++x)
-            out[x] = ((row[x + inkLeft] >> 8) & 0xFFu) >= 128 ? 1 : 0;
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y + inkTop)) + inkLeft;
+        for (int x = 0; x < ink.width;) {
+            while (x < ink.width && !lit(row[x]))
+                ++x;
+            const int start = x;
+            while (x < ink.width && lit(row[x]))
+                ++x;
+            if (x > start) ink.runs.push_back({y, start, x});
+        }
     }
     return true;
 }
@@ -403,18 +409,41 @@ std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::
     mask->height = bottom - top;
     mask->originX = -left;
     mask->originY = -top;
-    mask->coverage.assign(static_cast<std::size_t>(mask->width) * mask->height, 0);
-    for (const Placed& glyph : placed) {
-        const GlyphInk& ink = *glyph.ink;
-        for (int y = 0; y < ink.height; ++y) {
-            const std::uint8_t* from = ink.coverage.data() + static_cast<std::size_t>(y) * ink.width;
-            std::uint8_t* to = mask->coverage.data() +
-                               static_cast<std::size_t>(glyph.y - top + y) * mask->width + (glyph.x - left);
-            for (int x = 0; x < ink.width; ++x)
-                to[x] |= from[x];
+    // Row by row, each glyph's runs of the row moved to where the glyph stands; glyphs that overlap,
+    // or lie out of order, give runs to be sorted and joined.
+    std::vector<std::size_t> next(placed.size(), 0); // each glyph's first run not yet taken
+    std::vector<TextMask::Run>& runs = mask->runs;
+    std::size_t most = 0;
+    for (const Placed& glyph : placed)
+        most += glyph.ink->runs.size();
+    runs.reserve(most);
+    for (int y = 0; y < mask->height; ++y) {
+        const std::size_t rowStart = runs.size();
+        bool ordered = true;
+        for (std::size_t g = 0; g < placed.size(); ++g) {
+            const Placed& glyph = placed[g];
+            const std::vector<TextMask::Run>& own = glyph.ink->runs;
+            const int shiftX = glyph.x - left;
+            const int ownY = y - (glyph.y - top);
+            for (std::size_t& r = next[g]; r < own.size() && own[r].y == ownY; ++r) {
+                const TextMask::Run run{y, own[r].x0 + shiftX, own[r].x1 + shiftX};
+                if (runs.size() > rowStart && run.x0 < runs.back().x1) ordered = false;
+                runs.push_back(run);
+            }
         }
+        if (!ordered)
+            std::sort(runs.begin() + static_cast<std::ptrdiff_t>(rowStart), runs.end(),
+                      [](const TextMask::Run& a, const TextMask::Run& b) { return a.x0 < b.x0; });
+        // Runs that overlap or touch are one run.
+        std::size_t kept = rowStart;
+        for (std::size_t r = rowStart; r < runs.size(); ++r) {
+            if (kept > rowStart && runs[r].x0 <= runs[kept - 1].x1)
+                runs[kept - 1].x1 = std::max(runs[kept - 1].x1, runs[r].x1);
+            else
+                runs[kept++] = runs[r];
+        }
+        runs.resize(kept);
     }
-    mask->BuildRuns();
     return mask;
 }
 
@@ -469,8 +498,7 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(FontEntry& entry, const DeviceFo
         painter.drawText(QPointF(0, 0), string);
     }
 
-    if (!CropInk(image, *mask, originX, originY)) return mask;
-    mask->BuildRuns();
+    CropInk(image, *mask, originX, originY);
     return mask;
 }
 

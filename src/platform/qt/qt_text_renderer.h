@@ -79,7 +79,7 @@ class QtTextRenderer : public TextRenderer {
         int height = 0;
         int originX = 0;
         int originY = 0;
-        std::vector<std::uint8_t> coverage;
+        std::vector<TextMask::Run> runs; // as a text's mask keeps them
     };
     // How far one character of the code page can take a text: its advance, its ink past the pen's
     // span along the baseline, and its ink above or below the baseline, in pixels.
