@@ -101,6 +101,8 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
     long long px = X1;
     long long py = Y1;
     SnapToFace(px, py);
+    measuredStart_.reset();
+    if (px != X1 || py != Y1) measuredStart_ = platform::Point{static_cast<int>(px), static_cast<int>(py)};
     // The first wall of a run may not run along the side its second line is on.
     const int side = SecondLineSide();
     const bool vertical = direction == Up || direction == Down;
