@@ -55,6 +55,10 @@ bool StrictlyBetween(long long v, long long a, long long b) {
     return std::min(a, b) < v && v < std::max(a, b);
 }
 
+bool Within(long long v, long long a, long long b) {
+    return std::min(a, b) <= v && v <= std::max(a, b);
+}
+
 // A start within 30 units of a wall face (unscaled, whatever the zoom) is measured from the face.
 void SnapToFace(long long& px, long long& py) {
     constexpr long long Reach = 30;
@@ -97,6 +101,8 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
     long long px = X1;
     long long py = Y1;
     SnapToFace(px, py);
+    measuredStart_.reset();
+    if (px != X1 || py != Y1) measuredStart_ = platform::Point{static_cast<int>(px), static_cast<int>(py)};
     // The first wall of a run may not run along the side its second line is on.
     const int side = SecondLineSide();
     const bool vertical = direction == Up || direction == Down;
@@ -139,8 +145,14 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
             if (a.y1 == a.y2 && StrictlyBetween(px, a.x1, a.x2)) consider(a.y1);
             if (b.y1 == b.y2 && StrictlyBetween(px, b.x1, b.x2)) consider(b.y1);
         } else {
-            // Only where the probe passes between the start points of the wall's two faces.
-            if (vertical ? !StrictlyBetween(px, a.x1, b.x1) : !StrictlyBetween(py, a.y1, b.y1)) continue;
+            // A face counts only where the probe's line crosses it between its own ends: the line
+            // through a sloping face runs on far beyond the wall.
+            auto crosses = [&](const FaceLine& face) {
+                return vertical ? Within(px, face.x1, face.x2) : Within(py, face.y1, face.y2);
+            };
+            const bool firstCrossed = crosses(a);
+            const bool secondCrossed = b.x1 > 0 && crosses(b);
+            if (!firstCrossed && !secondCrossed) continue;
             int reduced = angle;
             if (angle >= 900 && angle <= 1800)
                 reduced = 1800 - angle;
@@ -166,8 +178,8 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
                 ca = a.x1 + shift;
                 cb = b.x1 > 0 ? b.x1 + shift : b.x1;
             }
-            consider(ca);
-            if (cb >= 1) consider(cb);
+            if (firstCrossed) consider(ca);
+            if (secondCrossed && cb >= 1) consider(cb);
         }
     }
     long long distance = 0;

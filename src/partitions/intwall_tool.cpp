@@ -180,6 +180,7 @@ void TIntwallobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Po
     // A measured free distance equal to one of the two run-ending signals must not end the run.
     if (FreeDistance() == RunClosed || FreeDistance() == RunEndedAtWall) FreeDistance() = 0;
     KeyboardWall(dc, client, key, cursor, value);
+    measuredStart_.reset();
 }
 
 void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int key, Point cursor, int value) {
@@ -218,6 +219,10 @@ void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int ke
         return;
     } else if (IsArrow(key) && Started() == 1) {
         EraseRubberBand(dc, client);
+        if (measuredStart_) {
+            X1 = measuredStart_->x;
+            Y1 = measuredStart_->y;
+        }
         nextNumber();
         X2 = X1;
         Y2 = Y1;

@@ -13,6 +13,8 @@
 #include "tools/line_tool.h"
 #include "tools/tool_kinds.h"
 
+#include <optional>
+
 class TIntwallobjtool : public TLineobjtool {
   public:
     // Its states: 1000, 2000 and 3000 while the key that made a wall opens the face of the wall met at
@@ -103,6 +105,9 @@ class TIntwallobjtool : public TLineobjtool {
     void EraseRubberBand(platform::DeviceContext& dc, const platform::Rect& client);
 
     platform::ColourRef bandColour_ = 0;
+    // The start the last free distance was measured from, where it snapped onto a face near the run's
+    // start: the wall the arrow then makes starts there, so that it meets the face it was measured to.
+    std::optional<platform::Point> measuredStart_;
 };
 
 // Appends an internal wall made from a wall tool's gesture and wall members, without any test, and

@@ -97,7 +97,8 @@ void PullTowardsRoom(const Box& r, const Box& o, long long w, long long h, long 
 }
 
 // The faces a wall offers: x values for the left (xa) and right (xb) edges, y values for the top (ya)
-// and bottom (yb) edges; an external wall offers none along its own length.
+// and bottom (yb) edges; an external wall offers none along its own length. The wall's extent decides
+// whether it is near enough on the other axis to offer them at all.
 struct WallFaces {
     bool hasX = false;
     bool hasY = false;
@@ -105,7 +106,12 @@ struct WallFaces {
     long long xb = 0;
     long long ya = 0;
     long long yb = 0;
+    Box extent;
 };
+
+Box ExtentOf(long long xa, long long xb, long long ya, long long yb) {
+    return {std::min(xa, xb), std::max(xa, xb), std::max(ya, yb), std::min(ya, yb)};
+}
 
 // An internal wall: the overlap of its two faces.
 WallFaces FacesOf(const TIntwallobj& wall) {
@@ -115,6 +121,7 @@ WallFaces FacesOf(const TIntwallobj& wall) {
     faces.xb = std::min(std::max(wall.x1, wall.x2), std::max(wall.fx1, wall.fx2));
     faces.ya = std::min(std::max(wall.y1, wall.y2), std::max(wall.fy1, wall.fy2));
     faces.yb = std::max(std::min(wall.y1, wall.y2), std::min(wall.fy1, wall.fy2));
+    faces.extent = ExtentOf(faces.xa, faces.xb, faces.ya, faces.yb);
     return faces;
 }
 
@@ -127,6 +134,7 @@ WallFaces FacesOf(const TExtwallobj& wall) {
     const long long bx = cavity ? wall.f3x2 : wall.f1x2;
     const long long by = cavity ? wall.f3y2 : wall.f1y2;
     WallFaces faces;
+    faces.extent = ExtentOf(ax, bx, ay, by);
     if (wall.x1 == wall.x2) {
         faces.hasX = true;
         faces.xa = std::min(ax, bx);
@@ -150,12 +158,22 @@ void TryFace(Pull& pull, long long face, long long edge, long long pulledTo) {
     pull.edge = pulledTo;
 }
 
-void PullTowardsWall(const Box& r, const WallFaces& faces, long long w, long long h, Pull& x, Pull& y) {
-    if (faces.hasX) {
+// Whether two spans of one axis (low to high) come within the merge distance of each other; spans that
+// overlap do.
+bool SpansNear(long long low, long long high, long long otherLow, long long otherHigh, long long merge) {
+    return std::max(otherLow - high, low - otherHigh) < merge;
+}
+
+// A wall pulls an edge only when it comes near the room along that edge too: a face far above or below
+// the room (or beside it) lines up with its edge by chance.
+void PullTowardsWall(const Box& r, const WallFaces& faces, long long w, long long h, long long merge, Pull& x,
+                     Pull& y) {
+    const Box& e = faces.extent;
+    if (faces.hasX && SpansNear(r.bottom, r.top, e.bottom, e.top, merge)) {
         TryFace(x, faces.xa, r.left, faces.xa);
         TryFace(x, faces.xb, r.right, faces.xb - w);
     }
-    if (faces.hasY) {
+    if (faces.hasY && SpansNear(r.left, r.right, e.left, e.right, merge)) {
         TryFace(y, faces.ya, r.top, faces.ya);
         TryFace(y, faces.yb, r.bottom, faces.yb + h);
     }
@@ -205,9 +223,9 @@ void AlignDesignRoomToRooms(TDRoomobjtool& tool, DeviceContext& dc, const Rect& 
         // Sloping walls give no faces to snap to.
         if (object->x1 != object->x2 && object->y1 != object->y2) continue;
         if (const auto* internal = dynamic_cast<const TIntwallobj*>(object))
-            PullTowardsWall(r, FacesOf(*internal), w, h, wallX, wallY);
+            PullTowardsWall(r, FacesOf(*internal), w, h, merge, wallX, wallY);
         else if (const auto* external = dynamic_cast<const TExtwallobj*>(object))
-            PullTowardsWall(r, FacesOf(*external), w, h, wallX, wallY);
+            PullTowardsWall(r, FacesOf(*external), w, h, merge, wallX, wallY);
     }
     std::optional<long long> left;
     std::optional<long long> top;

@@ -180,9 +180,8 @@ void TDRoomobjtool::MouseMove(DeviceContext& dc, const Rect& client, int x, int 
     const bool inside = client.left < x && x < client.right && client.top < y && y < client.bottom;
     if (inside) {
         if (DragPhase() == NotLifted) {
-            // The first move lifts the room from its painted place; it moves from the next one on.
-            LastMouseX = at.x;
-            LastMouseY = at.y;
+            // The first move lifts the room from its painted place and moves it from the press, so
+            // that the room keeps up with the cursor's whole travel.
             DrawShape(dc, 0);
         } else if (DragPhase() == LeftTheView) {
             LastMouseX = at.x;

@@ -77,6 +77,10 @@ void PlainKey(TChild& view, KeyPress& press) {
         } else {
             MoveCursorByKey(view, press.key);
         }
+    } else if (press.key == VirtualKey::Add && press.kind == tool_kind::InternalWall) {
+        // Before a run has started '+' caps the floor's last internal wall all the same.
+        tool.KeyMode() = 1;
+        KeyEntryModeKey(view, press);
     } else if (press.key == VirtualKey::Add || press.key == VirtualKey::Subtract) {
         if (press.kind != tool_kind::Move || tool.State != TMoveobjtool::MovingSelection) return;
         if (view.Owner().Editing().CheckRotationLimits(view) == 1) return;

@@ -216,7 +216,7 @@ TEST_F(DesignRoomCommands, TheLayoutGridIsPaintedButNeverSaved) {
     EXPECT_EQ(dotted, 12);
     // A drag ends with the whole layout repainted: the same image as a fresh paint.
     Drag({150, 290}, {{151, 290}, {170, 260}});
-    EXPECT_EQ(DrawingList[4]->x1, 15475);
+    EXPECT_EQ(DrawingList[4]->x1, 15500);
     ExpectImageOfAFreshPaint();
     // So does a room expanded by a typed amount: the grid's frame follows the rooms' box.
     frame->Choose(command_id::ExpandRoom);

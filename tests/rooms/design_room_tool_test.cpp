@@ -89,7 +89,8 @@ TEST_F(DesignRoomTool, DragDrawsTwoOutlinesPerMoveAndSavesOnlyOnRelease) {
     Press(tool, 40, 300); // (1000, 2500)
     surface.Clear();
     Move(tool, 41, 300);
-    // The first move lifts the room: it is painted over with the background and outlined where it is.
+    // The first move lifts the room: it is painted over with the background where it was and outlined
+    // where the cursor's travel from the press takes it.
     const std::vector<DrawCall> covers = surface.CallsNamed("Rectangle");
     ASSERT_EQ(covers.size(), 1u);
     EXPECT_EQ(covers[0].rop, RasterOp::CopyPen);
@@ -97,6 +98,7 @@ TEST_F(DesignRoomTool, DragDrawsTwoOutlinesPerMoveAndSavesOnlyOnRelease) {
     EXPECT_EQ(covers[0].args,
               (std::vector<int>{100, 900, 700 + Shared.PenWidthFactor, 100 - Shared.PenWidthFactor}));
     EXPECT_EQ(XorLines(), 4);
+    EXPECT_EQ(tool.X1, 525);
     EXPECT_EQ(Place(Room(a)), "500,4500 3500,500");
     surface.Clear();
     Move(tool, 61, 280); // 500 right, 500 up
@@ -104,11 +106,11 @@ TEST_F(DesignRoomTool, DragDrawsTwoOutlinesPerMoveAndSavesOnlyOnRelease) {
     EXPECT_TRUE(surface.CallsNamed("Rectangle").empty());
     for (const DrawCall& line : surface.CallsNamed("LineTo"))
         EXPECT_EQ(line.pen.colour, Shared.DrawingColour);
-    EXPECT_EQ(tool.X1, 1000);
+    EXPECT_EQ(tool.X1, 1025);
     EXPECT_EQ(tool.Y1, 5000);
     EXPECT_FALSE(DrawingFileExists());
     Release(tool, 61, 280);
-    EXPECT_EQ(Place(Room(a)), "1000,5000 4000,1000");
+    EXPECT_EQ(Place(Room(a)), "1025,5000 4025,1000");
     EXPECT_EQ(Room(a).width, 3000);
     EXPECT_TRUE(DrawingFileExists());
     EXPECT_EQ(tool.DragFlag(), 0);
@@ -120,14 +122,14 @@ TEST_F(DesignRoomTool, DragOutsideTheViewKeepsTheCursorsTravel) {
     TDRoomobjtool out;
     Press(out, 40, 300);
     Move(out, 41, 300);
-    Move(out, 300, 100); // the room to (6975, 9500)-(9975, 5500)
+    Move(out, 300, 100); // the room to (7000, 9500)-(10000, 5500)
     Move(out, 700, 300); // beyond the right edge: it is painted over there and waits
     Move(out, 650, -20);
-    Move(out, 61, 300); // back: 20 pixels right of the lift
+    Move(out, 61, 300); // back: 21 pixels right of the press
     Release(out, 61, 300);
-    EXPECT_EQ(Place(Room(a)), "1000,4500 4000,500");
+    EXPECT_EQ(Place(Room(a)), "1025,4500 4025,500");
     // The repaint after the release takes in where the room was painted over on the way.
-    EXPECT_EQ(out.PreviousRect()[1], 9975);
+    EXPECT_EQ(out.PreviousRect()[1], 10000);
     EXPECT_EQ(out.PreviousRect()[2], 9500);
     EXPECT_EQ(out.PreviousRect()[0], 500);
 
@@ -138,7 +140,7 @@ TEST_F(DesignRoomTool, DragOutsideTheViewKeepsTheCursorsTravel) {
     Move(first, 720, 300);
     Move(first, 40, 300);
     Release(first, 40, 300);
-    EXPECT_EQ(Place(Room(a)), "-15500,4500 -12500,500");
+    EXPECT_EQ(Place(Room(a)), "-15475,4500 -12475,500");
 }
 
 TEST_F(DesignRoomTool, ArrowKeysExpandShrinkAndMoveThePickedRoom) {
