@@ -33,6 +33,8 @@ namespace {
 // The bitmap's largest side, in pixels: 205 m at 25 mm a pixel. A larger one is refused rather than
 // cropped, as a cropped bitmap would be a wrong picture of the drawing.
 constexpr int LargestBitmapSide = 8192;
+// Background around what the bitmap shows, in pixels on every side.
+constexpr int BitmapMargin = 5;
 
 void TellPrint(const std::string& text) {
     TheDesktop().MessageBox(text, "PRINT", platform::MessageBoxStyle::Ok);
@@ -156,23 +158,19 @@ void CmSaveBitmap(TClient& client) {
 }
 
 void SaveAsBitmap(TChild& view) {
-    const int width = Shared.BitmapRight - Shared.BitmapLeft;
-    const int height = Shared.BitmapHeight;
     const char* caption = "SAVE AS BITMAP";
-    if (width <= 0 || height <= 0) {
+    if (!view.Window()) return;
+    platform::PixelBuffer image;
+    switch (MakeBitmapPicture(DrawingList, *view.Window(), BitmapMargin, LargestBitmapSide, image)) {
+    case BitmapPicture::Made:
+        break;
+    case BitmapPicture::NothingShows:
         ViewMessageBox("There is nothing drawn to save as a bitmap", caption, platform::MessageBoxStyle::Ok);
         return;
-    }
-    if (width > LargestBitmapSide || height > LargestBitmapSide) {
+    case BitmapPicture::TooLarge:
         ViewMessageBox("The drawing is too large to save as a bitmap", caption,
                        platform::MessageBoxStyle::Ok);
         return;
-    }
-    if (!view.Window()) return;
-    platform::PixelBuffer image(width, height, platform::PixelFromColour(Shared.BackgroundColour));
-    {
-        std::unique_ptr<platform::DeviceContext> dc = view.Window()->MemoryDC(image);
-        PaintToBitmap(DrawingList, *dc);
     }
     // The name follows the view, which the overlay modes may have changed while drawing.
     const char* tag = Shared.CurrentView == view_code::GroundFloor   ? "GND"

@@ -18,7 +18,7 @@ void CmCalibratePrinter(TClient& client);
 // Exports the current floor of the open drawing as DWGS/NAME + floor tag + .BMP.
 void CmSaveBitmap(TClient& client);
 
-// Renders the current floor as last read into a 24-bit bitmap of the drawing's extents and writes it
-// beside the drawing. A bitmap of no size, or more than 8192 pixels on a side, is refused with a
-// message; a file that cannot be written is told.
+// Renders the current floor as last read into a 24-bit bitmap of what it paints, with 5 pixels of
+// background on every side, and writes it beside the drawing. A floor that paints nothing, or a bitmap
+// of more than 8192 pixels on a side, is refused with a message; a file that cannot be written is told.
 void SaveAsBitmap(TChild& view);

@@ -230,9 +230,9 @@ void CmRoomLayout(TClient& client) {
 }
 
 void CmFloorArea(TClient& client) {
+    // With no drawing open there is no view either: the user is told to open a plan view.
     TChild* view = client.ActiveView();
-    if (!view) return;
-    if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::FourthPlan) {
+    if (view && Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::FourthPlan) {
         client.Editing().FloorAreaDialog(*view);
         return;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The extents of a drawing as it is read, from which the bitmap export takes its size. Only the
+// The extents of a drawing as it is read, from which the bitmap export places what it paints. Only the
 // outline-making objects count: lines, external walls, dimensions, arcs, shapes, texts (their anchor)
 // and polygons; internal walls, openings, rooms and information records do not.
 
@@ -7,7 +7,7 @@
 #include "model/object_class.h"
 
 struct DrawingExtents {
-    // The starting values; a drawing lying wholly beyond them gets an export that reaches them.
+    // The starting values.
     int leastX = 30000;
     int greatestX = 0;
     int leastY = 30000;

@@ -66,9 +66,10 @@ bool WritePrintCalibration(int units, const PrintCalibration& calibration);
 
 // TITLE2D.CFG: the titles of the ground, first and second floor plans, written as three lengths and
 // then the three texts back to back ("%d %d %d %s%s%s\n"); a title keeps its leading blanks. Files
-// written without the blank after the third length read the same.
+// written without the blank after the third length read the same. A title holds up to 27 characters,
+// though the titles dialog takes 24: files of earlier versions hold longer ones.
 struct PlanTitles {
-    static constexpr int MaxLength = 24;
+    static constexpr int MaxLength = 27;
     std::array<std::string, 3> titles;
 };
 PlanTitles ReadPlanTitles(CfgReport* report = nullptr);

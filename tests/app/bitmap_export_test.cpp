@@ -5,10 +5,12 @@
 #include "model/drawing_objects.h"
 #include "platform/recording_surface.h"
 #include "program_fixture.h"
+#include "script/script_runner.h"
 #include "tools/drawing_tool.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <sstream>
 
 using platform::DialogAnswer;
 using test_support::ReadFile;
@@ -63,6 +65,16 @@ std::uint32_t Word(const std::string& bytes, std::size_t at, int size) {
     return value;
 }
 
+// A pixel of a 24-bit BMP file, counted from the top: its rows run bottom up, padded to four bytes,
+// each pixel blue, green, red.
+platform::ColourRef BmpPixel(const std::string& bmp, int x, int yFromTop) {
+    const std::size_t rowBytes = (3 * Word(bmp, 18, 4) + 3) / 4 * 4;
+    const std::size_t at = 54 + rowBytes * (Word(bmp, 22, 4) - 1 - static_cast<std::size_t>(yFromTop)) +
+                           3 * static_cast<std::size_t>(x);
+    return platform::Rgb(static_cast<unsigned char>(bmp[at + 2]), static_cast<unsigned char>(bmp[at + 1]),
+                         static_cast<unsigned char>(bmp[at]));
+}
+
 class BitmapExport : public ProgramTest {
   protected:
     void SetUp() override {
@@ -102,7 +114,7 @@ class BitmapExport : public ProgramTest {
     }
 };
 
-TEST_F(BitmapExport, TheBitmapIsA24BitBmpOfTheDrawingsExtentsWithItsMiddleOnTheMiddleRow) {
+TEST_F(BitmapExport, TheBitmapIsA24BitBmpOfWhatThePlanPaintsWithFivePixelsOfBackgroundAround) {
     Open(TwoLines);
     frame->Choose(235);
     EXPECT_TRUE(desktop.Messages().empty());
@@ -113,36 +125,88 @@ TEST_F(BitmapExport, TheBitmapIsA24BitBmpOfTheDrawingsExtentsWithItsMiddleOnTheM
     EXPECT_EQ(Word(bmp, 14, 4), 40u);
     const int width = static_cast<int>(Word(bmp, 18, 4));
     const int height = static_cast<int>(Word(bmp, 22, 4));
-    EXPECT_EQ(width, 420);
-    EXPECT_EQ(height, 90);
+    EXPECT_EQ(width, 410);
+    EXPECT_EQ(height, 91);
     EXPECT_EQ(Word(bmp, 26, 2), 1u);
     EXPECT_EQ(Word(bmp, 28, 2), 24u);
     EXPECT_EQ(Word(bmp, 30, 4), 0u);
-    const std::size_t rowBytes = 420 * 3; // already a multiple of 4
-    ASSERT_EQ(bmp.size(), 54 + rowBytes * 90);
-    // Rows run bottom up; a pixel is blue, green, red.
-    const auto pixel = [&](int x, int yFromTop) {
-        const std::size_t at =
-            54 + rowBytes * static_cast<std::size_t>(89 - yFromTop) + 3 * static_cast<std::size_t>(x);
-        return platform::Rgb(static_cast<unsigned char>(bmp[at + 2]), static_cast<unsigned char>(bmp[at + 1]),
-                             static_cast<unsigned char>(bmp[at]));
-    };
+    const std::size_t rowBytes = 410 * 3 + 2; // rows padded to a multiple of 4
+    ASSERT_EQ(bmp.size(), 54 + rowBytes * 91);
     const platform::ColourRef line = platform::Rgb(0, 0, 0); // the lines' own colour, as stored
     const platform::ColourRef background = Shared.BackgroundColour;
     int wrong = 0;
-    for (int y = 0; y < 90; ++y)
-        for (int x = 0; x < 420; ++x) {
-            const bool onLine = (y == 5 || y == 85) && x >= 10 && x <= 409;
-            wrong += pixel(x, y) != (onLine ? line : background);
+    // Each line leaves out its end pixel: 400 pixels from x 5.
+    for (int y = 0; y < 91; ++y)
+        for (int x = 0; x < 410; ++x) {
+            const bool onLine = (y == 5 || y == 85) && x >= 5 && x <= 404;
+            wrong += BmpPixel(bmp, x, y) != (onLine ? line : background);
         }
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(Client().Tool().Kind, 21);
     EXPECT_EQ(Shared.HelpContext, 200);
 }
 
+// A house drawn from the keyboard as a new user draws one: closing the outline dimensions every side,
+// the top dimension's text standing above its arrows and their ticks.
+TEST(BitmapOfADimensionedPlan, HoldsEveryTextAndTickWithFivePixelsOfBackgroundAround) {
+    test_support::TempFolder folder;
+    std::ostringstream out;
+    std::ostringstream err;
+    {
+        static std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
+        script::ScriptServices services;
+        services.text = text.get();
+        script::ScriptRunner runner(folder.Path().string(), folder.Path().string(), out, err, services);
+        ASSERT_EQ(runner.Run(R"(client 840 594
+dialog 2024 ok 2027="HOUSE" 2026=on 2209=on
+dialog 2480 ok 2481=on
+dialog 4200 ok 4201=on
+command 230
+move 100 174
+key 13
+input ok "5000"
+key 39
+input ok "3000"
+key 40
+input ok "5000"
+key 37
+input ok "3000"
+key 38
+expect message "Area and Dimensions should be checked manually\nTotal Building Area this floor: 15 sq. metres" "External Area"
+command 235
+expect nomessage
+)"),
+                  0)
+            << err.str();
+    }
+    ResetSharedState();
+    const std::string bmp = ReadFile(folder.Path() / "DWGS/HOUSEGND.BMP");
+    ASSERT_GE(bmp.size(), 54u);
+    const int width = static_cast<int>(Word(bmp, 18, 4));
+    const int height = static_cast<int>(Word(bmp, 22, 4));
+    const platform::ColourRef background = BmpPixel(bmp, 0, 0);
+    // Nothing shows within five pixels of an edge, so nothing was cut there; and something shows on
+    // the fifth pixel from each edge, so the picture is cut to what shows: the text by its ink.
+    const auto inkIn = [&](int x0, int y0, int x1, int y1) {
+        int ink = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                ink += BmpPixel(bmp, x, y) != background;
+        return ink;
+    };
+    EXPECT_EQ(inkIn(0, 0, width, 5), 0);
+    EXPECT_EQ(inkIn(0, height - 5, width, height), 0);
+    EXPECT_EQ(inkIn(0, 0, 5, height), 0);
+    EXPECT_EQ(inkIn(width - 5, 0, width, height), 0);
+    EXPECT_GT(inkIn(0, 5, width, 6), 0);
+    EXPECT_GT(inkIn(0, height - 6, width, height - 5), 0);
+    EXPECT_GT(inkIn(5, 0, 6, height), 0);
+    EXPECT_GT(inkIn(width - 6, 0, width - 5, height), 0);
+}
+
 TEST_F(BitmapExport, EachFloorHasItsFileAndTheLayoutNewDrawingsAndNoDrawingHaveNone) {
     Open(Drawing({Line(50, 10000, 12000, 20000, 12000), Line(51, 10000, 12000, 20000, 12000),
-                  Line(52, 10000, 12000, 20000, 12000)}));
+                  Line(52, 10000, 12000, 20000, 12000), Line(53, 10000, 12000, 20000, 12000)}));
     const std::vector<std::pair<int, const char*>> floors = {
         {50, "HOUSEGND.BMP"}, {51, "HOUSEFST.BMP"}, {52, "HOUSESEC.BMP"}, {53, "HOUSE.BMP"}};
     for (const auto& [view, name] : floors) {

@@ -52,11 +52,12 @@ TEST_F(CfgFiles, PlanTitlesRoundTripLeadingBlanksEmptyLinesDigitsAndOldFiles) {
     WriteCfg("TITLE2D.CFG", "5 0 5\r\nHOUSEATTIC\r\n");
     EXPECT_EQ(ReadPlanTitles().titles[2], "ATTIC");
 
-    // A stored length above 24 keeps 24 characters; the writer cuts to 24.
-    WriteCfg("TITLE2D.CFG", "30 0 0 ABCDEFGHIJKLMNOPQRSTUVWXYZ1234\n");
-    EXPECT_EQ(ReadPlanTitles().titles[0], "ABCDEFGHIJKLMNOPQRSTUVWX");
-    ASSERT_TRUE(WritePlanTitles({{"GROUND", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", ""}}));
-    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "6 24 0 GROUNDABCDEFGHIJKLMNOPQRSTUVWX\n");
+    // A title keeps up to 27 characters; a stored length above 27 keeps 27, and the writer cuts to 27.
+    WriteCfg("TITLE2D.CFG", "27 30 0 GROUND FLOOR PLAN OF 2 BEDSABCDEFGHIJKLMNOPQRSTUVWXYZ1234\n");
+    EXPECT_EQ(ReadPlanTitles().titles[0], "GROUND FLOOR PLAN OF 2 BEDS");
+    EXPECT_EQ(ReadPlanTitles().titles[1], "ABCDEFGHIJKLMNOPQRSTUVWXYZ1");
+    ASSERT_TRUE(WritePlanTitles({{"GROUND", "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", ""}}));
+    EXPECT_EQ(ReadCfg("TITLE2D.CFG"), "6 27 0 GROUNDABCDEFGHIJKLMNOPQRSTUVWXYZ1\n");
 }
 
 TEST_F(CfgFiles, LineTextIsReadByItsStoredLength) {
