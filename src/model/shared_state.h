@@ -57,5 +57,5 @@ struct SharedState {
 
 extern SharedState Shared;
 
-// Puts every shared global back to its start-up value.
+// Puts every shared global back to its start-up value, and forgets the failed writes told so far.
 void ResetSharedState();
