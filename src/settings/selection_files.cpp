@@ -25,12 +25,11 @@ bool WriteCopyOffset(int index, int x, int y) {
 }
 
 bool WriteSelection(const std::vector<SelectionLine>& lines) {
-    bool written = lines.empty() || WriteSelectionLines(lines);
-    // No stale selection is left behind to be moved or erased in the new one's place: when COPY.CFG
-    // could not be written TEMP.CFG counts none, if it can be written at all.
-    written =
-        WriteTempCounter(written ? static_cast<int>(std::min<std::size_t>(lines.size(), INT_MAX)) : 0) &&
-        written;
+    const bool linesWritten = lines.empty() || WriteSelectionLines(lines);
+    // When COPY.CFG could not be written TEMP.CFG counts none, if it can be written at all: no stale
+    // selection is left on disk to be moved or erased in the new one's place.
+    const int count = linesWritten ? static_cast<int>(std::min<std::size_t>(lines.size(), INT_MAX)) : 0;
+    const bool written = WriteTempCounter(count) && linesWritten;
     Shared.SelectionUnwritten = !written;
     return written;
 }
