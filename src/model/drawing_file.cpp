@@ -3,9 +3,7 @@
 #include "model/file_name_case.h"
 #include "model/shared_state.h"
 #include "model/whole_file.h"
-#include "platform/desktop.h"
-
-#include <algorithm>
+#include "model/write_failures.h"
 
 RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
     return RecordOrigin{sheetWidth * scale / 2, sheetHeight * scale / 2};
@@ -61,28 +59,30 @@ bool TList::WriteDrawing(SaveFailureNotice notice) {
     const std::string path = DrawingFilePath();
     // The rename would replace a file marked read-only all the same; its owner meant it to stay.
     const bool readOnly = IsMarkedReadOnly(path);
-    if (readOnly ||
-        !ReplaceFileAtomically(path, FormatDrawing(*this, centre, Shared.Units, Shared.ObjectSerial))) {
-        if (notice == SaveFailureNotice::Tell) TellSaveFailure(path, readOnly);
+    WriteOutcome outcome;
+    if (!readOnly)
+        outcome =
+            ReplaceFileAtomically(path, FormatDrawing(*this, centre, Shared.Units, Shared.ObjectSerial));
+    if (readOnly || !outcome) {
+        if (notice == SaveFailureNotice::Tell) TellSaveFailure(path, readOnly, outcome);
         return false;
     }
     if (count > 0) Shared.DrawingState = 2;
     return true;
 }
 
-void TList::TellSaveFailure(const std::string& path, bool readOnly) {
-    // Every edit saves, and some commands save more than once: a lasting fault (a read-only folder, a
-    // full disk) is told once per user action for each file, not after every save.
-    if (std::find(failuresTold_.begin(), failuresTold_.end(), path) != failuresTold_.end()) return;
-    failuresTold_.push_back(path);
+void TList::TellSaveFailure(const std::string& path, bool readOnly, const WriteOutcome& outcome) {
     const std::string name = path.substr(path.rfind('/') + 1);
-    platform::TheDesktop().MessageBox(readOnly ? name + " is marked read-only, so the drawing was not saved"
-                                               : "The drawing could not be saved to " + name,
-                                      "SAVE", platform::MessageBoxStyle::Ok);
+    TellWriteFailureOnce(path,
+                         readOnly
+                             ? name + " is marked read-only, so the drawing was not saved"
+                             : WriteFailureText(name, outcome, "The drawing could not be saved to " + name,
+                                                "the drawing was not saved"),
+                         "SAVE");
 }
 
 void TList::StartUserAction() {
-    failuresTold_.clear();
+    ForgetToldWriteFailures();
 }
 
 void TList::ReadDrawing() {
@@ -91,7 +91,9 @@ void TList::ReadDrawing() {
     if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
     using State = DrawingFileCheck::State;
-    lastRead_.state = !result.headerRead ? State::NotADrawing : result.complete ? State::Whole : State::Damaged;
+    lastRead_.state = !result.headerRead ? State::NotADrawing
+                      : result.complete  ? State::Whole
+                                         : State::Damaged;
     lastRead_.objectsRead = result.objectsAdded;
     if (result.headerRead) {
         Shared.Units = result.units;

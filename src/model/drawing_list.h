@@ -9,6 +9,7 @@
 #include "model/selection_line.h"
 #include "model/whole_file.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -96,11 +97,17 @@ class TList {
     std::string DrawingFilePath() const;
 
     // Writes the selected objects to the symbol or paste file `fileName` of the LIBS folder
-    // (symbol_file.h: FormatSymbol), replacing it whole. When it cannot be written the old file stays,
-    // the user is told in a box naming it (caption "SAVE") and the result is false. The list and
-    // DrawingState are not touched.
+    // (symbol_file.h: FormatSymbol), replacing it whole. `beforeReplacing`, when given, runs once the
+    // new file is on disk and before it takes the old one's place; when it returns false (it has told
+    // the user why) nothing is replaced. When the file cannot be written the old file stays, the user
+    // is told in a box naming it (caption "SAVE") and the result is false. The list and DrawingState
+    // are not touched.
     bool WriteSymbol(const RecordHeader& header, const std::string& fileName,
-                     std::span<const SelectionLine> selection) const;
+                     std::span<const SelectionLine> selection,
+                     const std::function<bool()>& beforeReplacing = {}) const;
+    // Empties the symbol or paste file `fileName` of the LIBS folder: a copy that had no selection to
+    // read leaves a buffer that pastes nothing. Told as WriteSymbol tells.
+    bool EmptySymbolFile(const std::string& fileName) const;
     // Inserts the objects of the symbol or paste file `fileName` of the LIBS folder on the current
     // view at SymbolInsertionPoint, with fresh numbers (symbol_file.h: ParseSymbol); they are appended
     // from index `count` on. A missing file adds nothing. Neither saves nor measures extents.
@@ -135,10 +142,9 @@ class TList {
     float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
 
   private:
-    void TellSaveFailure(const std::string& path, bool readOnly);
+    void TellSaveFailure(const std::string& path, bool readOnly, const WriteOutcome& outcome);
 
     std::vector<std::unique_ptr<TObject>> objects_;
-    std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
     DrawingFileCheck lastRead_;
 };

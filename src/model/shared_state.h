@@ -24,6 +24,9 @@ struct SharedState {
     int LayoutGridOn = 2; // 1 shows the room-layout grid; anything else hides it
     int PenWidth = 1;
     int ObjectSerial = 1;
+    // The last selection could not be written to the CFG folder, whose selection files still hold an
+    // older one: no tool may take that for the selection the user made.
+    bool SelectionUnwritten = false;
 
     // The view mapping. Scale: drawing units per logical unit; Zoom: logical units per device pixel;
     // ClientWidth/ClientHeight: the logical extent the client area shows; ScrollX/ScrollY: the logical
@@ -54,5 +57,5 @@ struct SharedState {
 
 extern SharedState Shared;
 
-// Puts every shared global back to its start-up value.
+// Puts every shared global back to its start-up value, and forgets the failed writes told so far.
 void ResetSharedState();

@@ -3,8 +3,10 @@
 #include "model/file_name_case.h"
 #include "model/shared_state.h"
 #include "model/whole_file.h"
+#include "model/write_failures.h"
 #include "platform/desktop.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <unordered_map>
@@ -108,14 +110,40 @@ std::string TList::LibraryFilePath(const std::string& fileName) const {
     return FindFileIgnoringCase(ProgramDir + "LIBS/", fileName);
 }
 
+namespace {
+
+// Tells that the symbol or paste file at `path` was not written.
+void TellSymbolUnsaved(const std::string& path, const WriteOutcome& outcome) {
+    platform::TheDesktop().MessageBox(WriteFailureText(path, outcome,
+                                                       "The library file could not be saved to " + path,
+                                                       "the library file was not saved"),
+                                      "SAVE", platform::MessageBoxStyle::Ok);
+}
+
+} // namespace
+
 bool TList::WriteSymbol(const RecordHeader& header, const std::string& fileName,
-                        std::span<const SelectionLine> selection) const {
+                        std::span<const SelectionLine> selection,
+                        const std::function<bool()>& beforeReplacing) const {
     const std::string path = LibraryFilePath(fileName);
-    if (IsPlainFileName(fileName) && ReplaceFileAtomically(path, FormatSymbol(*this, header, selection)))
-        return true;
-    platform::TheDesktop().MessageBox("The library file could not be saved to " + path, "SAVE",
-                                      platform::MessageBoxStyle::Ok);
-    return false;
+    if (!IsPlainFileName(fileName)) {
+        TellSymbolUnsaved(path, WriteOutcome{EINVAL});
+        return false;
+    }
+    StagedFile file;
+    WriteOutcome outcome = file.Stage(path, FormatSymbol(*this, header, selection));
+    if (outcome && beforeReplacing && !beforeReplacing()) return false;
+    if (outcome) outcome = file.Commit();
+    if (!outcome) TellSymbolUnsaved(path, outcome);
+    return static_cast<bool>(outcome);
+}
+
+bool TList::EmptySymbolFile(const std::string& fileName) const {
+    const std::string path = LibraryFilePath(fileName);
+    const WriteOutcome outcome =
+        IsPlainFileName(fileName) ? ReplaceFileAtomically(path, "") : WriteOutcome{EINVAL};
+    if (!outcome) TellSymbolUnsaved(path, outcome);
+    return static_cast<bool>(outcome);
 }
 
 void TList::ReadSymbol(const std::string& fileName) {

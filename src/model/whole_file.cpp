@@ -35,6 +35,23 @@ class FileDescriptor {
     int fd_;
 };
 
+WriteStepHook& Hook() {
+    static WriteStepHook hook;
+    return hook;
+}
+
+// 0 when the step may go on; else the error number the test's hook fails it with, in errno too.
+int HookError(WriteStep step, const std::string& path) {
+    const int error = Hook() ? Hook()(step, path) : 0;
+    if (error != 0) errno = error;
+    return error;
+}
+
+// The error of the call that just failed; never 0, which would read as success.
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -60,7 +77,8 @@ void FileBuffer::Reserve(std::size_t bytes, std::size_t kept) {
 
 bool ReadWholeFile(const std::string& path, FileBuffer& buffer) {
     buffer.size_ = 0;
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) return false;
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
@@ -140,23 +158,62 @@ bool IsMarkedReadOnly(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) return false;
     // The permission bits are asked as well as access(): a process that may write anything (the
     // superuser) still respects a file its owner marked read-only.
-    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return ::access(path.c_str(), W_OK) != 0 && errno != EROFS;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteOutcome::OnReadOnlyFileSystem() const {
+    return error == EROFS;
+}
+
+void SetWriteStepHook(WriteStepHook hook) {
+    Hook() = std::move(hook);
+}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+WriteOutcome StagedFile::Stage(const std::string& path, std::string_view bytes) {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+    path_ = path;
     std::string temporary;
+    if (HookError(WriteStep::Create, path) != 0) return {LastError()};
     FileDescriptor file(CreateTemporaryFile(path, temporary));
-    if (file.Get() < 0) return false;
+    if (file.Get() < 0) return {LastError()};
+    temporary_ = temporary;
     struct stat existing {};
     // The replacement keeps the permissions the old file had.
     if (::stat(path.c_str(), &existing) == 0) ::fchmod(file.Get(), existing.st_mode & 07777);
-    const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
-    const bool closed = file.Close();
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    int error = 0;
+    if (HookError(WriteStep::Write, path) != 0 || !WriteAll(file.Get(), bytes) ||
+        HookError(WriteStep::Flush, path) != 0 || ::fsync(file.Get()) != 0)
+        error = LastError();
+    if (!file.Close() && error == 0) error = LastError();
+    if (error == 0) return {};
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return {error};
+}
+
+WriteOutcome StagedFile::Commit() {
+    if (temporary_.empty()) return {EINVAL};
+    const std::string temporary = std::move(temporary_);
+    temporary_.clear();
+    if (HookError(WriteStep::Rename, path_) != 0 || std::rename(temporary.c_str(), path_.c_str()) != 0) {
+        const int error = LastError();
         ::unlink(temporary.c_str());
-        return false;
+        return {error};
     }
-    return SyncFolder(FolderOf(path));
+    if (HookError(WriteStep::SyncFolder, path_) != 0 || !SyncFolder(FolderOf(path_))) return {LastError()};
+    return {};
+}
+
+WriteOutcome ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    StagedFile file;
+    const WriteOutcome staged = file.Stage(path, bytes);
+    return staged ? file.Commit() : staged;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // and a failed write leaves the old one.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,7 +28,8 @@ class FileBuffer {
 };
 
 // The whole contents of the file into `buffer`, sized once from the file's size; false, with the
-// buffer empty, when the file cannot be opened or read.
+// buffer empty, when the file cannot be opened or read, or is not a regular file: a named pipe or a
+// device is refused at once, never waited on.
 bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
 // The same into a string of its own, for the small files read once.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
@@ -36,11 +38,47 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // the readers of drawing, library and CFG files skip it. Files compared byte for byte keep it.
 std::string_view WithoutByteOrderMark(std::string_view text);
 
-// Replaces the file at `path` with `bytes`: written to a new temporary file in the same folder
-// (created exclusively under a name of this process), flushed to disk, renamed over it, and the
-// folder synced so the rename lasts. False, with the old file untouched and no temporary left behind,
-// when any step fails.
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+// How a write of a file ended: written, or with the system's error number of the step that failed.
+struct WriteOutcome {
+    int error = 0;
+    explicit operator bool() const { return error == 0; }
+    // The file system is mounted read-only: nothing on it can be written, whatever its files' marks.
+    bool OnReadOnlyFileSystem() const;
+};
+
+// A replacement of a file written beside it and not yet put in its place: a save of several files
+// writes each of them first and puts them in place last, so that an interruption before then leaves
+// every old file as it was. A staged file that is never committed is removed.
+class StagedFile {
+  public:
+    StagedFile() = default;
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Writes `bytes` to a new temporary file beside `path` (created exclusively under a name of this
+    // process) with the old file's permissions, and flushes it to disk.
+    WriteOutcome Stage(const std::string& path, std::string_view bytes);
+    // Renames the staged file over its path and syncs the folder, so the rename lasts.
+    WriteOutcome Commit();
+
+  private:
+    std::string path_;
+    std::string temporary_;
+};
+
+// Replaces the file at `path` with `bytes`: staged beside it, then renamed over it. On failure the old
+// file is untouched and no temporary is left behind.
+WriteOutcome ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// The steps of every write, in order, for a test that fails or interrupts them.
+enum class WriteStep { Create, Write, Flush, Rename, SyncFolder };
+// A test's hook, asked before each step of every write with the path being replaced: it returns 0 to
+// let the step go on, or the error number the step then fails with, as the system would fail it (a
+// read-only file system, a full disk). It may also end the process there, as a kill would. None by
+// default; an empty hook removes it.
+using WriteStepHook = std::function<int(WriteStep step, const std::string& path)>;
+void SetWriteStepHook(WriteStepHook hook);
 
 // The temporary file ReplaceFileAtomically tries first (attempt 0) and next before renaming it over
 // `path`: a hidden name of this process beside it, ".NAME.PID-ATTEMPT.tmp", so the rename stays
@@ -48,7 +86,8 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 std::string TemporaryPathFor(const std::string& path, int attempt);
 
 // True when the file exists and is marked read-only (no write permission), which a replacing save
-// must respect: the rename would replace it all the same.
+// must respect: the rename would replace it all the same. A file on a read-only file system is not
+// marked: the save fails of itself and says why.
 bool IsMarkedReadOnly(const std::string& path);
 
 // Removes the temporary files of saves that were killed before their rename: those in `folder` whose

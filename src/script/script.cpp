@@ -164,6 +164,10 @@ std::string CheckStep(const Step& step) {
     if (v == "png") return count(1) ? "" : "png PATH";
     if (v == "copy") return count(2) ? "" : "copy PATH2 PATH";
     if (v == "readonly") return count(1) ? "" : "readonly PATH";
+    if (v == "pipe") return count(1) ? "" : "pipe PATH";
+    if (v == "filesystem")
+        return count(2) && (w[1].text == "readonly" || w[1].text == "ok") ? ""
+                                                                          : "filesystem PATH readonly|ok";
     if (v == "scroll") {
         static const std::set<std::string> moves{"lineup", "linedown", "pageup", "pagedown", "top", "bottom"};
         if (w.size() >= 2 && (w[0].text == "h" || w[0].text == "v")) {

@@ -11,11 +11,14 @@
 #include "tools/tool_framework.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <ostream>
 #include <sstream>
+#include <sys/stat.h>
+#include <system_error>
 
 namespace script {
 
@@ -145,6 +148,7 @@ ScriptRunner::~ScriptRunner() {
     frame_.reset();
     program_.reset();
     platform::InstallDesktop(nullptr);
+    SetWriteStepHook({}); // it reads readOnlyFolders_
 }
 
 std::string ScriptRunner::FolderPath(const std::string& relative) const {
@@ -252,6 +256,39 @@ bool ScriptRunner::Execute(const Step& step) {
                         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove, error);
         if (error) return Fail(step, "cannot mark " + w[0].text + " read-only: " + error.message());
+        return true;
+    }
+    if (v == "pipe") {
+        // Something that is not a file where the program looks for one.
+        const std::string path = FolderPath(w[0].text);
+        std::error_code error;
+        std::filesystem::remove(path, error);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+        if (::mkfifo(path.c_str(), 0666) != 0) return Fail(step, "cannot make a named pipe at " + w[0].text);
+        return true;
+    }
+    if (v == "filesystem") {
+        // Writes into the folder fail as they fail on a file system mounted read-only, whoever runs
+        // the program: the superuser's writes are not stopped by permissions.
+        std::string folder = FolderPath(w[0].text);
+        while (!folder.empty() && folder.back() == '/')
+            folder.pop_back();
+        folder += '/';
+        if (w[1].text == "ok")
+            readOnlyFolders_.erase(folder);
+        else
+            readOnlyFolders_.insert(folder);
+        if (readOnlyFolders_.empty()) {
+            SetWriteStepHook({});
+            return true;
+        }
+        SetWriteStepHook([this](WriteStep at, const std::string& path) {
+            const bool inside = std::ranges::any_of(readOnlyFolders_, [&](const std::string& readOnly) {
+                return path.compare(0, readOnly.size(), readOnly) == 0;
+            });
+            // Such a file system refuses to create the new file.
+            return inside && at == WriteStep::Create ? EROFS : 0;
+        });
         return true;
     }
     if (v == "png") {

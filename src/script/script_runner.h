@@ -12,6 +12,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,8 @@ class ScriptRunner {
     std::size_t expectedInputs_ = 0;
     std::size_t expectedColourDialogs_ = 0;
     std::size_t expectedFontDialogs_ = 0;
+    // Folders (paths ending in '/') that the "filesystem" step put on a read-only file system.
+    std::set<std::string> readOnlyFolders_;
 };
 
 } // namespace script

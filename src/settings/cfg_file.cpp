@@ -2,9 +2,12 @@
 
 #include "model/drawing_list.h"
 #include "model/whole_file.h"
+#include "model/write_failures.h"
 #include "resources/embedded_files.h"
 
-#include <fstream>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 std::string CfgPath(std::string_view name) {
     return DrawingList.ProgramDir + "CFG/" + std::string(name);
@@ -23,14 +26,52 @@ bool ReadCfgText(std::string_view name, std::string& text) {
     return true;
 }
 
-bool WriteCfgText(std::string_view name, std::string_view bytes) {
-    return ReplaceFileAtomically(CfgPath(name), bytes);
+namespace {
+
+void TellUnwritten(std::string_view name, CfgContents contents, const WriteOutcome& outcome) {
+    const std::string file = "CFG/" + std::string(name);
+    std::string failed;
+    std::string consequence;
+    std::string key;
+    switch (contents) {
+    case CfgContents::Selection:
+        failed = "The selection could not be kept in " + file;
+        consequence = "the selection could not be kept";
+        key = "CFG selection";
+        break;
+    case CfgContents::LibraryIndex:
+        failed = "The library index could not be saved to " + file;
+        consequence = "the library index was not saved";
+        key = "CFG library index";
+        break;
+    case CfgContents::Settings:
+        failed = "The settings could not be saved to " + file;
+        consequence = "the settings were not saved";
+        key = "CFG settings";
+        break;
+    }
+    TellWriteFailureOnce(key, WriteFailureText(file, outcome, failed, consequence), "SAVE");
 }
 
-bool AppendCfgText(std::string_view name, std::string_view bytes) {
-    std::ofstream out(CfgPath(name), std::ios::binary | std::ios::app);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+} // namespace
+
+bool WriteCfgText(std::string_view name, std::string_view bytes, CfgContents contents) {
+    const WriteOutcome outcome = ReplaceFileAtomically(CfgPath(name), bytes);
+    if (!outcome) TellUnwritten(name, contents, outcome);
+    return static_cast<bool>(outcome);
+}
+
+bool AppendCfgText(std::string_view name, std::string_view bytes, CfgContents contents) {
+    std::string text;
+    if (!ReadWholeFile(CfgPath(name), text)) {
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(CfgPath(name), error))) {
+            TellUnwritten(name, contents, WriteOutcome{EINVAL});
+            return false;
+        }
+        text.clear();
+    }
+    return WriteCfgText(name, text.append(bytes), contents);
 }
 
 namespace {

@@ -37,10 +37,19 @@ std::string_view ShippedCfgText(std::string_view name);
 
 // The whole file; false when it cannot be read.
 bool ReadCfgText(std::string_view name, std::string& text);
-// Replaces the file whole, so a reader never sees half of it; false when it cannot be written.
-bool WriteCfgText(std::string_view name, std::string_view bytes);
-// Adds to the end of the file, creating it when missing.
-bool AppendCfgText(std::string_view name, std::string_view bytes);
+// What a CFG file keeps, in the words a failed write of it is told in.
+enum class CfgContents { Settings, Selection, LibraryIndex };
+// Replaces the file whole, so a reader never sees half of it; false when it cannot be written. A file
+// that cannot be written is told once per user action for each kind of contents, naming the file: a
+// read-only folder makes every command that keeps settings fail to, and the user should hear of it
+// once, not after every write.
+bool WriteCfgText(std::string_view name, std::string_view bytes,
+                  CfgContents contents = CfgContents::Settings);
+// Adds to the end of the file, creating it when missing; the file is replaced whole as WriteCfgText
+// replaces it. Something that stands under the name and cannot be read (a folder, a named pipe) is
+// not replaced: that is told as a failed write.
+bool AppendCfgText(std::string_view name, std::string_view bytes,
+                   CfgContents contents = CfgContents::Settings);
 
 // Turns a file's text into its fields in order, as many as the text holds.
 using CfgParser = std::function<std::vector<CfgValue>(std::string_view text)>;

@@ -202,7 +202,7 @@ int ReadSelectionCount(CfgReport* report) {
 }
 
 bool WriteSelectionCount(int count) {
-    return WriteCfgText("TEMP.CFG", FormatCfg("%d\n", {count}));
+    return WriteCfgText("TEMP.CFG", FormatCfg("%d\n", {count}), CfgContents::Selection);
 }
 
 std::vector<SelectionLine> ReadSelectionLines(int count, int listCount, CfgReport* report) {
@@ -228,12 +228,12 @@ bool WriteSelectionLines(const std::vector<SelectionLine>& lines) {
     std::string text;
     for (const SelectionLine& line : lines)
         text += SelectionText(line);
-    return WriteCfgText("COPY.CFG", text);
+    return WriteCfgText("COPY.CFG", text, CfgContents::Selection);
 }
 
 bool AddSelectionLine(const SelectionLine& line, bool firstLine) {
-    return firstLine ? WriteCfgText("COPY.CFG", SelectionText(line))
-                     : AppendCfgText("COPY.CFG", SelectionText(line));
+    return firstLine ? WriteCfgText("COPY.CFG", SelectionText(line), CfgContents::Selection)
+                     : AppendCfgText("COPY.CFG", SelectionText(line), CfgContents::Selection);
 }
 
 std::string LibraryCountsName(int units) {
@@ -250,7 +250,8 @@ LibraryCounts ReadLibraryCounts(int units, CfgReport* report) {
 
 bool WriteLibraryCounts(int units, const LibraryCounts& c) {
     return WriteCfgText(LibraryCountsName(units),
-                        FormatCfg("%d %d %d %d", {c.counts[0], c.counts[1], c.counts[2], c.counts[3]}));
+                        FormatCfg("%d %d %d %d", {c.counts[0], c.counts[1], c.counts[2], c.counts[3]}),
+                        CfgContents::LibraryIndex);
 }
 
 std::string LibraryIndexName(int units, int group) {
@@ -302,9 +303,9 @@ bool WriteLibraryIndex(int units, int group, const std::vector<std::string>& nam
     std::string text;
     for (const std::string& name : names)
         text += LibraryIndexLine(name);
-    return WriteCfgText(LibraryIndexName(units, group), text);
+    return WriteCfgText(LibraryIndexName(units, group), text, CfgContents::LibraryIndex);
 }
 
 bool AppendLibraryIndex(int units, int group, const std::string& name) {
-    return AppendCfgText(LibraryIndexName(units, group), LibraryIndexLine(name));
+    return AppendCfgText(LibraryIndexName(units, group), LibraryIndexLine(name), CfgContents::LibraryIndex);
 }

@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
 #include "settings/cfg_state_files.h"
+#include "settings/symbol_library.h"
 
 #include <algorithm>
 
@@ -23,8 +24,7 @@ TLiblistdlg::TLiblistdlg(int group, PreviewSymbol preview, int resourceId)
 void TLiblistdlg::SetupWindow() {
     previewMark = DrawingList.count;
     Host().SetListColumnWidth(NameList, ColumnWidth);
-    const int count = ReadLibraryCounts(Shared.Units).counts[static_cast<std::size_t>(group_ - 1)];
-    for (const std::string& name : ReadLibraryIndex(Shared.Units, group_, count))
+    for (const std::string& name : ListedSymbols(Shared.Units, group_))
         Host().AddListItem(NameList, name);
 }
 

@@ -11,6 +11,10 @@
 class TList;
 struct CfgReport;
 
+// A selection that could not be written (the CFG folder is read-only, the disk full) selects nothing:
+// the files still hold an older selection, and until a selection is written again the readers below
+// give none, as if there were no selection files at all. The failed write has told the user.
+
 // The number of objects in the current selection; 0 when TEMP.CFG is missing.
 int ReadTempCounter();
 // Rewrites TEMP.CFG with `count`.

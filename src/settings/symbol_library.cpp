@@ -12,14 +12,10 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 namespace {
-
-bool ReportUnsaved(const std::string& file) {
-    platform::TheDesktop().MessageBox("The library index could not be saved to " + CfgPath(file), "SAVE",
-                                      platform::MessageBoxStyle::Ok);
-    return false;
-}
 
 bool SameName(const std::string& a, const std::string& b) {
     return std::ranges::equal(
@@ -33,17 +29,19 @@ bool Listed(int units, int kind, const std::string& name) {
     return std::ranges::any_of(names, [&](const std::string& listed) { return SameName(listed, name); });
 }
 
+// The number of symbols each library of `units` offers.
+LibraryCounts CountedSymbols(int units) {
+    LibraryCounts counts;
+    for (int group = 1; group <= 4; ++group)
+        counts.counts[static_cast<std::size_t>(group - 1)] =
+            static_cast<int>(std::min<std::size_t>(ListedSymbols(units, group).size(), INT_MAX));
+    return counts;
+}
+
 } // namespace
 
 bool UpdateLibraryIndex(int kind, const std::string& name) {
-    if (kind < 1 || kind > 4) return false;
-    const int units = Shared.Units;
-    LibraryCounts counts = ReadLibraryCounts(units);
-    int& count = counts.counts[static_cast<std::size_t>(kind - 1)];
-    if (count < INT_MAX) ++count;
-    if (!WriteLibraryCounts(units, counts)) return ReportUnsaved(LibraryCountsName(units));
-    if (!AppendLibraryIndex(units, kind, name)) return ReportUnsaved(LibraryIndexName(units, kind));
-    return true;
+    return kind >= 1 && kind <= 4 && AppendLibraryIndex(Shared.Units, kind, name);
 }
 
 bool SaveToLibrary(TList& list, int kind, const std::string& name) {
@@ -55,8 +53,26 @@ bool SaveToLibrary(TList& list, int kind, const std::string& name) {
     }
     const std::string fileName = LibraryFileName(Shared.Units, kind, name);
     if (!MayReplaceFile(list.LibraryFilePath(fileName), "SAVE")) return false;
-    if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, ReadSelection(list))) return false;
+    CfgReport report;
+    const std::vector<SelectionLine> selection = ReadSelection(list, &report);
+    // No selection to take the symbol from: the selection could not be kept, as the user was told.
+    if (report.fileMissing) return false;
     // A replaced symbol keeps its one place in the list.
-    if (Listed(Shared.Units, kind, name)) return true;
-    return UpdateLibraryIndex(kind, name);
+    const bool listed = Listed(Shared.Units, kind, name);
+    if (!list.WriteSymbol(SymbolHeader(Shared.ObjectSerial), fileName, selection,
+                          [&] { return listed || UpdateLibraryIndex(kind, name); }))
+        return false;
+    // A count that cannot be written is told and does no harm: the list reads the index, not the count.
+    WriteLibraryCounts(Shared.Units, CountedSymbols(Shared.Units));
+    return true;
+}
+
+std::vector<std::string> ListedSymbols(int units, int kind) {
+    std::vector<std::string> names = ReadLibraryIndex(units, kind, INT_MAX);
+    std::erase_if(names, [&](const std::string& name) {
+        std::error_code error;
+        return !std::filesystem::exists(DrawingList.LibraryFilePath(LibraryFileName(units, kind, name)),
+                                        error);
+    });
+    return names;
 }

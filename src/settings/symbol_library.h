@@ -5,6 +5,7 @@
 // index (PLBM.CFG ... MISI.CFG) that the library list shows.
 
 #include <string>
+#include <vector>
 
 class TList;
 
@@ -16,16 +17,23 @@ constexpr int Furniture = 3;
 constexpr int Miscellaneous = 4;
 } // namespace library_group
 
-// Registers symbol `name` in library `kind` of the units in force: that library's count goes up by
-// one and the name is appended to its index. False, after a box naming the file that could not be
-// written (caption "SAVE"), when either write fails; the count is written first, so the list reader,
-// which stops at the end of the index, never shows a name twice.
+// Lists symbol `name` in the index of library `kind` of the units in force, the index replaced
+// whole. False when it could not be written (the CFG writer has told the user).
 bool UpdateLibraryIndex(int kind, const std::string& name);
 
-// Saves the current selection of `list` as symbol `name` of library `kind`, in the units in force:
-// the symbol file first, whole or not at all, and the index only when the file was written, so the
-// library never lists a symbol that has no file. Saving under the name of a symbol file that exists
-// asks first (caption "SAVE"): No saves nothing; Yes replaces the file, and a name the list holds
-// already is not listed twice. A name that is not 1 to 24 letters, digits, commas and blanks is
-// refused with a message and nothing is written. True when the symbol was saved and indexed.
+// Saves the current selection of `list` as symbol `name` of library `kind`, in the units in force, so
+// that an interruption at any point leaves either the old library or the new one: the symbol file is
+// written beside its place first, then the index names it (UpdateLibraryIndex), and only then does
+// the file take its place; the count file follows. Until the file is in place the index names a
+// symbol without a file, which the library list leaves out (ListedSymbols); the count is written from
+// what the list offers, and is not read back (a count an interruption or a failed write left wrong is
+// put right by the next save). Saving under the name of a symbol file that exists asks first
+// (caption "SAVE"): No saves nothing; Yes replaces the file, and a name the index holds already is not
+// listed twice. A name that is not 1 to 24 letters, digits, commas and blanks is refused with a message
+// and nothing is written; a selection that could not be kept gives no symbol. True when the symbol was
+// saved and indexed.
 bool SaveToLibrary(TList& list, int kind, const std::string& name);
+
+// The symbols library `kind` of `units` offers, in index order: the names its index holds, however
+// many its count file says, whose symbol files exist.
+std::vector<std::string> ListedSymbols(int units, int kind);

@@ -142,7 +142,7 @@ void TMoveobjtool::AddLineText(DeviceContext&, const Rect&, int firstIndex, int)
     std::vector<SelectionLine> lines;
     for (int i = std::max(firstIndex, 0); i < DrawingList.count; ++i)
         lines.push_back({i, 0, 0});
-    WriteSelection(lines);
+    if (!WriteSelection(lines)) lines.clear();
     SelectionCount = static_cast<int>(lines.size());
 }
 

@@ -239,7 +239,8 @@ void SelectInRectangle(TMoveobjtool& tool) {
     std::vector<SelectionLine> lines;
     for (int i = 0; i < DrawingList.count; ++i)
         if (SelectedByRectangle(tool, *DrawingList[i])) lines.push_back({i, tool.AnchorX, tool.AnchorY});
-    WriteSelection(lines);
+    // A selection that could not be kept selects nothing (the failed write told the user).
+    if (!WriteSelection(lines)) lines.clear();
     tool.SelectionCount = static_cast<int>(lines.size());
     tool.State = TMoveobjtool::PlaceSelection;
     tool.Pending = 0;

@@ -37,6 +37,11 @@ class LibraryDialogs : public SettingsTest {
         };
     }
     static Fill Choose(int index) { return {15501, Fill::Kind::Select, "", index}; }
+    // Symbol files of these names in LIBS: the list offers only symbols whose files exist.
+    void Symbols(std::initializer_list<const char*> fileNames) const {
+        for (const char* name : fileNames)
+            test_support::WriteFile(folder_.Path() / "LIBS" / name, "0 0 0 2 2 1\n");
+    }
 
     std::vector<std::string> previewed;
 };
@@ -68,8 +73,10 @@ TEST_F(LibraryDialogs, NewSymbolWithoutANameIsRefused) {
 }
 
 TEST_F(LibraryDialogs, TheListShowsTheGroupsNamesInColumns) {
-    WriteCfg("LIM.CFG", "0 0 3 0");
-    WriteCfg("FURM.CFG", "4 SOFA\n5  DESK\n29 A VERY LONG NAME FOR A TABLE\n");
+    // The index decides, not the count; a name whose symbol file is missing is left out.
+    WriteCfg("LIM.CFG", "0 0 2 0");
+    WriteCfg("FURM.CFG", "4 SOFA\n5 CHAIR\n5  DESK\n29 A VERY LONG NAME FOR A TABLE\n");
+    Symbols({"SOFA.FUM", " DESK.FUM", "A VERY LONG NAME FOR A T.FUM"});
     Cancel(TLiblistdlg::Resource);
     Watched<TLiblistdlg> dialog(3, Preview());
     EXPECT_EQ(dialog.Execute(), IdCancel);
@@ -84,6 +91,7 @@ TEST_F(LibraryDialogs, EachPickReplacesThePreviewBefore) {
     AddLine(-1);
     WriteCfg("LIM.CFG", "3 0 0 0");
     WriteCfg("PLBM.CFG", "2 WC\n4 BATH\n6 SHOWER\n");
+    Symbols({"WC.PLM", "BATH.PLM", "SHOWER.PLM"});
     Ok(TLiblistdlg::Resource, {Choose(0), Choose(1), Choose(2)});
     TLiblistdlg dialog(1, Preview());
     ASSERT_EQ(dialog.Execute(), IdOk);
@@ -102,6 +110,7 @@ TEST_F(LibraryDialogs, CancelLeavesTheLastPreviewToTheCaller) {
     WriteCfg("LII.CFG", "0 1 0 1");
     WriteCfg("ELEI.CFG", "3 GPO\n");
     WriteCfg("MISI.CFG", "5 ARROW\n");
+    Symbols({"GPO.ELI", "ARROW.MSI"});
     Cancel(TLiblistdlg::Resource, {Choose(0)});
     TLiblistdlg electrical(2, Preview());
     EXPECT_EQ(electrical.Execute(), IdCancel);

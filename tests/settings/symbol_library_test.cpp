@@ -1,11 +1,16 @@
-// Keeping a selection as a library symbol: the symbol file, the count file and the name index, in the
-// order that never lists a symbol without its file; and the selection files the symbol is taken from.
+// Keeping a selection as a library symbol: the symbol file, the name index and the count file, in an
+// order that an interruption at any point leaves the old library or the new one; and the selection
+// files the symbol is taken from.
 #include "settings/symbol_library.h"
 
 #include "model/symbol_file.h"
+#include "model/whole_file.h"
 #include "settings/cfg_files.h"
 #include "settings/selection_files.h"
 #include "settings_test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,9 +44,10 @@ class SymbolLibrary : public SettingsTest {
 
 const std::string CapturedLine = "1\n1 50 0 0 -1250 0 1250 0 0 0 0 0 0 1 0\n";
 
-TEST_F(SymbolLibrary, CaptureWritesTheSymbolThenItsCountAndIndex) {
+TEST_F(SymbolLibrary, CaptureWritesTheSymbolItsIndexAndTheCountOfTheSymbolsListed) {
     ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "WC"));
     EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n" + CapturedLine);
+    // The count is that of the symbols the list offers: BATH, which has no file, is not one.
     EXPECT_EQ(ReadCfg("LIM.CFG"), "1 0 0 0");
     EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n2 WC\n");
     EXPECT_EQ(ReadLibrary("PASTE.CFG"), "1 0 0 0 1 2\n");
@@ -109,15 +115,88 @@ TEST_F(SymbolLibrary, ASymbolThatCannotBeWrittenIsNotIndexed) {
     EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n");
 }
 
-TEST_F(SymbolLibrary, AnIndexThatCannotBeWrittenIsReported) {
-    std::filesystem::remove(Cfg("LIM.CFG"));
-    std::filesystem::create_directories(Cfg("LIM.CFG"));
+TEST_F(SymbolLibrary, AnIndexThatCannotBeWrittenKeepsTheSymbolOutAndACountIsPutRightLater) {
+    // Something that is no file stands where the index goes: the symbol never takes its place.
+    std::filesystem::remove(Cfg("PLBM.CFG"));
+    std::filesystem::create_directories(Cfg("PLBM.CFG") / "KEEP");
     EXPECT_FALSE(SaveToLibrary(DrawingList, 1, "WC"));
-    EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n" + CapturedLine);
-    EXPECT_EQ(ReadCfg("PLBM.CFG"), "4 BATH\n"); // no name without its count
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path() / "LIBS"), {}), 1);
     ASSERT_EQ(desktop_.Messages().size(), 1u);
-    EXPECT_EQ(desktop_.Messages()[0].text,
-              "The library index could not be saved to " + Cfg("LIM.CFG").string());
+    EXPECT_EQ(desktop_.Messages()[0].text, "The library index could not be saved to CFG/PLBM.CFG");
+    EXPECT_EQ(desktop_.Messages()[0].caption, "SAVE");
+
+    // A count that cannot be written is told, and the symbol is saved and listed all the same: the
+    // count is taken from the indexes, and the next save writes it.
+    std::filesystem::remove(Cfg("LIM.CFG"));
+    std::filesystem::create_directories(Cfg("LIM.CFG") / "KEEP");
+    DrawingList.StartUserAction(); // told once per user action: this is the next
+    EXPECT_TRUE(SaveToLibrary(DrawingList, 2, "PLUG"));
+    EXPECT_EQ(ReadLibrary("PLUG.ELM"), "1 0 0 2 2 3\n" + CapturedLine);
+    EXPECT_EQ(ReadCfg("ELEM.CFG"), "4 PLUG\n");
+    ASSERT_EQ(desktop_.Messages().size(), 2u);
+    EXPECT_EQ(desktop_.Messages()[1].text, "The library index could not be saved to CFG/LIM.CFG");
+    std::filesystem::remove_all(Cfg("LIM.CFG"));
+    EXPECT_TRUE(SaveToLibrary(DrawingList, 3, "TABLE"));
+    EXPECT_EQ(ReadCfg("LIM.CFG"), "0 1 1 0");
+}
+
+TEST_F(SymbolLibrary, AKillAtAnyStepOfTheSaveLeavesTheOldLibraryOrTheNew) {
+    test_support::WriteFile(Library("BATH.PLM"), "0 0 0 2 2 1\n");
+    WriteCfg("LIM.CFG", "1 0 0 0");
+    const std::vector<std::string> before{"BATH"};
+    const std::vector<std::string> after{"BATH", "WC"};
+    int stop = 1;
+    for (;; ++stop) {
+        // The save runs in a child that is killed just before the stop-th step of its writes: it ends
+        // there, its temporary files left behind and nothing more done.
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int steps = 0;
+            SetWriteStepHook([&](WriteStep, const std::string&) {
+                if (++steps == stop) ::_exit(0);
+                return 0;
+            });
+            ::_exit(SaveToLibrary(DrawingList, 1, "WC") ? 3 : 4);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        const bool finished = WEXITSTATUS(status) == 3;
+        ASSERT_TRUE(finished || WEXITSTATUS(status) == 0) << "stopped before step " << stop;
+
+        // What the next start finds, once it has cleared the killed save's temporary files.
+        RemoveLeftoverTemporaryFiles((folder_.Path() / "LIBS").string());
+        RemoveLeftoverTemporaryFiles((folder_.Path() / "CFG").string());
+        const std::vector<std::string> listed = ListedSymbols(1, 1);
+        if (listed == before) {
+            EXPECT_FALSE(std::filesystem::exists(Library("WC.PLM"))) << "stopped before step " << stop;
+        } else {
+            EXPECT_EQ(listed, after) << "stopped before step " << stop;
+            EXPECT_EQ(ReadLibrary("WC.PLM"), "1 0 0 2 2 3\n" + CapturedLine)
+                << "stopped before step " << stop;
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path() / "LIBS"), {}),
+                  listed == before ? 2 : 3)
+            << "stopped before step " << stop;
+        if (finished) {
+            EXPECT_EQ(ReadCfg("LIM.CFG"), "2 0 0 0");
+        }
+
+        // The next save finds the library whole, whatever count the killed one left.
+        ASSERT_TRUE(SaveToLibrary(DrawingList, 1, "SINK"));
+        EXPECT_EQ(ReadCfg("LIM.CFG"), listed == before ? "2 0 0 0" : "3 0 0 0")
+            << "stopped before step " << stop;
+
+        std::filesystem::remove(Library("WC.PLM"));
+        std::filesystem::remove(Library("SINK.PLM"));
+        WriteCfg("PLBM.CFG", "4 BATH\n");
+        WriteCfg("LIM.CFG", "1 0 0 0");
+        if (finished) break;
+    }
+    // The symbol (create, write, flush), the index (and its rename and sync), the symbol's rename and
+    // the count: every step was a stop.
+    EXPECT_GE(stop, 15);
 }
 
 TEST_F(SymbolLibrary, ANameOutsideTheFilterWritesNothing) {

@@ -426,6 +426,12 @@ TEST_F(Selection, CopyWritesTheSelectionToThePasteBufferAboutTheRectanglesCentre
     Drag(copy, {900, 900}, {3100, 5100});
     EXPECT_EQ(PasteBuffer(), "0 0 0 0 1 42\n");
     EXPECT_EQ(Cfg("TEMP.CFG"), "5\n");
+
+    // Without a selection file there is nothing to copy: the buffer is left empty, not even a header.
+    copy.Amount() = 0;
+    std::filesystem::remove(folder.Path() / "CFG" / "COPY.CFG");
+    OnView(copy, [&](DeviceContext& dc) { copy.ApplyToSelection(dc, client, 0, 0); });
+    EXPECT_EQ(PasteBuffer(), "");
 }
 
 TEST_F(Selection, EraseSparesExternalWallsAndRecordsAndStopsAtAGoneObject) {
