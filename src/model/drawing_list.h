@@ -80,9 +80,24 @@ class TList {
     // Rewrites the drawing file from the list. It replaces the file whole or not at all, and never one
     // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
     // the result is false and, unless told to keep silent, the user is told once per user action
-    // which file was not saved. A non-empty save sets DrawingState to 2.
+    // which file was not saved. A non-empty save sets DrawingState to 2. A list that does not hold
+    // the drawing (HoldsDrawing) is not written over a drawing file that holds objects: the file
+    // stays as it is and the result is true, since no part of the drawing is lost.
     enum class SaveFailureNotice { Tell, Silent };
     bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    // Whether the list holds the drawing: what ReadDrawing found in the drawing file, changed or not
+    // since, or what the list last saved, or a drawing made whole by TakeAsDrawing. Flush ends it.
+    // Opening a view empties the list and leaves the drawing in its file until the view's first paint
+    // reads it back; every save, and every edit that must see the whole drawing, asks this rather than
+    // taking an empty list for an empty drawing (a drawing whose objects the user erased is empty and
+    // held all the same).
+    bool HoldsDrawing() const { return holdsDrawing_; }
+    // The objects now in the list are a drawing made whole here (a new drawing, a turned one), which
+    // its save may write over the drawing file of its name.
+    void TakeAsDrawing() { holdsDrawing_ = true; }
+    // Reads the drawing file into a list that does not hold the drawing, so that what follows edits
+    // and saves the whole of it; a list that holds it is left alone.
+    void ReadDrawingIfNotHeld();
     // A new command or input of the user begins: a save that fails from now on is told again.
     void StartUserAction();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
@@ -136,11 +151,14 @@ class TList {
 
   private:
     void TellSaveFailure(const std::string& path, bool readOnly);
+    // Whether the file at `path` is a drawing with objects, or a file that is no drawing at all.
+    bool FileHoldsObjects(const std::string& path);
 
     std::vector<std::unique_ptr<TObject>> objects_;
     std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
     DrawingFileCheck lastRead_;
+    bool holdsDrawing_ = false;
 };
 
 // The program's one drawing list.
