@@ -343,7 +343,7 @@ bool ShrinkAllowed(int direction, long long amount, long long& x, long long& y) 
 
 // Moves what of one object lies beyond the cut; a wall crossing the line is stretched or shortened.
 // Automatic dimensions, the lines and polygon of codes 27000 to 27004, information records and
-// unknown codes stay.
+// unknown codes stay; wall openings move as polygons do.
 void MoveBeyond(TObject& object, const Cut& cut, long long amount) {
     const bool y = cut.alongY;
     int& first = y ? object.y1 : object.x1;
@@ -417,7 +417,9 @@ void MoveBeyond(TObject& object, const Cut& cut, long long amount) {
     case ObjectClass::Polygon:
     case ObjectClass::Opening: {
         auto* polygon = dynamic_cast<TPolyobj*>(&object);
-        if (!polygon || object.type > type_code::AutomaticDimension) return;
+        // An opening moves with the wall it is cut into; the polygon of code 27000 stays.
+        if (!polygon || (object.type > type_code::AutomaticDimension && object.type != type_code::Opening))
+            return;
         const int count = std::clamp(polygon->count, 0, TPolyobj::MaxPoints);
         int* values = y ? polygon->y : polygon->x;
         if (std::all_of(values, values + count, [&](int v) { return cut.Beyond(v); }))
