@@ -5,10 +5,12 @@
 #include "model/object_class.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
+#include "platform/desktop.h"
 #include "settings/cfg_file.h"
 #include "settings/cfg_state_files.h"
 #include "settings/extents_file.h"
 #include "tools/drawing_view.h"
+#include "tools/status_texts.h"
 #include "tools/tool_support.h"
 #include "tools/view_support.h"
 #include "walls/extwall_tool.h"
@@ -189,10 +191,15 @@ void ChangeWallType(TExtwallobjtool& tool, int index, int outer, int cavity, int
 
 // Cuts the wall in two at the cursor: the wall keeps its left or lower piece, a new wall with its
 // layers, heights and colours takes the rest with the old corner at its far end. A cut not strictly
-// between the ends, or in a wall along no axis, is refused.
+// between the ends, or in a wall of no length, is refused; a wall along no axis is refused for the
+// view to tell.
 void SplitWall(TExtwallobjtool& tool, int index, int x, int y) {
     TExtwallobj& stored = *ExternalWallAt(index);
     ShowLineOf(tool, stored);
+    if (!Vertical(stored) && !Horizontal(stored)) {
+        tool.Dragging = TExtwallobjtool::AngledWallRefused;
+        return;
+    }
     const bool vertical = Vertical(stored) && !Horizontal(stored);
     const bool horizontal = Horizontal(stored) && !Vertical(stored);
     if (!vertical && !horizontal) return;
@@ -268,6 +275,13 @@ void EditExternalWall(TExtwallobjtool& tool, int a, int b, int c) {
     default:
         break;
     }
+}
+
+bool TellAngledWallRefused(const TDrawingtool& tool) {
+    if (tool.Dragging != TExtwallobjtool::AngledWallRefused) return false;
+    ViewMessageBox("Angled walls cannot be altered", "NO ACTION",
+                   platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
+    return true;
 }
 
 namespace {
