@@ -81,17 +81,10 @@ class TList {
     // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
     // the result is false and, unless told to keep silent, the user is told once per user action
     // which file was not saved. A non-empty save sets DrawingState to 2. A list that does not hold
-    // the drawing (HoldsDrawing) is not written over a drawing file that holds objects: the file
+    // the drawing (see holdsDrawing_) is not written over a drawing file that holds objects: the file
     // stays as it is and the result is true, since no part of the drawing is lost.
     enum class SaveFailureNotice { Tell, Silent };
     bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
-    // Whether the list holds the drawing: what ReadDrawing found in the drawing file, changed or not
-    // since, or what the list last saved, or a drawing made whole by TakeAsDrawing. Flush ends it.
-    // Opening a view empties the list and leaves the drawing in its file until the view's first paint
-    // reads it back; every save, and every edit that must see the whole drawing, asks this rather than
-    // taking an empty list for an empty drawing (a drawing whose objects the user erased is empty and
-    // held all the same).
-    bool HoldsDrawing() const { return holdsDrawing_; }
     // The objects now in the list are a drawing made whole here (a new drawing, a turned one), which
     // its save may write over the drawing file of its name.
     void TakeAsDrawing() { holdsDrawing_ = true; }
@@ -158,6 +151,12 @@ class TList {
     std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
     DrawingFileCheck lastRead_;
+    // Whether the list holds the drawing: what ReadDrawing found in the drawing file, changed or not
+    // since, what the list last saved, or a drawing made whole by TakeAsDrawing; Flush ends it.
+    // Opening a view empties the list and leaves the drawing in its file until the view's first paint
+    // reads it back, and a command may save, or edit the whole drawing, in between (a dialog that did
+    // not let the paint run, a cancelled one): the save and such an edit go by this, never by an empty
+    // list, which may as well be a drawing whose objects the user erased.
     bool holdsDrawing_ = false;
 };
 
