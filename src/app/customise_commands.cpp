@@ -223,8 +223,8 @@ bool ChooseTextFont(TClient& client) {
     return true;
 }
 
-void SaveDrawingHoldingObjects() {
-    if (DrawingOpen() && DrawingList.count > 0 && Shared.CurrentView < 100) DrawingList.WriteDrawing();
+void SaveOpenDrawing() {
+    if (DrawingOpen() && Shared.CurrentView < 100) DrawingList.WriteDrawing();
 }
 
 void CmChangeColour(TClient& client) {
@@ -250,7 +250,7 @@ void CmDefaultFont(TClient& client) {
         ChooseTextFont(client);
         return;
     }
-    SaveDrawingHoldingObjects();
+    SaveOpenDrawing();
     HandOverToRunner(client, defaults_kind::Font);
 }
 
@@ -283,8 +283,8 @@ void CmDefaultLayoutGrid(TClient& client) {
         units.Execute();
     }
     // Only an open drawing is saved: with none, or after a cancelled New or Open, a save would write
-    // an empty list over a drawing file, or a drawing of no name.
-    SaveDrawingHoldingObjects();
+    // a drawing of no name.
+    SaveOpenDrawing();
     Shared.HelpContext = help_context::DesignRooms;
     GridSettings grid = ReadLayoutGrid(Shared.Units);
     grid.spacing = AskLayoutGridSpacing(Shared.Units, grid.spacing);
@@ -295,14 +295,14 @@ void CmDefaultLayoutGrid(TClient& client) {
 
 void CmDesignRoomColours(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    SaveDrawingHoldingObjects();
+    SaveOpenDrawing();
     if (HandOverToRunner(client, defaults_kind::DesignRoomColours)) return;
     RunColourSteps(client, DesignRoomColourSteps, false);
 }
 
 void CmDesignRoomMerge(TClient& client) {
     Shared.HelpContext = help_context::Defaults;
-    SaveDrawingHoldingObjects();
+    SaveOpenDrawing();
     if (HandOverToRunner(client, defaults_kind::MergeDistance)) return;
     TMeasdlg units;
     units.Execute();

@@ -88,9 +88,9 @@ template <typename Metric, typename Imperial> void RunTwinDialog() {
     }
 }
 
-// Saves the open drawing when its list holds objects. With no drawing open nothing is saved: the
-// list is empty or left over from a cancelled New or Open.
-void SaveDrawingHoldingObjects();
+// Saves the open drawing. With no drawing open nothing is saved: the list is empty or left over from
+// a cancelled New or Open, and its name may be none.
+void SaveOpenDrawing();
 
 // Runs the font dialog on the text settings in force (TextSize, FontWeight, FontName) through the
 // client's FontData. OK takes the chosen font into the globals and TEXT.CFG; Cancel changes nothing

@@ -210,8 +210,8 @@ void CmMarkExternalWalls(TClient& client) {
                        "EXTERNAL WALLS", platform::MessageBoxStyle::Ok);
         return;
     }
-    // An empty list is a drawing not yet read back: it is read first, so the clearing keeps its rooms.
-    if (DrawingList.count == 0) DrawingList.ReadDrawing();
+    // The clearing keeps the layout's rooms of the whole drawing, also where the view has not read it back.
+    DrawingList.ReadDrawingIfNotHeld();
     KeepOnlyLayoutRooms();
     DrawingList.WriteDrawing();
     DrawingList.Flush();

@@ -122,7 +122,7 @@ void CmText(TClient& client) {
 void CmMultilines(TClient& client) {
     if (Shared.DrawingState <= 1) return;
     Shared.HelpContext = help_context::Lines;
-    if (DrawingList.count >= 1 && Shared.CurrentView < view_code::Printing) DrawingList.WriteDrawing();
+    if (Shared.CurrentView < view_code::Printing) DrawingList.WriteDrawing();
     TChild* view = client.ActiveView();
     if (!view || !view->Window()) return;
     auto multiline = std::make_unique<TLineobjtool>();

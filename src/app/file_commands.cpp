@@ -182,6 +182,8 @@ void CreateInfoObjects() {
         info->value = 0;
         DrawingList.Add(std::move(info));
     }
+    // The new drawing replaces whatever the file of its name held (the user was asked).
+    DrawingList.TakeAsDrawing();
 }
 
 void LoadTextSettings(TClient& client) {

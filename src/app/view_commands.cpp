@@ -35,31 +35,35 @@ void Refuse(const char* text, const char* caption) {
     ViewMessageBox(text, caption, platform::MessageBoxStyle::Ok);
 }
 
-// The title suffix of a floor's view.
-std::string SuffixOf(int floor) {
-    switch (floor) {
+// The title suffix of a floor's view, or of the room layout's.
+std::string SuffixOf(int view) {
+    switch (view) {
     case view_code::FirstFloor:
         return ".PL1";
     case view_code::SecondFloor:
         return ".PL2";
     default:
-        return ".PLN";
+        return view < view_code::GroundFloor ? ".LYT" : ".PLN";
     }
 }
+
+// Where the user was when a floor command started, to go back to when it is cancelled.
+struct StartingView {
+    int view;
+    int displayMode;
+};
 
 // The start of every floor command: the drawing saved, unless the move tool is active (a move not yet
 // locked with Enter is dropped), and the display mode brought back to one floor: 0, 10 and 11 stay,
 // every other mode becomes 1.
 void LeaveFloor(TClient& client) {
-    // An empty list is a drawing not yet read back (a New or Open cancelled): saving it would empty
-    // the drawing file.
-    if (client.CurrentTool->Kind != tool_kind::Move && DrawingList.count > 0) DrawingList.WriteDrawing();
+    if (client.CurrentTool->Kind != tool_kind::Move) DrawingList.WriteDrawing();
     const int mode = Shared.DisplayMode;
     if (mode != 0 && mode != 10 && mode != 11) Shared.DisplayMode = 1;
     Shared.HelpContext = help_context::Display;
 }
 
-// Opens a floor that exists with the pick tool.
+// Opens a floor that exists (or the room layout) with the pick tool.
 void OpenFloor(TClient& client, int floor) {
     Shared.CurrentView = floor;
     client.OpenView(0, SuffixOf(floor));
@@ -68,8 +72,9 @@ void OpenFloor(TClient& client, int floor) {
 }
 
 // The new floor's external walls copied from those of the floor below, then its dimensions, floor
-// area and title.
-void CopyFloorBelow(TClient& client, int floor) {
+// area and title. A wall type not given ends the command where it started: no floor is made, and
+// the user is back on the view they came from with the pick tool.
+void CopyFloorBelow(TClient& client, int floor, const StartingView& start) {
     client.InstallTool(client.MakeTool(tool_kind::ExternalWall));
     Shared.DisplayMode = 0;
     client.CurrentTool->Kind = tool_kind::UpperFloorWalls;
@@ -78,6 +83,14 @@ void CopyFloorBelow(TClient& client, int floor) {
     if (!view) return;
     Shared.CurrentView = floor;
     client.Walls().RunPlanDialog(*view, ExternalWallTypes);
+    // A cancelled type or custom size dialog has put the pick tool in the wall tool's place. The new
+    // floor's view goes, holding nothing.
+    if (client.CurrentTool->Kind == tool_kind::Pick) {
+        if (platform::ViewWindow* window = view->Window()) window->Close();
+        Shared.DisplayMode = start.displayMode;
+        OpenFloor(client, start.view);
+        return;
+    }
     client.CurrentTool->Kind = tool_kind::ExternalWall;
     client.CurrentTool->Action(CopyWallsFromFloorBelow);
     RefreshView(*view, 0);
@@ -103,6 +116,7 @@ void DrawOverFloorBelow(TClient& client, int floor) {
 // which must have its own.
 void UpperFloorCommand(TClient& client, int floor, const char* orderRefusal, const char* sameQuestion) {
     if (Shared.DrawingState <= 1) return;
+    const StartingView start{Shared.CurrentView, Shared.DisplayMode};
     LeaveFloor(client);
     if (DrawingList.HasTitleText(floor - 1) <= 0) {
         Refuse(orderRefusal, "FLOOR PLANS");
@@ -114,7 +128,7 @@ void UpperFloorCommand(TClient& client, int floor, const char* orderRefusal, con
     }
     const int answer = ViewMessageBox(sameQuestion, "WALL DIMENSIONS", platform::MessageBoxStyle::YesNo);
     if (answer == platform::IdYes)
-        CopyFloorBelow(client, floor);
+        CopyFloorBelow(client, floor, start);
     else
         DrawOverFloorBelow(client, floor);
 }
@@ -209,7 +223,7 @@ void CmShowOverlays(TClient& client) {
 
 void CmRoomLayout(TClient& client) {
     if (!client.ActiveView() || Shared.DrawingState <= 1) return;
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.WriteDrawing();
     bool layoutFound = false;
     for (int i = 0; i < DrawingList.count && !layoutFound; ++i) {
         const TObject* object = DrawingList[i];

@@ -27,8 +27,7 @@ void ZoomActiveView(TClient& client, int mode) {
     Shared.HelpContext = help_context::Zoom;
     TChild* view = client.ActiveView();
     if (!view) return;
-    // An empty list is a drawing not yet read back: saving it would empty the drawing file.
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.WriteDrawing();
     view->SavedKind = client.CurrentTool->Kind;
     Shared.DrawingState = 1;
     client.Zooming().ZoomView(*view, mode);
@@ -52,7 +51,7 @@ void CmZoomUp(TClient& client) {
     Shared.HelpContext = help_context::Zoom;
     TChild* view = client.ActiveView();
     if (!view) return;
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.WriteDrawing();
     view->SavedKind = client.CurrentTool->Kind;
     view->DatumState = 3;
     auto move = std::make_unique<TMoveobjtool>();

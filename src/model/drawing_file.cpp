@@ -57,6 +57,9 @@ std::string TList::DrawingFilePath() const {
 bool TList::WriteDrawing(SaveFailureNotice notice) {
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     const std::string path = DrawingFilePath();
+    // A list emptied for a view and not read back yet holds none of the drawing: written, it would
+    // throw every floor of the file away.
+    if (!holdsDrawing_ && FileHoldsObjects(path)) return true;
     // The rename would replace a file marked read-only all the same; its owner meant it to stay.
     const bool readOnly = IsMarkedReadOnly(path);
     WriteOutcome outcome;
@@ -67,6 +70,7 @@ bool TList::WriteDrawing(SaveFailureNotice notice) {
         if (notice == SaveFailureNotice::Tell) TellSaveFailure(path, readOnly, outcome);
         return false;
     }
+    holdsDrawing_ = true;
     if (count > 0) Shared.DrawingState = 2;
     return true;
 }
@@ -95,6 +99,7 @@ void TList::ReadDrawing() {
                       : result.complete  ? State::Whole
                                          : State::Damaged;
     lastRead_.objectsRead = result.objectsAdded;
+    holdsDrawing_ = holdsDrawing_ || result.headerRead;
     if (result.headerRead) {
         Shared.Units = result.units;
         Shared.ObjectSerial = result.objectSerial;

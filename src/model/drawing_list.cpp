@@ -36,6 +36,18 @@ void TList::Flush() {
     }
     objects_.clear();
     count = 0;
+    holdsDrawing_ = false;
+}
+
+void TList::ReadDrawingIfNotHeld() {
+    if (!holdsDrawing_) ReadDrawing();
+}
+
+bool TList::FileHoldsObjects(const std::string& path) {
+    if (!ReadWholeFile(path, readBuffer_) || readBuffer_.Bytes().empty()) return false;
+    RecordReader reader(readBuffer_.Bytes());
+    RecordHeader header{};
+    return !reader.ReadHeader(header) || header[0] > 0;
 }
 
 void TList::RemoveAt(int index) {

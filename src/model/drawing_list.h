@@ -81,9 +81,17 @@ class TList {
     // Rewrites the drawing file from the list. It replaces the file whole or not at all, and never one
     // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
     // the result is false and, unless told to keep silent, the user is told once per user action
-    // which file was not saved. A non-empty save sets DrawingState to 2.
+    // which file was not saved. A non-empty save sets DrawingState to 2. A list that does not hold
+    // the drawing (see holdsDrawing_) is not written over a drawing file that holds objects: the file
+    // stays as it is and the result is true, since no part of the drawing is lost.
     enum class SaveFailureNotice { Tell, Silent };
     bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    // The objects now in the list are a drawing made whole here (a new drawing, a turned one), which
+    // its save may write over the drawing file of its name.
+    void TakeAsDrawing() { holdsDrawing_ = true; }
+    // Reads the drawing file into a list that does not hold the drawing, so that what follows edits
+    // and saves the whole of it; a list that holds it is left alone.
+    void ReadDrawingIfNotHeld();
     // A new command or input of the user begins: a save that fails from now on is told again.
     void StartUserAction();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
@@ -143,10 +151,19 @@ class TList {
 
   private:
     void TellSaveFailure(const std::string& path, bool readOnly, const WriteOutcome& outcome);
+    // Whether the file at `path` is a drawing with objects, or a file that is no drawing at all.
+    bool FileHoldsObjects(const std::string& path);
 
     std::vector<std::unique_ptr<TObject>> objects_;
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
     DrawingFileCheck lastRead_;
+    // Whether the list holds the drawing: what ReadDrawing found in the drawing file, changed or not
+    // since, what the list last saved, or a drawing made whole by TakeAsDrawing; Flush ends it.
+    // Opening a view empties the list and leaves the drawing in its file until the view's first paint
+    // reads it back, and a command may save, or edit the whole drawing, in between (a dialog that did
+    // not let the paint run, a cancelled one): the save and such an edit go by this, never by an empty
+    // list, which may as well be a drawing whose objects the user erased.
+    bool holdsDrawing_ = false;
 };
 
 // The program's one drawing list.

@@ -304,6 +304,7 @@ DrawingTurn TList::RotateDrawing(int operation, const std::string& newName) {
     Flush();
     for (std::unique_ptr<TObject>& object : turned)
         Add(std::move(object));
+    TakeAsDrawing();
     Shared.Units = header[4];
     Shared.ObjectSerial = header[5];
     const std::string oldName = DrawingName;

@@ -155,10 +155,12 @@ void SplitWallAtCursor(TChild& view, KeyPress& press) {
         return;
     }
     CallingTool(view).Step(0, logical.x * Shared.Scale, logical.y * Shared.Scale);
-    CallTool(view, [](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
-        tool.AddDimension(dc, client, 0, 0, 0, 'o');
-    });
-    InvalidateWholeView(view);
+    if (!TellAngledWallRefused(owner.Tool())) {
+        CallTool(view, [](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
+            tool.AddDimension(dc, client, 0, 0, 0, 'o');
+        });
+        InvalidateWholeView(view);
+    }
     owner.SelectPickTool();
     ShowPrompt("Pick Tool");
 }

@@ -15,7 +15,6 @@
 #include "view/typed_length.h"
 #include "view/view_owner.h"
 #include "view/zoom_operations.h"
-#include "walls/extwall_tool.h"
 #include "walls/wall_operations.h"
 
 #include <algorithm>
@@ -124,11 +123,7 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
         std::optional<int> amount = AskWallEditAmount(view, state);
         if (!amount) return AfterRouting::Stop;
         CallingTool(view).Step(*amount, wx, wy);
-        if (owner.Tool().Dragging == TExtwallobjtool::AngledWallRefused) {
-            ViewMessageBox("Angled walls cannot be altered", "NO ACTION",
-                           platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
-            return AfterRouting::Stop;
-        }
+        if (TellAngledWallRefused(owner.Tool())) return AfterRouting::Stop;
         view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         break;
     }
@@ -141,6 +136,7 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
         break;
     case wall_edit::Split:
         CallingTool(view).Step(0, wx, wy);
+        if (TellAngledWallRefused(owner.Tool())) return AfterRouting::Stop;
         CallTool(view, [](TDrawingtool& tool, DeviceContext& dc, const Rect& r) {
             tool.AddDimension(dc, r, 0, 0, 0, 'o');
         });

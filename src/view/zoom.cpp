@@ -224,8 +224,7 @@ void RedrawLayoutGrid(TChild& view) {
         InvalidateWholeView(view);
         return;
     }
-    // An empty list is a drawing not yet read back: saving it would empty the drawing file.
-    if (DrawingList.count > 0) DrawingList.WriteDrawing();
+    DrawingList.WriteDrawing();
     view.Owner().Rooms().MakeLayoutGrid(DrawingList);
     if (platform::ViewWindow* window = view.Window()) {
         auto dc = window->ClientDC();

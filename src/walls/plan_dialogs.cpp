@@ -146,10 +146,9 @@ void AskExternalWallType(DrawingView& view) {
         Repaint(view, false);
     }
     const ExternalWallSettings written = WriteWallType(settings, *layers, true);
-    // A view just opened empties the list and reads the drawing back at its first paint, which a
-    // dialog's message loop usually lets run; when it has not, the drawing is read here, so that the
-    // save below keeps it whole.
-    if (DrawingList.count == 0) DrawingList.ReadDrawing();
+    // A view just opened reads the drawing back at its first paint, which the dialogs need not have
+    // let run: the floor's record is looked for in the whole drawing.
+    DrawingList.ReadDrawingIfNotHeld();
     const int record = DrawingList.FindType(Shared.CurrentView + type_code::FloorRecordBase);
     if (record != NoObjectIndex) {
         DrawingList[record]->z1 = written.baseLevel;

@@ -5,10 +5,12 @@
 #include "model/object_class.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
+#include "platform/desktop.h"
 #include "settings/cfg_file.h"
 #include "settings/cfg_state_files.h"
 #include "settings/extents_file.h"
 #include "tools/drawing_view.h"
+#include "tools/status_texts.h"
 #include "tools/tool_support.h"
 #include "tools/view_support.h"
 #include "walls/extwall_tool.h"
@@ -189,10 +191,15 @@ void ChangeWallType(TExtwallobjtool& tool, int index, int outer, int cavity, int
 
 // Cuts the wall in two at the cursor: the wall keeps its left or lower piece, a new wall with its
 // layers, heights and colours takes the rest with the old corner at its far end. A cut not strictly
-// between the ends, or in a wall along no axis, is refused.
+// between the ends, or in a wall of no length, is refused; a wall along no axis is refused for the
+// view to tell.
 void SplitWall(TExtwallobjtool& tool, int index, int x, int y) {
     TExtwallobj& stored = *ExternalWallAt(index);
     ShowLineOf(tool, stored);
+    if (!Vertical(stored) && !Horizontal(stored)) {
+        tool.Dragging = TExtwallobjtool::AngledWallRefused;
+        return;
+    }
     const bool vertical = Vertical(stored) && !Horizontal(stored);
     const bool horizontal = Horizontal(stored) && !Vertical(stored);
     if (!vertical && !horizontal) return;
@@ -270,6 +277,13 @@ void EditExternalWall(TExtwallobjtool& tool, int a, int b, int c) {
     }
 }
 
+bool TellAngledWallRefused(const TDrawingtool& tool) {
+    if (tool.Dragging != TExtwallobjtool::AngledWallRefused) return false;
+    ViewMessageBox("Angled walls cannot be altered", "NO ACTION",
+                   platform::MessageBoxStyle::Ok | platform::MessageBoxStyle::IconExclamation);
+    return true;
+}
+
 namespace {
 
 // The side of the cut line that moves, and by how much.
@@ -343,7 +357,7 @@ bool ShrinkAllowed(int direction, long long amount, long long& x, long long& y) 
 
 // Moves what of one object lies beyond the cut; a wall crossing the line is stretched or shortened.
 // Automatic dimensions, the lines and polygon of codes 27000 to 27004, information records and
-// unknown codes stay.
+// unknown codes stay; wall openings move as polygons do.
 void MoveBeyond(TObject& object, const Cut& cut, long long amount) {
     const bool y = cut.alongY;
     int& first = y ? object.y1 : object.x1;
@@ -417,7 +431,9 @@ void MoveBeyond(TObject& object, const Cut& cut, long long amount) {
     case ObjectClass::Polygon:
     case ObjectClass::Opening: {
         auto* polygon = dynamic_cast<TPolyobj*>(&object);
-        if (!polygon || object.type > type_code::AutomaticDimension) return;
+        // An opening moves with the wall it is cut into; the polygon of code 27000 stays.
+        if (!polygon || (object.type > type_code::AutomaticDimension && object.type != type_code::Opening))
+            return;
         const int count = std::clamp(polygon->count, 0, TPolyobj::MaxPoints);
         int* values = y ? polygon->y : polygon->x;
         if (std::all_of(values, values + count, [&](int v) { return cut.Beyond(v); }))

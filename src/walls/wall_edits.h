@@ -7,6 +7,7 @@
 #include "platform/geometry.h"
 
 class DrawingView;
+class TDrawingtool;
 class TExtwallobjtool;
 
 namespace wall_edit {
@@ -20,6 +21,9 @@ constexpr int ChangeType = 6;
 // The edit of the tool's state on the wall whose list index is in the tool's Aux: lengthen and
 // shorten by `a` at the cursor (b, c), delete, split at (b, c), or the new layers (a, b, c).
 void EditExternalWall(TExtwallobjtool& tool, int a, int b, int c);
+// After the step of a lengthen, shorten or split: when the step refused the wall as angled, tells the
+// user so and gives true (nothing was changed, and nothing is to be saved).
+bool TellAngledWallRefused(const TDrawingtool& tool);
 
 // Enlarge (state 8) or shrink (9) the floor plan: the external wall nearest the cursor (x, y, drawing
 // units) on the side of the tool's arrow moves out or in by `amount`, with everything beyond it.

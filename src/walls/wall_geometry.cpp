@@ -3,6 +3,7 @@
 #include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "settings/cfg_files.h"
+#include "tools/object_creation.h"
 #include "tools/tool_support.h"
 
 #include <cmath>
@@ -441,11 +442,13 @@ void JoinExtwallCornerAngled(TExtwallobj& wall, int neighbour, int code) {
     const int signX = bisector < 1800 ? 1 : -1;
     const int signY = bisector < 900 || bisector >= 2700 ? 1 : -1;
 
+    // Each layer's step is rounded, not cut: a cut step such as 109.986 left the faces a unit or more
+    // short of their depths, and the straightening carries that along the whole of a straight wall.
     Corner point = EndPoint(built, builtEnd);
     for (int layer = 1; layer <= LayersOf(built); ++layer) {
         const double length = static_cast<double>(Thickness(built, layer)) / cosine;
-        point.x += signX * static_cast<long long>(Truncated(std::fabs(length * sine)));
-        point.y += signY * static_cast<long long>(Truncated(std::fabs(length * cosGamma)));
+        point.x += signX * static_cast<long long>(RoundToLong(std::fabs(length * sine)));
+        point.y += signY * static_cast<long long>(RoundToLong(std::fabs(length * cosGamma)));
         Set(Face(built, layer, builtEnd), point.x, point.y);
     }
     Straighten(wall);

@@ -1,5 +1,6 @@
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "model_files_fixture.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,39 @@ TEST_F(DrawingListTest, CountUpperFloorsIgnoresInformationRecords) {
     EXPECT_EQ(list.CountUpperFloors(), 1);
     drawing(2, ground + secondLine);
     EXPECT_EQ(list.CountUpperFloors(), 2);
+}
+
+// A list emptied for a view and not read back holds none of the drawing; a list read and then emptied
+// by the user, or made new, is the drawing.
+using DrawingListSaves = ModelFilesTest;
+
+TEST_F(DrawingListSaves, OnlyAListHoldingTheDrawingReplacesADrawingFileWithObjects) {
+    const std::string drawing = "1 0 0 0 1 4\n1\n1 50 0 0 -4000 0 -3000 0 -2000 -2000 0 0 0 1 0\n";
+    auto line = [] {
+        auto made = std::make_unique<TLineobj>();
+        made->view = 50;
+        made->x1 = 1000, made->y1 = 2000, made->x2 = 3000, made->y2 = 2000;
+        return made;
+    };
+    WriteDrawingText(drawing);
+    EXPECT_TRUE(list.WriteDrawing());
+    list.Add(line());
+    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_EQ(DrawingText(), drawing);
+
+    // Read, then every object erased: the empty drawing is saved.
+    Reread();
+    list.RemoveAt(0);
+    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_EQ(DrawingText(), "0 0 0 0 1 4\n");
+
+    // A new drawing replaces the old one of its name.
+    WriteDrawingText(drawing);
+    list.Flush();
+    list.Add(line());
+    list.TakeAsDrawing();
+    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_EQ(DrawingText(), "1 0 0 0 1 4\n1\n1 50 0 0 -4000 0 -2000 0 -2000 -2000 0 0 0 1 0\n");
 }
 
 } // namespace

@@ -153,6 +153,7 @@ TEST_F(DesignRoomFinishing, OnlyRoomsNamedExactlySpaceAreLeftOpen) {
 
     // With no room to finish nothing is removed and the repaint area stays empty.
     DrawingList.Flush();
+    DrawingList.TakeAsDrawing();
     AddRoom(2000, 7000, 3000, 4000, 50, "SPACE");
     const TIntwallobjtool& tool = Finish();
     EXPECT_EQ(CountOfType(29000), 1);

@@ -61,6 +61,7 @@ TEST_F(ObjectCreation, FlatShapesAreMadeAndRepeatsMakeTwins) {
 
     // The same gesture made twice gives two identical objects.
     DrawingList.Flush();
+    DrawingList.TakeAsDrawing();
     Create(rectangle, 1000, 1000, 3000, 1000);
     const std::string once = Records();
     Create(rectangle, 1000, 1000, 3000, 1000);

@@ -294,6 +294,10 @@ TEST_F(FloorPlanResize, EnlargingMovesEverythingBeyondTheLineAndStretchesTheWall
     arrow->view = 50, arrow->x1 = 20275, arrow->x2 = 20075, arrow->ax1 = 20175;
     DrawingList.Add(std::move(arrow));
     DrawingList.Add(Wall(51, 16000, 3000, 18000, 3000, 900, 2000, {}));
+    auto opening = std::make_unique<TOpeningobj>(); // cut into the east wall
+    opening->view = 50, opening->count = 2;
+    opening->x[0] = 20000, opening->y[0] = 17000, opening->x[1] = 20275, opening->y[1] = 18000;
+    DrawingList.Add(std::move(opening));
     Resize(TExtwallobjtool::Enlarge, Right, 1000, 15000, 16000);
 
     // The north and south walls keep their west ends and grow; the east wall moves; the west stays.
@@ -314,8 +318,11 @@ TEST_F(FloorPlanResize, EnlargingMovesEverythingBeyondTheLineAndStretchesTheWall
     EXPECT_EQ(DrawingList[6]->x2, 18000);
     EXPECT_EQ(DrawingList[7]->x1, 17000); // a text's anchor moves, its direction does not
     EXPECT_EQ(DrawingList[7]->x2, 900);
-    EXPECT_EQ(DrawingList[8]->x1, 20275); // automatic dimensions stay
-    EXPECT_EQ(DrawingList[9]->x1, 16000); // other floors stay
+    EXPECT_EQ(DrawingList[8]->x1, 20275);                                   // automatic dimensions stay
+    EXPECT_EQ(DrawingList[9]->x1, 16000);                                   // other floors stay
+    const auto& moved = dynamic_cast<const TOpeningobj&>(*DrawingList[10]); // with the wall it is in
+    EXPECT_EQ(std::vector<int>({moved.x[0], moved.y[0], moved.x[1], moved.y[1]}),
+              std::vector<int>({21000, 17000, 21275, 18000}));
     // Nothing is saved: the centring that follows saves.
     EXPECT_FALSE(DrawingFileExists());
 }

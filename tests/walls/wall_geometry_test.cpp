@@ -192,10 +192,12 @@ TEST_F(WallGeometry, WallsMeetingAnAngledWallShareItsCornerPoints) {
     // The east wall's first face meets the angled one 110 below the line, short of the corner by
     // 110 x tan 22.5 degrees.
     EXPECT_EQ(east.f1y2, 4890);
-    EXPECT_EQ(east.f1x2, 4955);
-    // The walls along the axes keep their faces straight.
+    EXPECT_EQ(east.f1x2, 4954);
+    // The walls along the axes keep their faces straight, the south wall's at its full depths.
     EXPECT_EQ(east.f3y1, east.f3y2);
-    EXPECT_EQ(south->f3x1, south->f3x2);
+    EXPECT_EQ(
+        std::vector<int>({south->f1x1, south->f1x2, south->f2x1, south->f2x2, south->f3x1, south->f3x2}),
+        std::vector<int>({6890, 6890, 6835, 6835, 6725, 6725}));
 }
 
 TEST_F(WallGeometry, FindsTheWallsMetAtBothEndsOfAWall) {
