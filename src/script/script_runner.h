@@ -46,6 +46,9 @@ class ScriptRunner {
     platform::ScriptedDesktop& Desktop() { return desktop_; }
 
   private:
+    // The program has exited (File/Exit closed its main window). From then on only the steps that look
+    // at what it left run; any other fails the run, naming the step.
+    bool Exited() const;
     bool Execute(const Step& step);
     bool Deliver(const Step& step);
     // The next input a drag loop waits for: runs the steps before it.
