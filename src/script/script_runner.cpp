@@ -179,7 +179,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
         return 2;
     }
     std::string error;
-    if (!PrepareProgramFolder(folder_, error)) {
+    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error)) {
         err_ << "program folder: " << error << "\n";
         return 2;
     }
