@@ -3,8 +3,9 @@
 # those that reach most of what the seeds do not. Every DWGS/*.DB0 the scenario runs left in BUILD's
 # scenario folders is offered; the paint target measures the coverage features of each, and the
 # drawing that adds the most features to what the seeds (and the model fixtures the target also
-# starts from) reach is taken, again and again, until the next would add fewer than MIN_GAIN. A
-# drawing kept is named after its scenario and file.
+# starts from) reach is taken, again and again, until the next would add fewer than MIN_GAIN; then
+# the smallest drawing with a kind of object no seed holds yet, kind by kind. A drawing kept is named
+# after its scenario and file.
 # Usage: make_paint_seeds.sh BUILD FUZZ_BUILD [MIN_GAIN]
 #   BUILD: a build whose scenarios have run (ctest -R '^scenario/'); FUZZ_BUILD: a build with
 #   -DKORVANE_FUZZ=ON whose paint_fuzz is built; MIN_GAIN: 50 features unless given.
@@ -72,4 +73,17 @@ while read -r name gain; do
     cp "$work/offered/$name" "$seeds/$name"
     echo "$name adds $gain features"
 done <"$work/taken"
-echo "offered $(ls "$work/offered" | wc -l) scenario drawings; the seeds reached $(wc -l <"$work/base.features") features; took $(wc -l <"$work/taken")"
+
+# Then every kind of object the scenarios make is in some seed: for a type code no seed holds yet, the
+# smallest drawing that holds it. A type code stands on a line of its own before its record, which
+# begins with it.
+type_codes() { awk 'NF == 1 { code = $1; next } NF > 1 && $1 == code && $1 > 0 { print $1 } { code = "" }' "$@" | sort -u; }
+type_codes "$seeds"/* >"$work/held"
+for drawing in $(ls -Sr "$work/offered"); do
+    missing=$(type_codes "$work/offered/$drawing" | comm -23 - "$work/held" | tr '\n' ' ')
+    [ -n "$missing" ] || continue
+    cp "$work/offered/$drawing" "$seeds/$drawing"
+    type_codes "$seeds"/* >"$work/held"
+    echo "$drawing holds type codes $missing"
+done
+echo "offered $(ls "$work/offered" | wc -l) scenario drawings; the seeds reached $(wc -l <"$work/base.features") features; took $(wc -l <"$work/taken") for their features"
