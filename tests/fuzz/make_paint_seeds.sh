@@ -52,7 +52,7 @@ done
 # Greedy cover: the drawing with the most features not yet reached, while it adds at least MIN_GAIN.
 (cd "$work/features" && awk -v min_gain="$min_gain" '
     FILENAME == ARGV[1] { reached[$1] = 1; next }
-    { has[FILENAME, $1] = 1; list[FILENAME] = list[FILENAME] " " $1 }
+    { list[FILENAME] = list[FILENAME] " " $1 }
     END {
         for (;;) {
             best = ""; gain = 0
@@ -66,9 +66,9 @@ done
             taken[best] = 1
             n = split(list[best], f, " ")
             for (i = 1; i <= n; i++) reached[f[i]] = 1
-            print best, gain
+            print substr(best, 3), gain
         }
-    }' "$work/base.features" *) >"$work/taken"
+    }' "$work/base.features" ./*) >"$work/taken"
 while read -r name gain; do
     cp "$work/offered/$name" "$seeds/$name"
     echo "$name adds $gain features"
@@ -79,11 +79,11 @@ done <"$work/taken"
 # begins with it.
 type_codes() { awk 'NF == 1 { code = $1; next } NF > 1 && $1 == code && $1 > 0 { print $1 } { code = "" }' "$@" | sort -u; }
 type_codes "$seeds"/* >"$work/held"
-for drawing in $(ls -Sr "$work/offered"); do
+find "$work/offered" -type f -printf '%s %f\n' | sort -n | while read -r _ drawing; do
     missing=$(type_codes "$work/offered/$drawing" | comm -23 - "$work/held" | tr '\n' ' ')
     [ -n "$missing" ] || continue
     cp "$work/offered/$drawing" "$seeds/$drawing"
     type_codes "$seeds"/* >"$work/held"
     echo "$drawing holds type codes $missing"
 done
-echo "offered $(ls "$work/offered" | wc -l) scenario drawings; the seeds reached $(wc -l <"$work/base.features") features; took $(wc -l <"$work/taken") for their features"
+echo "offered $(find "$work/offered" -type f | wc -l) scenario drawings; the seeds reached $(wc -l <"$work/base.features") features; took $(wc -l <"$work/taken") for their features"
