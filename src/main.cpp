@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "platform/desktop.h"
+#include "platform/qt/folder_lock_file.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/text_renderer_factory.h"
@@ -13,6 +14,8 @@
 #include <QScreen>
 #include <QString>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::qt::QtDesktop desktop;
@@ -20,7 +23,10 @@ int main(int argc, char** argv) {
     InstallOutOfMemoryHandler();
     std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
     std::string error;
-    if (!PrepareProgramFolder(folder, error)) {
+    // Held until the program has ended: a second copy on this folder is refused while it runs.
+    std::unique_ptr<platform::FolderLock> folderLock;
+    if (!TakeProgramFolder(folder, platform::qt::LockFolderFile, folderLock, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         QMessageBox::critical(nullptr, "Korvane 5.0", QString::fromStdString(error));
         return 1;
     }
@@ -32,7 +38,8 @@ int main(int argc, char** argv) {
         platform::qt::QtFrame frame(program.Description(), program.Client(), desktop, *text);
         program.Start(frame);
         // Without a window manager a maximised window keeps its size: give it the screen first.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            frame.setGeometry(screen->availableGeometry());
         frame.showMaximized();
         result = app.exec();
     }

@@ -30,3 +30,21 @@ bool PrepareProgramFolder(const std::string& folder, std::string& error) {
     }
     return true;
 }
+
+bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& lockFile,
+                       std::unique_ptr<platform::FolderLock>& lock, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code code;
+    fs::create_directories(folder, code);
+    if (lockFile) {
+        platform::FolderLockAttempt attempt = lockFile((fs::path(folder) / ProgramFolderLockName).string());
+        if (attempt.outcome == platform::FolderLockAttempt::Outcome::HeldByAnother) {
+            error = "Korvane is already running on this folder" +
+                    (attempt.holder.empty() ? std::string() : " (" + attempt.holder + ")") + ":\n" + folder +
+                    "\nClose it first: two copies on one folder save over each other's drawings.";
+            return false;
+        }
+        lock = std::move(attempt.lock);
+    }
+    return PrepareProgramFolder(folder, error);
+}

@@ -1,5 +1,6 @@
 #include "model/record_codec.h"
 
+#include "model/object_numbers.h"
 #include "model/whole_file.h"
 
 #include <algorithm>
@@ -374,6 +375,8 @@ bool RecordReader::ReadNumber(int& value) {
 bool RecordReader::ReadHeader(RecordHeader& header) {
     for (int& value : header)
         if (!ReadNumber(value)) return false;
+    // Every file of records keeps ObjectSerial last, and the program counts on from it.
+    header[5] = StoredObjectSerial(header[5]);
     return true;
 }
 

@@ -43,6 +43,8 @@ class RecordReader {
     // the text or where the characters do not form such a number; the reading position is then
     // unspecified.
     bool ReadNumber(int& value);
+    // Reads the six numbers of a header line. The sixth, ObjectSerial in every file of records, is held
+    // to the serials the program can count on from (object_numbers.h: StoredObjectSerial).
     bool ReadHeader(RecordHeader& header);
 
     enum class Outcome {

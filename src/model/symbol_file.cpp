@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <unordered_map>
 
 namespace {
@@ -21,12 +20,6 @@ bool IsPlainFileName(std::string_view name) {
 
 bool Names(const TList& list, const SelectionLine& line) {
     return line.index >= 0 && line.index < list.count && list[line.index] != nullptr;
-}
-
-// Stored headers may hold any 32-bit serial; counting on from the largest wraps instead of overflowing.
-int NextSerial(int& objectSerial) {
-    objectSerial = static_cast<int>(static_cast<std::uint32_t>(objectSerial) + 1u);
-    return objectSerial;
 }
 
 int Clamped(long long value) {
@@ -55,19 +48,6 @@ std::string FormatSymbol(const TList& list, RecordHeader header, std::span<const
     return writer.Take();
 }
 
-int FloorNumberBase(int view) {
-    switch (view) {
-    case 51:
-        return 11000;
-    case 52:
-        return 12000;
-    case 53:
-        return 13000;
-    default:
-        return 10000; // the ground floor, whose room layout (40, and 45 while marking) it shares
-    }
-}
-
 RecordOrigin SymbolInsertionPoint() {
     const long long x = (static_cast<long long>(Shared.ClientWidth / 8) + Shared.ScrollX) * Shared.Scale;
     const long long y = (static_cast<long long>(Shared.ClientHeight / 6) + Shared.ScrollY) * Shared.Scale;
@@ -86,8 +66,7 @@ SymbolReadResult ParseSymbol(std::string_view text, RecordOrigin reference, int 
     std::unordered_map<int, int> freshNumbers;
     const auto fresh = [&](int group) {
         const auto [found, added] = freshNumbers.try_emplace(group, 0);
-        if (added)
-            found->second = static_cast<int>(static_cast<std::uint32_t>(base) + NextSerial(objectSerial));
+        if (added) found->second = NextObjectNumber(base, objectSerial);
         return found->second;
     };
     result.complete = reader.ReadEntries(header[0], reference,

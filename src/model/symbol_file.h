@@ -7,6 +7,7 @@
 // work with are CFG files (settings/symbol_library.h, settings/selection_files.h).
 
 #include "model/drawing_list.h"
+#include "model/object_numbers.h"
 #include "model/record_codec.h"
 #include "model/selection_line.h"
 
@@ -23,10 +24,6 @@ RecordHeader PasteHeader(int units, int objectSerial);
 // objects in selection order, each relative to its own line's reference point. A line whose index no
 // longer names an object of `list` is left out, so the count and the records always agree.
 std::string FormatSymbol(const TList& list, RecordHeader header, std::span<const SelectionLine> selection);
-
-// Object numbers of floor `view`: 10000 for the ground floor (and the room layout, views 40 and 45),
-// 11000 for the first, 12000 for the second, 13000 for the fourth plan (53), each plus the serial.
-int FloorNumberBase(int view);
 
 // Where inserted objects go: one eighth of the view's width and one sixth of its height in from its
 // lower-left corner, (ClientWidth / 8 + ScrollX, ClientHeight / 6 + ScrollY) times Scale.

@@ -1,6 +1,7 @@
 #include "partitions/door_tool.h"
 
 #include "model/drawing_list.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/symbol_file.h"
 #include "partitions/door_gap.h"
@@ -92,9 +93,7 @@ bool TDoorobjtool::FindWallAtCursor(DeviceContext& dc, const Rect& client, Point
 }
 
 void TDoorobjtool::TakeNewNumber() {
-    ++Shared.ObjectSerial;
-    ObjectNumber() =
-        Clamped(static_cast<long long>(FloorNumberBase(Shared.CurrentView)) + Shared.ObjectSerial);
+    ObjectNumber() = NewObjectNumber(FloorNumberBase(Shared.CurrentView));
     RunNumber() = ObjectNumber();
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/symbol_file.h"
 #include "model/view_mapping.h"
@@ -187,10 +188,7 @@ void TIntwallobjtool::KeyboardWall(DeviceContext& dc, const Rect& client, int ke
     const int base = FloorNumberBase(Shared.CurrentView);
     bool made = false;
     Point end;
-    auto nextNumber = [&] {
-        ++Shared.ObjectSerial;
-        RunNumber() = ObjectNumber() = base + Shared.ObjectSerial;
-    };
+    auto nextNumber = [&] { RunNumber() = ObjectNumber() = NewObjectNumber(base); };
     if (key == VirtualKey::Return) {
         if (Kind != tool_kind::InternalWall) return;
         const Point point = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);

@@ -2,6 +2,7 @@
 
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "platform/input.h"
 #include "tools/tool_kinds.h"
@@ -123,9 +124,8 @@ void TStepobjtool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point
     PenWidth() = 1;
     Colour = Shared.DrawingColour;
     PenStyle() = 0;
-    Kind = tool_kind::Line; // the stairs are plain lines
-    ++Shared.ObjectSerial;
-    RunNumber() = Shared.ObjectSerial; // one group for both floors
+    Kind = tool_kind::Line;          // the stairs are plain lines
+    RunNumber() = NewObjectSerial(); // one group for both floors
     const Point at = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
 
     const int style = StairStyle();

@@ -2,6 +2,7 @@
 
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/symbol_file.h"
 #include "partitions/door_swings.h"
@@ -179,9 +180,7 @@ void PrepareWallOpening(TWindowobjtool& tool, DeviceContext& dc, const Rect& cli
     tool.Y1 = tool.InsertY;
     const int kind = tool.Kind;
     tool.Kind = type_code::Line;
-    ++Shared.ObjectSerial;
-    tool.ObjectNumber() =
-        Clamped(static_cast<long long>(FloorNumberBase(Shared.CurrentView)) + Shared.ObjectSerial);
+    tool.ObjectNumber() = NewObjectNumber(FloorNumberBase(Shared.CurrentView));
     if (BuildingType(tool.OpeningType) == TWindowobjtool::ExternalDoorType)
         tool.LeafHanding() = tool.Handing();
     tool.WallAngle() = WallAngleOf(wall);

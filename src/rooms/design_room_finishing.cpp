@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "partitions/intwall_geometry.h"
 #include "partitions/intwall_tool.h"
@@ -210,9 +211,7 @@ void AddText(TIntwallobjtool& tool, int type, long long x, long long y, int dire
 void AddRoomLabels(TIntwallobjtool& tool, const RoomEnclosure& room, const std::string& name,
                    const std::string& widthLabel, const std::string& heightLabel, int labelMode) {
     const DimensionSettings offsets = ReadDimensionOffsets();
-    ++Shared.ObjectSerial;
-    tool.RunNumber() = tool.ObjectNumber() =
-        Clamped(static_cast<long long>(RoomNumberBase(Shared.CurrentView)) + Shared.ObjectSerial);
+    tool.RunNumber() = tool.ObjectNumber() = NewObjectNumber(RoomNumberBase(Shared.CurrentView));
     const long long left = room.left, right = room.right, top = room.top, bottom = room.bottom;
     const long long cx = left + (right - left) / 2;
     const long long cy = top - (top - bottom) / 2;

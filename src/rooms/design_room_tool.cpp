@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/input.h"
@@ -320,9 +321,7 @@ void TDRoomobjtool::RelabelDesignRoomSize(int which) {
 }
 
 void TDRoomobjtool::Step(int width, int height, int /*unused*/) {
-    ++Shared.ObjectSerial;
-    Group = Shared.ObjectSerial;
-    Number = Shared.ObjectSerial;
+    Group = Number = NewObjectSerial();
     const NewRoomSettings settings = ReadNewRoomSettings();
     LabelMode = settings.sizeDisplay;
     RoomWidth = width;

@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "partitions/intwall_geometry.h"
 #include "rooms/room_enclosure.h"
@@ -276,7 +277,7 @@ bool TRoomobjtool::Execute(DeviceContext& /*dc*/, const Rect& /*client*/, int wi
     WallThickness = ReadInternalWallSettings(Shared.Units == 1 ? 1 : 0).width;
     const WallColourSettings colours = ReadWallColours();
     WallColour1 = WallColour2 = colours.second;
-    const long long base = RoomNumberBase(Shared.CurrentView);
+    const int base = RoomNumberBase(Shared.CurrentView);
     ObjectNumber() = 0;
     Kind = tool_kind::InternalWall;
     Colour = Shared.DrawingColour;
@@ -312,8 +313,7 @@ bool TRoomobjtool::Execute(DeviceContext& /*dc*/, const Rect& /*client*/, int wi
     const long long y = NearSideY == NearEnd ? bottom + h / 2 : top - h / 2;
     X1 = Clamped(x);
     Y1 = Clamped(y);
-    ++Shared.ObjectSerial;
-    RunNumber() = ObjectNumber() = Clamped(base + Shared.ObjectSerial);
+    RunNumber() = ObjectNumber() = NewObjectNumber(base);
     AddRoomText(*this, type_code::RoomName, x, y, Horizontal, 0, 0, DrawingList.RoomName,
                 offsets.roomNameTextSize);
 

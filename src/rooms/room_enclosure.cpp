@@ -3,6 +3,7 @@
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/symbol_file.h"
 #include "partitions/intwall_tool.h"
@@ -125,11 +126,7 @@ class EnclosureBuilder {
         }
     }
 
-    void NextNumber() {
-        ++Shared.ObjectSerial;
-        tool_.RunNumber() = tool_.ObjectNumber() =
-            Clamped(static_cast<long long>(base_) + Shared.ObjectSerial);
-    }
+    void NextNumber() { tool_.RunNumber() = tool_.ObjectNumber() = NewObjectNumber(base_); }
 
     // The end of a side's wall at a room corner (0 the first, 1 the second): flush on the corner when
     // the adjacent side holds it, else the outer face runs on to the outer corner.

@@ -1,6 +1,7 @@
 // korvane-script FOLDER SCRIPT: runs the whole program headless over FOLDER as its program folder,
 // driven by the steps of SCRIPT. Exits 0 only when every step held.
 #include "model/whole_file.h"
+#include "platform/qt/folder_lock_file.h"
 #include "platform/qt/gui_runtime.h"
 #include "platform/qt/image_io.h"
 #include "platform/qt/qt_printer.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
         return platform::qt::SavePng(image, path);
     };
     services.pdfDocuments = platform::qt::OpenPdfDocument;
+    // A run works in its folder as the program does: never beside a copy running there.
+    services.lockFolder = platform::qt::LockFolderFile;
     script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr, services);
     return runner.Run(text);
 }

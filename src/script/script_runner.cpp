@@ -127,6 +127,18 @@ bool ReadsLastPaint(const Step& step) {
            step.verb == "png";
 }
 
+// Steps that look only at what the program left behind (its files, and the message boxes and dialogs
+// it showed), which still hold once it has exited; every other step needs the program running.
+bool LooksAtWhatWasLeft(const Step& step) {
+    if (step.words.empty()) return false;
+    const std::string& what = step.words[0].text;
+    if (step.verb == "show") return what == "file" || what == "messages";
+    if (step.verb != "expect") return false;
+    static const char* const records[] = {"message", "nomessage", "file",         "nofile",
+                                          "input",   "control",   "colourdialog", "fontdialog"};
+    return std::find(std::begin(records), std::end(records), what) != std::end(records);
+}
+
 int AnswerCode(const std::string& word) {
     if (word == "yes") return platform::IdYes;
     if (word == "no") return platform::IdNo;
@@ -171,7 +183,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
         return 2;
     }
     std::string error;
-    if (!PrepareProgramFolder(folder_, error)) {
+    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error)) {
         err_ << "program folder: " << error << "\n";
         return 2;
     }
@@ -208,9 +220,16 @@ int ScriptRunner::Run(const std::string& scriptText) {
     return 0;
 }
 
+bool ScriptRunner::Exited() const {
+    return frame_ && frame_->Closed();
+}
+
 bool ScriptRunner::Execute(const Step& step) {
     const std::string& v = step.verb;
     const auto& w = step.words;
+    // A step run against a program that has exited could save over what it left (an empty drawing).
+    if (Exited() && !LooksAtWhatWasLeft(step))
+        return Fail(step, "the program has exited: the step was not run");
     if (v == "client") {
         platform::Size size{std::atoi(w[0].text.c_str()), std::atoi(w[1].text.c_str())};
         frame_->SetViewClientSize(size);
@@ -488,9 +507,15 @@ bool ScriptRunner::Deliver(const Step& step) {
 bool ScriptRunner::NextInput(platform::InputEvent& event) {
     // A drag loop inside a press handler waits here: the steps up to the next input run first.
     while (queued_.empty()) {
-        if (failed_ || next_ >= steps_.size()) return false;
+        // Once the program has exited its drag ends; the steps after it are judged one by one.
+        if (failed_ || Exited() || next_ >= steps_.size()) return false;
         const Step& step = steps_[next_++];
         if (IsInputStep(step)) {
+            // The view that holds the drag may have closed meanwhile: input needs one open.
+            if (!frame_->ActiveScriptedView()) {
+                failed_ = true;
+                return Fail(step, "no view is open");
+            }
             for (const platform::InputEvent& e : EventsOf(step))
                 queued_.push_back(e);
             continue;
@@ -507,7 +532,8 @@ bool ScriptRunner::NextInput(platform::InputEvent& event) {
 }
 
 void ScriptRunner::Settle() {
-    if (!frame_) return;
+    // No message loop runs once the program has exited.
+    if (!frame_ || Exited()) return;
     // The message loop is quiet again: pending paints run and closed views go.
     frame_->RunPendingPaints();
     program_->Client().ReleaseClosedViews();

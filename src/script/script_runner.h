@@ -2,6 +2,7 @@
 // Runs a scenario script over a program folder: the whole program headless, driven through its own code
 // paths (command table, view input routing, dialogs through the scripted desktop).
 
+#include "platform/folder_lock.h"
 #include "platform/input.h"
 #include "platform/pixel_buffer.h"
 #include "platform/scripted_desktop.h"
@@ -24,10 +25,11 @@ class ScriptedFrame;
 
 namespace script {
 
-// What a scripted run needs of the platform's real backend: text pixels, PNG files and the PDF files
-// the scripted printer writes.
+// What a scripted run needs of the platform's real backend: text pixels, PNG files, the PDF files
+// the scripted printer writes, and the program folder's lock (none taken when empty).
 struct ScriptServices {
     platform::TextRenderer* text = nullptr;
+    platform::FolderLocker lockFolder;
     std::function<bool(const platform::PixelBuffer&, const std::string&)> savePng;
     platform::PdfDocumentMaker pdfDocuments;
 };
@@ -41,12 +43,15 @@ class ScriptRunner {
     ~ScriptRunner();
 
     // Runs every step; 0 when every step held, 1 at the first failure (reported on err), 2 when the
-    // script or the folder is unusable.
+    // script or the folder is unusable, or another copy of the program is running on the folder.
     int Run(const std::string& scriptText);
 
     platform::ScriptedDesktop& Desktop() { return desktop_; }
 
   private:
+    // The program has exited (File/Exit closed its main window). From then on only the steps that look
+    // at what it left run; any other fails the run, naming the step.
+    bool Exited() const;
     bool Execute(const Step& step);
     bool Deliver(const Step& step);
     // The next input a drag loop waits for: runs the steps before it.
@@ -65,6 +70,8 @@ class ScriptRunner {
     std::ostream& out_;
     std::ostream& err_;
     ScriptServices services_;
+    // Held from the start of the run until the runner goes.
+    std::unique_ptr<platform::FolderLock> folderLock_;
     platform::ScriptedDesktop desktop_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<platform::ScriptedFrame> frame_;

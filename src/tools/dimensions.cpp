@@ -3,6 +3,7 @@
 
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "settings/length_format.h"
@@ -15,10 +16,10 @@
 #include <memory>
 #include <vector>
 
+using dimension_geometry::RadiansPerTenth;
 using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
-using dimension_geometry::RadiansPerTenth;
 using tool_support::Clamped;
 
 namespace {
@@ -63,7 +64,7 @@ void AddAutomaticText(const TDrawingtool& tool, long long x, long long y, int di
 
 // The next dimension's number, kept in the tool for its arrows.
 void TakeNextNumber(TDrawingtool& tool) {
-    tool.Number = ++Shared.ObjectSerial;
+    tool.Number = NewObjectSerial();
 }
 
 // One external wall along a side: the stretch of the side's axis it covers and the length it adds.

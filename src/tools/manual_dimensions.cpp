@@ -4,6 +4,7 @@
 
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "settings/feet_dialog.h"
@@ -124,7 +125,7 @@ Point SnappedPoint(DeviceContext& dc, const Rect& client, int x, int y) {
 // and the vertical flag in CrossMode.
 void MarkSecondPoint(TDrawingtool& tool, DeviceContext& dc, const Rect& client, int x, int y) {
     tool.CrossMode = 0;
-    tool.Number = ++Shared.ObjectSerial;
+    tool.Number = NewObjectSerial();
     const Point second = SnappedPoint(dc, client, x, y);
     tool.X2 = second.x;
     tool.Y2 = second.y;

@@ -3,6 +3,7 @@
 #include "tools/tool_kinds.h"
 
 #include "model/drawing_list.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/input.h"
@@ -101,8 +102,7 @@ void TTexttool::PlaceText(DeviceContext& dc, const Rect& client, Point& point, c
     Y1 = start.y;
     Text = KeptText(text);
     TextLength = static_cast<int>(Text.size());
-    ++Shared.ObjectSerial;
-    Number = Shared.ObjectSerial;
+    Number = NewObjectSerial();
     CreateObject(dc, client);
 }
 

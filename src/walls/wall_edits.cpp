@@ -4,6 +4,7 @@
 #include "model/drawn_extents.h"
 #include "model/object_class.h"
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "platform/desktop.h"
 #include "settings/cfg_file.h"
@@ -242,8 +243,7 @@ void SplitWall(TExtwallobjtool& tool, int index, int x, int y) {
     working.wall = added;
     working.previous = working.next = NoObjectIndex;
     tool.TakeWorking(working);
-    Shared.ObjectSerial = Clamped(static_cast<long long>(Shared.ObjectSerial) + 1);
-    tool.Group = Shared.ObjectSerial;
+    tool.Group = NewObjectSerial();
     tool.AddWallObject();
 }
 

@@ -1,6 +1,7 @@
 #include "walls/wall_geometry.h"
 
 #include "model/object_codes.h"
+#include "model/object_numbers.h"
 #include "model/shared_state.h"
 #include "settings/cfg_files.h"
 #include "tools/object_creation.h"
@@ -274,8 +275,7 @@ void PlaceExternalWall(WorkingWall& working, int side, int snap) {
     const WallColourSettings colours = ReadWallColours();
     wall.ewall8 = static_cast<int>(colours.first);
     wall.ewall9 = static_cast<int>(colours.second);
-    Shared.ObjectSerial = Clamped(static_cast<long long>(Shared.ObjectSerial) + 1);
-    wall.aux = Shared.ObjectSerial;
+    wall.aux = NewObjectSerial();
     working.previous = working.next = NoObjectIndex;
     if (snap > 0) SnapToFloor(working);
     Orient(working, side);

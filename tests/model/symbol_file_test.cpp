@@ -186,6 +186,18 @@ TEST_F(SymbolFileTest, InsertedGroupsGetFreshNumbersAndZeroStaysZero) {
     list.ReadSymbol("PASTE.CFG");
     EXPECT_EQ(list[0]->number, 10043);
     EXPECT_EQ(Shared.ObjectSerial, 43);
+
+    // A buffer at the largest serial a file holds: on the fourth plan both groups take its last number,
+    // the largest int, and the serial stays 13000 below it; nothing runs past the end.
+    list.Flush();
+    WriteFile(Library("PASTE.CFG"), "2 0 0 0 1 2147483647\n1\n1 50 0 10001 0 0 10 0 0 0 0 0 0 1 0\n"
+                                    "1\n1 50 0 10002 0 0 10 0 0 0 0 0 0 1 0\n");
+    Shared.CurrentView = 53;
+    list.ReadSymbol("PASTE.CFG");
+    ASSERT_EQ(list.count, 2);
+    EXPECT_EQ(list[0]->number, 2147483647);
+    EXPECT_EQ(list[1]->number, 2147483647);
+    EXPECT_EQ(Shared.ObjectSerial, 2147470647);
 }
 
 TEST_F(SymbolFileTest, MissingEmptyDamagedOrOutsideFilesAddNothingMore) {

@@ -210,3 +210,34 @@ TEST(ScriptRunner, ShowPaintPrintsThePrimitivesOfAPaintThatCameBeforeIt) {
         std::string::npos)
         << run.out;
 }
+
+TEST(ScriptRunner, StepsAfterExitAndInputWithNoViewFailNamingTheStep) {
+    // After File/Exit only the steps that look at what the program left run: input to the closed
+    // program would save a drawing over the one it left. Exit in the middle of a drag ends the drag.
+    const std::string lineDrawn = "client 600 400\ndialog 2024 ok 2027=\"HOUSE\" 2026=on 2209=on\n"
+                                  "command 230\ncommand 270\npress left 40 340\nmove 80 340\n";
+    test_support::TempFolder folder;
+    ScriptResult after = RunScript(folder, lineDrawn + "release left 120 340\ncommand 24310\n"
+                                                       "expect file DWGS/HOUSE.DB0 line 1 \"5 0 0 0 1 1\"\n"
+                                                       "expect nomessage\nshow messages\n"
+                                                       "press left 40 340\nrelease left 120 340\n");
+    EXPECT_EQ(after.code, 1);
+    EXPECT_NE(after.err.find("line 12: press left 40 340\n  the program has exited: the step was not run"),
+              std::string::npos)
+        << after.err;
+    EXPECT_EQ(test_support::ReadFile(folder.Path() / "DWGS/HOUSE.DB0").substr(0, 12), "5 0 0 0 1 1\n");
+
+    test_support::TempFolder midDrag;
+    ScriptResult exited = RunScript(midDrag, lineDrawn + "command 24310\nrelease left 120 340\n");
+    EXPECT_EQ(exited.code, 1);
+    EXPECT_NE(exited.err.find("line 8: release left 120 340\n  the program has exited"), std::string::npos)
+        << exited.err;
+    EXPECT_EQ(test_support::ReadFile(midDrag.Path() / "DWGS/HOUSE.DB0").substr(0, 12), "4 0 0 0 1 1\n");
+
+    // A New cancelled in the middle of a drag closes the view that holds it.
+    test_support::TempFolder closed;
+    ScriptResult noView = RunScript(
+        closed, lineDrawn + "dialog 2024 cancel\ncommand 230\nmove 100 340\nrelease left 120 340\n");
+    EXPECT_EQ(noView.code, 1);
+    EXPECT_NE(noView.err.find("line 9: move 100 340\n  no view is open"), std::string::npos) << noView.err;
+}

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# One copy of the program per program folder. While the program runs in a folder, a scripted run there
+# and a second copy of the program are refused at start and say why, and neither touches the folder's
+# drawings; once the program has been killed, the lock it left behind stops no one, and a run that
+# ends lets the folder go.
+# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
+set -euo pipefail
+program=$1
+runner=$2
+
+work=$(mktemp -d)
+folder=$work/folder
+mkdir "$folder"
+cleanup() {
+    for pid in ${first:-} ${second:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+deadline=$((SECONDS + 50))
+fail() {
+    echo "$1"
+    for log in "$work"/*.log; do
+        [ -s "$log" ] && { echo "== $log"; cat "$log"; }
+    done
+    exit 1
+}
+# Repeats a check until it holds; fails the test, naming WHAT, when time is up.
+await() {
+    local what=$1
+    shift
+    until "$@" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "timed out waiting until $what"
+        sleep 0.1
+    done
+}
+
+# A script that makes a drawing: whoever runs it has the folder.
+printf 'dialog 2024 ok 2027="HOUSE" 2026=on 2209=on\ncommand 230\nexpect file DWGS/HOUSE.DB0 line 1 "4 0 0 0 1 1"\n' \
+    >"$work/new_drawing.ks"
+
+# The program folder is the executable's folder.
+cp "$program" "$folder/korvane"
+"$folder/korvane" >"$work/first.log" 2>&1 &
+first=$!
+first_holds_folder() { kill -0 "$first" && [ -e "$folder/KORVANE.LCK" ] && [ -e "$folder/LIBS" ]; }
+await "the program takes its folder" first_holds_folder
+
+status=0
+"$runner" "$folder" "$work/new_drawing.ks" >"$work/refused.log" 2>&1 || status=$?
+[ "$status" = 2 ] || fail "a scripted run beside the program ended with $status, not 2"
+grep -q "Korvane is already running on this folder" "$work/refused.log" || fail "the refused run did not say why"
+[ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the refused run made a drawing"
+
+# A second copy of the program says so before anything else (then waits for its message box).
+"$folder/korvane" >"$work/second.log" 2>&1 &
+second=$!
+second_says_so() { grep -q "Korvane is already running on this folder (process $first on .*):$" "$work/second.log"; }
+await "the second copy says the folder is taken" second_says_so
+kill -9 "$second"
+wait "$second" 2>/dev/null || true
+second=
+
+# Killed, the program leaves its lock file behind; it holds the folder no more.
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+first=
+[ -e "$folder/KORVANE.LCK" ] || fail "the killed program left no lock file: the test shows nothing"
+"$runner" "$folder" "$work/new_drawing.ks" >"$work/after_kill.log" 2>&1 || fail "a run after the program was killed was refused"
+[ ! -e "$folder/KORVANE.LCK" ] || fail "the finished run kept the folder locked"
