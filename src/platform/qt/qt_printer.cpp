@@ -7,6 +7,7 @@
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -67,14 +68,18 @@ QBrush BrushOf(const DrawAttributes& a) {
 }
 
 // Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
-// pixels' centres, as they cover them on the screen.
+// pixels' centres, as they cover them on the screen. The painter is moved by half a pixel once for the
+// whole page, so the pixel's centre is its whole coordinates: a PDF's page stream then holds whole
+// numbers, half the size of "739.500000 1828.50000", for the same picture.
+constexpr double HalfPixel = 0.5;
+
 QPointF Centre(Point p) {
-    return QPointF(p.x + 0.5, p.y + 0.5);
+    return QPointF(p.x, p.y);
 }
 
 QRectF BoxOf(Rect box) {
     const Rect b = box.Normalized();
-    return QRectF(b.left + 0.5, b.top + 0.5, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
+    return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
 }
 
 // The page of a printer: every primitive goes to a QPainter in device pixels.
@@ -86,7 +91,11 @@ class PainterSurface : public Surface {
 
     void DrawLine(Point from, Point to, const DrawAttributes& a) override {
         Set(a, false);
-        painter_.drawLine(Centre(from), Centre(to));
+        // The painter would make a new path of every line; one path is reused instead (same output).
+        line_.clear();
+        line_.moveTo(Centre(from));
+        line_.lineTo(Centre(to));
+        painter_.drawPath(line_);
     }
     void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& a) override {
         Set(a, true);
@@ -114,8 +123,7 @@ class PainterSurface : public Surface {
             const double rx = std::max(r.width() / 2.0, 1.0);
             const double ry = std::max(r.height() / 2.0, 1.0);
             // Counter-clockwise as seen, y growing downwards on the page.
-            return std::atan2(-(p.y + 0.5 - r.center().y()) / ry, (p.x + 0.5 - r.center().x()) / rx) * 180.0 /
-                   kPi;
+            return std::atan2(-(p.y - r.center().y()) / ry, (p.x - r.center().x()) / rx) * 180.0 / kPi;
         };
         const double from = angle(start);
         double span = angle(end) - from;
@@ -138,7 +146,8 @@ class PainterSurface : public Surface {
         else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
             v = -metrics.descent;
         painter_.save();
-        painter_.translate(reference.x, reference.y);
+        // Texts stand on the pixel's corner, as the screen draws them.
+        painter_.translate(reference.x - HalfPixel, reference.y - HalfPixel);
         if (font.angleTenths != 0) painter_.rotate(-font.angleTenths / 10.0);
         if (a.backgroundMode == BackgroundMode::Opaque)
             painter_.fillRect(QRectF(u, v - metrics.ascent, advance, metrics.height),
@@ -150,7 +159,7 @@ class PainterSurface : public Surface {
     }
     void FillRect(Rect box, ColourRef colour) override {
         const Rect b = box.Normalized();
-        painter_.fillRect(QRect(b.left, b.top, b.Width(), b.Height()), ColourOf(colour));
+        painter_.fillRect(QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height()), ColourOf(colour));
     }
     TextMetrics MeasureFont(const DeviceFont& font) override { return text_.Metrics(font); }
     Size MeasureText(const DeviceFont& font, std::string_view text) override {
@@ -158,7 +167,17 @@ class PainterSurface : public Surface {
     }
 
   private:
+    // A plan is mostly lines of one pen: the painter's pen, brush and background are made again only
+    // when they change.
     void Set(const DrawAttributes& a, bool filled) {
+        const Brush brush = filled ? a.brush : Brush::NullBrush();
+        if (set_ && a.penColour == last_.penColour && a.penWidth == last_.penWidth &&
+            a.penStyle == last_.penStyle && brush == last_.brush && a.backgroundMode == last_.backgroundMode &&
+            a.backgroundColour == last_.backgroundColour)
+            return;
+        set_ = true;
+        last_ = a;
+        last_.brush = brush;
         painter_.setPen(PenOf(a));
         painter_.setBrush(filled ? BrushOf(a) : QBrush(Qt::NoBrush));
         painter_.setBackgroundMode(a.backgroundMode == BackgroundMode::Opaque ? Qt::OpaqueMode
@@ -169,6 +188,9 @@ class PainterSurface : public Surface {
     QPainter& painter_;
     Size size_;
     QtTextRenderer text_;
+    bool set_ = false;
+    DrawAttributes last_;
+    QPainterPath line_;
 };
 
 class PainterDocument : public PrintDocument {
@@ -177,6 +199,9 @@ class PainterDocument : public PrintDocument {
     bool Begin() {
         if (!painter_.begin(&printer_)) return false;
         painter_.setRenderHint(QPainter::Antialiasing, true);
+        painter_.translate(HalfPixel, HalfPixel);
+        // Hatch patterns keep their place on the page.
+        painter_.setBrushOrigin(-HalfPixel, -HalfPixel);
         const QRect full = printer_.pageLayout().fullRectPixels(printer_.resolution());
         size_ = {full.width(), full.height()};
         surface_ = std::make_unique<PainterSurface>(painter_, size_);
