@@ -28,8 +28,8 @@ class Numbers {
 };
 
 void AddDxfLine(std::string& dxf, const TObject& line) {
-    dxf += "0\nLINE\n8\n0\n10\n" + std::to_string(line.x1) + "\n20\n" + std::to_string(line.y1) + "\n30\n0\n11\n" +
-           std::to_string(line.x2) + "\n21\n" + std::to_string(line.y2) + "\n31\n0\n";
+    dxf += "0\nLINE\n8\n0\n10\n" + std::to_string(line.x1) + "\n20\n" + std::to_string(line.y1) +
+           "\n30\n0\n11\n" + std::to_string(line.x2) + "\n21\n" + std::to_string(line.y2) + "\n31\n0\n";
 }
 
 } // namespace

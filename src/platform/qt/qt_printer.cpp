@@ -3,11 +3,13 @@
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/text_encoding.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -159,7 +161,8 @@ class PainterSurface : public Surface {
     }
     void FillRect(Rect box, ColourRef colour) override {
         const Rect b = box.Normalized();
-        painter_.fillRect(QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height()), ColourOf(colour));
+        painter_.fillRect(QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height()),
+                          ColourOf(colour));
     }
     TextMetrics MeasureFont(const DeviceFont& font) override { return text_.Metrics(font); }
     Size MeasureText(const DeviceFont& font, std::string_view text) override {
@@ -172,8 +175,8 @@ class PainterSurface : public Surface {
     void Set(const DrawAttributes& a, bool filled) {
         const Brush brush = filled ? a.brush : Brush::NullBrush();
         if (set_ && a.penColour == last_.penColour && a.penWidth == last_.penWidth &&
-            a.penStyle == last_.penStyle && brush == last_.brush && a.backgroundMode == last_.backgroundMode &&
-            a.backgroundColour == last_.backgroundColour)
+            a.penStyle == last_.penStyle && brush == last_.brush &&
+            a.backgroundMode == last_.backgroundMode && a.backgroundColour == last_.backgroundColour)
             return;
         set_ = true;
         last_ = a;
@@ -193,57 +196,68 @@ class PainterSurface : public Surface {
     QPainterPath line_;
 };
 
+// A job on a paged device, a printer or a PDF writer, at `resolution` pixels per inch.
 class PainterDocument : public PrintDocument {
   public:
-    explicit PainterDocument(QPrinter& printer) : printer_(printer) {}
+    PainterDocument(QPagedPaintDevice& device, int resolution) : device_(device), resolution_(resolution) {}
     bool Begin() {
-        if (!painter_.begin(&printer_)) return false;
+        if (!painter_.begin(&device_)) return false;
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.translate(HalfPixel, HalfPixel);
         // Hatch patterns keep their place on the page.
         painter_.setBrushOrigin(-HalfPixel, -HalfPixel);
-        const QRect full = printer_.pageLayout().fullRectPixels(printer_.resolution());
+        const QRect full = device_.pageLayout().fullRectPixels(resolution_);
         size_ = {full.width(), full.height()};
         surface_ = std::make_unique<PainterSurface>(painter_, size_);
         return true;
     }
     Size PageSize() const override { return size_; }
-    int PixelsPerInch() const override { return printer_.resolution(); }
+    int PixelsPerInch() const override { return resolution_; }
     Surface* StartPage() override {
-        if (pages_++ > 0 && !printer_.newPage()) return nullptr;
+        if (pages_++ > 0 && !device_.newPage()) return nullptr;
         return surface_.get();
     }
     void EndPage() override {}
     bool End() override { return painter_.end(); }
 
   private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    int resolution_;
     QPainter painter_;
     Size size_;
     std::unique_ptr<PainterSurface> surface_;
     int pages_ = 0;
 };
 
-std::string CannotStart(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return "The file " + FromQString(printer.outputFileName()) + " could not be written";
-    return "The printer " + FromQString(printer.printerName()) + " could not start the print job";
-}
-
-// A document that owns the printer it prints on.
-class OwnedPrinterDocument : public PrintDocument {
+// A PDF file made in memory on `layout` (its paper and orientation) at `resolution`; the caller writes
+// the bytes to `file`.
+class PdfDocument : public PrintDocument {
   public:
-    explicit OwnedPrinterDocument(std::unique_ptr<QPrinter> printer)
-        : printer_(std::move(printer)), document_(*printer_) {}
+    PdfDocument(QPageLayout layout, int resolution, std::string_view title, std::string file)
+        : file_(std::move(file)), writer_(&buffer_), document_(writer_, resolution) {
+        buffer_.open(QIODevice::WriteOnly);
+        layout.setMode(QPageLayout::FullPageMode);
+        writer_.setPageLayout(layout);
+        writer_.setResolution(resolution);
+        writer_.setTitle(ToQString(title));
+    }
     bool Begin() { return document_.Begin(); }
     Size PageSize() const override { return document_.PageSize(); }
     int PixelsPerInch() const override { return document_.PixelsPerInch(); }
     Surface* StartPage() override { return document_.StartPage(); }
     void EndPage() override { document_.EndPage(); }
     bool End() override { return document_.End(); }
+    std::string File() const override { return file_; }
+    std::string TakeBytes() override {
+        std::string bytes(buffer_.data().constData(), static_cast<std::size_t>(buffer_.data().size()));
+        buffer_.buffer().clear();
+        return bytes;
+    }
 
   private:
-    std::unique_ptr<QPrinter> printer_;
+    std::string file_;
+    QBuffer buffer_;
+    QPdfWriter writer_;
     PainterDocument document_;
 };
 
@@ -266,15 +280,25 @@ void OneCopyOfEveryPage(QPrinter& printer) {
     printer.setFullPage(true);
 }
 
+std::unique_ptr<PrintDocument> OpenPdf(const QPageLayout& layout, int resolution, std::string_view title,
+                                       const std::string& file, std::string& error) {
+    auto document = std::make_unique<PdfDocument>(layout, resolution, title, file);
+    if (!document->Begin()) {
+        error = "The file " + file + " could not be written";
+        return nullptr;
+    }
+    return document;
+}
+
 } // namespace
 
 std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_view title,
                                                  std::string& error) {
     printer.setDocName(ToQString(title));
     OneCopyOfEveryPage(printer);
-    auto document = std::make_unique<PainterDocument>(printer);
+    auto document = std::make_unique<PainterDocument>(printer, printer.resolution());
     if (!document->Begin()) {
-        error = CannotStart(printer);
+        error = "The printer " + FromQString(printer.printerName()) + " could not start the print job";
         return nullptr;
     }
     return document;
@@ -282,21 +306,11 @@ std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_
 
 std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std::string_view title,
                                                std::string& error) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(choice.pdfFile));
-    printer->setResolution(choice.dotsPerInch);
-    printer->setPageSize(QPageSize(PageSizeOf(choice.paper)));
-    printer->setPageOrientation(choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                             : QPageLayout::Portrait);
-    printer->setDocName(ToQString(title));
-    OneCopyOfEveryPage(*printer);
-    auto document = std::make_unique<OwnedPrinterDocument>(std::move(printer));
-    if (!document->Begin()) {
-        error = "The file " + choice.pdfFile + " could not be written";
-        return nullptr;
-    }
-    return document;
+    const QPageLayout layout(QPageSize(PageSizeOf(choice.paper)),
+                             choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait,
+                             QMarginsF());
+    return OpenPdf(layout, choice.dotsPerInch, title, choice.pdfFile, error);
 }
 
 ProgramPrinter::ProgramPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -319,17 +333,26 @@ bool ProgramPrinter::SetupDialog(QWidget* owner) {
     return ok;
 }
 
-PrintResult ProgramPrinter::Print(std::string_view title, Printout& printout, int job) {
+PrintResult ProgramPrinter::Print(std::string_view title, std::span<Printout* const> printouts) {
     PrintResult result;
-    const QString chosenFile = printer_->outputFileName();
-    const bool pdf = printer_->outputFormat() == QPrinter::PdfFormat && !chosenFile.isEmpty();
-    if (pdf)
-        printer_->setOutputFileName(QString::fromStdString(NumberedFileName(chosenFile.toStdString(), job)));
-    std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
-    if (document) result = RunPrintJob(*document, printout);
-    document.reset();
-    // The next command starts from the name the user chose.
-    if (pdf) printer_->setOutputFileName(chosenFile);
+    const QString file = printer_->outputFileName();
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+        OneCopyOfEveryPage(*printer_);
+        std::unique_ptr<PrintDocument> document =
+            OpenPdf(printer_->pageLayout(), printer_->resolution(), title, FromQString(file), result.error);
+        return document ? RunPrintJob(*document, printouts) : result;
+    }
+    for (Printout* printout : printouts) {
+        std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
+        if (!document) return result;
+        const PrintResult job = RunPrintJob(*document, std::span<Printout* const>(&printout, 1));
+        result.started = true;
+        result.pages += job.pages;
+        if (!job.error.empty()) {
+            result.error = job.error;
+            return result;
+        }
+    }
     return result;
 }
 
