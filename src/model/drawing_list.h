@@ -140,6 +140,8 @@ class TList {
     std::vector<std::unique_ptr<TObject>> objects_;
     std::vector<std::string> failuresTold_; // files whose failed save this user action has told of
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
+    // The memory the last save's text was made in, reused by the next save.
+    std::string writeMemory_;
     DrawingFileCheck lastRead_;
 };
 
