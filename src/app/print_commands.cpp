@@ -77,22 +77,26 @@ bool AskFloorsToPrint(int& showScale, int& lineWeight) {
     return !entries.empty();
 }
 
-// Prints the floors of PRNTLST.CFG, one job each. A job the printer cannot start ends the printing,
-// told once.
+// Prints the floors of PRNTLST.CFG: on a printer one job each, into a PDF file the pages of the one
+// file the user named. A file is written only whole, and one that cannot be written is told by its name
+// and leaves nothing behind (the last good file of that name stays).
 void PrintFloors(int showScale, int lineWeight) {
     ShowPrompt("LANDSCAPE prints along length of paper, PORTRAIT across width");
     PrintNotices notices;
-    int job = 0;
+    std::vector<std::unique_ptr<THDPrintout>> floors;
+    std::vector<platform::Printout*> printouts;
     for (const PrintListEntry& entry : ReadPrintList()) {
-        DrawingList.ViewTitle = DrawingList.DrawingName + ".DB0";
-        THDPrintout printout(entry.view, entry.scale, entry.copies, showScale, lineWeight, notices);
-        const platform::PrintResult result = TheDesktop().Print(DrawingList.ViewTitle, printout, ++job);
-        DrawingList.Flush();
-        if (!result.error.empty()) {
-            TellPrint(result.error);
-            break;
-        }
+        floors.push_back(std::make_unique<THDPrintout>(entry.view, entry.scale, entry.copies, showScale,
+                                                       lineWeight, notices));
+        printouts.push_back(floors.back().get());
     }
+    DrawingList.ViewTitle = DrawingList.DrawingName + ".DB0";
+    const platform::PrintResult result = TheDesktop().Print(DrawingList.ViewTitle, printouts);
+    DrawingList.Flush();
+    if (!result.error.empty())
+        TellPrint(result.error);
+    else if (!result.file.empty() && !ReplaceFileAtomically(result.file, result.bytes))
+        TellPrint("The file " + result.file + " could not be written");
     if (notices.unitsDiffer) TellPrint("Drawing units differ from the units selected - nothing printed");
     if (notices.tooLarge) TellPrint("Drawing too large to print at this scale - use a larger scale number");
 }

@@ -9,7 +9,7 @@ class TClient;
 void AddPrintCommands(CommandTable& table);
 
 // Asks which floors to print, how many copies and at which scale, and prints each floor as one job of
-// the chosen printer; reopens the ground floor afterwards.
+// the chosen printer (into a PDF file: as pages of the one file); reopens the ground floor afterwards.
 void CmPrint(TClient& client);
 void CmPrinterSetup(TClient& client);
 // Keeps the printer's calibration factor of the units system the user chooses (no drawing open) or of

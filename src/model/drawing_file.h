@@ -18,6 +18,8 @@ RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale);
 // The drawing file's text for the list: the header (object count, three reserved zeros, `units`,
 // `objectSerial`), then every object's entry in list order.
 std::string FormatDrawing(const TList& list, RecordOrigin centre, int units, int objectSerial);
+// The same into `writer`.
+void FormatDrawing(RecordWriter& writer, const TList& list, RecordOrigin centre, int units, int objectSerial);
 
 // What reading a drawing file's text found.
 struct DrawingReadResult {

@@ -27,11 +27,14 @@ void TList::Add(std::unique_ptr<TObject> object) {
 }
 
 void TList::Flush() {
-    // Deleting an object reads it (its class decides how); on a large drawing the objects a few places
-    // ahead are fetched meanwhile, so the emptying before every paint does not wait on each in turn.
-    constexpr std::size_t Ahead = 8;
-    for (std::size_t i = 0; i < objects_.size(); ++i) {
-        if (i + Ahead < objects_.size()) __builtin_prefetch(objects_[i + Ahead].get());
+    // Deleting an object reads it (its class decides how) and writes its memory's link into it; on a
+    // large drawing the objects some places ahead are fetched meanwhile, so the emptying before every
+    // paint does not wait on each in turn. The last object goes first: the memory kept for reuse then
+    // hands the next read's objects out in the order the list had them, which the memory prefetches
+    // well, rather than reversed at each paint.
+    constexpr std::size_t Ahead = 16;
+    for (std::size_t i = objects_.size(); i-- > 0;) {
+        if (i >= Ahead) __builtin_prefetch(objects_[i - Ahead].get(), 1);
         objects_[i].reset();
     }
     objects_.clear();

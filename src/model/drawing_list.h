@@ -156,6 +156,8 @@ class TList {
 
     std::vector<std::unique_ptr<TObject>> objects_;
     FileBuffer readBuffer_; // the drawing file's bytes as last read, its memory reused by the next read
+    // The memory the last save's text was made in, reused by the next save.
+    std::string writeMemory_;
     DrawingFileCheck lastRead_;
     // Whether the list holds the drawing: what ReadDrawing found in the drawing file, changed or not
     // since, what the list last saved, or a drawing made whole by TakeAsDrawing; Flush ends it.

@@ -4,8 +4,11 @@
 #include "model/whole_file.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+#include <typeinfo>
 
 namespace {
 
@@ -158,38 +161,76 @@ class FieldReader {
 // their separators, or a text's or room's strings, with room to spare.
 constexpr std::size_t MaxEntryBytes = 2048;
 
-char* PutNumber(char* out, int value) {
-    return std::to_chars(out, out + 11, value).ptr;
+// "00" to "99", the two digits of every number below 100.
+constexpr std::array<char, 200> DigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes `value` in decimal at `out`, as std::to_chars does, and returns the end. The number of digits
+// comes from the highest bit set, not a chain of comparisons: most numbers of a drawing have two to
+// five digits, in no order a branch could learn. Kept out of line, as one copy serves every field
+// better than one inlined in each.
+[[gnu::noinline]] char* PutNumber(char* out, int value) {
+    static constexpr std::uint32_t Powers[] = {0,      10,      100,      1000,      10000,
+                                               100000, 1000000, 10000000, 100000000, 1000000000};
+    std::uint32_t magnitude = static_cast<std::uint32_t>(value);
+    if (value < 0) {
+        *out++ = '-';
+        magnitude = 0U - magnitude;
+    }
+    // 1233 / 4096 is a little above log10(2).
+    const int guess = ((32 - std::countl_zero(magnitude | 1U)) * 1233) >> 12;
+    const int digits = guess + 1 - (magnitude < Powers[guess] ? 1 : 0);
+    char* const end = out + digits;
+    char* p = end;
+    while (magnitude >= 100) {
+        const std::uint32_t pair = magnitude % 100;
+        magnitude /= 100;
+        p -= 2;
+        std::memcpy(p, &DigitPairs[2 * pair], 2);
+    }
+    if (magnitude >= 10)
+        std::memcpy(p - 2, &DigitPairs[2 * magnitude], 2);
+    else
+        p[-1] = static_cast<char>('0' + magnitude);
+    return end;
 }
 
 // Writes the fields of one record into room reserved for the whole entry: numbers separated by one
-// blank, lines ended by a newline.
+// blank, lines ended by a newline. Every number is written with a blank after it, which the end of its
+// line turns into the newline, or which separates the numbers from the strings that follow them: a
+// drawing holds millions of numbers, written after every edit, and this spares each a test of where it
+// stands in its line.
 class FieldWriter {
   public:
     FieldWriter(char* out, RecordOrigin origin) : out_(out), origin_(origin) {}
 
     char* End() const { return out_; }
 
-    void Int(int value) {
-        if (!lineStart_) *out_++ = ' ';
+    [[gnu::always_inline]] void Int(int value) {
         out_ = PutNumber(out_, value);
-        lineStart_ = false;
+        *out_++ = ' ';
     }
-    void X(int value) { Int(Moved(value, -origin_.x)); }
-    void Y(int value) { Int(Moved(value, -origin_.y)); }
+    [[gnu::always_inline]] void X(int value) { Int(Moved(value, -origin_.x)); }
+    [[gnu::always_inline]] void Y(int value) { Int(Moved(value, -origin_.y)); }
     template <std::size_t Capacity> void Length(int, const char (&field)[Capacity]) {
         Int(static_cast<int>(ObjectString(field).size()));
     }
     void Count(int count) { Int(StoredCount(count)); }
     void EndLine() {
-        *out_++ = '\n';
-        lineStart_ = true;
+        if (strings_)
+            *out_++ = '\n';
+        else
+            out_[-1] = '\n';
+        strings_ = false;
     }
-    // The blank that ends the numbers; the strings follow it directly.
-    void StartStrings() {
-        *out_++ = ' ';
-        lineStart_ = false;
-    }
+    // The blank that ends the numbers is the one the last number wrote; the strings follow it directly.
+    void StartStrings() { strings_ = true; }
     template <std::size_t Capacity> void String(const char (&field)[Capacity], int) {
         const std::string_view characters = ObjectString(field);
         out_ = std::copy(characters.begin(), characters.end(), out_);
@@ -211,7 +252,7 @@ class FieldWriter {
 
     char* out_;
     RecordOrigin origin_;
-    bool lineStart_ = true;
+    bool strings_ = false;
 };
 
 // The records, one function per class, serving both directions: `Io` is a FieldReader filling a new
@@ -357,6 +398,11 @@ template <class Io, class RoundedRectangle> void RoundedRectangleRecord(Io& io, 
 // another class does not have that class's own fields; they are stored with their defaults so the
 // file stays in step.
 template <class T, class Record> void AsClass(const TObject& object, Record record) {
+    // Nearly every object is of its code's class exactly, which is cheaper to ask than the cast.
+    if (typeid(object) == typeid(T)) {
+        record(static_cast<const T&>(object));
+        return;
+    }
     if (const T* same = dynamic_cast<const T*>(&object)) {
         record(*same);
         return;
@@ -463,6 +509,13 @@ RecordWriter::RecordWriter(std::size_t expectedBytes) {
     text_.resize(expectedBytes);
 }
 
+RecordWriter::RecordWriter(std::string memory, std::size_t expectedBytes) : text_(std::move(memory)) {
+    // Memory far larger than needed (a big drawing closed, a small one opened) is given back.
+    if (text_.capacity() / 4 > expectedBytes) text_ = std::string();
+    // Only room beyond what the memory already holds is cleared.
+    text_.resize(std::max({text_.size(), text_.capacity(), expectedBytes}));
+}
+
 char* RecordWriter::Reserve(std::size_t bytes) {
     if (text_.size() - used_ < bytes) text_.resize(std::max(text_.size() * 2, used_ + bytes));
     return text_.data() + used_;
@@ -470,6 +523,11 @@ char* RecordWriter::Reserve(std::size_t bytes) {
 
 std::string RecordWriter::Take() {
     text_.resize(used_);
+    used_ = 0;
+    return std::move(text_);
+}
+
+std::string RecordWriter::Recycle() {
     used_ = 0;
     return std::move(text_);
 }

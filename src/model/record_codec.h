@@ -95,6 +95,9 @@ class RecordWriter {
   public:
     // `expectedBytes`: room to reserve at once, when the size is roughly known.
     explicit RecordWriter(std::size_t expectedBytes = 0);
+    // Writes into `memory` given back by an earlier writer (Recycle): a drawing is written after every
+    // edit, and memory that stays spares asking for it, and the system clearing it, each time.
+    RecordWriter(std::string memory, std::size_t expectedBytes);
 
     void WriteHeader(const RecordHeader& header);
     // Writes the type-code line of the object, then the record of the class its type code names,
@@ -110,6 +113,8 @@ class RecordWriter {
     std::string_view Text() const { return std::string_view(text_.data(), used_); }
     // The text written, leaving the writer empty.
     std::string Take();
+    // The memory written in, text and all, for a later writer; leaves the writer empty.
+    std::string Recycle();
 
   private:
     // Room for `bytes` more characters at text_.data() + used_.

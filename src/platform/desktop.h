@@ -90,9 +90,11 @@ class Desktop {
     virtual bool PrintDialog() = 0;
     // The printer set-up dialog on the same printer; false when cancelled.
     virtual bool PrinterSetupDialog() = 0;
-    // Prints `printout` as one job titled `title` on the printer chosen last. `job` counts the jobs of
-    // one command from 1: into a PDF file the second and later jobs go to NAME-2.PDF, NAME-3.PDF.
-    virtual PrintResult Print(std::string_view title, Printout& printout, int job) = 0;
+    // Prints the printouts of one command in turn, titled `title`, on the printer chosen last. On a
+    // printer each printout is a job of its own, and the first job the printer cannot start or finish
+    // ends the printing. Into a PDF file they are the pages of one document, which comes back in the
+    // result for the caller to write to the file chosen.
+    virtual PrintResult Print(std::string_view title, std::span<Printout* const> printouts) = 0;
 
     // The main window's text fields: the status-bar prompt, the toolbar readout and the tool caption.
     virtual void SetStatusText(std::string_view text) = 0;

@@ -23,38 +23,35 @@ Size PaperPixels(const PrinterChoice& choice) {
     return size;
 }
 
-std::string NumberedFileName(const std::string& path, int job) {
-    if (job < 2) return path;
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    const bool extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    // Built by appending: GCC 12 at -O3 warns falsely about "-" + std::to_string.
-    std::string suffix = "-";
-    suffix += std::to_string(job);
-    return extension ? path.substr(0, dot) + suffix + path.substr(dot) : path + suffix;
-}
-
-PrintResult RunPrintJob(PrintDocument& document, Printout& printout, PageObserver* observer) {
+PrintResult RunPrintJob(PrintDocument& document, std::span<Printout* const> printouts,
+                        PageObserver* observer) {
     PrintResult result;
     result.started = true;
     const Size pageSize = document.PageSize();
-    for (int page = 1; printout.HasPage(page); ++page) {
-        Surface* surface = document.StartPage();
-        if (!surface) {
-            result.error = "The printer stopped before the page could be printed";
-            document.End();
-            return result;
+    for (Printout* printout : printouts) {
+        for (int page = 1; printout->HasPage(page); ++page) {
+            Surface* surface = document.StartPage();
+            if (!surface) {
+                result.error = "The printer stopped before the page could be printed";
+                document.End();
+                return result;
+            }
+            {
+                Surface& drawn = observer ? observer->PageStarted(*surface, pageSize) : *surface;
+                DeviceContext dc(drawn);
+                printout->PrintPage(page, dc, pageSize, document.PixelsPerInch());
+            }
+            if (observer) observer->PageEnded();
+            document.EndPage();
+            ++result.pages;
         }
-        {
-            Surface& drawn = observer ? observer->PageStarted(*surface, pageSize) : *surface;
-            DeviceContext dc(drawn);
-            printout.PrintPage(page, dc, pageSize, document.PixelsPerInch());
-        }
-        if (observer) observer->PageEnded();
-        document.EndPage();
-        ++result.pages;
     }
-    if (!document.End() && result.error.empty()) result.error = "The printer could not finish the document";
+    if (!document.End()) {
+        result.error = "The printer could not finish the document";
+        return result;
+    }
+    result.file = document.File();
+    if (!result.file.empty()) result.bytes = document.TakeBytes();
     return result;
 }
 

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,10 +31,6 @@ struct PrinterChoice {
 // The paper's size in device pixels at the choice's resolution and orientation (A4 at 300 dots per
 // inch lying landscape: 3508 x 2480).
 Size PaperPixels(const PrinterChoice& choice);
-
-// `path` with "-N" before its extension for the job N of one command (N from 2; the first job keeps the
-// name), so that the jobs of one Print command into a PDF file do not overwrite each other.
-std::string NumberedFileName(const std::string& path, int job);
 
 // What the program prints. The print loop asks for pages from 1 while HasPage says there is one.
 class Printout {
@@ -64,13 +61,21 @@ class PrintDocument {
     virtual void EndPage() = 0;
     // Finishes the job; false when the printer failed.
     virtual bool End() = 0;
+    // A document made in memory for a file (a PDF file): the file's full path; empty for a printer.
+    virtual std::string File() const { return {}; }
+    // The bytes of the file, once the document has ended.
+    virtual std::string TakeBytes() { return {}; }
 };
 
-// What became of a print job: the pages it printed, and the printer's own words when it failed.
+// What became of a print job: the pages it printed, and the printer's own words when it failed. A job
+// into a file brings the file's bytes back for the caller to write whole (so that a failed write never
+// leaves half a file); `file` is empty when the pages went to a printer.
 struct PrintResult {
     bool started = false;
     int pages = 0;
     std::string error;
+    std::string file;
+    std::string bytes;
 };
 
 // Sees each page of a print job as it is drawn: a test's recording of the pages.
@@ -83,8 +88,10 @@ class PageObserver {
     virtual void PageEnded() = 0;
 };
 
-// The print loop: for each page while the printout has one, starts the page, lets the printout draw it
-// on a device context of the page and ends it; then ends the document.
-PrintResult RunPrintJob(PrintDocument& document, Printout& printout, PageObserver* observer = nullptr);
+// The print loop: for each printout in turn, for each page while it has one, starts the page, lets the
+// printout draw it on a device context of the page and ends it; then ends the document and, for a file,
+// takes its bytes.
+PrintResult RunPrintJob(PrintDocument& document, std::span<Printout* const> printouts,
+                        PageObserver* observer = nullptr);
 
 } // namespace platform

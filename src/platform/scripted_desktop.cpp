@@ -322,19 +322,17 @@ class PageRecording : public PageObserver {
 
 } // namespace
 
-PrintResult ScriptedDesktop::Print(std::string_view title, Printout& printout, int job) {
-    PrinterChoice choice = printer_;
-    choice.pdfFile = NumberedFileName(printer_.pdfFile, job);
+PrintResult ScriptedDesktop::Print(std::string_view title, std::span<Printout* const> printouts) {
     std::unique_ptr<PrintDocument> document;
     PrintResult result;
     if (pdfDocuments)
-        document = pdfDocuments(choice, title, result.error);
+        document = pdfDocuments(printer_, title, result.error);
     else
-        document = std::make_unique<DiscardingDocument>(choice);
+        document = std::make_unique<DiscardingDocument>(printer_);
     if (!document) return result;
-    PrintedJob printed{std::string(title), choice.pdfFile, 0, {}};
+    PrintedJob printed{std::string(title), printer_.pdfFile, 0, {}};
     PageRecording recording(printed);
-    result = RunPrintJob(*document, printout, recordPrintedPages ? &recording : nullptr);
+    result = RunPrintJob(*document, printouts, recordPrintedPages ? &recording : nullptr);
     printed.pages = result.pages;
     printedJobs_.push_back(std::move(printed));
     return result;

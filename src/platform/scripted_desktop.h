@@ -53,7 +53,8 @@ struct ShownInput {
 };
 
 // A print job as the scripted printer took it: its title, the file it went to, and the calls of each
-// page when pages are recorded.
+// page when pages are recorded. The scripted printer is a PDF file, so the floors of one Print command
+// are the pages of one job.
 struct PrintedJob {
     std::string title;
     std::string file;
@@ -61,7 +62,7 @@ struct PrintedJob {
     std::vector<std::vector<DrawCall>> pageCalls;
 };
 
-// Opens a PDF document for a print job (the Qt backend's), or says why it cannot.
+// Opens a PDF document for a print job (the Qt backend's, made in memory), or says why it cannot.
 using PdfDocumentMaker = std::function<std::unique_ptr<PrintDocument>(
     const PrinterChoice&, std::string_view title, std::string& error)>;
 
@@ -124,7 +125,7 @@ class ScriptedDesktop : public Desktop {
 
     bool PrintDialog() override;
     bool PrinterSetupDialog() override;
-    PrintResult Print(std::string_view title, Printout& printout, int job) override;
+    PrintResult Print(std::string_view title, std::span<Printout* const> printouts) override;
 
     void SetStatusText(std::string_view text) override;
     std::string StatusText() const override { return status_; }

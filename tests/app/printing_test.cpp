@@ -7,9 +7,11 @@
 #include "tools/drawing_tool.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 using platform::DialogAnswer;
 using test_support::ReadFile;
@@ -252,7 +254,8 @@ TEST_F(Printing, ADrawingInOtherUnitsPrintsBlankPagesAndSaysSoOnce) {
     desktop.QueueFile("FEET.DB0");
     Print({Type(19501, "2"), Type(19502, "1")});
     EXPECT_EQ(desktop.FileRequests().back().pattern, "*.DB0");
-    ASSERT_EQ(desktop.PrintedJobs().size(), 2u);
+    ASSERT_EQ(desktop.PrintedJobs().size(), 1u);
+    EXPECT_EQ(desktop.PrintedJobs()[0].pages, 3);
     for (const auto& job : desktop.PrintedJobs())
         for (const auto& page : job.pageCalls)
             EXPECT_TRUE(Named(page, "LineTo").empty());
@@ -372,13 +375,25 @@ TEST_F(PrintingToPdf, APlanPrintsTrueToScaleOnAnA4Page) {
     EXPECT_NE(Info("PRN.PDF").find("Pages:           3\n"), std::string::npos);
 }
 
-TEST_F(PrintingToPdf, FloorsOfOneCommandGoToNumberedFilesAndAFileThatCannotBeWrittenIsTold) {
-    Open(Drawing({Line(50, 0, 0, 1000, 0), Line(51, 0, 0, 1000, 0)}));
+TEST_F(PrintingToPdf, TheFloorsOfOneCommandArePagesOfTheOneFileNamed) {
+    Open(Drawing({TextRecord(37, 50, 0, 0, "GROUND FLOOR"), Line(50, 0, 0, 1000, 0),
+                  TextRecord(37, 51, 0, 0, "FIRST FLOOR"), Line(51, 0, 0, 1000, 0)}));
     Print({Type(19501, "1"), Type(19502, "2")});
-    EXPECT_NE(Info("PRN.PDF").find("Pages:           1\n"), std::string::npos);
-    EXPECT_NE(Info("PRN-2.PDF").find("Pages:           2\n"), std::string::npos);
+    EXPECT_NE(Info("PRN.PDF").find("Pages:           3\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "PRN-2.PDF"));
+    const auto page = [&](int n) {
+        const std::string number = std::to_string(n);
+        return Run("pdftotext -f " + number + " -l " + number + " '" + Path("PRN.PDF") + "' -");
+    };
+    EXPECT_NE(page(1).find("GROUND FLOOR"), std::string::npos);
+    for (int n : {2, 3})
+        EXPECT_NE(page(n).find("FIRST FLOOR"), std::string::npos) << n;
     EXPECT_EQ(MessagesWith("PRINT"), 0u);
+}
 
+TEST_F(PrintingToPdf, AFileThatCannotBeWrittenIsToldAndLeavesNothingHalfWritten) {
+    Open(Drawing({Line(50, 0, 0, 1000, 0), Line(51, 0, 0, 1000, 0)}));
+    // A folder that is not there.
     desktop.SetPrinter(
         {"", Path("NOFOLDER/PRN.PDF"), platform::Paper::A4, platform::Orientation::Landscape, 300});
     Print({Type(19501, "1"), Type(19502, "1")});
@@ -389,6 +404,26 @@ TEST_F(PrintingToPdf, FloorsOfOneCommandGoToNumberedFilesAndAFileThatCannotBeWri
     ASSERT_NE(frame->ActiveScriptedView(), nullptr);
     EXPECT_EQ(frame->ActiveScriptedView()->Title(), "PRN.PLN");
     EXPECT_EQ(Shared.CurrentView, 50);
+
+    // A full disk, as a limit on the size of the files this process writes: the file printed before
+    // stays as it was, and no part of the new one is left beside it.
+    desktop.SetPrinter({"", Path("PRN.PDF"), platform::Paper::A4, platform::Orientation::Landscape, 300});
+    Print({Type(19501, "1")});
+    const std::string printed = ReadFile(folder.Path() / "PRN.PDF");
+    ASSERT_GT(printed.size(), 1024u);
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{1024, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    Print({Type(19501, "1"), Type(19502, "1")});
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(MessagesWith("PRINT"), 2u);
+    EXPECT_EQ(desktop.Messages().back().text, "The file " + Path("PRN.PDF") + " could not be written");
+    EXPECT_EQ(ReadFile(folder.Path() / "PRN.PDF"), printed);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".PRN.PDF"), std::string::npos) << entry.path();
 }
 
 } // namespace

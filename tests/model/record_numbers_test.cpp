@@ -9,6 +9,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -113,6 +114,27 @@ TEST(RecordNumbers, AgreeWithTheStandardConversionOnRandomText) {
             c = characters[random() % characters.size()];
         ExpectReads(text, Reference(text), false);
     }
+}
+
+TEST(RecordNumbers, AreWrittenAsTheStandardConversionWritesThem) {
+    // Every count of digits at both of its ends, with either sign, the ends of the range, and many more.
+    std::vector<int> values = {0, INT_MIN, INT_MAX, INT_MIN + 1};
+    for (long long power = 1; power <= 1000000000; power *= 10)
+        for (long long value : {power - 1, power, power + 1})
+            values.insert(values.end(), {static_cast<int>(value), static_cast<int>(-value)});
+    std::mt19937 random(31);
+    for (int i = 0; i < 100000; ++i)
+        values.push_back(static_cast<int>(random()) >> (random() % 32));
+    RecordWriter writer;
+    std::string expected;
+    for (int value : values) {
+        writer.WriteNumber(value);
+        writer.WriteCharacters(" ");
+        char digits[12];
+        expected.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        expected += ' ';
+    }
+    EXPECT_EQ(writer.Text(), expected);
 }
 
 } // namespace

@@ -569,9 +569,9 @@ bool QtDesktop::PrinterSetupDialog() {
     return printer_->SetupDialog(owner_);
 }
 
-PrintResult QtDesktop::Print(std::string_view title, Printout& printout, int job) {
+PrintResult QtDesktop::Print(std::string_view title, std::span<Printout* const> printouts) {
     if (!printer_) printer_ = std::make_unique<ProgramPrinter>();
-    return printer_->Print(title, printout, job);
+    return printer_->Print(title, printouts);
 }
 
 void QtDesktop::SetStatusText(std::string_view text) {

@@ -42,7 +42,7 @@ class QtDesktop : public Desktop {
 
     bool PrintDialog() override;
     bool PrinterSetupDialog() override;
-    PrintResult Print(std::string_view title, Printout& printout, int job) override;
+    PrintResult Print(std::string_view title, std::span<Printout* const> printouts) override;
 
     void SetStatusText(std::string_view text) override;
     std::string StatusText() const override { return status_; }

@@ -3,10 +3,13 @@
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/text_encoding.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -67,14 +70,18 @@ QBrush BrushOf(const DrawAttributes& a) {
 }
 
 // Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
-// pixels' centres, as they cover them on the screen.
+// pixels' centres, as they cover them on the screen. The painter is moved by half a pixel once for the
+// whole page, so the pixel's centre is its whole coordinates: a PDF's page stream then holds whole
+// numbers, half the size of "739.500000 1828.50000", for the same picture.
+constexpr double HalfPixel = 0.5;
+
 QPointF Centre(Point p) {
-    return QPointF(p.x + 0.5, p.y + 0.5);
+    return QPointF(p.x, p.y);
 }
 
 QRectF BoxOf(Rect box) {
     const Rect b = box.Normalized();
-    return QRectF(b.left + 0.5, b.top + 0.5, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
+    return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
 }
 
 // The page of a printer: every primitive goes to a QPainter in device pixels.
@@ -86,7 +93,11 @@ class PainterSurface : public Surface {
 
     void DrawLine(Point from, Point to, const DrawAttributes& a) override {
         Set(a, false);
-        painter_.drawLine(Centre(from), Centre(to));
+        // The painter would make a new path of every line; one path is reused instead (same output).
+        line_.clear();
+        line_.moveTo(Centre(from));
+        line_.lineTo(Centre(to));
+        painter_.drawPath(line_);
     }
     void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& a) override {
         Set(a, true);
@@ -114,8 +125,7 @@ class PainterSurface : public Surface {
             const double rx = std::max(r.width() / 2.0, 1.0);
             const double ry = std::max(r.height() / 2.0, 1.0);
             // Counter-clockwise as seen, y growing downwards on the page.
-            return std::atan2(-(p.y + 0.5 - r.center().y()) / ry, (p.x + 0.5 - r.center().x()) / rx) * 180.0 /
-                   kPi;
+            return std::atan2(-(p.y - r.center().y()) / ry, (p.x - r.center().x()) / rx) * 180.0 / kPi;
         };
         const double from = angle(start);
         double span = angle(end) - from;
@@ -138,7 +148,8 @@ class PainterSurface : public Surface {
         else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
             v = -metrics.descent;
         painter_.save();
-        painter_.translate(reference.x, reference.y);
+        // Texts stand on the pixel's corner, as the screen draws them.
+        painter_.translate(reference.x - HalfPixel, reference.y - HalfPixel);
         if (font.angleTenths != 0) painter_.rotate(-font.angleTenths / 10.0);
         if (a.backgroundMode == BackgroundMode::Opaque)
             painter_.fillRect(QRectF(u, v - metrics.ascent, advance, metrics.height),
@@ -150,7 +161,8 @@ class PainterSurface : public Surface {
     }
     void FillRect(Rect box, ColourRef colour) override {
         const Rect b = box.Normalized();
-        painter_.fillRect(QRect(b.left, b.top, b.Width(), b.Height()), ColourOf(colour));
+        painter_.fillRect(QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height()),
+                          ColourOf(colour));
     }
     TextMetrics MeasureFont(const DeviceFont& font) override { return text_.Metrics(font); }
     Size MeasureText(const DeviceFont& font, std::string_view text) override {
@@ -158,7 +170,17 @@ class PainterSurface : public Surface {
     }
 
   private:
+    // A plan is mostly lines of one pen: the painter's pen, brush and background are made again only
+    // when they change.
     void Set(const DrawAttributes& a, bool filled) {
+        const Brush brush = filled ? a.brush : Brush::NullBrush();
+        if (set_ && a.penColour == last_.penColour && a.penWidth == last_.penWidth &&
+            a.penStyle == last_.penStyle && brush == last_.brush &&
+            a.backgroundMode == last_.backgroundMode && a.backgroundColour == last_.backgroundColour)
+            return;
+        set_ = true;
+        last_ = a;
+        last_.brush = brush;
         painter_.setPen(PenOf(a));
         painter_.setBrush(filled ? BrushOf(a) : QBrush(Qt::NoBrush));
         painter_.setBackgroundMode(a.backgroundMode == BackgroundMode::Opaque ? Qt::OpaqueMode
@@ -169,56 +191,73 @@ class PainterSurface : public Surface {
     QPainter& painter_;
     Size size_;
     QtTextRenderer text_;
+    bool set_ = false;
+    DrawAttributes last_;
+    QPainterPath line_;
 };
 
+// A job on a paged device, a printer or a PDF writer, at `resolution` pixels per inch.
 class PainterDocument : public PrintDocument {
   public:
-    explicit PainterDocument(QPrinter& printer) : printer_(printer) {}
+    PainterDocument(QPagedPaintDevice& device, int resolution) : device_(device), resolution_(resolution) {}
     bool Begin() {
-        if (!painter_.begin(&printer_)) return false;
+        if (!painter_.begin(&device_)) return false;
         painter_.setRenderHint(QPainter::Antialiasing, true);
-        const QRect full = printer_.pageLayout().fullRectPixels(printer_.resolution());
+        painter_.translate(HalfPixel, HalfPixel);
+        // Hatch patterns keep their place on the page.
+        painter_.setBrushOrigin(-HalfPixel, -HalfPixel);
+        const QRect full = device_.pageLayout().fullRectPixels(resolution_);
         size_ = {full.width(), full.height()};
         surface_ = std::make_unique<PainterSurface>(painter_, size_);
         return true;
     }
     Size PageSize() const override { return size_; }
-    int PixelsPerInch() const override { return printer_.resolution(); }
+    int PixelsPerInch() const override { return resolution_; }
     Surface* StartPage() override {
-        if (pages_++ > 0 && !printer_.newPage()) return nullptr;
+        if (pages_++ > 0 && !device_.newPage()) return nullptr;
         return surface_.get();
     }
     void EndPage() override {}
     bool End() override { return painter_.end(); }
 
   private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    int resolution_;
     QPainter painter_;
     Size size_;
     std::unique_ptr<PainterSurface> surface_;
     int pages_ = 0;
 };
 
-std::string CannotStart(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return "The file " + FromQString(printer.outputFileName()) + " could not be written";
-    return "The printer " + FromQString(printer.printerName()) + " could not start the print job";
-}
-
-// A document that owns the printer it prints on.
-class OwnedPrinterDocument : public PrintDocument {
+// A PDF file made in memory on `layout` (its paper and orientation) at `resolution`; the caller writes
+// the bytes to `file`.
+class PdfDocument : public PrintDocument {
   public:
-    explicit OwnedPrinterDocument(std::unique_ptr<QPrinter> printer)
-        : printer_(std::move(printer)), document_(*printer_) {}
+    PdfDocument(QPageLayout layout, int resolution, std::string_view title, std::string file)
+        : file_(std::move(file)), writer_(&buffer_), document_(writer_, resolution) {
+        buffer_.open(QIODevice::WriteOnly);
+        layout.setMode(QPageLayout::FullPageMode);
+        writer_.setPageLayout(layout);
+        writer_.setResolution(resolution);
+        writer_.setTitle(ToQString(title));
+    }
     bool Begin() { return document_.Begin(); }
     Size PageSize() const override { return document_.PageSize(); }
     int PixelsPerInch() const override { return document_.PixelsPerInch(); }
     Surface* StartPage() override { return document_.StartPage(); }
     void EndPage() override { document_.EndPage(); }
     bool End() override { return document_.End(); }
+    std::string File() const override { return file_; }
+    std::string TakeBytes() override {
+        std::string bytes(buffer_.data().constData(), static_cast<std::size_t>(buffer_.data().size()));
+        buffer_.buffer().clear();
+        return bytes;
+    }
 
   private:
-    std::unique_ptr<QPrinter> printer_;
+    std::string file_;
+    QBuffer buffer_;
+    QPdfWriter writer_;
     PainterDocument document_;
 };
 
@@ -241,15 +280,25 @@ void OneCopyOfEveryPage(QPrinter& printer) {
     printer.setFullPage(true);
 }
 
+std::unique_ptr<PrintDocument> OpenPdf(const QPageLayout& layout, int resolution, std::string_view title,
+                                       const std::string& file, std::string& error) {
+    auto document = std::make_unique<PdfDocument>(layout, resolution, title, file);
+    if (!document->Begin()) {
+        error = "The file " + file + " could not be written";
+        return nullptr;
+    }
+    return document;
+}
+
 } // namespace
 
 std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_view title,
                                                  std::string& error) {
     printer.setDocName(ToQString(title));
     OneCopyOfEveryPage(printer);
-    auto document = std::make_unique<PainterDocument>(printer);
+    auto document = std::make_unique<PainterDocument>(printer, printer.resolution());
     if (!document->Begin()) {
-        error = CannotStart(printer);
+        error = "The printer " + FromQString(printer.printerName()) + " could not start the print job";
         return nullptr;
     }
     return document;
@@ -257,21 +306,11 @@ std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_
 
 std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std::string_view title,
                                                std::string& error) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(choice.pdfFile));
-    printer->setResolution(choice.dotsPerInch);
-    printer->setPageSize(QPageSize(PageSizeOf(choice.paper)));
-    printer->setPageOrientation(choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                             : QPageLayout::Portrait);
-    printer->setDocName(ToQString(title));
-    OneCopyOfEveryPage(*printer);
-    auto document = std::make_unique<OwnedPrinterDocument>(std::move(printer));
-    if (!document->Begin()) {
-        error = "The file " + choice.pdfFile + " could not be written";
-        return nullptr;
-    }
-    return document;
+    const QPageLayout layout(QPageSize(PageSizeOf(choice.paper)),
+                             choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait,
+                             QMarginsF());
+    return OpenPdf(layout, choice.dotsPerInch, title, choice.pdfFile, error);
 }
 
 ProgramPrinter::ProgramPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -294,17 +333,26 @@ bool ProgramPrinter::SetupDialog(QWidget* owner) {
     return ok;
 }
 
-PrintResult ProgramPrinter::Print(std::string_view title, Printout& printout, int job) {
+PrintResult ProgramPrinter::Print(std::string_view title, std::span<Printout* const> printouts) {
     PrintResult result;
-    const QString chosenFile = printer_->outputFileName();
-    const bool pdf = printer_->outputFormat() == QPrinter::PdfFormat && !chosenFile.isEmpty();
-    if (pdf)
-        printer_->setOutputFileName(QString::fromStdString(NumberedFileName(chosenFile.toStdString(), job)));
-    std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
-    if (document) result = RunPrintJob(*document, printout);
-    document.reset();
-    // The next command starts from the name the user chose.
-    if (pdf) printer_->setOutputFileName(chosenFile);
+    const QString file = printer_->outputFileName();
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+        OneCopyOfEveryPage(*printer_);
+        std::unique_ptr<PrintDocument> document =
+            OpenPdf(printer_->pageLayout(), printer_->resolution(), title, FromQString(file), result.error);
+        return document ? RunPrintJob(*document, printouts) : result;
+    }
+    for (Printout* printout : printouts) {
+        std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
+        if (!document) return result;
+        const PrintResult job = RunPrintJob(*document, std::span<Printout* const>(&printout, 1));
+        result.started = true;
+        result.pages += job.pages;
+        if (!job.error.empty()) {
+            result.error = job.error;
+            return result;
+        }
+    }
     return result;
 }
 

@@ -16,11 +16,12 @@ class QWidget;
 namespace platform::qt {
 
 // Opens a job titled `title` on `printer` (which must outlive the document); null with the reason in
-// `error` when the printer or the file cannot start it.
+// `error` when the printer cannot start it.
 std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_view title,
                                                  std::string& error);
 
-// Opens a job writing the PDF file of `choice`, on the paper, orientation and resolution it names.
+// Opens a job making the PDF file of `choice` in memory, on the paper, orientation and resolution it
+// names; the job's result brings the file's bytes for the caller to write.
 std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std::string_view title,
                                                std::string& error);
 
@@ -37,8 +38,9 @@ class ProgramPrinter {
     bool PrintDialog(QWidget* owner);
     // The page set-up dialog (paper and orientation); false when cancelled.
     bool SetupDialog(QWidget* owner);
-    // One job; into a PDF file the jobs after the first of a command get "-N" before the extension.
-    PrintResult Print(std::string_view title, Printout& printout, int job);
+    // The printouts of one command: a job each on a printer, the pages of one document into a PDF file
+    // (made in memory, its bytes in the result for the caller to write).
+    PrintResult Print(std::string_view title, std::span<Printout* const> printouts);
 
   private:
     std::unique_ptr<QPrinter> printer_;

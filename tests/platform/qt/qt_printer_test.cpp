@@ -1,8 +1,10 @@
 // The program's one printer on real Qt dialogs: what the page set-up dialog chooses is what the next
-// print job prints on, and the jobs of one command into a PDF file go to numbered files.
+// print job prints on, and the printouts of one command into a PDF file are the pages of one file. The
+// pages hold whole device pixels, each pixel's centre where the screen draws it.
 #include "platform/qt/qt_printer.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -11,7 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <vector>
 
 using namespace platform;
 
@@ -38,7 +45,7 @@ QRadioButton* FindRadio(QWidget* dialog, const QString& name, const QString& tex
 
 } // namespace
 
-TEST(QtPrinter, TheOrientationChosenInPageSetupIsThePrintJobs) {
+TEST(QtPrinter, TheOrientationChosenInPageSetupIsThePrintJobsAndOneCommandMakesOneFile) {
     QTemporaryDir folder;
     const std::string pdf = (folder.path() + "/PLAN.PDF").toStdString();
     qt::ProgramPrinter printer;
@@ -49,7 +56,8 @@ TEST(QtPrinter, TheOrientationChosenInPageSetupIsThePrintJobs) {
     printer.Printer().setPageOrientation(QPageLayout::Portrait);
 
     PageSizes portrait;
-    ASSERT_TRUE(printer.Print("PLAN.DB0", portrait, 1).error.empty());
+    Printout* first[] = {&portrait};
+    ASSERT_TRUE(printer.Print("PLAN.DB0", first).error.empty());
     EXPECT_LT(portrait.size.cx, portrait.size.cy);
     EXPECT_EQ(portrait.resolution, 300);
 
@@ -66,13 +74,99 @@ TEST(QtPrinter, TheOrientationChosenInPageSetupIsThePrintJobs) {
     ASSERT_TRUE(printer.SetupDialog(nullptr));
     ASSERT_TRUE(clicked);
 
-    PageSizes landscape;
-    const PrintResult result = printer.Print("PLAN.DB0", landscape, 2);
+    // Two floors of one command: two pages of the one file chosen, which the caller writes whole.
+    PageSizes ground, upper;
+    Printout* floors[] = {&ground, &upper};
+    const PrintResult result = printer.Print("PLAN.DB0", floors);
     EXPECT_TRUE(result.error.empty()) << result.error;
-    EXPECT_EQ(result.pages, 1);
-    EXPECT_EQ(landscape.size.cx, portrait.size.cy);
-    EXPECT_EQ(landscape.size.cy, portrait.size.cx);
-    // The second job of a command writes PLAN-2.PDF; the chosen name stays for the next command.
-    EXPECT_TRUE(std::filesystem::exists(folder.path().toStdString() + "/PLAN-2.PDF"));
-    EXPECT_EQ(printer.Printer().outputFileName().toStdString(), pdf);
+    EXPECT_EQ(result.pages, 2);
+    EXPECT_EQ(result.file, pdf);
+    EXPECT_EQ(result.bytes.substr(0, 5), "%PDF-");
+    EXPECT_EQ(upper.size.cx, portrait.size.cy);
+    EXPECT_EQ(upper.size.cy, portrait.size.cx);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_FALSE(std::filesystem::exists(folder.path().toStdString() + "/PLAN-2.PDF"));
+}
+
+namespace {
+
+// A line four pixels wide down column 100 from row 100 to row 200, and a box of 40 x 30 pixels.
+class PixelLines : public Printout {
+  public:
+    PageRange GetDialogInfo() override { return {1, 1, 1, 1}; }
+    bool HasPage(int page) override { return page <= 1; }
+    void PrintPage(int, DeviceContext& dc, Size, int) override {
+        dc.SelectPen(Pen{Rgb(0, 0, 0), 4, PenStyle::Solid});
+        dc.MoveTo(100, 100);
+        dc.LineTo(100, 200);
+        dc.SelectBrush(Brush::NullBrush());
+        dc.Rectangle(300, 100, 340, 130);
+    }
+};
+
+// The page streams of a PDF file, inflated.
+std::string PageStreams(const std::string& pdf) {
+    std::string streams;
+    for (std::size_t at = pdf.find("stream\n"); at != std::string::npos; at = pdf.find("stream\n", at)) {
+        at += 7;
+        const std::size_t end = pdf.find("endstream", at);
+        if (pdf[at] != 'x') continue; // not deflated: a font or an image
+        // qUncompress wants the expected size in front; it grows its buffer when that is short.
+        QByteArray packed("\0\0\x10\0", 4);
+        packed.append(pdf.data() + at, static_cast<qsizetype>(end - at));
+        const QByteArray inflated = qUncompress(packed);
+        streams.append(inflated.constData(), static_cast<std::size_t>(inflated.size()));
+        at = end;
+    }
+    return streams;
+}
+
+} // namespace
+
+TEST(QtPrinter, APageHoldsWholeDevicePixelsAndDrawsThroughThePixelsCentres) {
+    QTemporaryDir folder;
+    const std::string pdf = (folder.path() + "/LINES.PDF").toStdString();
+    std::string error;
+    std::unique_ptr<PrintDocument> document =
+        qt::OpenPdfDocument({"", pdf, Paper::A4, Orientation::Portrait, 300}, "LINES.DB0", error);
+    ASSERT_NE(document, nullptr) << error;
+    PixelLines lines;
+    Printout* printouts[] = {&lines};
+    const PrintResult result = RunPrintJob(*document, printouts);
+    ASSERT_EQ(result.file, pdf);
+
+    // The path operators of the page carry whole numbers only.
+    const std::string streams = PageStreams(result.bytes);
+    const std::regex path(R"(^[-0-9. ]+ (m|l|re)$)");
+    const std::regex whole(R"(^[-0-9 ]+ (m|l|re)$)");
+    int operators = 0;
+    std::istringstream in(streams);
+    for (std::string line; std::getline(in, line);)
+        if (std::regex_match(line, path)) {
+            ++operators;
+            EXPECT_TRUE(std::regex_match(line, whole)) << line;
+        }
+    EXPECT_GE(operators, 3);
+
+    // Rendered at the printer's resolution the pen of four pixels lies round the centre of pixel 100,
+    // (100.5): columns 99 to 102.
+    std::ofstream(pdf, std::ios::binary) << result.bytes;
+    const std::string image = (folder.path() + "/page").toStdString();
+    ASSERT_EQ(std::system(("pdftoppm -gray -r 300 -singlefile '" + pdf + "' '" + image + "'").c_str()), 0);
+    std::ifstream page(image + ".pgm", std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, depth = 0;
+    page >> magic >> width >> height >> depth;
+    page.get();
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height);
+    page.read(reinterpret_cast<char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    const auto at = [&](int x, int y) {
+        return static_cast<int>(pixels[static_cast<std::size_t>(y) * width + x]);
+    };
+    for (int y = 110; y < 190; y += 20) {
+        EXPECT_EQ(at(98, y), 255) << y;
+        EXPECT_EQ(at(99, y), 0) << y;
+        EXPECT_EQ(at(102, y), 0) << y;
+        EXPECT_EQ(at(103, y), 255) << y;
+    }
 }
