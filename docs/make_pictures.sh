@@ -25,38 +25,17 @@ QT_QPA_PLATFORM=offscreen "$bin/korvane-script" "$work" "$docs/sample_house.ks"
 cp "$work/sample_plan.png" "$docs/sample_plan.png"
 
 deadline=$((SECONDS + 60))
-await() {
-    local what=$1
-    shift
-    until "$@" 2>/dev/null; do
-        ((SECONDS < deadline)) || { echo "timed out waiting until $what"; exit 1; }
-        sleep 0.1
-    done
+fail() {
+    echo "$1"
+    exit 1
 }
-shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-hidden() { ! shown "$1"; }
-focused() {
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
-}
-menu_open() {
-    local id
-    for id in $(xdotool search --onlyvisible --classname '^korvane$' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvane ] && return 0
-    done
-    return 1
-}
+# shellcheck source=tests/smoke/x_session.sh
+source "$docs/../tests/smoke/x_session.sh"
 
 # The real program in the folder the drawing was drawn in (the program folder is the executable's).
 cp "$bin/korvane" "$work/korvane"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-await "the X server chooses its display" grep -q '^[0-9]' "$work/display"
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
+start_x_display
 export QT_QPA_PLATFORM=xcb
-await "the X display answers" xdotool getdisplaygeometry >/dev/null
 "$work/korvane" >"$work/korvane.log" 2>&1 &
 app=$!
 await "the main window is shown" shown "Korvane 5.0"

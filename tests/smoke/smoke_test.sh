@@ -34,34 +34,8 @@ fail() {
     fi
     exit 1
 }
-# Repeats a check (the words after WHAT) until it holds; fails the test, naming WHAT, when time is up.
-await() {
-    local what=$1
-    shift
-    until "$@" 2>/dev/null; do
-        if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then fail "the program ended while waiting until $what"; fi
-        ((SECONDS < deadline)) || fail "timed out waiting until $what"
-        sleep 0.1
-    done
-}
-# A top-level window of this exact title is on the screen.
-shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-hidden() { ! shown "$1"; }
-# The window of this title is on the screen and holds the keyboard, so typed keys go to it.
-focused() {
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
-}
-# A pull-down menu is open: the toolkit shows it as an untitled window, which reads as the program's name.
-menu_open() {
-    local id
-    for id in $(xdotool search --onlyvisible --classname '^korvane$' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvane ] && return 0
-    done
-    return 1
-}
-menu_closed() { ! menu_open; }
+# shellcheck source=tests/smoke/x_session.sh
+source "$(dirname "$0")/x_session.sh"
 # The first field of the drawing file's header, the object count.
 objects() { head -n 1 "$work/DWGS/SMOKE.DB0" 2>/dev/null | cut -d ' ' -f 1; }
 has_objects() { [ "$(objects)" = "$1" ]; }
@@ -92,15 +66,7 @@ await_screen() {
 
 # The program folder is the executable's folder: a copy runs in a folder of its own.
 cp "$program" "$work/korvane"
-# The server picks a display number no other server holds and writes it once it takes connections.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-display_chosen() { grep -q '^[0-9]' "$work/display"; }
-await "the X server chooses its display" display_chosen
-DISPLAY=:$(head -n 1 "$work/display")
-export DISPLAY
-display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
-await "the X display answers" display_answers
+start_x_display
 
 "$work/korvane" >"$work/korvane.log" 2>&1 &
 app=$!

@@ -1,0 +1,47 @@
+# Sourced by the scripts that drive the real program on a virtual X display (tests/smoke/smoke_test.sh,
+# docs/make_pictures.sh): a display of their own, and waits for what the screen shows. The sourcing
+# script defines `fail MESSAGE` and sets `work` (its scratch folder), `deadline` (the value of SECONDS
+# by which the whole run must end) and, once the program runs, `app` (its process id).
+# shellcheck shell=bash disable=SC2154,SC2034,SC2317
+
+# Repeats a check (the words after WHAT) until it holds; fails the run, naming WHAT, when time is up.
+await() {
+    local what=$1
+    shift
+    until "$@" 2>/dev/null; do
+        if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then fail "the program ended while waiting until $what"; fi
+        ((SECONDS < deadline)) || fail "timed out waiting until $what"
+        sleep 0.1
+    done
+}
+# A top-level window of this exact title is on the screen.
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+hidden() { ! shown "$1"; }
+# The window of this title is on the screen and holds the keyboard, so typed keys go to it.
+focused() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
+}
+# A pull-down menu is open: the toolkit shows it as an untitled window, which reads as the program's name.
+menu_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname '^korvane$' 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvane ] && return 0
+    done
+    return 1
+}
+menu_closed() { ! menu_open; }
+
+# Starts an X server of 1280 x 800 pixels on a display number no other server holds (it writes the
+# number once it takes connections) and points DISPLAY at it; its process id goes in `xvfb`.
+start_x_display() {
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    display_chosen() { grep -q '^[0-9]' "$work/display"; }
+    await "the X server chooses its display" display_chosen
+    DISPLAY=:$(head -n 1 "$work/display")
+    export DISPLAY
+    display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+    await "the X display answers" display_answers
+}
