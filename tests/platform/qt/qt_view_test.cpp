@@ -187,9 +187,9 @@ TEST_F(QtViewWindow, AWheelTurnPaintsOnceWhenAllItsLinesAreScrolled) {
     int paints = 0;
     handler.paint = [&](platform::DeviceContext& dc) {
         ++paints;
-        for (int y = -scrolled % 20; y < 600; y += 20) {
+        for (int y = -scrolled % 20; y < 4000; y += 20) {
             dc.MoveTo(0, y);
-            dc.LineTo(400, y);
+            dc.LineTo(4000, y);
         }
     };
     view->Invalidate(nullptr, true);
