@@ -50,9 +50,10 @@ Rect ViewImage::Paint(ViewHandler& handler, TextRenderer& text, bool record) {
     // Painting is clipped to the invalid area: a part is painted on a copy whole and only that area
     // is taken back.
     bool whole = area == Client();
-    PixelBuffer scratch;
-    if (!whole) scratch = image_;
-    PixelBuffer& target = whole ? image_ : scratch;
+    // The copy keeps its memory from one part painted to the next (a wheel turn paints a strip), so
+    // it costs a copy of the pixels and no fresh pages.
+    if (!whole) scratch_ = image_;
+    PixelBuffer& target = whole ? image_ : scratch_;
     if (erase) FillArea(target, area, background_);
     RasterSurface raster(target, text);
     if (record) {
@@ -67,7 +68,7 @@ Rect ViewImage::Paint(ViewHandler& handler, TextRenderer& text, bool record) {
     }
     if (!whole) {
         for (int y = area.top; y < area.bottom; ++y)
-            std::memcpy(image_.Row(y) + area.left, scratch.Row(y) + area.left,
+            std::memcpy(image_.Row(y) + area.left, scratch_.Row(y) + area.left,
                         static_cast<std::size_t>(area.Width()) * sizeof(std::uint32_t));
     }
     return area;
@@ -77,15 +78,28 @@ void ViewImage::Scroll(int dx, int dy) {
     int w = image_.Width();
     int h = image_.Height();
     if (dx == 0 && dy == 0) return;
-    PixelBuffer moved(w, h, PixelFromColour(background_));
-    int x0 = std::max(0, dx);
-    int x1 = std::min(w, w + dx);
-    for (int y = std::max(0, dy); y < std::min(h, h + dy); ++y) {
+    // In place: rows are taken in the order that reads each before it is overwritten; the uncovered
+    // strips are erased below.
+    const int x0 = std::max(0, dx);
+    const int x1 = std::min(w, w + dx);
+    const int yFrom = std::max(0, dy);
+    const int yTo = std::min(h, h + dy);
+    const std::uint32_t background = PixelFromColour(background_);
+    auto moveRow = [&](int y) {
         if (x1 > x0)
-            std::memcpy(moved.Row(y) + x0, image_.Row(y - dy) + (x0 - dx),
-                        static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t));
-    }
-    image_ = std::move(moved);
+            std::memmove(image_.Row(y) + x0, image_.Row(y - dy) + (x0 - dx),
+                         static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t));
+        std::fill(image_.Row(y), image_.Row(y) + std::max(x0, 0), background);
+        std::fill(image_.Row(y) + std::max(x1, x0), image_.Row(y) + w, background);
+    };
+    if (dy > 0)
+        for (int y = yTo - 1; y >= yFrom; --y)
+            moveRow(y);
+    else
+        for (int y = yFrom; y < yTo; ++y)
+            moveRow(y);
+    for (int y = 0; y < h; ++y)
+        if (y < yFrom || y >= yTo) std::fill(image_.Row(y), image_.Row(y) + w, background);
     if (dirty_) {
         Rect shifted{dirty_->left + dx, dirty_->top + dy, dirty_->right + dx, dirty_->bottom + dy};
         dirty_.reset();
