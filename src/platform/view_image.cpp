@@ -5,6 +5,7 @@
 #include "platform/recording_surface.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace platform {
@@ -27,6 +28,61 @@ void FillArea(PixelBuffer& image, const Rect& area, ColourRef colour) {
         std::fill(image.Row(y) + area.left, image.Row(y) + area.right, pixel);
 }
 
+// Brush hatches repeat every this many rows of the device.
+constexpr int HatchPeriod = 8;
+
+// A band of rows of an image, from row `top` down, as a surface of the whole image: primitives arrive
+// in the image's pixels and go to the band's surface moved up by `top`. Every figure works out its rows
+// from differences of its own coordinates, so moved by whole rows it lights the same pixels.
+class BandSurface : public Surface {
+  public:
+    BandSurface(Surface& band, int top, Size whole) : band_(band), top_(top), whole_(whole) {}
+
+    // The whole image's size, so a paint leaves out no more than it would on the whole image.
+    Size PixelSize() const override { return whole_; }
+    void DrawLine(Point from, Point to, const DrawAttributes& attributes) override {
+        band_.DrawLine(Up(from), Up(to), attributes);
+    }
+    void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) override {
+        moved_.clear();
+        for (const Point& p : points)
+            moved_.push_back(Up(p));
+        band_.DrawPolygon(moved_, attributes);
+    }
+    void DrawRectangle(Rect box, const DrawAttributes& attributes) override {
+        band_.DrawRectangle(Up(box), attributes);
+    }
+    void DrawRoundRect(Rect box, Size corner, const DrawAttributes& attributes) override {
+        band_.DrawRoundRect(Up(box), corner, attributes);
+    }
+    void DrawEllipse(Rect box, const DrawAttributes& attributes) override {
+        band_.DrawEllipse(Up(box), attributes);
+    }
+    void DrawArc(Rect box, Point start, Point end, const DrawAttributes& attributes) override {
+        band_.DrawArc(Up(box), Up(start), Up(end), attributes);
+    }
+    void DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
+                  const DrawAttributes& attributes) override {
+        band_.DrawText(Up(reference), align, text, font, attributes);
+    }
+    void FillRect(Rect box, ColourRef colour) override { band_.FillRect(Up(box), colour); }
+    TextMetrics MeasureFont(const DeviceFont& font) override { return band_.MeasureFont(font); }
+    Size MeasureText(const DeviceFont& font, std::string_view text) override {
+        return band_.MeasureText(font, text);
+    }
+
+  private:
+    // Rows far beyond the band stay beyond it: the move saturates rather than wrapping round.
+    int Up(int y) const { return y < INT_MIN + top_ ? INT_MIN : y - top_; }
+    Point Up(Point p) const { return {p.x, Up(p.y)}; }
+    Rect Up(const Rect& r) const { return {r.left, Up(r.top), r.right, Up(r.bottom)}; }
+
+    Surface& band_;
+    int top_;
+    Size whole_;
+    std::vector<Point> moved_;
+};
+
 } // namespace
 
 ViewImage::ViewImage(Size size, ColourRef background)
@@ -47,28 +103,37 @@ Rect ViewImage::Paint(ViewHandler& handler, TextRenderer& text, bool record) {
     dirty_.reset();
     erase_ = false;
     lastArea_ = area;
-    // Painting is clipped to the invalid area: a part is painted on a copy whole and only that area
-    // is taken back.
-    bool whole = area == Client();
-    // The copy keeps its memory from one part painted to the next (a wheel turn paints a strip), so
-    // it costs a copy of the pixels and no fresh pages.
-    if (!whole) scratch_ = image_;
+    // Painting is clipped to the invalid area. A part is painted on a band of whole rows of the image
+    // that holds it, starting on a row of the hatch patterns' period: the band takes the image's rows
+    // at their own places, so every figure lights the same pixels there as on the whole image, and
+    // what lies above or below the band costs no pixels. Only the area is taken back.
+    const bool whole = area == Client();
+    const int top = whole ? 0 : area.top - area.top % HatchPeriod;
+    if (!whole) {
+        scratch_.Resize(image_.Width(), area.bottom - top);
+        std::memcpy(scratch_.Row(0), image_.Row(top),
+                    static_cast<std::size_t>(area.bottom - top) *
+                        static_cast<std::size_t>(image_.BytesPerLine()));
+    }
     PixelBuffer& target = whole ? image_ : scratch_;
-    if (erase) FillArea(target, area, background_);
+    const Rect inBand{area.left, area.top - top, area.right, area.bottom - top};
+    if (erase) FillArea(target, inBand, background_);
     RasterSurface raster(target, text);
+    BandSurface band(raster, top, image_.PixelSize());
+    Surface& surface = whole ? static_cast<Surface&>(raster) : band;
     if (record) {
-        RecordingSurface recorder(target.PixelSize(), &raster);
+        RecordingSurface recorder(image_.PixelSize(), &surface);
         DeviceContext dc(recorder);
         handler.OnPaint(dc, area);
         lastPaint_ = recorder.ToString();
     } else {
         lastPaint_.clear();
-        DeviceContext dc(raster);
+        DeviceContext dc(surface);
         handler.OnPaint(dc, area);
     }
     if (!whole) {
         for (int y = area.top; y < area.bottom; ++y)
-            std::memcpy(image_.Row(y) + area.left, scratch_.Row(y) + area.left,
+            std::memcpy(image_.Row(y) + area.left, scratch_.Row(y - top) + area.left,
                         static_cast<std::size_t>(area.Width()) * sizeof(std::uint32_t));
     }
     return area;
