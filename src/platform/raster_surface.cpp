@@ -271,8 +271,9 @@ void ClearWideVectorState() {}
 // Sorts spans by row and column and joins the ones that overlap or touch.
 void Normalise(Spans& spans) {
     if (spans.size() < 2) return;
-    std::sort(spans.begin(), spans.end(),
-              [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
+    auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
+    // A fill comes row by row from the top, each row left to right: already in order.
+    if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
     std::size_t kept = 0;
     for (std::size_t i = 1; i < spans.size(); ++i) {
         Span& last = spans[kept];
@@ -598,8 +599,12 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
         double x = 0; // x at y == top
         double slope = 0;
     };
-    std::vector<Edge> edges;
-    edges.reserve(points.size());
+    // Kept from one polygon to the next, as a paint fills thousands: painting runs on one thread.
+    static thread_local std::vector<Edge> edges;
+    static thread_local std::vector<const Edge*> active;
+    static thread_local std::vector<double> crossings;
+    edges.clear();
+    active.clear();
     for (std::size_t i = 0; i < points.size(); ++i) {
         PointF a = points[i];
         PointF b = points[(i + 1) % points.size()];
@@ -615,8 +620,6 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
         high = std::max(high, e.bottom);
     const int yFirst = CeilClamped(low - kSampleBias, 0, height);
     const int yEnd = FloorClamped(high - kSampleBias, -1, height - 1) + 1;
-    std::vector<const Edge*> active;
-    std::vector<double> crossings;
     std::size_t next = 0;
     for (int y = yFirst; y < yEnd; ++y) {
         const double yc = y + kSampleBias;
@@ -1039,8 +1042,8 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     }
     fill_.clear();
     if (!brush.none) {
-        std::vector<PointF> corners;
-        corners.reserve(points.size());
+        static thread_local std::vector<PointF> corners;
+        corners.clear();
         for (const Point& p : points)
             corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);
