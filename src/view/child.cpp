@@ -97,6 +97,12 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
     scroller.SetRange(0, 0);
     LoadViewColours(*this);
     if (Shared.DrawingState > 0) {
+        // Read against the sheet the window's set-up takes from the sheet file (which it fitted to the
+        // window's shape the last time): for a window of that shape the first paint can show what this
+        // read found without reading the drawing again.
+        const SheetSize sheet = ReadSheetSize(Shared.Units);
+        Shared.SheetWidth = sheet.width;
+        Shared.SheetHeight = sheet.height;
         readCentre_ = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
         DrawingList.ReadDrawing();
     }

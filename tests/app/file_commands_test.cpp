@@ -39,9 +39,8 @@ TEST_F(FileCommands, OpenReadsTheDrawingFileOnceAndShowsWhatItRead) {
     test_support::WriteFile(folder.Path() / "DWGS/PLAN.DB0",
                             "2 0 0 0 1 2\n1\n1 50 3 10001 -4000 0 -2000 0 -2000 -2000 7 9 255 2 1\n"
                             "1\n1 50 3 10002 -4000 0 -1000 0 -2000 -2000 7 9 255 2 1\n");
-    // A drawing open before, as the user works: the new view's sheet is the one the file is read against.
-    desktop.QueueFile("PLAN.DB0");
-    frame->Choose(231);
+    // The sheet as the last view left it for a window of this shape (8400 wide, 600 x 400 pixels).
+    test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", "8400 5600");
     // Every time the program opens the drawing file, the system tells the watch (the closes keep two
     // opens from being told as one).
     const int watch = inotify_init1(IN_NONBLOCK);
