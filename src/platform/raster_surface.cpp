@@ -146,7 +146,7 @@ PenPaint MakePenPaintFresh(const DrawAttributes& attributes) {
 // The pen of the last primitive, kept: a paint draws runs of many lines with one pen (a wall's hatch
 // is thousands), and comparing the few fields a pen depends on costs less than working it out again.
 // Painting runs on the window's thread only; the cache is per thread all the same.
-const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
+struct KeptPen {
     struct Key {
         ColourRef colour = 0;
         int width = 0;
@@ -156,17 +156,32 @@ const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
         ColourRef background = 0;
         bool operator==(const Key&) const = default;
     };
-    static thread_local Key last;
-    static thread_local PenPaint pen;
-    static thread_local bool made = false;
-    const Key key{attributes.penColour, attributes.penWidth,       attributes.penStyle,
-                  attributes.rop,       attributes.backgroundMode, attributes.backgroundColour};
-    if (!made || !(key == last)) {
-        pen = MakePenPaintFresh(attributes);
-        last = key;
-        made = true;
+    Key last;
+    PenPaint pen;
+    bool made = false;
+    std::uint64_t serial = 0; // of the attributes it was last asked for
+};
+thread_local KeptPen keptPen;
+
+[[gnu::noinline]] const PenPaint& MakePenPaintAnew(const DrawAttributes& attributes) {
+    KeptPen& kept = keptPen;
+    kept.serial = attributes.serial;
+    const KeptPen::Key key{attributes.penColour, attributes.penWidth,       attributes.penStyle,
+                           attributes.rop,       attributes.backgroundMode, attributes.backgroundColour};
+    if (!kept.made || !(key == kept.last)) {
+        kept.pen = MakePenPaintFresh(attributes);
+        kept.last = key;
+        kept.made = true;
     }
-    return pen;
+    return kept.pen;
+}
+
+// The same attributes as the last time (the device context's own set, unchanged since) need no
+// comparing at all.
+[[gnu::always_inline]] inline const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
+    const KeptPen& kept = keptPen;
+    if (kept.made && attributes.serial != 0 && attributes.serial == kept.serial) return kept.pen;
+    return MakePenPaintAnew(attributes);
 }
 
 // The 8 x 8 hatch patterns, aligned with the device's origin.
@@ -936,7 +951,7 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
             return;
     }
     // The surface's kept pen: a styled wide line below asks for it again with the same attributes,
-    // which leaves it as it is.
+    // which leaves it as it is. Lines come by the thousand with one device context's attributes.
     const PenPaint& pen = MakePenPaint(attributes);
     if (pen.width <= 1) {
         if (!pen.pattern) {
