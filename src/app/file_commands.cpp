@@ -328,7 +328,8 @@ void CmFileOpen(TClient& client) {
         const TObject* object = DrawingList[i];
         if (object->type < type_code::FirstInformation && object->view == view_code::GroundFloor) plan = true;
     }
-    DrawingList.Flush();
+    // A plan keeps what the view read: its first paint shows it without reading the file again.
+    if (!plan) DrawingList.Flush();
     SetScreenScale();
     Shared.PenWidthFactor = 1;
     Shared.DrawingState = 2;
@@ -339,7 +340,10 @@ void CmFileOpen(TClient& client) {
     WriteNormalZoom();
     if (plan) {
         Shared.CurrentView = view_code::GroundFloor;
+        view->PaintListAsRead(true);
         RefreshView(*view, 9);
+        // Only that paint: a view that did not paint now (not in front) reads the file when it does.
+        view->PaintListAsRead(false);
     } else {
         Shared.LayoutGridOn = 1;
         Shared.CurrentView = view_code::RoomLayout;

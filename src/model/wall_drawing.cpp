@@ -96,8 +96,8 @@ struct Strokes {
         yb *= ySign;
         if (!visible.Meets(xa, ya, xb, yb)) return;
         // Only a stroke of a damaged wall, thicker than the coordinates reach, can pass the ends.
-        dc.MoveTo(paint_mapping::Saturate(xa), paint_mapping::Saturate(ya));
-        dc.LineTo(paint_mapping::Saturate(xb), paint_mapping::Saturate(yb));
+        dc.Stroke(paint_mapping::Saturate(xa), paint_mapping::Saturate(ya), paint_mapping::Saturate(xb),
+                  paint_mapping::Saturate(yb));
     }
 };
 
@@ -162,8 +162,7 @@ WallPoints UpwardFrame(const WallPoints& points) {
 }
 
 void DrawFace(DeviceContext& dc, const Point& from, const Point& to) {
-    dc.MoveTo(from.x, from.y);
-    dc.LineTo(to.x, to.y);
+    dc.Stroke(from.x, from.y, to.x, to.y);
 }
 
 // A bearing that leaves no slope to hatch along: 0 and 1800 run straight up and down, and values

@@ -255,6 +255,9 @@ const DrawAttributes& DeviceContext::Attributes() const {
     if (attributesValid_) return attributes_;
     DrawAttributes& attributes = attributes_;
     attributes = DrawAttributes{};
+    // Painting runs on the window's thread; a count of its own per thread keeps serials apart.
+    static thread_local std::uint64_t serials = 0;
+    attributes.serial = ++serials;
     attributes.penColour = pen_.colour;
     attributes.penWidth = DevicePenWidth();
     attributes.penStyle = pen_.style;
@@ -290,6 +293,20 @@ void DeviceContext::LineTo(int x, int y) {
     if (Recording()) Record("LineTo", {x, y}, {position_, {x, y}}, {from, to});
     if (pen_.style != PenStyle::Null) surface_->DrawLine(from, to, Attributes());
     position_ = {x, y};
+    devicePosition_ = to;
+    devicePositionValid_ = true;
+}
+
+void DeviceContext::Stroke(int xa, int ya, int xb, int yb) {
+    if (Recording()) {
+        MoveTo(xa, ya);
+        LineTo(xb, yb);
+        return;
+    }
+    const Point from = ToDevice(xa, ya);
+    const Point to = ToDevice(xb, yb);
+    if (pen_.style != PenStyle::Null) surface_->DrawLine(from, to, Attributes());
+    position_ = {xb, yb};
     devicePosition_ = to;
     devicePositionValid_ = true;
 }

@@ -77,6 +77,8 @@ class DeviceContext {
     Point MoveTo(int x, int y);
     Point CurrentPosition() const { return position_; }
     void LineTo(int x, int y);
+    // MoveTo(xa, ya) then LineTo(xb, yb) in one call: the strokes of a hatch are thousands a paint.
+    void Stroke(int xa, int ya, int xb, int yb);
     // The four sides of an upright box, each drawn from its own start (top, right, bottom, left), so
     // an exclusive-or outline drawn twice restores every pixel the way four separate lines do.
     void BoxSides(int left, int top, int right, int bottom);

@@ -146,7 +146,7 @@ PenPaint MakePenPaintFresh(const DrawAttributes& attributes) {
 // The pen of the last primitive, kept: a paint draws runs of many lines with one pen (a wall's hatch
 // is thousands), and comparing the few fields a pen depends on costs less than working it out again.
 // Painting runs on the window's thread only; the cache is per thread all the same.
-const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
+struct KeptPen {
     struct Key {
         ColourRef colour = 0;
         int width = 0;
@@ -156,17 +156,32 @@ const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
         ColourRef background = 0;
         bool operator==(const Key&) const = default;
     };
-    static thread_local Key last;
-    static thread_local PenPaint pen;
-    static thread_local bool made = false;
-    const Key key{attributes.penColour, attributes.penWidth,       attributes.penStyle,
-                  attributes.rop,       attributes.backgroundMode, attributes.backgroundColour};
-    if (!made || !(key == last)) {
-        pen = MakePenPaintFresh(attributes);
-        last = key;
-        made = true;
+    Key last;
+    PenPaint pen;
+    bool made = false;
+    std::uint64_t serial = 0; // of the attributes it was last asked for
+};
+thread_local KeptPen keptPen;
+
+[[gnu::noinline]] const PenPaint& MakePenPaintAnew(const DrawAttributes& attributes) {
+    KeptPen& kept = keptPen;
+    kept.serial = attributes.serial;
+    const KeptPen::Key key{attributes.penColour, attributes.penWidth,       attributes.penStyle,
+                           attributes.rop,       attributes.backgroundMode, attributes.backgroundColour};
+    if (!kept.made || !(key == kept.last)) {
+        kept.pen = MakePenPaintFresh(attributes);
+        kept.last = key;
+        kept.made = true;
     }
-    return pen;
+    return kept.pen;
+}
+
+// The same attributes as the last time (the device context's own set, unchanged since) need no
+// comparing at all.
+[[gnu::always_inline]] inline const PenPaint& MakePenPaint(const DrawAttributes& attributes) {
+    const KeptPen& kept = keptPen;
+    if (kept.made && attributes.serial != 0 && attributes.serial == kept.serial) return kept.pen;
+    return MakePenPaintAnew(attributes);
 }
 
 // The 8 x 8 hatch patterns, aligned with the device's origin.
@@ -271,8 +286,9 @@ void ClearWideVectorState() {}
 // Sorts spans by row and column and joins the ones that overlap or touch.
 void Normalise(Spans& spans) {
     if (spans.size() < 2) return;
-    std::sort(spans.begin(), spans.end(),
-              [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
+    auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
+    // A fill comes row by row from the top, each row left to right: already in order.
+    if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
     std::size_t kept = 0;
     for (std::size_t i = 1; i < spans.size(); ++i) {
         Span& last = spans[kept];
@@ -598,8 +614,12 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
         double x = 0; // x at y == top
         double slope = 0;
     };
-    std::vector<Edge> edges;
-    edges.reserve(points.size());
+    // Kept from one polygon to the next, as a paint fills thousands: painting runs on one thread.
+    static thread_local std::vector<Edge> edges;
+    static thread_local std::vector<const Edge*> active;
+    static thread_local std::vector<double> crossings;
+    edges.clear();
+    active.clear();
     for (std::size_t i = 0; i < points.size(); ++i) {
         PointF a = points[i];
         PointF b = points[(i + 1) % points.size()];
@@ -615,8 +635,6 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
         high = std::max(high, e.bottom);
     const int yFirst = CeilClamped(low - kSampleBias, 0, height);
     const int yEnd = FloorClamped(high - kSampleBias, -1, height - 1) + 1;
-    std::vector<const Edge*> active;
-    std::vector<double> crossings;
     std::size_t next = 0;
     for (int y = yFirst; y < yEnd; ++y) {
         const double yc = y + kSampleBias;
@@ -933,7 +951,7 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
             return;
     }
     // The surface's kept pen: a styled wide line below asks for it again with the same attributes,
-    // which leaves it as it is.
+    // which leaves it as it is. Lines come by the thousand with one device context's attributes.
     const PenPaint& pen = MakePenPaint(attributes);
     if (pen.width <= 1) {
         if (!pen.pattern) {
@@ -1039,8 +1057,8 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     }
     fill_.clear();
     if (!brush.none) {
-        std::vector<PointF> corners;
-        corners.reserve(points.size());
+        static thread_local std::vector<PointF> corners;
+        corners.clear();
         for (const Point& p : points)
             corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);

@@ -5,6 +5,7 @@
 #include "platform/gdi_types.h"
 #include "platform/geometry.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,9 @@ struct DrawAttributes {
     BackgroundMode backgroundMode = BackgroundMode::Opaque;
     ColourRef backgroundColour = Rgb(255, 255, 255);
     ColourRef textColour = Rgb(0, 0, 0);
+    // Set by the device context that made these attributes, different for every set it makes (0: not
+    // known), so a surface can keep what it worked out from them while the same set comes again.
+    std::uint64_t serial = 0;
 };
 
 // One call made on a device context, as a recording surface logs it: the call's name, its arguments

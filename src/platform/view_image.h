@@ -42,6 +42,7 @@ class ViewImage {
 
   private:
     PixelBuffer image_;
+    PixelBuffer scratch_; // the copy a part of the image is painted on
     ColourRef background_;
     std::optional<Rect> dirty_;
     bool erase_ = false;

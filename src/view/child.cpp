@@ -1,5 +1,6 @@
 #include "view/child.h"
 
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
@@ -95,7 +96,16 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
     scroller.SetUnits(0, 0, 0, 0);
     scroller.SetRange(0, 0);
     LoadViewColours(*this);
-    if (Shared.DrawingState > 0) DrawingList.ReadDrawing();
+    if (Shared.DrawingState > 0) {
+        // Read against the sheet the window's set-up takes from the sheet file (which it fitted to the
+        // window's shape the last time): for a window of that shape the first paint can show what this
+        // read found without reading the drawing again.
+        const SheetSize sheet = ReadSheetSize(Shared.Units);
+        Shared.SheetWidth = sheet.width;
+        Shared.SheetHeight = sheet.height;
+        readCentre_ = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+        DrawingList.ReadDrawing();
+    }
 }
 
 TChild::~TChild() = default;
@@ -176,9 +186,14 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     if (Shared.DrawingState < 2) return;
     Shared.ScrollX = ScrollXOf(*this);
     Shared.ScrollY = ScrollYOf(*this);
+    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    const bool read = !(listAsRead_ && centre.x == readCentre_.x && centre.y == readCentre_.y);
+    listAsRead_ = false;
     if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
-        DrawingList.Flush();
-        DrawingList.ReadDrawing();
+        if (read) {
+            DrawingList.Flush();
+            DrawingList.ReadDrawing();
+        }
         PaintAll(DrawingList, dc, client);
         DrawingList.GetPlanCorner(&DatumX, &DatumY);
         TDrawingtool& tool = owner_.Tool();

@@ -4,6 +4,7 @@
 // and paints the list for the current view. It keeps the per-view state its input handlers share and
 // the scroll state that ties the window's origin to the scroll bars.
 
+#include "model/record_codec.h"
 #include "platform/device_context.h"
 #include "platform/window.h"
 #include "tools/drawing_view.h"
@@ -59,6 +60,11 @@ class TChild : public platform::ViewHandler, public DrawingView {
 
     // The paint road: the drawing file read back and painted for the current view.
     void Paint(platform::DeviceContext& dc, bool erase, const platform::Rect& area);
+    // While set, a paint takes the drawing list as the view's construction read it for the drawing
+    // file's contents instead of reading the file again, so long as the sheet centre the coordinates
+    // were read against still holds: File/Open sets it around the first paint of the view it has just
+    // read the drawing for, so the drawing is read once.
+    void PaintListAsRead(bool asRead) { listAsRead_ = asRead; }
     void SetupWindow();
     void EvSize(int width, int height);
     void EvHScroll(platform::ScrollCode code, int thumb);
@@ -89,6 +95,8 @@ class TChild : public platform::ViewHandler, public DrawingView {
     platform::ViewWindow* window_ = nullptr;
     bool gone_ = false;
     int inputDepth_ = 0; // input handlers running, nested ones included
+    bool listAsRead_ = false;
+    RecordOrigin readCentre_; // the sheet centre the construction read the drawing against
 };
 
 // The colours in force (background, drawing, overlay) from CLR.CFG.

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,38 @@ TEST_F(FileCommands, OpenStartsInDrawingsAndOffersPlanFilesThenAllFiles) {
     ASSERT_EQ(asked.moreFilters.size(), 1u);
     EXPECT_EQ(asked.moreFilters[0].name, "Allfiles(*.*)");
     EXPECT_EQ(asked.moreFilters[0].pattern, "*.*");
+}
+
+TEST_F(FileCommands, OpenReadsTheDrawingFileOnceAndShowsWhatItRead) {
+    test_support::WriteFile(folder.Path() / "DWGS/PLAN.DB0",
+                            "2 0 0 0 1 2\n1\n1 50 3 10001 -4000 0 -2000 0 -2000 -2000 7 9 255 2 1\n"
+                            "1\n1 50 3 10002 -4000 0 -1000 0 -2000 -2000 7 9 255 2 1\n");
+    // The sheet as the last view left it for a window of this shape (8400 wide, 600 x 400 pixels).
+    test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", "8400 5600");
+    // Every time the program opens the drawing file, the system tells the watch (the closes keep two
+    // opens from being told as one).
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, (folder.Path() / "DWGS").c_str(), IN_OPEN | IN_CLOSE), 0);
+    desktop.QueueFile("PLAN.DB0");
+    frame->Choose(231);
+    int opens = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
+        for (char* at = events; at < events + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            opens += (event->mask & IN_OPEN) != 0 && event->len > 0 && std::string(event->name) == "PLAN.DB0";
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(watch);
+    EXPECT_EQ(opens, 1);
+    // What was read is what the view shows: the two lines of the ground floor.
+    const std::string paint = frame->ActiveScriptedView()->LastPaint();
+    int lines = 0;
+    for (std::size_t at = paint.find("LineTo"); at != std::string::npos; at = paint.find("LineTo", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(DrawingList.count, 2);
 }
 
 TEST_F(FileCommands, ExitThatCannotSaveAsksWhetherToLeaveAnyway) {

@@ -7,6 +7,8 @@
 #include "tools/move_tool.h"
 #include "view/zoom.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 using ZoomCommands = CommandTest;
@@ -163,6 +165,34 @@ TEST_F(ZoomCommands, TheNormalExtentIsZoomCfgsOrElseTheClientAreas) {
     frame->Choose(503);
     EXPECT_EQ(Shared.ClientWidth, 1500);
     EXPECT_FLOAT_EQ(Shared.Zoom, 5.0f);
+    EXPECT_EQ(Shared.DrawingState, 2);
+}
+
+TEST_F(ZoomCommands, AZoomSavesOnlyWhatTheDrawingFileDoesNotHoldYet) {
+    NewDrawing();
+    AddOutline(50);
+    Save();
+    frame->RunPendingPaints();
+    // A save replaces the file by a new one; a zoom of the drawing the file holds leaves it alone.
+    const auto file = folder.Path() / "DWGS/HOUSE.DB0";
+    struct stat before {};
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    const std::string held = DrawingFile();
+    for (int command : {502, 503, 501}) {
+        frame->Choose(command);
+        frame->RunPendingPaints();
+    }
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(DrawingFile(), held);
+    EXPECT_EQ(Shared.DrawingState, 2);
+    // A change the file does not hold yet (as a key leaves one) is saved by the zoom, as before.
+    DrawingList[DrawingList.count - 1]->colour = 0x0000FF;
+    Shared.DrawingState = 3;
+    frame->Choose(502);
+    EXPECT_NE(DrawingFile(), held);
+    EXPECT_NE(DrawingFile().find("255\n"), std::string::npos);
     EXPECT_EQ(Shared.DrawingState, 2);
 }
 

@@ -2,6 +2,8 @@
 // scrolls by that percentage, the thumb's length is the page the view shows, and the wheel's line steps.
 #include "input_test_support.h"
 
+#include <filesystem>
+
 using input_test::InputView;
 using platform::ScrollBar;
 using platform::ScrollCode;
@@ -51,4 +53,32 @@ TEST_F(Scrolling, TheThumbIsAsLongAsThePageAndGreyWhenNothingScrolls) {
     view->OnScroll(ScrollBar::Horizontal, ScrollCode::LineDown, 0);
     EXPECT_EQ(Shared.ScrollX, origin);
     EXPECT_EQ(Window().Thumb(ScrollBar::Horizontal), 0);
+}
+
+TEST_F(Scrolling, ScrolledLinesShowWhatAWholePaintShowsInEveryWallMode) {
+    // One object of every class, walls hatched in 10 and filled in 20, in a view smaller than they
+    // spread, so the rows and columns each line uncovers cut through them.
+    test_support::WriteFile(
+        folder.Path() / "DWGS/HOUSE.DB0",
+        test_support::ReadFile(std::filesystem::path(KORVANE_FIXTURES_DIR) / "model/every_class.DB0"));
+    OpenWide(160, 100);
+    auto expectWholePaint = [&](const char* after) {
+        frame->RunPendingPaints();
+        const platform::PixelBuffer shown = Window().Image();
+        Window().Invalidate(nullptr, true);
+        frame->RunPendingPaints();
+        EXPECT_TRUE(shown == Window().Image()) << after << " in display mode " << Shared.DisplayMode;
+    };
+    for (int mode : {0, 10, 20}) {
+        Shared.DisplayMode = mode;
+        view->OnScroll(ScrollBar::Horizontal, ScrollCode::ThumbTrack, 50);
+        view->OnScroll(ScrollBar::Vertical, ScrollCode::ThumbTrack, 50);
+        Window().Invalidate(nullptr, true);
+        for (int step = 0; step < 16; ++step) {
+            view->OnScroll(ScrollBar::Vertical, step < 8 ? ScrollCode::LineDown : ScrollCode::LineUp, 0);
+            expectWholePaint("a line up or down");
+            view->OnScroll(ScrollBar::Horizontal, step < 8 ? ScrollCode::LineUp : ScrollCode::LineDown, 0);
+            expectWholePaint("a line left or right");
+        }
+    }
 }

@@ -246,8 +246,9 @@ void QtView::Invalidate(const Rect* area, bool erase) {
 
 void QtView::UpdateNow() {
     // The paint runs now; the screen shows it with the next round of the event loop. Pushing it to the
-    // screen from inside a resize would leave the rest of the main window unpainted.
-    PaintPending();
+    // screen from inside a resize would leave the rest of the main window unpainted. The line steps of a
+    // wheel turn only gather what they uncover: the turn paints once, when its lines are done.
+    if (!wheeling_) PaintPending();
     canvas_->update();
 }
 
@@ -331,6 +332,10 @@ void QtView::Wheeled(QPoint angle, bool shift) {
     if (shift && angle.x() == 0) angle = {angle.y(), 0};
     wheelRest_ += angle;
     const int lines = QApplication::wheelScrollLines();
+    // Each line step moves the picture and marks the strip it uncovers; the paint of them all waits for
+    // the canvas's next paint, after the turns that arrived with this one, since each paint reads the
+    // whole drawing.
+    wheeling_ = true;
     for (int i = 0; i < 2; ++i) {
         int& rest = i == 0 ? wheelRest_.rx() : wheelRest_.ry();
         const ScrollBar bar = i == 0 ? ScrollBar::Horizontal : ScrollBar::Vertical;
@@ -342,7 +347,8 @@ void QtView::Wheeled(QPoint angle, bool shift) {
                 handler_->OnScroll(bar, code, 0);
         }
     }
-    PaintPending();
+    wheeling_ = false;
+    if (!destroyed_) canvas_->update();
 }
 
 std::optional<InputEvent> QtView::ReleasedElsewhere() const {

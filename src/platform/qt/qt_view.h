@@ -101,7 +101,8 @@ class QtView : public ViewWindow {
         Point position;
     } caret_;
     QTimer* blink_ = nullptr;
-    QPoint wheelRest_; // wheel turns not yet worth a line step
+    QPoint wheelRest_;      // wheel turns not yet worth a line step
+    bool wheeling_ = false; // the line steps of a wheel turn run: they paint when they are done
 };
 
 // The widget that shows a view's image and takes its input.

@@ -40,6 +40,7 @@ class RecordingHandler : public platform::ViewHandler {
     void OnSize(int, int) override {}
     void OnScroll(platform::ScrollBar bar, platform::ScrollCode code, int) override {
         scrolls.push_back({bar, code});
+        if (scroll) scroll();
     }
     void OnDestroyed() override {}
 
@@ -47,6 +48,7 @@ class RecordingHandler : public platform::ViewHandler {
     std::vector<std::pair<platform::ScrollBar, platform::ScrollCode>> scrolls;
     std::function<void(const InputEvent&)> input;
     std::function<void(platform::DeviceContext&)> paint;
+    std::function<void()> scroll;
 };
 
 class QtViewWindow : public testing::Test {
@@ -176,6 +178,56 @@ TEST_F(QtViewWindow, TheWheelScrollsByTheBarsLineSteps) {
     ASSERT_EQ(handler.scrolls.size(), static_cast<std::size_t>(lines));
     EXPECT_EQ(handler.scrolls[0],
               std::make_pair(platform::ScrollBar::Horizontal, platform::ScrollCode::LineUp));
+}
+
+TEST_F(QtViewWindow, AWheelTurnPaintsOnceWhenAllItsLinesAreScrolled) {
+    // The handler scrolls as the view's scroller does: each line moves the picture by 7 pixels and
+    // asks for the uncovered strip at once; its picture is a ruled sheet that moves with the scroll.
+    int scrolled = 0;
+    int paints = 0;
+    handler.paint = [&](platform::DeviceContext& dc) {
+        ++paints;
+        for (int y = -scrolled % 20; y < 4000; y += 20) {
+            dc.MoveTo(0, y);
+            dc.LineTo(4000, y);
+        }
+    };
+    view->Invalidate(nullptr, true);
+    view->UpdateNow();
+    paints = 0;
+    handler.scroll = [&] {
+        scrolled += 7;
+        view->ScrollPixels(0, -7);
+        view->UpdateNow();
+    };
+    auto notch = [&] {
+        const QPointF at(50, 50);
+        return new QWheelEvent(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+    };
+    // The canvas paints when the window system asks for it: wait for a paint, then a while longer for
+    // any that would follow.
+    auto settle = [&] {
+        const int before = paints;
+        (void)QTest::qWaitFor([&] { return paints > before; }, 2000);
+        QTest::qWait(50);
+    };
+    const int lines = QApplication::wheelScrollLines();
+    QApplication::postEvent(canvas, notch());
+    settle();
+    EXPECT_EQ(scrolled, 7 * lines);
+    EXPECT_EQ(paints, 1);
+    // Three notches arriving together: one paint for all.
+    for (int i = 0; i < 3; ++i)
+        QApplication::postEvent(canvas, notch());
+    settle();
+    EXPECT_EQ(scrolled, 7 * 4 * lines);
+    EXPECT_EQ(paints, 2);
+    // The picture is the one a whole paint at the final position gives.
+    const platform::PixelBuffer shown = view->Image();
+    view->Invalidate(nullptr, true);
+    view->UpdateNow();
+    EXPECT_TRUE(shown == view->Image());
 }
 
 TEST_F(QtViewWindow, TheImageIsInDevicePixelsSoAThinLineIsOnePixelAtAnyScale) {
