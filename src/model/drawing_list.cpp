@@ -113,8 +113,8 @@ int TList::CountUpperFloors() {
 }
 
 int FindRoomAt(const TList& list, int x, int y) {
-    const int pointX = x * Shared.Scale;
-    const int pointY = y * Shared.Scale;
+    const long long pointX = static_cast<long long>(x) * Shared.Scale;
+    const long long pointY = static_cast<long long>(y) * Shared.Scale;
     for (int i = 0; i < list.count; ++i) {
         const TObject* object = list[i];
         if (!object || object->type != 29000 || object->view != Shared.CurrentView) continue;

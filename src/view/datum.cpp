@@ -4,6 +4,7 @@
 #include "model/shared_state.h"
 #include "tools/drawing_tool.h"
 #include "tools/status_texts.h"
+#include "tools/tool_support.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/view_owner.h"
@@ -12,7 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-float DatumBearing(const TChild& view, int x, int y) {
+float DatumBearing(const TChild& view, long long x, long long y) {
     const long long dx0 = view.DatumX;
     const long long dy0 = view.DatumY;
     if (dx0 - 24 < x && x < dx0 + 24 && dy0 - 24 < y && y < dy0 + 24) return 0.0f;
@@ -35,43 +36,46 @@ float DatumBearing(const TChild& view, int x, int y) {
     return static_cast<float>(bearing);
 }
 
-std::string DatumReadoutText(int units, int datumState, int h, int v, float bearing) {
+std::string DatumReadoutText(int units, int datumState, long long h, long long v, float bearing) {
     if (datumState < 2 || datumState > 4) return {};
     char text[128];
     if (units == 1) {
         if (datumState == 4)
-            std::snprintf(text, sizeof text, "h %d: v %d angle %.2f DATUM", h, v,
+            std::snprintf(text, sizeof text, "h %lld: v %lld angle %.2f DATUM", h, v,
                           static_cast<double>(bearing));
         else
-            std::snprintf(text, sizeof text, "h %d: v %d m.m DATUM", h, v);
+            std::snprintf(text, sizeof text, "h %lld: v %lld m.m DATUM", h, v);
         return text;
     }
     // Whole inches, then feet and inches; a negative offset keeps its sign in both.
-    const int hq = h / 24;
-    const int vq = v / 24;
+    const long long hq = h / 24;
+    const long long vq = v / 24;
     if (datumState == 4)
-        std::snprintf(text, sizeof text, "%d' %d: %d' %d, angle %.2f DATUM", hq / 12, hq % 12, vq / 12,
-                      vq % 12, static_cast<double>(bearing));
+        std::snprintf(text, sizeof text, "%lld' %lld: %lld' %lld, angle %.2f DATUM", hq / 12, hq % 12,
+                      vq / 12, vq % 12, static_cast<double>(bearing));
     else
-        std::snprintf(text, sizeof text, "h %d' %d: v %d' %d DATUM", hq / 12, hq % 12, vq / 12, vq % 12);
+        std::snprintf(text, sizeof text, "h %lld' %lld: v %lld' %lld DATUM", hq / 12, hq % 12, vq / 12,
+                      vq % 12);
     return text;
 }
 
 void ShowCursorReadout(TChild& view, platform::Point client) {
     platform::Point logical = ClientToLogical(view, client);
-    const int wx = logical.x * Shared.Scale;
-    const int wy = logical.y * Shared.Scale;
+    // A view zoomed far out puts the cursor beyond the int range of drawing units.
+    const long long wx = static_cast<long long>(logical.x) * Shared.Scale;
+    const long long wy = static_cast<long long>(logical.y) * Shared.Scale;
     // The snap distance: about half a pixel's worth of drawing units either way.
     const int d = Shared.Units == 1 ? static_cast<int>(Shared.Zoom * 5 * 0.5)
                                     : static_cast<int>(Shared.Zoom * 4 * 0.5 - 1);
-    if (view.DatumX - d < wx && wx < view.DatumX + d) view.DatumX = wx;
-    if (view.DatumY - d < wy && wy < view.DatumY + d) view.DatumY = wy;
+    const long long datumX = view.DatumX;
+    const long long datumY = view.DatumY;
+    if (datumX - d < wx && wx < datumX + d) view.DatumX = tool_support::Clamped(wx);
+    if (datumY - d < wy && wy < datumY + d) view.DatumY = tool_support::Clamped(wy);
     if (view.DatumState < 2 || view.DatumState > 4) return;
-    const long long h = static_cast<long long>(wx) - view.DatumX;
-    const long long v = static_cast<long long>(wy) - view.DatumY;
+    const long long h = wx - view.DatumX;
+    const long long v = wy - view.DatumY;
     const float bearing = view.DatumState == 4 ? DatumBearing(view, wx, wy) : 0.0f;
-    ShowReadout(
-        DatumReadoutText(Shared.Units, view.DatumState, static_cast<int>(h), static_cast<int>(v), bearing));
+    ShowReadout(DatumReadoutText(Shared.Units, view.DatumState, h, v, bearing));
 }
 
 void ToggleDatumPlacement(TChild& view) {

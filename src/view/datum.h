@@ -11,11 +11,11 @@ class TChild;
 
 // The bearing in degrees from the datum to (x, y) in drawing units, clockwise from straight up; 0
 // within 24 units of the datum on both axes.
-float DatumBearing(const TChild& view, int x, int y);
+float DatumBearing(const TChild& view, long long x, long long y);
 
 // The readout text of an offset (h, v) from the datum in drawing units, for the drawing's units and a
 // DatumState of 2, 3 or 4; empty for any other state.
-std::string DatumReadoutText(int units, int datumState, int h, int v, float bearing);
+std::string DatumReadoutText(int units, int datumState, long long h, long long v, float bearing);
 
 // The readout of a mouse move at a client pixel: the datum snaps to the cursor on an axis where the
 // cursor is within a few pixels of it, then the offsets (and bearing) are shown when DatumState is 2

@@ -9,6 +9,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/status_texts.h"
 #include "tools/tool_kinds.h"
+#include "tools/tool_support.h"
 #include "tools/view_support.h"
 #include "view/child.h"
 #include "view/datum.h"
@@ -239,8 +240,9 @@ AfterRouting RoutePress(TChild& view, Point point, int kind, int state) {
         return AfterRouting::Drag;
     }
     if (view.DatumState == 2) {
-        view.DatumX = logical.x * Shared.Scale;
-        view.DatumY = logical.y * Shared.Scale;
+        // As the tools take a point: held inside the int range on a view zoomed far out.
+        view.DatumX = tool_support::Clamped(static_cast<long long>(logical.x) * Shared.Scale);
+        view.DatumY = tool_support::Clamped(static_cast<long long>(logical.y) * Shared.Scale);
         return AfterRouting::Drag;
     }
     if (kind == tool_kind::WallEdit) return EditPickedWall(view, point, logical, state);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <vector>
 
@@ -104,6 +105,11 @@ TEST_F(DrawingListTest, FindRoomAtNeedsThePointStrictlyInsideARoomOfTheCurrentVi
     rectangle->x1 = 1000, rectangle->y1 = 3000, rectangle->x2 = 2000, rectangle->y2 = 1000;
     list.Add(std::move(rectangle));
     EXPECT_EQ(FindRoomAt(list, 300, 400), 0);
+    // A view fitted to a damaged drawing's far-off rooms gives points past the int range once in drawing
+    // units: such a point is in no room, not in one at the other end of the range.
+    list.Add(Room(INT_MIN, 3000, -1000000000, 1000));
+    EXPECT_EQ(FindRoomAt(list, 557333378, 400), 0);
+    EXPECT_EQ(FindRoomAt(list, -300000000, 400), 1);
 }
 
 TEST_F(DrawingListTest, CountUpperFloorsIgnoresInformationRecords) {

@@ -59,6 +59,25 @@ TEST_F(Datum, MouseMovesShowTheOffsetsFromTheDatum) {
     EXPECT_EQ(ReadoutAt(1500, 1200), "h 500: v -800 angle 147.99 DATUM");
 }
 
+TEST_F(Datum, AViewZoomedFarOutReadsDistancesPastTheIntRange) {
+    // A zoom rectangle dragged well past the view, time after time, leaves a million logical units a pixel.
+    Shared.ClientWidth = 600000000;
+    Shared.ClientHeight = 400000000;
+    view->DatumState = 4;
+    view->EvMouseMove({500, 400});
+    EXPECT_EQ(desktop.ReadoutText(), "h 2500000000: v 0 angle 90.00 DATUM");
+    view->DatumState = 3;
+    view->EvMouseMove({0, 0});
+    EXPECT_EQ(desktop.ReadoutText(), "h 0: v 2000000000 m.m DATUM");
+    view->EvMouseMove({600, 0});
+    EXPECT_EQ(desktop.ReadoutText(), "h 3000000000: v 2000000000 m.m DATUM");
+    // A datum clicked out there stays at the edge of the range on that side, as the tools' points do.
+    view->DatumState = 2;
+    view->EvLButtonDown({500, 400});
+    view->EvMouseMove({600, 0});
+    EXPECT_EQ(desktop.ReadoutText(), "h 852516353: v 2000000000 m.m DATUM");
+}
+
 TEST_F(Datum, TheDatumSnapsToACursorWithinHalfAPixel) {
     view->DatumX = 1010;
     view->DatumY = 2000;
