@@ -14,9 +14,7 @@ const bool SavesBeforeTheUserWaits = [] {
     platform::SetBeforeUserWaits([] { DrawingList.WriteHeldDrawing(); });
     return true;
 }();
-} // namespace
 
-namespace {
 // Room for a small drawing from the start. Growth beyond it is geometric, so reading a large drawing
 // stays linear in its size.
 constexpr std::size_t InitialCapacity = 51;

@@ -88,9 +88,10 @@ class TList {
     // A file that holds the very bytes the save would write is left alone.
     // While a user action runs on an open drawing the write is held back, and the several saves of
     // one command or input are written once: when the action ends, before the drawing file is read
-    // (ReadDrawing, RotateDrawing, a Flush that lets the objects go) or another file is saved, or when
-    // WriteHeldDrawing is called. The held save writes the list as it stands then, on the sheet and
-    // under the name of the last save.
+    // (ReadDrawing, RotateDrawing, a Flush that lets the objects go), before another file is saved,
+    // before a dialog or message box waits for the user, or when WriteHeldDrawing is called. The held
+    // save writes the list as it stands then, on the sheet and under the name of the last save. A
+    // file marked read-only is told at once.
     enum class SaveFailureNotice { Tell, Silent };
     void WriteDrawing();
     // Saves as WriteDrawing does, at once, for a caller that must know whether the file was written:
