@@ -40,7 +40,7 @@ TClient::~TClient() {
 
 void TClient::OnCommand(int command) {
     ReleaseClosedViews();
-    DrawingList.StartUserAction();
+    UserAction action(DrawingList);
     if (CommandHandler handler = commands_.Find(command)) handler(*this);
 }
 
@@ -57,12 +57,12 @@ std::string TClient::TooltipOf(int command) {
 
 bool TClient::OnCloseQuery() {
     // Closing the main window saves like Exit.
-    DrawingList.StartUserAction();
+    UserAction action(DrawingList);
     return ReadyToLeave();
 }
 
 bool TClient::ReadyToLeave() {
-    if (DrawingList.count > 0 && !DrawingList.WriteDrawing(TList::SaveFailureNotice::Silent)) {
+    if (DrawingList.count > 0 && !DrawingList.WriteDrawingNow(TList::SaveFailureNotice::Silent)) {
         const std::string path = DrawingList.DrawingFilePath();
         const std::string name = path.substr(path.rfind('/') + 1);
         if (TheDesktop().MessageBox("The drawing could not be saved to " + name + " - leave anyway?", "EXIT",

@@ -2,7 +2,6 @@
 
 #include "app/client.h"
 #include "app/command_table.h"
-#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
@@ -23,22 +22,6 @@ constexpr int NormalSize = 2;
 constexpr int HalfSize = 3;
 constexpr int FitToDrawing = 4;
 
-// Saves the drawing before a zoom. The list was read back from the drawing file by the last paint and
-// is mostly unchanged since: when the file holds the very bytes a save would write, it is left as it
-// is, and the zoom costs its repaint and no write (a save flushes some megabytes to the disk).
-void SaveBeforeZoom() {
-    const std::string bytes =
-        FormatDrawing(DrawingList, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale),
-                      Shared.Units, Shared.ObjectSerial);
-    FileBuffer held;
-    if (ReadWholeFile(DrawingList.DrawingFilePath(), held) && held.Bytes() == bytes) {
-        // As the save would have left it.
-        if (DrawingList.count > 0) Shared.DrawingState = 2;
-        return;
-    }
-    DrawingList.WriteDrawing();
-}
-
 // The zoom of the active view by a mode. The view does not paint until the zoom is done or refused, and
 // the tool in use is put back afterwards.
 void ZoomActiveView(TClient& client, int mode) {
@@ -46,7 +29,7 @@ void ZoomActiveView(TClient& client, int mode) {
     Shared.HelpContext = help_context::Zoom;
     TChild* view = client.ActiveView();
     if (!view) return;
-    SaveBeforeZoom();
+    DrawingList.WriteDrawing();
     view->SavedKind = client.CurrentTool->Kind;
     Shared.DrawingState = 1;
     client.Zooming().ZoomView(*view, mode);
@@ -70,7 +53,7 @@ void CmZoomUp(TClient& client) {
     Shared.HelpContext = help_context::Zoom;
     TChild* view = client.ActiveView();
     if (!view) return;
-    SaveBeforeZoom();
+    DrawingList.WriteDrawing();
     view->SavedKind = client.CurrentTool->Kind;
     view->DatumState = 3;
     auto move = std::make_unique<TMoveobjtool>();

@@ -72,19 +72,52 @@ std::string TList::DrawingFilePath() const {
     return DrawingFilePathOf(ProgramDir, DrawingName);
 }
 
-bool TList::WriteDrawing(SaveFailureNotice notice) {
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+void TList::WriteDrawing() {
     const std::string path = DrawingFilePath();
+    // A save of another file goes after the one held for it, in the order they were made.
+    if (heldSave_ && heldSave_->path != path) WriteHeldDrawing();
+    // Held back only where it is bound to end as the write would: an open drawing, which the list
+    // holds, in a file that may be written. A file marked read-only is told at once.
+    if (userActions_ > 0 && holdsDrawing_ && Shared.DrawingState >= 2 && !IsMarkedReadOnly(path)) {
+        heldSave_ = HeldSave{path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale)};
+        if (count > 0) Shared.DrawingState = 2;
+        return;
+    }
+    WriteDrawingNow();
+}
+
+bool TList::WriteDrawingNow(SaveFailureNotice notice) {
+    const std::string path = DrawingFilePath();
+    if (heldSave_ && heldSave_->path != path) WriteHeldDrawing();
+    // This write stands for one held for the same file.
+    heldSave_.reset();
     // A list emptied for a view and not read back yet holds none of the drawing: written, it would
     // throw every floor of the file away.
     if (!holdsDrawing_ && FileHoldsObjects(path)) return true;
+    if (!Save(path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale), notice)) return false;
+    if (count > 0) Shared.DrawingState = 2;
+    return true;
+}
+
+bool TList::WriteHeldDrawing() {
+    if (!heldSave_) return true;
+    const HeldSave held = std::move(*heldSave_);
+    heldSave_.reset();
+    // DrawingState was set as the save was held; a zoom may have lowered it since, until it repaints.
+    return Save(held.path, held.centre, SaveFailureNotice::Tell);
+}
+
+bool TList::Save(const std::string& path, RecordOrigin centre, SaveFailureNotice notice) {
     // The rename would replace a file marked read-only all the same; its owner meant it to stay.
     const bool readOnly = IsMarkedReadOnly(path);
     WriteOutcome outcome;
     if (!readOnly) {
         RecordWriter writer(std::move(writeMemory_), ExpectedBytes(*this));
         FormatDrawing(writer, *this, centre, Shared.Units, Shared.ObjectSerial);
-        outcome = ReplaceFileAtomically(path, writer.Text());
+        // The list is mostly what the last paint read back: a file that holds the very bytes stays as
+        // it is, and the save costs no write (which flushes some megabytes to the disk).
+        if (!FileHolds(path, writer.Text(), readBuffer_))
+            outcome = ReplaceFileAtomically(path, writer.Text());
         writeMemory_ = writer.Recycle();
     }
     if (readOnly || !outcome) {
@@ -92,7 +125,6 @@ bool TList::WriteDrawing(SaveFailureNotice notice) {
         return false;
     }
     holdsDrawing_ = true;
-    if (count > 0) Shared.DrawingState = 2;
     return true;
 }
 
@@ -107,10 +139,18 @@ void TList::TellSaveFailure(const std::string& path, bool readOnly, const WriteO
 }
 
 void TList::StartUserAction() {
+    ++userActions_;
     ForgetToldWriteFailures();
 }
 
+void TList::EndUserAction() {
+    if (userActions_ > 0) --userActions_;
+    // A command run within an input writes its saves as it ends, like one of its own.
+    WriteHeldDrawing();
+}
+
 void TList::ReadDrawing() {
+    WriteHeldDrawing();
     const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     lastRead_ = {};
     if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;

@@ -1,6 +1,7 @@
 #include "model/drawing_list.h"
 
 #include "model/shared_state.h"
+#include "platform/desktop.h"
 
 #include <cmath>
 #include <limits>
@@ -8,6 +9,12 @@
 TList DrawingList;
 
 namespace {
+// A dialog or message box waits for the user: the program's drawing file is whole before it does.
+const bool SavesBeforeTheUserWaits = [] {
+    platform::SetBeforeUserWaits([] { DrawingList.WriteHeldDrawing(); });
+    return true;
+}();
+
 // Room for a small drawing from the start. Growth beyond it is geometric, so reading a large drawing
 // stays linear in its size.
 constexpr std::size_t InitialCapacity = 51;
@@ -18,7 +25,7 @@ TList::TList() {
 }
 
 TList::~TList() {
-    Flush();
+    Clear();
 }
 
 void TList::Add(std::unique_ptr<TObject> object) {
@@ -27,6 +34,11 @@ void TList::Add(std::unique_ptr<TObject> object) {
 }
 
 void TList::Flush() {
+    WriteHeldDrawing();
+    Clear();
+}
+
+void TList::Clear() {
     // Deleting an object reads it (its class decides how) and writes its memory's link into it; on a
     // large drawing the objects some places ahead are fetched meanwhile, so the emptying before every
     // paint does not wait on each in turn. The last object goes first: the memory kept for reuse then

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -55,7 +56,8 @@ class TList {
 
     // Appends the object at index `count` and takes ownership of it.
     void Add(std::unique_ptr<TObject> object);
-    // Deletes every object; indices and pointers held by callers become invalid.
+    // Deletes every object; indices and pointers held by callers become invalid. A save held back is
+    // written first: the objects are the drawing it writes.
     void Flush();
     // Deletes the object at `index`; the objects after it move down one place.
     void RemoveAt(int index);
@@ -78,22 +80,37 @@ class TList {
     // else 0. Information records do not count.
     int CountUpperFloors();
 
-    // Rewrites the drawing file from the list. It replaces the file whole or not at all, and never one
-    // marked read-only: when the save fails the last good drawing stays, DrawingState keeps its value,
-    // the result is false and, unless told to keep silent, the user is told once per user action
-    // which file was not saved. A non-empty save sets DrawingState to 2. A list that does not hold
-    // the drawing (see holdsDrawing_) is not written over a drawing file that holds objects: the file
-    // stays as it is and the result is true, since no part of the drawing is lost.
+    // Saves the drawing: rewrites the drawing file from the list, whole or not at all, and never one
+    // marked read-only. When the save fails the last good drawing stays, DrawingState keeps its value
+    // and the user is told once per user action which file was not saved. A non-empty save sets
+    // DrawingState to 2. A list that does not hold the drawing (see holdsDrawing_) is not written over
+    // a drawing file that holds objects: the file stays as it is, since no part of the drawing is lost.
+    // A file that holds the very bytes the save would write is left alone.
+    // While a user action runs on an open drawing the write is held back, and the several saves of
+    // one command or input are written once: when the action ends, before the drawing file is read
+    // (ReadDrawing, RotateDrawing, a Flush that lets the objects go), before another file is saved,
+    // before a dialog or message box waits for the user, or when WriteHeldDrawing is called. The held
+    // save writes the list as it stands then, on the sheet and under the name of the last save. A
+    // file marked read-only is told at once.
     enum class SaveFailureNotice { Tell, Silent };
-    bool WriteDrawing(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    void WriteDrawing();
+    // Saves as WriteDrawing does, at once, for a caller that must know whether the file was written:
+    // false when it was not (told unless `notice` is Silent).
+    bool WriteDrawingNow(SaveFailureNotice notice = SaveFailureNotice::Tell);
+    // Writes the save held back, if any, for code that reads or copies the drawing file other than
+    // through the list. False only when that save failed (and was told).
+    bool WriteHeldDrawing();
     // The objects now in the list are a drawing made whole here (a new drawing, a turned one), which
     // its save may write over the drawing file of its name.
     void TakeAsDrawing() { holdsDrawing_ = true; }
     // Reads the drawing file into a list that does not hold the drawing, so that what follows edits
     // and saves the whole of it; a list that holds it is left alone.
     void ReadDrawingIfNotHeld();
-    // A new command or input of the user begins: a save that fails from now on is told again.
+    // A command or input of the user begins (UserAction below): a save that fails from now on is told
+    // again, and saves are held back until it ends.
     void StartUserAction();
+    // It ends: the save it held back is written before the program waits for the user again.
+    void EndUserAction();
     // Appends the objects of the drawing file to the list (callers Flush first), restores Units and
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
@@ -150,6 +167,16 @@ class TList {
     float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
 
   private:
+    // A save held back by WriteDrawing: the file and the sheet centre it writes with.
+    struct HeldSave {
+        std::string path;
+        RecordOrigin centre;
+    };
+    // Writes the list to `path` on the sheet of `centre`; false when the file was not replaced (told
+    // unless `notice` is Silent). Leaves DrawingState alone.
+    bool Save(const std::string& path, RecordOrigin centre, SaveFailureNotice notice);
+    // Deletes every object, with no save.
+    void Clear();
     void TellSaveFailure(const std::string& path, bool readOnly, const WriteOutcome& outcome);
     // Whether the file at `path` is a drawing with objects, or a file that is no drawing at all.
     bool FileHoldsObjects(const std::string& path);
@@ -166,6 +193,21 @@ class TList {
     // not let the paint run, a cancelled one): the save and such an edit go by this, never by an empty
     // list, which may as well be a drawing whose objects the user erased.
     bool holdsDrawing_ = false;
+    std::optional<HeldSave> heldSave_;
+    // User actions begun and not yet ended; saves are held back while there is one.
+    int userActions_ = 0;
+};
+
+// A command or input of the user, from the start of the scope that runs it to its end.
+class UserAction {
+  public:
+    explicit UserAction(TList& list) : list_(list) { list_.StartUserAction(); }
+    ~UserAction() { list_.EndUserAction(); }
+    UserAction(const UserAction&) = delete;
+    UserAction& operator=(const UserAction&) = delete;
+
+  private:
+    TList& list_;
 };
 
 // The program's one drawing list.

@@ -278,6 +278,7 @@ DrawingTurn TList::RotateDrawing(int operation, const std::string& newName) {
     const std::optional<PlanTurn> turn =
         PlanTurn::For(operation, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale));
     if (!turn || newName.empty() || newName.find('/') != std::string::npos) return result;
+    WriteHeldDrawing();
     std::string text;
     if (!ReadWholeFile(DrawingFilePath(), text)) return result;
 
@@ -309,7 +310,7 @@ DrawingTurn TList::RotateDrawing(int operation, const std::string& newName) {
     Shared.ObjectSerial = header[5];
     const std::string oldName = DrawingName;
     DrawingName = newName;
-    if (!WriteDrawing()) {
+    if (!WriteDrawingNow()) {
         // The turned drawing is not stored anywhere; the open drawing stays the one on disk.
         DrawingName = oldName;
         return result;

@@ -107,6 +107,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+bool FileHolds(const std::string& path, std::string_view bytes, FileBuffer& buffer) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::size_t>(status.st_size) != bytes.size())
+        return false;
+    return ReadWholeFile(path, buffer) && buffer.Bytes() == bytes;
+}
+
 std::string_view WithoutByteOrderMark(std::string_view text) {
     constexpr std::string_view Mark = "\xEF\xBB\xBF";
     return text.substr(0, Mark.size()) == Mark ? text.substr(Mark.size()) : text;

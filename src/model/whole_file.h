@@ -33,6 +33,9 @@ class FileBuffer {
 bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
 // The same into a string of its own, for the small files read once.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+// True when the regular file at `path` holds exactly `bytes`, read into `buffer` to compare; a file of
+// another size is not read.
+bool FileHolds(const std::string& path, std::string_view bytes, FileBuffer& buffer);
 
 // The text without the UTF-8 byte-order mark that some editors put at the start of a file they save;
 // the readers of drawing, library and CFG files skip it. Files compared byte for byte keep it.

@@ -8,6 +8,7 @@
 #include "platform/printing.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -116,5 +117,8 @@ class Desktop {
 // The desktop the program runs on; installed once at start-up (and by each test).
 Desktop& TheDesktop();
 void InstallDesktop(Desktop* desktop);
+// Runs `hook` before every dialog and message box of the desktop waits for the user, so that what the
+// program holds back to write later (a save) is in its files by then. None by default.
+void SetBeforeUserWaits(std::function<void()> hook);
 
 } // namespace platform

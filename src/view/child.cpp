@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 using platform::Rect;
 using platform::ScrollBar;
@@ -264,8 +265,10 @@ void TChild::Scroll(ScrollBar bar, ScrollCode code, int thumb) {
 
 void TChild::OnInput(const platform::InputEvent& event) {
     if (!window_) return;
-    // Each input is an action of the user whose failed saves are told; a drag is one action.
-    if (inputDepth_ == 0) DrawingList.StartUserAction();
+    // Each input is an action of the user whose failed saves are told and whose saves are written
+    // once, as it ends; a drag is one action.
+    std::optional<UserAction> action;
+    if (inputDepth_ == 0) action.emplace(DrawingList);
     struct Running {
         int& depth;
         explicit Running(int& d) : depth(d) { ++depth; }

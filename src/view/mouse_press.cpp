@@ -314,6 +314,8 @@ void RunDrag(TChild& view) {
     DragCapture capture(view);
     platform::InputEvent event;
     while (platform::ViewWindow* window = view.Window()) {
+        // The drag waits for the user here: what its inputs saved is written first.
+        DrawingList.WriteHeldDrawing();
         const platform::InputWait wait = window->NextInput(event, AutoScrollInterval);
         if (wait == platform::InputWait::Closed) break;
         const bool ends = wait == platform::InputWait::Input && EndsDrag(event);

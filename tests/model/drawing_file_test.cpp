@@ -347,7 +347,7 @@ TEST_F(DrawingFileTest, BitmapExtentsTakeEveryOutlineObjectIntoAccount) {
 
 TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOncePerAction) {
     list.Add(Line(0, 0, 10, 10));
-    ASSERT_TRUE(list.WriteDrawing());
+    ASSERT_TRUE(list.WriteDrawingNow());
     const std::string good = DrawingText();
 
     // Something in the way of every temporary name makes the next saves fail.
@@ -358,8 +358,8 @@ TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOncePerActio
     }
     Shared.DrawingState = 3;
     list.Add(Line(20, 20, 30, 30));
-    EXPECT_FALSE(list.WriteDrawing());
-    EXPECT_FALSE(list.WriteDrawing());
+    EXPECT_FALSE(list.WriteDrawingNow());
+    EXPECT_FALSE(list.WriteDrawingNow());
     EXPECT_EQ(DrawingText(), good);
     EXPECT_EQ(Shared.DrawingState, 3);
     ASSERT_EQ(desktop.Messages().size(), 1u);
@@ -368,19 +368,51 @@ TEST_F(DrawingFileTest, FailedSaveKeepsTheLastDrawingAndTellsTheUserOncePerActio
 
     // The next action that fails to save is told again; a silent save tells nothing.
     list.StartUserAction();
-    EXPECT_FALSE(list.WriteDrawing(TList::SaveFailureNotice::Silent));
-    EXPECT_FALSE(list.WriteDrawing());
+    EXPECT_FALSE(list.WriteDrawingNow(TList::SaveFailureNotice::Silent));
+    EXPECT_FALSE(list.WriteDrawingNow());
     EXPECT_EQ(desktop.Messages().size(), 2u);
 
     // Once the way is clear the save succeeds and leaves only the drawing in the folder.
     for (const std::string& path : blocked)
         std::filesystem::remove(path);
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     EXPECT_EQ(Shared.DrawingState, 2);
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path() / "DWGS"))
         ++files;
     EXPECT_EQ(files, 1);
+}
+
+TEST_F(DrawingFileTest, TheSavesOfAUserActionAreWrittenOnceAndBeforeTheFileIsRead) {
+    int writes = 0;
+    SetWriteStepHook([&writes](WriteStep step, const std::string&) {
+        writes += step == WriteStep::Create;
+        return 0;
+    });
+    struct Unhook {
+        ~Unhook() { SetWriteStepHook({}); }
+    } unhook;
+    Shared.DrawingState = 2;
+    list.Add(Line(0, 0, 10, 10));
+    list.WriteDrawing();
+    ASSERT_EQ(writes, 1);
+
+    list.StartUserAction();
+    list.Add(Line(20, 20, 30, 30));
+    list.WriteDrawing();
+    list.Add(Line(40, 40, 50, 50));
+    list.WriteDrawing();
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(DrawingText().substr(0, 12), "1 0 0 0 1 1\n");
+    // A paint within the action empties the list and reads the file back: it finds both lines.
+    Reread();
+    EXPECT_EQ(list.count, 3);
+    EXPECT_EQ(writes, 2);
+    list.Add(Line(60, 60, 70, 70));
+    list.WriteDrawing();
+    list.EndUserAction();
+    EXPECT_EQ(writes, 3);
+    EXPECT_EQ(DrawingText().substr(0, 12), "4 0 0 0 1 1\n");
 }
 
 TEST_F(DrawingFileTest, SaveNeverWritesThroughALinkPlantedUnderATemporaryName) {
@@ -392,7 +424,7 @@ TEST_F(DrawingFileTest, SaveNeverWritesThroughALinkPlantedUnderATemporaryName) {
                                                 (".HOUSE.DB0." + std::to_string(::getpid()) + ".tmp"));
     std::filesystem::create_symlink(victim, TemporaryPathFor(path, 0));
     list.Add(Line(0, 0, 10, 10));
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     EXPECT_EQ(ReadFile(victim), "keep me\n");
     EXPECT_EQ(DrawingText().substr(0, 12), "1 0 0 0 1 1\n");
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(DrawingPath())));

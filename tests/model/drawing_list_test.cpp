@@ -152,15 +152,15 @@ TEST_F(DrawingListSaves, OnlyAListHoldingTheDrawingReplacesADrawingFileWithObjec
         return made;
     };
     WriteDrawingText(drawing);
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     list.Add(line());
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     EXPECT_EQ(DrawingText(), drawing);
 
     // Read, then every object erased: the empty drawing is saved.
     Reread();
     list.RemoveAt(0);
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     EXPECT_EQ(DrawingText(), "0 0 0 0 1 4\n");
 
     // A new drawing replaces the old one of its name.
@@ -168,7 +168,7 @@ TEST_F(DrawingListSaves, OnlyAListHoldingTheDrawingReplacesADrawingFileWithObjec
     list.Flush();
     list.Add(line());
     list.TakeAsDrawing();
-    EXPECT_TRUE(list.WriteDrawing());
+    EXPECT_TRUE(list.WriteDrawingNow());
     EXPECT_EQ(DrawingText(), "1 0 0 0 1 4\n1\n1 50 0 0 -4000 0 -2000 0 -2000 -2000 0 0 0 1 0\n");
 }
 
