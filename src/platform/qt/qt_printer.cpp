@@ -1,15 +1,14 @@
 #include "platform/qt/qt_printer.h"
 
+#include "platform/qt/pdf_document.h"
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/text_encoding.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -71,8 +70,7 @@ QBrush BrushOf(const DrawAttributes& a) {
 
 // Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
 // pixels' centres, as they cover them on the screen. The painter is moved by half a pixel once for the
-// whole page, so the pixel's centre is its whole coordinates: a PDF's page stream then holds whole
-// numbers, half the size of "739.500000 1828.50000", for the same picture.
+// whole page, so the pixel's centre is its whole coordinates (the PDF writer draws the same way).
 constexpr double HalfPixel = 0.5;
 
 QPointF Centre(Point p) {
@@ -196,7 +194,7 @@ class PainterSurface : public Surface {
     QPainterPath line_;
 };
 
-// A job on a paged device, a printer or a PDF writer, at `resolution` pixels per inch.
+// A job on a printer at `resolution` pixels per inch.
 class PainterDocument : public PrintDocument {
   public:
     PainterDocument(QPagedPaintDevice& device, int resolution) : device_(device), resolution_(resolution) {}
@@ -229,38 +227,6 @@ class PainterDocument : public PrintDocument {
     int pages_ = 0;
 };
 
-// A PDF file made in memory on `layout` (its paper and orientation) at `resolution`; the caller writes
-// the bytes to `file`.
-class PdfDocument : public PrintDocument {
-  public:
-    PdfDocument(QPageLayout layout, int resolution, std::string_view title, std::string file)
-        : file_(std::move(file)), writer_(&buffer_), document_(writer_, resolution) {
-        buffer_.open(QIODevice::WriteOnly);
-        layout.setMode(QPageLayout::FullPageMode);
-        writer_.setPageLayout(layout);
-        writer_.setResolution(resolution);
-        writer_.setTitle(ToQString(title));
-    }
-    bool Begin() { return document_.Begin(); }
-    Size PageSize() const override { return document_.PageSize(); }
-    int PixelsPerInch() const override { return document_.PixelsPerInch(); }
-    Surface* StartPage() override { return document_.StartPage(); }
-    void EndPage() override { document_.EndPage(); }
-    bool End() override { return document_.End(); }
-    std::string File() const override { return file_; }
-    std::string TakeBytes() override {
-        std::string bytes(buffer_.data().constData(), static_cast<std::size_t>(buffer_.data().size()));
-        buffer_.buffer().clear();
-        return bytes;
-    }
-
-  private:
-    std::string file_;
-    QBuffer buffer_;
-    QPdfWriter writer_;
-    PainterDocument document_;
-};
-
 QPageSize::PageSizeId PageSizeOf(Paper paper) {
     switch (paper) {
     case Paper::A3:
@@ -278,16 +244,6 @@ void OneCopyOfEveryPage(QPrinter& printer) {
     printer.setCopyCount(1);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFullPage(true);
-}
-
-std::unique_ptr<PrintDocument> OpenPdf(const QPageLayout& layout, int resolution, std::string_view title,
-                                       const std::string& file, std::string& error) {
-    auto document = std::make_unique<PdfDocument>(layout, resolution, title, file);
-    if (!document->Begin()) {
-        error = "The file " + file + " could not be written";
-        return nullptr;
-    }
-    return document;
 }
 
 } // namespace
@@ -310,7 +266,8 @@ std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std:
                              choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait,
                              QMarginsF());
-    return OpenPdf(layout, choice.dotsPerInch, title, choice.pdfFile, error);
+    error.clear();
+    return MakePdfDocument(layout, choice.dotsPerInch, title, choice.pdfFile);
 }
 
 ProgramPrinter::ProgramPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -339,8 +296,8 @@ PrintResult ProgramPrinter::Print(std::string_view title, std::span<Printout* co
     if (printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
         OneCopyOfEveryPage(*printer_);
         std::unique_ptr<PrintDocument> document =
-            OpenPdf(printer_->pageLayout(), printer_->resolution(), title, FromQString(file), result.error);
-        return document ? RunPrintJob(*document, printouts) : result;
+            MakePdfDocument(printer_->pageLayout(), printer_->resolution(), title, FromQString(file));
+        return RunPrintJob(*document, printouts);
     }
     for (Printout* printout : printouts) {
         std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);
