@@ -170,7 +170,8 @@ namespace {
 // into the code's glyph.
 std::vector<std::pair<unsigned, char16_t>> CodeCharacters(const QRawFont& font, const std::vector<bool>& seen,
                                                           const std::unordered_map<quint32, unsigned>& codes,
-                                                          unsigned first, unsigned last) {
+                                                          const std::vector<quint32>& glyphs, unsigned first,
+                                                          unsigned last) {
     std::vector<std::pair<unsigned, char16_t>> characters;
     std::vector<bool> mapped(last - first, false);
     for (unsigned c = 1; c < seen.size(); ++c) {
@@ -185,6 +186,27 @@ std::vector<std::pair<unsigned, char16_t>> CodeCharacters(const QRawFont& font, 
         mapped[code->second - first] = true;
         characters.emplace_back(code->second - first, static_cast<char16_t>(c));
     }
+    // A glyph no character of the texts maps to (a ligature) takes the lowest character that does.
+    bool unmapped = false;
+    for (unsigned code = first; code < last; ++code)
+        unmapped = unmapped || (glyphs[code] != 0 && !mapped[code - first]);
+    if (unmapped) {
+        std::vector<QChar> all;
+        for (unsigned c = 1; c < 0x10000; ++c)
+            if (c < 0xD800 || c > 0xDFFF) all.emplace_back(static_cast<char16_t>(c));
+        std::vector<quint32> indexes(all.size(), 0);
+        int count = static_cast<int>(indexes.size());
+        if (font.glyphIndexesForChars(all.data(), static_cast<int>(all.size()), indexes.data(), &count))
+            for (int i = 0; i < count; ++i) {
+                const quint32 glyph = indexes[static_cast<std::size_t>(i)];
+                const auto code = glyph == 0 ? codes.end() : codes.find(glyph);
+                if (code == codes.end() || code->second < first || code->second >= last ||
+                    mapped[code->second - first])
+                    continue;
+                mapped[code->second - first] = true;
+                characters.emplace_back(code->second - first, all[static_cast<std::size_t>(i)].unicode());
+            }
+    }
     std::sort(characters.begin(), characters.end());
     return characters;
 }
@@ -192,11 +214,12 @@ std::vector<std::pair<unsigned, char16_t>> CodeCharacters(const QRawFont& font, 
 } // namespace
 
 void PdfFonts::WriteCidFont(Face& face) {
-    const TrueTypeDescription& d = face.description;
+    TrueTypeDescription d = face.description;
     std::vector<std::uint16_t> glyphs(face.glyphs.begin(), face.glyphs.end());
-    std::vector<int> advances;
-    const std::string subset = SubsetTrueType(face.Tables(), glyphs, advances);
-    if (advances.size() != glyphs.size()) {
+    TrueTypeSubsetMeasures measures;
+    const std::string subset = SubsetTrueType(face.Tables(), glyphs, measures);
+    std::vector<int>& advances = measures.advances;
+    if (subset.empty()) {
         // A damaged face: the widths as the font engine gives them, and no outlines.
         const QRawFont& font = face.sizes.front();
         const QList<QPointF> scaled = font.advancesForGlyphIndexes(
@@ -205,6 +228,12 @@ void PdfFonts::WriteCidFont(Face& face) {
         for (const QPointF& advance : scaled)
             advances.push_back(static_cast<int>(std::lround(advance.x() * d.unitsPerEm / font.pixelSize())));
         advances.resize(glyphs.size(), 0);
+    } else {
+        const auto thousandths = [&](int units) { return units * 1000 / d.unitsPerEm; };
+        d.xMin = thousandths(measures.xMin);
+        d.yMin = thousandths(measures.yMin);
+        d.xMax = thousandths(measures.xMax);
+        d.yMax = thousandths(measures.yMax);
     }
 
     const int type0 = resources_[static_cast<std::size_t>(face.resources.front())].object;
@@ -262,7 +291,9 @@ void PdfFonts::WriteCidFont(Face& face) {
     const unsigned count = static_cast<unsigned>(face.glyphs.size());
     file_.Stream(
         toUnicode, "",
-        ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, 0, count), true), true);
+        ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, face.glyphs, 0, count),
+                     true),
+        true);
 }
 
 void PdfFonts::WriteType3Fonts(Face& face) {
@@ -339,10 +370,11 @@ void PdfFonts::WriteType3Fonts(Face& face) {
         AppendInt(font, toUnicode);
         font += "0 R >>";
         file_.End();
-        file_.Stream(
-            toUnicode, "",
-            ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, first, last), false),
-            true);
+        file_.Stream(toUnicode, "",
+                     ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, face.glyphs,
+                                                 first, last),
+                                  false),
+                     true);
     }
 }
 

@@ -171,7 +171,7 @@ bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& descrip
 }
 
 std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::uint16_t>& glyphs,
-                           std::vector<int>& advances) {
+                           TrueTypeSubsetMeasures& measures) {
     std::vector<std::uint32_t> offsets;
     if (tables.head.size() < HeadSize || tables.hhea.size() < HheaSize || tables.maxp.size() < MaxpSize ||
         !GlyphOffsets(tables, offsets))
@@ -206,11 +206,19 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
 
     std::string glyf, loca, hmtxOut;
     Put32(loca, 0);
+    measures = {};
     for (std::size_t i = 0; i < order.size(); ++i) {
         const unsigned glyph = order[i];
-        if (!CopyOutline(tables.glyf.substr(offsets[glyph], offsets[glyph + 1] - offsets[glyph]), glyf,
-                         number))
-            return {};
+        const std::string_view outline =
+            tables.glyf.substr(offsets[glyph], offsets[glyph + 1] - offsets[glyph]);
+        if (!CopyOutline(outline, glyf, number)) return {};
+        if (!outline.empty()) {
+            Reader box{outline};
+            measures.xMin = std::min(measures.xMin, box.S16(2));
+            measures.yMin = std::min(measures.yMin, box.S16(4));
+            measures.xMax = std::max(measures.xMax, box.S16(6));
+            measures.yMax = std::max(measures.yMax, box.S16(8));
+        }
         while (glyf.size() % 4 != 0)
             glyf += '\0';
         Put32(loca, static_cast<std::uint32_t>(glyf.size()));
@@ -221,13 +229,16 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
         Put16(hmtxOut, static_cast<unsigned>(sideBearing) & 0xFFFF);
     }
     if (!hmtx.ok) return {};
-    advances.clear();
     for (std::size_t i = 0; i < glyphs.size(); ++i)
-        advances.push_back(static_cast<int>(static_cast<unsigned char>(hmtxOut[4 * i]) << 8 |
-                                            static_cast<unsigned char>(hmtxOut[4 * i + 1])));
+        measures.advances.push_back(static_cast<int>(static_cast<unsigned char>(hmtxOut[4 * i]) << 8 |
+                                                     static_cast<unsigned char>(hmtxOut[4 * i + 1])));
 
     std::string head(tables.head.substr(0, HeadSize));
     Set32(head, 8, 0); // the whole font's checksum goes here last
+    Set16(head, 36, static_cast<unsigned>(measures.xMin) & 0xFFFF);
+    Set16(head, 38, static_cast<unsigned>(measures.yMin) & 0xFFFF);
+    Set16(head, 40, static_cast<unsigned>(measures.xMax) & 0xFFFF);
+    Set16(head, 42, static_cast<unsigned>(measures.yMax) & 0xFFFF);
     Set16(head, 50, 1);
     std::string hheaOut(tables.hhea.substr(0, HheaSize));
     Set16(hheaOut, 34, static_cast<unsigned>(order.size()));

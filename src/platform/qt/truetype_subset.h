@@ -30,10 +30,18 @@ struct TrueTypeDescription {
 // The font's name and measures; false when its tables cannot make a subset.
 bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description);
 
+// What a subset holds besides its outlines: the advance of each glyph asked for and the box of them
+// all with the origin, in font units.
+struct TrueTypeSubsetMeasures {
+    std::vector<int> advances;
+    int xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+
 // The subset font: its glyph i is glyph glyphs[i] of the font (glyphs[0] should be 0, the .notdef
-// glyph), and the parts of its composite glyphs follow them. `advances` receives the advance of each of
-// `glyphs` in font units. Empty when the tables are damaged.
+// glyph), and the parts of its composite glyphs follow them. Its box is the box of its own glyphs,
+// which a renderer sizes its glyph images by (and, at least in poppler, decides by it whether to place
+// glyphs at fractions of a pixel). Empty when the tables are damaged.
 std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::uint16_t>& glyphs,
-                           std::vector<int>& advances);
+                           TrueTypeSubsetMeasures& measures);
 
 } // namespace platform::qt
