@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QGlyphRun>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -104,6 +105,9 @@ struct ShapedText {
     };
     struct Run {
         double pixelSize = 0;
+        // A face Qt's engine makes bold itself is shown twice, the second time moved back by half the
+        // face's line thickness; 0 for a face shown once.
+        double bolden = 0;
         std::vector<Glyph> glyphs;
     };
     std::vector<Run> runs;
@@ -115,6 +119,9 @@ struct DocumentParts {
     PdfFonts fonts{file};
     QtTextRenderer text;
     QTransform pageMatrix;
+    // A device at the printer's resolution, for texts laid out as on the printer's page: a tab goes on
+    // to a stop of 80 pixels at the screen's resolution, so further in pixels of a finer device.
+    QImage device{1, 1, QImage::Format_Mono};
     std::array<int, 6> hatches{}; // the pattern object of each hatch, once used
     std::unordered_map<std::string, ShapedText> shaped;
 
@@ -138,7 +145,7 @@ const ShapedText& DocumentParts::Shape(const DeviceFont& font, std::string_view 
     if (shaped.size() >= MaxShapedTexts) shaped.clear();
     ShapedText& result = shaped[key];
     const QString string = ToQString(text);
-    QTextLayout layout(string, this->text.FontFor(font));
+    QTextLayout layout(string, this->text.FontFor(font), &device);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
@@ -149,6 +156,8 @@ const ShapedText& DocumentParts::Shape(const DeviceFont& font, std::string_view 
         fonts.NoteCharacters(face, string);
         ShapedText::Run placed;
         placed.pixelSize = run.rawFont().pixelSize();
+        if (fonts.SynthesizesBold(face, font.weight <= 0 ? 400 : font.weight, placed.pixelSize))
+            placed.bolden = 0.5 * run.rawFont().lineThickness();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
@@ -275,27 +284,12 @@ class PageSurface : public Surface {
         for (const ShapedText::Run& run : shaped.runs) {
             if (run.glyphs.empty()) continue;
             content_ += "BT\n";
-            int resource = -1;
-            double lastX = 0;
-            double lastY = 0;
-            for (const ShapedText::Glyph& glyph : run.glyphs) {
-                if (glyph.shown.resource != resource) {
-                    content_ += '/';
-                    content_ += parts_.fonts.Resources()[static_cast<std::size_t>(glyph.shown.resource)].name;
-                    content_ += ' ';
-                    AppendReal(content_, run.pixelSize);
-                    content_ += resource < 0 ? "Tf 1 0 0 -1 0 0 Tm\n" : "Tf\n";
-                    resource = glyph.shown.resource;
-                }
-                const double x = u + glyph.x;
-                const double y = v + glyph.y;
-                AppendReal(content_, x - lastX);
-                AppendReal(content_, lastY - y);
-                content_ += "Td ";
-                AppendCode(glyph.shown);
-                content_ += " Tj\n";
-                lastX = x;
-                lastY = y;
+            AppendGlyphs(run, u, v, 0);
+            // The second showing stays out of the text a reader extracts.
+            if (run.bolden != 0) {
+                content_ += "/Span << /ActualText () >> BDC\n";
+                AppendGlyphs(run, u, v, run.bolden);
+                content_ += "EMC\n";
             }
             content_ += "ET\n";
         }
@@ -399,6 +393,33 @@ class PageSurface : public Surface {
         parts_.Hatch(hatch);
         state_.fill = brush.colour;
         state_.fillHatch = hatch;
+    }
+
+    // A run's glyphs from the start of the text's baseline at (u, v) of the text's own space, each placed
+    // from the one before, all moved back by `back`.
+    void AppendGlyphs(const ShapedText::Run& run, double u, double v, double back) {
+        int resource = -1;
+        double lastX = back;
+        double lastY = 0;
+        for (const ShapedText::Glyph& glyph : run.glyphs) {
+            if (glyph.shown.resource != resource) {
+                content_ += '/';
+                content_ += parts_.fonts.Resources()[static_cast<std::size_t>(glyph.shown.resource)].name;
+                content_ += ' ';
+                AppendReal(content_, run.pixelSize);
+                content_ += resource < 0 ? "Tf 1 0 0 -1 0 0 Tm\n" : "Tf\n";
+                resource = glyph.shown.resource;
+            }
+            const double x = u + glyph.x;
+            const double y = v + glyph.y;
+            AppendReal(content_, x - lastX);
+            AppendReal(content_, lastY - y);
+            content_ += "Td ";
+            AppendCode(glyph.shown);
+            content_ += " Tj\n";
+            lastX = x;
+            lastY = y;
+        }
     }
 
     void AppendCode(const PdfFonts::Glyph& glyph) {
@@ -570,6 +591,9 @@ class PdfFileDocument : public PrintDocument {
         points_ = layout.fullRectPoints().size();
         const double scale = 72.0 / resolution;
         parts_.pageMatrix = QTransform(scale, 0, 0, -scale, 0, points_.height());
+        const int dotsPerMetre = static_cast<int>(std::lround(resolution / 0.0254));
+        parts_.device.setDotsPerMeterX(dotsPerMetre);
+        parts_.device.setDotsPerMeterY(dotsPerMetre);
         catalog_ = parts_.file.Reserve();
         pages_ = parts_.file.Reserve();
         info_ = parts_.file.Reserve();

@@ -3,12 +3,14 @@
 #include "platform/qt/truetype_subset.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QList>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 #include <utility>
@@ -152,6 +154,29 @@ void PdfFonts::NoteCharacters(int face, const QString& text) {
     std::vector<bool>& characters = faces_[static_cast<std::size_t>(face)]->characters;
     for (QChar c : text)
         characters[c.unicode()] = true;
+}
+
+bool PdfFonts::SynthesizesBold(int faceIndex, int weight, double pixelSize) const {
+    const Face& face = *faces_[static_cast<std::size_t>(faceIndex)];
+    if (weight < 700) return false;
+    // A face of medium weight or less is made bold by the font configuration; one of less than bold
+    // weight by Qt itself, unless its style says bold, its pitch is fixed or its size is large. The
+    // weight class and the bold style bit are in a face's OS/2 table, its fixed pitch in its post
+    // table; a face without them (PostScript) says its weight in its style's name.
+    if (face.os2.size() < 64) {
+        const QString style = face.style.toLower();
+        for (const char* heavy : {"bold", "black", "heavy", "demi", "semi", "extra", "ultra"})
+            if (style.contains(QLatin1String(heavy))) return false;
+        return true;
+    }
+    const auto u16 = [](const QByteArray& table, int at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(table[at])) << 8 |
+               static_cast<unsigned char>(table[at + 1]);
+    };
+    const unsigned weightClass = u16(face.os2, 4);
+    if (weightClass <= 500) return true;
+    const bool fixedPitch = face.post.size() >= 16 && (u16(face.post, 12) != 0 || u16(face.post, 14) != 0);
+    return pixelSize < 64 && weightClass < 700 && (u16(face.os2, 62) & 0x20) == 0 && !fixedPitch;
 }
 
 void PdfFonts::Write() {
@@ -298,9 +323,18 @@ void PdfFonts::WriteCidFont(Face& face) {
 
 void PdfFonts::WriteType3Fonts(Face& face) {
     // The outlines in units of the em, which the glyph descriptions scale to thousandths.
-    QRawFont em = face.sizes.front();
-    const double unitsPerEm = std::max(1.0, em.unitsPerEm());
-    em.setPixelSize(unitsPerEm);
+    // A face Qt's engine makes bold gives thickened outlines: they come from the face asked for by its
+    // style's name instead, which it shows as it is.
+    const QRawFont& shown = face.sizes.front();
+    const double unitsPerEm = std::max(1.0, shown.unitsPerEm());
+    QFont plain(shown.familyName());
+    plain.setStyleName(shown.styleName());
+    plain.setPixelSize(static_cast<int>(unitsPerEm));
+    QRawFont em = QRawFont::fromFont(plain);
+    if (!em.isValid() || em.familyName() != shown.familyName() || em.styleName() != shown.styleName()) {
+        em = shown;
+        em.setPixelSize(unitsPerEm);
+    }
     const double scale = 1000.0 / unitsPerEm;
     const auto glyphCount = static_cast<unsigned>(face.glyphs.size());
     for (std::size_t slice = 0; slice < face.resources.size(); ++slice) {
@@ -310,20 +344,24 @@ void PdfFonts::WriteType3Fonts(Face& face) {
         const QList<QPointF> advances = em.advancesForGlyphIndexes(indexes, QRawFont::SeparateAdvances);
         std::vector<int> procedures;
         std::vector<long long> widths;
-        QRectF box;
+        // The font's box holds every glyph's box whole, or a renderer declines to keep the glyphs' images.
+        std::array<long long, 4> box = {0, 0, 0, 0};
         for (qsizetype i = 0; i < indexes.size(); ++i) {
             const QPainterPath path = em.pathForGlyph(indexes[i]);
             const QRectF bounds = path.boundingRect();
-            box = box.united(bounds);
             const long long width = std::lround((i < advances.size() ? advances[i].x() : 0) * scale);
             widths.push_back(width);
             std::string glyph;
             AppendInt(glyph, width);
             glyph += "0 ";
-            AppendInt(glyph, std::lround(std::floor(bounds.left() * scale)));
-            AppendInt(glyph, std::lround(std::floor(-bounds.bottom() * scale)));
-            AppendInt(glyph, std::lround(std::ceil(bounds.right() * scale)));
-            AppendInt(glyph, std::lround(std::ceil(-bounds.top() * scale)));
+            const std::array<long long, 4> glyphBox = {std::lround(std::floor(bounds.left() * scale)),
+                                                       std::lround(std::floor(-bounds.bottom() * scale)),
+                                                       std::lround(std::ceil(bounds.right() * scale)),
+                                                       std::lround(std::ceil(-bounds.top() * scale))};
+            for (std::size_t k = 0; k < 4; ++k) {
+                AppendInt(glyph, glyphBox[k]);
+                box[k] = k < 2 ? std::min(box[k], glyphBox[k]) : std::max(box[k], glyphBox[k]);
+            }
             glyph += "d1\n";
             for (int e = 0; e < path.elementCount(); ++e) {
                 const QPainterPath::Element element = path.elementAt(e);
@@ -350,8 +388,8 @@ void PdfFonts::WriteType3Fonts(Face& face) {
         const int toUnicode = file_.Reserve();
         std::string& font = file_.Begin(resources_[static_cast<std::size_t>(face.resources[slice])].object);
         font += "<< /Type /Font /Subtype /Type3 /FontBBox [";
-        for (double value : {box.left(), -box.bottom(), box.right(), -box.top()})
-            AppendInt(font, std::lround(value * scale));
+        for (long long value : box)
+            AppendInt(font, value);
         font += "] /FontMatrix [0.001 0 0 0.001 0 0] /Resources << >> /CharProcs <<";
         for (std::size_t i = 0; i < procedures.size(); ++i) {
             font += " /g" + std::to_string(i) + ' ';

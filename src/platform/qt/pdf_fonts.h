@@ -34,6 +34,9 @@ class PdfFonts {
     Glyph Show(int face, quint32 index);
     // Characters that face `face` shows, for the map back from glyphs to characters.
     void NoteCharacters(int face, const QString& text);
+    // Whether Qt's font engine makes face `face` bold itself, at `weight` (1 to 1000) and `pixelSize`:
+    // a face of less weight and no bold style, not of fixed pitch, below 64 pixels.
+    bool SynthesizesBold(int face, int weight, double pixelSize) const;
 
     // The fonts' resource names ("F1", ...) with their object numbers, in order.
     struct Resource {
