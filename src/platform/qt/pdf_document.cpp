@@ -425,7 +425,7 @@ class PageSurface : public Surface {
     void AppendCode(const PdfFonts::Glyph& glyph) {
         static constexpr char hex[] = "0123456789ABCDEF";
         content_ += '<';
-        for (int shift = glyph.twoBytes ? 12 : 4; shift >= 0; shift -= 4)
+        for (int shift = 12; shift >= 0; shift -= 4)
             content_ += hex[(glyph.code >> shift) & 0xF];
         content_ += '>';
     }

@@ -7,10 +7,8 @@
 #include <QList>
 #include <QPainterPath>
 #include <QPointF>
-#include <QRectF>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <unordered_map>
 #include <utility>
@@ -19,35 +17,28 @@ namespace platform::qt {
 
 namespace {
 
-// A Type 3 font shows at most this many glyphs, one byte each; a face showing more takes more fonts.
-constexpr unsigned Type3Codes = 256;
-
-void AppendHex(std::string& out, unsigned value, int digits) {
+void AppendHex(std::string& out, unsigned value) {
     static constexpr char hex[] = "0123456789ABCDEF";
     out += '<';
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+    for (int shift = 12; shift >= 0; shift -= 4)
         out += hex[(value >> shift) & 0xF];
     out += '>';
 }
 
 // The map from codes back to characters, in blocks of at most a hundred as readers expect.
-std::string ToUnicodeMap(const std::vector<std::pair<unsigned, char16_t>>& characters, bool twoBytes) {
-    const int digits = twoBytes ? 4 : 2;
+std::string ToUnicodeMap(const std::vector<std::pair<unsigned, char16_t>>& characters) {
     std::string map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                       "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n1 begincodespacerange\n";
-    AppendHex(map, 0, digits);
-    map += ' ';
-    AppendHex(map, twoBytes ? 0xFFFF : 0xFF, digits);
-    map += "\nendcodespacerange\n";
+                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n1 begincodespacerange\n"
+                      "<0000> <FFFF>\nendcodespacerange\n";
     for (std::size_t start = 0; start < characters.size(); start += 100) {
         const std::size_t end = std::min(characters.size(), start + 100);
         AppendInt(map, static_cast<long long>(end - start));
         map += "beginbfchar\n";
         for (std::size_t i = start; i < end; ++i) {
-            AppendHex(map, characters[i].first, digits);
+            AppendHex(map, characters[i].first);
             map += ' ';
-            AppendHex(map, characters[i].second, 4);
+            AppendHex(map, characters[i].second);
             map += '\n';
         }
         map += "endbfchar\n";
@@ -56,19 +47,110 @@ std::string ToUnicodeMap(const std::vector<std::pair<unsigned, char16_t>>& chara
     return map;
 }
 
+// Each code's character: of the characters the face was asked to show, the lowest its map turns into
+// the code's glyph; a glyph no such character gives (a ligature) takes the lowest character that does.
+std::vector<std::pair<unsigned, char16_t>> CodeCharacters(const QRawFont& font, const std::vector<bool>& seen,
+                                                          const std::unordered_map<quint32, unsigned>& codes,
+                                                          const std::vector<quint32>& glyphs) {
+    std::vector<std::pair<unsigned, char16_t>> characters;
+    std::vector<bool> mapped(glyphs.size(), false);
+    const auto take = [&](char16_t c, quint32 glyph) {
+        const auto code = glyph == 0 ? codes.end() : codes.find(glyph);
+        if (code == codes.end() || mapped[code->second]) return;
+        mapped[code->second] = true;
+        characters.emplace_back(code->second, c);
+    };
+    for (unsigned c = 1; c < seen.size(); ++c) {
+        if (!seen[c]) continue;
+        const QChar character(static_cast<char16_t>(c));
+        quint32 glyph = 0;
+        int count = 1;
+        if (font.glyphIndexesForChars(&character, 1, &glyph, &count) && count == 1)
+            take(character.unicode(), glyph);
+    }
+    bool unmapped = false;
+    for (std::size_t code = 1; code < glyphs.size(); ++code)
+        unmapped = unmapped || (glyphs[code] != 0 && !mapped[code]);
+    if (unmapped) {
+        std::vector<QChar> all;
+        for (unsigned c = 1; c < 0x10000; ++c)
+            if (c < 0xD800 || c > 0xDFFF) all.emplace_back(static_cast<char16_t>(c));
+        std::vector<quint32> indexes(all.size(), 0);
+        int count = static_cast<int>(indexes.size());
+        if (font.glyphIndexesForChars(all.data(), static_cast<int>(all.size()), indexes.data(), &count))
+            for (int i = 0; i < count; ++i)
+                take(all[static_cast<std::size_t>(i)].unicode(), indexes[static_cast<std::size_t>(i)]);
+    }
+    std::sort(characters.begin(), characters.end());
+    return characters;
+}
+
+// A cubic curve from `from` as quadratic ones, each within half a font unit of it: halved until the
+// one quadratic that meets both ends' tangents halfway stays that close.
+void AppendCubic(std::vector<QPointF>& controls, std::vector<QPointF>& ends, QPointF from, QPointF c1,
+                 QPointF c2, QPointF to, int depth = 0) {
+    const QPointF third = to - 3 * c2 + 3 * c1 - from;
+    const double error = std::sqrt(third.x() * third.x() + third.y() * third.y()) * std::sqrt(3.0) / 36.0;
+    if (error <= 0.5 || depth >= 8) {
+        controls.push_back((3 * (c1 + c2) - from - to) / 4);
+        ends.push_back(to);
+        return;
+    }
+    const QPointF a = (from + c1) / 2, b = (c1 + c2) / 2, c = (c2 + to) / 2;
+    const QPointF ab = (a + b) / 2, bc = (b + c) / 2, middle = (ab + bc) / 2;
+    AppendCubic(controls, ends, from, a, ab, middle, depth + 1);
+    AppendCubic(controls, ends, middle, bc, c, to, depth + 1);
+}
+
+// A glyph's outline in font units, y upwards, from its path in pixels of an em-sized face, y downwards.
+OutlineGlyph OutlineOf(const QPainterPath& path, int advance) {
+    OutlineGlyph glyph;
+    glyph.advance = advance;
+    const auto point = [](QPointF p, bool onCurve) {
+        return OutlinePoint{static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(-p.y())),
+                            onCurve};
+    };
+    QPointF current;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type == QPainterPath::MoveToElement) {
+            glyph.contours.emplace_back();
+            glyph.contours.back().push_back(point(e, true));
+        } else if (glyph.contours.empty()) {
+            continue;
+        } else if (e.type == QPainterPath::LineToElement) {
+            glyph.contours.back().push_back(point(e, true));
+        } else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
+            std::vector<QPointF> controls, ends;
+            AppendCubic(controls, ends, current, e, path.elementAt(i + 1), path.elementAt(i + 2));
+            for (std::size_t k = 0; k < controls.size(); ++k) {
+                glyph.contours.back().push_back(point(controls[k], false));
+                glyph.contours.back().push_back(point(ends[k], true));
+            }
+            i += 2;
+        }
+        current = path.elementAt(i);
+    }
+    // A contour closes by itself: a last point on its first goes.
+    for (auto& contour : glyph.contours)
+        if (contour.size() > 1 && contour.back().onCurve && contour.back().x == contour.front().x &&
+            contour.back().y == contour.front().y)
+            contour.pop_back();
+    return glyph;
+}
+
 } // namespace
 
 struct PdfFonts::Face {
     std::vector<QRawFont> sizes; // every size met; the first serves for tables and outlines
     QString family;
     QString style;
-    int weight = 0;
     QByteArray head, hhea, maxp, hmtx, loca, glyf, name, os2, post;
     TrueTypeDescription description;
-    bool trueType = false;
-    std::vector<quint32> glyphs; // in code order; a TrueType face's code 0 is glyph 0
+    bool trueType = false;       // of TrueType outlines, which the subset copies
+    std::vector<quint32> glyphs; // in code order; code 0 is glyph 0
     std::unordered_map<quint32, unsigned> codes;
-    std::vector<int> resources; // a CID font has one; a Type 3 face one per 256 glyphs
+    int resource = 0;
     std::vector<bool> characters = std::vector<bool>(0x10000, false);
 
     TrueTypeTables Tables() const {
@@ -84,15 +166,6 @@ PdfFonts::PdfFonts(PdfFile& file) : file_(file) {}
 
 PdfFonts::~PdfFonts() = default;
 
-int PdfFonts::NewResource() {
-    Resource resource;
-    resource.name = 'F';
-    resource.name += std::to_string(resources_.size() + 1);
-    resource.object = file_.Reserve();
-    resources_.push_back(std::move(resource));
-    return static_cast<int>(resources_.size() - 1);
-}
-
 int PdfFonts::FaceOf(const QRawFont& font) {
     for (std::size_t i = 0; i < faces_.size(); ++i)
         for (const QRawFont& size : faces_[i]->sizes)
@@ -101,8 +174,7 @@ int PdfFonts::FaceOf(const QRawFont& font) {
     const QByteArray head = font.fontTable("head");
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         Face& face = *faces_[i];
-        if (face.family == font.familyName() && face.style == font.styleName() &&
-            face.weight == font.weight() && face.head == head) {
+        if (face.family == font.familyName() && face.style == font.styleName() && face.head == head) {
             face.sizes.push_back(font);
             return static_cast<int>(i);
         }
@@ -111,7 +183,6 @@ int PdfFonts::FaceOf(const QRawFont& font) {
     face->sizes.push_back(font);
     face->family = font.familyName();
     face->style = font.styleName();
-    face->weight = font.weight();
     face->head = head;
     face->hhea = font.fontTable("hhea");
     face->maxp = font.fontTable("maxp");
@@ -122,32 +193,23 @@ int PdfFonts::FaceOf(const QRawFont& font) {
     face->os2 = font.fontTable("OS/2");
     face->post = font.fontTable("post");
     face->trueType = DescribeTrueType(face->Tables(), face->description);
-    if (face->trueType) {
-        face->glyphs.push_back(0);
-        face->codes.emplace(0, 0);
-        face->resources.push_back(NewResource());
-    } else {
-        // Outlines alone are needed: the tables go.
-        face->head = face->hhea = face->maxp = face->hmtx = face->loca = face->glyf = QByteArray();
-    }
+    face->glyphs.push_back(0);
+    face->codes.emplace(0, 0);
+    face->resource = static_cast<int>(resources_.size());
+    Resource resource;
+    resource.name = 'F';
+    resource.name += std::to_string(resources_.size() + 1);
+    resource.object = file_.Reserve();
+    resources_.push_back(std::move(resource));
     faces_.push_back(std::move(face));
     return static_cast<int>(faces_.size() - 1);
 }
 
 PdfFonts::Glyph PdfFonts::Show(int faceIndex, quint32 index) {
     Face& face = *faces_[static_cast<std::size_t>(faceIndex)];
-    auto found = face.codes.find(index);
-    unsigned code = 0;
-    if (found != face.codes.end()) {
-        code = found->second;
-    } else {
-        code = static_cast<unsigned>(face.glyphs.size());
-        face.glyphs.push_back(index);
-        face.codes.emplace(index, code);
-        if (!face.trueType && code % Type3Codes == 0) face.resources.push_back(NewResource());
-    }
-    if (face.trueType) return {face.resources.front(), code, true};
-    return {face.resources[code / Type3Codes], code % Type3Codes, false};
+    const auto [found, added] = face.codes.emplace(index, static_cast<unsigned>(face.glyphs.size()));
+    if (added) face.glyphs.push_back(index);
+    return {face.resource, found->second};
 }
 
 void PdfFonts::NoteCharacters(int face, const QString& text) {
@@ -180,71 +242,54 @@ bool PdfFonts::SynthesizesBold(int faceIndex, int weight, double pixelSize) cons
 }
 
 void PdfFonts::Write() {
-    for (const std::unique_ptr<Face>& face : faces_) {
-        if (face->glyphs.empty()) continue;
-        if (face->trueType)
-            WriteCidFont(*face);
-        else
-            WriteType3Fonts(*face);
-    }
+    for (const std::unique_ptr<Face>& face : faces_)
+        WriteFont(*face);
 }
 
-namespace {
-
-// Each code's character: of the characters the face was asked to show, the lowest that its map turns
-// into the code's glyph.
-std::vector<std::pair<unsigned, char16_t>> CodeCharacters(const QRawFont& font, const std::vector<bool>& seen,
-                                                          const std::unordered_map<quint32, unsigned>& codes,
-                                                          const std::vector<quint32>& glyphs, unsigned first,
-                                                          unsigned last) {
-    std::vector<std::pair<unsigned, char16_t>> characters;
-    std::vector<bool> mapped(last - first, false);
-    for (unsigned c = 1; c < seen.size(); ++c) {
-        if (!seen[c]) continue;
-        const QChar character(static_cast<char16_t>(c));
-        quint32 glyph = 0;
-        int count = 1;
-        if (!font.glyphIndexesForChars(&character, 1, &glyph, &count) || count != 1 || glyph == 0) continue;
-        const auto code = codes.find(glyph);
-        if (code == codes.end() || code->second < first || code->second >= last) continue;
-        if (mapped[code->second - first]) continue;
-        mapped[code->second - first] = true;
-        characters.emplace_back(code->second - first, static_cast<char16_t>(c));
-    }
-    // A glyph no character of the texts maps to (a ligature) takes the lowest character that does.
-    bool unmapped = false;
-    for (unsigned code = first; code < last; ++code)
-        unmapped = unmapped || (glyphs[code] != 0 && !mapped[code - first]);
-    if (unmapped) {
-        std::vector<QChar> all;
-        for (unsigned c = 1; c < 0x10000; ++c)
-            if (c < 0xD800 || c > 0xDFFF) all.emplace_back(static_cast<char16_t>(c));
-        std::vector<quint32> indexes(all.size(), 0);
-        int count = static_cast<int>(indexes.size());
-        if (font.glyphIndexesForChars(all.data(), static_cast<int>(all.size()), indexes.data(), &count))
-            for (int i = 0; i < count; ++i) {
-                const quint32 glyph = indexes[static_cast<std::size_t>(i)];
-                const auto code = glyph == 0 ? codes.end() : codes.find(glyph);
-                if (code == codes.end() || code->second < first || code->second >= last ||
-                    mapped[code->second - first])
-                    continue;
-                mapped[code->second - first] = true;
-                characters.emplace_back(code->second - first, all[static_cast<std::size_t>(i)].unicode());
-            }
-    }
-    std::sort(characters.begin(), characters.end());
-    return characters;
-}
-
-} // namespace
-
-void PdfFonts::WriteCidFont(Face& face) {
+void PdfFonts::WriteFont(Face& face) {
     TrueTypeDescription d = face.description;
-    std::vector<std::uint16_t> glyphs(face.glyphs.begin(), face.glyphs.end());
     TrueTypeSubsetMeasures measures;
-    const std::string subset = SubsetTrueType(face.Tables(), glyphs, measures);
+    std::string program;
+    if (face.trueType) {
+        program = SubsetTrueType(
+            face.Tables(), std::vector<std::uint16_t>(face.glyphs.begin(), face.glyphs.end()), measures);
+    } else {
+        // Outlines of the face itself, in its units: a face Qt's engine makes bold gives thickened
+        // ones, so the face is asked for by its style's name instead, which it shows as it is.
+        const QRawFont& shown = face.sizes.front();
+        const int unitsPerEm = std::clamp(static_cast<int>(std::lround(shown.unitsPerEm())), 16, 16384);
+        QFont plain(shown.familyName());
+        plain.setStyleName(shown.styleName());
+        plain.setPixelSize(unitsPerEm);
+        QRawFont em = QRawFont::fromFont(plain);
+        if (!em.isValid() || em.familyName() != shown.familyName() || em.styleName() != shown.styleName()) {
+            em = shown;
+            em.setPixelSize(unitsPerEm);
+        }
+        const QList<quint32> indexes(face.glyphs.begin(), face.glyphs.end());
+        const QList<QPointF> advances = em.advancesForGlyphIndexes(indexes, QRawFont::SeparateAdvances);
+        std::vector<OutlineGlyph> outlines;
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            outlines.push_back(
+                OutlineOf(em.pathForGlyph(indexes[i]),
+                          i < advances.size() ? static_cast<int>(std::lround(advances[i].x())) : 0));
+        const int ascent = static_cast<int>(std::lround(em.ascent()));
+        const int descent = static_cast<int>(std::lround(em.descent()));
+        program = TrueTypeFromOutlines(unitsPerEm, ascent, -descent, outlines, measures);
+        d.unitsPerEm = unitsPerEm;
+        d.postScriptName = PostScriptNameOf(std::string_view(face.name.constData(), face.name.size()));
+        if (d.postScriptName.empty()) {
+            for (QChar c : shown.familyName() + shown.styleName())
+                if (c.isLetterOrNumber() && c.unicode() < 127)
+                    d.postScriptName += static_cast<char>(c.unicode());
+        }
+        if (d.postScriptName.empty()) d.postScriptName = "Font";
+        d.ascent = ascent * 1000 / unitsPerEm;
+        d.descent = -descent * 1000 / unitsPerEm;
+        d.capHeight = d.ascent;
+    }
     std::vector<int>& advances = measures.advances;
-    if (subset.empty()) {
+    if (program.empty()) {
         // A damaged face: the widths as the font engine gives them, and no outlines.
         const QRawFont& font = face.sizes.front();
         const QList<QPointF> scaled = font.advancesForGlyphIndexes(
@@ -252,7 +297,7 @@ void PdfFonts::WriteCidFont(Face& face) {
         advances.clear();
         for (const QPointF& advance : scaled)
             advances.push_back(static_cast<int>(std::lround(advance.x() * d.unitsPerEm / font.pixelSize())));
-        advances.resize(glyphs.size(), 0);
+        advances.resize(face.glyphs.size(), 0);
     } else {
         const auto thousandths = [&](int units) { return units * 1000 / d.unitsPerEm; };
         d.xMin = thousandths(measures.xMin);
@@ -261,10 +306,10 @@ void PdfFonts::WriteCidFont(Face& face) {
         d.yMax = thousandths(measures.yMax);
     }
 
-    const int type0 = resources_[static_cast<std::size_t>(face.resources.front())].object;
+    const int type0 = resources_[static_cast<std::size_t>(face.resource)].object;
     const int cidFont = file_.Reserve();
     const int descriptor = file_.Reserve();
-    const int fontFile = subset.empty() ? 0 : file_.Reserve();
+    const int fontFile = program.empty() ? 0 : file_.Reserve();
     const int toUnicode = file_.Reserve();
     // Six capitals before the name mark a subset; the object number keeps them apart.
     std::string name;
@@ -312,108 +357,10 @@ void PdfFonts::WriteCidFont(Face& face) {
     text += ">>";
     file_.End();
 
-    if (fontFile != 0) file_.Stream(fontFile, " /Length1 " + std::to_string(subset.size()), subset, true);
-    const unsigned count = static_cast<unsigned>(face.glyphs.size());
-    file_.Stream(
-        toUnicode, "",
-        ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, face.glyphs, 0, count),
-                     true),
-        true);
-}
-
-void PdfFonts::WriteType3Fonts(Face& face) {
-    // The outlines in units of the em, which the glyph descriptions scale to thousandths.
-    // A face Qt's engine makes bold gives thickened outlines: they come from the face asked for by its
-    // style's name instead, which it shows as it is.
-    const QRawFont& shown = face.sizes.front();
-    const double unitsPerEm = std::max(1.0, shown.unitsPerEm());
-    QFont plain(shown.familyName());
-    plain.setStyleName(shown.styleName());
-    plain.setPixelSize(static_cast<int>(unitsPerEm));
-    QRawFont em = QRawFont::fromFont(plain);
-    if (!em.isValid() || em.familyName() != shown.familyName() || em.styleName() != shown.styleName()) {
-        em = shown;
-        em.setPixelSize(unitsPerEm);
-    }
-    const double scale = 1000.0 / unitsPerEm;
-    const auto glyphCount = static_cast<unsigned>(face.glyphs.size());
-    for (std::size_t slice = 0; slice < face.resources.size(); ++slice) {
-        const unsigned first = static_cast<unsigned>(slice) * Type3Codes;
-        const unsigned last = std::min(glyphCount, first + Type3Codes);
-        const QList<quint32> indexes(face.glyphs.begin() + first, face.glyphs.begin() + last);
-        const QList<QPointF> advances = em.advancesForGlyphIndexes(indexes, QRawFont::SeparateAdvances);
-        std::vector<int> procedures;
-        std::vector<long long> widths;
-        // The font's box holds every glyph's box whole, or a renderer declines to keep the glyphs' images.
-        std::array<long long, 4> box = {0, 0, 0, 0};
-        for (qsizetype i = 0; i < indexes.size(); ++i) {
-            const QPainterPath path = em.pathForGlyph(indexes[i]);
-            const QRectF bounds = path.boundingRect();
-            const long long width = std::lround((i < advances.size() ? advances[i].x() : 0) * scale);
-            widths.push_back(width);
-            std::string glyph;
-            AppendInt(glyph, width);
-            glyph += "0 ";
-            const std::array<long long, 4> glyphBox = {std::lround(std::floor(bounds.left() * scale)),
-                                                       std::lround(std::floor(-bounds.bottom() * scale)),
-                                                       std::lround(std::ceil(bounds.right() * scale)),
-                                                       std::lround(std::ceil(-bounds.top() * scale))};
-            for (std::size_t k = 0; k < 4; ++k) {
-                AppendInt(glyph, glyphBox[k]);
-                box[k] = k < 2 ? std::min(box[k], glyphBox[k]) : std::max(box[k], glyphBox[k]);
-            }
-            glyph += "d1\n";
-            for (int e = 0; e < path.elementCount(); ++e) {
-                const QPainterPath::Element element = path.elementAt(e);
-                AppendReal(glyph, element.x * scale);
-                AppendReal(glyph, -element.y * scale);
-                if (element.type == QPainterPath::MoveToElement) {
-                    glyph += "m\n";
-                } else if (element.type == QPainterPath::LineToElement) {
-                    glyph += "l\n";
-                } else if (element.type == QPainterPath::CurveToElement && e + 2 < path.elementCount()) {
-                    for (int k = 1; k <= 2; ++k) {
-                        AppendReal(glyph, path.elementAt(e + k).x * scale);
-                        AppendReal(glyph, -path.elementAt(e + k).y * scale);
-                    }
-                    glyph += "c\n";
-                    e += 2;
-                }
-            }
-            glyph += "f\n";
-            const int procedure = file_.Reserve();
-            file_.Stream(procedure, "", glyph, glyph.size() > 256);
-            procedures.push_back(procedure);
-        }
-        const int toUnicode = file_.Reserve();
-        std::string& font = file_.Begin(resources_[static_cast<std::size_t>(face.resources[slice])].object);
-        font += "<< /Type /Font /Subtype /Type3 /FontBBox [";
-        for (long long value : box)
-            AppendInt(font, value);
-        font += "] /FontMatrix [0.001 0 0 0.001 0 0] /Resources << >> /CharProcs <<";
-        for (std::size_t i = 0; i < procedures.size(); ++i) {
-            font += " /g" + std::to_string(i) + ' ';
-            AppendInt(font, procedures[i]);
-            font += "0 R";
-        }
-        font += " >> /Encoding << /Type /Encoding /Differences [0";
-        for (std::size_t i = 0; i < procedures.size(); ++i)
-            font += " /g" + std::to_string(i);
-        font += "] >> /FirstChar 0 /LastChar ";
-        AppendInt(font, static_cast<long long>(procedures.size() - 1));
-        font += "/Widths [";
-        for (long long width : widths)
-            AppendInt(font, width);
-        font += "] /ToUnicode ";
-        AppendInt(font, toUnicode);
-        font += "0 R >>";
-        file_.End();
-        file_.Stream(toUnicode, "",
-                     ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, face.glyphs,
-                                                 first, last),
-                                  false),
-                     true);
-    }
+    if (fontFile != 0) file_.Stream(fontFile, " /Length1 " + std::to_string(program.size()), program, true);
+    file_.Stream(toUnicode, "",
+                 ToUnicodeMap(CodeCharacters(face.sizes.front(), face.characters, face.codes, face.glyphs)),
+                 true);
 }
 
 } // namespace platform::qt

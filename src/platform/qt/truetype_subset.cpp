@@ -123,7 +123,128 @@ template <typename Renumber> bool CopyOutline(std::string_view glyph, std::strin
     return true;
 }
 
+// The font of its tables: the glyph count, the advances given and the box of the glyphs set in them,
+// the table directory with the tables' checksums, the whole font's checksum in head.
+std::string Assemble(std::string& head, std::string& hhea, std::string& maxp, const std::string& hmtx,
+                     const std::string& loca, const std::string& glyf, const TrueTypeSubsetMeasures& measures,
+                     std::size_t glyphCount) {
+    Set32(head, 8, 0);
+    Set16(head, 36, static_cast<unsigned>(measures.xMin) & 0xFFFF);
+    Set16(head, 38, static_cast<unsigned>(measures.yMin) & 0xFFFF);
+    Set16(head, 40, static_cast<unsigned>(measures.xMax) & 0xFFFF);
+    Set16(head, 42, static_cast<unsigned>(measures.yMax) & 0xFFFF);
+    Set16(head, 50, 1); // long glyph offsets
+    Set16(hhea, 34, static_cast<unsigned>(glyphCount));
+    Set16(maxp, 4, static_cast<unsigned>(glyphCount));
+    const std::array<std::pair<const char*, const std::string*>, 6> parts = {{{"glyf", &glyf},
+                                                                              {"head", &head},
+                                                                              {"hhea", &hhea},
+                                                                              {"hmtx", &hmtx},
+                                                                              {"loca", &loca},
+                                                                              {"maxp", &maxp}}};
+    std::string font;
+    Put32(font, 0x00010000);
+    Put16(font, parts.size());
+    Put16(font, 64); // searchRange: 16 times the largest power of two not above the table count (4)
+    Put16(font, 2);
+    Put16(font, parts.size() * 16 - 64);
+    std::size_t at = 12 + 16 * parts.size();
+    std::size_t headAt = 0;
+    for (const auto& [tag, table] : parts) {
+        font.append(tag, 4);
+        Put32(font, Checksum(*table));
+        Put32(font, static_cast<std::uint32_t>(at));
+        Put32(font, static_cast<std::uint32_t>(table->size()));
+        if (std::string_view(tag) == "head") headAt = at;
+        at += (table->size() + 3) / 4 * 4;
+    }
+    for (const auto& part : parts) {
+        font += *part.second;
+        while (font.size() % 4 != 0)
+            font += '\0';
+    }
+    Set32(font, headAt + 8, 0xB1B0AFBAu - Checksum(font));
+    return font;
+}
+
+// A simple glyph of quadratic contours: its box, each contour's last point, no instructions, then
+// each point's flags and its coordinates as offsets from the point before, in a byte where they fit.
+std::string EncodeOutline(const OutlineGlyph& glyph, int& xMin, int& yMin, int& xMax, int& yMax,
+                          int& points) {
+    points = 0;
+    xMin = yMin = xMax = yMax = 0;
+    bool first = true;
+    for (const auto& contour : glyph.contours)
+        for (const OutlinePoint& p : contour) {
+            xMin = first ? p.x : std::min(xMin, p.x);
+            yMin = first ? p.y : std::min(yMin, p.y);
+            xMax = first ? p.x : std::max(xMax, p.x);
+            yMax = first ? p.y : std::max(yMax, p.y);
+            first = false;
+            ++points;
+        }
+    std::string out;
+    if (points == 0) return out;
+    Put16(out, static_cast<unsigned>(glyph.contours.size()));
+    for (int value : {xMin, yMin, xMax, yMax})
+        Put16(out, static_cast<unsigned>(value) & 0xFFFF);
+    int last = -1;
+    for (const auto& contour : glyph.contours) {
+        last += static_cast<int>(contour.size());
+        Put16(out, static_cast<unsigned>(last));
+    }
+    Put16(out, 0);
+    std::string flags, xs, ys;
+    int x = 0, y = 0;
+    const auto coordinate = [](int delta, unsigned shortBit, unsigned sameOrPositiveBit, unsigned& flag,
+                               std::string& bytes) {
+        if (delta == 0) {
+            flag |= sameOrPositiveBit;
+        } else if (delta > -256 && delta < 256) {
+            flag |= shortBit | (delta > 0 ? sameOrPositiveBit : 0u);
+            bytes += static_cast<char>(delta > 0 ? delta : -delta);
+        } else {
+            Put16(bytes, static_cast<unsigned>(delta) & 0xFFFF);
+        }
+    };
+    for (const auto& contour : glyph.contours)
+        for (const OutlinePoint& p : contour) {
+            unsigned flag = p.onCurve ? 1u : 0u;
+            coordinate(p.x - x, 0x02, 0x10, flag, xs);
+            coordinate(p.y - y, 0x04, 0x20, flag, ys);
+            flags += static_cast<char>(flag);
+            x = p.x;
+            y = p.y;
+        }
+    return out + flags + xs + ys;
+}
+
 } // namespace
+
+std::string PostScriptNameOf(std::string_view table) {
+    // Name 6, Windows' Unicode one first, else the Macintosh one.
+    Reader name{table};
+    const unsigned count = name.U16(2);
+    const std::size_t strings = name.U16(4);
+    std::string found;
+    for (unsigned i = 0; name.ok && i < count && found.empty(); ++i) {
+        const std::size_t record = 6 + 12 * static_cast<std::size_t>(i);
+        const unsigned platform = name.U16(record);
+        const unsigned nameId = name.U16(record + 6);
+        const std::size_t length = name.U16(record + 8);
+        const std::size_t offset = strings + name.U16(record + 10);
+        if (!name.ok || nameId != 6 || offset + length > table.size()) continue;
+        const std::size_t step = platform == 3 || platform == 0 ? 2 : 1;
+        for (std::size_t at = offset + step - 1; at < offset + length; at += step)
+            found += table[at];
+    }
+    // Only the characters a PDF name may hold as they are.
+    std::string result;
+    for (char c : found)
+        if (c > ' ' && c < 127 && std::string_view("()<>[]{}/%#").find(c) == std::string_view::npos)
+            result += c;
+    return result;
+}
 
 bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description) {
     Reader head{tables.head}, hhea{tables.hhea};
@@ -146,26 +267,7 @@ bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& descrip
     Reader post{tables.post};
     if (tables.post.size() >= 8) description.italicAngle = static_cast<std::int32_t>(post.U32(4)) / 65536.0;
 
-    // The PostScript name (name 6), Windows' Unicode one first, else the Macintosh one.
-    Reader name{tables.name};
-    const unsigned count = name.U16(2);
-    const std::size_t strings = name.U16(4);
-    std::string found;
-    for (unsigned i = 0; name.ok && i < count && found.empty(); ++i) {
-        const std::size_t record = 6 + 12 * static_cast<std::size_t>(i);
-        const unsigned platform = name.U16(record);
-        const unsigned nameId = name.U16(record + 6);
-        const std::size_t length = name.U16(record + 8);
-        const std::size_t offset = strings + name.U16(record + 10);
-        if (!name.ok || nameId != 6 || offset + length > tables.name.size()) continue;
-        const std::size_t step = platform == 3 || platform == 0 ? 2 : 1;
-        for (std::size_t at = offset + step - 1; at < offset + length; at += step)
-            found += tables.name[at];
-    }
-    // Only the characters a PDF name may hold as they are.
-    for (char c : found)
-        if (c > ' ' && c < 127 && std::string_view("()<>[]{}/%#").find(c) == std::string_view::npos)
-            description.postScriptName += c;
+    description.postScriptName = PostScriptNameOf(tables.name);
     if (description.postScriptName.empty()) description.postScriptName = "Font";
     return head.ok && hhea.ok;
 }
@@ -234,47 +336,55 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
                                                      static_cast<unsigned char>(hmtxOut[4 * i + 1])));
 
     std::string head(tables.head.substr(0, HeadSize));
-    Set32(head, 8, 0); // the whole font's checksum goes here last
-    Set16(head, 36, static_cast<unsigned>(measures.xMin) & 0xFFFF);
-    Set16(head, 38, static_cast<unsigned>(measures.yMin) & 0xFFFF);
-    Set16(head, 40, static_cast<unsigned>(measures.xMax) & 0xFFFF);
-    Set16(head, 42, static_cast<unsigned>(measures.yMax) & 0xFFFF);
-    Set16(head, 50, 1);
     std::string hheaOut(tables.hhea.substr(0, HheaSize));
-    Set16(hheaOut, 34, static_cast<unsigned>(order.size()));
     std::string maxp(tables.maxp);
-    Set16(maxp, 4, static_cast<unsigned>(order.size()));
+    return Assemble(head, hheaOut, maxp, hmtxOut, loca, glyf, measures, order.size());
+}
 
-    // The table directory, its tags in order.
-    const std::array<std::pair<const char*, const std::string*>, 6> parts = {{{"glyf", &glyf},
-                                                                              {"head", &head},
-                                                                              {"hhea", &hheaOut},
-                                                                              {"hmtx", &hmtxOut},
-                                                                              {"loca", &loca},
-                                                                              {"maxp", &maxp}}};
-    std::string font;
-    Put32(font, 0x00010000);
-    Put16(font, parts.size());
-    Put16(font, 64); // searchRange: 16 times the largest power of two not above the table count (4)
-    Put16(font, 2);
-    Put16(font, parts.size() * 16 - 64);
-    std::size_t at = 12 + 16 * parts.size();
-    std::size_t headAt = 0;
-    for (const auto& [tag, table] : parts) {
-        font.append(tag, 4);
-        Put32(font, Checksum(*table));
-        Put32(font, static_cast<std::uint32_t>(at));
-        Put32(font, static_cast<std::uint32_t>(table->size()));
-        if (std::string_view(tag) == "head") headAt = at;
-        at += (table->size() + 3) / 4 * 4;
+std::string TrueTypeFromOutlines(int unitsPerEm, int ascent, int descent,
+                                 const std::vector<OutlineGlyph>& glyphs, TrueTypeSubsetMeasures& measures) {
+    measures = {};
+    std::string glyf, loca, hmtx;
+    Put32(loca, 0);
+    int mostPoints = 0;
+    std::size_t mostContours = 0;
+    int widest = 0;
+    for (const OutlineGlyph& glyph : glyphs) {
+        int xMin = 0, yMin = 0, xMax = 0, yMax = 0, points = 0;
+        glyf += EncodeOutline(glyph, xMin, yMin, xMax, yMax, points);
+        while (glyf.size() % 4 != 0)
+            glyf += '\0';
+        Put32(loca, static_cast<std::uint32_t>(glyf.size()));
+        Put16(hmtx, static_cast<unsigned>(std::max(0, glyph.advance)) & 0xFFFF);
+        Put16(hmtx, static_cast<unsigned>(xMin) & 0xFFFF);
+        measures.advances.push_back(glyph.advance);
+        measures.xMin = std::min(measures.xMin, xMin);
+        measures.yMin = std::min(measures.yMin, yMin);
+        measures.xMax = std::max(measures.xMax, xMax);
+        measures.yMax = std::max(measures.yMax, yMax);
+        mostPoints = std::max(mostPoints, points);
+        mostContours = std::max(mostContours, glyph.contours.size());
+        widest = std::max(widest, glyph.advance);
     }
-    for (const auto& part : parts) {
-        font += *part.second;
-        while (font.size() % 4 != 0)
-            font += '\0';
-    }
-    Set32(font, headAt + 8, 0xB1B0AFBAu - Checksum(font));
-    return font;
+    std::string head(HeadSize, '\0');
+    Set32(head, 0, 0x00010000);
+    Set32(head, 12, 0x5F0F3CF5);
+    Set16(head, 16, 0x0003); // baseline at y = 0, left side bearing at x = 0
+    Set16(head, 18, static_cast<unsigned>(unitsPerEm));
+    Set16(head, 46, 8); // smallest readable size
+    Set16(head, 48, 2); // left to right
+    std::string hhea(HheaSize, '\0');
+    Set32(hhea, 0, 0x00010000);
+    Set16(hhea, 4, static_cast<unsigned>(ascent) & 0xFFFF);
+    Set16(hhea, 6, static_cast<unsigned>(descent) & 0xFFFF);
+    Set16(hhea, 10, static_cast<unsigned>(widest));
+    Set16(hhea, 18, 1); // caret upright
+    std::string maxp(32, '\0');
+    Set32(maxp, 0, 0x00010000);
+    Set16(maxp, 6, static_cast<unsigned>(mostPoints));
+    Set16(maxp, 8, static_cast<unsigned>(mostContours));
+    Set16(maxp, 14, 1); // no twilight zone
+    return Assemble(head, hhea, maxp, hmtx, loca, glyf, measures, glyphs.size());
 }
 
 } // namespace platform::qt

@@ -1,7 +1,8 @@
 #pragma once
 // A TrueType font cut down to the glyphs a document shows, for embedding in a PDF file: the glyphs'
 // own outlines copied from the font, renumbered in the order the document asks for them, without the
-// hinting programs (a PDF renderer draws them unhinted). Plain C++ over the font's tables.
+// hinting programs (a PDF renderer draws them unhinted); or, for a face of other outlines, a TrueType
+// font made from its glyphs' outlines. Plain C++ over the font's tables.
 
 #include <cstdint>
 #include <string>
@@ -27,6 +28,10 @@ struct TrueTypeDescription {
     double italicAngle = 0;
 };
 
+// The PostScript name a font's name table gives, keeping only what a PDF name may hold; empty when it
+// gives none.
+std::string PostScriptNameOf(std::string_view nameTable);
+
 // The font's name and measures; false when its tables cannot make a subset.
 bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description);
 
@@ -43,5 +48,22 @@ struct TrueTypeSubsetMeasures {
 // glyphs at fractions of a pixel). Empty when the tables are damaged.
 std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::uint16_t>& glyphs,
                            TrueTypeSubsetMeasures& measures);
+
+// A glyph of a font made from outlines: contours of points in font units, y upwards; a point off the
+// curve is the control point of the quadratic curve between the points on it either side.
+struct OutlinePoint {
+    int x = 0;
+    int y = 0;
+    bool onCurve = true;
+};
+struct OutlineGlyph {
+    int advance = 0;
+    std::vector<std::vector<OutlinePoint>> contours;
+};
+
+// A TrueType font of `glyphs`, glyph i the i-th, for a face whose outlines are not TrueType's: the
+// same tables a subset has, made from the outlines and the face's em, ascent and descent (font units).
+std::string TrueTypeFromOutlines(int unitsPerEm, int ascent, int descent,
+                                 const std::vector<OutlineGlyph>& glyphs, TrueTypeSubsetMeasures& measures);
 
 } // namespace platform::qt
