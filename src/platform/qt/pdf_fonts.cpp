@@ -276,17 +276,23 @@ void PdfFonts::WriteFont(Face& face) {
         const int ascent = static_cast<int>(std::lround(em.ascent()));
         const int descent = static_cast<int>(std::lround(em.descent()));
         program = TrueTypeFromOutlines(unitsPerEm, ascent, -descent, outlines, measures);
-        d.unitsPerEm = unitsPerEm;
-        d.postScriptName = PostScriptNameOf(std::string_view(face.name.constData(), face.name.size()));
+        // The face's own measures where its tables give them, as Qt's engine read them.
+        if (!DescribeFace(face.Tables(), d) || d.unitsPerEm != unitsPerEm) {
+            d.unitsPerEm = unitsPerEm;
+            d.ascent = ascent;
+            d.descent = -descent;
+            d.xMin = measures.xMin;
+            d.yMin = measures.yMin;
+            d.xMax = measures.xMax;
+            d.yMax = measures.yMax;
+            d.postScriptName.clear();
+        }
         if (d.postScriptName.empty()) {
             for (QChar c : shown.familyName() + shown.styleName())
                 if (c.isLetterOrNumber() && c.unicode() < 127)
                     d.postScriptName += static_cast<char>(c.unicode());
         }
         if (d.postScriptName.empty()) d.postScriptName = "Font";
-        d.ascent = ascent * 1000 / unitsPerEm;
-        d.descent = -descent * 1000 / unitsPerEm;
-        d.capHeight = d.ascent;
     }
     std::vector<int>& advances = measures.advances;
     if (program.empty()) {
@@ -298,12 +304,6 @@ void PdfFonts::WriteFont(Face& face) {
         for (const QPointF& advance : scaled)
             advances.push_back(static_cast<int>(std::lround(advance.x() * d.unitsPerEm / font.pixelSize())));
         advances.resize(face.glyphs.size(), 0);
-    } else {
-        const auto thousandths = [&](int units) { return units * 1000 / d.unitsPerEm; };
-        d.xMin = thousandths(measures.xMin);
-        d.yMin = thousandths(measures.yMin);
-        d.xMax = thousandths(measures.xMax);
-        d.yMax = thousandths(measures.yMax);
     }
 
     const int type0 = resources_[static_cast<std::size_t>(face.resource)].object;
@@ -337,17 +337,20 @@ void PdfFonts::WriteFont(Face& face) {
     file_.End();
 
     std::string& text = file_.Begin(descriptor);
+    // In thousandths of the em, the face's box and its ascent for the height of its capitals, as Qt's
+    // engine gave them: a reader lays extracted text out by them.
+    const auto thousandths = [&](int units) { return units * 1000.0 / d.unitsPerEm; };
     text += "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
     for (int value : {d.xMin, d.yMin, d.xMax, d.yMax})
-        AppendInt(text, value);
+        AppendReal(text, thousandths(value));
     text += "] /ItalicAngle ";
     AppendReal(text, d.italicAngle);
     text += "/Ascent ";
-    AppendInt(text, d.ascent);
+    AppendReal(text, thousandths(d.ascent));
     text += "/Descent ";
-    AppendInt(text, d.descent);
+    AppendReal(text, thousandths(d.descent));
     text += "/CapHeight ";
-    AppendInt(text, d.capHeight);
+    AppendReal(text, thousandths(d.ascent));
     text += "/StemV 80 ";
     if (fontFile != 0) {
         text += "/FontFile2 ";

@@ -246,30 +246,30 @@ std::string PostScriptNameOf(std::string_view table) {
     return result;
 }
 
-bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description) {
+bool DescribeFace(const TrueTypeTables& tables, TrueTypeDescription& description) {
     Reader head{tables.head}, hhea{tables.hhea};
-    if (tables.head.size() < HeadSize || tables.hhea.size() < HheaSize || tables.maxp.size() < MaxpSize ||
-        tables.glyf.empty() || tables.loca.empty() || tables.hmtx.empty())
-        return false;
+    if (tables.head.size() < HeadSize || tables.hhea.size() < HheaSize) return false;
     const int unitsPerEm = static_cast<int>(head.U16(18));
     if (unitsPerEm < 16 || unitsPerEm > 16384) return false;
-    const auto thousandths = [&](int units) { return units * 1000 / unitsPerEm; };
     description.unitsPerEm = unitsPerEm;
-    description.xMin = thousandths(head.S16(36));
-    description.yMin = thousandths(head.S16(38));
-    description.xMax = thousandths(head.S16(40));
-    description.yMax = thousandths(head.S16(42));
-    description.ascent = thousandths(hhea.S16(4));
-    description.descent = thousandths(hhea.S16(6));
-    description.capHeight = description.ascent;
-    Reader os2{tables.os2};
-    if (tables.os2.size() >= 90 && os2.U16(0) >= 2) description.capHeight = thousandths(os2.S16(88));
+    description.xMin = head.S16(36);
+    description.yMin = head.S16(38);
+    description.xMax = head.S16(40);
+    description.yMax = head.S16(42);
+    description.ascent = hhea.S16(4);
+    description.descent = hhea.S16(6);
     Reader post{tables.post};
     if (tables.post.size() >= 8) description.italicAngle = static_cast<std::int32_t>(post.U32(4)) / 65536.0;
-
     description.postScriptName = PostScriptNameOf(tables.name);
-    if (description.postScriptName.empty()) description.postScriptName = "Font";
     return head.ok && hhea.ok;
+}
+
+bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description) {
+    if (tables.maxp.size() < MaxpSize || tables.glyf.empty() || tables.loca.empty() || tables.hmtx.empty() ||
+        !DescribeFace(tables, description))
+        return false;
+    if (description.postScriptName.empty()) description.postScriptName = "Font";
+    return true;
 }
 
 std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::uint16_t>& glyphs,

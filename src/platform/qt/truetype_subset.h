@@ -17,20 +17,23 @@ struct TrueTypeTables {
     std::string_view name, os2, post; // for the font's name and its descriptor; may be empty
 };
 
-// What a PDF font descriptor says of a font, in thousandths of its em.
+// What a PDF font descriptor says of a font: its name, and its box, ascent and descent in font units.
 struct TrueTypeDescription {
     std::string postScriptName;
     int unitsPerEm = 1000;
     int xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     int ascent = 0;
-    int descent = 0;
-    int capHeight = 0;
+    int descent = 0; // below the baseline: negative
     double italicAngle = 0;
 };
 
 // The PostScript name a font's name table gives, keeping only what a PDF name may hold; empty when it
 // gives none.
 std::string PostScriptNameOf(std::string_view nameTable);
+
+// The face's name and measures from its head, hhea, post and name tables, whatever its outlines; false
+// without the first two.
+bool DescribeFace(const TrueTypeTables& tables, TrueTypeDescription& description);
 
 // The font's name and measures; false when its tables cannot make a subset.
 bool DescribeTrueType(const TrueTypeTables& tables, TrueTypeDescription& description);
