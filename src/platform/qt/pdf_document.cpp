@@ -633,6 +633,11 @@ class PdfFileDocument : public PrintDocument {
 
     bool End() override {
         EndPage();
+        // A file of no page is no document to a reader: a job that drew none has one blank page.
+        if (pageObjects_.empty()) {
+            StartPage();
+            EndPage();
+        }
         PdfFile& file = parts_.file;
         parts_.fonts.Write();
         for (std::size_t hatch = 0; hatch < parts_.hatches.size(); ++hatch) {

@@ -73,13 +73,12 @@ void AppendTextString(std::string& out, std::u16string_view text) {
 }
 
 std::string Deflate(std::string_view data, int level) {
-    const QByteArray packed =
+    QByteArray packed =
         qCompress(reinterpret_cast<const uchar*>(data.data()), static_cast<qsizetype>(data.size()), level);
     // qCompress puts the length in front of zlib's own stream.
     constexpr qsizetype LengthPrefix = 4;
     if (packed.size() <= LengthPrefix) return {};
-    return std::string(packed.constData() + LengthPrefix,
-                       static_cast<std::size_t>(packed.size() - LengthPrefix));
+    return packed.remove(0, LengthPrefix).toStdString();
 }
 
 PdfFile::PdfFile() : offsets_(1, 0) {
