@@ -67,10 +67,8 @@ SCRIPT
     sizes="$(stat -c %s "$work/$name/old/OUT.PDF") -> $(stat -c %s "$work/$name/new/OUT.PDF") bytes"
     local text=same
     cmp -s "$work/$name/old/text.txt" "$work/$name/new/text.txt" || { text=differs; text_differs=$((text_differs + 1)); }
-    local pages_old pages_new
-    pages_old=$(ls "$work/$name/old"/page-*.ppm | wc -l)
-    pages_new=$(ls "$work/$name/new"/page-*.ppm | wc -l)
-    echo "$name: $pages_old -> $pages_new pages, $sizes, qpdf $([ "$check" = 1 ] && echo clean || echo FAILED), text $text"
+    local pages_old=("$work/$name/old"/page-*.ppm) pages_new=("$work/$name/new"/page-*.ppm)
+    echo "$name: ${#pages_old[@]} -> ${#pages_new[@]} pages, $sizes, qpdf $([ "$check" = 1 ] && echo clean || echo FAILED), text $text"
     for page in "$work/$name/old"/page-*.ppm; do
         local file
         file=$(basename "$page")

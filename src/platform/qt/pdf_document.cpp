@@ -1,5 +1,6 @@
 #include "platform/qt/pdf_document.h"
 
+#include "platform/qt/page_geometry.h"
 #include "platform/qt/pdf_fonts.h"
 #include "platform/qt/pdf_syntax.h"
 #include "platform/qt/qt_text_renderer.h"
@@ -22,7 +23,6 @@ namespace platform::qt {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr std::size_t MaxShapedTexts = 16384;
 
 // Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
@@ -88,11 +88,6 @@ constexpr std::array<const char*, 6> HatchTiles = {
 
 int HatchIndex(const Brush& brush) {
     return std::clamp(static_cast<int>(brush.hatch), 0, 5);
-}
-
-QRectF BoxOf(Rect box) {
-    const Rect b = box.Normalized();
-    return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
 }
 
 // A text laid out once: its runs of glyphs, each run in one font, at pixel offsets from the start of the
@@ -207,10 +202,10 @@ class PageSurface : public Surface {
         DrawShape(path, a, true);
     }
 
-    void DrawRectangle(Rect box, const DrawAttributes& a) override { DrawBox(BoxOf(box), a); }
+    void DrawRectangle(Rect box, const DrawAttributes& a) override { DrawBox(FigureBox(box), a); }
 
     void DrawRoundRect(Rect box, Size corner, const DrawAttributes& a) override {
-        const QRectF r = BoxOf(box);
+        const QRectF r = FigureBox(box);
         const double rx = corner.cx / 2.0;
         const double ry = corner.cy / 2.0;
         if (rx <= 0 || ry <= 0) {
@@ -224,24 +219,16 @@ class PageSurface : public Surface {
 
     void DrawEllipse(Rect box, const DrawAttributes& a) override {
         QPainterPath path;
-        path.addEllipse(BoxOf(box));
+        path.addEllipse(FigureBox(box));
         DrawShape(path, a, true);
     }
 
     void DrawArc(Rect box, Point start, Point end, const DrawAttributes& a) override {
-        const QRectF r = BoxOf(box);
-        const auto angle = [&](Point p) {
-            const double rx = std::max(r.width() / 2.0, 1.0);
-            const double ry = std::max(r.height() / 2.0, 1.0);
-            // Counter-clockwise as seen, y growing downwards on the page.
-            return std::atan2(-(p.y - r.center().y()) / ry, (p.x - r.center().x()) / rx) * 180.0 / kPi;
-        };
-        const double from = angle(start);
-        double span = angle(end) - from;
-        if (span <= 0) span += 360.0;
-        // Whole sixteenths of a degree, as a painter takes an arc's angles.
-        const double startAngle = static_cast<int>(std::lround(from * 16)) / 16.0;
-        const double spanAngle = static_cast<int>(std::lround(span * 16)) / 16.0;
+        const QRectF r = FigureBox(box);
+        const ArcAngles arc = ArcOf(r, start, end);
+        // As a painter makes an arc's path from its angles.
+        const double startAngle = arc.start / 16.0;
+        const double spanAngle = arc.span / 16.0;
         QPainterPath path;
         path.arcMoveTo(r, startAngle);
         path.arcTo(r, startAngle, spanAngle);
@@ -345,21 +332,9 @@ class PageSurface : public Surface {
             content_ += "RG\n";
             state_.stroke = colour;
         }
-        if (width != state_.width) {
-            AppendInt(content_, width);
-            content_ += "w\n";
-            state_.width = width;
-        }
-        if (cap != state_.cap) {
-            AppendInt(content_, cap);
-            content_ += "J\n";
-            state_.cap = cap;
-        }
-        if (join != state_.join) {
-            AppendInt(content_, join);
-            content_ += "j\n";
-            state_.join = join;
-        }
+        SetNumber(state_.width, width, "w\n");
+        SetNumber(state_.cap, cap, "J\n");
+        SetNumber(state_.join, join, "j\n");
         if (dashes != state_.dashes || (dashes != PenStyle::Solid && width != state_.dashWidth)) {
             content_ += '[';
             for (int dash : DashesOf(dashes))
@@ -368,6 +343,13 @@ class PageSurface : public Surface {
             state_.dashes = dashes;
             state_.dashWidth = width;
         }
+    }
+
+    void SetNumber(int& known, int value, const char* op) {
+        if (value == known) return;
+        AppendInt(content_, value);
+        content_ += op;
+        known = value;
     }
 
     void SetFill(ColourRef colour) {

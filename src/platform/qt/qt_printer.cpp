@@ -1,5 +1,6 @@
 #include "platform/qt/qt_printer.h"
 
+#include "platform/qt/page_geometry.h"
 #include "platform/qt/pdf_document.h"
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/text_encoding.h"
@@ -13,13 +14,10 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace platform::qt {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 QColor ColourOf(ColourRef colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
@@ -77,11 +75,6 @@ QPointF Centre(Point p) {
     return QPointF(p.x, p.y);
 }
 
-QRectF BoxOf(Rect box) {
-    const Rect b = box.Normalized();
-    return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
-}
-
 // The page of a printer: every primitive goes to a QPainter in device pixels.
 class PainterSurface : public Surface {
   public:
@@ -106,30 +99,21 @@ class PainterSurface : public Surface {
     }
     void DrawRectangle(Rect box, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawRect(BoxOf(box));
+        painter_.drawRect(FigureBox(box));
     }
     void DrawRoundRect(Rect box, Size corner, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawRoundedRect(BoxOf(box), corner.cx / 2.0, corner.cy / 2.0, Qt::AbsoluteSize);
+        painter_.drawRoundedRect(FigureBox(box), corner.cx / 2.0, corner.cy / 2.0, Qt::AbsoluteSize);
     }
     void DrawEllipse(Rect box, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawEllipse(BoxOf(box));
+        painter_.drawEllipse(FigureBox(box));
     }
     void DrawArc(Rect box, Point start, Point end, const DrawAttributes& a) override {
         Set(a, false);
-        const QRectF r = BoxOf(box);
-        const auto angle = [&](Point p) {
-            const double rx = std::max(r.width() / 2.0, 1.0);
-            const double ry = std::max(r.height() / 2.0, 1.0);
-            // Counter-clockwise as seen, y growing downwards on the page.
-            return std::atan2(-(p.y - r.center().y()) / ry, (p.x - r.center().x()) / rx) * 180.0 / kPi;
-        };
-        const double from = angle(start);
-        double span = angle(end) - from;
-        if (span <= 0) span += 360.0;
-        painter_.drawArc(r, static_cast<int>(std::lround(from * 16)),
-                         static_cast<int>(std::lround(span * 16)));
+        const QRectF r = FigureBox(box);
+        const ArcAngles arc = ArcOf(r, start, end);
+        painter_.drawArc(r, arc.start, arc.span);
     }
     void DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
                   const DrawAttributes& a) override {
