@@ -29,4 +29,18 @@ ArcAngles ArcOf(const QRectF& box, Point start, Point end) {
     return {static_cast<int>(std::lround(from * 16)), static_cast<int>(std::lround(span * 16))};
 }
 
+QPointF TextStart(unsigned align, int advance, const TextMetrics& metrics) {
+    double u = 0;
+    if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
+        u = -advance / 2.0;
+    else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
+        u = -advance;
+    double v = metrics.ascent; // top: the cell hangs below the reference point
+    if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
+        v = 0;
+    else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
+        v = -metrics.descent;
+    return {u, v};
+}
+
 } // namespace platform::qt

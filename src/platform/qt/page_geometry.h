@@ -1,9 +1,11 @@
 #pragma once
-// Where a page's box figures and arcs lie in a painter's coordinates, device pixels through their
+// Where a page's box figures, arcs and texts lie in a painter's coordinates, device pixels through their
 // centres: the printer's painter and the PDF writer draw them alike from here.
 
+#include "platform/gdi_types.h"
 #include "platform/geometry.h"
 
+#include <QPointF>
 #include <QRectF>
 
 namespace platform::qt {
@@ -19,5 +21,9 @@ struct ArcAngles {
     int span = 0;
 };
 ArcAngles ArcOf(const QRectF& box, Point start, Point end);
+
+// Where a text's baseline starts from its reference point along its own axes (x along the baseline, y
+// below it), for the TextAlign flags `align`, its advance and its font's measures.
+QPointF TextStart(unsigned align, int advance, const TextMetrics& metrics);
 
 } // namespace platform::qt

@@ -239,16 +239,9 @@ class PageSurface : public Surface {
                   const DrawAttributes& a) override {
         const TextMetrics metrics = parts_.text.Metrics(font);
         const int advance = parts_.text.Advance(font, text);
-        double u = 0;
-        if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-            u = -advance / 2.0;
-        else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-            u = -advance;
-        double v = metrics.ascent; // top: the cell hangs below the reference point
-        if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
-            v = 0;
-        else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
-            v = -metrics.descent;
+        const QPointF start = TextStart(align, advance, metrics);
+        const double u = start.x();
+        const double v = start.y();
         // Texts stand on the pixel's corner, as the screen draws them, turned about it.
         QTransform matrix;
         matrix.translate(HalfPixel, HalfPixel);

@@ -119,16 +119,9 @@ class PainterSurface : public Surface {
                   const DrawAttributes& a) override {
         const TextMetrics metrics = text_.Metrics(font);
         const int advance = text_.Advance(font, text);
-        double u = 0;
-        if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-            u = -advance / 2.0;
-        else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-            u = -advance;
-        double v = metrics.ascent; // top: the cell hangs below the reference point
-        if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
-            v = 0;
-        else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
-            v = -metrics.descent;
+        const QPointF start = TextStart(align, advance, metrics);
+        const double u = start.x();
+        const double v = start.y();
         painter_.save();
         // Texts stand on the pixel's corner, as the screen draws them.
         painter_.translate(reference.x - HalfPixel, reference.y - HalfPixel);
