@@ -2,9 +2,9 @@
 # Prints drawings to PDF files with two builds' korvane-script and compares what a reader of the files
 # sees: every page rendered by pdftoppm at the printer's resolution, pixel by pixel (with and without
 # antialiasing), the text pdftotext extracts, the page count, the file's size and qpdf's check of the
-# second build's file. For each drawing, each floor that holds objects prints as a page, in the wall
-# display modes 0, 10, 11 and 20, on A4 lying at 300 and 600 dots per inch, then on A3, Letter and A4
-# standing and Letter lying at 300.
+# second build's file. For each drawing, its ground, first and second floors print as three pages at
+# 1:100, in the wall display modes 0, 10, 11 and 20, on A4 lying at 300 and 600 dots per inch, then on
+# A3, Letter and A4 standing and Letter lying at 300. Needs poppler-utils and qpdf.
 #
 # Usage: scripts/compare_prints.sh OLD_KORVANE_SCRIPT NEW_KORVANE_SCRIPT WORK_FOLDER DRAWING.DB0...
 # Prints one line per print and page: "name page: pixels P differing D (over 64: B, largest L)
