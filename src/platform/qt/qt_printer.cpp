@@ -1,26 +1,23 @@
 #include "platform/qt/qt_printer.h"
 
+#include "platform/qt/page_geometry.h"
+#include "platform/qt/pdf_document.h"
 #include "platform/qt/qt_text_renderer.h"
 #include "platform/qt/text_encoding.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace platform::qt {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 QColor ColourOf(ColourRef colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
@@ -71,17 +68,11 @@ QBrush BrushOf(const DrawAttributes& a) {
 
 // Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
 // pixels' centres, as they cover them on the screen. The painter is moved by half a pixel once for the
-// whole page, so the pixel's centre is its whole coordinates: a PDF's page stream then holds whole
-// numbers, half the size of "739.500000 1828.50000", for the same picture.
+// whole page, so the pixel's centre is its whole coordinates (the PDF writer draws the same way).
 constexpr double HalfPixel = 0.5;
 
 QPointF Centre(Point p) {
     return QPointF(p.x, p.y);
-}
-
-QRectF BoxOf(Rect box) {
-    const Rect b = box.Normalized();
-    return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
 }
 
 // The page of a printer: every primitive goes to a QPainter in device pixels.
@@ -108,45 +99,29 @@ class PainterSurface : public Surface {
     }
     void DrawRectangle(Rect box, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawRect(BoxOf(box));
+        painter_.drawRect(FigureBox(box));
     }
     void DrawRoundRect(Rect box, Size corner, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawRoundedRect(BoxOf(box), corner.cx / 2.0, corner.cy / 2.0, Qt::AbsoluteSize);
+        painter_.drawRoundedRect(FigureBox(box), corner.cx / 2.0, corner.cy / 2.0, Qt::AbsoluteSize);
     }
     void DrawEllipse(Rect box, const DrawAttributes& a) override {
         Set(a, true);
-        painter_.drawEllipse(BoxOf(box));
+        painter_.drawEllipse(FigureBox(box));
     }
     void DrawArc(Rect box, Point start, Point end, const DrawAttributes& a) override {
         Set(a, false);
-        const QRectF r = BoxOf(box);
-        const auto angle = [&](Point p) {
-            const double rx = std::max(r.width() / 2.0, 1.0);
-            const double ry = std::max(r.height() / 2.0, 1.0);
-            // Counter-clockwise as seen, y growing downwards on the page.
-            return std::atan2(-(p.y - r.center().y()) / ry, (p.x - r.center().x()) / rx) * 180.0 / kPi;
-        };
-        const double from = angle(start);
-        double span = angle(end) - from;
-        if (span <= 0) span += 360.0;
-        painter_.drawArc(r, static_cast<int>(std::lround(from * 16)),
-                         static_cast<int>(std::lround(span * 16)));
+        const QRectF r = FigureBox(box);
+        const ArcAngles arc = ArcOf(r, start, end);
+        painter_.drawArc(r, arc.start, arc.span);
     }
     void DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
                   const DrawAttributes& a) override {
         const TextMetrics metrics = text_.Metrics(font);
         const int advance = text_.Advance(font, text);
-        double u = 0;
-        if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-            u = -advance / 2.0;
-        else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-            u = -advance;
-        double v = metrics.ascent; // top: the cell hangs below the reference point
-        if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
-            v = 0;
-        else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
-            v = -metrics.descent;
+        const QPointF start = TextStart(align, advance, metrics);
+        const double u = start.x();
+        const double v = start.y();
         painter_.save();
         // Texts stand on the pixel's corner, as the screen draws them.
         painter_.translate(reference.x - HalfPixel, reference.y - HalfPixel);
@@ -196,7 +171,7 @@ class PainterSurface : public Surface {
     QPainterPath line_;
 };
 
-// A job on a paged device, a printer or a PDF writer, at `resolution` pixels per inch.
+// A job on a printer at `resolution` pixels per inch.
 class PainterDocument : public PrintDocument {
   public:
     PainterDocument(QPagedPaintDevice& device, int resolution) : device_(device), resolution_(resolution) {}
@@ -229,38 +204,6 @@ class PainterDocument : public PrintDocument {
     int pages_ = 0;
 };
 
-// A PDF file made in memory on `layout` (its paper and orientation) at `resolution`; the caller writes
-// the bytes to `file`.
-class PdfDocument : public PrintDocument {
-  public:
-    PdfDocument(QPageLayout layout, int resolution, std::string_view title, std::string file)
-        : file_(std::move(file)), writer_(&buffer_), document_(writer_, resolution) {
-        buffer_.open(QIODevice::WriteOnly);
-        layout.setMode(QPageLayout::FullPageMode);
-        writer_.setPageLayout(layout);
-        writer_.setResolution(resolution);
-        writer_.setTitle(ToQString(title));
-    }
-    bool Begin() { return document_.Begin(); }
-    Size PageSize() const override { return document_.PageSize(); }
-    int PixelsPerInch() const override { return document_.PixelsPerInch(); }
-    Surface* StartPage() override { return document_.StartPage(); }
-    void EndPage() override { document_.EndPage(); }
-    bool End() override { return document_.End(); }
-    std::string File() const override { return file_; }
-    std::string TakeBytes() override {
-        std::string bytes(buffer_.data().constData(), static_cast<std::size_t>(buffer_.data().size()));
-        buffer_.buffer().clear();
-        return bytes;
-    }
-
-  private:
-    std::string file_;
-    QBuffer buffer_;
-    QPdfWriter writer_;
-    PainterDocument document_;
-};
-
 QPageSize::PageSizeId PageSizeOf(Paper paper) {
     switch (paper) {
     case Paper::A3:
@@ -278,16 +221,6 @@ void OneCopyOfEveryPage(QPrinter& printer) {
     printer.setCopyCount(1);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFullPage(true);
-}
-
-std::unique_ptr<PrintDocument> OpenPdf(const QPageLayout& layout, int resolution, std::string_view title,
-                                       const std::string& file, std::string& error) {
-    auto document = std::make_unique<PdfDocument>(layout, resolution, title, file);
-    if (!document->Begin()) {
-        error = "The file " + file + " could not be written";
-        return nullptr;
-    }
-    return document;
 }
 
 } // namespace
@@ -310,7 +243,8 @@ std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std:
                              choice.orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait,
                              QMarginsF());
-    return OpenPdf(layout, choice.dotsPerInch, title, choice.pdfFile, error);
+    error.clear();
+    return MakePdfDocument(layout, choice.dotsPerInch, title, choice.pdfFile);
 }
 
 ProgramPrinter::ProgramPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -339,8 +273,8 @@ PrintResult ProgramPrinter::Print(std::string_view title, std::span<Printout* co
     if (printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
         OneCopyOfEveryPage(*printer_);
         std::unique_ptr<PrintDocument> document =
-            OpenPdf(printer_->pageLayout(), printer_->resolution(), title, FromQString(file), result.error);
-        return document ? RunPrintJob(*document, printouts) : result;
+            MakePdfDocument(printer_->pageLayout(), printer_->resolution(), title, FromQString(file));
+        return RunPrintJob(*document, printouts);
     }
     for (Printout* printout : printouts) {
         std::unique_ptr<PrintDocument> document = OpenPrintDocument(*printer_, title, result.error);

@@ -1,8 +1,9 @@
 #pragma once
 // Printing through Qt: a print document over a QPrinter in full-page mode, drawn through a surface that
 // hands every primitive to a QPainter in the printer's device pixels, so the program's own mapping
-// decides where things land. The client's one printer object keeps the printer, paper and orientation
-// the print and set-up dialogs chose, from one command to the next.
+// decides where things land; a PDF file is written by the program's own PDF writer (pdf_document.h).
+// The client's one printer object keeps the printer, paper and orientation the print and set-up
+// dialogs chose, from one command to the next.
 
 #include "platform/printing.h"
 
@@ -21,7 +22,8 @@ std::unique_ptr<PrintDocument> OpenPrintDocument(QPrinter& printer, std::string_
                                                  std::string& error);
 
 // Opens a job making the PDF file of `choice` in memory, on the paper, orientation and resolution it
-// names; the job's result brings the file's bytes for the caller to write.
+// names; the job's result brings the file's bytes for the caller to write. It always opens (`error`
+// stays empty): the file is written by the caller.
 std::unique_ptr<PrintDocument> OpenPdfDocument(const PrinterChoice& choice, std::string_view title,
                                                std::string& error);
 

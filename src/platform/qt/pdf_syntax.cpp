@@ -1,0 +1,143 @@
+#include "platform/qt/pdf_syntax.h"
+
+#include <QByteArray>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace platform::qt {
+
+void AppendInt(std::string& out, long long value) {
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    *--p = ' ';
+    unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--p = '-';
+    out.append(p, static_cast<std::size_t>(end - p));
+}
+
+void AppendReal(std::string& out, double value) {
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<std::uint32_t>::max()) {
+        out += "0 ";
+        return;
+    }
+    if (value < 0) {
+        out += '-';
+        value = -value;
+    }
+    double whole = 0;
+    const double fraction = std::modf(value, &whole);
+    auto integer = static_cast<std::uint32_t>(whole);
+    auto digits = static_cast<int>(fraction * 1000000000);
+    if (digits == 1000000000) {
+        ++integer;
+        digits = 0;
+    }
+    // The integer's digits take their share of the nine; a zero integer takes none.
+    char buffer[16];
+    int length = 0;
+    for (; integer != 0; integer /= 10)
+        buffer[length++] = static_cast<char>('0' + integer % 10);
+    int place = 100000000;
+    if (length == 0) out += '0';
+    while (length > 0) {
+        out += buffer[--length];
+        place /= 10;
+        digits /= 10;
+    }
+    if (digits != 0) {
+        out += '.';
+        for (; place != 0; place /= 10) {
+            out += static_cast<char>('0' + (digits / place) % 10);
+            if (digits % place == 0) break;
+        }
+    }
+    out += ' ';
+}
+
+void AppendTextString(std::string& out, std::u16string_view text) {
+    out += "(\xfe\xff";
+    for (char16_t unit : text)
+        for (const char byte : {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)}) {
+            if (byte == '(' || byte == ')' || byte == '\\') out += '\\';
+            out += byte;
+        }
+    out += ')';
+}
+
+std::string Deflate(std::string_view data, int level) {
+    QByteArray packed =
+        qCompress(reinterpret_cast<const uchar*>(data.data()), static_cast<qsizetype>(data.size()), level);
+    // qCompress puts the length in front of zlib's own stream.
+    constexpr qsizetype LengthPrefix = 4;
+    if (packed.size() <= LengthPrefix) return {};
+    return packed.remove(0, LengthPrefix).toStdString();
+}
+
+PdfFile::PdfFile() : offsets_(1, 0) {
+    // The comment's bytes above 127 tell readers the file holds binary data.
+    out_ = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
+}
+
+int PdfFile::Reserve() {
+    offsets_.push_back(0);
+    return static_cast<int>(offsets_.size() - 1);
+}
+
+std::string& PdfFile::Begin(int number) {
+    offsets_[static_cast<std::size_t>(number)] = out_.size();
+    AppendInt(out_, number);
+    out_ += "0 obj\n";
+    return out_;
+}
+
+void PdfFile::End() {
+    out_ += "\nendobj\n";
+}
+
+void PdfFile::Stream(int number, std::string_view entries, std::string_view data, bool compress) {
+    const std::string packed = compress ? Deflate(data, StreamCompression) : std::string();
+    const bool deflated = compress && !packed.empty();
+    const std::string_view bytes = deflated ? std::string_view(packed) : data;
+    std::string& out = Begin(number);
+    out += "<<";
+    out += entries;
+    out += " /Length ";
+    AppendInt(out, static_cast<long long>(bytes.size()));
+    if (deflated) out += "/Filter /FlateDecode ";
+    out += ">>\nstream\n";
+    out += bytes;
+    out += "\nendstream";
+    End();
+}
+
+std::string PdfFile::Finish(int catalog, int info) {
+    const std::size_t table = out_.size();
+    out_ += "xref\n0 ";
+    AppendInt(out_, static_cast<long long>(offsets_.size()));
+    out_ += "\n0000000000 65535 f \n";
+    char entry[24];
+    for (std::size_t i = 1; i < offsets_.size(); ++i) {
+        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets_[i]);
+        out_ += entry;
+    }
+    out_ += "trailer\n<< /Size ";
+    AppendInt(out_, static_cast<long long>(offsets_.size()));
+    out_ += "/Root ";
+    AppendInt(out_, catalog);
+    out_ += "0 R /Info ";
+    AppendInt(out_, info);
+    out_ += "0 R >>\nstartxref\n";
+    out_ += std::to_string(table);
+    out_ += "\n%%EOF\n";
+    return std::move(out_);
+}
+
+} // namespace platform::qt
