@@ -123,6 +123,9 @@ class PainterSurface : public Surface {
         const double u = start.x();
         const double v = start.y();
         painter_.save();
+        // The box behind an opaque text is filled below; the painter's own background mode, left by the
+        // last figure, would fill another behind every text and hide the lines under a transparent one.
+        painter_.setBackgroundMode(Qt::TransparentMode);
         // Texts stand on the pixel's corner, as the screen draws them.
         painter_.translate(reference.x - HalfPixel, reference.y - HalfPixel);
         if (font.angleTenths != 0) painter_.rotate(-font.angleTenths / 10.0);

@@ -170,3 +170,62 @@ TEST(QtPrinter, APageHoldsWholeDevicePixelsAndDrawsThroughThePixelsCentres) {
         EXPECT_EQ(at(103, y), 255) << y;
     }
 }
+
+namespace {
+
+// A dashed line drawn on an opaque background, then a text in transparent mode across a line of its own.
+class TextOverALine : public Printout {
+  public:
+    PageRange GetDialogInfo() override { return {1, 1, 1, 1}; }
+    bool HasPage(int page) override { return page <= 1; }
+    void PrintPage(int, DeviceContext& dc, Size, int) override {
+        dc.SetBkMode(BackgroundMode::Opaque);
+        dc.SetBkColor(Rgb(255, 255, 255));
+        dc.SelectPen(Pen{Rgb(0, 0, 0), 1, PenStyle::Dash});
+        dc.MoveTo(100, 50);
+        dc.LineTo(600, 50);
+        dc.SelectPen(Pen{Rgb(0, 0, 0), 4, PenStyle::Solid});
+        dc.MoveTo(100, 300);
+        dc.LineTo(900, 300);
+        dc.SetBkMode(BackgroundMode::Transparent);
+        Font font;
+        font.face = "Liberation Sans";
+        font.height = 80;
+        dc.SelectFont(font);
+        dc.TextOut(200, 260, "Bedroom");
+    }
+};
+
+} // namespace
+
+TEST(QtPrinter, ATransparentTextOnAPrinterHidesNothingUnderIt) {
+    QTemporaryDir folder;
+    const QString pdf = folder.path() + "/PRINTER.PDF";
+    // A printer that is not a file of the program's own: Qt's printer writes it through its painter.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(300);
+    std::string error;
+    std::unique_ptr<PrintDocument> document = qt::OpenPrintDocument(printer, "TEXT.DB0", error);
+    ASSERT_NE(document, nullptr) << error;
+    TextOverALine page;
+    Printout* printouts[] = {&page};
+    ASSERT_TRUE(RunPrintJob(*document, printouts).error.empty());
+    document.reset();
+
+    const std::string image = (folder.path() + "/page").toStdString();
+    ASSERT_EQ(std::system(
+                  ("pdftoppm -gray -r 300 -singlefile '" + pdf.toStdString() + "' '" + image + "'").c_str()),
+              0);
+    std::ifstream file(image + ".pgm", std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, depth = 0;
+    file >> magic >> width >> height >> depth;
+    file.get();
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height);
+    file.read(reinterpret_cast<char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    // The line under the text is whole: its middle row dark from end to end.
+    for (int x = 110; x < 890; ++x)
+        ASSERT_LT(pixels[static_cast<std::size_t>(300) * width + x], 128) << x;
+}
