@@ -167,3 +167,13 @@ void TList::ReadDrawing() {
     }
     SetBitmapExtents(result.extents, Shared.Units);
 }
+
+bool TList::MoveReadOrigin(RecordOrigin from, RecordOrigin to) {
+    DrawingExtents extents;
+    for (const std::unique_ptr<TObject>& object : objects_) {
+        if (!MoveRecordOrigin(*object, from, to)) return false;
+        extents.Include(*object, ClassOfType(object->type));
+    }
+    SetBitmapExtents(extents, Shared.Units);
+    return true;
+}

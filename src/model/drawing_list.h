@@ -115,6 +115,11 @@ class TList {
     // ObjectSerial from it and sets the bitmap extents. A missing file changes nothing; a damaged one
     // gives the objects read up to the damage.
     void ReadDrawing();
+    // Moves the objects of a list read against the sheet centre `from` to where a read against `to`
+    // would put them, and sets the bitmap extents as that read would: a drawing read on one sheet and
+    // shown on another is not read again. Only for a list as ReadDrawing left it; false when an
+    // object was not made by the read, and the caller reads the drawing again.
+    bool MoveReadOrigin(RecordOrigin from, RecordOrigin to);
     // What that read found, until the next: File/Open asks it of the read that opens a drawing.
     const DrawingFileCheck& LastRead() const { return lastRead_; }
     // ProgramDir + "DWGS/" + DrawingName + ".DB0", or the existing file whose name differs from that

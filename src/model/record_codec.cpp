@@ -394,6 +394,40 @@ template <class Io, class RoundedRectangle> void RoundedRectangleRecord(Io& io, 
     io.EndLine();
 }
 
+// Moves the X and Y fields of one record by an origin's change, in the sum the reader makes, so that
+// moving a read equals reading against the new origin; every other field stays as it is.
+class FieldMover {
+  public:
+    explicit FieldMover(RecordOrigin by) : by_(by) {}
+
+    void Int(int&) {}
+    void X(int& value) { value = Moved(value, by_.x); }
+    void Y(int& value) { value = Moved(value, by_.y); }
+    template <std::size_t Capacity> void Length(int&, const char (&)[Capacity]) {}
+    void Count(int&) {}
+    void EndLine() {}
+    void StartStrings() {}
+    template <std::size_t Capacity> void String(char (&)[Capacity], int&) {}
+    void Points(TPolyobj& polygon) {
+        const int count = std::clamp(polygon.count, 0, TPolyobj::MaxPoints);
+        for (int i = 0; i < count; ++i) {
+            X(polygon.x[i]);
+            Y(polygon.y[i]);
+        }
+    }
+
+  private:
+    RecordOrigin by_;
+};
+
+// Runs `record` on the object as the class T when it is of that class exactly, as every object a read
+// makes is; false otherwise.
+template <class T, class Record> bool AsOwnClass(TObject& object, Record record) {
+    if (typeid(object) != typeid(T)) return false;
+    record(static_cast<T&>(object));
+    return true;
+}
+
 // Runs `record` on the object as the class T. An object whose type code was changed to one of
 // another class does not have that class's own fields; they are stored with their defaults so the
 // file stays in step.
@@ -597,4 +631,41 @@ void RecordWriter::WriteEntry(const TObject& object, RecordOrigin origin) {
         break;
     }
     used_ = static_cast<std::size_t>(io.End() - text_.data());
+}
+
+bool MoveRecordOrigin(TObject& object, RecordOrigin from, RecordOrigin to) {
+    FieldMover io({Moved(to.x, -from.x), Moved(to.y, -from.y)});
+    switch (ClassOfType(object.type)) {
+    case ObjectClass::None:
+        return false;
+    case ObjectClass::Line:
+        return AsOwnClass<TLineobj>(object, [&io](TLineobj& o) { LineRecord(io, o); });
+    case ObjectClass::ExternalWall:
+        return AsOwnClass<TExtwallobj>(object, [&io](TExtwallobj& o) { ExternalWallRecord(io, o); });
+    case ObjectClass::InternalWall:
+        return AsOwnClass<TIntwallobj>(object, [&io](TIntwallobj& o) { InternalWallRecord(io, o); });
+    case ObjectClass::Arrow:
+        return AsOwnClass<TArrowobj>(object, [&io](TArrowobj& o) { ArrowRecord(io, o); });
+    case ObjectClass::Opening:
+        return AsOwnClass<TOpeningobj>(object, [&io](TOpeningobj& o) { OpeningRecord(io, o); });
+    case ObjectClass::Room:
+        return AsOwnClass<TRoomobj>(object, [&io](TRoomobj& o) { RoomRecord(io, o); });
+    case ObjectClass::Polygon:
+        return AsOwnClass<TPolyobj>(object, [&io](TPolyobj& o) { PolygonRecord(io, o); });
+    case ObjectClass::Info:
+        return AsOwnClass<TInfoobj>(object, [&io](TInfoobj& o) { InfoRecord(io, o); });
+    case ObjectClass::Text:
+        return AsOwnClass<TTextobj>(object, [&io](TTextobj& o) { TextRecord(io, o); });
+    case ObjectClass::Arc:
+        return AsOwnClass<TArcobj>(object, [&io](TArcobj& o) { ArcRecord(io, o); });
+    case ObjectClass::Ellipse:
+        return AsOwnClass<TEllipseobj>(object, [&io](TEllipseobj& o) { ShapeRecord(io, o); });
+    case ObjectClass::Circle:
+        return AsOwnClass<TCircleobj>(object, [&io](TCircleobj& o) { ShapeRecord(io, o); });
+    case ObjectClass::Rectangle:
+        return AsOwnClass<TRectangleobj>(object, [&io](TRectangleobj& o) { ShapeRecord(io, o); });
+    case ObjectClass::RoundedRectangle:
+        return AsOwnClass<TRndrectobj>(object, [&io](TRndrectobj& o) { RoundedRectangleRecord(io, o); });
+    }
+    return false;
 }

@@ -33,6 +33,12 @@ using RecordHeader = std::array<int, 6>;
 // A stored string length above this is taken as damage, not as a string to skip.
 constexpr int MaxStoredStringLength = 4096;
 
+// Moves the stored-relative coordinates of an object read against the origin `from` to where a read
+// against `to` would have put them, to the unit: a drawing read on one sheet and shown on another is
+// not read again. False, with the object left alone, when it is not of its type code's class (it was
+// not made by a read).
+bool MoveRecordOrigin(TObject& object, RecordOrigin from, RecordOrigin to);
+
 // Reads records from file text held whole in memory (LF or CR LF line ends). A UTF-8 byte-order mark
 // before the header is skipped.
 class RecordReader {

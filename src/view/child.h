@@ -61,9 +61,9 @@ class TChild : public platform::ViewHandler, public DrawingView {
     // The paint road: the drawing file read back and painted for the current view.
     void Paint(platform::DeviceContext& dc, bool erase, const platform::Rect& area);
     // While set, a paint takes the drawing list as the view's construction read it for the drawing
-    // file's contents instead of reading the file again, so long as the sheet centre the coordinates
-    // were read against still holds: File/Open sets it around the first paint of the view it has just
-    // read the drawing for, so the drawing is read once.
+    // file's contents instead of reading the file again, moved to the sheet centre now in force when
+    // the coordinates were read against another: File/Open sets it around the first paint of the view
+    // it has just read the drawing for, so the drawing is read once.
     void PaintListAsRead(bool asRead) { listAsRead_ = asRead; }
     void SetupWindow();
     void EvSize(int width, int height);

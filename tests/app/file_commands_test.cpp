@@ -14,7 +14,10 @@
 
 namespace {
 
-using FileCommands = ProgramTest;
+class FileCommands : public ProgramTest {
+  protected:
+    void OpenReadsOnceAndShowsWhatItRead(const char* sheet);
+};
 namespace fs = std::filesystem;
 
 void MarkReadOnly(const fs::path& path) {
@@ -35,12 +38,13 @@ TEST_F(FileCommands, OpenStartsInDrawingsAndOffersPlanFilesThenAllFiles) {
     EXPECT_EQ(asked.moreFilters[0].pattern, "*.*");
 }
 
-TEST_F(FileCommands, OpenReadsTheDrawingFileOnceAndShowsWhatItRead) {
+// File/Open of a plan of two lines with the sheet file holding `sheet`: the drawing file is opened
+// once, and the view shows the two lines where a paint that reads the drawing again puts them.
+void FileCommands::OpenReadsOnceAndShowsWhatItRead(const char* sheet) {
     test_support::WriteFile(folder.Path() / "DWGS/PLAN.DB0",
                             "2 0 0 0 1 2\n1\n1 50 3 10001 -4000 0 -2000 0 -2000 -2000 7 9 255 2 1\n"
                             "1\n1 50 3 10002 -4000 0 -1000 0 -2000 -2000 7 9 255 2 1\n");
-    // The sheet as the last view left it for a window of this shape (8400 wide, 600 x 400 pixels).
-    test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", "8400 5600");
+    test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", sheet);
     // Every time the program opens the drawing file, the system tells the watch (the closes keep two
     // opens from being told as one).
     const int watch = inotify_init1(IN_NONBLOCK);
@@ -58,13 +62,29 @@ TEST_F(FileCommands, OpenReadsTheDrawingFileOnceAndShowsWhatItRead) {
         }
     ::close(watch);
     EXPECT_EQ(opens, 1);
-    // What was read is what the view shows: the two lines of the ground floor.
-    const std::string paint = frame->ActiveScriptedView()->LastPaint();
+    platform::ScriptedView* view = frame->ActiveScriptedView();
+    const std::string paint = view->LastPaint();
     int lines = 0;
     for (std::size_t at = paint.find("LineTo"); at != std::string::npos; at = paint.find("LineTo", at + 1))
         ++lines;
     EXPECT_EQ(lines, 2);
     EXPECT_EQ(DrawingList.count, 2);
+    const int bitmapLeft = Shared.BitmapLeft;
+    view->Invalidate(nullptr, true);
+    view->UpdateNow();
+    EXPECT_EQ(view->LastPaint(), paint);
+    EXPECT_EQ(Shared.BitmapLeft, bitmapLeft);
+}
+
+TEST_F(FileCommands, OpenReadsTheDrawingFileOnceAndShowsWhatItRead) {
+    // The sheet as the last view left it for a window of this shape (8400 wide, 600 x 400 pixels).
+    OpenReadsOnceAndShowsWhatItRead("8400 5600");
+}
+
+TEST_F(FileCommands, OpenReadsTheDrawingFileOnceOnASheetTheWindowFitsFirst) {
+    // The shipped sheet, which the window fits to its shape as the view opens: the first open in a
+    // program folder, or after the window changed its shape.
+    OpenReadsOnceAndShowsWhatItRead("8400 5940");
 }
 
 TEST_F(FileCommands, ExitThatCannotSaveAsksWhetherToLeaveAnyway) {

@@ -514,4 +514,17 @@ TEST_F(DrawingFileTest, HandWrittenDrawingOfEveryClassReadsAndWritesBackExactly)
     EXPECT_EQ(DrawingText(), golden);
 }
 
+TEST_F(DrawingFileTest, ADrawingReadOnOneSheetAndMovedToAnotherIsWhatAReadThereGives) {
+    const std::string golden = ReadFile(Fixture("model/every_class.DB0"));
+    const RecordOrigin first{21000, 14850};
+    const RecordOrigin second{-7, 2147483000}; // the sum wraps, as the read's does
+    TList moved;
+    ASSERT_TRUE(ParseDrawing(golden, first, moved).complete);
+    ASSERT_TRUE(moved.MoveReadOrigin(first, second));
+    TList read;
+    ASSERT_TRUE(ParseDrawing(golden, second, read).complete);
+    EXPECT_EQ(FormatDrawing(moved, second, 1, 57), FormatDrawing(read, second, 1, 57));
+    EXPECT_EQ(FormatDrawing(moved, second, 1, 57), golden);
+}
+
 } // namespace
