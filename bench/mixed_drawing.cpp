@@ -1,6 +1,9 @@
 #include "mixed_drawing.h"
 
+#include "model/drawing_file.h"
+#include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "model/whole_file.h"
 
 #include <string>
 
@@ -113,4 +116,13 @@ std::unique_ptr<TObject> MixedObject(int i, int floors) {
         return o;
     }
     }
+}
+
+bool WriteMixedDrawing(const std::string& path, int count, int floors) {
+    UseBenchSheet();
+    TList list;
+    for (int i = 0; i < count; ++i)
+        list.Add(MixedObject(i, floors));
+    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    return static_cast<bool>(ReplaceFileAtomically(path, FormatDrawing(list, centre, 1, count)));
 }
