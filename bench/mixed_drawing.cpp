@@ -106,7 +106,10 @@ std::unique_ptr<TObject> MixedObject(int i, int floors) {
         auto o = std::make_unique<TExtwallobj>();
         place(*o, 1000);
         o->ewall1 = 102, o->ewall2 = 50, o->ewall3 = 100, o->ewall6 = 900;
-        o->f1x1 = x, o->f1y1 = y + 102, o->f2x1 = x, o->f2y1 = y + 152, o->f3x1 = x, o->f3y1 = y + 252;
+        // The three faces run beside the wall from end to end, each its layers' depth further in.
+        o->f1x1 = x, o->f1y1 = y + 102, o->f1x2 = x + 1200, o->f1y2 = y + 902;
+        o->f2x1 = x, o->f2y1 = y + 152, o->f2x2 = x + 1200, o->f2y2 = y + 952;
+        o->f3x1 = x, o->f3y1 = y + 252, o->f3x2 = x + 1200, o->f3y2 = y + 1052;
         return o;
     }
     default: {
