@@ -1243,9 +1243,8 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
             return;
     }
     const TextMetrics metrics = text_->Metrics(font);
-    const std::shared_ptr<const TextMask> mask = text_->Render(font, text);
+    const TextInk& ink = text_->Ink(font, text);
     ClearWideVectorState();
-    if (!mask) return;
     const double angle = font.angleTenths * kPi / 1800.0;
     // Along the baseline, and across it towards the descent, in device pixels (y down).
     const double alongX = std::cos(angle);
@@ -1254,9 +1253,9 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     const double downY = std::cos(angle);
     double along = 0;
     if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-        along = mask->advance / 2.0;
+        along = ink.advance / 2.0;
     else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-        along = mask->advance;
+        along = ink.advance;
     double down = metrics.ascent;
     if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
         down = 0;
@@ -1272,7 +1271,7 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
         // below gives it, without building the polygon.
         const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
         int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-        if (PixelRun(originX, originX + mask->advance, width, x0, x1) &&
+        if (PixelRun(originX, originX + ink.advance, width, x0, x1) &&
             PixelRun(originY - metrics.ascent, originY + metrics.descent, height, y0, y1))
             for (int y = y0; y < y1; ++y)
                 std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, background);
@@ -1280,9 +1279,8 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
         // The character cell along the whole text, in the background colour.
         std::vector<PointF> cell;
         for (auto [s, t] :
-             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(mask->advance), -metrics.ascent},
-              std::pair{static_cast<double>(mask->advance), metrics.descent},
-              std::pair{0.0, metrics.descent}})
+             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(ink.advance), -metrics.ascent},
+              std::pair{static_cast<double>(ink.advance), metrics.descent}, std::pair{0.0, metrics.descent}})
             cell.push_back({originX + alongX * s + downX * t, originY + alongY * s + downY * t});
         fill_.clear();
         PolygonFillSpans(cell, width, height, fill_);
@@ -1291,18 +1289,25 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
             std::fill(buffer_->Row(s.y) + s.x0, buffer_->Row(s.y) + s.x1, background);
     }
 
-    const std::uint32_t ink = PixelFromColour(attributes.textColour);
-    const double left = originX - mask->originX;
-    const double top = originY - mask->originY;
-    if (left > width || top > height || left + mask->width < 0 || top + mask->height < 0) return;
-    const int maskLeft = static_cast<int>(left);
-    const int maskTop = static_cast<int>(top);
-    for (const TextMask::Run& run : mask->runs) {
-        const int y = maskTop + run.y;
-        if (y < 0 || y >= height) continue;
-        const int x0 = std::max(maskLeft + run.x0, 0);
-        const int x1 = std::min(maskLeft + run.x1, width);
-        if (x0 < x1) std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, ink);
+    if (originX + ink.left > width || originY + ink.top > height || originX + ink.right < 0 ||
+        originY + ink.bottom < 0)
+        return;
+    // Both whole numbers, within reach of the image.
+    const int startX = static_cast<int>(originX);
+    const int startY = static_cast<int>(originY);
+    const std::uint32_t colour = PixelFromColour(attributes.textColour);
+    // Every ink pixel is copied in the one colour, so pieces that overlap light their pixels alike.
+    for (const TextInk::Piece& piece : ink.pieces) {
+        const int pieceX = startX + piece.x;
+        const int pieceY = startY + piece.y;
+        for (std::size_t r = 0; r < piece.count; ++r) {
+            const TextMask::Run& run = piece.runs[r];
+            const int y = pieceY + run.y;
+            if (y < 0 || y >= height) continue;
+            const int x0 = std::max(pieceX + run.x0, 0);
+            const int x1 = std::min(pieceX + run.x1, width);
+            if (x0 < x1) std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, colour);
+        }
     }
 }
 
