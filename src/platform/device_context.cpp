@@ -17,8 +17,13 @@ namespace {
 [[gnu::always_inline]] inline int RoundHalfUp(double value, int offset = 0) {
     const double half = value + 0.5;
     // Nearly every point lies within a few thousand pixels: floored in int, offset in 64 bits, and
-    // only a result past the range needs the checks below. NaN fails both tests.
-    if (half > -2147483648.0 && half < 2147483648.0) {
+    // only a result past the range needs the checks below. NaN fails every test. Most points lie right
+    // of and below the origin, where the conversion toward zero is the floor already, and the wait for
+    // converting back and comparing is saved.
+    if (half >= 0.0 && half < 2147483648.0) [[likely]] {
+        const long long rounded = static_cast<long long>(static_cast<int>(half)) + offset;
+        if (rounded == static_cast<int>(rounded)) return static_cast<int>(rounded);
+    } else if (half > -2147483648.0 && half < 0.0) {
         int floored = static_cast<int>(half);
         floored -= static_cast<double>(floored) > half ? 1 : 0;
         const long long rounded = static_cast<long long>(floored) + offset;
