@@ -804,12 +804,13 @@ class OutlineWalk {
 // The directions an arc covers: from the ray through start counter-clockwise (as seen) to the ray
 // through end; the same ray twice means the whole ellipse. Directions are offsets from the centre,
 // doubled so they stay whole, with y upwards; they are compared by the signs of cross products, which
-// is exact for any coordinates.
-class ArcRange {
+// is exact for any coordinates in an integer of twice their width, and in 64 bits for the coordinates
+// of nearly every figure.
+template <typename Integer> class ArcDirections {
   public:
-    ArcRange() = default;
-    ArcRange(Rect box, Point start, Point end)
-        : cx2_(Wide{box.left} + box.right), cy2_(Wide{box.top} + box.bottom), whole_(false) {
+    ArcDirections() = default;
+    ArcDirections(Rect box, Point start, Point end)
+        : cx2_(Integer{box.left} + box.right), cy2_(Integer{box.top} + box.bottom), whole_(false) {
         Offset(start, sx_, sy_);
         Offset(end, ex_, ey_);
         whole_ = sx_ * ey_ - sy_ * ex_ == 0 && sx_ * ex_ + sy_ * ey_ > 0;
@@ -819,10 +820,10 @@ class ArcRange {
         endHalf_ = Half(ex_, ey_);
     }
 
+    bool Whole() const { return whole_; }
     bool Contains(int x, int y) const {
-        if (whole_) return true;
-        Wide px = 0;
-        Wide py = 0;
+        Integer px = 0;
+        Integer py = 0;
         Offset({x, y}, px, py);
         if (px == 0 && py == 0) px = 1;
         // p lies inside when it comes before the end going round from the start: in an earlier half
@@ -837,24 +838,52 @@ class ArcRange {
     double StartY() const { return -static_cast<double>(sy_); }
 
   private:
-    void Offset(Point p, Wide& dx, Wide& dy) const {
-        dx = 2 * Wide{p.x} - cx2_;
-        dy = cy2_ - 2 * Wide{p.y};
+    void Offset(Point p, Integer& dx, Integer& dy) const {
+        dx = 2 * Integer{p.x} - cx2_;
+        dy = cy2_ - 2 * Integer{p.y};
     }
     // 0 for directions from the start's (included) to the opposite one (excluded), 1 for the rest.
-    int Half(Wide dx, Wide dy) const {
-        const Wide cross = sx_ * dy - sy_ * dx;
+    int Half(Integer dx, Integer dy) const {
+        const Integer cross = sx_ * dy - sy_ * dx;
         return cross > 0 || (cross == 0 && sx_ * dx + sy_ * dy > 0) ? 0 : 1;
     }
 
-    Wide cx2_ = 0;
-    Wide cy2_ = 0;
-    Wide sx_ = 1;
-    Wide sy_ = 0;
-    Wide ex_ = 1;
-    Wide ey_ = 0;
+    Integer cx2_ = 0;
+    Integer cy2_ = 0;
+    Integer sx_ = 1;
+    Integer sy_ = 0;
+    Integer ex_ = 1;
+    Integer ey_ = 0;
     int endHalf_ = 0;
     bool whole_ = true;
+};
+
+class ArcRange {
+  public:
+    ArcRange() = default;
+    // `pixels` bounds the points asked about.
+    ArcRange(Rect box, Point start, Point end, Size pixels) : wide_(box, start, end), whole_(wide_.Whole()) {
+        // Offsets of coordinates within 2^28 are within 2^30, and sums of two of their products within
+        // 2^61.
+        constexpr int kNear = 1 << 28;
+        auto near = [](int v) { return v >= -kNear && v <= kNear; };
+        narrow_ = near(box.left) && near(box.right) && near(box.top) && near(box.bottom) && near(start.x) &&
+                  near(start.y) && near(end.x) && near(end.y) && near(pixels.cx) && near(pixels.cy);
+        if (narrow_) near_ = ArcDirections<std::int64_t>(box, start, end);
+    }
+
+    bool Contains(int x, int y) const {
+        if (whole_) return true;
+        return narrow_ ? near_.Contains(x, y) : wide_.Contains(x, y);
+    }
+    double StartX() const { return wide_.StartX(); }
+    double StartY() const { return wide_.StartY(); }
+
+  private:
+    ArcDirections<Wide> wide_;
+    ArcDirections<std::int64_t> near_;
+    bool whole_ = true;
+    bool narrow_ = false;
 };
 
 // The distance along a rectangle's outline of width w, clockwise as seen from its top-left corner.
@@ -1132,7 +1161,8 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
     const bool thin = pen.width <= 1;
     const RoundedBox inner = outer.Inset(pen.width);
     const bool perPixel = figure == Figure::Arc || pen.pattern;
-    const ArcRange range = figure == Figure::Arc ? ArcRange(box, start, end) : ArcRange();
+    const ArcRange range =
+        figure == Figure::Arc ? ArcRange(box, start, end, buffer_->PixelSize()) : ArcRange();
     std::optional<OutlineWalk> walk;
     double startPosition = 0;
     if (pen.pattern && figure != Figure::Rectangle) {
