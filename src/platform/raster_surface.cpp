@@ -283,12 +283,47 @@ void ClearWideVectorState() {}
 
 // --- Span lists -------------------------------------------------------------------------------------
 
+// Sorts spans by row and then by column: by counting the spans of each row where the rows are few for
+// the spans (the outline of a figure, a few spans a row from each of its sides), else by comparing.
+void SortSpans(Spans& spans) {
+    auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
+    const auto [low, high] = std::minmax_element(spans.begin(), spans.end(),
+                                                 [](const Span& a, const Span& b) { return a.y < b.y; });
+    const std::int64_t rows = std::int64_t{high->y} - low->y + 1;
+    if (rows > 4 * static_cast<std::int64_t>(spans.size())) {
+        std::sort(spans.begin(), spans.end(), before);
+        return;
+    }
+    // Painting runs on the window's thread; the lists are kept from one figure to the next.
+    static thread_local std::vector<std::uint32_t> starts;
+    static thread_local Spans sorted;
+    const int first = low->y;
+    starts.assign(static_cast<std::size_t>(rows) + 1, 0);
+    for (const Span& s : spans)
+        ++starts[static_cast<std::size_t>(s.y - first) + 1];
+    for (std::size_t row = 1; row < starts.size(); ++row)
+        starts[row] += starts[row - 1];
+    sorted.resize(spans.size());
+    for (const Span& s : spans)
+        sorted[starts[static_cast<std::size_t>(s.y - first)]++] = s;
+    // Each row's few spans by column; starts[row] now ends the row.
+    std::size_t rowStart = 0;
+    for (std::size_t row = 0; row + 1 < starts.size(); ++row) {
+        const std::size_t rowEnd = starts[row];
+        for (std::size_t i = rowStart + 1; i < rowEnd; ++i)
+            for (std::size_t j = i; j > rowStart && sorted[j].x0 < sorted[j - 1].x0; --j)
+                std::swap(sorted[j], sorted[j - 1]);
+        rowStart = rowEnd;
+    }
+    spans.swap(sorted);
+}
+
 // Sorts spans by row and column and joins the ones that overlap or touch.
 void Normalise(Spans& spans) {
     if (spans.size() < 2) return;
     auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
     // A fill comes row by row from the top, each row left to right: already in order.
-    if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
+    if (!std::is_sorted(spans.begin(), spans.end(), before)) SortSpans(spans);
     std::size_t kept = 0;
     for (std::size_t i = 1; i < spans.size(); ++i) {
         Span& last = spans[kept];
