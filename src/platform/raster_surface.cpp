@@ -1246,40 +1246,8 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         return row;
     };
     const bool neighbours = hasPen && thin;
-    FigureRow above;
-    FigureRow here = rowAt(yFirst);
-    if (neighbours) above = rowAt(std::int64_t{yFirst} - 1);
-    for (int y = yFirst; y <= yLast; ++y) {
-        FigureRow below;
-        if (neighbours)
-            below = rowAt(std::int64_t{y} + 1);
-        else if (y > yFirst)
-            here = rowAt(y);
-        const FigureRow previous = above;
-        const FigureRow current = here;
-        if (neighbours) {
-            above = here;
-            here = below;
-        }
-        if (!current.any) continue;
-        const std::int64_t x0 = current.x0;
-        const std::int64_t x1 = current.x1;
-        std::int64_t inside0 = x0;
-        std::int64_t inside1 = x1;
-        if (hasPen) {
-            if (thin) {
-                if (previous.any && below.any) {
-                    inside0 = std::max({x0 + 1, previous.x0, below.x0});
-                    inside1 = std::min({x1 - 1, previous.x1, below.x1});
-                } else {
-                    inside0 = 1;
-                    inside1 = 0;
-                }
-            } else if (!inner.Row(y, inside0, inside1)) {
-                inside0 = 1;
-                inside1 = 0;
-            }
-        }
+    // Row y's outline [x0, x1] and inside [inside0, inside1] (empty when inside0 > inside1) painted.
+    auto paintRow = [&](int y, std::int64_t x0, std::int64_t x1, std::int64_t inside0, std::int64_t inside1) {
         std::uint32_t* row = buffer_->Row(y);
         if (inside0 <= inside1) {
             brush.PaintRun(row, y, static_cast<int>(std::max<std::int64_t>(inside0, 0)),
@@ -1291,6 +1259,65 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         } else if (hasPen) {
             paintOutline(row, y, x0, x1);
         }
+    };
+    // Rows y and mirrorSum - y lie as far from the figure's middle, and every sum that gives their pixels
+    // is exact (its terms are whole numbers and halves), so the two hold the same pixels, and a thin
+    // outline's rows above and below the one change places. The rows [from, to] are worked out and
+    // painted, and with `mirrored` their mirrors below `to` as well: the square roots and divisions of
+    // a figure are halved. The pixels of one figure are painted once each, so the order of its rows does
+    // not matter.
+    const std::int64_t mirrorSum = std::int64_t{box.top} + box.bottom - 1;
+    auto paintRows = [&](std::int64_t from, std::int64_t to, bool mirrored) {
+        if (from > to) return;
+        FigureRow above;
+        FigureRow here = rowAt(from);
+        if (neighbours) above = rowAt(from - 1);
+        for (auto y = static_cast<int>(from); y <= to; ++y) {
+            FigureRow below;
+            if (neighbours)
+                below = rowAt(std::int64_t{y} + 1);
+            else if (y > from)
+                here = rowAt(y);
+            const FigureRow previous = above;
+            const FigureRow current = here;
+            if (neighbours) {
+                above = here;
+                here = below;
+            }
+            if (!current.any) continue;
+            const std::int64_t x0 = current.x0;
+            const std::int64_t x1 = current.x1;
+            std::int64_t inside0 = x0;
+            std::int64_t inside1 = x1;
+            if (hasPen) {
+                if (thin) {
+                    if (previous.any && below.any) {
+                        inside0 = std::max({x0 + 1, previous.x0, below.x0});
+                        inside1 = std::min({x1 - 1, previous.x1, below.x1});
+                    } else {
+                        inside0 = 1;
+                        inside1 = 0;
+                    }
+                } else if (!inner.Row(y, inside0, inside1)) {
+                    inside0 = 1;
+                    inside1 = 0;
+                }
+            }
+            paintRow(y, x0, x1, inside0, inside1);
+            const std::int64_t mirror = mirrorSum - y;
+            if (mirrored && mirror > y && mirror <= yLast)
+                paintRow(static_cast<int>(mirror), x0, x1, inside0, inside1);
+        }
+    };
+    // The rows above the middle with their mirrors; then the middle row, and the rows whose mirrors lie
+    // above the image.
+    const std::int64_t upperEnd = std::min<std::int64_t>(yLast, (mirrorSum - 1) >> 1);
+    if (upperEnd >= yFirst) {
+        paintRows(yFirst, upperEnd, true);
+        paintRows(upperEnd + 1, std::min<std::int64_t>(yLast, mirrorSum - upperEnd - 1), false);
+        paintRows(std::max(upperEnd + 1, mirrorSum - yFirst + 1), yLast, false);
+    } else {
+        paintRows(yFirst, yLast, false);
     }
 }
 
