@@ -40,6 +40,14 @@ struct PixelOp {
         const std::uint32_t keepBits = keep;
         const std::uint32_t flipBits = flip;
         if (keepBits == 0) {
+            // A run of a wide line's row is two or three pixels: stored one by one, without the set-up
+            // of the loop's wide stores.
+            if (x1 - x0 <= 3) {
+                if (x0 < x1) row[x0] = flipBits;
+                if (x0 + 1 < x1) row[x0 + 1] = flipBits;
+                if (x0 + 2 < x1) row[x0 + 2] = flipBits;
+                return;
+            }
             for (int x = x0; x < x1; ++x)
                 row[x] = flipBits;
             return;
