@@ -316,6 +316,25 @@ void DeviceContext::Stroke(int xa, int ya, int xb, int yb) {
     devicePositionValid_ = true;
 }
 
+void DeviceContext::Strokes(std::span<const LogicalLine> lines) {
+    if (lines.empty()) return;
+    if (Recording()) {
+        for (const LogicalLine& line : lines)
+            Stroke(line.xa, line.ya, line.xb, line.yb);
+        return;
+    }
+    // The points of many lines converted in one loop, where those of one line need not wait for the
+    // line before.
+    std::vector<DeviceLine>& device = linesScratch_;
+    device.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        device[i] = {ToDevice(lines[i].xa, lines[i].ya), ToDevice(lines[i].xb, lines[i].yb)};
+    if (pen_.style != PenStyle::Null) surface_->DrawLines(device, Attributes());
+    position_ = {lines.back().xb, lines.back().yb};
+    devicePosition_ = device.back().to;
+    devicePositionValid_ = true;
+}
+
 void DeviceContext::BoxSides(int left, int top, int right, int bottom) {
     MoveTo(left, top);
     LineTo(right, top);

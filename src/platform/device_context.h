@@ -9,6 +9,7 @@
 #include "platform/geometry.h"
 #include "platform/surface.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -79,6 +80,14 @@ class DeviceContext {
     void LineTo(int x, int y);
     // MoveTo(xa, ya) then LineTo(xb, yb) in one call: the strokes of a hatch are thousands a paint.
     void Stroke(int xa, int ya, int xb, int yb);
+    // Stroke of each line in turn, the lines handed to the surface together.
+    struct LogicalLine {
+        int xa = 0;
+        int ya = 0;
+        int xb = 0;
+        int yb = 0;
+    };
+    void Strokes(std::span<const LogicalLine> lines);
     // The four sides of an upright box, each drawn from its own start (top, right, bottom, left), so
     // an exclusive-or outline drawn twice restores every pixel the way four separate lines do.
     void BoxSides(int left, int top, int right, int bottom);
@@ -140,7 +149,8 @@ class DeviceContext {
     // one point rather than two.
     Point devicePosition_{0, 0};
     bool devicePositionValid_ = false;
-    std::vector<Point> polygonScratch_; // the device points of the polygon being drawn
+    std::vector<Point> polygonScratch_;    // the device points of the polygon being drawn
+    std::vector<DeviceLine> linesScratch_; // the device lines of the strokes being drawn
     mutable DrawAttributes attributes_;
     mutable bool attributesValid_ = false;
     mutable DeviceFont deviceFont_;

@@ -1045,6 +1045,30 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
     if (pen.paintGaps) PaintSpans(*buffer_, gap_, pen.gap);
 }
 
+void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
+    if (attributes.penStyle == PenStyle::Null || lines.empty()) return;
+    const PenPaint& pen = MakePenPaint(attributes);
+    if (pen.width > 1 || pen.pattern) {
+        for (const DeviceLine& line : lines)
+            DrawLine(line.from, line.to, attributes);
+        return;
+    }
+    // A thin solid pen, the hatch's: each line straight into the pixels, those that cannot reach the
+    // image and those of no length (no pixel, the end being left out) passed over at once.
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+    const PixelOp ink = pen.ink;
+    auto outside = [width, height](int a, int b, int size) {
+        return (a < -2 && b < -2) || (a >= size + 2 && b >= size + 2);
+    };
+    for (const DeviceLine& line : lines) {
+        if (line.from == line.to || outside(line.from.x, line.to.x, width) ||
+            outside(line.from.y, line.to.y, height))
+            continue;
+        PaintThinLine(*buffer_, line.from, line.to, ink);
+    }
+}
+
 // Collects the pen's pixels along the points into pen_ and, for a styled pen in opaque mode, the gaps
 // into gap_; both end normalised and disjoint, so every pixel is painted once.
 void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed,
