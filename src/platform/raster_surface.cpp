@@ -558,68 +558,86 @@ void CapsuleSpans(double ax, double ay, double bx, double by, double r, int widt
     const double acrossPerRow = uy != 0 ? ux / uy : 0.0;
     const double acrossHalf = uy != 0 ? r / std::fabs(uy) : 0.0;
     const double r2 = r * r;
-    for (int y = yFirst; y < yEnd; ++y) {
-        const double yc = y + kSampleBias;
-        const double dy = yc - ay;
-        double low = kInfinity;
-        double high = -kInfinity;
-        if (length > 0) {
-            double bandLow = -kInfinity;
-            double bandHigh = kInfinity;
-            if (ux != 0) {
-                bandLow = alongFrom + dy * alongPerRow;
-                bandHigh = alongTo + dy * alongPerRow;
-            } else if (dy * uy < 0 || dy * uy > length) {
-                bandLow = kInfinity;
+    // Row by row: the band's part of the row, then the round ends'.
+    auto rows = [&](auto band) {
+        for (int y = yFirst; y < yEnd; ++y) {
+            const double yc = y + kSampleBias;
+            const double dy = yc - ay;
+            double low = kInfinity;
+            double high = -kInfinity;
+            band(dy, low, high);
+            if (dy * dy <= r2) {
+                const double half = std::sqrt(r2 - dy * dy);
+                low = std::min(low, ax - half);
+                high = std::max(high, ax + half);
             }
-            if (uy != 0) {
-                const double centre = ax + dy * acrossPerRow;
-                bandLow = std::max(bandLow, centre - acrossHalf);
-                bandHigh = std::min(bandHigh, centre + acrossHalf);
-            } else if (std::fabs(dy) > r) {
-                bandLow = kInfinity;
+            const double dyEnd = yc - by;
+            if (dyEnd * dyEnd <= r2) {
+                const double half = std::sqrt(r2 - dyEnd * dyEnd);
+                low = std::min(low, bx - half);
+                high = std::max(high, bx + half);
             }
+            int x0 = 0;
+            int x1 = 0;
+            if (low <= high && PixelRun(low, high, width, x0, x1)) emit(y, x0, x1);
+        }
+    };
+    if (length > 0 && ux != 0 && uy != 0) {
+        // A line neither level nor upright, nearly every one: each bound without the tests of the others.
+        rows([&](double dy, double& low, double& high) {
+            const double centre = ax + dy * acrossPerRow;
+            const double bandLow = std::max(alongFrom + dy * alongPerRow, centre - acrossHalf);
+            const double bandHigh = std::min(alongTo + dy * alongPerRow, centre + acrossHalf);
             if (bandLow <= bandHigh) {
                 low = bandLow;
                 high = bandHigh;
             }
-        }
-        // The round ends.
-        if (dy * dy <= r2) {
-            const double half = std::sqrt(r2 - dy * dy);
-            low = std::min(low, ax - half);
-            high = std::max(high, ax + half);
-        }
-        const double dyEnd = yc - by;
-        if (dyEnd * dyEnd <= r2) {
-            const double half = std::sqrt(r2 - dyEnd * dyEnd);
-            low = std::min(low, bx - half);
-            high = std::max(high, bx + half);
-        }
-        int x0 = 0;
-        int x1 = 0;
-        if (low <= high && PixelRun(low, high, width, x0, x1)) emit(y, x0, x1);
+        });
+        return;
     }
+    rows([&](double dy, double& low, double& high) {
+        if (!(length > 0)) return;
+        double bandLow = -kInfinity;
+        double bandHigh = kInfinity;
+        if (ux != 0) {
+            bandLow = alongFrom + dy * alongPerRow;
+            bandHigh = alongTo + dy * alongPerRow;
+        } else if (dy * uy < 0 || dy * uy > length) {
+            bandLow = kInfinity;
+        }
+        if (uy != 0) {
+            const double centre = ax + dy * acrossPerRow;
+            bandLow = std::max(bandLow, centre - acrossHalf);
+            bandHigh = std::min(bandHigh, centre + acrossHalf);
+        } else if (std::fabs(dy) > r) {
+            bandLow = kInfinity;
+        }
+        if (bandLow <= bandHigh) {
+            low = bandLow;
+            high = bandHigh;
+        }
+    });
 }
 
 // Adds the wide pen's dashes along a-b to dashes, the pattern starting `phase` pixels in, and the whole
-// band to band when given. Returns the segment's length.
+// band to band when given. Returns the segment's length for a styled pen, and 0 for a solid one.
 double AddWideSegment(Point a, Point b, double phase, const PenPaint& pen, int width, int height,
                       Spans& dashes, Spans* band) {
     const double ax = a.x;
     const double ay = a.y;
     const double vx = static_cast<double>(b.x) - a.x;
     const double vy = static_cast<double>(b.y) - a.y;
-    const double length = std::hypot(vx, vy);
-    if (length == 0) return 0;
+    // A segment of no length draws nothing; a solid pen's needs no length else, its pattern no phase.
+    if (vx == 0 && vy == 0) return 0;
     const double r = pen.width / 2.0;
     auto into = [](Spans& spans) {
         return [&spans](int y, int x0, int x1) { spans.push_back({y, x0, x1}); };
     };
     if (!pen.pattern) {
         CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(dashes));
-        return length;
+        return 0;
     }
+    const double length = std::hypot(vx, vy);
     if (band) CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(*band));
     // Only the dashes near the image matter; a long line far away must not be walked dash by dash.
     double t0 = 0;
