@@ -894,6 +894,18 @@ template <typename Integer> class ArcDirections {
         return px * ey_ - py * ex_ > 0;
     }
 
+    // Whether the pixels of row y from x0 to x1 lie each on the same side of the start's ray as the
+    // others, and of the end's: each test is linear along the row, so it keeps its sign between two ends
+    // where it is not zero, and Contains answers them all alike.
+    bool Alike(int x0, int x1, int y) const {
+        Integer ax = 0, ay = 0, bx = 0, by = 0;
+        Offset({x0, y}, ax, ay);
+        Offset({x1, y}, bx, by);
+        auto sameSign = [](Integer a, Integer b) { return (a > 0 && b > 0) || (a < 0 && b < 0); };
+        return sameSign(sx_ * ay - sy_ * ax, sx_ * by - sy_ * bx) &&
+               sameSign(ax * ey_ - ay * ex_, bx * ey_ - by * ex_);
+    }
+
     // The start's direction, y downwards as on the device.
     double StartX() const { return static_cast<double>(sx_); }
     double StartY() const { return -static_cast<double>(sy_); }
@@ -936,6 +948,11 @@ class ArcRange {
     bool Contains(int x, int y) const {
         if (whole_) return true;
         return narrow_ ? near_.Contains(x, y) : wide_.Contains(x, y);
+    }
+    // Whether Contains answers alike for the pixels of row y from x0 to x1.
+    bool Alike(int x0, int x1, int y) const {
+        if (whole_) return true;
+        return narrow_ ? near_.Alike(x0, x1, y) : wide_.Alike(x0, x1, y);
     }
     double StartX() const { return wide_.StartX(); }
     double StartY() const { return wide_.StartY(); }
@@ -1263,6 +1280,11 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         if (x0 >= x1) return;
         if (!perPixel) {
             pen.ink.ApplyRun(row, x0, x1);
+            return;
+        }
+        // A solid arc's run on one side of both rays is covered or not as a whole.
+        if (!pen.pattern && range.Alike(x0, x1 - 1, y)) {
+            if (range.Contains(x0, y)) pen.ink.ApplyRun(row, x0, x1);
             return;
         }
         for (int x = x0; x < x1; ++x) {
