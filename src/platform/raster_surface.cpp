@@ -1193,8 +1193,33 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
         for (const Point& p : points)
             corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);
-        Normalise(fill_);
     }
+    // An operation that copies its colour gives a pixel painted twice what it gives it painted once.
+    // Where the pen and the brush both copy, as in every view's paint, the inside is painted as it
+    // comes and the border over it segment by segment: the pixels are those of the inside without the
+    // border and the border painted once each, without sorting the parts into them.
+    const bool copies =
+        !pen.pattern && pen.ink.keep == 0 &&
+        (brush.none ||
+         (brush.ink.keep == 0 && (!brush.hatched || !brush.paintBackground || brush.background.keep == 0)));
+    if (copies) {
+        for (const Span& s : fill_)
+            brush.PaintRun(buffer_->Row(s.y), s.y, s.x0, s.x1);
+        if (attributes.penStyle == PenStyle::Null) return;
+        const int width = buffer_->Width();
+        const int height = buffer_->Height();
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const Point a = points[i];
+            const Point b = points[(i + 1) % points.size()];
+            if (pen.width <= 1)
+                PaintThinLine(*buffer_, a, b, pen.ink);
+            else if (a != b) // a wide segment of no length draws nothing
+                CapsuleSpans(a.x, a.y, b.x, b.y, pen.width / 2.0, width, height,
+                             [&](int y, int x0, int x1) { pen.ink.ApplyRun(buffer_->Row(y), x0, x1); });
+        }
+        return;
+    }
+    Normalise(fill_);
     CollectOutline(points, true, attributes);
     // The border is painted over the inside, so the inside leaves out the border's pixels; gaps of a
     // transparent styled pen show the fill.
