@@ -154,24 +154,14 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
             RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
 }
 
-Pen DeviceContext::SelectPen(const Pen& pen) {
-    Pen previous = pen_;
-    pen_ = pen;
-    attributesValid_ = false;
-    if (Recording())
-        Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
-    return previous;
+void DeviceContext::RecordPen(const Pen& pen) {
+    Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
 }
 
-Brush DeviceContext::SelectBrush(const Brush& brush) {
-    Brush previous = brush_;
-    brush_ = brush;
-    attributesValid_ = false;
-    if (Recording())
-        Record("SelectBrush",
-               {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)},
-               {}, {});
-    return previous;
+void DeviceContext::RecordBrush(const Brush& brush) {
+    Record("SelectBrush",
+           {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)}, {},
+           {});
 }
 
 Font DeviceContext::SelectFont(const Font& font) {

@@ -47,9 +47,23 @@ class DeviceContext {
     // then nothing may be left out.
     bool LogicalClipBox(int marginPixels, Rect& box) const;
 
-    // Drawing objects. Selecting returns the object that was selected before.
-    Pen SelectPen(const Pen& pen);
-    Brush SelectBrush(const Brush& brush);
+    // Drawing objects. Selecting returns the object that was selected before. Pens and brushes are
+    // selected around nearly every object of a paint: inline, their fields are copied where they are
+    // needed, rather than stored as one width and loaded back as another, which stalls the processor.
+    Pen SelectPen(const Pen& pen) {
+        const Pen previous = pen_;
+        pen_ = pen;
+        attributesValid_ = false;
+        if (Recording()) RecordPen(pen);
+        return previous;
+    }
+    Brush SelectBrush(const Brush& brush) {
+        const Brush previous = brush_;
+        brush_ = brush;
+        attributesValid_ = false;
+        if (Recording()) RecordBrush(brush);
+        return previous;
+    }
     Font SelectFont(const Font& font);
     const Pen& CurrentPen() const { return pen_; }
     const Brush& CurrentBrush() const { return brush_; }
@@ -124,6 +138,8 @@ class DeviceContext {
     bool Recording() const { return recording_; }
     void Record(std::string name, std::vector<int> args, std::vector<Point> logical,
                 std::vector<Point> device, std::string_view text = {});
+    void RecordPen(const Pen& pen);
+    void RecordBrush(const Brush& brush);
 
     Surface* surface_;
     bool recording_;
