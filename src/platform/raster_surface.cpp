@@ -1435,11 +1435,13 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
     const TextInk& ink = text_->Ink(font, text);
     ClearWideVectorState();
     const double angle = font.angleTenths * kPi / 1800.0;
-    // Along the baseline, and across it towards the descent, in device pixels (y down).
-    const double alongX = std::cos(angle);
-    const double alongY = -std::sin(angle);
-    const double downX = std::sin(angle);
-    const double downY = std::cos(angle);
+    // Along the baseline, and across it towards the descent, in device pixels (y down). Nearly every
+    // text is upright, where the cosine and sine are exactly 1 and 0.
+    const bool upright = font.angleTenths == 0;
+    const double alongX = upright ? 1.0 : std::cos(angle);
+    const double alongY = upright ? -0.0 : -std::sin(angle);
+    const double downX = upright ? 0.0 : std::sin(angle);
+    const double downY = upright ? 1.0 : std::cos(angle);
     double along = 0;
     if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
         along = ink.advance / 2.0;
