@@ -134,6 +134,10 @@ bool DeviceContext::LPtoDP(Point& point) const {
 bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     if (!surface_->ClipsToPixels() || scaleX_ == 0 || scaleY_ == 0) return false;
     const Size pixels = surface_->PixelSize();
+    if (clipBoxValid_ && clipMargin_ == marginPixels && clipPixels_ == pixels) {
+        box = clipBox_;
+        return true;
+    }
     const double margin = std::max(marginPixels, 0);
     auto logical = [](double device, int viewportOrigin, double scale, int windowOrigin) {
         return (device - viewportOrigin) / scale + windowOrigin;
@@ -146,6 +150,10 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     auto low = [](double value) { return RoundHalfUp(value - 1.0); };
     auto high = [](double value) { return RoundHalfUp(value + 1.0); };
     box = {low(std::min(xa, xb)), low(std::min(ya, yb)), high(std::max(xa, xb)), high(std::max(ya, yb))};
+    clipBox_ = box;
+    clipMargin_ = marginPixels;
+    clipPixels_ = pixels;
+    clipBoxValid_ = true;
     return true;
 }
 

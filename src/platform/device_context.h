@@ -134,6 +134,7 @@ class DeviceContext {
         devicePositionValid_ = false;
         attributesValid_ = false;
         deviceFontValid_ = false;
+        clipBoxValid_ = false;
     }
     bool Recording() const { return recording_; }
     void Record(std::string name, std::vector<int> args, std::vector<Point> logical,
@@ -171,6 +172,12 @@ class DeviceContext {
     mutable bool attributesValid_ = false;
     mutable DeviceFont deviceFont_;
     mutable bool deviceFontValid_ = false;
+    // The last LogicalClipBox worked out, for its margin and the surface's size: every hatched wall
+    // asks for it, with the same few margins.
+    mutable Rect clipBox_;
+    mutable int clipMargin_ = 0;
+    mutable Size clipPixels_;
+    mutable bool clipBoxValid_ = false;
 };
 
 } // namespace platform
