@@ -3,9 +3,7 @@
 // of it paints every object), as FOLDER/DWGS/BENCH.DB0. It is the
 // drawing that bench/open_drawing.sh opens through korvane-script.
 #include "mixed_drawing.h"
-#include "model/drawing_file.h"
 #include "model/shared_state.h"
-#include "model/whole_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,16 +22,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     ResetSharedState();
-    UseBenchSheet();
-    TList list;
-    for (int i = 0; i < count; ++i)
-        list.Add(MixedObject(i, floors));
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / "DWGS";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string path = (folder / "BENCH.DB0").string();
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
-    if (!ReplaceFileAtomically(path, FormatDrawing(list, centre, 1, count))) {
+    if (!WriteMixedDrawing(path, count, floors)) {
         std::cerr << "cannot write " << path << "\n";
         return 1;
     }

@@ -1,6 +1,9 @@
 #include "mixed_drawing.h"
 
+#include "model/drawing_file.h"
+#include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "model/whole_file.h"
 
 #include <string>
 
@@ -103,7 +106,10 @@ std::unique_ptr<TObject> MixedObject(int i, int floors) {
         auto o = std::make_unique<TExtwallobj>();
         place(*o, 1000);
         o->ewall1 = 102, o->ewall2 = 50, o->ewall3 = 100, o->ewall6 = 900;
-        o->f1x1 = x, o->f1y1 = y + 102, o->f2x1 = x, o->f2y1 = y + 152, o->f3x1 = x, o->f3y1 = y + 252;
+        // The three faces run beside the wall from end to end, each its layers' depth further in.
+        o->f1x1 = x, o->f1y1 = y + 102, o->f1x2 = x + 1200, o->f1y2 = y + 902;
+        o->f2x1 = x, o->f2y1 = y + 152, o->f2x2 = x + 1200, o->f2y2 = y + 952;
+        o->f3x1 = x, o->f3y1 = y + 252, o->f3x2 = x + 1200, o->f3y2 = y + 1052;
         return o;
     }
     default: {
@@ -113,4 +119,13 @@ std::unique_ptr<TObject> MixedObject(int i, int floors) {
         return o;
     }
     }
+}
+
+bool WriteMixedDrawing(const std::string& path, int count, int floors) {
+    UseBenchSheet();
+    TList list;
+    for (int i = 0; i < count; ++i)
+        list.Add(MixedObject(i, floors));
+    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    return static_cast<bool>(ReplaceFileAtomically(path, FormatDrawing(list, centre, 1, count)));
 }

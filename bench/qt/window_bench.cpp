@@ -18,10 +18,8 @@
 #include "../mixed_drawing.h"
 #include "app/program.h"
 #include "app/program_folder.h"
-#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
-#include "model/whole_file.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_view.h"
@@ -59,15 +57,7 @@ class WindowFixture {
         std::string error;
         PrepareProgramFolder(folder_.string() + "/", error);
         ResetSharedState();
-        UseBenchSheet();
-        {
-            TList list;
-            for (int i = 0; i < objects; ++i)
-                list.Add(MixedObject(i, 1));
-            const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
-            ReplaceFileAtomically((folder_ / "DWGS" / "BENCH.DB0").string(),
-                                  FormatDrawing(list, centre, 1, objects));
-        }
+        WriteMixedDrawing((folder_ / "DWGS" / "BENCH.DB0").string(), objects, 1);
         ResetSharedState();
         platform::InstallDesktop(&answers_);
         program_ = std::make_unique<Program>(folder_.string() + "/");

@@ -86,19 +86,42 @@ Visible VisibleArea(const DeviceContext& dc) {
 
 // Draws strokes given in the frame the hatch is worked out in, leaving out those that cannot show.
 // The view's frame is its logical units; the bitmap works out sloping walls with y negated (upwards,
-// as on the view) and negates it back here.
-struct Strokes {
-    DeviceContext& dc;
-    Visible visible;
-    int ySign = 1;
+// as on the view) and negates it back here. The strokes go to the device context a batch at a time,
+// in order, the last when the hatch is done.
+class Strokes {
+    DeviceContext& dc_;
+
+  public:
+    Strokes(DeviceContext& dc, Visible visible, int ySign) : dc_(dc), visible(visible), ySign_(ySign) {}
+    Strokes(const Strokes&) = delete;
+    Strokes& operator=(const Strokes&) = delete;
+    ~Strokes() { Flush(); }
+
     void operator()(Wide xa, Wide ya, Wide xb, Wide yb) const {
-        ya *= ySign;
-        yb *= ySign;
+        ya *= ySign_;
+        yb *= ySign_;
         if (!visible.Meets(xa, ya, xb, yb)) return;
         // Only a stroke of a damaged wall, thicker than the coordinates reach, can pass the ends.
-        dc.Stroke(paint_mapping::Saturate(xa), paint_mapping::Saturate(ya), paint_mapping::Saturate(xb),
-                  paint_mapping::Saturate(yb));
+        Batch().push_back({paint_mapping::Saturate(xa), paint_mapping::Saturate(ya),
+                           paint_mapping::Saturate(xb), paint_mapping::Saturate(yb)});
+        if (Batch().size() >= BatchSize) Flush();
     }
+
+    const Visible visible;
+
+  private:
+    static constexpr std::size_t BatchSize = 256;
+    // One batch for every hatch: painting runs on one thread, and one hatch is drawn at a time.
+    static std::vector<DeviceContext::LogicalLine>& Batch() {
+        static thread_local std::vector<DeviceContext::LogicalLine> batch;
+        return batch;
+    }
+    void Flush() const {
+        dc_.Strokes(Batch());
+        Batch().clear();
+    }
+
+    int ySign_;
 };
 
 // Floor and ceiling of a / b for b > 0.
@@ -363,7 +386,7 @@ void HatchInternalWall(DeviceContext& dc, const InternalHatch& h) {
     const WallPoints& p = h.points;
     const Wide t = h.thickness;
     const PairSteps s = StepsOf(h.spacing, t);
-    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Strokes stroke(dc, VisibleArea(dc), 1);
     const Visible& v = stroke.visible;
     if (h.lie == Lie::Horizontal) {
         const Wide xa = std::min(p[1].x, p[2].x);
@@ -386,7 +409,7 @@ void HatchInternalWall(DeviceContext& dc, const InternalHatch& h) {
             stroke(xa, w - s.second, xb, w - s.second - t);
         });
     } else if (h.bitmap) {
-        HatchSlopingInternalWall(Strokes{dc, stroke.visible, -1}, UpwardFrame(p), h.angle, h.thickness,
+        HatchSlopingInternalWall(Strokes(dc, stroke.visible, -1), UpwardFrame(p), h.angle, h.thickness,
                                  h.spacing);
     } else {
         HatchSlopingInternalWall(stroke, p, h.angle, h.thickness, h.spacing);
@@ -411,7 +434,7 @@ void HatchOuterLeaf(DeviceContext& dc, const ExternalHatch& h) {
     const WallPoints& p = h.points;
     const Wide t = h.outer;
     const PairSteps s = StepsOf(h.spacing, t);
-    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Strokes stroke(dc, VisibleArea(dc), 1);
     const Visible& v = stroke.visible;
     const Wide x1 = p[1].x, y1 = p[1].y, x2 = p[2].x, y2 = p[2].y, x4 = p[4].x, y4 = p[4].y;
     if (h.lie == Lie::Horizontal) {
@@ -444,7 +467,7 @@ void HatchOuterLeaf(DeviceContext& dc, const ExternalHatch& h) {
         }
     } else if (h.bitmap) {
         const WallPoints up = UpwardFrame(p);
-        HatchSlopingLeaf(Strokes{dc, stroke.visible, -1}, h.angle, up[1], up[2].x, h.outer, h.spacing);
+        HatchSlopingLeaf(Strokes(dc, stroke.visible, -1), h.angle, up[1], up[2].x, h.outer, h.spacing);
     } else {
         HatchSlopingLeaf(stroke, h.angle, p[1], p[2].x, h.outer, h.spacing);
     }
@@ -455,7 +478,7 @@ void HatchInnerLeaf(DeviceContext& dc, const ExternalHatch& h) {
     const WallPoints& p = h.points;
     const Wide t = h.inner;
     const PairSteps s = StepsOf(h.spacing, t);
-    const Strokes stroke{dc, VisibleArea(dc), 1};
+    const Strokes stroke(dc, VisibleArea(dc), 1);
     const Visible& v = stroke.visible;
     const Wide y1 = p[1].y, y2 = p[2].y, y4 = p[4].y, y6 = p[6].y, y7 = p[7].y;
     const Wide x6 = p[6].x, x7 = p[7].x, x8 = p[8].x, y8 = p[8].y;
@@ -491,7 +514,7 @@ void HatchInnerLeaf(DeviceContext& dc, const ExternalHatch& h) {
         }
     } else if (h.bitmap) {
         const WallPoints up = UpwardFrame(p);
-        HatchSlopingLeaf(Strokes{dc, stroke.visible, -1}, h.angle, up[5], up[6].x, h.inner, h.spacing);
+        HatchSlopingLeaf(Strokes(dc, stroke.visible, -1), h.angle, up[5], up[6].x, h.inner, h.spacing);
     } else {
         HatchSlopingLeaf(stroke, h.angle, p[5], p[6].x, h.inner, h.spacing);
     }

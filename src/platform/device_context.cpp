@@ -17,8 +17,13 @@ namespace {
 [[gnu::always_inline]] inline int RoundHalfUp(double value, int offset = 0) {
     const double half = value + 0.5;
     // Nearly every point lies within a few thousand pixels: floored in int, offset in 64 bits, and
-    // only a result past the range needs the checks below. NaN fails both tests.
-    if (half > -2147483648.0 && half < 2147483648.0) {
+    // only a result past the range needs the checks below. NaN fails every test. Most points lie right
+    // of and below the origin, where the conversion toward zero is the floor already, and the wait for
+    // converting back and comparing is saved.
+    if (half >= 0.0 && half < 2147483648.0) [[likely]] {
+        const long long rounded = static_cast<long long>(static_cast<int>(half)) + offset;
+        if (rounded == static_cast<int>(rounded)) return static_cast<int>(rounded);
+    } else if (half > -2147483648.0 && half < 0.0) {
         int floored = static_cast<int>(half);
         floored -= static_cast<double>(floored) > half ? 1 : 0;
         const long long rounded = static_cast<long long>(floored) + offset;
@@ -129,6 +134,10 @@ bool DeviceContext::LPtoDP(Point& point) const {
 bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     if (!surface_->ClipsToPixels() || scaleX_ == 0 || scaleY_ == 0) return false;
     const Size pixels = surface_->PixelSize();
+    if (clipBoxValid_ && clipMargin_ == marginPixels && clipPixels_ == pixels) {
+        box = clipBox_;
+        return true;
+    }
     const double margin = std::max(marginPixels, 0);
     auto logical = [](double device, int viewportOrigin, double scale, int windowOrigin) {
         return (device - viewportOrigin) / scale + windowOrigin;
@@ -141,6 +150,10 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     auto low = [](double value) { return RoundHalfUp(value - 1.0); };
     auto high = [](double value) { return RoundHalfUp(value + 1.0); };
     box = {low(std::min(xa, xb)), low(std::min(ya, yb)), high(std::max(xa, xb)), high(std::max(ya, yb))};
+    clipBox_ = box;
+    clipMargin_ = marginPixels;
+    clipPixels_ = pixels;
+    clipBoxValid_ = true;
     return true;
 }
 
@@ -149,24 +162,14 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
             RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
 }
 
-Pen DeviceContext::SelectPen(const Pen& pen) {
-    Pen previous = pen_;
-    pen_ = pen;
-    attributesValid_ = false;
-    if (Recording())
-        Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
-    return previous;
+void DeviceContext::RecordPen(const Pen& pen) {
+    Record("SelectPen", {static_cast<int>(pen.colour), pen.width, static_cast<int>(pen.style)}, {}, {});
 }
 
-Brush DeviceContext::SelectBrush(const Brush& brush) {
-    Brush previous = brush_;
-    brush_ = brush;
-    attributesValid_ = false;
-    if (Recording())
-        Record("SelectBrush",
-               {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)},
-               {}, {});
-    return previous;
+void DeviceContext::RecordBrush(const Brush& brush) {
+    Record("SelectBrush",
+           {static_cast<int>(brush.style), static_cast<int>(brush.colour), static_cast<int>(brush.hatch)}, {},
+           {});
 }
 
 Font DeviceContext::SelectFont(const Font& font) {
@@ -308,6 +311,25 @@ void DeviceContext::Stroke(int xa, int ya, int xb, int yb) {
     if (pen_.style != PenStyle::Null) surface_->DrawLine(from, to, Attributes());
     position_ = {xb, yb};
     devicePosition_ = to;
+    devicePositionValid_ = true;
+}
+
+void DeviceContext::Strokes(std::span<const LogicalLine> lines) {
+    if (lines.empty()) return;
+    if (Recording()) {
+        for (const LogicalLine& line : lines)
+            Stroke(line.xa, line.ya, line.xb, line.yb);
+        return;
+    }
+    // The points of many lines converted in one loop, where those of one line need not wait for the
+    // line before.
+    std::vector<DeviceLine>& device = linesScratch_;
+    device.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        device[i] = {ToDevice(lines[i].xa, lines[i].ya), ToDevice(lines[i].xb, lines[i].yb)};
+    if (pen_.style != PenStyle::Null) surface_->DrawLines(device, Attributes());
+    position_ = {lines.back().xb, lines.back().yb};
+    devicePosition_ = device.back().to;
     devicePositionValid_ = true;
 }
 

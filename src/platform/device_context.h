@@ -9,6 +9,7 @@
 #include "platform/geometry.h"
 #include "platform/surface.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -46,9 +47,23 @@ class DeviceContext {
     // then nothing may be left out.
     bool LogicalClipBox(int marginPixels, Rect& box) const;
 
-    // Drawing objects. Selecting returns the object that was selected before.
-    Pen SelectPen(const Pen& pen);
-    Brush SelectBrush(const Brush& brush);
+    // Drawing objects. Selecting returns the object that was selected before. Pens and brushes are
+    // selected around nearly every object of a paint: inline, their fields are copied where they are
+    // needed, rather than stored as one width and loaded back as another, which stalls the processor.
+    Pen SelectPen(const Pen& pen) {
+        const Pen previous = pen_;
+        pen_ = pen;
+        attributesValid_ = false;
+        if (Recording()) RecordPen(pen);
+        return previous;
+    }
+    Brush SelectBrush(const Brush& brush) {
+        const Brush previous = brush_;
+        brush_ = brush;
+        attributesValid_ = false;
+        if (Recording()) RecordBrush(brush);
+        return previous;
+    }
     Font SelectFont(const Font& font);
     const Pen& CurrentPen() const { return pen_; }
     const Brush& CurrentBrush() const { return brush_; }
@@ -79,6 +94,14 @@ class DeviceContext {
     void LineTo(int x, int y);
     // MoveTo(xa, ya) then LineTo(xb, yb) in one call: the strokes of a hatch are thousands a paint.
     void Stroke(int xa, int ya, int xb, int yb);
+    // Stroke of each line in turn, the lines handed to the surface together.
+    struct LogicalLine {
+        int xa = 0;
+        int ya = 0;
+        int xb = 0;
+        int yb = 0;
+    };
+    void Strokes(std::span<const LogicalLine> lines);
     // The four sides of an upright box, each drawn from its own start (top, right, bottom, left), so
     // an exclusive-or outline drawn twice restores every pixel the way four separate lines do.
     void BoxSides(int left, int top, int right, int bottom);
@@ -111,10 +134,13 @@ class DeviceContext {
         devicePositionValid_ = false;
         attributesValid_ = false;
         deviceFontValid_ = false;
+        clipBoxValid_ = false;
     }
     bool Recording() const { return recording_; }
     void Record(std::string name, std::vector<int> args, std::vector<Point> logical,
                 std::vector<Point> device, std::string_view text = {});
+    void RecordPen(const Pen& pen);
+    void RecordBrush(const Brush& brush);
 
     Surface* surface_;
     bool recording_;
@@ -140,11 +166,18 @@ class DeviceContext {
     // one point rather than two.
     Point devicePosition_{0, 0};
     bool devicePositionValid_ = false;
-    std::vector<Point> polygonScratch_; // the device points of the polygon being drawn
+    std::vector<Point> polygonScratch_;    // the device points of the polygon being drawn
+    std::vector<DeviceLine> linesScratch_; // the device lines of the strokes being drawn
     mutable DrawAttributes attributes_;
     mutable bool attributesValid_ = false;
     mutable DeviceFont deviceFont_;
     mutable bool deviceFontValid_ = false;
+    // The last LogicalClipBox worked out, for its margin and the surface's size: every hatched wall
+    // asks for it, with the same few margins.
+    mutable Rect clipBox_;
+    mutable int clipMargin_ = 0;
+    mutable Size clipPixels_;
+    mutable bool clipBoxValid_ = false;
 };
 
 } // namespace platform

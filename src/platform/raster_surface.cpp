@@ -40,6 +40,14 @@ struct PixelOp {
         const std::uint32_t keepBits = keep;
         const std::uint32_t flipBits = flip;
         if (keepBits == 0) {
+            // A run of a wide line's row is two or three pixels: stored one by one, without the set-up
+            // of the loop's wide stores.
+            if (x1 - x0 <= 3) {
+                if (x0 < x1) row[x0] = flipBits;
+                if (x0 + 1 < x1) row[x0 + 1] = flipBits;
+                if (x0 + 2 < x1) row[x0 + 2] = flipBits;
+                return;
+            }
             for (int x = x0; x < x1; ++x)
                 row[x] = flipBits;
             return;
@@ -283,12 +291,47 @@ void ClearWideVectorState() {}
 
 // --- Span lists -------------------------------------------------------------------------------------
 
+// Sorts spans by row and then by column: by counting the spans of each row where the rows are few for
+// the spans (the outline of a figure, a few spans a row from each of its sides), else by comparing.
+void SortSpans(Spans& spans) {
+    auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
+    const auto [low, high] = std::minmax_element(spans.begin(), spans.end(),
+                                                 [](const Span& a, const Span& b) { return a.y < b.y; });
+    const std::int64_t rows = std::int64_t{high->y} - low->y + 1;
+    if (rows > 4 * static_cast<std::int64_t>(spans.size())) {
+        std::sort(spans.begin(), spans.end(), before);
+        return;
+    }
+    // Painting runs on the window's thread; the lists are kept from one figure to the next.
+    static thread_local std::vector<std::uint32_t> starts;
+    static thread_local Spans sorted;
+    const int first = low->y;
+    starts.assign(static_cast<std::size_t>(rows) + 1, 0);
+    for (const Span& s : spans)
+        ++starts[static_cast<std::size_t>(s.y - first) + 1];
+    for (std::size_t row = 1; row < starts.size(); ++row)
+        starts[row] += starts[row - 1];
+    sorted.resize(spans.size());
+    for (const Span& s : spans)
+        sorted[starts[static_cast<std::size_t>(s.y - first)]++] = s;
+    // Each row's few spans by column; starts[row] now ends the row.
+    std::size_t rowStart = 0;
+    for (std::size_t row = 0; row + 1 < starts.size(); ++row) {
+        const std::size_t rowEnd = starts[row];
+        for (std::size_t i = rowStart + 1; i < rowEnd; ++i)
+            for (std::size_t j = i; j > rowStart && sorted[j].x0 < sorted[j - 1].x0; --j)
+                std::swap(sorted[j], sorted[j - 1]);
+        rowStart = rowEnd;
+    }
+    spans.swap(sorted);
+}
+
 // Sorts spans by row and column and joins the ones that overlap or touch.
 void Normalise(Spans& spans) {
     if (spans.size() < 2) return;
     auto before = [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; };
     // A fill comes row by row from the top, each row left to right: already in order.
-    if (!std::is_sorted(spans.begin(), spans.end(), before)) std::sort(spans.begin(), spans.end(), before);
+    if (!std::is_sorted(spans.begin(), spans.end(), before)) SortSpans(spans);
     std::size_t kept = 0;
     for (std::size_t i = 1; i < spans.size(); ++i) {
         Span& last = spans[kept];
@@ -515,68 +558,86 @@ void CapsuleSpans(double ax, double ay, double bx, double by, double r, int widt
     const double acrossPerRow = uy != 0 ? ux / uy : 0.0;
     const double acrossHalf = uy != 0 ? r / std::fabs(uy) : 0.0;
     const double r2 = r * r;
-    for (int y = yFirst; y < yEnd; ++y) {
-        const double yc = y + kSampleBias;
-        const double dy = yc - ay;
-        double low = kInfinity;
-        double high = -kInfinity;
-        if (length > 0) {
-            double bandLow = -kInfinity;
-            double bandHigh = kInfinity;
-            if (ux != 0) {
-                bandLow = alongFrom + dy * alongPerRow;
-                bandHigh = alongTo + dy * alongPerRow;
-            } else if (dy * uy < 0 || dy * uy > length) {
-                bandLow = kInfinity;
+    // Row by row: the band's part of the row, then the round ends'.
+    auto rows = [&](auto band) {
+        for (int y = yFirst; y < yEnd; ++y) {
+            const double yc = y + kSampleBias;
+            const double dy = yc - ay;
+            double low = kInfinity;
+            double high = -kInfinity;
+            band(dy, low, high);
+            if (dy * dy <= r2) {
+                const double half = std::sqrt(r2 - dy * dy);
+                low = std::min(low, ax - half);
+                high = std::max(high, ax + half);
             }
-            if (uy != 0) {
-                const double centre = ax + dy * acrossPerRow;
-                bandLow = std::max(bandLow, centre - acrossHalf);
-                bandHigh = std::min(bandHigh, centre + acrossHalf);
-            } else if (std::fabs(dy) > r) {
-                bandLow = kInfinity;
+            const double dyEnd = yc - by;
+            if (dyEnd * dyEnd <= r2) {
+                const double half = std::sqrt(r2 - dyEnd * dyEnd);
+                low = std::min(low, bx - half);
+                high = std::max(high, bx + half);
             }
+            int x0 = 0;
+            int x1 = 0;
+            if (low <= high && PixelRun(low, high, width, x0, x1)) emit(y, x0, x1);
+        }
+    };
+    if (length > 0 && ux != 0 && uy != 0) {
+        // A line neither level nor upright, nearly every one: each bound without the tests of the others.
+        rows([&](double dy, double& low, double& high) {
+            const double centre = ax + dy * acrossPerRow;
+            const double bandLow = std::max(alongFrom + dy * alongPerRow, centre - acrossHalf);
+            const double bandHigh = std::min(alongTo + dy * alongPerRow, centre + acrossHalf);
             if (bandLow <= bandHigh) {
                 low = bandLow;
                 high = bandHigh;
             }
-        }
-        // The round ends.
-        if (dy * dy <= r2) {
-            const double half = std::sqrt(r2 - dy * dy);
-            low = std::min(low, ax - half);
-            high = std::max(high, ax + half);
-        }
-        const double dyEnd = yc - by;
-        if (dyEnd * dyEnd <= r2) {
-            const double half = std::sqrt(r2 - dyEnd * dyEnd);
-            low = std::min(low, bx - half);
-            high = std::max(high, bx + half);
-        }
-        int x0 = 0;
-        int x1 = 0;
-        if (low <= high && PixelRun(low, high, width, x0, x1)) emit(y, x0, x1);
+        });
+        return;
     }
+    rows([&](double dy, double& low, double& high) {
+        if (!(length > 0)) return;
+        double bandLow = -kInfinity;
+        double bandHigh = kInfinity;
+        if (ux != 0) {
+            bandLow = alongFrom + dy * alongPerRow;
+            bandHigh = alongTo + dy * alongPerRow;
+        } else if (dy * uy < 0 || dy * uy > length) {
+            bandLow = kInfinity;
+        }
+        if (uy != 0) {
+            const double centre = ax + dy * acrossPerRow;
+            bandLow = std::max(bandLow, centre - acrossHalf);
+            bandHigh = std::min(bandHigh, centre + acrossHalf);
+        } else if (std::fabs(dy) > r) {
+            bandLow = kInfinity;
+        }
+        if (bandLow <= bandHigh) {
+            low = bandLow;
+            high = bandHigh;
+        }
+    });
 }
 
 // Adds the wide pen's dashes along a-b to dashes, the pattern starting `phase` pixels in, and the whole
-// band to band when given. Returns the segment's length.
+// band to band when given. Returns the segment's length for a styled pen, and 0 for a solid one.
 double AddWideSegment(Point a, Point b, double phase, const PenPaint& pen, int width, int height,
                       Spans& dashes, Spans* band) {
     const double ax = a.x;
     const double ay = a.y;
     const double vx = static_cast<double>(b.x) - a.x;
     const double vy = static_cast<double>(b.y) - a.y;
-    const double length = std::hypot(vx, vy);
-    if (length == 0) return 0;
+    // A segment of no length draws nothing; a solid pen's needs no length else, its pattern no phase.
+    if (vx == 0 && vy == 0) return 0;
     const double r = pen.width / 2.0;
     auto into = [](Spans& spans) {
         return [&spans](int y, int x0, int x1) { spans.push_back({y, x0, x1}); };
     };
     if (!pen.pattern) {
         CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(dashes));
-        return length;
+        return 0;
     }
+    const double length = std::hypot(vx, vy);
     if (band) CapsuleSpans(ax, ay, b.x, b.y, r, width, height, into(*band));
     // Only the dashes near the image matter; a long line far away must not be walked dash by dash.
     double t0 = 0;
@@ -804,12 +865,13 @@ class OutlineWalk {
 // The directions an arc covers: from the ray through start counter-clockwise (as seen) to the ray
 // through end; the same ray twice means the whole ellipse. Directions are offsets from the centre,
 // doubled so they stay whole, with y upwards; they are compared by the signs of cross products, which
-// is exact for any coordinates.
-class ArcRange {
+// is exact for any coordinates in an integer of twice their width, and in 64 bits for the coordinates
+// of nearly every figure.
+template <typename Integer> class ArcDirections {
   public:
-    ArcRange() = default;
-    ArcRange(Rect box, Point start, Point end)
-        : cx2_(Wide{box.left} + box.right), cy2_(Wide{box.top} + box.bottom), whole_(false) {
+    ArcDirections() = default;
+    ArcDirections(Rect box, Point start, Point end)
+        : cx2_(Integer{box.left} + box.right), cy2_(Integer{box.top} + box.bottom), whole_(false) {
         Offset(start, sx_, sy_);
         Offset(end, ex_, ey_);
         whole_ = sx_ * ey_ - sy_ * ex_ == 0 && sx_ * ex_ + sy_ * ey_ > 0;
@@ -819,10 +881,10 @@ class ArcRange {
         endHalf_ = Half(ex_, ey_);
     }
 
+    bool Whole() const { return whole_; }
     bool Contains(int x, int y) const {
-        if (whole_) return true;
-        Wide px = 0;
-        Wide py = 0;
+        Integer px = 0;
+        Integer py = 0;
         Offset({x, y}, px, py);
         if (px == 0 && py == 0) px = 1;
         // p lies inside when it comes before the end going round from the start: in an earlier half
@@ -832,29 +894,74 @@ class ArcRange {
         return px * ey_ - py * ex_ > 0;
     }
 
+    // Whether the pixels of row y from x0 to x1 lie each on the same side of the start's ray as the
+    // others, and of the end's: each test is linear along the row, so it keeps its sign between two ends
+    // where it is not zero, and Contains answers them all alike.
+    bool Alike(int x0, int x1, int y) const {
+        Integer ax = 0, ay = 0, bx = 0, by = 0;
+        Offset({x0, y}, ax, ay);
+        Offset({x1, y}, bx, by);
+        auto sameSign = [](Integer a, Integer b) { return (a > 0 && b > 0) || (a < 0 && b < 0); };
+        return sameSign(sx_ * ay - sy_ * ax, sx_ * by - sy_ * bx) &&
+               sameSign(ax * ey_ - ay * ex_, bx * ey_ - by * ex_);
+    }
+
     // The start's direction, y downwards as on the device.
     double StartX() const { return static_cast<double>(sx_); }
     double StartY() const { return -static_cast<double>(sy_); }
 
   private:
-    void Offset(Point p, Wide& dx, Wide& dy) const {
-        dx = 2 * Wide{p.x} - cx2_;
-        dy = cy2_ - 2 * Wide{p.y};
+    void Offset(Point p, Integer& dx, Integer& dy) const {
+        dx = 2 * Integer{p.x} - cx2_;
+        dy = cy2_ - 2 * Integer{p.y};
     }
     // 0 for directions from the start's (included) to the opposite one (excluded), 1 for the rest.
-    int Half(Wide dx, Wide dy) const {
-        const Wide cross = sx_ * dy - sy_ * dx;
+    int Half(Integer dx, Integer dy) const {
+        const Integer cross = sx_ * dy - sy_ * dx;
         return cross > 0 || (cross == 0 && sx_ * dx + sy_ * dy > 0) ? 0 : 1;
     }
 
-    Wide cx2_ = 0;
-    Wide cy2_ = 0;
-    Wide sx_ = 1;
-    Wide sy_ = 0;
-    Wide ex_ = 1;
-    Wide ey_ = 0;
+    Integer cx2_ = 0;
+    Integer cy2_ = 0;
+    Integer sx_ = 1;
+    Integer sy_ = 0;
+    Integer ex_ = 1;
+    Integer ey_ = 0;
     int endHalf_ = 0;
     bool whole_ = true;
+};
+
+class ArcRange {
+  public:
+    ArcRange() = default;
+    // `pixels` bounds the points asked about.
+    ArcRange(Rect box, Point start, Point end, Size pixels) : wide_(box, start, end), whole_(wide_.Whole()) {
+        // Offsets of coordinates within 2^28 are within 2^30, and sums of two of their products within
+        // 2^61.
+        constexpr int kNear = 1 << 28;
+        auto near = [](int v) { return v >= -kNear && v <= kNear; };
+        narrow_ = near(box.left) && near(box.right) && near(box.top) && near(box.bottom) && near(start.x) &&
+                  near(start.y) && near(end.x) && near(end.y) && near(pixels.cx) && near(pixels.cy);
+        if (narrow_) near_ = ArcDirections<std::int64_t>(box, start, end);
+    }
+
+    bool Contains(int x, int y) const {
+        if (whole_) return true;
+        return narrow_ ? near_.Contains(x, y) : wide_.Contains(x, y);
+    }
+    // Whether Contains answers alike for the pixels of row y from x0 to x1.
+    bool Alike(int x0, int x1, int y) const {
+        if (whole_) return true;
+        return narrow_ ? near_.Alike(x0, x1, y) : wide_.Alike(x0, x1, y);
+    }
+    double StartX() const { return wide_.StartX(); }
+    double StartY() const { return wide_.StartY(); }
+
+  private:
+    ArcDirections<Wide> wide_;
+    ArcDirections<std::int64_t> near_;
+    bool whole_ = true;
+    bool narrow_ = false;
 };
 
 // The distance along a rectangle's outline of width w, clockwise as seen from its top-left corner.
@@ -973,6 +1080,30 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
     if (pen.paintGaps) PaintSpans(*buffer_, gap_, pen.gap);
 }
 
+void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
+    if (attributes.penStyle == PenStyle::Null || lines.empty()) return;
+    const PenPaint& pen = MakePenPaint(attributes);
+    if (pen.width > 1 || pen.pattern) {
+        for (const DeviceLine& line : lines)
+            DrawLine(line.from, line.to, attributes);
+        return;
+    }
+    // A thin solid pen, the hatch's: each line straight into the pixels, those that cannot reach the
+    // image and those of no length (no pixel, the end being left out) passed over at once.
+    const int width = buffer_->Width();
+    const int height = buffer_->Height();
+    const PixelOp ink = pen.ink;
+    auto outside = [width, height](int a, int b, int size) {
+        return (a < -2 && b < -2) || (a >= size + 2 && b >= size + 2);
+    };
+    for (const DeviceLine& line : lines) {
+        if (line.from == line.to || outside(line.from.x, line.to.x, width) ||
+            outside(line.from.y, line.to.y, height))
+            continue;
+        PaintThinLine(*buffer_, line.from, line.to, ink);
+    }
+}
+
 // Collects the pen's pixels along the points into pen_ and, for a styled pen in opaque mode, the gaps
 // into gap_; both end normalised and disjoint, so every pixel is painted once.
 void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed,
@@ -1062,8 +1193,33 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
         for (const Point& p : points)
             corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);
-        Normalise(fill_);
     }
+    // An operation that copies its colour gives a pixel painted twice what it gives it painted once.
+    // Where the pen and the brush both copy, as in every view's paint, the inside is painted as it
+    // comes and the border over it segment by segment: the pixels are those of the inside without the
+    // border and the border painted once each, without sorting the parts into them.
+    const bool copies =
+        !pen.pattern && pen.ink.keep == 0 &&
+        (brush.none ||
+         (brush.ink.keep == 0 && (!brush.hatched || !brush.paintBackground || brush.background.keep == 0)));
+    if (copies) {
+        for (const Span& s : fill_)
+            brush.PaintRun(buffer_->Row(s.y), s.y, s.x0, s.x1);
+        if (attributes.penStyle == PenStyle::Null) return;
+        const int width = buffer_->Width();
+        const int height = buffer_->Height();
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const Point a = points[i];
+            const Point b = points[(i + 1) % points.size()];
+            if (pen.width <= 1)
+                PaintThinLine(*buffer_, a, b, pen.ink);
+            else if (a != b) // a wide segment of no length draws nothing
+                CapsuleSpans(a.x, a.y, b.x, b.y, pen.width / 2.0, width, height,
+                             [&](int y, int x0, int x1) { pen.ink.ApplyRun(buffer_->Row(y), x0, x1); });
+        }
+        return;
+    }
+    Normalise(fill_);
     CollectOutline(points, true, attributes);
     // The border is painted over the inside, so the inside leaves out the border's pixels; gaps of a
     // transparent styled pen show the fill.
@@ -1132,7 +1288,8 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
     const bool thin = pen.width <= 1;
     const RoundedBox inner = outer.Inset(pen.width);
     const bool perPixel = figure == Figure::Arc || pen.pattern;
-    const ArcRange range = figure == Figure::Arc ? ArcRange(box, start, end) : ArcRange();
+    const ArcRange range =
+        figure == Figure::Arc ? ArcRange(box, start, end, buffer_->PixelSize()) : ArcRange();
     std::optional<OutlineWalk> walk;
     double startPosition = 0;
     if (pen.pattern && figure != Figure::Rectangle) {
@@ -1148,6 +1305,11 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         if (x0 >= x1) return;
         if (!perPixel) {
             pen.ink.ApplyRun(row, x0, x1);
+            return;
+        }
+        // A solid arc's run on one side of both rays is covered or not as a whole.
+        if (!pen.pattern && range.Alike(x0, x1 - 1, y)) {
+            if (range.Contains(x0, y)) pen.ink.ApplyRun(row, x0, x1);
             return;
         }
         for (int x = x0; x < x1; ++x) {
@@ -1181,40 +1343,8 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         return row;
     };
     const bool neighbours = hasPen && thin;
-    FigureRow above;
-    FigureRow here = rowAt(yFirst);
-    if (neighbours) above = rowAt(std::int64_t{yFirst} - 1);
-    for (int y = yFirst; y <= yLast; ++y) {
-        FigureRow below;
-        if (neighbours)
-            below = rowAt(std::int64_t{y} + 1);
-        else if (y > yFirst)
-            here = rowAt(y);
-        const FigureRow previous = above;
-        const FigureRow current = here;
-        if (neighbours) {
-            above = here;
-            here = below;
-        }
-        if (!current.any) continue;
-        const std::int64_t x0 = current.x0;
-        const std::int64_t x1 = current.x1;
-        std::int64_t inside0 = x0;
-        std::int64_t inside1 = x1;
-        if (hasPen) {
-            if (thin) {
-                if (previous.any && below.any) {
-                    inside0 = std::max({x0 + 1, previous.x0, below.x0});
-                    inside1 = std::min({x1 - 1, previous.x1, below.x1});
-                } else {
-                    inside0 = 1;
-                    inside1 = 0;
-                }
-            } else if (!inner.Row(y, inside0, inside1)) {
-                inside0 = 1;
-                inside1 = 0;
-            }
-        }
+    // Row y's outline [x0, x1] and inside [inside0, inside1] (empty when inside0 > inside1) painted.
+    auto paintRow = [&](int y, std::int64_t x0, std::int64_t x1, std::int64_t inside0, std::int64_t inside1) {
         std::uint32_t* row = buffer_->Row(y);
         if (inside0 <= inside1) {
             brush.PaintRun(row, y, static_cast<int>(std::max<std::int64_t>(inside0, 0)),
@@ -1226,6 +1356,65 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
         } else if (hasPen) {
             paintOutline(row, y, x0, x1);
         }
+    };
+    // Rows y and mirrorSum - y lie as far from the figure's middle, and every sum that gives their pixels
+    // is exact (its terms are whole numbers and halves), so the two hold the same pixels, and a thin
+    // outline's rows above and below the one change places. The rows [from, to] are worked out and
+    // painted, and with `mirrored` their mirrors below `to` as well: the square roots and divisions of
+    // a figure are halved. The pixels of one figure are painted once each, so the order of its rows does
+    // not matter.
+    const std::int64_t mirrorSum = std::int64_t{box.top} + box.bottom - 1;
+    auto paintRows = [&](std::int64_t from, std::int64_t to, bool mirrored) {
+        if (from > to) return;
+        FigureRow above;
+        FigureRow here = rowAt(from);
+        if (neighbours) above = rowAt(from - 1);
+        for (auto y = static_cast<int>(from); y <= to; ++y) {
+            FigureRow below;
+            if (neighbours)
+                below = rowAt(std::int64_t{y} + 1);
+            else if (y > from)
+                here = rowAt(y);
+            const FigureRow previous = above;
+            const FigureRow current = here;
+            if (neighbours) {
+                above = here;
+                here = below;
+            }
+            if (!current.any) continue;
+            const std::int64_t x0 = current.x0;
+            const std::int64_t x1 = current.x1;
+            std::int64_t inside0 = x0;
+            std::int64_t inside1 = x1;
+            if (hasPen) {
+                if (thin) {
+                    if (previous.any && below.any) {
+                        inside0 = std::max({x0 + 1, previous.x0, below.x0});
+                        inside1 = std::min({x1 - 1, previous.x1, below.x1});
+                    } else {
+                        inside0 = 1;
+                        inside1 = 0;
+                    }
+                } else if (!inner.Row(y, inside0, inside1)) {
+                    inside0 = 1;
+                    inside1 = 0;
+                }
+            }
+            paintRow(y, x0, x1, inside0, inside1);
+            const std::int64_t mirror = mirrorSum - y;
+            if (mirrored && mirror > y && mirror <= yLast)
+                paintRow(static_cast<int>(mirror), x0, x1, inside0, inside1);
+        }
+    };
+    // The rows above the middle with their mirrors; then the middle row, and the rows whose mirrors lie
+    // above the image.
+    const std::int64_t upperEnd = std::min<std::int64_t>(yLast, (mirrorSum - 1) >> 1);
+    if (upperEnd >= yFirst) {
+        paintRows(yFirst, upperEnd, true);
+        paintRows(upperEnd + 1, std::min<std::int64_t>(yLast, mirrorSum - upperEnd - 1), false);
+        paintRows(std::max(upperEnd + 1, mirrorSum - yFirst + 1), yLast, false);
+    } else {
+        paintRows(yFirst, yLast, false);
     }
 }
 
@@ -1243,20 +1432,21 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
             return;
     }
     const TextMetrics metrics = text_->Metrics(font);
-    const std::shared_ptr<const TextMask> mask = text_->Render(font, text);
+    const TextInk& ink = text_->Ink(font, text);
     ClearWideVectorState();
-    if (!mask) return;
     const double angle = font.angleTenths * kPi / 1800.0;
-    // Along the baseline, and across it towards the descent, in device pixels (y down).
-    const double alongX = std::cos(angle);
-    const double alongY = -std::sin(angle);
-    const double downX = std::sin(angle);
-    const double downY = std::cos(angle);
+    // Along the baseline, and across it towards the descent, in device pixels (y down). Nearly every
+    // text is upright, where the cosine and sine are exactly 1 and 0.
+    const bool upright = font.angleTenths == 0;
+    const double alongX = upright ? 1.0 : std::cos(angle);
+    const double alongY = upright ? -0.0 : -std::sin(angle);
+    const double downX = upright ? 0.0 : std::sin(angle);
+    const double downY = upright ? 1.0 : std::cos(angle);
     double along = 0;
     if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-        along = mask->advance / 2.0;
+        along = ink.advance / 2.0;
     else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-        along = mask->advance;
+        along = ink.advance;
     double down = metrics.ascent;
     if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
         down = 0;
@@ -1272,7 +1462,7 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
         // below gives it, without building the polygon.
         const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
         int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-        if (PixelRun(originX, originX + mask->advance, width, x0, x1) &&
+        if (PixelRun(originX, originX + ink.advance, width, x0, x1) &&
             PixelRun(originY - metrics.ascent, originY + metrics.descent, height, y0, y1))
             for (int y = y0; y < y1; ++y)
                 std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, background);
@@ -1280,9 +1470,8 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
         // The character cell along the whole text, in the background colour.
         std::vector<PointF> cell;
         for (auto [s, t] :
-             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(mask->advance), -metrics.ascent},
-              std::pair{static_cast<double>(mask->advance), metrics.descent},
-              std::pair{0.0, metrics.descent}})
+             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(ink.advance), -metrics.ascent},
+              std::pair{static_cast<double>(ink.advance), metrics.descent}, std::pair{0.0, metrics.descent}})
             cell.push_back({originX + alongX * s + downX * t, originY + alongY * s + downY * t});
         fill_.clear();
         PolygonFillSpans(cell, width, height, fill_);
@@ -1291,18 +1480,25 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
             std::fill(buffer_->Row(s.y) + s.x0, buffer_->Row(s.y) + s.x1, background);
     }
 
-    const std::uint32_t ink = PixelFromColour(attributes.textColour);
-    const double left = originX - mask->originX;
-    const double top = originY - mask->originY;
-    if (left > width || top > height || left + mask->width < 0 || top + mask->height < 0) return;
-    const int maskLeft = static_cast<int>(left);
-    const int maskTop = static_cast<int>(top);
-    for (const TextMask::Run& run : mask->runs) {
-        const int y = maskTop + run.y;
-        if (y < 0 || y >= height) continue;
-        const int x0 = std::max(maskLeft + run.x0, 0);
-        const int x1 = std::min(maskLeft + run.x1, width);
-        if (x0 < x1) std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, ink);
+    if (originX + ink.left > width || originY + ink.top > height || originX + ink.right < 0 ||
+        originY + ink.bottom < 0)
+        return;
+    // Both whole numbers, within reach of the image.
+    const int startX = static_cast<int>(originX);
+    const int startY = static_cast<int>(originY);
+    const std::uint32_t colour = PixelFromColour(attributes.textColour);
+    // Every ink pixel is copied in the one colour, so pieces that overlap light their pixels alike.
+    for (const TextInk::Piece& piece : ink.pieces) {
+        const int pieceX = startX + piece.x;
+        const int pieceY = startY + piece.y;
+        for (std::size_t r = 0; r < piece.count; ++r) {
+            const TextMask::Run& run = piece.runs[r];
+            const int y = pieceY + run.y;
+            if (y < 0 || y >= height) continue;
+            const int x0 = std::max(pieceX + run.x0, 0);
+            const int x1 = std::min(pieceX + run.x1, width);
+            if (x0 < x1) std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, colour);
+        }
     }
 }
 

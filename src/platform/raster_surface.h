@@ -31,6 +31,7 @@ class RasterSurface : public Surface {
 
     Size PixelSize() const override;
     void DrawLine(Point from, Point to, const DrawAttributes& attributes) override;
+    void DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) override;
     void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) override;
     void DrawRectangle(Rect box, const DrawAttributes& attributes) override;
     void DrawRoundRect(Rect box, Size corner, const DrawAttributes& attributes) override;

@@ -6,6 +6,7 @@
 #include "platform/geometry.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,12 @@ struct DrawAttributes {
     // Set by the device context that made these attributes, different for every set it makes (0: not
     // known), so a surface can keep what it worked out from them while the same set comes again.
     std::uint64_t serial = 0;
+};
+
+// A line between two pixels.
+struct DeviceLine {
+    Point from;
+    Point to;
 };
 
 // One call made on a device context, as a recording surface logs it: the call's name, its arguments
@@ -68,6 +75,11 @@ class Surface {
 
     // A line from one pixel to another; the end pixel is not drawn.
     virtual void DrawLine(Point from, Point to, const DrawAttributes& attributes) = 0;
+    // Lines in order, each as DrawLine draws it: the strokes of a hatch come by the thousand.
+    virtual void DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
+        for (const DeviceLine& line : lines)
+            DrawLine(line.from, line.to, attributes);
+    }
     // A closed polygon: the inside (alternate filling) with the brush, then the border with the pen.
     virtual void DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) = 0;
     // Box figures: the box is normalised; its right column and bottom row lie outside the figure.

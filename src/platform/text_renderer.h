@@ -5,6 +5,7 @@
 #include "platform/gdi_types.h"
 #include "platform/surface.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -33,6 +34,26 @@ struct TextMask {
     std::vector<Run> runs;
 };
 
+// A text's ink in pieces, for a surface that paints every ink pixel in one colour: each piece a run
+// list whose (0, 0) lies (x, y) pixels from the start of the baseline. Pieces may overlap; together
+// they light the pixels of the text's mask. The box [left, right) x [top, bottom), from the start of
+// the baseline too, is the mask's.
+struct TextInk {
+    struct Piece {
+        const TextMask::Run* runs = nullptr;
+        std::size_t count = 0;
+        int x = 0;
+        int y = 0;
+    };
+    int advance = 0; // as the mask's
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    std::vector<Piece> pieces;
+    std::shared_ptr<const TextMask> mask; // holds the runs of a piece that is a whole mask
+};
+
 class TextRenderer {
   public:
     virtual ~TextRenderer() = default;
@@ -43,12 +64,19 @@ class TextRenderer {
     // The width in pixels of a text along its baseline.
     virtual int Advance(const DeviceFont& font, std::string_view text) = 0;
     // The text's pixels with its baseline at font.angleTenths, counter-clockwise as seen. The text is
-    // single bytes in the Windows-1252 code page. The mask stays valid while the caller holds it.
+    // single bytes in the Windows-1252 code page. The mask (never null) stays valid while the caller
+    // holds it.
     virtual std::shared_ptr<const TextMask> Render(const DeviceFont& font, std::string_view text) = 0;
     // A distance in pixels from the start of the baseline that holds every pixel the text can light and
     // its advance, at any angle: what a surface may skip the text by without rendering it. By default
     // three character cells a character, as no glyph is wider.
     virtual int Reach(const DeviceFont& font, std::string_view text);
+    // The text's pixels as Render gives them, in pieces that may cost less to make than the mask; valid
+    // until the next call on the renderer. By default the mask of Render as one piece.
+    virtual const TextInk& Ink(const DeviceFont& font, std::string_view text);
+
+  protected:
+    TextInk ink_; // what Ink last gave
 };
 
 } // namespace platform

@@ -166,8 +166,7 @@ std::shared_ptr<const TextMask> QtTextRenderer::Render(const DeviceFont& font, s
     }
     TextKey key{{font.face, view.cellHeight, font.weight, font.italic}, view.angleTenths, std::string(text)};
     std::shared_ptr<const TextMask> mask = Paint(Entry(font), font, text);
-    const std::size_t bytes =
-        mask->runs.capacity() * sizeof(TextMask::Run) + 2 * key.text.size() + 128;
+    const std::size_t bytes = mask->runs.capacity() * sizeof(TextMask::Run) + 2 * key.text.size() + 128;
     maskOrder_.push_front({key, mask, bytes});
     masks_.emplace(std::move(key), maskOrder_.begin());
     maskBytes_ += bytes;
@@ -276,6 +275,7 @@ const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, 
     reach.advance = std::max(0, static_cast<int>(std::ceil(advance)));
     reach.wholeAdvance = advance >= 0 && advance == std::floor(advance);
     const GlyphInk& ink = Glyph(entry, indexes.front());
+    reach.ink = &ink;
     if (ink.width > 0) {
         reach.overhang = std::max({0, ink.originX, ink.width - ink.originX - reach.advance});
         reach.across = std::max(ink.originY, ink.height - ink.originY);
@@ -330,7 +330,7 @@ bool QtTextRenderer::PlainLayout(FontEntry& entry, std::string_view text, std::v
         const CharacterReach& reach =
             entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
         if (!reach.inFace || !reach.wholeAdvance || entry.actedOn[reach.glyph]) return false;
-        glyphs.push_back({reach.glyph, static_cast<int>(x), 0});
+        glyphs.push_back({reach.glyph, static_cast<int>(x), 0, reach.ink});
         x += reach.advance;
         if (x > kMaxMaskPixels) return false;
     }
@@ -392,7 +392,7 @@ std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::
     placed.reserve(layout.size());
     int left = 0, top = 0, right = 0, bottom = 0;
     for (const PlacedGlyph& glyph : layout) {
-        const GlyphInk& ink = Glyph(entry, glyph.index);
+        const GlyphInk& ink = glyph.ink ? *glyph.ink : Glyph(entry, glyph.index);
         if (ink.width == 0) continue;
         const Placed at{&ink, glyph.x - ink.originX, glyph.y - ink.originY};
         if (placed.empty()) {
@@ -445,6 +445,42 @@ std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::
         runs.resize(kept);
     }
     return mask;
+}
+
+// The glyphs' own runs where the plain layout puts them: the runs ComposeUpright joins into one mask,
+// apart. Any other text is the mask of Render, whole.
+const TextInk& QtTextRenderer::Ink(const DeviceFont& font, std::string_view text) {
+    if (NormalisedAngle(font.angleTenths) != 0) return TextRenderer::Ink(font, text);
+    FontEntry& entry = Entry(font);
+    layout_.clear();
+    int advance = 0;
+    if (!entry.composable || !PlainLayout(entry, text, layout_, advance))
+        return TextRenderer::Ink(font, text);
+    TextInk& ink = ink_;
+    ink.mask.reset();
+    ink.pieces.clear();
+    ink.advance = advance;
+    bool any = false;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    for (const PlacedGlyph& glyph : layout_) {
+        const GlyphInk& own = *glyph.ink;
+        if (own.width == 0) continue;
+        const int x = glyph.x - own.originX;
+        const int y = glyph.y - own.originY;
+        if (!any) {
+            left = x, top = y, right = x + own.width, bottom = y + own.height;
+            any = true;
+        } else {
+            left = std::min(left, x), top = std::min(top, y);
+            right = std::max(right, x + own.width), bottom = std::max(bottom, y + own.height);
+        }
+        ink.pieces.push_back({own.runs.data(), own.runs.size(), x, y});
+    }
+    // A mask this large is painted whole by the painter, as ComposeUpright leaves it.
+    if (static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2)
+        return TextRenderer::Ink(font, text);
+    ink.left = left, ink.top = top, ink.right = right, ink.bottom = bottom;
+    return ink;
 }
 
 // Paints the text white on black with the baseline's start at a whole pixel, turned about that point,

@@ -33,6 +33,9 @@ class QtTextRenderer : public TextRenderer {
     int Advance(const DeviceFont& font, std::string_view text) override;
     std::shared_ptr<const TextMask> Render(const DeviceFont& font, std::string_view text) override;
     int Reach(const DeviceFont& font, std::string_view text) override;
+    // An upright text laid out glyph by glyph is the ink of its glyphs where the layout puts them,
+    // without a mask of its own.
+    const TextInk& Ink(const DeviceFont& font, std::string_view text) override;
 
     // The Qt font that renders a device font (its angle aside).
     QFont FontFor(const DeviceFont& font);
@@ -90,7 +93,8 @@ class QtTextRenderer : public TextRenderer {
         int overhang = 0;
         int across = 0;
         quint32 glyph = 0;
-        bool wholeAdvance = false; // the advance is a whole number of pixels, as hinting makes it
+        const GlyphInk* ink = nullptr; // the glyph's, kept in the font's entry
+        bool wholeAdvance = false;     // the advance is a whole number of pixels, as hinting makes it
     };
     struct FontEntry {
         QFont font;
@@ -109,6 +113,7 @@ class QtTextRenderer : public TextRenderer {
         quint32 index = 0;
         int x = 0;
         int y = 0;
+        const GlyphInk* ink = nullptr; // when the layout knows it already
     };
     struct MaskEntry {
         TextKey key;
@@ -135,6 +140,7 @@ class QtTextRenderer : public TextRenderer {
     std::unordered_map<TextKey, std::list<MaskEntry>::iterator, KeyHash, KeyEqual> masks_;
     std::size_t maskBytes_ = 0;
     std::size_t maskBudget_;
+    std::vector<PlacedGlyph> layout_; // the layout Ink works on, kept between calls
 };
 
 } // namespace platform::qt
