@@ -34,9 +34,11 @@ menu_open() {
 menu_closed() { ! menu_open; }
 
 # Starts an X server of 1280 x 800 pixels on a display number no other server holds (it writes the
-# number once it takes connections) and points DISPLAY at it; its process id goes in `xvfb`.
+# number once it takes connections) and points DISPLAY at it; its process id goes in `xvfb`. The server
+# must not reset when its last client leaves: the check that it answers is such a client, and a program
+# connecting while the server resets is refused.
 start_x_display() {
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
     display_chosen() { grep -q '^[0-9]' "$work/display"; }
     await "the X server chooses its display" display_chosen
