@@ -1093,7 +1093,7 @@ void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttri
     const int width = buffer_->Width();
     const int height = buffer_->Height();
     const PixelOp ink = pen.ink;
-    auto outside = [width, height](int a, int b, int size) {
+    auto outside = [](int a, int b, int size) {
         return (a < -2 && b < -2) || (a >= size + 2 && b >= size + 2);
     };
     for (const DeviceLine& line : lines) {
