@@ -157,9 +157,16 @@ bool DeviceContext::LogicalClipBox(int marginPixels, Rect& box) const {
     return true;
 }
 
+[[gnu::always_inline]] inline int DeviceContext::DeviceX(int x) const {
+    return RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_, viewportOrg_.x);
+}
+
+[[gnu::always_inline]] inline int DeviceContext::DeviceY(int y) const {
+    return RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y);
+}
+
 [[gnu::always_inline]] inline Point DeviceContext::ToDevice(int x, int y) const {
-    return {RoundHalfUp((static_cast<double>(x) - windowOrg_.x) * scaleX_, viewportOrg_.x),
-            RoundHalfUp((static_cast<double>(y) - windowOrg_.y) * scaleY_, viewportOrg_.y)};
+    return {DeviceX(x), DeviceY(y)};
 }
 
 void DeviceContext::RecordPen(const Pen& pen) {
@@ -322,11 +329,23 @@ void DeviceContext::Strokes(std::span<const LogicalLine> lines) {
         return;
     }
     // The points of many lines converted in one loop, where those of one line need not wait for the
-    // line before.
+    // line before. A hatch across a level wall gives every stroke the same two y, across an upright one
+    // the same two x: a coordinate equal to the one of the line before is not converted again.
     std::vector<DeviceLine>& device = linesScratch_;
     device.resize(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        device[i] = {ToDevice(lines[i].xa, lines[i].ya), ToDevice(lines[i].xb, lines[i].yb)};
+    LogicalLine last = lines[0];
+    DeviceLine lastDevice{ToDevice(last.xa, last.ya), ToDevice(last.xb, last.yb)};
+    device[0] = lastDevice;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const LogicalLine& line = lines[i];
+        DeviceLine& out = device[i];
+        out.from.x = line.xa == last.xa ? lastDevice.from.x : DeviceX(line.xa);
+        out.from.y = line.ya == last.ya ? lastDevice.from.y : DeviceY(line.ya);
+        out.to.x = line.xb == last.xb ? lastDevice.to.x : DeviceX(line.xb);
+        out.to.y = line.yb == last.yb ? lastDevice.to.y : DeviceY(line.yb);
+        last = line;
+        lastDevice = out;
+    }
     if (pen_.style != PenStyle::Null) surface_->DrawLines(device, Attributes());
     position_ = {lines.back().xb, lines.back().yb};
     devicePosition_ = device.back().to;
