@@ -127,8 +127,6 @@ class DeviceContext {
     void Equalise();
     // Inlined into every primitive: each point of each one goes through here.
     inline Point ToDevice(int x, int y) const;
-    inline int DeviceX(int x) const;
-    inline int DeviceY(int y) const;
     // The state a primitive draws with, made again only after the state changed.
     const DrawAttributes& Attributes() const;
     // The mapping changed: the cached device position, attributes and font no longer hold.
