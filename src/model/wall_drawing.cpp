@@ -20,6 +20,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 using paint_mapping::BitmapMap;
@@ -92,7 +93,8 @@ class Strokes {
     DeviceContext& dc_;
 
   public:
-    Strokes(DeviceContext& dc, Visible visible, int ySign) : dc_(dc), visible(visible), ySign_(ySign) {}
+    Strokes(DeviceContext& dc, Visible visible, int ySign)
+        : dc_(dc), visible(visible), ySign_(ySign), batch_(Batch()) {}
     Strokes(const Strokes&) = delete;
     Strokes& operator=(const Strokes&) = delete;
     ~Strokes() { Flush(); }
@@ -102,26 +104,29 @@ class Strokes {
         yb *= ySign_;
         if (!visible.Meets(xa, ya, xb, yb)) return;
         // Only a stroke of a damaged wall, thicker than the coordinates reach, can pass the ends.
-        Batch().push_back({paint_mapping::Saturate(xa), paint_mapping::Saturate(ya),
-                           paint_mapping::Saturate(xb), paint_mapping::Saturate(yb)});
-        if (Batch().size() >= BatchSize) Flush();
+        batch_[count_++] = {paint_mapping::Saturate(xa), paint_mapping::Saturate(ya),
+                            paint_mapping::Saturate(xb), paint_mapping::Saturate(yb)};
+        if (count_ == BatchSize) Flush();
     }
 
     const Visible visible;
 
   private:
     static constexpr std::size_t BatchSize = 256;
-    // One batch for every hatch: painting runs on one thread, and one hatch is drawn at a time.
+    // One batch for every hatch: painting runs on one thread, and one hatch is drawn at a time. It is
+    // looked up once a hatch and filled by place, as a hatch seen whole has thousands of strokes.
     static std::vector<DeviceContext::LogicalLine>& Batch() {
-        static thread_local std::vector<DeviceContext::LogicalLine> batch;
+        static thread_local std::vector<DeviceContext::LogicalLine> batch(BatchSize);
         return batch;
     }
     void Flush() const {
-        dc_.Strokes(Batch());
-        Batch().clear();
+        dc_.Strokes(std::span<const DeviceContext::LogicalLine>(batch_.data(), count_));
+        count_ = 0;
     }
 
     int ySign_;
+    std::vector<DeviceContext::LogicalLine>& batch_;
+    mutable std::size_t count_ = 0;
 };
 
 // Floor and ceiling of a / b for b > 0.

@@ -41,6 +41,72 @@ namespace {
     return static_cast<int>(rounded);
 }
 
+// The mapping of one axis: device = RoundHalfUp((logical - window origin) * scale, viewport origin).
+struct AxisMapping {
+    double windowOrigin;
+    double scale;
+    int viewportOrigin;
+};
+
+struct PlainRounding {
+    [[gnu::always_inline]] static int Device(int logical, const AxisMapping& axis, bool& /*ok*/) {
+        return RoundHalfUp((logical - axis.windowOrigin) * axis.scale, axis.viewportOrigin);
+    }
+};
+
+// The points of many lines converted in one loop, where those of one line need not wait for the line
+// before. A hatch across a level wall gives every stroke the same two y, across an upright one the same
+// two x: a coordinate equal to the one of the line before is not converted again.
+template <typename Rounding>
+[[gnu::always_inline]] inline void ConvertLines(std::span<const DeviceContext::LogicalLine> lines,
+                                                const AxisMapping& x, const AxisMapping& y,
+                                                DeviceLine* device, bool& ok) {
+    DeviceContext::LogicalLine last = lines[0];
+    DeviceLine lastDevice{{Rounding::Device(last.xa, x, ok), Rounding::Device(last.ya, y, ok)},
+                          {Rounding::Device(last.xb, x, ok), Rounding::Device(last.yb, y, ok)}};
+    device[0] = lastDevice;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const DeviceContext::LogicalLine& line = lines[i];
+        DeviceLine& out = device[i];
+        out.from.x = line.xa == last.xa ? lastDevice.from.x : Rounding::Device(line.xa, x, ok);
+        out.from.y = line.ya == last.ya ? lastDevice.from.y : Rounding::Device(line.ya, y, ok);
+        out.to.x = line.xb == last.xb ? lastDevice.to.x : Rounding::Device(line.xb, x, ok);
+        out.to.y = line.yb == last.yb ? lastDevice.to.y : Rounding::Device(line.yb, y, ok);
+        last = line;
+        lastDevice = out;
+    }
+}
+
+#if defined(__x86_64__)
+// RoundHalfUp by the processor's own floor instruction, where the processor has it: one instruction
+// for the conversion and the tests of the negative values nearly every view's mapping gives. `ok` is
+// cleared for a point RoundHalfUp would hold at the ends of the int range, and the result is then of
+// no use.
+struct FloorRounding {
+    [[gnu::always_inline]] static int Device(int logical, const AxisMapping& axis, bool& ok) {
+        const double floored = __builtin_floor((logical - axis.windowOrigin) * axis.scale + 0.5);
+        const bool inside = floored >= -2147483648.0 && floored < 2147483648.0; // NaN fails
+        const long long rounded = static_cast<long long>(inside ? floored : 0.0) + axis.viewportOrigin;
+        ok &= inside & (rounded == static_cast<int>(rounded));
+        return static_cast<int>(rounded);
+    }
+};
+
+// False when a point lies where RoundHalfUp saturates: the lines are then converted the plain way.
+[[gnu::target("sse4.1")]] bool ConvertWithFloor(std::span<const DeviceContext::LogicalLine> lines,
+                                                const AxisMapping& x, const AxisMapping& y,
+                                                DeviceLine* device) {
+    bool ok = true;
+    ConvertLines<FloorRounding>(lines, x, y, device, ok);
+    return ok;
+}
+
+bool HaveFloorInstruction() {
+    static const bool have = __builtin_cpu_supports("sse4.1");
+    return have;
+}
+#endif
+
 } // namespace
 
 DeviceContext::DeviceContext(Surface& surface) : surface_(&surface), recording_(surface.Records()) {}
@@ -321,12 +387,18 @@ void DeviceContext::Strokes(std::span<const LogicalLine> lines) {
             Stroke(line.xa, line.ya, line.xb, line.yb);
         return;
     }
-    // The points of many lines converted in one loop, where those of one line need not wait for the
-    // line before.
     std::vector<DeviceLine>& device = linesScratch_;
     device.resize(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        device[i] = {ToDevice(lines[i].xa, lines[i].ya), ToDevice(lines[i].xb, lines[i].yb)};
+    const AxisMapping x{static_cast<double>(windowOrg_.x), scaleX_, viewportOrg_.x};
+    const AxisMapping y{static_cast<double>(windowOrg_.y), scaleY_, viewportOrg_.y};
+    bool converted = false;
+#if defined(__x86_64__)
+    converted = HaveFloorInstruction() && ConvertWithFloor(lines, x, y, device.data());
+#endif
+    if (!converted) {
+        bool always = true; // the plain conversion takes every point
+        ConvertLines<PlainRounding>(lines, x, y, device.data(), always);
+    }
     if (pen_.style != PenStyle::Null) surface_->DrawLines(device, Attributes());
     position_ = {lines.back().xb, lines.back().yb};
     devicePosition_ = device.back().to;

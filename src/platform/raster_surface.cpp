@@ -1096,10 +1096,19 @@ void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttri
     auto outside = [](int a, int b, int size) {
         return (a < -2 && b < -2) || (a >= size + 2 && b >= size + 2);
     };
+    auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
     for (const DeviceLine& line : lines) {
-        if (line.from == line.to || outside(line.from.x, line.to.x, width) ||
-            outside(line.from.y, line.to.y, height))
+        if (line.from == line.to) continue;
+        // A line one step long has one pixel, its start, painted when it lies in the image: the strokes
+        // of a hatch seen from afar are nearly all so.
+        const std::int64_t dx = std::int64_t{line.to.x} - line.from.x;
+        const std::int64_t dy = std::int64_t{line.to.y} - line.from.y;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+            if (within(line.from.x, width) && within(line.from.y, height))
+                ink.Apply(buffer_->Row(line.from.y)[line.from.x]);
             continue;
+        }
+        if (outside(line.from.x, line.to.x, width) || outside(line.from.y, line.to.y, height)) continue;
         PaintThinLine(*buffer_, line.from, line.to, ink);
     }
 }
