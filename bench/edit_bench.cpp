@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "bench_goal.h"
+#include "headless_program.h"
 #include "mixed_drawing.h"
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
@@ -25,7 +26,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -57,19 +57,8 @@ class EditFixture {
                                    std::filesystem::copy_options::overwrite_existing);
         ResetSharedState();
         platform::InstallDesktop(&desktop_);
-        program_ = std::make_unique<Program>(folder_.string());
-        frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(),
-                                                           desktop_, *text_);
-        frame_->SetViewClientSize({600, 400});
-        frame_->SetRecordPaints(false);
-        frame_->inputSource = [this](platform::InputEvent& event) {
-            if (queued_.empty()) return platform::InputWait::Closed;
-            event = queued_.front();
-            queued_.pop_front();
-            Track(event);
-            return platform::InputWait::Input;
-        };
-        program_->Start(*frame_);
+        program_ =
+            std::make_unique<HeadlessProgram>(folder_.string(), *text_, desktop_, platform::Size{600, 400});
         // The first floor's objects join the house, on the sheet its file is stored on.
         UseBenchSheet();
         DrawingList.DrawingName = "HOUSE";
@@ -85,7 +74,6 @@ class EditFixture {
         Open();
     }
     ~EditFixture() {
-        frame_.reset();
         program_.reset();
         platform::InstallDesktop(nullptr);
         DrawingList.Flush();
@@ -95,25 +83,16 @@ class EditFixture {
     }
 
     platform::ScriptedDesktop& Desktop() { return desktop_; }
-    // A command, then the paint it leaves waiting.
-    void Command(int id) {
-        frame_->Choose(id);
-        Settle();
-    }
-    // One input to the view, the mouse cursor following the pointer as the script runner moves it. A
-    // press that runs a drag takes the inputs queued after it (Queue) as the drag's.
+    void Command(int id) { program_->Command(id); }
     void Input(platform::InputKind kind, platform::Point point = {}, int key = 0) {
-        platform::InputEvent event = Event(kind, point, key);
-        Track(event);
-        frame_->ActiveScriptedView()->Handler().OnInput(event);
-        Settle();
+        program_->Input(kind, point, key);
     }
-    void Queue(platform::InputKind kind, platform::Point point) { queued_.push_back(Event(kind, point, 0)); }
+    void Queue(platform::InputKind kind, platform::Point point) { program_->Queue(kind, point); }
     // The whole view painted again: for an edit that draws its objects at once and leaves the view to
     // its next paint, the re-read and repaint the goal counts.
     void Repaint() {
-        frame_->ActiveScriptedView()->Invalidate(nullptr, true);
-        Settle();
+        program_->View().Invalidate(nullptr, true);
+        program_->Settle();
     }
     void Move(int x, int y) { Input(platform::InputKind::MouseMove, {x, y}); }
     void Key(int key) {
@@ -132,48 +111,30 @@ class EditFixture {
     // The drawing file as it was, and the view painted from it.
     void Restore(const std::string& bytes) {
         ReplaceFileAtomically((folder_ / "DWGS/HOUSE.DB0").string(), bytes);
-        frame_->ActiveScriptedView()->Invalidate(nullptr, true);
-        Settle();
+        Repaint();
         // A fresh pick tool: a fourth undo in a row would only suggest the erase tool.
-        program_->Client().SelectPickTool();
+        program_->program().Client().SelectPickTool();
     }
 
   private:
-    static platform::InputEvent Event(platform::InputKind kind, platform::Point point, int key) {
-        platform::InputEvent event;
-        event.kind = kind;
-        event.point = point;
-        event.key = key;
-        if (kind == platform::InputKind::LeftDown || kind == platform::InputKind::MouseMove)
-            event.held = platform::MouseFlag::Left;
-        return event;
-    }
-    void Track(const platform::InputEvent& event) {
-        if (platform::IsMouseInput(event.kind))
-            desktop_.SetCursorPos(frame_->ActiveScriptedView()->ClientToScreen(event.point));
-    }
     // File/Open of the house, scrolled to the sheet's lower-left corner on the sheet the scenarios use.
     // The open read the drawing on the sheet of the window's set-up: a repaint reads it again on this
     // one, where the tools look for its walls (a window's Enter finds none before).
     void Open() {
         desktop_.QueueFile("HOUSE.DB0");
         Command(command_id::Open);
-        platform::ViewHandler& view = frame_->ActiveScriptedView()->Handler();
+        platform::ViewHandler& view = program_->View().Handler();
         view.OnScroll(platform::ScrollBar::Horizontal, platform::ScrollCode::Top, 0);
         view.OnScroll(platform::ScrollBar::Vertical, platform::ScrollCode::Bottom, 0);
         Shared.SheetWidth = 8400;
         Shared.SheetHeight = 5940;
-        frame_->ActiveScriptedView()->Invalidate(nullptr, true);
-        Settle();
+        Repaint();
     }
-    void Settle() { frame_->RunPendingPaints(); }
 
     std::filesystem::path folder_;
     std::unique_ptr<platform::TextRenderer> text_;
     platform::ScriptedDesktop desktop_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<platform::ScriptedFrame> frame_;
-    std::deque<platform::InputEvent> queued_;
+    std::unique_ptr<HeadlessProgram> program_;
 };
 
 // Times `edit` (which must change the drawing file) and puts the drawing back as it was before it,

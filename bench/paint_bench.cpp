@@ -26,6 +26,7 @@
 #include "app/program.h"
 #include "app/program_folder.h"
 #include "bench_goal.h"
+#include "headless_program.h"
 #include "mixed_drawing.h"
 #include "model/drawing_file.h"
 #include "model/drawing_list.h"
@@ -42,7 +43,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -216,66 +216,27 @@ enum class Drawing { House, Mixed, MixedAllShown };
 class ProgramView {
   public:
     ProgramView(const std::string& folder, platform::TextRenderer& text, platform::ScriptedDesktop& desktop)
-        : desktop_(desktop) {
-        program_ = std::make_unique<Program>(folder);
-        frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(),
-                                                           desktop_, text);
-        frame_->SetViewClientSize({Width, Height});
-        frame_->SetRecordPaints(false);
-        frame_->inputSource = [this](platform::InputEvent& event) {
-            if (queued_.empty()) return platform::InputWait::Closed;
-            event = queued_.front();
-            queued_.pop_front();
-            Track(event);
-            return platform::InputWait::Input;
-        };
-        program_->Start(*frame_);
-    }
-    ~ProgramView() {
-        frame_.reset();
-        program_.reset();
-    }
+        : desktop_(desktop), program_(folder, text, desktop, {Width, Height}) {}
 
     // File/Open of the drawing, then Fit on Screen; zoomed, then Zoom UP dragged from a quarter of the
     // view to three quarters, four times the detail.
     void Show(const std::string& drawing, bool zoomed) {
         desktop_.QueueFile(drawing);
-        Command(command_id::Open);
-        Command(command_id::FitOnScreen);
+        program_.Command(command_id::Open);
+        program_.Command(command_id::FitOnScreen);
         if (!zoomed) return;
-        Command(command_id::ZoomUp);
+        program_.Command(command_id::ZoomUp);
         const platform::Point from{Width / 4, Height / 4};
         const platform::Point to{Width * 3 / 4, Height * 3 / 4};
-        queued_.push_back(Mouse(platform::InputKind::MouseMove, {(from.x + to.x) / 2, (from.y + to.y) / 2}));
-        queued_.push_back(Mouse(platform::InputKind::MouseMove, to));
-        queued_.push_back(Mouse(platform::InputKind::LeftUp, to));
-        const platform::InputEvent press = Mouse(platform::InputKind::LeftDown, from);
-        Track(press);
-        frame_->ActiveScriptedView()->Handler().OnInput(press);
-        frame_->RunPendingPaints();
+        program_.Queue(platform::InputKind::MouseMove, {(from.x + to.x) / 2, (from.y + to.y) / 2});
+        program_.Queue(platform::InputKind::MouseMove, to);
+        program_.Queue(platform::InputKind::LeftUp, to);
+        program_.Input(platform::InputKind::LeftDown, from);
     }
 
   private:
-    void Command(int id) {
-        frame_->Choose(id);
-        frame_->RunPendingPaints();
-    }
-    // The mouse cursor follows the pointer, as the zoom's rectangle is read from where it is.
-    void Track(const platform::InputEvent& event) {
-        desktop_.SetCursorPos(frame_->ActiveScriptedView()->ClientToScreen(event.point));
-    }
-    static platform::InputEvent Mouse(platform::InputKind kind, platform::Point point) {
-        platform::InputEvent event;
-        event.kind = kind;
-        event.point = point;
-        if (kind != platform::InputKind::LeftUp) event.held = platform::MouseFlag::Left;
-        return event;
-    }
-
     platform::ScriptedDesktop& desktop_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<platform::ScriptedFrame> frame_;
-    std::deque<platform::InputEvent> queued_;
+    HeadlessProgram program_;
 };
 
 // A program folder in the temporary folder with one generated drawing, written and read back.
