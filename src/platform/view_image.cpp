@@ -154,7 +154,7 @@ void ViewImage::Scroll(int dx, int dy) {
         if (x1 > x0)
             std::memmove(image_.Row(y) + x0, image_.Row(y - dy) + (x0 - dx),
                          static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t));
-        std::fill(image_.Row(y), image_.Row(y) + std::max(x0, 0), background);
+        std::fill(image_.Row(y), image_.Row(y) + x0, background);
         std::fill(image_.Row(y) + std::max(x1, x0), image_.Row(y) + w, background);
     };
     if (dy > 0)
@@ -163,8 +163,10 @@ void ViewImage::Scroll(int dx, int dy) {
     else
         for (int y = yFrom; y < yTo; ++y)
             moveRow(y);
-    for (int y = 0; y < h; ++y)
-        if (y < yFrom || y >= yTo) std::fill(image_.Row(y), image_.Row(y) + w, background);
+    for (int y = 0; y < std::min(yFrom, h); ++y)
+        std::fill(image_.Row(y), image_.Row(y) + w, background);
+    for (int y = std::max(yTo, 0); y < h; ++y)
+        std::fill(image_.Row(y), image_.Row(y) + w, background);
     if (dirty_) {
         Rect shifted{dirty_->left + dx, dirty_->top + dy, dirty_->right + dx, dirty_->bottom + dy};
         dirty_.reset();
