@@ -13,12 +13,9 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-cleanup() {
-    if [ -n "${app:-}" ]; then kill "$app" 2>/dev/null || true; fi
-    if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/smoke/x_session.sh
+source "$docs/../tests/smoke/x_session.sh"
+trap end_x_session EXIT
 
 # The drawing, drawn over a fresh program folder; the view's picture is the sample plan.
 QT_QPA_PLATFORM=offscreen "$bin/korvane-script" "$work" "$docs/sample_house.ks"
@@ -29,8 +26,6 @@ fail() {
     echo "$1"
     exit 1
 }
-# shellcheck source=tests/smoke/x_session.sh
-source "$docs/../tests/smoke/x_session.sh"
 
 # The real program in the folder the drawing was drawn in (the program folder is the executable's).
 cp "$bin/korvane" "$work/korvane"

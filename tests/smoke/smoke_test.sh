@@ -17,12 +17,9 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-cleanup() {
-    if [ -n "${app:-}" ]; then kill "$app" 2>/dev/null || true; fi
-    if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tests/smoke/x_session.sh
+source "$(dirname "$0")/x_session.sh"
+trap end_x_session EXIT
 
 # The whole run must end within this many seconds; a loaded machine is slow, not wrong.
 deadline=$((SECONDS + 100))
@@ -34,8 +31,6 @@ fail() {
     fi
     exit 1
 }
-# shellcheck source=tests/smoke/x_session.sh
-source "$(dirname "$0")/x_session.sh"
 # The first field of the drawing file's header, the object count.
 objects() { head -n 1 "$work/DWGS/SMOKE.DB0" 2>/dev/null | cut -d ' ' -f 1; }
 has_objects() { [ "$(objects)" = "$1" ]; }

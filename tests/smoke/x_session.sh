@@ -4,6 +4,13 @@
 # by which the whole run must end) and, once the program runs, `app` (its process id).
 # shellcheck shell=bash disable=SC2154,SC2034,SC2317
 
+# Ends what the run started, however it ends: the program, the X server and the scratch folder.
+end_x_session() {
+    if [ -n "${app:-}" ]; then kill "$app" 2>/dev/null || true; fi
+    if [ -n "${xvfb:-}" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+
 # Repeats a check (the words after WHAT) until it holds; fails the run, naming WHAT, when time is up.
 await() {
     local what=$1
