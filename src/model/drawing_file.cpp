@@ -21,11 +21,8 @@ std::size_t ExpectedBytes(const TList& list) {
 void FormatDrawing(RecordWriter& writer, const TList& list, RecordOrigin centre, int units,
                    int objectSerial) {
     writer.WriteHeader({list.count, 0, 0, 0, units, objectSerial});
-    // The objects of a large drawing lie beyond the caches: those a few places ahead are fetched while
-    // one is written, so the writing does not wait on each in turn.
-    constexpr int Ahead = 8;
     for (int i = 0; i < list.count; ++i) {
-        if (i + Ahead < list.count) __builtin_prefetch(list[i + Ahead]);
+        list.FetchAhead(i);
         if (const TObject* object = list[i]) writer.WriteEntry(*object, centre);
     }
 }
@@ -83,11 +80,14 @@ void TList::WriteDrawing() {
         if (count > 0) Shared.DrawingState = 2;
         return;
     }
-    WriteDrawingNow();
+    WriteDrawingNow(path, SaveFailureNotice::Tell);
 }
 
 bool TList::WriteDrawingNow(SaveFailureNotice notice) {
-    const std::string path = DrawingFilePath();
+    return WriteDrawingNow(DrawingFilePath(), notice);
+}
+
+bool TList::WriteDrawingNow(const std::string& path, SaveFailureNotice notice) {
     if (heldSave_ && heldSave_->path != path) WriteHeldDrawing();
     // This write stands for one held for the same file.
     heldSave_.reset();

@@ -187,14 +187,13 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     if (Shared.DrawingState < 2) return;
     Shared.ScrollX = ScrollXOf(*this);
     Shared.ScrollY = ScrollYOf(*this);
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     const bool asRead = listAsRead_;
     listAsRead_ = false;
     if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
         // The list File/Open read for this view is shown as it is; read on another sheet (the window
         // fitted the sheet to its shape since), it is moved to this one rather than read again.
-        const bool sameSheet = centre.x == readCentre_.x && centre.y == readCentre_.y;
-        if (!asRead || !(sameSheet || DrawingList.MoveReadOrigin(readCentre_, centre))) {
+        const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+        if (!asRead || !(centre == readCentre_ || DrawingList.MoveReadOrigin(readCentre_, centre))) {
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }
