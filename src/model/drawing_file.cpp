@@ -9,6 +9,10 @@ RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
     return RecordOrigin{sheetWidth * scale / 2, sheetHeight * scale / 2};
 }
 
+RecordOrigin SheetCentreInForce() {
+    return SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+}
+
 namespace {
 
 // Most entries take under a hundred bytes; reserving for that saves regrowing the text.
@@ -76,7 +80,7 @@ void TList::WriteDrawing() {
     // Held back only where it is bound to end as the write would: an open drawing, which the list
     // holds, in a file that may be written. A file marked read-only is told at once.
     if (userActions_ > 0 && holdsDrawing_ && Shared.DrawingState >= 2 && !IsMarkedReadOnly(path)) {
-        heldSave_ = HeldSave{path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale)};
+        heldSave_ = HeldSave{path, SheetCentreInForce()};
         if (count > 0) Shared.DrawingState = 2;
         return;
     }
@@ -94,7 +98,7 @@ bool TList::WriteDrawingNow(const std::string& path, SaveFailureNotice notice) {
     // A list emptied for a view and not read back yet holds none of the drawing: written, it would
     // throw every floor of the file away.
     if (!holdsDrawing_ && FileHoldsObjects(path)) return true;
-    if (!Save(path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale), notice)) return false;
+    if (!Save(path, SheetCentreInForce(), notice)) return false;
     if (count > 0) Shared.DrawingState = 2;
     return true;
 }
@@ -151,7 +155,7 @@ void TList::EndUserAction() {
 
 void TList::ReadDrawing() {
     WriteHeldDrawing();
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    const RecordOrigin centre = SheetCentreInForce();
     lastRead_ = {};
     if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
