@@ -9,6 +9,10 @@ RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
     return RecordOrigin{sheetWidth * scale / 2, sheetHeight * scale / 2};
 }
 
+RecordOrigin SheetCentreInForce() {
+    return SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+}
+
 namespace {
 
 // Most entries take under a hundred bytes; reserving for that saves regrowing the text.
@@ -21,11 +25,8 @@ std::size_t ExpectedBytes(const TList& list) {
 void FormatDrawing(RecordWriter& writer, const TList& list, RecordOrigin centre, int units,
                    int objectSerial) {
     writer.WriteHeader({list.count, 0, 0, 0, units, objectSerial});
-    // The objects of a large drawing lie beyond the caches: those a few places ahead are fetched while
-    // one is written, so the writing does not wait on each in turn.
-    constexpr int Ahead = 8;
     for (int i = 0; i < list.count; ++i) {
-        if (i + Ahead < list.count) __builtin_prefetch(list[i + Ahead]);
+        list.FetchAhead(i);
         if (const TObject* object = list[i]) writer.WriteEntry(*object, centre);
     }
 }
@@ -79,22 +80,25 @@ void TList::WriteDrawing() {
     // Held back only where it is bound to end as the write would: an open drawing, which the list
     // holds, in a file that may be written. A file marked read-only is told at once.
     if (userActions_ > 0 && holdsDrawing_ && Shared.DrawingState >= 2 && !IsMarkedReadOnly(path)) {
-        heldSave_ = HeldSave{path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale)};
+        heldSave_ = HeldSave{path, SheetCentreInForce()};
         if (count > 0) Shared.DrawingState = 2;
         return;
     }
-    WriteDrawingNow();
+    WriteDrawingNow(path, SaveFailureNotice::Tell);
 }
 
 bool TList::WriteDrawingNow(SaveFailureNotice notice) {
-    const std::string path = DrawingFilePath();
+    return WriteDrawingNow(DrawingFilePath(), notice);
+}
+
+bool TList::WriteDrawingNow(const std::string& path, SaveFailureNotice notice) {
     if (heldSave_ && heldSave_->path != path) WriteHeldDrawing();
     // This write stands for one held for the same file.
     heldSave_.reset();
     // A list emptied for a view and not read back yet holds none of the drawing: written, it would
     // throw every floor of the file away.
     if (!holdsDrawing_ && FileHoldsObjects(path)) return true;
-    if (!Save(path, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale), notice)) return false;
+    if (!Save(path, SheetCentreInForce(), notice)) return false;
     if (count > 0) Shared.DrawingState = 2;
     return true;
 }
@@ -151,7 +155,7 @@ void TList::EndUserAction() {
 
 void TList::ReadDrawing() {
     WriteHeldDrawing();
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+    const RecordOrigin centre = SheetCentreInForce();
     lastRead_ = {};
     if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);

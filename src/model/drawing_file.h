@@ -14,6 +14,9 @@
 // Stored coordinates are relative to the centre of the sheet in force, so a drawing written with one
 // sheet size and read with another comes back shifted by the difference.
 RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale);
+// The centre of the sheet in force (Shared.SheetWidth, SheetHeight and Scale), which the drawing file
+// is read and written against.
+RecordOrigin SheetCentreInForce();
 
 // The drawing file's text for the list: the header (object count, three reserved zeros, `units`,
 // `objectSerial`), then every object's entry in list order.

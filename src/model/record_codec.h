@@ -24,6 +24,7 @@
 struct RecordOrigin {
     int x = 0;
     int y = 0;
+    friend bool operator==(const RecordOrigin&, const RecordOrigin&) = default;
 };
 
 // The six numbers of a header line. Drawing file: object count, three reserved zeros, Units,

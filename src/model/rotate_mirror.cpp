@@ -275,8 +275,7 @@ bool PlanTurn::Apply(TObject& object, ObjectClass objectClass) const {
 
 DrawingTurn TList::RotateDrawing(int operation, const std::string& newName) {
     DrawingTurn result;
-    const std::optional<PlanTurn> turn =
-        PlanTurn::For(operation, SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale));
+    const std::optional<PlanTurn> turn = PlanTurn::For(operation, SheetCentreInForce());
     if (!turn || newName.empty() || newName.find('/') != std::string::npos) return result;
     WriteHeldDrawing();
     std::string text;

@@ -104,7 +104,7 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
         const SheetSize sheet = ReadSheetSize(Shared.Units);
         Shared.SheetWidth = sheet.width;
         Shared.SheetHeight = sheet.height;
-        readCentre_ = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
+        readCentre_ = SheetCentreInForce();
         DrawingList.ReadDrawing();
     }
 }
@@ -187,14 +187,13 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     if (Shared.DrawingState < 2) return;
     Shared.ScrollX = ScrollXOf(*this);
     Shared.ScrollY = ScrollYOf(*this);
-    const RecordOrigin centre = SheetCentre(Shared.SheetWidth, Shared.SheetHeight, Shared.Scale);
     const bool asRead = listAsRead_;
     listAsRead_ = false;
     if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
         // The list File/Open read for this view is shown as it is; read on another sheet (the window
         // fitted the sheet to its shape since), it is moved to this one rather than read again.
-        const bool sameSheet = centre.x == readCentre_.x && centre.y == readCentre_.y;
-        if (!asRead || !(sameSheet || DrawingList.MoveReadOrigin(readCentre_, centre))) {
+        const RecordOrigin centre = SheetCentreInForce();
+        if (!asRead || !(centre == readCentre_ || DrawingList.MoveReadOrigin(readCentre_, centre))) {
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }

@@ -36,19 +36,11 @@ std::array<OverlayFloor, 4> OverlayFloors(const OverlaySettings& flags) {
 
 // One pass over the list: every object of `view` below the information records that `leaveOut` does
 // not reject, with the overlay flag.
-// How many objects ahead a pass asks for: each object lives in memory of its own, and a pass that waited
-// for each in turn would spend most of a large drawing's paint waiting.
-constexpr int LookAhead = 8;
-
-void AskAhead(const TList& list, int i) {
-    if (i + LookAhead < list.count) __builtin_prefetch(list[i + LookAhead]);
-}
-
 template <typename LeaveOut>
 void PaintFloor(const TList& list, DeviceContext& dc, const Rect& client, int view, int overlay,
                 LeaveOut leaveOut) {
     for (int i = 0; i < list.count; ++i) {
-        AskAhead(list, i);
+        list.FetchAhead(i);
         TObject* o = list[i];
         if (o->view != view || o->type >= FirstInfoType || leaveOut(o->type)) continue;
         o->Paint(dc, client, overlay);
@@ -170,7 +162,7 @@ void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
         // The room layout; while the external corners are marked (45) the layout's own objects (40)
         // show with the marks.
         for (int i = 0; i < list.count; ++i) {
-            AskAhead(list, i);
+            list.FetchAhead(i);
             TObject* o = list[i];
             if (o->type < FirstInfoType && (o->view == view || o->view == view - 5)) o->Paint(dc, client, 0);
         }
