@@ -241,10 +241,10 @@ class PageSurface : public Surface {
         const QPointF start = TextStart(align, advance, metrics);
         const double u = start.x();
         const double v = start.y();
-        // Texts stand on the pixel's corner, as the screen draws them, turned about it.
+        // Texts stand on the pixel's corner, as the screen draws them, turned about it: its whole
+        // coordinates, outside the move of half a pixel.
         QTransform matrix;
-        matrix.translate(HalfPixel, HalfPixel);
-        matrix.translate(reference.x - HalfPixel, reference.y - HalfPixel);
+        matrix.translate(reference.x, reference.y);
         if (font.angleTenths != 0) matrix.rotate(-font.angleTenths / 10.0);
         const ShapedText& shaped = parts_.Shape(font, text);
 
@@ -422,13 +422,15 @@ class PageSurface : public Surface {
         const double shift = moved ? HalfPixel : 0.0;
         int start = -1;
         const int count = path.elementCount();
+        const auto closes = [&](int last) {
+            return start >= 0 && path.elementAt(start).x == path.elementAt(last).x &&
+                   path.elementAt(start).y == path.elementAt(last).y;
+        };
         for (int i = 0; i < count; ++i) {
             const QPainterPath::Element e = path.elementAt(i);
             switch (e.type) {
             case QPainterPath::MoveToElement:
-                if (start >= 0 && path.elementAt(start).x == path.elementAt(i - 1).x &&
-                    path.elementAt(start).y == path.elementAt(i - 1).y)
-                    content_ += "h\n";
+                if (closes(i - 1)) content_ += "h\n";
                 AppendReal(content_, e.x + shift);
                 AppendReal(content_, e.y + shift);
                 content_ += "m\n";
@@ -451,9 +453,7 @@ class PageSurface : public Surface {
                 break;
             }
         }
-        if (start >= 0 && path.elementAt(start).x == path.elementAt(count - 1).x &&
-            path.elementAt(start).y == path.elementAt(count - 1).y)
-            content_ += "h\n";
+        if (closes(count - 1)) content_ += "h\n";
         content_ += paint;
     }
 
