@@ -1,5 +1,7 @@
 #include "platform/qt/layout_tables.h"
 
+#include "platform/qt/font_table_reader.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -23,20 +25,17 @@ class Table {
         return true;
     }
     bool U16(std::size_t at, std::uint32_t& value) const {
-        if (at > bytes_.size() || bytes_.size() - at < 2) return false;
-        value = (Byte(at) << 8) | Byte(at + 1);
-        return true;
+        TableReader reader{bytes_};
+        value = reader.U16(at);
+        return reader.ok;
     }
     bool U32(std::size_t at, std::uint32_t& value) const {
-        std::uint32_t high = 0;
-        std::uint32_t low = 0;
-        if (!U16(at, high) || !U16(at + 2, low)) return false;
-        value = (high << 16) | low;
-        return true;
+        TableReader reader{bytes_};
+        value = reader.U32(at);
+        return reader.ok;
     }
 
   private:
-    std::uint32_t Byte(std::size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
     std::string_view bytes_;
     mutable std::size_t budget_ = std::size_t{1} << 22;
 };

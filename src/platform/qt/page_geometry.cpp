@@ -16,6 +16,11 @@ QRectF FigureBox(Rect box) {
     return QRectF(b.left, b.top, std::max(0, b.Width() - 1), std::max(0, b.Height() - 1));
 }
 
+QRectF FilledBox(Rect box) {
+    const Rect b = box.Normalized();
+    return QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height());
+}
+
 ArcAngles ArcOf(const QRectF& box, Point start, Point end) {
     const auto angle = [&](Point p) {
         const double rx = std::max(box.width() / 2.0, 1.0);

@@ -10,8 +10,16 @@
 
 namespace platform::qt {
 
+// Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
+// pixels' centres, as they cover them on the screen. Strokes are drawn in whole pixels under a move of
+// half a pixel; fills without a pen carry the half pixel in their coordinates.
+constexpr double HalfPixel = 0.5;
+
 // The rectangle of a box figure: its right column and bottom row lie outside the figure.
 QRectF FigureBox(Rect box);
+
+// The rectangle a filled box covers, from the corner of its first pixel (no move of half a pixel).
+QRectF FilledBox(Rect box);
 
 // An arc of the ellipse of `box` from the ray through `start` counter-clockwise, as seen, to the ray
 // through `end` (the same rays give the whole ellipse), in the whole sixteenths of a degree a painter

@@ -25,11 +25,6 @@ namespace {
 
 constexpr std::size_t MaxShapedTexts = 16384;
 
-// Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
-// pixels' centres, as they cover them on the screen. Strokes are drawn in whole pixels under a move of
-// half a pixel; fills without a pen carry the half pixel in their coordinates, as Qt's engine wrote them.
-constexpr double HalfPixel = 0.5;
-
 // PDF line caps and joins.
 constexpr int RoundCap = 1;
 constexpr int SquareCap = 2;
@@ -53,9 +48,13 @@ void AppendColour(std::string& out, ColourRef colour) {
     out += Channel(BlueOf(colour));
 }
 
-void AppendMatrix(std::string& out, const QTransform& m) {
+void AppendMatrixValues(std::string& out, const QTransform& m) {
     for (double value : {m.m11(), m.m12(), m.m21(), m.m22(), m.dx(), m.dy()})
         AppendReal(out, value);
+}
+
+void AppendMatrix(std::string& out, const QTransform& m) {
+    AppendMatrixValues(out, m);
     out += "cm\n";
 }
 
@@ -184,7 +183,7 @@ class PageSurface : public Surface {
         const int width = std::max(1, a.penWidth);
         ToPixels();
         // Gaps of an opaque dashed pen show the background: a solid stroke beneath.
-        if (a.backgroundMode == BackgroundMode::Opaque && a.penStyle != PenStyle::Solid) {
+        if (GapsShowBackground(a, false)) {
             SetStroke(a.backgroundColour, width, SquareCap, BevelJoin, PenStyle::Solid);
             AppendLine(from, to);
         }
@@ -242,10 +241,10 @@ class PageSurface : public Surface {
         const QPointF start = TextStart(align, advance, metrics);
         const double u = start.x();
         const double v = start.y();
-        // Texts stand on the pixel's corner, as the screen draws them, turned about it.
+        // Texts stand on the pixel's corner, as the screen draws them, turned about it: its whole
+        // coordinates, outside the move of half a pixel.
         QTransform matrix;
-        matrix.translate(HalfPixel, HalfPixel);
-        matrix.translate(reference.x - HalfPixel, reference.y - HalfPixel);
+        matrix.translate(reference.x, reference.y);
         if (font.angleTenths != 0) matrix.rotate(-font.angleTenths / 10.0);
         const ShapedText& shaped = parts_.Shape(font, text);
 
@@ -278,11 +277,10 @@ class PageSurface : public Surface {
     }
 
     void FillRect(Rect box, ColourRef colour) override {
-        const Rect b = box.Normalized();
+        const QRectF r = FilledBox(box);
         ToPixels();
         SetFill(colour);
-        for (double value : {b.left - HalfPixel, b.top - HalfPixel, static_cast<double>(b.Width()),
-                             static_cast<double>(b.Height())})
+        for (double value : {r.x(), r.y(), r.width(), r.height()})
             AppendReal(content_, value);
         content_ += "re\nf\n";
     }
@@ -390,47 +388,26 @@ class PageSurface : public Surface {
             AppendReal(content_, x - lastX);
             AppendReal(content_, lastY - y);
             content_ += "Td ";
-            AppendCode(glyph.shown);
+            AppendHexCode(content_, glyph.shown.code);
             content_ += " Tj\n";
             lastX = x;
             lastY = y;
         }
     }
 
-    void AppendCode(const PdfFonts::Glyph& glyph) {
-        static constexpr char hex[] = "0123456789ABCDEF";
-        content_ += '<';
-        for (int shift = 12; shift >= 0; shift -= 4)
-            content_ += hex[(glyph.code >> shift) & 0xF];
-        content_ += '>';
-    }
-
     // A line as a path of its own: a line to its own start is a closed point.
     void AppendLine(Point from, Point to) {
         char buffer[64];
         char* p = buffer;
-        const auto number = [&p](int value) {
-            char digits[12];
-            int n = 0;
-            unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-            do {
-                digits[n++] = static_cast<char>('0' + magnitude % 10);
-                magnitude /= 10;
-            } while (magnitude != 0);
-            if (value < 0) *p++ = '-';
-            while (n > 0)
-                *p++ = digits[--n];
-            *p++ = ' ';
-        };
-        number(from.x);
-        number(from.y);
+        p = WriteInt(p, from.x);
+        p = WriteInt(p, from.y);
         *p++ = 'm';
         *p++ = '\n';
         if (from == to) {
             *p++ = 'h';
         } else {
-            number(to.x);
-            number(to.y);
+            p = WriteInt(p, to.x);
+            p = WriteInt(p, to.y);
             *p++ = 'l';
         }
         *p++ = '\n';
@@ -445,13 +422,15 @@ class PageSurface : public Surface {
         const double shift = moved ? HalfPixel : 0.0;
         int start = -1;
         const int count = path.elementCount();
+        const auto closes = [&](int last) {
+            return start >= 0 && path.elementAt(start).x == path.elementAt(last).x &&
+                   path.elementAt(start).y == path.elementAt(last).y;
+        };
         for (int i = 0; i < count; ++i) {
             const QPainterPath::Element e = path.elementAt(i);
             switch (e.type) {
             case QPainterPath::MoveToElement:
-                if (start >= 0 && path.elementAt(start).x == path.elementAt(i - 1).x &&
-                    path.elementAt(start).y == path.elementAt(i - 1).y)
-                    content_ += "h\n";
+                if (closes(i - 1)) content_ += "h\n";
                 AppendReal(content_, e.x + shift);
                 AppendReal(content_, e.y + shift);
                 content_ += "m\n";
@@ -474,10 +453,15 @@ class PageSurface : public Surface {
                 break;
             }
         }
-        if (start >= 0 && path.elementAt(start).x == path.elementAt(count - 1).x &&
-            path.elementAt(start).y == path.elementAt(count - 1).y)
-            content_ += "h\n";
+        if (closes(count - 1)) content_ += "h\n";
         content_ += paint;
+    }
+
+    // Whether an opaque background shows in the gaps of a dashed pen, or of a hatch when `filled`.
+    static bool GapsShowBackground(const DrawAttributes& a, bool filled) {
+        return a.backgroundMode == BackgroundMode::Opaque &&
+               ((a.penStyle != PenStyle::Null && a.penStyle != PenStyle::Solid) ||
+                (filled && a.brush.style == BrushStyle::Hatched));
     }
 
     // A path filled (when `filled`) with the brush and stroked with the pen. Where the background is
@@ -487,8 +471,7 @@ class PageSurface : public Surface {
         const bool pen = a.penStyle != PenStyle::Null;
         const bool brush = filled && a.brush.style != BrushStyle::Null;
         const int width = std::max(1, a.penWidth);
-        if (a.backgroundMode == BackgroundMode::Opaque &&
-            ((pen && a.penStyle != PenStyle::Solid) || (filled && a.brush.style == BrushStyle::Hatched))) {
+        if (GapsShowBackground(a, filled)) {
             if (brush) {
                 ToPage();
                 SetFill(a.backgroundColour);
@@ -521,8 +504,7 @@ class PageSurface : public Surface {
     void DrawBox(const QRectF& r, const DrawAttributes& a) {
         const bool pen = a.penStyle != PenStyle::Null;
         const bool brush = a.brush.style != BrushStyle::Null;
-        if (a.backgroundMode == BackgroundMode::Opaque &&
-            ((pen && a.penStyle != PenStyle::Solid) || a.brush.style == BrushStyle::Hatched)) {
+        if (GapsShowBackground(a, true)) {
             QPainterPath path;
             path.addRect(r);
             DrawShape(path, a, true);
@@ -593,15 +575,15 @@ class PdfFileDocument : public PrintDocument {
         const int page = parts_.file.Reserve();
         std::string& out = parts_.file.Begin(page);
         out += "<< /Type /Page /Parent ";
-        AppendInt(out, pages_);
-        out += "0 R /MediaBox [0 0 ";
+        AppendReference(out, pages_);
+        out += " /MediaBox [0 0 ";
         AppendInt(out, points_.width());
         AppendInt(out, points_.height());
         out += "] /Resources ";
-        AppendInt(out, resources_);
-        out += "0 R /Contents ";
-        AppendInt(out, contents);
-        out += "0 R >>";
+        AppendReference(out, resources_);
+        out += " /Contents ";
+        AppendReference(out, contents);
+        out += " >>";
         parts_.file.End();
         pageObjects_.push_back(page);
     }
@@ -620,9 +602,7 @@ class PdfFileDocument : public PrintDocument {
             // The tiles lie on the page's own pixels, wherever the shape they fill.
             std::string entries = " /Type /Pattern /PatternType 1 /PaintType 2 /TilingType 1 /BBox [0 0 8 8] "
                                   "/XStep 8 /YStep 8 /Matrix [";
-            const QTransform& m = parts_.pageMatrix;
-            for (double value : {m.m11(), m.m12(), m.m21(), m.m22(), m.dx(), m.dy()})
-                AppendReal(entries, value);
+            AppendMatrixValues(entries, parts_.pageMatrix);
             entries += "] /Resources << >>";
             file.Stream(parts_.hatches[hatch], entries, HatchTiles[hatch], false);
         }
@@ -635,21 +615,19 @@ class PdfFileDocument : public PrintDocument {
 
         std::string& resources = file.Begin(resources_);
         resources += "<< /ExtGState << /GSa ";
-        AppendInt(resources, graphicsState_);
-        resources += "0 R >> /ColorSpace << /PCSp ";
-        AppendInt(resources, patternSpace_);
-        resources += "0 R >> /Pattern <<";
+        AppendReference(resources, graphicsState_);
+        resources += " >> /ColorSpace << /PCSp ";
+        AppendReference(resources, patternSpace_);
+        resources += " >> /Pattern <<";
         for (std::size_t hatch = 0; hatch < parts_.hatches.size(); ++hatch)
             if (parts_.hatches[hatch] != 0) {
                 resources += " /H" + std::to_string(hatch) + ' ';
-                AppendInt(resources, parts_.hatches[hatch]);
-                resources += "0 R";
+                AppendReference(resources, parts_.hatches[hatch]);
             }
         resources += " >> /Font <<";
         for (const PdfFonts::Resource& font : parts_.fonts.Resources()) {
             resources += " /" + font.name + ' ';
-            AppendInt(resources, font.object);
-            resources += "0 R";
+            AppendReference(resources, font.object);
         }
         resources += " >> >>";
         file.End();
@@ -657,8 +635,8 @@ class PdfFileDocument : public PrintDocument {
         std::string& pages = file.Begin(pages_);
         pages += "<< /Type /Pages /Kids [";
         for (int page : pageObjects_) {
-            AppendInt(pages, page);
-            pages += "0 R ";
+            AppendReference(pages, page);
+            pages += " ";
         }
         pages += "] /Count ";
         AppendInt(pages, static_cast<long long>(pageObjects_.size()));
@@ -667,8 +645,8 @@ class PdfFileDocument : public PrintDocument {
 
         std::string& catalog = file.Begin(catalog_);
         catalog += "<< /Type /Catalog /Pages ";
-        AppendInt(catalog, pages_);
-        catalog += "0 R >>";
+        AppendReference(catalog, pages_);
+        catalog += " >>";
         file.End();
 
         std::string& info = file.Begin(info_);

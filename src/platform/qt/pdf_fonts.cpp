@@ -1,5 +1,6 @@
 #include "platform/qt/pdf_fonts.h"
 
+#include "platform/qt/font_table_reader.h"
 #include "platform/qt/truetype_subset.h"
 
 #include <QByteArray>
@@ -17,14 +18,6 @@ namespace platform::qt {
 
 namespace {
 
-void AppendHex(std::string& out, unsigned value) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    out += '<';
-    for (int shift = 12; shift >= 0; shift -= 4)
-        out += hex[(value >> shift) & 0xF];
-    out += '>';
-}
-
 // The map from codes back to characters, in blocks of at most a hundred as readers expect.
 std::string ToUnicodeMap(const std::vector<std::pair<unsigned, char16_t>>& characters) {
     std::string map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
@@ -36,9 +29,9 @@ std::string ToUnicodeMap(const std::vector<std::pair<unsigned, char16_t>>& chara
         AppendInt(map, static_cast<long long>(end - start));
         map += "beginbfchar\n";
         for (std::size_t i = start; i < end; ++i) {
-            AppendHex(map, characters[i].first);
+            AppendHexCode(map, characters[i].first);
             map += ' ';
-            AppendHex(map, characters[i].second);
+            AppendHexCode(map, characters[i].second);
             map += '\n';
         }
         map += "endbfchar\n";
@@ -231,14 +224,12 @@ bool PdfFonts::SynthesizesBold(int faceIndex, int weight, double pixelSize) cons
             if (style.contains(QLatin1String(heavy))) return false;
         return true;
     }
-    const auto u16 = [](const QByteArray& table, int at) {
-        return static_cast<unsigned>(static_cast<unsigned char>(table[at])) << 8 |
-               static_cast<unsigned char>(table[at + 1]);
-    };
-    const unsigned weightClass = u16(face.os2, 4);
+    const TrueTypeTables tables = face.Tables();
+    TableReader os2{tables.os2}, post{tables.post};
+    const unsigned weightClass = os2.U16(4);
     if (weightClass <= 500) return true;
-    const bool fixedPitch = face.post.size() >= 16 && (u16(face.post, 12) != 0 || u16(face.post, 14) != 0);
-    return pixelSize < 64 && weightClass < 700 && (u16(face.os2, 62) & 0x20) == 0 && !fixedPitch;
+    const bool fixedPitch = tables.post.size() >= 16 && (post.U16(12) != 0 || post.U16(14) != 0);
+    return pixelSize < 64 && weightClass < 700 && (os2.U16(62) & 0x20) == 0 && !fixedPitch;
 }
 
 void PdfFonts::Write() {
@@ -320,17 +311,17 @@ void PdfFonts::WriteFont(Face& face) {
     std::string& type0Text = file_.Begin(type0);
     type0Text +=
         "<< /Type /Font /Subtype /Type0 /BaseFont /" + name + " /Encoding /Identity-H /DescendantFonts [";
-    AppendInt(type0Text, cidFont);
-    type0Text += "0 R] /ToUnicode ";
-    AppendInt(type0Text, toUnicode);
-    type0Text += "0 R >>";
+    AppendReference(type0Text, cidFont);
+    type0Text += "] /ToUnicode ";
+    AppendReference(type0Text, toUnicode);
+    type0Text += " >>";
     file_.End();
 
     std::string& cid = file_.Begin(cidFont);
     cid += "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
            " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ";
-    AppendInt(cid, descriptor);
-    cid += "0 R /CIDToGIDMap /Identity /W [0 [";
+    AppendReference(cid, descriptor);
+    cid += " /CIDToGIDMap /Identity /W [0 [";
     for (int advance : advances)
         AppendInt(cid, static_cast<long long>(std::lround(advance * 1000.0 / d.unitsPerEm)));
     cid += "]] >>";
@@ -354,8 +345,8 @@ void PdfFonts::WriteFont(Face& face) {
     text += "/StemV 80 ";
     if (fontFile != 0) {
         text += "/FontFile2 ";
-        AppendInt(text, fontFile);
-        text += "0 R ";
+        AppendReference(text, fontFile);
+        text += " ";
     }
     text += ">>";
     file_.End();

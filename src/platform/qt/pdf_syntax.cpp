@@ -8,19 +8,25 @@
 
 namespace platform::qt {
 
-void AppendInt(std::string& out, long long value) {
-    char buffer[24];
-    char* end = buffer + sizeof buffer;
-    char* p = end;
-    *--p = ' ';
+char* WriteInt(char* at, long long value) {
+    char digits[20];
+    int count = 0;
     unsigned long long magnitude =
         value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     do {
-        *--p = static_cast<char>('0' + magnitude % 10);
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (value < 0) *--p = '-';
-    out.append(p, static_cast<std::size_t>(end - p));
+    if (value < 0) *at++ = '-';
+    while (count > 0)
+        *at++ = digits[--count];
+    *at++ = ' ';
+    return at;
+}
+
+void AppendInt(std::string& out, long long value) {
+    char buffer[24];
+    out.append(buffer, static_cast<std::size_t>(WriteInt(buffer, value) - buffer));
 }
 
 void AppendReal(std::string& out, double value) {
@@ -60,6 +66,19 @@ void AppendReal(std::string& out, double value) {
         }
     }
     out += ' ';
+}
+
+void AppendReference(std::string& out, int number) {
+    AppendInt(out, number);
+    out += "0 R";
+}
+
+void AppendHexCode(std::string& out, unsigned code) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    out += '<';
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out += hex[(code >> shift) & 0xF];
+    out += '>';
 }
 
 void AppendTextString(std::string& out, std::u16string_view text) {
@@ -131,10 +150,10 @@ std::string PdfFile::Finish(int catalog, int info) {
     out_ += "trailer\n<< /Size ";
     AppendInt(out_, static_cast<long long>(offsets_.size()));
     out_ += "/Root ";
-    AppendInt(out_, catalog);
-    out_ += "0 R /Info ";
-    AppendInt(out_, info);
-    out_ += "0 R >>\nstartxref\n";
+    AppendReference(out_, catalog);
+    out_ += " /Info ";
+    AppendReference(out_, info);
+    out_ += " >>\nstartxref\n";
     out_ += std::to_string(table);
     out_ += "\n%%EOF\n";
     return std::move(out_);

@@ -10,6 +10,9 @@
 
 namespace platform::qt {
 
+// Writes `value` and a blank from `at`, which has room for 21 characters; returns where they end.
+char* WriteInt(char* at, long long value);
+
 // Appends `value` and a blank.
 void AppendInt(std::string& out, long long value);
 
@@ -17,6 +20,12 @@ void AppendInt(std::string& out, long long value);
 // off rather than rounded, trailing zeros left out. A page keeps the very coordinates that engine gave
 // it, so a renderer lands every edge on the same pixel.
 void AppendReal(std::string& out, double value);
+
+// Appends a reference to object `number`, as "12 0 R".
+void AppendReference(std::string& out, int number);
+
+// Appends a two-byte code in hexadecimal, as "<00A1>".
+void AppendHexCode(std::string& out, unsigned code);
 
 // Appends a text string: UTF-16 big-endian after a byte-order mark, as a literal.
 void AppendTextString(std::string& out, std::u16string_view text);

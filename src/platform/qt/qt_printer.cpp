@@ -66,11 +66,8 @@ QBrush BrushOf(const DrawAttributes& a) {
     return QBrush(ColourOf(a.brush.colour));
 }
 
-// Device pixel (x, y) stands for the square from (x, y) to (x + 1, y + 1): primitives run through the
-// pixels' centres, as they cover them on the screen. The painter is moved by half a pixel once for the
-// whole page, so the pixel's centre is its whole coordinates (the PDF writer draws the same way).
-constexpr double HalfPixel = 0.5;
-
+// The painter is moved by half a pixel once for the whole page, so the pixel's centre is its whole
+// coordinates (the PDF writer draws the same way).
 QPointF Centre(Point p) {
     return QPointF(p.x, p.y);
 }
@@ -138,9 +135,7 @@ class PainterSurface : public Surface {
         painter_.restore();
     }
     void FillRect(Rect box, ColourRef colour) override {
-        const Rect b = box.Normalized();
-        painter_.fillRect(QRectF(b.left - HalfPixel, b.top - HalfPixel, b.Width(), b.Height()),
-                          ColourOf(colour));
+        painter_.fillRect(FilledBox(box), ColourOf(colour));
     }
     TextMetrics MeasureFont(const DeviceFont& font) override { return text_.Metrics(font); }
     Size MeasureText(const DeviceFont& font, std::string_view text) override {

@@ -45,6 +45,24 @@ int NormalisedAngle(int tenths) {
     return tenths < 0 ? tenths + 3600 : tenths;
 }
 
+// The box of the ink of glyphs put together; a box too large for one mask is painted whole instead.
+struct InkBox {
+    bool any = false;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    void Add(int x, int y, int width, int height) {
+        if (!any) {
+            left = x, top = y, right = x + width, bottom = y + height;
+            any = true;
+        } else {
+            left = std::min(left, x), top = std::min(top, y);
+            right = std::max(right, x + width), bottom = std::max(bottom, y + height);
+        }
+    }
+    bool TooLarge() const {
+        return static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2;
+    }
+};
+
 } // namespace
 
 std::size_t QtTextRenderer::KeyHash::operator()(const FontKey& key) const {
@@ -390,23 +408,19 @@ std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::
     };
     std::vector<Placed> placed;
     placed.reserve(layout.size());
-    int left = 0, top = 0, right = 0, bottom = 0;
+    InkBox box;
     for (const PlacedGlyph& glyph : layout) {
         const GlyphInk& ink = glyph.ink ? *glyph.ink : Glyph(entry, glyph.index);
         if (ink.width == 0) continue;
         const Placed at{&ink, glyph.x - ink.originX, glyph.y - ink.originY};
-        if (placed.empty()) {
-            left = at.x, top = at.y, right = at.x + ink.width, bottom = at.y + ink.height;
-        } else {
-            left = std::min(left, at.x), top = std::min(top, at.y);
-            right = std::max(right, at.x + ink.width), bottom = std::max(bottom, at.y + ink.height);
-        }
+        box.Add(at.x, at.y, ink.width, ink.height);
         placed.push_back(at);
     }
     if (placed.empty()) return mask;
-    if (static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2) return nullptr;
-    mask->width = right - left;
-    mask->height = bottom - top;
+    if (box.TooLarge()) return nullptr;
+    const int left = box.left, top = box.top;
+    mask->width = box.right - left;
+    mask->height = box.bottom - top;
     mask->originX = -left;
     mask->originY = -top;
     // Row by row, each glyph's runs of the row moved to where the glyph stands; glyphs that overlap,
@@ -460,26 +474,18 @@ const TextInk& QtTextRenderer::Ink(const DeviceFont& font, std::string_view text
     ink.mask.reset();
     ink.pieces.clear();
     ink.advance = advance;
-    bool any = false;
-    int left = 0, top = 0, right = 0, bottom = 0;
+    InkBox box;
     for (const PlacedGlyph& glyph : layout_) {
         const GlyphInk& own = *glyph.ink;
         if (own.width == 0) continue;
         const int x = glyph.x - own.originX;
         const int y = glyph.y - own.originY;
-        if (!any) {
-            left = x, top = y, right = x + own.width, bottom = y + own.height;
-            any = true;
-        } else {
-            left = std::min(left, x), top = std::min(top, y);
-            right = std::max(right, x + own.width), bottom = std::max(bottom, y + own.height);
-        }
+        box.Add(x, y, own.width, own.height);
         ink.pieces.push_back({own.runs.data(), own.runs.size(), x, y});
     }
     // A mask this large is painted whole by the painter, as ComposeUpright leaves it.
-    if (static_cast<long long>(right - left) * (bottom - top) > kMaxMaskPixels / 2)
-        return TextRenderer::Ink(font, text);
-    ink.left = left, ink.top = top, ink.right = right, ink.bottom = bottom;
+    if (box.TooLarge()) return TextRenderer::Ink(font, text);
+    ink.left = box.left, ink.top = box.top, ink.right = box.right, ink.bottom = box.bottom;
     return ink;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/truetype_subset.h"
 
+#include "platform/qt/font_table_reader.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -7,22 +9,6 @@
 namespace platform::qt {
 
 namespace {
-
-// Big-endian reads that fail, rather than read past the end, on a short table.
-struct Reader {
-    std::string_view data;
-    bool ok = true;
-    unsigned U8(std::size_t at) {
-        if (at >= data.size()) {
-            ok = false;
-            return 0;
-        }
-        return static_cast<unsigned char>(data[at]);
-    }
-    unsigned U16(std::size_t at) { return (U8(at) << 8) | U8(at + 1); }
-    int S16(std::size_t at) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(U16(at))); }
-    std::uint32_t U32(std::size_t at) { return (static_cast<std::uint32_t>(U16(at)) << 16) | U16(at + 2); }
-};
 
 void Put16(std::string& out, unsigned value) {
     out += static_cast<char>((value >> 8) & 0xFF);
@@ -69,7 +55,7 @@ constexpr unsigned HasInstructions = 0x0100;
 
 // Where each glyph's outline lies in the glyf table.
 bool GlyphOffsets(const TrueTypeTables& tables, std::vector<std::uint32_t>& offsets) {
-    Reader head{tables.head}, maxp{tables.maxp}, loca{tables.loca};
+    TableReader head{tables.head}, maxp{tables.maxp}, loca{tables.loca};
     const unsigned glyphs = maxp.U16(4);
     const int format = head.S16(50);
     if (!head.ok || !maxp.ok || glyphs == 0 || (format != 0 && format != 1)) return false;
@@ -86,7 +72,7 @@ bool GlyphOffsets(const TrueTypeTables& tables, std::vector<std::uint32_t>& offs
 // glyphs to the subset). False when the outline runs past its end.
 template <typename Renumber> bool CopyOutline(std::string_view glyph, std::string& out, Renumber&& number) {
     if (glyph.empty()) return true;
-    Reader in{glyph};
+    TableReader in{glyph};
     const int contours = in.S16(0);
     if (!in.ok || glyph.size() < 10) return false;
     if (contours >= 0) {
@@ -223,7 +209,7 @@ std::string EncodeOutline(const OutlineGlyph& glyph, int& xMin, int& yMin, int& 
 
 std::string PostScriptNameOf(std::string_view table) {
     // Name 6, Windows' Unicode one first, else the Macintosh one.
-    Reader name{table};
+    TableReader name{table};
     const unsigned count = name.U16(2);
     const std::size_t strings = name.U16(4);
     std::string found;
@@ -247,7 +233,7 @@ std::string PostScriptNameOf(std::string_view table) {
 }
 
 bool DescribeFace(const TrueTypeTables& tables, TrueTypeDescription& description) {
-    Reader head{tables.head}, hhea{tables.hhea};
+    TableReader head{tables.head}, hhea{tables.hhea};
     if (tables.head.size() < HeadSize || tables.hhea.size() < HheaSize) return false;
     const int unitsPerEm = static_cast<int>(head.U16(18));
     if (unitsPerEm < 16 || unitsPerEm > 16384) return false;
@@ -258,7 +244,7 @@ bool DescribeFace(const TrueTypeTables& tables, TrueTypeDescription& description
     description.yMax = head.S16(42);
     description.ascent = hhea.S16(4);
     description.descent = hhea.S16(6);
-    Reader post{tables.post};
+    TableReader post{tables.post};
     if (tables.post.size() >= 8) description.italicAngle = static_cast<std::int32_t>(post.U32(4)) / 65536.0;
     description.postScriptName = PostScriptNameOf(tables.name);
     return head.ok && hhea.ok;
@@ -279,7 +265,7 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
         !GlyphOffsets(tables, offsets))
         return {};
     const auto fontGlyphs = static_cast<unsigned>(offsets.size() - 1);
-    Reader hhea{tables.hhea}, hmtx{tables.hmtx};
+    TableReader hhea{tables.hhea}, hmtx{tables.hmtx};
     const unsigned metrics = hhea.U16(34);
     if (metrics == 0 || metrics > fontGlyphs) return {};
 
@@ -315,7 +301,7 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
             tables.glyf.substr(offsets[glyph], offsets[glyph + 1] - offsets[glyph]);
         if (!CopyOutline(outline, glyf, number)) return {};
         if (!outline.empty()) {
-            Reader box{outline};
+            TableReader box{outline};
             measures.xMin = std::min(measures.xMin, box.S16(2));
             measures.yMin = std::min(measures.yMin, box.S16(4));
             measures.xMax = std::max(measures.xMax, box.S16(6));
@@ -329,11 +315,10 @@ std::string SubsetTrueType(const TrueTypeTables& tables, const std::vector<std::
             glyph < metrics ? hmtx.S16(4u * glyph + 2) : hmtx.S16(4u * metrics + 2u * (glyph - metrics));
         Put16(hmtxOut, advance);
         Put16(hmtxOut, static_cast<unsigned>(sideBearing) & 0xFFFF);
+        // The glyphs asked for come first; the parts of composite glyphs after them.
+        if (i < glyphs.size()) measures.advances.push_back(static_cast<int>(advance));
     }
     if (!hmtx.ok) return {};
-    for (std::size_t i = 0; i < glyphs.size(); ++i)
-        measures.advances.push_back(static_cast<int>(static_cast<unsigned char>(hmtxOut[4 * i]) << 8 |
-                                                     static_cast<unsigned char>(hmtxOut[4 * i + 1])));
 
     std::string head(tables.head.substr(0, HeadSize));
     std::string hheaOut(tables.hhea.substr(0, HheaSize));

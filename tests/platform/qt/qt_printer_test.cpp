@@ -121,6 +121,28 @@ std::string PageStreams(const std::string& pdf) {
     return streams;
 }
 
+// The first page of a PDF file rendered by pdftoppm in grey at 300 pixels per inch, one byte a pixel.
+struct GrayPage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;
+    int At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Renders `pdf` through the image file `image` (without its extension); false when pdftoppm fails.
+bool RenderGray(const std::string& pdf, const std::string& image, GrayPage& page) {
+    if (std::system(("pdftoppm -gray -r 300 -singlefile '" + pdf + "' '" + image + "'").c_str()) != 0)
+        return false;
+    std::ifstream file(image + ".pgm", std::ios::binary);
+    std::string magic;
+    int depth = 0;
+    file >> magic >> page.width >> page.height >> depth;
+    file.get();
+    page.pixels.resize(static_cast<std::size_t>(page.width) * page.height);
+    file.read(reinterpret_cast<char*>(page.pixels.data()), static_cast<std::streamsize>(page.pixels.size()));
+    return true;
+}
+
 } // namespace
 
 TEST(QtPrinter, APageHoldsWholeDevicePixelsAndDrawsThroughThePixelsCentres) {
@@ -151,23 +173,13 @@ TEST(QtPrinter, APageHoldsWholeDevicePixelsAndDrawsThroughThePixelsCentres) {
     // Rendered at the printer's resolution the pen of four pixels lies round the centre of pixel 100,
     // (100.5): columns 99 to 102.
     std::ofstream(pdf, std::ios::binary) << result.bytes;
-    const std::string image = (folder.path() + "/page").toStdString();
-    ASSERT_EQ(std::system(("pdftoppm -gray -r 300 -singlefile '" + pdf + "' '" + image + "'").c_str()), 0);
-    std::ifstream page(image + ".pgm", std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, depth = 0;
-    page >> magic >> width >> height >> depth;
-    page.get();
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height);
-    page.read(reinterpret_cast<char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
-    const auto at = [&](int x, int y) {
-        return static_cast<int>(pixels[static_cast<std::size_t>(y) * width + x]);
-    };
+    GrayPage page;
+    ASSERT_TRUE(RenderGray(pdf, (folder.path() + "/page").toStdString(), page));
     for (int y = 110; y < 190; y += 20) {
-        EXPECT_EQ(at(98, y), 255) << y;
-        EXPECT_EQ(at(99, y), 0) << y;
-        EXPECT_EQ(at(102, y), 0) << y;
-        EXPECT_EQ(at(103, y), 255) << y;
+        EXPECT_EQ(page.At(98, y), 255) << y;
+        EXPECT_EQ(page.At(99, y), 0) << y;
+        EXPECT_EQ(page.At(102, y), 0) << y;
+        EXPECT_EQ(page.At(103, y), 255) << y;
     }
 }
 
@@ -214,18 +226,9 @@ TEST(QtPrinter, ATransparentTextOnAPrinterHidesNothingUnderIt) {
     ASSERT_TRUE(RunPrintJob(*document, printouts).error.empty());
     document.reset();
 
-    const std::string image = (folder.path() + "/page").toStdString();
-    ASSERT_EQ(std::system(
-                  ("pdftoppm -gray -r 300 -singlefile '" + pdf.toStdString() + "' '" + image + "'").c_str()),
-              0);
-    std::ifstream file(image + ".pgm", std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, depth = 0;
-    file >> magic >> width >> height >> depth;
-    file.get();
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height);
-    file.read(reinterpret_cast<char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    GrayPage image;
+    ASSERT_TRUE(RenderGray(pdf.toStdString(), (folder.path() + "/page").toStdString(), image));
     // The line under the text is whole: its middle row dark from end to end.
     for (int x = 110; x < 890; ++x)
-        ASSERT_LT(pixels[static_cast<std::size_t>(300) * width + x], 128) << x;
+        ASSERT_LT(image.At(x, 300), 128) << x;
 }
