@@ -11,6 +11,20 @@
 
 namespace platform {
 
+// Where a text lies: its measures and ink (valid until the renderer's next call), the directions
+// along its baseline and across it towards the descent in device pixels (y down), and the start of its
+// baseline on whole pixels.
+struct TextPlacement {
+    TextMetrics metrics;
+    const TextInk* ink = nullptr;
+    double alongX = 1.0;
+    double alongY = -0.0;
+    double downX = 0.0;
+    double downY = 1.0;
+    double originX = 0;
+    double originY = 0;
+};
+
 namespace {
 
 using Span = RasterSurface::Span;
@@ -1035,6 +1049,76 @@ std::optional<Rect> UprightBox(const std::vector<Point>& points) {
     return Rect{std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
 }
 
+// --- Texts --------------------------------------------------------------------------------------------
+
+// Whether a text's reference point lies further outside the image than the text can reach, so it need
+// not be measured or rendered at all: the ink lies within the renderer's reach of the baseline's start,
+// which an alignment moves by at most the advance (within the reach) and a cell.
+bool TextBeyondReach(TextRenderer& renderer, Point reference, std::string_view text, const DeviceFont& font,
+                     Size image) {
+    const std::int64_t cell = std::max(font.cellHeight, 1);
+    const std::int64_t reach = 2 * static_cast<std::int64_t>(renderer.Reach(font, text)) + 2 * cell;
+    return reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= image.cx ||
+           reference.y - reach >= image.cy;
+}
+
+
+// A text's measures, ink and directions, with the start of its baseline still to be placed.
+TextPlacement MeasureTextInk(TextRenderer& renderer, std::string_view text, const DeviceFont& font) {
+    TextPlacement place;
+    place.metrics = renderer.Metrics(font);
+    place.ink = &renderer.Ink(font, text);
+    ClearWideVectorState();
+    // Nearly every text is upright, where the cosine and sine are exactly 1 and 0.
+    if (font.angleTenths != 0) {
+        const double angle = font.angleTenths * kPi / 1800.0;
+        place.alongX = std::cos(angle);
+        place.alongY = -std::sin(angle);
+        place.downX = std::sin(angle);
+        place.downY = std::cos(angle);
+    }
+    return place;
+}
+
+TextPlacement PlaceText(TextRenderer& renderer, Point reference, unsigned align, std::string_view text,
+                        const DeviceFont& font) {
+    TextPlacement place = MeasureTextInk(renderer, text, font);
+    double along = 0;
+    if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
+        along = place.ink->advance / 2.0;
+    else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
+        along = place.ink->advance;
+    double down = place.metrics.ascent;
+    if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
+        down = 0;
+    else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
+        down = -place.metrics.descent;
+    place.originX = std::floor(reference.x - place.alongX * along + place.downX * down + 0.5);
+    place.originY = std::floor(reference.y - place.alongY * along + place.downY * down + 0.5);
+    return place;
+}
+
+// The pixels [x0, x1) x [y0, y1) of an upright text's character cell within the image; false when none.
+bool UprightCell(const TextPlacement& place, Size image, int& x0, int& y0, int& x1, int& y1) {
+    return PixelRun(place.originX, place.originX + place.ink->advance, image.cx, x0, x1) &&
+           PixelRun(place.originY - place.metrics.ascent, place.originY + place.metrics.descent, image.cy, y0,
+                    y1);
+}
+
+// The corners of a text's character cell along the whole text.
+std::array<PointF, 4> CellCorners(const TextPlacement& place) {
+    const double advance = place.ink->advance;
+    const double ascent = place.metrics.ascent;
+    const double descent = place.metrics.descent;
+    std::array<PointF, 4> corners;
+    std::size_t i = 0;
+    for (auto [s, t] : {std::pair{0.0, -ascent}, std::pair{advance, -ascent}, std::pair{advance, descent},
+                        std::pair{0.0, descent}})
+        corners[i++] = {place.originX + place.alongX * s + place.downX * t,
+                        place.originY + place.alongY * s + place.downY * t};
+    return corners;
+}
+
 } // namespace
 
 RasterSurface::RasterSurface(PixelBuffer& target, TextRenderer& text) : buffer_(&target), text_(&text) {}
@@ -1045,6 +1129,10 @@ Size RasterSurface::PixelSize() const {
 
 void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null) return;
+    if (holding_) {
+        Hold(Held::Kind::Line, attributes).box = {from.x, from.y, to.x, to.y};
+        return;
+    }
     const int width = buffer_->Width();
     const int height = buffer_->Height();
     auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
@@ -1082,6 +1170,13 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
 
 void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null || lines.empty()) return;
+    if (holding_) {
+        Held& held = Hold(Held::Kind::Lines, attributes);
+        held.first = static_cast<std::uint32_t>(heldLines_.size());
+        held.count = static_cast<std::uint32_t>(lines.size());
+        heldLines_.insert(heldLines_.end(), lines.begin(), lines.end());
+        return;
+    }
     const PenPaint& pen = MakePenPaint(attributes);
     if (pen.width > 1 || pen.pattern) {
         for (const DeviceLine& line : lines)
@@ -1167,6 +1262,20 @@ void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed
 
 void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) {
     if (points.size() < 2) return;
+    if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid) {
+        const auto [minX, maxX] = std::minmax_element(
+            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+        const auto [minY, maxY] = std::minmax_element(
+            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
+        CountFill({minX->x, minY->y, maxX->x, maxY->y});
+    }
+    if (holding_) {
+        Held& held = Hold(Held::Kind::Polygon, attributes);
+        held.first = static_cast<std::uint32_t>(heldPoints_.size());
+        held.count = static_cast<std::uint32_t>(points.size());
+        heldPoints_.insert(heldPoints_.end(), points.begin(), points.end());
+        return;
+    }
     // A polygon wholly outside the image, its pen included, paints nothing: most of a large drawing
     // lies off the view, and its polygons cost only this test.
     {
@@ -1247,20 +1356,42 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
 }
 
 void RasterSurface::DrawRectangle(Rect box, const DrawAttributes& attributes) {
+    if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid) CountFill(box);
+    if (holding_) {
+        Hold(Held::Kind::Rectangle, attributes).box = box;
+        return;
+    }
     PaintBoxFigure(box, 0, 0, Figure::Rectangle, {}, {}, attributes);
 }
 
 void RasterSurface::DrawRoundRect(Rect box, Size corner, const DrawAttributes& attributes) {
+    if (holding_) {
+        Held& held = Hold(Held::Kind::RoundRect, attributes);
+        held.box = box;
+        held.a = {corner.cx, corner.cy};
+        return;
+    }
     PaintBoxFigure(box, std::abs(corner.cx), std::abs(corner.cy), Figure::Rounded, {}, {}, attributes);
 }
 
 void RasterSurface::DrawEllipse(Rect box, const DrawAttributes& attributes) {
+    if (holding_) {
+        Hold(Held::Kind::Ellipse, attributes).box = box;
+        return;
+    }
     box = box.Normalized();
     PaintBoxFigure(box, static_cast<double>(box.right) - box.left, static_cast<double>(box.bottom) - box.top,
                    Figure::Rounded, {}, {}, attributes);
 }
 
 void RasterSurface::DrawArc(Rect box, Point start, Point end, const DrawAttributes& attributes) {
+    if (holding_) {
+        Held& held = Hold(Held::Kind::Arc, attributes);
+        held.box = box;
+        held.a = start;
+        held.b = end;
+        return;
+    }
     box = box.Normalized();
     PaintBoxFigure(box, static_cast<double>(box.right) - box.left, static_cast<double>(box.bottom) - box.top,
                    Figure::Arc, start, end, attributes);
@@ -1429,59 +1560,41 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
 
 void RasterSurface::DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
                              const DrawAttributes& attributes) {
-    if (text.empty()) return;
-    {
-        // A text whose reference point lies further outside the image than the text can reach is not
-        // measured or rendered at all: the ink lies within the renderer's reach of the baseline's start,
-        // which an alignment moves by at most the advance (within the reach) and a cell.
-        const std::int64_t cell = std::max(font.cellHeight, 1);
-        const std::int64_t reach = 2 * static_cast<std::int64_t>(text_->Reach(font, text)) + 2 * cell;
-        if (reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= buffer_->Width() ||
-            reference.y - reach >= buffer_->Height())
-            return;
+    if (holding_) {
+        Held& held = Hold(Held::Kind::Text, attributes);
+        if (heldFonts_.empty() || !(heldFonts_.back() == font)) heldFonts_.push_back(font);
+        held.first = static_cast<std::uint32_t>(heldText_.size());
+        held.count = static_cast<std::uint32_t>(text.size());
+        heldText_.append(text);
+        held.box.left = static_cast<int>(heldFonts_.size() - 1);
+        held.box.top = static_cast<int>(align);
+        held.a = reference;
+        return;
     }
-    const TextMetrics metrics = text_->Metrics(font);
-    const TextInk& ink = text_->Ink(font, text);
-    ClearWideVectorState();
-    const double angle = font.angleTenths * kPi / 1800.0;
-    // Along the baseline, and across it towards the descent, in device pixels (y down). Nearly every
-    // text is upright, where the cosine and sine are exactly 1 and 0.
-    const bool upright = font.angleTenths == 0;
-    const double alongX = upright ? 1.0 : std::cos(angle);
-    const double alongY = upright ? -0.0 : -std::sin(angle);
-    const double downX = upright ? 0.0 : std::sin(angle);
-    const double downY = upright ? 1.0 : std::cos(angle);
-    double along = 0;
-    if ((align & TextAlign::HorizontalMask) == TextAlign::Center)
-        along = ink.advance / 2.0;
-    else if ((align & TextAlign::HorizontalMask) == TextAlign::Right)
-        along = ink.advance;
-    double down = metrics.ascent;
-    if ((align & TextAlign::VerticalMask) == TextAlign::Baseline)
-        down = 0;
-    else if ((align & TextAlign::VerticalMask) == TextAlign::Bottom)
-        down = -metrics.descent;
-    const double originX = std::floor(reference.x - alongX * along + downX * down + 0.5);
-    const double originY = std::floor(reference.y - alongY * along + downY * down + 0.5);
+    if (text.empty() || TextBeyondReach(*text_, reference, text, font, buffer_->PixelSize())) return;
+    PaintText(PlaceText(*text_, reference, align, text, font), font.angleTenths == 0, attributes);
+}
+
+void RasterSurface::PaintText(const TextPlacement& place, bool upright, const DrawAttributes& attributes) {
+    const TextInk& ink = *place.ink;
+    const double originX = place.originX;
+    const double originY = place.originY;
     const int width = buffer_->Width();
     const int height = buffer_->Height();
 
-    if (attributes.backgroundMode == BackgroundMode::Opaque && font.angleTenths == 0) {
+    if (attributes.backgroundMode == BackgroundMode::Opaque && upright) {
         // Upright, the character cell is a box on whole pixels: the rows and columns the polygon fill
         // below gives it, without building the polygon.
         const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
         int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
-        if (PixelRun(originX, originX + ink.advance, width, x0, x1) &&
-            PixelRun(originY - metrics.ascent, originY + metrics.descent, height, y0, y1))
+        if (UprightCell(place, buffer_->PixelSize(), x0, y0, x1, y1))
             for (int y = y0; y < y1; ++y)
                 std::fill(buffer_->Row(y) + x0, buffer_->Row(y) + x1, background);
     } else if (attributes.backgroundMode == BackgroundMode::Opaque) {
         // The character cell along the whole text, in the background colour.
-        std::vector<PointF> cell;
-        for (auto [s, t] :
-             {std::pair{0.0, -metrics.ascent}, std::pair{static_cast<double>(ink.advance), -metrics.ascent},
-              std::pair{static_cast<double>(ink.advance), metrics.descent}, std::pair{0.0, metrics.descent}})
-            cell.push_back({originX + alongX * s + downX * t, originY + alongY * s + downY * t});
+        const std::array<PointF, 4> corners = CellCorners(place);
+        static thread_local std::vector<PointF> cell;
+        cell.assign(corners.begin(), corners.end());
         fill_.clear();
         PolygonFillSpans(cell, width, height, fill_);
         const std::uint32_t background = PixelFromColour(attributes.backgroundColour);
@@ -1512,6 +1625,14 @@ void RasterSurface::DrawText(Point reference, unsigned align, std::string_view t
 }
 
 void RasterSurface::FillRect(Rect box, ColourRef colour) {
+    if (holdDepth_ > 0) CountFill(box);
+    if (holding_) {
+        Held& held = held_.emplace_back();
+        held.kind = Held::Kind::Fill;
+        held.attributes = colour;
+        held.box = box;
+        return;
+    }
     box = box.Normalized();
     const int x0 = std::max(box.left, 0);
     const int x1 = std::min(box.right, buffer_->Width());
@@ -1533,6 +1654,271 @@ Size RasterSurface::MeasureText(const DeviceFont& font, std::string_view text) {
     const Size size{text_->Advance(font, text), text_->Metrics(font).height};
     ClearWideVectorState();
     return size;
+}
+
+// --- Held primitives ----------------------------------------------------------------------------------
+
+namespace {
+
+// Whether the last paint on this thread filled its image several times over: only then do the fills
+// hide enough of what lies under them to repay holding the next paint's primitives. A paint made
+// anew is mostly the one before it again (every scroll, zoom or edit repaints the whole drawing).
+// Painting runs on the window's thread only; the record is per thread all the same.
+thread_local bool lastPaintCrowded = false;
+// Fills covering this many times the image's area make a crowded paint.
+constexpr double kCrowdedFills = 3.0;
+
+} // namespace
+
+void RasterSurface::CountFill(const Rect& box) {
+    const Rect normal = box.Normalized();
+    const double width = std::clamp(normal.right, 0, buffer_->Width()) - std::clamp(normal.left, 0, buffer_->Width());
+    const double height =
+        std::clamp(normal.bottom, 0, buffer_->Height()) - std::clamp(normal.top, 0, buffer_->Height());
+    filledArea_ += width * height;
+}
+
+void RasterSurface::HoldPrimitives() {
+    if (holdDepth_++ > 0) return;
+    holding_ = lastPaintCrowded;
+    filledArea_ = 0;
+    leftOut_ = 0;
+    held_.clear();
+    heldAttributes_.clear();
+    heldFonts_.clear();
+    heldLines_.clear();
+    heldPoints_.clear();
+    heldText_.clear();
+}
+
+RasterSurface::Held& RasterSurface::Hold(Held::Kind kind, const DrawAttributes& attributes) {
+    // A paint draws long runs with one set of the device context's attributes: each set is kept once.
+    if (heldAttributes_.empty() || attributes.serial == 0 || heldAttributes_.back().serial != attributes.serial)
+        heldAttributes_.push_back(attributes);
+    Held& held = held_.emplace_back();
+    held.kind = kind;
+    held.attributes = static_cast<std::uint32_t>(heldAttributes_.size() - 1);
+    return held;
+}
+
+void RasterSurface::PaintHeldPrimitives() {
+    if (holdDepth_ == 0 || --holdDepth_ > 0) return;
+    lastPaintCrowded = filledArea_ >= kCrowdedFills * buffer_->Width() * buffer_->Height();
+    if (!holding_) return;
+    holding_ = false;
+    // From the last primitive back: each is seen against the pixels those after it set whatever lies
+    // under them.
+    cover_.Reset(buffer_->Width(), buffer_->Height());
+    for (std::size_t i = held_.size(); i-- > 0;)
+        held_[i].hidden = !Shows(held_[i]);
+    for (const Held& held : held_) {
+        if (!held.hidden)
+            PaintHeld(held);
+        else
+            ++leftOut_;
+    }
+    held_.clear();
+}
+
+namespace {
+
+// A box of pixels [x0, x1) x [y0, y1), wide enough for a figure's box widened by its pen.
+struct WideBox {
+    std::int64_t x0 = 0;
+    std::int64_t y0 = 0;
+    std::int64_t x1 = 0;
+    std::int64_t y1 = 0;
+
+    // The box widened by `by` pixels on every side.
+    WideBox Widened(std::int64_t by) const { return {x0 - by, y0 - by, x1 + by, y1 + by}; }
+    // The part within an image, empty when none.
+    WideBox Within(Size image) const {
+        return {std::clamp<std::int64_t>(x0, 0, image.cx), std::clamp<std::int64_t>(y0, 0, image.cy),
+                std::clamp<std::int64_t>(x1, 0, image.cx), std::clamp<std::int64_t>(y1, 0, image.cy)};
+    }
+    bool IsEmpty() const { return x0 >= x1 || y0 >= y1; }
+};
+
+WideBox BoxOf(const Rect& box) {
+    const Rect normal = box.Normalized();
+    return {normal.left, normal.top, normal.right, normal.bottom};
+}
+
+WideBox BoxAround(Point a, Point b) {
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::int64_t{std::max(a.x, b.x)} + 1,
+            std::int64_t{std::max(a.y, b.y)} + 1};
+}
+
+// Whether a brush sets every pixel it paints to its colour, whatever the pixel was.
+bool BrushCovers(const DrawAttributes& attributes) {
+    return attributes.brush.style == BrushStyle::Solid && MakeOp(attributes.rop, attributes.brush.colour).keep == 0;
+}
+
+} // namespace
+
+bool RasterSurface::Shows(Held& held) {
+    const Size image = buffer_->PixelSize();
+    auto hidden = [&](const WideBox& box) {
+        const WideBox inside = box.Within(image);
+        return inside.IsEmpty() || cover_.Covers(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
+                                                 static_cast<int>(inside.x1), static_cast<int>(inside.y1));
+    };
+    auto cover = [&](const WideBox& box) {
+        const WideBox inside = box.Within(image);
+        if (!inside.IsEmpty())
+            cover_.AddBox(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
+                          static_cast<int>(inside.y1));
+    };
+    if (held.kind == Held::Kind::Fill) {
+        if (hidden(BoxOf(held.box))) return false;
+        cover(BoxOf(held.box));
+        return true;
+    }
+    const DrawAttributes& attributes = heldAttributes_[held.attributes];
+    // Every pixel a pen reaches lies within this many of the points it is drawn through.
+    const std::int64_t reach = std::int64_t{std::max(attributes.penWidth, 1)} + 2;
+    const bool hasPen = attributes.penStyle != PenStyle::Null;
+    const bool plainPen = PatternOf(attributes.penStyle) == nullptr;
+
+    switch (held.kind) {
+    case Held::Kind::Line:
+        return !hidden(BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom}).Widened(reach));
+    case Held::Kind::Lines: {
+        // The strokes of a hatch come by the thousand, each a pixel or two: the batch is shown or hidden
+        // whole.
+        const DeviceLine* lines = heldLines_.data() + held.first;
+        int x0 = lines[0].from.x, y0 = lines[0].from.y, x1 = x0, y1 = y0;
+        for (std::uint32_t i = 0; i < held.count; ++i) {
+            x0 = std::min({x0, lines[i].from.x, lines[i].to.x});
+            x1 = std::max({x1, lines[i].from.x, lines[i].to.x});
+            y0 = std::min({y0, lines[i].from.y, lines[i].to.y});
+            y1 = std::max({y1, lines[i].from.y, lines[i].to.y});
+        }
+        return !hidden(BoxAround({x0, y0}, {x1, y1}).Widened(reach));
+    }
+    case Held::Kind::Polygon: {
+        const Point* points = heldPoints_.data() + held.first;
+        WideBox box = BoxAround(points[0], points[0]);
+        for (std::uint32_t i = 1; i < held.count; ++i) {
+            const WideBox around = BoxAround(points[i], points[i]);
+            box = {std::min(box.x0, around.x0), std::min(box.y0, around.y0), std::max(box.x1, around.x1),
+                   std::max(box.y1, around.y1)};
+        }
+        if (hidden(box.Widened(reach))) return false;
+        // The inside covers where both the brush and the pen copy their colours: then every pixel of the
+        // fill is painted with the brush, and the border over it.
+        if (!BrushCovers(attributes) || !plainPen || MakeOp(attributes.rop, attributes.penColour).keep != 0)
+            return true;
+        replayPoints_.assign(points, points + held.count);
+        if (const std::optional<Rect> upright = UprightBox(replayPoints_);
+            upright && (attributes.penWidth <= 1 || !hasPen)) {
+            // As the polygon paints an upright box: the box as given without a pen, else its inside
+            // one pixel larger within a one-pixel border.
+            const WideBox inside = BoxOf(*upright);
+            cover(hasPen ? WideBox{inside.x0 + 1, inside.y0 + 1, inside.x1, inside.y1} : inside);
+            return true;
+        }
+        static thread_local std::vector<PointF> corners;
+        corners.clear();
+        for (const Point& p : replayPoints_)
+            corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+        fill_.clear();
+        PolygonFillSpans(corners, image.cx, image.cy, fill_);
+        for (const Span& span : fill_)
+            cover_.AddRun(span.y, span.x0, span.x1);
+        const WideBox inside = box.Within(image);
+        cover_.Settle(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
+                      static_cast<int>(inside.y1));
+        return true;
+    }
+    case Held::Kind::Rectangle: {
+        const WideBox box = BoxOf(held.box);
+        if (hidden(box.Widened(reach))) return false;
+        // A plain pen's rectangle paints its inside with the brush within a border of the pen's width.
+        if (BrushCovers(attributes) && plainPen) {
+            const std::int64_t border = hasPen ? std::max(attributes.penWidth, 1) : 0;
+            cover(box.Widened(-border));
+        }
+        return true;
+    }
+    case Held::Kind::RoundRect:
+    case Held::Kind::Ellipse:
+    case Held::Kind::Arc:
+        return !hidden(BoxOf(held.box).Widened(reach));
+    case Held::Kind::Text: {
+        const std::string_view text = std::string_view(heldText_).substr(held.first, held.count);
+        const DeviceFont& font = heldFonts_[static_cast<std::size_t>(held.box.left)];
+        if (text.empty()) return false;
+        if (TextBeyondReach(*text_, held.a, text, font, image)) return false;
+        const TextPlacement place = PlaceText(*text_, held.a, static_cast<unsigned>(held.box.top), text, font);
+        const auto x = static_cast<int>(place.originX);
+        const auto y = static_cast<int>(place.originY);
+        WideBox box{std::int64_t{x} + place.ink->left, std::int64_t{y} + place.ink->top,
+                    std::int64_t{x} + place.ink->right, std::int64_t{y} + place.ink->bottom};
+        const bool opaque = attributes.backgroundMode == BackgroundMode::Opaque;
+        if (opaque) {
+            for (const PointF& corner : CellCorners(place)) {
+                box.x0 = std::min(box.x0, FloorOf(corner.x));
+                box.y0 = std::min(box.y0, FloorOf(corner.y));
+                box.x1 = std::max(box.x1, CeilOf(corner.x) + 1);
+                box.y1 = std::max(box.y1, CeilOf(corner.y) + 1);
+            }
+        }
+        if (hidden(box.Widened(1))) return false;
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        if (opaque && font.angleTenths == 0 && UprightCell(place, image, x0, y0, x1, y1))
+            cover_.AddBox(x0, y0, x1, y1);
+        // The start of the baseline, kept for the paint.
+        held.b = {x, y};
+        return true;
+    }
+    case Held::Kind::Fill:
+        break;
+    }
+    return true;
+}
+
+void RasterSurface::PaintHeld(const Held& held) {
+    if (held.kind == Held::Kind::Fill) {
+        FillRect(held.box, held.attributes);
+        return;
+    }
+    const DrawAttributes& attributes = heldAttributes_[held.attributes];
+    switch (held.kind) {
+    case Held::Kind::Line:
+        DrawLine({held.box.left, held.box.top}, {held.box.right, held.box.bottom}, attributes);
+        return;
+    case Held::Kind::Lines:
+        DrawLines(std::span<const DeviceLine>(heldLines_.data() + held.first, held.count), attributes);
+        return;
+    case Held::Kind::Polygon:
+        replayPoints_.assign(heldPoints_.data() + held.first, heldPoints_.data() + held.first + held.count);
+        DrawPolygon(replayPoints_, attributes);
+        return;
+    case Held::Kind::Rectangle:
+        DrawRectangle(held.box, attributes);
+        return;
+    case Held::Kind::RoundRect:
+        DrawRoundRect(held.box, {held.a.x, held.a.y}, attributes);
+        return;
+    case Held::Kind::Ellipse:
+        DrawEllipse(held.box, attributes);
+        return;
+    case Held::Kind::Arc:
+        DrawArc(held.box, held.a, held.b, attributes);
+        return;
+    case Held::Kind::Text: {
+        const DeviceFont& font = heldFonts_[static_cast<std::size_t>(held.box.left)];
+        TextPlacement place =
+            MeasureTextInk(*text_, std::string_view(heldText_).substr(held.first, held.count), font);
+        place.originX = held.b.x;
+        place.originY = held.b.y;
+        PaintText(place, font.angleTenths == 0, attributes);
+        return;
+    }
+    case Held::Kind::Fill:
+        return;
+    }
 }
 
 } // namespace platform

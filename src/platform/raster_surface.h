@@ -11,14 +11,19 @@
 // background mode the gaps take the background colour through the same raster operation, as do the
 // spaces of a hatched brush. Text is always copied in the text colour.
 
+#include "platform/cover_mask.h"
 #include "platform/device_context.h"
 #include "platform/pixel_buffer.h"
 #include "platform/surface.h"
 #include "platform/text_renderer.h"
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace platform {
+
+struct TextPlacement; // where a text's pixels lie, as the raster surface works it out
 
 class RasterSurface : public Surface {
   public:
@@ -42,6 +47,13 @@ class RasterSurface : public Surface {
     void FillRect(Rect box, ColourRef colour) override;
     TextMetrics MeasureFont(const DeviceFont& font) override;
     Size MeasureText(const DeviceFont& font, std::string_view text) override;
+    // While held, the primitives are kept; when the hold ends they are painted in order, less those
+    // whose every pixel a later primitive sets whatever lies under it (a fill, a solid box, a text's
+    // opaque cell): in a crowded plan most of what lies under the room boxes and fills.
+    void HoldPrimitives() override;
+    void PaintHeldPrimitives() override;
+    // How many primitives the last paint held left out, hidden or wholly beyond the image.
+    std::size_t LeftOut() const { return leftOut_; }
 
     // A horizontal run of pixels [x0, x1) in row y.
     struct Span {
@@ -51,6 +63,31 @@ class RasterSurface : public Surface {
     };
 
   private:
+    // A primitive kept while held: its call's arguments, the state and the longer data in the pools.
+    struct Held {
+        enum class Kind : std::uint8_t { Line, Lines, Polygon, Rectangle, RoundRect, Ellipse, Arc, Text, Fill };
+        Kind kind = Kind::Line;
+        bool hidden = false;
+        std::uint32_t attributes = 0; // heldAttributes_; for a fill its colour
+        std::uint32_t first = 0;      // the first of its lines, points or text characters in their pool
+        std::uint32_t count = 0;
+        Rect box;                     // a figure's or fill's box; a line's ends; a text's font and alignment
+        Point a;                      // an arc's start, a rounded box's corner, a text's reference point
+        Point b;                      // an arc's end
+    };
+    Held& Hold(Held::Kind kind, const DrawAttributes& attributes);
+    // Adds the part of a filled box within the image to what this paint has filled.
+    void CountFill(const Rect& box);
+    // Whether the held primitive can set a pixel of the image that later ones do not cover; with the
+    // lines of a batch, those that can are kept and the rest dropped.
+    bool Shows(Held& held);
+    // Marks the pixels the held primitive sets whatever lay under them.
+    void AddCover(const Held& held);
+    void PaintHeld(const Held& held);
+
+    // A text whose baseline's start is placed, with its opaque cell when the attributes ask for one.
+    void PaintText(const TextPlacement& place, bool upright, const DrawAttributes& attributes);
+
     enum class Figure { Rectangle, Rounded, Arc };
     void PaintBoxFigure(Rect box, double cornerWidth, double cornerHeight, Figure figure, Point start,
                         Point end, const DrawAttributes& attributes);
@@ -63,6 +100,18 @@ class RasterSurface : public Surface {
     std::vector<Span> gap_;
     std::vector<Span> fill_;
     std::vector<Span> merged_;
+    int holdDepth_ = 0;       // nested holds; the outermost paints
+    bool holding_ = false;    // whether primitives are held rather than painted at once
+    double filledArea_ = 0;   // pixels filled by boxes and polygons while held
+    std::size_t leftOut_ = 0;
+    std::vector<Held> held_;
+    std::vector<DrawAttributes> heldAttributes_;
+    std::vector<DeviceFont> heldFonts_;
+    std::vector<DeviceLine> heldLines_;
+    std::vector<Point> heldPoints_;
+    std::string heldText_;
+    std::vector<Point> replayPoints_;
+    CoverMask cover_;
 };
 
 namespace detail {

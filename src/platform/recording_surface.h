@@ -38,6 +38,13 @@ class RecordingSurface : public Surface {
     bool ClipsToPixels() const override { return inner_ != nullptr && inner_->ClipsToPixels(); }
     bool Records() const override { return true; }
     void Record(const DrawCall& call) override { calls_.push_back(call); }
+    // The calls are logged as they come; an inner surface may hold their pixels.
+    void HoldPrimitives() override {
+        if (inner_) inner_->HoldPrimitives();
+    }
+    void PaintHeldPrimitives() override {
+        if (inner_) inner_->PaintHeldPrimitives();
+    }
 
     // The fixed metrics used without an inner surface: cell height h, ascent 4h/5, average width h/2.
     static TextMetrics FixedMetrics(const DeviceFont& font);

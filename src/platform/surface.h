@@ -107,6 +107,25 @@ class Surface {
     // Surfaces that log calls say so; the device context then hands them every call.
     virtual bool Records() const { return false; }
     virtual void Record(const DrawCall& /*call*/) {}
+
+    // A surface may hold the primitives it is given from HoldPrimitives on, and paint them when
+    // PaintHeldPrimitives comes, with the same pixels as painting each as it came; calls may nest, the
+    // outermost paints. Surfaces that paint at once, and those that log, need do nothing.
+    virtual void HoldPrimitives() {}
+    virtual void PaintHeldPrimitives() {}
+};
+
+// Holds a surface's primitives for the guard's life: a whole view's paint, so a surface that paints
+// only what will show can tell what later primitives paint over.
+class HeldPrimitives {
+  public:
+    explicit HeldPrimitives(Surface& surface) : surface_(surface) { surface_.HoldPrimitives(); }
+    ~HeldPrimitives() { surface_.PaintHeldPrimitives(); }
+    HeldPrimitives(const HeldPrimitives&) = delete;
+    HeldPrimitives& operator=(const HeldPrimitives&) = delete;
+
+  private:
+    Surface& surface_;
 };
 
 } // namespace platform

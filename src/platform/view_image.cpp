@@ -70,6 +70,8 @@ class BandSurface : public Surface {
     Size MeasureText(const DeviceFont& font, std::string_view text) override {
         return band_.MeasureText(font, text);
     }
+    void HoldPrimitives() override { band_.HoldPrimitives(); }
+    void PaintHeldPrimitives() override { band_.PaintHeldPrimitives(); }
 
   private:
     // Rows far beyond the band stay beyond it: the move saturates rather than wrapping round.

@@ -156,6 +156,8 @@ void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
     dc.SetBkMode(platform::BackgroundMode::Transparent);
     dc.SetBkColor(Shared.BackgroundColour);
     dc.SetROP2(platform::RasterOp::CopyPen);
+    // The objects of a crowded plan paint over one another many times: held, only what shows is painted.
+    const platform::HeldPrimitives held(dc.GetSurface());
 
     const int view = Shared.CurrentView;
     if (view >= 1 && view <= view_code::LastLayout) {
