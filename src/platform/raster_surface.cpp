@@ -1049,6 +1049,13 @@ std::optional<Rect> UprightBox(const std::vector<Point>& points) {
     return Rect{std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
 }
 
+// Whether a box figure's box is empty or wholly outside the image, where it paints nothing.
+bool BeyondImage(const Rect& box, Size image) {
+    const Rect normal = box.Normalized();
+    return normal.IsEmpty() || normal.right <= 0 || normal.bottom <= 0 || normal.left >= image.cx ||
+           normal.top >= image.cy;
+}
+
 // --- Texts --------------------------------------------------------------------------------------------
 
 // Whether a text's reference point lies further outside the image than the text can reach, so it need
@@ -1123,16 +1130,17 @@ std::array<PointF, 4> CellCorners(const TextPlacement& place) {
 
 RasterSurface::RasterSurface(PixelBuffer& target, TextRenderer& text) : buffer_(&target), text_(&text) {}
 
+RasterSurface::~RasterSurface() {
+    // A paint cut short leaves its primitives unpainted, and the lists free for the next.
+    if (pool_) pool_->inUse = false;
+}
+
 Size RasterSurface::PixelSize() const {
     return buffer_->PixelSize();
 }
 
 void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null) return;
-    if (holding_) {
-        Hold(Held::Kind::Line, attributes).box = {from.x, from.y, to.x, to.y};
-        return;
-    }
     const int width = buffer_->Width();
     const int height = buffer_->Height();
     auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
@@ -1144,6 +1152,10 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
         if ((x0 < -reach && x1 < -reach) || (y0 < -reach && y1 < -reach) ||
             (x0 >= width + reach && x1 >= width + reach) || (y0 >= height + reach && y1 >= height + reach))
             return;
+    }
+    if (holding_) {
+        Hold(Held::Kind::Line, attributes).box = {from.x, from.y, to.x, to.y};
+        return;
     }
     // The surface's kept pen: a styled wide line below asks for it again with the same attributes,
     // which leaves it as it is. Lines come by the thousand with one device context's attributes.
@@ -1171,10 +1183,20 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
 void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null || lines.empty()) return;
     if (holding_) {
+        // Lines that cannot reach the image paint nothing, and are not kept.
+        const std::int64_t reach = std::int64_t{attributes.penWidth} / 2 + 2;
+        const Size image = buffer_->PixelSize();
+        auto beyond = [reach](std::int64_t a, std::int64_t b, int size) {
+            return (a < -reach && b < -reach) || (a >= size + reach && b >= size + reach);
+        };
+        const std::size_t first = pool_->lines.size();
+        for (const DeviceLine& line : lines)
+            if (!beyond(line.from.x, line.to.x, image.cx) && !beyond(line.from.y, line.to.y, image.cy))
+                pool_->lines.push_back(line);
+        if (pool_->lines.size() == first) return;
         Held& held = Hold(Held::Kind::Lines, attributes);
-        held.first = static_cast<std::uint32_t>(heldLines_.size());
-        held.count = static_cast<std::uint32_t>(lines.size());
-        heldLines_.insert(heldLines_.end(), lines.begin(), lines.end());
+        held.first = static_cast<std::uint32_t>(first);
+        held.count = static_cast<std::uint32_t>(pool_->lines.size() - first);
         return;
     }
     const PenPaint& pen = MakePenPaint(attributes);
@@ -1262,20 +1284,6 @@ void RasterSurface::CollectOutline(const std::vector<Point>& points, bool closed
 
 void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttributes& attributes) {
     if (points.size() < 2) return;
-    if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid) {
-        const auto [minX, maxX] = std::minmax_element(
-            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
-        const auto [minY, maxY] = std::minmax_element(
-            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
-        CountFill({minX->x, minY->y, maxX->x, maxY->y});
-    }
-    if (holding_) {
-        Held& held = Hold(Held::Kind::Polygon, attributes);
-        held.first = static_cast<std::uint32_t>(heldPoints_.size());
-        held.count = static_cast<std::uint32_t>(points.size());
-        heldPoints_.insert(heldPoints_.end(), points.begin(), points.end());
-        return;
-    }
     // A polygon wholly outside the image, its pen included, paints nothing: most of a large drawing
     // lies off the view, and its polygons cost only this test.
     {
@@ -1283,11 +1291,20 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
             points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
         const auto [minY, maxY] = std::minmax_element(
             points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
+        if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid)
+            CountFill({minX->x, minY->y, maxX->x, maxY->y});
         const std::int64_t reach = std::int64_t{attributes.penWidth} + 2;
         if (std::int64_t{maxX->x} + reach < 0 || std::int64_t{maxY->y} + reach < 0 ||
             std::int64_t{minX->x} - reach >= buffer_->Width() ||
             std::int64_t{minY->y} - reach >= buffer_->Height())
             return;
+    }
+    if (holding_) {
+        Held& held = Hold(Held::Kind::Polygon, attributes);
+        held.first = static_cast<std::uint32_t>(pool_->points.size());
+        held.count = static_cast<std::uint32_t>(points.size());
+        pool_->points.insert(pool_->points.end(), points.begin(), points.end());
+        return;
     }
     const PenPaint pen = MakePenPaint(attributes);
     const BrushPaint brush = MakeBrushPaint(attributes);
@@ -1357,7 +1374,7 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
 
 void RasterSurface::DrawRectangle(Rect box, const DrawAttributes& attributes) {
     if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid) CountFill(box);
-    if (holding_) {
+    if (holding_ && !BeyondImage(box, buffer_->PixelSize())) {
         Hold(Held::Kind::Rectangle, attributes).box = box;
         return;
     }
@@ -1365,7 +1382,7 @@ void RasterSurface::DrawRectangle(Rect box, const DrawAttributes& attributes) {
 }
 
 void RasterSurface::DrawRoundRect(Rect box, Size corner, const DrawAttributes& attributes) {
-    if (holding_) {
+    if (holding_ && !BeyondImage(box, buffer_->PixelSize())) {
         Held& held = Hold(Held::Kind::RoundRect, attributes);
         held.box = box;
         held.a = {corner.cx, corner.cy};
@@ -1375,7 +1392,7 @@ void RasterSurface::DrawRoundRect(Rect box, Size corner, const DrawAttributes& a
 }
 
 void RasterSurface::DrawEllipse(Rect box, const DrawAttributes& attributes) {
-    if (holding_) {
+    if (holding_ && !BeyondImage(box, buffer_->PixelSize())) {
         Hold(Held::Kind::Ellipse, attributes).box = box;
         return;
     }
@@ -1385,7 +1402,7 @@ void RasterSurface::DrawEllipse(Rect box, const DrawAttributes& attributes) {
 }
 
 void RasterSurface::DrawArc(Rect box, Point start, Point end, const DrawAttributes& attributes) {
-    if (holding_) {
+    if (holding_ && !BeyondImage(box, buffer_->PixelSize())) {
         Held& held = Hold(Held::Kind::Arc, attributes);
         held.box = box;
         held.a = start;
@@ -1560,18 +1577,18 @@ void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHe
 
 void RasterSurface::DrawText(Point reference, unsigned align, std::string_view text, const DeviceFont& font,
                              const DrawAttributes& attributes) {
+    if (text.empty() || TextBeyondReach(*text_, reference, text, font, buffer_->PixelSize())) return;
     if (holding_) {
         Held& held = Hold(Held::Kind::Text, attributes);
-        if (heldFonts_.empty() || !(heldFonts_.back() == font)) heldFonts_.push_back(font);
-        held.first = static_cast<std::uint32_t>(heldText_.size());
+        if (pool_->fonts.empty() || !(pool_->fonts.back() == font)) pool_->fonts.push_back(font);
+        held.first = static_cast<std::uint32_t>(pool_->text.size());
         held.count = static_cast<std::uint32_t>(text.size());
-        heldText_.append(text);
-        held.box.left = static_cast<int>(heldFonts_.size() - 1);
+        pool_->text.append(text);
+        held.box.left = static_cast<int>(pool_->fonts.size() - 1);
         held.box.top = static_cast<int>(align);
         held.a = reference;
         return;
     }
-    if (text.empty() || TextBeyondReach(*text_, reference, text, font, buffer_->PixelSize())) return;
     PaintText(PlaceText(*text_, reference, align, text, font), font.angleTenths == 0, attributes);
 }
 
@@ -1626,8 +1643,8 @@ void RasterSurface::PaintText(const TextPlacement& place, bool upright, const Dr
 
 void RasterSurface::FillRect(Rect box, ColourRef colour) {
     if (holdDepth_ > 0) CountFill(box);
-    if (holding_) {
-        Held& held = held_.emplace_back();
+    if (holding_ && !BeyondImage(box, buffer_->PixelSize())) {
+        Held& held = pool_->held.emplace_back();
         held.kind = Held::Kind::Fill;
         held.attributes = colour;
         held.box = box;
@@ -1678,26 +1695,35 @@ void RasterSurface::CountFill(const Rect& box) {
     filledArea_ += width * height;
 }
 
+RasterSurface::HeldPool& RasterSurface::ThreadPool() {
+    static thread_local HeldPool pool;
+    return pool;
+}
+
 void RasterSurface::HoldPrimitives() {
     if (holdDepth_++ > 0) return;
-    holding_ = lastPaintCrowded;
     filledArea_ = 0;
     leftOut_ = 0;
-    held_.clear();
-    heldAttributes_.clear();
-    heldFonts_.clear();
-    heldLines_.clear();
-    heldPoints_.clear();
-    heldText_.clear();
+    HeldPool& pool = ThreadPool();
+    holding_ = lastPaintCrowded && !pool.inUse;
+    if (!holding_) return;
+    pool_ = &pool;
+    pool_->inUse = true;
+    pool_->held.clear();
+    pool_->attributes.clear();
+    pool_->fonts.clear();
+    pool_->lines.clear();
+    pool_->points.clear();
+    pool_->text.clear();
 }
 
 RasterSurface::Held& RasterSurface::Hold(Held::Kind kind, const DrawAttributes& attributes) {
     // A paint draws long runs with one set of the device context's attributes: each set is kept once.
-    if (heldAttributes_.empty() || attributes.serial == 0 || heldAttributes_.back().serial != attributes.serial)
-        heldAttributes_.push_back(attributes);
-    Held& held = held_.emplace_back();
+    if (pool_->attributes.empty() || attributes.serial == 0 || pool_->attributes.back().serial != attributes.serial)
+        pool_->attributes.push_back(attributes);
+    Held& held = pool_->held.emplace_back();
     held.kind = kind;
-    held.attributes = static_cast<std::uint32_t>(heldAttributes_.size() - 1);
+    held.attributes = static_cast<std::uint32_t>(pool_->attributes.size() - 1);
     return held;
 }
 
@@ -1708,16 +1734,17 @@ void RasterSurface::PaintHeldPrimitives() {
     holding_ = false;
     // From the last primitive back: each is seen against the pixels those after it set whatever lies
     // under them.
-    cover_.Reset(buffer_->Width(), buffer_->Height());
-    for (std::size_t i = held_.size(); i-- > 0;)
-        held_[i].hidden = !Shows(held_[i]);
-    for (const Held& held : held_) {
+    pool_->cover.Reset(buffer_->Width(), buffer_->Height());
+    for (std::size_t i = pool_->held.size(); i-- > 0;)
+        pool_->held[i].hidden = !Shows(pool_->held[i]);
+    for (const Held& held : pool_->held) {
         if (!held.hidden)
             PaintHeld(held);
         else
             ++leftOut_;
     }
-    held_.clear();
+    pool_->inUse = false;
+    pool_ = nullptr;
 }
 
 namespace {
@@ -1760,13 +1787,13 @@ bool RasterSurface::Shows(Held& held) {
     const Size image = buffer_->PixelSize();
     auto hidden = [&](const WideBox& box) {
         const WideBox inside = box.Within(image);
-        return inside.IsEmpty() || cover_.Covers(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
+        return inside.IsEmpty() || pool_->cover.Covers(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
                                                  static_cast<int>(inside.x1), static_cast<int>(inside.y1));
     };
     auto cover = [&](const WideBox& box) {
         const WideBox inside = box.Within(image);
         if (!inside.IsEmpty())
-            cover_.AddBox(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
+            pool_->cover.AddBox(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
                           static_cast<int>(inside.y1));
     };
     if (held.kind == Held::Kind::Fill) {
@@ -1774,7 +1801,7 @@ bool RasterSurface::Shows(Held& held) {
         cover(BoxOf(held.box));
         return true;
     }
-    const DrawAttributes& attributes = heldAttributes_[held.attributes];
+    const DrawAttributes& attributes = pool_->attributes[held.attributes];
     // Every pixel a pen reaches lies within this many of the points it is drawn through.
     const std::int64_t reach = std::int64_t{std::max(attributes.penWidth, 1)} + 2;
     const bool hasPen = attributes.penStyle != PenStyle::Null;
@@ -1786,7 +1813,7 @@ bool RasterSurface::Shows(Held& held) {
     case Held::Kind::Lines: {
         // The strokes of a hatch come by the thousand, each a pixel or two: the batch is shown or hidden
         // whole.
-        const DeviceLine* lines = heldLines_.data() + held.first;
+        const DeviceLine* lines = pool_->lines.data() + held.first;
         int x0 = lines[0].from.x, y0 = lines[0].from.y, x1 = x0, y1 = y0;
         for (std::uint32_t i = 0; i < held.count; ++i) {
             x0 = std::min({x0, lines[i].from.x, lines[i].to.x});
@@ -1797,7 +1824,7 @@ bool RasterSurface::Shows(Held& held) {
         return !hidden(BoxAround({x0, y0}, {x1, y1}).Widened(reach));
     }
     case Held::Kind::Polygon: {
-        const Point* points = heldPoints_.data() + held.first;
+        const Point* points = pool_->points.data() + held.first;
         WideBox box = BoxAround(points[0], points[0]);
         for (std::uint32_t i = 1; i < held.count; ++i) {
             const WideBox around = BoxAround(points[i], points[i]);
@@ -1809,8 +1836,8 @@ bool RasterSurface::Shows(Held& held) {
         // fill is painted with the brush, and the border over it.
         if (!BrushCovers(attributes) || !plainPen || MakeOp(attributes.rop, attributes.penColour).keep != 0)
             return true;
-        replayPoints_.assign(points, points + held.count);
-        if (const std::optional<Rect> upright = UprightBox(replayPoints_);
+        pool_->replay.assign(points, points + held.count);
+        if (const std::optional<Rect> upright = UprightBox(pool_->replay);
             upright && (attributes.penWidth <= 1 || !hasPen)) {
             // As the polygon paints an upright box: the box as given without a pen, else its inside
             // one pixel larger within a one-pixel border.
@@ -1820,14 +1847,14 @@ bool RasterSurface::Shows(Held& held) {
         }
         static thread_local std::vector<PointF> corners;
         corners.clear();
-        for (const Point& p : replayPoints_)
+        for (const Point& p : pool_->replay)
             corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         fill_.clear();
         PolygonFillSpans(corners, image.cx, image.cy, fill_);
         for (const Span& span : fill_)
-            cover_.AddRun(span.y, span.x0, span.x1);
+            pool_->cover.AddRun(span.y, span.x0, span.x1);
         const WideBox inside = box.Within(image);
-        cover_.Settle(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
+        pool_->cover.Settle(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
                       static_cast<int>(inside.y1));
         return true;
     }
@@ -1846,10 +1873,8 @@ bool RasterSurface::Shows(Held& held) {
     case Held::Kind::Arc:
         return !hidden(BoxOf(held.box).Widened(reach));
     case Held::Kind::Text: {
-        const std::string_view text = std::string_view(heldText_).substr(held.first, held.count);
-        const DeviceFont& font = heldFonts_[static_cast<std::size_t>(held.box.left)];
-        if (text.empty()) return false;
-        if (TextBeyondReach(*text_, held.a, text, font, image)) return false;
+        const std::string_view text = std::string_view(pool_->text).substr(held.first, held.count);
+        const DeviceFont& font = pool_->fonts[static_cast<std::size_t>(held.box.left)];
         const TextPlacement place = PlaceText(*text_, held.a, static_cast<unsigned>(held.box.top), text, font);
         const auto x = static_cast<int>(place.originX);
         const auto y = static_cast<int>(place.originY);
@@ -1867,7 +1892,7 @@ bool RasterSurface::Shows(Held& held) {
         if (hidden(box.Widened(1))) return false;
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
         if (opaque && font.angleTenths == 0 && UprightCell(place, image, x0, y0, x1, y1))
-            cover_.AddBox(x0, y0, x1, y1);
+            pool_->cover.AddBox(x0, y0, x1, y1);
         // The start of the baseline, kept for the paint.
         held.b = {x, y};
         return true;
@@ -1883,17 +1908,17 @@ void RasterSurface::PaintHeld(const Held& held) {
         FillRect(held.box, held.attributes);
         return;
     }
-    const DrawAttributes& attributes = heldAttributes_[held.attributes];
+    const DrawAttributes& attributes = pool_->attributes[held.attributes];
     switch (held.kind) {
     case Held::Kind::Line:
         DrawLine({held.box.left, held.box.top}, {held.box.right, held.box.bottom}, attributes);
         return;
     case Held::Kind::Lines:
-        DrawLines(std::span<const DeviceLine>(heldLines_.data() + held.first, held.count), attributes);
+        DrawLines(std::span<const DeviceLine>(pool_->lines.data() + held.first, held.count), attributes);
         return;
     case Held::Kind::Polygon:
-        replayPoints_.assign(heldPoints_.data() + held.first, heldPoints_.data() + held.first + held.count);
-        DrawPolygon(replayPoints_, attributes);
+        pool_->replay.assign(pool_->points.data() + held.first, pool_->points.data() + held.first + held.count);
+        DrawPolygon(pool_->replay, attributes);
         return;
     case Held::Kind::Rectangle:
         DrawRectangle(held.box, attributes);
@@ -1908,9 +1933,9 @@ void RasterSurface::PaintHeld(const Held& held) {
         DrawArc(held.box, held.a, held.b, attributes);
         return;
     case Held::Kind::Text: {
-        const DeviceFont& font = heldFonts_[static_cast<std::size_t>(held.box.left)];
+        const DeviceFont& font = pool_->fonts[static_cast<std::size_t>(held.box.left)];
         TextPlacement place =
-            MeasureTextInk(*text_, std::string_view(heldText_).substr(held.first, held.count), font);
+            MeasureTextInk(*text_, std::string_view(pool_->text).substr(held.first, held.count), font);
         place.originX = held.b.x;
         place.originY = held.b.y;
         PaintText(place, font.angleTenths == 0, attributes);

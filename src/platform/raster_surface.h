@@ -29,6 +29,9 @@ class RasterSurface : public Surface {
   public:
     // Paints into target (which must outlive the surface) and takes text pixels from text.
     RasterSurface(PixelBuffer& target, TextRenderer& text);
+    ~RasterSurface() override;
+    RasterSurface(const RasterSurface&) = delete;
+    RasterSurface& operator=(const RasterSurface&) = delete;
 
     PixelBuffer& Buffer() { return *buffer_; }
     const PixelBuffer& Buffer() const { return *buffer_; }
@@ -52,7 +55,7 @@ class RasterSurface : public Surface {
     // opaque cell): in a crowded plan most of what lies under the room boxes and fills.
     void HoldPrimitives() override;
     void PaintHeldPrimitives() override;
-    // How many primitives the last paint held left out, hidden or wholly beyond the image.
+    // How many of the primitives the last paint held it left out, as later ones paint over them.
     std::size_t LeftOut() const { return leftOut_; }
 
     // A horizontal run of pixels [x0, x1) in row y.
@@ -104,14 +107,21 @@ class RasterSurface : public Surface {
     bool holding_ = false;    // whether primitives are held rather than painted at once
     double filledArea_ = 0;   // pixels filled by boxes and polygons while held
     std::size_t leftOut_ = 0;
-    std::vector<Held> held_;
-    std::vector<DrawAttributes> heldAttributes_;
-    std::vector<DeviceFont> heldFonts_;
-    std::vector<DeviceLine> heldLines_;
-    std::vector<Point> heldPoints_;
-    std::string heldText_;
-    std::vector<Point> replayPoints_;
-    CoverMask cover_;
+    // What a paint holds, kept from one paint to the next on the painting thread, as a paint makes its
+    // own surface: the lists keep their room, and their memory is not taken from the system anew.
+    struct HeldPool {
+        std::vector<Held> held;
+        std::vector<DrawAttributes> attributes;
+        std::vector<DeviceFont> fonts;
+        std::vector<DeviceLine> lines;
+        std::vector<Point> points;
+        std::string text;
+        std::vector<Point> replay;
+        CoverMask cover;
+        bool inUse = false; // by a surface holding now; another surface then paints at once
+    };
+    static HeldPool& ThreadPool();
+    HeldPool* pool_ = nullptr; // while holding
 };
 
 namespace detail {
