@@ -1063,6 +1063,8 @@ bool BeyondImage(const Rect& box, Size image) {
 // which an alignment moves by at most the advance (within the reach) and a cell.
 bool TextBeyondReach(TextRenderer& renderer, Point reference, std::string_view text, const DeviceFont& font,
                      Size image) {
+    // A reference point on the image, as nearly every one of a paint is, needs no measuring.
+    if (reference.x >= 0 && reference.y >= 0 && reference.x < image.cx && reference.y < image.cy) return false;
     const std::int64_t cell = std::max(font.cellHeight, 1);
     const std::int64_t reach = 2 * static_cast<std::int64_t>(renderer.Reach(font, text)) + 2 * cell;
     return reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= image.cx ||
