@@ -84,7 +84,9 @@ class CoverMask {
                 bool whole = true;
                 for (int y = top; y < top + kBlockRows && whole; ++y)
                     whole = Row(y)[w] == ~std::uint64_t{0};
-                if (whole) blocks_[static_cast<std::size_t>(block) * blocksWide_ + (w >> 6)] |= std::uint64_t{1} << (w & 63);
+                if (whole)
+                    blocks_[static_cast<std::size_t>(block) * blocksWide_ + (w >> 6)] |= std::uint64_t{1}
+                                                                                         << (w & 63);
             }
         }
     }

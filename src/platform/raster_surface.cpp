@@ -1064,13 +1064,13 @@ bool BeyondImage(const Rect& box, Size image) {
 bool TextBeyondReach(TextRenderer& renderer, Point reference, std::string_view text, const DeviceFont& font,
                      Size image) {
     // A reference point on the image, as nearly every one of a paint is, needs no measuring.
-    if (reference.x >= 0 && reference.y >= 0 && reference.x < image.cx && reference.y < image.cy) return false;
+    if (reference.x >= 0 && reference.y >= 0 && reference.x < image.cx && reference.y < image.cy)
+        return false;
     const std::int64_t cell = std::max(font.cellHeight, 1);
     const std::int64_t reach = 2 * static_cast<std::int64_t>(renderer.Reach(font, text)) + 2 * cell;
     return reference.x + reach < 0 || reference.y + reach < 0 || reference.x - reach >= image.cx ||
            reference.y - reach >= image.cy;
 }
-
 
 // A text's measures, ink and directions, with the start of its baseline still to be placed.
 TextPlacement MeasureTextInk(TextRenderer& renderer, std::string_view text, const DeviceFont& font) {
@@ -1691,7 +1691,8 @@ constexpr double kCrowdedFills = 3.0;
 
 void RasterSurface::CountFill(const Rect& box) {
     const Rect normal = box.Normalized();
-    const double width = std::clamp(normal.right, 0, buffer_->Width()) - std::clamp(normal.left, 0, buffer_->Width());
+    const double width =
+        std::clamp(normal.right, 0, buffer_->Width()) - std::clamp(normal.left, 0, buffer_->Width());
     const double height =
         std::clamp(normal.bottom, 0, buffer_->Height()) - std::clamp(normal.top, 0, buffer_->Height());
     filledArea_ += width * height;
@@ -1721,7 +1722,8 @@ void RasterSurface::HoldPrimitives() {
 
 RasterSurface::Held& RasterSurface::Hold(Held::Kind kind, const DrawAttributes& attributes) {
     // A paint draws long runs with one set of the device context's attributes: each set is kept once.
-    if (pool_->attributes.empty() || attributes.serial == 0 || pool_->attributes.back().serial != attributes.serial)
+    if (pool_->attributes.empty() || attributes.serial == 0 ||
+        pool_->attributes.back().serial != attributes.serial)
         pool_->attributes.push_back(attributes);
     Held& held = pool_->held.emplace_back();
     held.kind = kind;
@@ -1780,7 +1782,8 @@ WideBox BoxAround(Point a, Point b) {
 
 // Whether a brush sets every pixel it paints to its colour, whatever the pixel was.
 bool BrushCovers(const DrawAttributes& attributes) {
-    return attributes.brush.style == BrushStyle::Solid && MakeOp(attributes.rop, attributes.brush.colour).keep == 0;
+    return attributes.brush.style == BrushStyle::Solid &&
+           MakeOp(attributes.rop, attributes.brush.colour).keep == 0;
 }
 
 } // namespace
@@ -1789,14 +1792,15 @@ bool RasterSurface::Shows(Held& held) {
     const Size image = buffer_->PixelSize();
     auto hidden = [&](const WideBox& box) {
         const WideBox inside = box.Within(image);
-        return inside.IsEmpty() || pool_->cover.Covers(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
-                                                 static_cast<int>(inside.x1), static_cast<int>(inside.y1));
+        return inside.IsEmpty() ||
+               pool_->cover.Covers(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
+                                   static_cast<int>(inside.x1), static_cast<int>(inside.y1));
     };
     auto cover = [&](const WideBox& box) {
         const WideBox inside = box.Within(image);
         if (!inside.IsEmpty())
-            pool_->cover.AddBox(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
-                          static_cast<int>(inside.y1));
+            pool_->cover.AddBox(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
+                                static_cast<int>(inside.x1), static_cast<int>(inside.y1));
     };
     if (held.kind == Held::Kind::Fill) {
         if (hidden(BoxOf(held.box))) return false;
@@ -1811,7 +1815,8 @@ bool RasterSurface::Shows(Held& held) {
 
     switch (held.kind) {
     case Held::Kind::Line:
-        return !hidden(BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom}).Widened(reach));
+        return !hidden(
+            BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom}).Widened(reach));
     case Held::Kind::Lines: {
         // The strokes of a hatch come by the thousand, each a pixel or two: the batch is shown or hidden
         // whole.
@@ -1856,8 +1861,8 @@ bool RasterSurface::Shows(Held& held) {
         for (const Span& span : fill_)
             pool_->cover.AddRun(span.y, span.x0, span.x1);
         const WideBox inside = box.Within(image);
-        pool_->cover.Settle(static_cast<int>(inside.x0), static_cast<int>(inside.y0), static_cast<int>(inside.x1),
-                      static_cast<int>(inside.y1));
+        pool_->cover.Settle(static_cast<int>(inside.x0), static_cast<int>(inside.y0),
+                            static_cast<int>(inside.x1), static_cast<int>(inside.y1));
         return true;
     }
     case Held::Kind::Rectangle: {
@@ -1877,11 +1882,11 @@ bool RasterSurface::Shows(Held& held) {
     case Held::Kind::Text: {
         const std::string_view text = std::string_view(pool_->text).substr(held.first, held.count);
         const DeviceFont& font = pool_->fonts[static_cast<std::size_t>(held.box.left)];
-        const TextPlacement place = PlaceText(*text_, held.a, static_cast<unsigned>(held.box.top), text, font);
-        const auto x = static_cast<int>(place.originX);
-        const auto y = static_cast<int>(place.originY);
-        WideBox box{std::int64_t{x} + place.ink->left, std::int64_t{y} + place.ink->top,
-                    std::int64_t{x} + place.ink->right, std::int64_t{y} + place.ink->bottom};
+        const TextPlacement place =
+            PlaceText(*text_, held.a, static_cast<unsigned>(held.box.top), text, font);
+        const auto x = static_cast<std::int64_t>(place.originX);
+        const auto y = static_cast<std::int64_t>(place.originY);
+        WideBox box{x + place.ink->left, y + place.ink->top, x + place.ink->right, y + place.ink->bottom};
         const bool opaque = attributes.backgroundMode == BackgroundMode::Opaque;
         if (opaque) {
             for (const PointF& corner : CellCorners(place)) {
@@ -1895,8 +1900,8 @@ bool RasterSurface::Shows(Held& held) {
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
         if (opaque && font.angleTenths == 0 && UprightCell(place, image, x0, y0, x1, y1))
             pool_->cover.AddBox(x0, y0, x1, y1);
-        // The start of the baseline, kept for the paint.
-        held.b = {x, y};
+        // The start of the baseline, kept for the paint: the text reaches the image, so it lies near.
+        held.b = {static_cast<int>(x), static_cast<int>(y)};
         return true;
     }
     case Held::Kind::Fill:
@@ -1919,7 +1924,8 @@ void RasterSurface::PaintHeld(const Held& held) {
         DrawLines(std::span<const DeviceLine>(pool_->lines.data() + held.first, held.count), attributes);
         return;
     case Held::Kind::Polygon:
-        pool_->replay.assign(pool_->points.data() + held.first, pool_->points.data() + held.first + held.count);
+        pool_->replay.assign(pool_->points.data() + held.first,
+                             pool_->points.data() + held.first + held.count);
         DrawPolygon(pool_->replay, attributes);
         return;
     case Held::Kind::Rectangle:

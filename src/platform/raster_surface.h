@@ -68,15 +68,25 @@ class RasterSurface : public Surface {
   private:
     // A primitive kept while held: its call's arguments, the state and the longer data in the pools.
     struct Held {
-        enum class Kind : std::uint8_t { Line, Lines, Polygon, Rectangle, RoundRect, Ellipse, Arc, Text, Fill };
+        enum class Kind : std::uint8_t {
+            Line,
+            Lines,
+            Polygon,
+            Rectangle,
+            RoundRect,
+            Ellipse,
+            Arc,
+            Text,
+            Fill
+        };
         Kind kind = Kind::Line;
         bool hidden = false;
         std::uint32_t attributes = 0; // heldAttributes_; for a fill its colour
         std::uint32_t first = 0;      // the first of its lines, points or text characters in their pool
         std::uint32_t count = 0;
-        Rect box;                     // a figure's or fill's box; a line's ends; a text's font and alignment
-        Point a;                      // an arc's start, a rounded box's corner, a text's reference point
-        Point b;                      // an arc's end
+        Rect box; // a figure's or fill's box; a line's ends; a text's font and alignment
+        Point a;  // an arc's start, a rounded box's corner, a text's reference point
+        Point b;  // an arc's end
     };
     Held& Hold(Held::Kind kind, const DrawAttributes& attributes);
     // Adds the part of a filled box within the image to what this paint has filled.
@@ -103,9 +113,9 @@ class RasterSurface : public Surface {
     std::vector<Span> gap_;
     std::vector<Span> fill_;
     std::vector<Span> merged_;
-    int holdDepth_ = 0;       // nested holds; the outermost paints
-    bool holding_ = false;    // whether primitives are held rather than painted at once
-    double filledArea_ = 0;   // pixels filled by boxes and polygons while held
+    int holdDepth_ = 0;     // nested holds; the outermost paints
+    bool holding_ = false;  // whether primitives are held rather than painted at once
+    double filledArea_ = 0; // pixels filled by boxes and polygons while held
     std::size_t leftOut_ = 0;
     // What a paint holds, kept from one paint to the next on the painting thread, as a paint makes its
     // own surface: the lists keep their room, and their memory is not taken from the system anew.

@@ -78,8 +78,9 @@ std::vector<Primitive> RandomScene(std::mt19937& random) {
         return Rect{a.x, a.y, a.x + number(-60, 90), a.y + number(-50, 70)};
     };
     const ColourRef colours[] = {Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(200, 30, 30), Rgb(20, 90, 220)};
-    const RasterOp operations[] = {RasterOp::CopyPen, RasterOp::CopyPen, RasterOp::CopyPen, RasterOp::CopyPen,
-                                   RasterOp::XorPen,  RasterOp::NotCopyPen, RasterOp::Not, RasterOp::MergePen};
+    const RasterOp operations[] = {RasterOp::CopyPen, RasterOp::CopyPen, RasterOp::CopyPen,
+                                   RasterOp::CopyPen, RasterOp::XorPen,  RasterOp::NotCopyPen,
+                                   RasterOp::Not,     RasterOp::MergePen};
     const char* texts[] = {"Bedroom 2", "LIVING ROOM", "3600 x 4200", "W", "15.1 sq m"};
     std::vector<Primitive> scene;
     std::uint64_t serial = 0;
@@ -99,8 +100,10 @@ std::vector<Primitive> RandomScene(std::mt19937& random) {
         a.backgroundColour = colours[number(0, 3)];
         a.textColour = colours[number(0, 3)];
         // Runs of primitives share one set of attributes, as a device context's paint does.
-        if (!scene.empty() && number(0, 2) == 0) a = scene.back().attributes;
-        else a.serial = ++serial;
+        if (!scene.empty() && number(0, 2) == 0)
+            a = scene.back().attributes;
+        else
+            a.serial = ++serial;
         p.box = box();
         p.colour = colours[number(0, 3)];
         switch (p.kind) {
@@ -134,7 +137,8 @@ std::vector<Primitive> RandomScene(std::mt19937& random) {
             p.font.face = "DejaVu Sans";
             p.font.cellHeight = number(8, 24);
             p.font.angleTenths = number(0, 3) == 0 ? number(0, 3) * 450 : 0;
-            p.align = static_cast<unsigned>(number(0, 2) * TextAlign::Center | number(0, 1) * TextAlign::Baseline);
+            p.align =
+                static_cast<unsigned>(number(0, 2) * TextAlign::Center | number(0, 1) * TextAlign::Baseline);
             break;
         default:
             break;
