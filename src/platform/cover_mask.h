@@ -91,26 +91,6 @@ class CoverMask {
         }
     }
 
-    // Whether any pixel of [x0, x1) x [y0, y1), which must lie within the mask, is covered.
-    bool Touches(int x0, int y0, int x1, int y1) const {
-        if (x0 >= x1 || y0 >= y1 || empty_) return false;
-        const int first = x0 >> 6;
-        const int last = (x1 - 1) >> 6;
-        const std::uint64_t head = ~std::uint64_t{0} << (x0 & 63);
-        const std::uint64_t tail = ~std::uint64_t{0} >> (63 - ((x1 - 1) & 63));
-        for (int y = y0; y < y1; ++y) {
-            const std::uint64_t* row = Row(y);
-            if (first == last) {
-                if ((row[first] & head & tail) != 0) return true;
-                continue;
-            }
-            if ((row[first] & head) != 0 || (row[last] & tail) != 0) return true;
-            for (int w = first + 1; w < last; ++w)
-                if (row[w] != 0) return true;
-        }
-        return false;
-    }
-
   private:
     // Pixels are kept a bit each, 64 to a word; a block is a word's 64 columns over kBlockRows rows, its
     // bit set when all of them are covered, so a large box is mostly seen a block at a time.
