@@ -81,7 +81,7 @@ class RasterSurface : public Surface {
         };
         Kind kind = Kind::Line;
         bool hidden = false;
-        std::uint32_t attributes = 0; // heldAttributes_; for a fill its colour
+        std::uint32_t attributes = 0; // its attributes in the pool; for a fill its colour
         std::uint32_t first = 0;      // the first of its lines, points or text characters in their pool
         std::uint32_t count = 0;
         Rect box; // a figure's or fill's box; a line's ends; a text's font and alignment
@@ -91,11 +91,9 @@ class RasterSurface : public Surface {
     Held& Hold(Held::Kind kind, const DrawAttributes& attributes);
     // Adds the part of a filled box within the image to what this paint has filled.
     void CountFill(const Rect& box);
-    // Whether the held primitive can set a pixel of the image that later ones do not cover; with the
-    // lines of a batch, those that can are kept and the rest dropped.
+    // Whether the held primitive can set a pixel of the image that the primitives after it do not
+    // cover; if so, the pixels it sets whatever lay under them are marked covered for those before it.
     bool Shows(Held& held);
-    // Marks the pixels the held primitive sets whatever lay under them.
-    void AddCover(const Held& held);
     void PaintHeld(const Held& held);
 
     // A text whose baseline's start is placed, with its opaque cell when the attributes ask for one.
@@ -115,7 +113,7 @@ class RasterSurface : public Surface {
     std::vector<Span> merged_;
     int holdDepth_ = 0;     // nested holds; the outermost paints
     bool holding_ = false;  // whether primitives are held rather than painted at once
-    double filledArea_ = 0; // pixels filled by boxes and polygons while held
+    double filledArea_ = 0; // pixels filled by boxes and polygons in the hold, held or not
     std::size_t leftOut_ = 0;
     // What a paint holds, kept from one paint to the next on the painting thread, as a paint makes its
     // own surface: the lists keep their room, and their memory is not taken from the system anew.
