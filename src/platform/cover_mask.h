@@ -29,8 +29,8 @@ class CoverMask {
         const int first = x0 >> 6;
         const int last = (x1 - 1) >> 6;
         if (BlocksCover(first, last, y0, y1)) return true;
-        const std::uint64_t head = ~std::uint64_t{0} << (x0 & 63);
-        const std::uint64_t tail = ~std::uint64_t{0} >> (63 - ((x1 - 1) & 63));
+        const std::uint64_t head = Head(x0);
+        const std::uint64_t tail = Tail(x1);
         for (int y = y0; y < y1; ++y) {
             const std::uint64_t* row = Row(y);
             if (first == last) {
@@ -53,8 +53,8 @@ class CoverMask {
         std::uint64_t* row = Row(y);
         const int first = x0 >> 6;
         const int last = (x1 - 1) >> 6;
-        const std::uint64_t head = ~std::uint64_t{0} << (x0 & 63);
-        const std::uint64_t tail = ~std::uint64_t{0} >> (63 - ((x1 - 1) & 63));
+        const std::uint64_t head = Head(x0);
+        const std::uint64_t tail = Tail(x1);
         if (first == last) {
             row[first] |= head & tail;
             return;
@@ -108,6 +108,10 @@ class CoverMask {
         }
         return true;
     }
+
+    // The bits of the word holding column x0 from x0 on, and of the word holding column x1 - 1 up to it.
+    static std::uint64_t Head(int x0) { return ~std::uint64_t{0} << (x0 & 63); }
+    static std::uint64_t Tail(int x1) { return ~std::uint64_t{0} >> (63 - ((x1 - 1) & 63)); }
 
     const std::uint64_t* Row(int y) const { return bits_.data() + static_cast<std::size_t>(y) * words_; }
     std::uint64_t* Row(int y) { return bits_.data() + static_cast<std::size_t>(y) * words_; }

@@ -728,6 +728,16 @@ void PolygonFillSpans(const std::vector<PointF>& points, int width, int height, 
     }
 }
 
+// The same for a polygon of whole pixels.
+void PolygonFillSpans(std::span<const Point> points, int width, int height, Spans& out) {
+    // Kept from one polygon to the next, as a paint fills thousands.
+    static thread_local std::vector<PointF> corners;
+    corners.clear();
+    for (const Point& p : points)
+        corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    PolygonFillSpans(corners, width, height, out);
+}
+
 // --- Box figures --------------------------------------------------------------------------------------
 
 // Floor and ceiling of a value within the int64 range, inlined: figures take them twice a row, and the
@@ -1034,7 +1044,7 @@ void PaintPlainRectangle(PixelBuffer& buffer, Rect box, int border, const PixelO
 
 // The box of four corners that go round an upright rectangle of some width and height, either way
 // round; nothing for any other polygon. Window and door frames are mostly such boxes.
-std::optional<Rect> UprightBox(const std::vector<Point>& points) {
+std::optional<Rect> UprightBox(std::span<const Point> points) {
     if (points.size() != 4) return std::nullopt;
     const Point& a = points[0];
     const Point& b = points[1];
@@ -1047,6 +1057,15 @@ std::optional<Rect> UprightBox(const std::vector<Point>& points) {
     constexpr int kLast = std::numeric_limits<int>::max();
     if (a.x == kLast || a.y == kLast || c.x == kLast || c.y == kLast) return std::nullopt;
     return Rect{std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)};
+}
+
+// Whether a line lies wholly beyond one edge of the image, `reach` pixels (its pen's half width and a
+// margin) included, where it paints nothing.
+[[gnu::always_inline]] inline bool LineBeyondImage(Point a, Point b, std::int64_t reach, Size image) {
+    auto beyond = [reach](std::int64_t p, std::int64_t q, int size) {
+        return (p < -reach && q < -reach) || (p >= size + reach && q >= size + reach);
+    };
+    return beyond(a.x, b.x, image.cx) || beyond(a.y, b.y, image.cy);
 }
 
 // Whether a box figure's box is empty or wholly outside the image, where it paints nothing.
@@ -1147,12 +1166,8 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
     const int height = buffer_->Height();
     auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
     if (!(within(from.x, width) && within(from.y, height) && within(to.x, width) && within(to.y, height))) {
-        // A line wholly beyond one edge of the image, its pen's half width included, paints nothing;
-        // the lines of a large drawing mostly lie off the view, and cost only this test.
-        const std::int64_t reach = std::int64_t{attributes.penWidth} / 2 + 2;
-        const std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
-        if ((x0 < -reach && x1 < -reach) || (y0 < -reach && y1 < -reach) ||
-            (x0 >= width + reach && x1 >= width + reach) || (y0 >= height + reach && y1 >= height + reach))
+        // The lines of a large drawing mostly lie off the view, and cost only this test.
+        if (LineBeyondImage(from, to, std::int64_t{attributes.penWidth} / 2 + 2, buffer_->PixelSize()))
             return;
     }
     if (holding_) {
@@ -1185,20 +1200,23 @@ void RasterSurface::DrawLine(Point from, Point to, const DrawAttributes& attribu
 void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttributes& attributes) {
     if (attributes.penStyle == PenStyle::Null || lines.empty()) return;
     if (holding_) {
-        // Lines that cannot reach the image paint nothing, and are not kept.
+        // Lines that cannot reach the image paint nothing, and are not kept; the box of those kept is.
         const std::int64_t reach = std::int64_t{attributes.penWidth} / 2 + 2;
         const Size image = buffer_->PixelSize();
-        auto beyond = [reach](std::int64_t a, std::int64_t b, int size) {
-            return (a < -reach && b < -reach) || (a >= size + reach && b >= size + reach);
-        };
         const std::size_t first = pool_->lines.size();
-        for (const DeviceLine& line : lines)
-            if (!beyond(line.from.x, line.to.x, image.cx) && !beyond(line.from.y, line.to.y, image.cy))
-                pool_->lines.push_back(line);
+        Rect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (const DeviceLine& line : lines) {
+            if (LineBeyondImage(line.from, line.to, reach, image)) continue;
+            pool_->lines.push_back(line);
+            box = {std::min({box.left, line.from.x, line.to.x}), std::min({box.top, line.from.y, line.to.y}),
+                   std::max({box.right, line.from.x, line.to.x}),
+                   std::max({box.bottom, line.from.y, line.to.y})};
+        }
         if (pool_->lines.size() == first) return;
         Held& held = Hold(Held::Kind::Lines, attributes);
         held.first = static_cast<std::uint32_t>(first);
         held.count = static_cast<std::uint32_t>(pool_->lines.size() - first);
+        held.box = box;
         return;
     }
     const PenPaint& pen = MakePenPaint(attributes);
@@ -1212,9 +1230,6 @@ void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttri
     const int width = buffer_->Width();
     const int height = buffer_->Height();
     const PixelOp ink = pen.ink;
-    auto outside = [](int a, int b, int size) {
-        return (a < -2 && b < -2) || (a >= size + 2 && b >= size + 2);
-    };
     auto within = [](int v, int size) { return static_cast<unsigned>(v) < static_cast<unsigned>(size); };
     for (const DeviceLine& line : lines) {
         if (line.from == line.to) continue;
@@ -1227,7 +1242,7 @@ void RasterSurface::DrawLines(std::span<const DeviceLine> lines, const DrawAttri
                 ink.Apply(buffer_->Row(line.from.y)[line.from.x]);
             continue;
         }
-        if (outside(line.from.x, line.to.x, width) || outside(line.from.y, line.to.y, height)) continue;
+        if (LineBeyondImage(line.from, line.to, 2, {width, height})) continue;
         PaintThinLine(*buffer_, line.from, line.to, ink);
     }
 }
@@ -1288,23 +1303,22 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     if (points.size() < 2) return;
     // A polygon wholly outside the image, its pen included, paints nothing: most of a large drawing
     // lies off the view, and its polygons cost only this test.
-    {
-        const auto [minX, maxX] = std::minmax_element(
-            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
-        const auto [minY, maxY] = std::minmax_element(
-            points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
-        if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid)
-            CountFill({minX->x, minY->y, maxX->x, maxY->y});
-        const std::int64_t reach = std::int64_t{attributes.penWidth} + 2;
-        if (std::int64_t{maxX->x} + reach < 0 || std::int64_t{maxY->y} + reach < 0 ||
-            std::int64_t{minX->x} - reach >= buffer_->Width() ||
-            std::int64_t{minY->y} - reach >= buffer_->Height())
-            return;
-    }
+    const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
+                                                  [](const Point& a, const Point& b) { return a.x < b.x; });
+    const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
+                                                  [](const Point& a, const Point& b) { return a.y < b.y; });
+    const Rect around{minX->x, minY->y, maxX->x, maxY->y}; // the corners' box, both ends included
+    if (holdDepth_ > 0 && attributes.brush.style == BrushStyle::Solid) CountFill(around);
+    const std::int64_t reach = std::int64_t{attributes.penWidth} + 2;
+    if (std::int64_t{around.right} + reach < 0 || std::int64_t{around.bottom} + reach < 0 ||
+        std::int64_t{around.left} - reach >= buffer_->Width() ||
+        std::int64_t{around.top} - reach >= buffer_->Height())
+        return;
     if (holding_) {
         Held& held = Hold(Held::Kind::Polygon, attributes);
         held.first = static_cast<std::uint32_t>(pool_->points.size());
         held.count = static_cast<std::uint32_t>(points.size());
+        held.box = around;
         pool_->points.insert(pool_->points.end(), points.begin(), points.end());
         return;
     }
@@ -1325,11 +1339,7 @@ void RasterSurface::DrawPolygon(const std::vector<Point>& points, const DrawAttr
     }
     fill_.clear();
     if (!brush.none) {
-        static thread_local std::vector<PointF> corners;
-        corners.clear();
-        for (const Point& p : points)
-            corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
-        PolygonFillSpans(corners, buffer_->Width(), buffer_->Height(), fill_);
+        PolygonFillSpans(std::span<const Point>(points), buffer_->Width(), buffer_->Height(), fill_);
     }
     // An operation that copies its colour gives a pixel painted twice what it gives it painted once.
     // Where the pen and the brush both copy, as in every view's paint, the inside is painted as it
@@ -1421,10 +1431,10 @@ void RasterSurface::DrawArc(Rect box, Point start, Point end, const DrawAttribut
 // pixels with a neighbour outside it; a wider one the figure without the figure shrunk by the width.
 void RasterSurface::PaintBoxFigure(Rect box, double cornerWidth, double cornerHeight, Figure figure,
                                    Point start, Point end, const DrawAttributes& attributes) {
+    if (BeyondImage(box, buffer_->PixelSize())) return;
     box = box.Normalized();
     const int width = buffer_->Width();
     const int height = buffer_->Height();
-    if (box.IsEmpty() || box.right <= 0 || box.bottom <= 0 || box.left >= width || box.top >= height) return;
     const bool hasPen = attributes.penStyle != PenStyle::Null;
     const PenPaint pen = MakePenPaint(attributes);
     BrushPaint brush = MakeBrushPaint(attributes);
@@ -1819,32 +1829,19 @@ bool RasterSurface::Shows(Held& held) {
             BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom}).Widened(reach));
     case Held::Kind::Lines: {
         // The strokes of a hatch come by the thousand, each a pixel or two: the batch is shown or hidden
-        // whole.
-        const DeviceLine* lines = pool_->lines.data() + held.first;
-        int x0 = lines[0].from.x, y0 = lines[0].from.y, x1 = x0, y1 = y0;
-        for (std::uint32_t i = 0; i < held.count; ++i) {
-            x0 = std::min({x0, lines[i].from.x, lines[i].to.x});
-            x1 = std::max({x1, lines[i].from.x, lines[i].to.x});
-            y0 = std::min({y0, lines[i].from.y, lines[i].to.y});
-            y1 = std::max({y1, lines[i].from.y, lines[i].to.y});
-        }
-        return !hidden(BoxAround({x0, y0}, {x1, y1}).Widened(reach));
+        // whole, by the box of its ends.
+        return !hidden(
+            BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom}).Widened(reach));
     }
     case Held::Kind::Polygon: {
-        const Point* points = pool_->points.data() + held.first;
-        WideBox box = BoxAround(points[0], points[0]);
-        for (std::uint32_t i = 1; i < held.count; ++i) {
-            const WideBox around = BoxAround(points[i], points[i]);
-            box = {std::min(box.x0, around.x0), std::min(box.y0, around.y0), std::max(box.x1, around.x1),
-                   std::max(box.y1, around.y1)};
-        }
+        const WideBox box = BoxAround({held.box.left, held.box.top}, {held.box.right, held.box.bottom});
         if (hidden(box.Widened(reach))) return false;
         // The inside covers where both the brush and the pen copy their colours: then every pixel of the
         // fill is painted with the brush, and the border over it.
         if (!BrushCovers(attributes) || !plainPen || MakeOp(attributes.rop, attributes.penColour).keep != 0)
             return true;
-        pool_->replay.assign(points, points + held.count);
-        if (const std::optional<Rect> upright = UprightBox(pool_->replay);
+        const std::span<const Point> points(pool_->points.data() + held.first, held.count);
+        if (const std::optional<Rect> upright = UprightBox(points);
             upright && (attributes.penWidth <= 1 || !hasPen)) {
             // As the polygon paints an upright box: the box as given without a pen, else its inside
             // one pixel larger within a one-pixel border.
@@ -1852,12 +1849,8 @@ bool RasterSurface::Shows(Held& held) {
             cover(hasPen ? WideBox{inside.x0 + 1, inside.y0 + 1, inside.x1, inside.y1} : inside);
             return true;
         }
-        static thread_local std::vector<PointF> corners;
-        corners.clear();
-        for (const Point& p : pool_->replay)
-            corners.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
         fill_.clear();
-        PolygonFillSpans(corners, image.cx, image.cy, fill_);
+        PolygonFillSpans(points, image.cx, image.cy, fill_);
         for (const Span& span : fill_)
             pool_->cover.AddRun(span.y, span.x0, span.x1);
         const WideBox inside = box.Within(image);
