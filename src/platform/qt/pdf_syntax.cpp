@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -9,17 +10,7 @@
 namespace platform::qt {
 
 char* WriteInt(char* at, long long value) {
-    char digits[20];
-    int count = 0;
-    unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0) *at++ = '-';
-    while (count > 0)
-        *at++ = digits[--count];
+    at = std::to_chars(at, at + 20, value).ptr;
     *at++ = ' ';
     return at;
 }
