@@ -68,8 +68,8 @@ struct Nearest {
     int wall = -1;
 };
 
-// The search of Part one of finishing a room: the nearest wall face on each side, with the edges moved
-// onto external walls' inner faces within the snap tolerance.
+// The first step of finishing a room, the search: the nearest wall face on each side, with the edges
+// moved onto external walls' inner faces within the snap tolerance.
 class WallSearch {
   public:
     WallSearch(long long left, long long top, long long right, long long bottom)
