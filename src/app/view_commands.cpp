@@ -35,18 +35,6 @@ void Refuse(const char* text, const char* caption) {
     ViewMessageBox(text, caption, platform::MessageBoxStyle::Ok);
 }
 
-// The title suffix of a floor's view, or of the room layout's.
-std::string SuffixOf(int view) {
-    switch (view) {
-    case view_code::FirstFloor:
-        return ".PL1";
-    case view_code::SecondFloor:
-        return ".PL2";
-    default:
-        return view < view_code::GroundFloor ? ".LYT" : ".PLN";
-    }
-}
-
 // Where the user was when a floor command started, to go back to when it is cancelled.
 struct StartingView {
     int view;
@@ -66,7 +54,7 @@ void LeaveFloor(TClient& client) {
 // Opens a floor that exists (or the room layout) with the pick tool.
 void OpenFloor(TClient& client, int floor) {
     Shared.CurrentView = floor;
-    client.OpenView(0, SuffixOf(floor));
+    client.OpenView(0, ViewTitleSuffix(floor));
     client.CurrentTool->Kind = tool_kind::Pick;
     ShowCaption("Pick tool");
 }
@@ -78,7 +66,7 @@ void CopyFloorBelow(TClient& client, int floor, const StartingView& start) {
     client.InstallTool(client.MakeTool(tool_kind::ExternalWall));
     Shared.DisplayMode = 0;
     client.CurrentTool->Kind = tool_kind::UpperFloorWalls;
-    client.OpenView(1, SuffixOf(floor));
+    client.OpenView(1, ViewTitleSuffix(floor));
     TChild* view = client.ActiveView();
     if (!view) return;
     Shared.CurrentView = floor;
@@ -171,7 +159,7 @@ void WriteOverlayForFloor(TClient& client) {
     WriteOverlaySettings(overlay);
     // The flagged floors drawn whole, the floor below under the new one.
     Shared.DisplayMode = 4;
-    client.OpenView(1, SuffixOf(Shared.CurrentView));
+    client.OpenView(1, ViewTitleSuffix(Shared.CurrentView));
 }
 
 void DimensionNewFloor(TClient& client) {
@@ -212,7 +200,7 @@ void CmShowOverlays(TClient& client) {
     }
     if (flags.firstFloor == 0 && flags.secondFloor == 0) Shared.DisplayMode = 0;
     Shared.CurrentView = floor;
-    client.OpenView(0, SuffixOf(floor));
+    client.OpenView(0, ViewTitleSuffix(floor));
     WriteOverlaySettings(flags);
     // A working floor with no floor under it overlaid shows alone, its dimensions as the dialog chose.
     const bool secondAlone = flags.secondFloor == 1 && flags.fourthFloor == 0 && flags.groundFloor == 0 &&

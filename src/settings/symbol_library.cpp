@@ -29,12 +29,13 @@ bool Listed(int units, int kind, const std::string& name) {
     return std::ranges::any_of(names, [&](const std::string& listed) { return SameName(listed, name); });
 }
 
-// The number of symbols each library of `units` offers.
+// The number of names the index of each library of `units` holds: a reader takes that many names from
+// the index, so a name whose symbol file has gone still counts.
 LibraryCounts CountedSymbols(int units) {
     LibraryCounts counts;
     for (int group = 1; group <= 4; ++group)
         counts.counts[static_cast<std::size_t>(group - 1)] =
-            static_cast<int>(std::min<std::size_t>(ListedSymbols(units, group).size(), INT_MAX));
+            static_cast<int>(std::min<std::size_t>(ReadLibraryIndex(units, group, INT_MAX).size(), INT_MAX));
     return counts;
 }
 

@@ -25,8 +25,8 @@ bool UpdateLibraryIndex(int kind, const std::string& name);
 // that an interruption at any point leaves either the old library or the new one: the symbol file is
 // written beside its place first, then the index names it (UpdateLibraryIndex), and only then does
 // the file take its place; the count file follows. Until the file is in place the index names a
-// symbol without a file, which the library list leaves out (ListedSymbols); the count is written from
-// what the list offers, and is not read back (a count an interruption or a failed write left wrong is
+// symbol without a file, which the library list leaves out (ListedSymbols); the count is the number of
+// names the index holds, and is not read back (a count an interruption or a failed write left wrong is
 // put right by the next save). Saving under the name of a symbol file that exists asks first
 // (caption "SAVE"): No saves nothing; Yes replaces the file, and a name the index holds already is not
 // listed twice. A name that is not 1 to 24 letters, digits, commas and blanks is refused with a message

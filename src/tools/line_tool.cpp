@@ -3,6 +3,7 @@
 #include "tools/tool_kinds.h"
 
 #include "model/drawing_list.h"
+#include "model/object_class.h"
 #include "model/shared_state.h"
 #include "model/view_mapping.h"
 #include "platform/input.h"
@@ -383,8 +384,11 @@ TLineobjtool::TLineobjtool() {
 }
 
 void TLineobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
-    // 0 is the value of an unset point, so a line touching an axis is never made.
-    if (X1 != 0 && Y1 != 0 && X2 != 0 && Y2 != 0 && tool_support::StartDiffersFromEnd(*this)) {
+    // 0 is the value of an unset point, so a line touching an axis is never made. The line's type code
+    // is the tool's kind, so a command kind (the pick tool, the wall edits) makes none: stored under
+    // its code, the line would not come back as a line when the drawing is read again.
+    if (X1 != 0 && Y1 != 0 && X2 != 0 && Y2 != 0 && tool_support::StartDiffersFromEnd(*this) &&
+        ClassOfType(Kind) == ObjectClass::Line) {
         auto line = std::make_unique<TLineobj>();
         tool_support::FillCommonFields(*line, *this);
         line->lineA = Angle;

@@ -80,9 +80,10 @@ class TLineobjtool : public TLinetool {
     // `amount` drawing units, at the end nearer the cursor (x, y), drawing units; other lines and
     // states are left alone. Neither painted nor saved.
     void Step(int amount, int x, int y) override;
-    // A line from start to end when all four coordinates are set (0 is an unset value) and the line
-    // has a length; it carries Angle and CursorY. A keyboard run goes on afterwards (Pending 1) for
-    // kinds 1 and 11.
+    // A line from start to end when all four coordinates are set (0 is an unset value), the line
+    // has a length and the kind is a line's type code (the pick tool and the other command kinds make
+    // none); it carries Angle and CursorY. A keyboard run goes on afterwards (Pending 1) for kinds 1
+    // and 11.
     void CreateObject(platform::DeviceContext& dc, const platform::Rect& client) override;
     // The finishing action of a floor plan (1): on the ground floor the plan is centred on the sheet
     // and saved; on every floor its area is measured. Other actions do nothing.

@@ -92,8 +92,8 @@ void ShowScrollPositions(TChild& view) {
     Shared.ScrollY = ScrollYOf(view);
 }
 
-TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), title_(title) {
-    DrawingList.ViewTitle = title.substr(0, TList::ViewTitleLimit);
+TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner) {
+    SetTitle(title);
     scroller.SetUnits(0, 0, 0, 0);
     scroller.SetRange(0, 0);
     LoadViewColours(*this);
@@ -110,6 +110,23 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner), titl
 }
 
 TChild::~TChild() = default;
+
+void TChild::SetTitle(const std::string& title) {
+    title_ = title;
+    DrawingList.ViewTitle = title.substr(0, TList::ViewTitleLimit);
+    if (window_) window_->SetTitle(DrawingList.ViewTitle);
+}
+
+std::string ViewTitleSuffix(int view) {
+    switch (view) {
+    case view_code::FirstFloor:
+        return ".PL1";
+    case view_code::SecondFloor:
+        return ".PL2";
+    default:
+        return view < view_code::GroundFloor ? ".LYT" : ".PLN";
+    }
+}
 
 void LoadColourSettings() {
     const ColourSettings colours = ReadColours();

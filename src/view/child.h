@@ -27,6 +27,9 @@ class TChild : public platform::ViewHandler, public DrawingView {
 
     // Makes the window in the frame, maximised with both scroll bars, and sets it up.
     void Create(platform::FrameWindow& frame);
+    // Names the view anew (the drawing name and the view's suffix): its window and the drawing list's
+    // title of the last view.
+    void SetTitle(const std::string& title);
     // The window; null before Create and after the window is gone.
     platform::ViewWindow* Window() const override { return window_; }
     ViewOwner& Owner() const { return owner_; }
@@ -119,6 +122,10 @@ void ScrollCursorIntoView(TChild& view, int step, int key, int x, int y);
 void SyncScrollerToOrigin(TChild& view);
 // The thumbs and the window origin (ScrollX, ScrollY) of the scroller's positions.
 void ShowScrollPositions(TChild& view);
+
+// What follows the drawing name in the title of a view: ".PL1" and ".PL2" for the first and second
+// floors, ".LYT" for the room layout (the views below the ground floor), ".PLN" for the others.
+std::string ViewTitleSuffix(int view);
 
 // Tells the user the command needs another view (code 2), putting the mouse cursor back afterwards.
 void ShowSelectViewMessage(TChild& view, int code);

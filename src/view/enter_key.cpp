@@ -210,6 +210,9 @@ void FollowUpClick(TChild& view, KeyPress& press) {
         owner.SelectPickTool();
         break;
     case tool_kind::Stairs:
+        // The stairs leave the floor above current, with their stairwell: the view shows that floor
+        // and takes its name.
+        view.SetTitle(DrawingList.DrawingName + ViewTitleSuffix(Shared.CurrentView));
         InvalidateWholeView(view);
         break;
     default:

@@ -153,7 +153,7 @@ TEST_F(LibraryCommands, CapturedRectangleBecomesANamedSymbolAndThePickToolFollow
     EXPECT_EQ(desktop.DialogsRun().back(), 16000);
     EXPECT_EQ(ReadFile(Library("WC.PLM")),
               "1 0 0 2 2 " + std::to_string(serial) + "\n1\n1 50 0 0 -1250 0 1250 0 0 0 0 0 0 1 0\n");
-    EXPECT_EQ(ReadFile(Cfg("LIM.CFG")), "1 0 0 0");
+    EXPECT_EQ(ReadFile(Cfg("LIM.CFG")), "2 0 0 0");
     EXPECT_EQ(ReadFile(Cfg("PLBM.CFG")), "4 BATH\n2 WC\n");
     EXPECT_EQ(ReadFile(Library("PASTE.CFG")), "1 0 0 0 1 2\n");
     EXPECT_EQ(Client().Tool().Kind, tool_kind::Pick);
@@ -165,7 +165,7 @@ TEST_F(LibraryCommands, CapturedRectangleBecomesANamedSymbolAndThePickToolFollow
     Capture({Name("WC"), Tick(16004)});
     EXPECT_EQ(ReadFile(Library("WC.FUM")), ReadFile(Library("WC.PLM")));
     EXPECT_EQ(ReadFile(Cfg("FURM.CFG")), "2 WC\n");
-    EXPECT_EQ(ReadFile(Cfg("LIM.CFG")), "1 0 1 0");
+    EXPECT_EQ(ReadFile(Cfg("LIM.CFG")), "2 0 1 0");
 }
 
 TEST_F(LibraryCommands, CancelledCaptureKeepsNothingAndEndsWithThePickTool) {

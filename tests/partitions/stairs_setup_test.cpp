@@ -100,7 +100,7 @@ TEST_F(StairsSetup, TheViewPlacesTheStairsOnEnterOnly) {
     EXPECT_EQ(Stairs().Started(), 1);
     EXPECT_EQ(Stairs().DragActive(), 0);
     EXPECT_EQ(Shared.CurrentView, 51);
-    EXPECT_EQ(Window().Title(), "HOUSE.PLN");
+    EXPECT_EQ(Window().Title(), "HOUSE.PL1");
     EXPECT_TRUE(Window().PendingErase());
     EXPECT_EQ(Window().PendingArea(), (platform::Rect{0, 0, 600, 400}));
     const int placed = DrawingList.count;

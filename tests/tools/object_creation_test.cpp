@@ -32,7 +32,7 @@ TEST_F(ObjectCreation, LinesTouchingAnAxisOrWithoutLengthAreNotMade) {
     Create(line, 1000, 1000, 1000, 1000);
     EXPECT_EQ(DrawingList.count, 0);
     EXPECT_EQ(line.Pending, 1);
-    line.Kind = 22;
+    line.Kind = 62; // the lines of a door pair
     Create(line, 1000, 1000, 2000, 1000);
     EXPECT_EQ(DrawingList.count, 1);
     EXPECT_EQ(line.Pending, 0);
