@@ -124,6 +124,8 @@ bool TList::Save(const std::string& path, RecordOrigin centre, SaveFailureNotice
         RecordWriter writer(std::move(writeMemory_), ExpectedBytes(*this));
         FormatDrawing(writer, *this, centre, Shared.Units, Shared.ObjectSerial);
         if (unchanged && writer.Text() == readBuffer_.Bytes()) {
+            // The bytes the read found, which the file still holds: nothing to write, and while the
+            // list and the file stay so, nothing to make either.
             writesWhatItRead_ = read_;
         } else {
             // The list is mostly what the last paint read back: a file that holds the very bytes stays
