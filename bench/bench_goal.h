@@ -5,9 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // Started just before the measured loop.
 struct GoalClock {
@@ -35,4 +37,16 @@ inline void StateGoal(benchmark::State& state, const GoalClock& clock, double go
                       perRun < goal ? "met" : "MISSED");
     state.SetLabel(text);
     state.counters["goal_ms"] = goal;
+}
+
+// The label of a benchmark held to a goal it states itself (a ratio of two parts timed in turn): the
+// goal, and whether this run met it.
+inline std::string GoalLabel(const std::string& goal, bool met) {
+    return "goal: " + goal + (met ? " (met)" : " (MISSED)");
+}
+
+// The median of the values.
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
 }

@@ -11,6 +11,7 @@
 //   at each size; BM_ReadSpread times the two ends in turn and prints their ratio).
 // The benchmarks holding a ratio to a goal say in their label whether the goal was met.
 
+#include "bench_goal.h"
 #include "mixed_drawing.h"
 #include "model/drawing_file.h"
 #include "model/shared_state.h"
@@ -196,17 +197,6 @@ void BM_FromCharsYardstick(benchmark::State& state) {
         benchmark::DoNotOptimize(SumOfNumbers(drawing.bytes));
     state.counters["per_object"] = PerObject(objects);
     state.SetBytesProcessed(state.iterations() * static_cast<long long>(drawing.bytes.size()));
-}
-
-// The label of a benchmark held to a goal: the goal, and whether this run met it.
-std::string GoalLabel(const std::string& goal, bool met) {
-    return "goal: " + goal + (met ? " (met)" : " (MISSED)");
-}
-
-// The median of the values.
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // The read and the yardstick timed in turn, so that a busy machine slows both alike; ratio is the

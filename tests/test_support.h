@@ -31,6 +31,21 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// Counts the opens of the files of a folder, as the system tells them; a file read twice is opened
+// twice.
+class OpenCounter {
+  public:
+    explicit OpenCounter(const std::filesystem::path& folder);
+    ~OpenCounter();
+    OpenCounter(const OpenCounter&) = delete;
+    OpenCounter& operator=(const OpenCounter&) = delete;
+    // How often the file `name` of the folder was opened since the counter was made or last asked.
+    int OpensOf(const std::string& name);
+
+  private:
+    int watch_ = -1;
+};
+
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // A file of tests/fixtures.

@@ -29,7 +29,7 @@ template <typename LeaveOut>
 void PaintFloor(const TList& list, platform::DeviceContext& dc, const BitmapPlacement& at, int view,
                 LeaveOut leaveOut) {
     for (int i = 0; i < list.count; ++i) {
-        TObject* o = list[i];
+        const TObject* o = list[i];
         if (o->view != view || o->type >= type_code::FirstInformation || leaveOut(o->type)) continue;
         PaintObjectScaled(*o, dc, 0, at.divisor, at.height, at.offset);
     }
@@ -37,7 +37,7 @@ void PaintFloor(const TList& list, platform::DeviceContext& dc, const BitmapPlac
 
 void PaintDottedOutlines(const TList& list, platform::DeviceContext& dc, const BitmapPlacement& at) {
     for (int i = 0; i < list.count; ++i) {
-        TObject* o = list[i];
+        const TObject* o = list[i];
         if (IsDottedOutlineType(o->type)) PaintObjectScaled(*o, dc, 0, at.divisor, at.height, at.offset);
     }
 }

@@ -43,7 +43,7 @@ bool IsInformation(const TObject& object) {
 // go.
 void KeepOnlyLayoutRooms() {
     for (int i = DrawingList.count - 1; i >= 0; --i) {
-        TObject& object = *DrawingList[i];
+        TObject& object = *DrawingList.Edit(i);
         if (IsInformation(object))
             static_cast<TInfoobj&>(object).value = 0;
         else if (object.type != type_code::DesignRoom || object.view != view_code::RoomLayout)

@@ -34,7 +34,7 @@ void PrintAll(const TList& list, platform::DeviceContext& dc) {
     if (Shared.CurrentView < view_code::Printing) return;
     const int floor = Shared.CurrentView - view_code::PrintingFloorBase;
     for (int i = 0; i < list.count; ++i) {
-        TObject* o = list[i];
+        const TObject* o = list[i];
         if (o->view == floor && o->type < type_code::FirstInformation && Printed(o->type))
             PrintObject(*o, dc);
     }

@@ -115,13 +115,25 @@ bool TList::Save(const std::string& path, RecordOrigin centre, SaveFailureNotice
     // The rename would replace a file marked read-only all the same; its owner meant it to stay.
     const bool readOnly = IsMarkedReadOnly(path);
     WriteOutcome outcome;
-    if (!readOnly) {
+    // The list as a read made it from this file, which has not changed since, with the header that
+    // read left: when that list was found to write the bytes read, the save has nothing to do.
+    const std::optional<FileStamp> stamp = asRead_ ? StampOf(path) : std::nullopt;
+    const bool unchanged =
+        stamp && read_ == DrawingRead{path, *stamp, centre, Shared.Units, Shared.ObjectSerial};
+    if (!readOnly && !(unchanged && writesWhatItRead_ == read_)) {
         RecordWriter writer(std::move(writeMemory_), ExpectedBytes(*this));
         FormatDrawing(writer, *this, centre, Shared.Units, Shared.ObjectSerial);
-        // The list is mostly what the last paint read back: a file that holds the very bytes stays as
-        // it is, and the save costs no write (which flushes some megabytes to the disk).
-        if (!FileHolds(path, writer.Text(), readBuffer_))
-            outcome = ReplaceFileAtomically(path, writer.Text());
+        if (unchanged && writer.Text() == readBuffer_.Bytes()) {
+            // The bytes the read found, which the file still holds: nothing to write, and while the
+            // list and the file stay so, nothing to make either.
+            writesWhatItRead_ = read_;
+        } else {
+            // The list is mostly what the last paint read back: a file that holds the very bytes stays
+            // as it is, and the save costs no write (which flushes some megabytes to the disk).
+            asRead_ = false;
+            if (!FileHolds(path, writer.Text(), readBuffer_))
+                outcome = ReplaceFileAtomically(path, writer.Text());
+        }
         writeMemory_ = writer.Recycle();
     }
     if (readOnly || !outcome) {
@@ -157,7 +169,12 @@ void TList::ReadDrawing() {
     WriteHeldDrawing();
     const RecordOrigin centre = SheetCentreInForce();
     lastRead_ = {};
-    if (!ReadWholeFile(DrawingFilePath(), readBuffer_)) return;
+    // Objects read into an empty list are the read's alone: no one holds one of them to change.
+    const bool intoEmptyList = count == 0;
+    asRead_ = false;
+    const std::string path = DrawingFilePath();
+    FileStamp stamp;
+    if (!ReadWholeFile(path, readBuffer_, &stamp)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
     using State = DrawingFileCheck::State;
     lastRead_.state = !result.headerRead ? State::NotADrawing
@@ -170,9 +187,14 @@ void TList::ReadDrawing() {
         Shared.ObjectSerial = result.objectSerial;
     }
     SetBitmapExtents(result.extents, Shared.Units);
+    if (intoEmptyList && lastRead_.state == State::Whole) {
+        read_ = DrawingRead{path, stamp, centre, Shared.Units, Shared.ObjectSerial};
+        asRead_ = true;
+    }
 }
 
 bool TList::MoveReadOrigin(RecordOrigin from, RecordOrigin to) {
+    asRead_ = false;
     DrawingExtents extents;
     for (const std::unique_ptr<TObject>& object : objects_) {
         if (!MoveRecordOrigin(*object, from, to)) return false;

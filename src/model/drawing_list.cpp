@@ -29,6 +29,7 @@ TList::~TList() {
 }
 
 void TList::Add(std::unique_ptr<TObject> object) {
+    asRead_ = false;
     objects_.push_back(std::move(object));
     count = static_cast<int>(objects_.size());
 }
@@ -52,6 +53,7 @@ void TList::Clear() {
     objects_.clear();
     count = 0;
     holdsDrawing_ = false;
+    asRead_ = false;
 }
 
 void TList::ReadDrawingIfNotHeld() {
@@ -59,6 +61,7 @@ void TList::ReadDrawingIfNotHeld() {
 }
 
 bool TList::FileHoldsObjects(const std::string& path) {
+    asRead_ = false;
     if (!ReadWholeFile(path, readBuffer_) || readBuffer_.Bytes().empty()) return false;
     RecordReader reader(readBuffer_.Bytes());
     RecordHeader header{};
@@ -67,11 +70,13 @@ bool TList::FileHoldsObjects(const std::string& path) {
 
 void TList::RemoveAt(int index) {
     if (index < 0 || index >= count) return;
+    asRead_ = false;
     objects_.erase(objects_.begin() + index);
     count = static_cast<int>(objects_.size());
 }
 
 void TList::RemoveMarked(const std::vector<bool>& marked) {
+    asRead_ = false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < objects_.size(); ++i) {
         if (i < marked.size() && marked[i]) {
@@ -87,6 +92,7 @@ void TList::RemoveMarked(const std::vector<bool>& marked) {
 
 void TList::TruncateTo(int newCount) {
     if (newCount < 0 || newCount >= count) return;
+    asRead_ = false;
     objects_.resize(static_cast<std::size_t>(newCount));
     count = newCount;
 }

@@ -67,8 +67,14 @@ class TList {
     // marks count as unmarked); the others keep their order.
     void RemoveMarked(const std::vector<bool>& marked);
 
-    // The object at `index`, 0 <= index < count.
-    TObject* operator[](int index) const { return objects_[static_cast<std::size_t>(index)].get(); }
+    // The object at `index`, 0 <= index < count, to read.
+    const TObject* operator[](int index) const { return objects_[static_cast<std::size_t>(index)].get(); }
+    // The same object to change: the list no longer counts as what its drawing file holds, so the next
+    // save writes it.
+    TObject* Edit(int index) {
+        asRead_ = false;
+        return objects_[static_cast<std::size_t>(index)].get();
+    }
     // For a pass over the list in order, at `index`: asks the memory for the object a few places
     // ahead. Each object lives in memory of its own, and a pass over a large drawing that waited for
     // each in turn would spend most of its time waiting.
@@ -92,7 +98,9 @@ class TList {
     // and the user is told once per user action which file was not saved. A non-empty save sets
     // DrawingState to 2. A list that does not hold the drawing (see holdsDrawing_) is not written over
     // a drawing file that holds objects: the file stays as it is, since no part of the drawing is lost.
-    // A file that holds the very bytes the save would write is left alone.
+    // A file that holds the very bytes the save would write is left alone; a list unchanged since a
+    // read of the file, which has not changed since either, and found once to write the bytes read, is
+    // neither written nor compared again.
     // While a user action runs on an open drawing the write is held back, and the several saves of
     // one command or input are written once: when the action ends, before the drawing file is read
     // (ReadDrawing, RotateDrawing, a Flush that lets the objects go), before another file is saved,
@@ -179,6 +187,17 @@ class TList {
     float floorArea = 0.0f;  // of the current floor, whole square metres or square feet
 
   private:
+    // A drawing file as a read found it, and what the read left for its header: with the list as that
+    // read made it, a save to the same file on the same sheet, of the same Units and ObjectSerial,
+    // while the file keeps its stamp, would write what the read found.
+    struct DrawingRead {
+        std::string path;
+        FileStamp stamp;
+        RecordOrigin centre;
+        int units = 0;
+        int objectSerial = 0;
+        friend bool operator==(const DrawingRead&, const DrawingRead&) = default;
+    };
     // A save held back by WriteDrawing: the file and the sheet centre it writes with.
     struct HeldSave {
         std::string path;
@@ -209,6 +228,16 @@ class TList {
     // list, which may as well be a drawing whose objects the user erased.
     bool holdsDrawing_ = false;
     std::optional<HeldSave> heldSave_;
+    // The last read of a whole drawing into an empty list (where no one holds an object to change).
+    DrawingRead read_;
+    // Whether the list is, unchanged, what that read made: ended by every change of the list or of an
+    // object in it (Edit, Add, the removals, Flush, MoveReadOrigin) and by every other use of
+    // readBuffer_, which holds that read's bytes while this is true.
+    bool asRead_ = false;
+    // A read whose list was found to write the very bytes read: a save of that list, unchanged, to the
+    // file as it was, has nothing to write, and writes and reads nothing (a zoom saves before it
+    // repaints, and the repaint reads the file again).
+    std::optional<DrawingRead> writesWhatItRead_;
     // User actions begun and not yet ended; saves are held back while there is one.
     int userActions_ = 0;
 };

@@ -30,19 +30,19 @@ class TObject {
     static void operator delete(void* memory, std::size_t size) noexcept;
 
     // Draws with the device context's current pen and brush, coordinates divided by Scale.
-    virtual void Draw(platform::DeviceContext& dc);
-    virtual void DrawFilledWall(platform::DeviceContext& dc);
-    virtual void DrawPatternWall(platform::DeviceContext& dc, int overlay);
+    virtual void Draw(platform::DeviceContext& dc) const;
+    virtual void DrawFilledWall(platform::DeviceContext& dc) const;
+    virtual void DrawPatternWall(platform::DeviceContext& dc, int overlay) const;
     // Draws for the bitmap export: x becomes x / divisor - BitmapLeft and y (height - y) / divisor +
     // offset, so y grows downwards.
-    virtual void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset);
-    virtual void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height, int offset);
+    virtual void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const;
+    virtual void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height, int offset) const;
     virtual void DrawScaledPatternWall(platform::DeviceContext& dc, int overlay, int divisor, int height,
-                                       int offset);
+                                       int offset) const;
     // Chooses pen, brush and font by type code and display mode, then draws; shared by every class.
-    void Paint(platform::DeviceContext& dc, const platform::Rect& rect, int overlay);
+    void Paint(platform::DeviceContext& dc, const platform::Rect& rect, int overlay) const;
     // As Paint, after setting the view mapping of `clientRect` on the device context.
-    void PaintMapped(platform::DeviceContext& dc, const platform::Rect& clientRect, int overlay);
+    void PaintMapped(platform::DeviceContext& dc, const platform::Rect& clientRect, int overlay) const;
 
     // View code: 50..52 floors, 53 fourth plan, 40 room layout, 45 layout while corners are marked;
     // a floor's design rooms under its code - 10, its corner marks under its code - 5.
@@ -65,8 +65,8 @@ class TObject {
 class TLineobj : public TObject {
   public:
     TLineobj() { type = 1; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int lineA = 0;
     int lineB = 0;
@@ -76,8 +76,8 @@ class TLineobj : public TObject {
 class TArcobj : public TObject {
   public:
     TArcobj() { type = 3; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int startX = 0;
     int startY = 0;
@@ -93,8 +93,8 @@ class TTextobj : public TObject {
     static constexpr int FontNameCapacity = 32;
 
     TTextobj() { type = 4; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     char text[TextCapacity] = {};
     char fontName[FontNameCapacity] = {};
@@ -109,29 +109,29 @@ class TTextobj : public TObject {
 class TEllipseobj : public TObject {
   public:
     TEllipseobj() { type = 5; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 };
 
 class TCircleobj : public TObject {
   public:
     TCircleobj() { type = 6; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 };
 
 class TRectangleobj : public TObject {
   public:
     TRectangleobj() { type = 7; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 };
 
 class TRndrectobj : public TRectangleobj {
   public:
     TRndrectobj() { type = 8; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int corner = 0; // radius; the rounding ellipse is twice as wide and high
 };
@@ -142,8 +142,8 @@ class TPolyobj : public TObject {
     static constexpr int MaxPoints = 16;
 
     TPolyobj() { type = 100; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int x[MaxPoints] = {};
     int y[MaxPoints] = {};
@@ -175,8 +175,8 @@ class TOpeningobj : public TPolyobj {
 class TArrowobj : public TObject {
   public:
     TArrowobj() { type = 25000; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int ax1 = 0;
     int ay1 = 0;
@@ -195,8 +195,8 @@ class TRoomobj : public TObject {
     static constexpr int LabelCapacity = 17;
 
     TRoomobj() { type = 29000; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
 
     int width = 0; // drawing units
     int length = 0;
@@ -215,13 +215,14 @@ class TRoomobj : public TObject {
 class TIntwallobj : public TObject {
   public:
     TIntwallobj() { type = 1500; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawFilledWall(platform::DeviceContext& dc) override;
-    void DrawPatternWall(platform::DeviceContext& dc, int overlay) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
-    void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawFilledWall(platform::DeviceContext& dc) const override;
+    void DrawPatternWall(platform::DeviceContext& dc, int overlay) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
+    void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height,
+                              int offset) const override;
     void DrawScaledPatternWall(platform::DeviceContext& dc, int overlay, int divisor, int height,
-                               int offset) override;
+                               int offset) const override;
 
     int iwall1 = 0;
     int iwall2 = 0;
@@ -249,13 +250,14 @@ class TIntwallobj : public TObject {
 class TExtwallobj : public TObject {
   public:
     TExtwallobj() { type = 1000; }
-    void Draw(platform::DeviceContext& dc) override;
-    void DrawFilledWall(platform::DeviceContext& dc) override;
-    void DrawPatternWall(platform::DeviceContext& dc, int overlay) override;
-    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) override;
-    void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height, int offset) override;
+    void Draw(platform::DeviceContext& dc) const override;
+    void DrawFilledWall(platform::DeviceContext& dc) const override;
+    void DrawPatternWall(platform::DeviceContext& dc, int overlay) const override;
+    void DrawScaled(platform::DeviceContext& dc, int divisor, int height, int offset) const override;
+    void DrawScaledFilledWall(platform::DeviceContext& dc, int divisor, int height,
+                              int offset) const override;
     void DrawScaledPatternWall(platform::DeviceContext& dc, int overlay, int divisor, int height,
-                               int offset) override;
+                               int offset) const override;
 
     int ewall1 = 0;
     int ewall2 = 0;

@@ -24,12 +24,12 @@ using platform::Font;
 using platform::Point;
 namespace TextAlign = platform::TextAlign;
 
-void TObject::Draw(DeviceContext&) {}
-void TObject::DrawFilledWall(DeviceContext&) {}
-void TObject::DrawPatternWall(DeviceContext&, int) {}
-void TObject::DrawScaled(DeviceContext&, int, int, int) {}
-void TObject::DrawScaledFilledWall(DeviceContext&, int, int, int) {}
-void TObject::DrawScaledPatternWall(DeviceContext&, int, int, int, int) {}
+void TObject::Draw(DeviceContext&) const {}
+void TObject::DrawFilledWall(DeviceContext&) const {}
+void TObject::DrawPatternWall(DeviceContext&, int) const {}
+void TObject::DrawScaled(DeviceContext&, int, int, int) const {}
+void TObject::DrawScaledFilledWall(DeviceContext&, int, int, int) const {}
+void TObject::DrawScaledPatternWall(DeviceContext&, int, int, int, int) const {}
 
 namespace {
 
@@ -223,73 +223,73 @@ void DrawRoomLabels(const TRoomobj& room, DeviceContext& dc, int fontHeight, int
 
 } // namespace
 
-void TLineobj::Draw(DeviceContext& dc) {
+void TLineobj::Draw(DeviceContext& dc) const {
     DrawLine(dc, ViewMap{}, x1, y1, x2, y2);
 }
-void TLineobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TLineobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawLine(dc, BitmapMap(divisor, height, offset), x1, y1, x2, y2);
 }
 
-void TArcobj::Draw(DeviceContext& dc) {
+void TArcobj::Draw(DeviceContext& dc) const {
     DrawArc(*this, dc, ViewMap{});
 }
-void TArcobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TArcobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawArc(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TTextobj::Draw(DeviceContext& dc) {
+void TTextobj::Draw(DeviceContext& dc) const {
     const ViewMap map;
     DrawText(*this, dc, map, Product(size, map.scale), escapement);
 }
-void TTextobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TTextobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     // The bitmap's font height is the stored size in pixels.
     DrawText(*this, dc, BitmapMap(divisor, height, offset), size, BitmapEscapement(escapement));
 }
 
-void TEllipseobj::Draw(DeviceContext& dc) {
+void TEllipseobj::Draw(DeviceContext& dc) const {
     DrawEllipse(*this, dc, ViewMap{});
 }
-void TEllipseobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TEllipseobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawEllipse(*this, dc, BitmapMap(divisor, height, offset));
 }
 
 // A circle is kept and drawn as the ellipse of its box.
-void TCircleobj::Draw(DeviceContext& dc) {
+void TCircleobj::Draw(DeviceContext& dc) const {
     DrawEllipse(*this, dc, ViewMap{});
 }
-void TCircleobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TCircleobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawEllipse(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TRectangleobj::Draw(DeviceContext& dc) {
+void TRectangleobj::Draw(DeviceContext& dc) const {
     DrawRectangle(*this, dc, ViewMap{});
 }
-void TRectangleobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TRectangleobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawRectangle(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TRndrectobj::Draw(DeviceContext& dc) {
+void TRndrectobj::Draw(DeviceContext& dc) const {
     DrawRoundedRectangle(*this, dc, ViewMap{});
 }
-void TRndrectobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TRndrectobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawRoundedRectangle(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TPolyobj::Draw(DeviceContext& dc) {
+void TPolyobj::Draw(DeviceContext& dc) const {
     DrawPolygon(*this, dc, ViewMap{});
 }
-void TPolyobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TPolyobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawPolygon(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TArrowobj::Draw(DeviceContext& dc) {
+void TArrowobj::Draw(DeviceContext& dc) const {
     DrawArrow(*this, dc, ViewMap{});
 }
-void TArrowobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TArrowobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     DrawArrow(*this, dc, BitmapMap(divisor, height, offset));
 }
 
-void TRoomobj::Draw(DeviceContext& dc) {
+void TRoomobj::Draw(DeviceContext& dc) const {
     const ViewMap map;
     // While the external corners are marked on the layout, rooms are blanked out to the background.
     const bool marking = Shared.CurrentView >= 45 && Shared.CurrentView <= 49;
@@ -305,7 +305,7 @@ void TRoomobj::Draw(DeviceContext& dc) {
     DrawRoomLabels(*this, dc, Product(textSize, map.scale), cx, cy, -1);
 }
 
-void TRoomobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TRoomobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     const BitmapMap map(divisor, height, offset);
     const long long left = map.X(x1);
     const long long top = map.Y(y1);

@@ -90,7 +90,7 @@ template <typename Operate> void WithPen(DeviceContext& dc, bool havePen, const 
     dc.SelectPen(previous);
 }
 
-void PaintOnView(TObject& object, DeviceContext& dc, int overlay, int width, bool roomRule) {
+void PaintOnView(const TObject& object, DeviceContext& dc, int overlay, int width, bool roomRule) {
     const Operation operation = ChooseOperation(object.type);
     switch (operation) {
     case Operation::Text:
@@ -117,11 +117,11 @@ void PaintOnView(TObject& object, DeviceContext& dc, int overlay, int width, boo
 
 } // namespace
 
-void TObject::Paint(DeviceContext& dc, const platform::Rect& /*rect*/, int overlay) {
+void TObject::Paint(DeviceContext& dc, const platform::Rect& /*rect*/, int overlay) const {
     PaintOnView(*this, dc, overlay, penWidth, true);
 }
 
-void TObject::PaintMapped(DeviceContext& dc, const platform::Rect& clientRect, int overlay) {
+void TObject::PaintMapped(DeviceContext& dc, const platform::Rect& clientRect, int overlay) const {
     // The view's mapping (logical units, y up), so a tool can show a new object at once without a
     // repaint; copy-pen undoes any exclusive-or mode the tool was drawing its outline in.
     SetViewMapping(dc, clientRect);
@@ -131,11 +131,11 @@ void TObject::PaintMapped(DeviceContext& dc, const platform::Rect& clientRect, i
     Paint(dc, clientRect, overlay);
 }
 
-void PrintObject(TObject& object, DeviceContext& dc) {
+void PrintObject(const TObject& object, DeviceContext& dc) {
     PaintOnView(object, dc, 0, object.penWidth == 2 ? 2 : 1, false);
 }
 
-void PaintObjectScaled(TObject& object, DeviceContext& dc, int /*unused*/, int divisor, int height,
+void PaintObjectScaled(const TObject& object, DeviceContext& dc, int /*unused*/, int divisor, int height,
                        int offset) {
     const Operation operation = ChooseOperation(object.type);
     switch (operation) {

@@ -27,13 +27,13 @@ bool IsDimensionOrTextType(int type); // texts and both kinds of dimension arrow
 // Prints one object on a page the printer has prepared: as TObject::Paint with flag 0, but with pen
 // width 2 for thick objects and 1 for every other width (times PenWidthFactor, the print line weight),
 // the object's own colour, and no special pen for rooms.
-void PrintObject(TObject& object, platform::DeviceContext& dc);
+void PrintObject(const TObject& object, platform::DeviceContext& dc);
 
 // Paints one object into the exported bitmap through its DrawScaled operations, with x mapped to
 // x / divisor - BitmapLeft and y to (height - y) / divisor + offset. Pens take the object's own
 // width (widths above 2 divided by Scale) and colour. `unused` is accepted and ignored.
-void PaintObjectScaled(TObject& object, platform::DeviceContext& dc, int unused, int divisor, int height,
-                       int offset);
+void PaintObjectScaled(const TObject& object, platform::DeviceContext& dc, int unused, int divisor,
+                       int height, int offset);
 
 // Sets all MaxPoints destination values to 0, then copies the first `count` source values (at most
 // MaxPoints). The object is not used.

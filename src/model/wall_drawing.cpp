@@ -647,25 +647,25 @@ void HatchExternalWall(DeviceContext& dc, const ExternalHatch& h) {
 
 } // namespace
 
-void TIntwallobj::Draw(DeviceContext& dc) {
+void TIntwallobj::Draw(DeviceContext& dc) const {
     InternalOutline(dc, InternalPoints(*this, ViewMap{}));
 }
 
-void TIntwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TIntwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     InternalOutline(dc, InternalPoints(*this, BitmapMap(divisor, height, offset)));
 }
 
-void TIntwallobj::DrawFilledWall(DeviceContext& dc) {
+void TIntwallobj::DrawFilledWall(DeviceContext& dc) const {
     const WallPoints p = InternalPoints(*this, ViewMap{});
     FilledBody(dc, p[1], p[2], p[3], p[4]);
 }
 
-void TIntwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) {
+void TIntwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) const {
     const WallPoints p = InternalPoints(*this, BitmapMap(divisor, height, offset));
     FilledBody(dc, p[1], p[2], p[3], p[4]);
 }
 
-void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
+void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) const {
     const InternalHatch h = MakeInternalHatch(*this, ViewMap{}, false);
     Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
              PenStyle::Solid};
@@ -677,7 +677,8 @@ void TIntwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
         [&] { HatchInternalWall(dc, h); });
 }
 
-void TIntwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height, int offset) {
+void TIntwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height,
+                                        int offset) const {
     const InternalHatch h = MakeInternalHatch(*this, BitmapMap(divisor, height, offset), true);
     Pen face{FaceColour(*this, overlay), penWidth, PenStyle::Solid};
     const bool haveFacePen = StyledPen(penStyle, face.style);
@@ -687,23 +688,23 @@ void TIntwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divi
         [&] { HatchInternalWall(dc, h); });
 }
 
-void TExtwallobj::Draw(DeviceContext& dc) {
+void TExtwallobj::Draw(DeviceContext& dc) const {
     ExternalOutline(dc, ExternalPoints(*this, ViewMap{}), ewall2);
 }
 
-void TExtwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) {
+void TExtwallobj::DrawScaled(DeviceContext& dc, int divisor, int height, int offset) const {
     ExternalOutline(dc, ExternalPoints(*this, BitmapMap(divisor, height, offset)), ewall2);
 }
 
-void TExtwallobj::DrawFilledWall(DeviceContext& dc) {
+void TExtwallobj::DrawFilledWall(DeviceContext& dc) const {
     ExternalFilled(dc, ExternalPoints(*this, ViewMap{}), ewall2);
 }
 
-void TExtwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) {
+void TExtwallobj::DrawScaledFilledWall(DeviceContext& dc, int divisor, int height, int offset) const {
     ExternalFilled(dc, ExternalPoints(*this, BitmapMap(divisor, height, offset)), ewall2);
 }
 
-void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
+void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) const {
     const ExternalHatch h = MakeExternalHatch(*this, ViewMap{}, false);
     const Pen face{FaceColour(*this, overlay), paint_mapping::Product(penWidth, Shared.PenWidthFactor),
                    PenStyle::Solid};
@@ -714,7 +715,8 @@ void TExtwallobj::DrawPatternWall(DeviceContext& dc, int overlay) {
         [&] { HatchExternalWall(dc, h); });
 }
 
-void TExtwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height, int offset) {
+void TExtwallobj::DrawScaledPatternWall(DeviceContext& dc, int overlay, int divisor, int height,
+                                        int offset) const {
     const ExternalHatch h = MakeExternalHatch(*this, BitmapMap(divisor, height, offset), true);
     const Pen face{FaceColour(*this, overlay), penWidth, PenStyle::Solid};
     const Pen hatch{HatchColour(*this, overlay), penWidth, PenStyle::Solid};

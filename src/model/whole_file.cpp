@@ -64,6 +64,14 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+FileStamp StampOfStatus(const struct stat& status) {
+    constexpr long long Billion = 1000000000LL;
+    return FileStamp{static_cast<unsigned long long>(status.st_dev),
+                     static_cast<unsigned long long>(status.st_ino), static_cast<long long>(status.st_size),
+                     static_cast<long long>(status.st_mtim.tv_sec) * Billion + status.st_mtim.tv_nsec,
+                     static_cast<long long>(status.st_ctim.tv_sec) * Billion + status.st_ctim.tv_nsec};
+}
+
 } // namespace
 
 void FileBuffer::Reserve(std::size_t bytes, std::size_t kept) {
@@ -75,13 +83,21 @@ void FileBuffer::Reserve(std::size_t bytes, std::size_t kept) {
     capacity_ = bytes;
 }
 
-bool ReadWholeFile(const std::string& path, FileBuffer& buffer) {
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return StampOfStatus(status);
+}
+
+bool ReadWholeFile(const std::string& path, FileBuffer& buffer, FileStamp* stamp) {
     buffer.size_ = 0;
     // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) return false;
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    // Taken before the bytes: a change while they are read leaves the file with another stamp.
+    if (stamp) *stamp = StampOfStatus(status);
     // One byte beyond the size lets the read that finds the end go without growing the buffer.
     buffer.Reserve(static_cast<std::size_t>(status.st_size) + 1, 0);
     std::size_t filled = 0;

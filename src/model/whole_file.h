@@ -6,9 +6,20 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+// What tells one state of a file from another without reading it: the file (device and inode), its
+// size and the times of its last change. A file replaced, written or touched since has another stamp.
+struct FileStamp {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNanoseconds = 0;
+    long long changedNanoseconds = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
 // Memory for the bytes of a file read whole, kept from one read to the next: the drawing is read
 // back before every paint, and a buffer that stays reuses its memory instead of asking for it (and
 // the system clearing it) each time. The bytes are never cleared before a read fills them.
@@ -18,7 +29,7 @@ class FileBuffer {
     std::size_t Capacity() const { return capacity_; }
 
   private:
-    friend bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
+    friend bool ReadWholeFile(const std::string& path, FileBuffer& buffer, FileStamp* stamp);
     // Room for `bytes` bytes in all, keeping the first `kept`.
     void Reserve(std::size_t bytes, std::size_t kept);
 
@@ -27,10 +38,14 @@ class FileBuffer {
     std::size_t capacity_ = 0;
 };
 
+// The stamp of the regular file at `path`; none when there is no such file.
+std::optional<FileStamp> StampOf(const std::string& path);
+
 // The whole contents of the file into `buffer`, sized once from the file's size; false, with the
 // buffer empty, when the file cannot be opened or read, or is not a regular file: a named pipe or a
-// device is refused at once, never waited on.
-bool ReadWholeFile(const std::string& path, FileBuffer& buffer);
+// device is refused at once, never waited on. `stamp`, when given, receives the file's stamp as it
+// was opened.
+bool ReadWholeFile(const std::string& path, FileBuffer& buffer, FileStamp* stamp = nullptr);
 // The same into a string of its own, for the small files read once.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // True when the regular file at `path` holds exactly `bytes`, read into `buffer` to compare; a file of

@@ -8,7 +8,7 @@
 
 TIntwallobj* InternalWallAt(int index) {
     if (index < 0 || index >= DrawingList.count) return nullptr;
-    TObject* object = DrawingList[index];
+    TObject* object = DrawingList.Edit(index);
     if (object->type != type_code::InternalWall) return nullptr;
     return dynamic_cast<TIntwallobj*>(object);
 }

@@ -32,12 +32,12 @@ void FindDesignRoomAt(TDRoomobjtool& tool, DeviceContext& dc, const Rect& client
     tool.LastMouseX = at.x;
     tool.LastMouseY = at.y;
     // Where rooms overlap, the one earlier in the list wins.
-    TRoomobj* room = nullptr;
+    const TRoomobj* room = nullptr;
     for (int i = 0; i < DrawingList.count && !room; ++i) {
-        TObject* object = DrawingList[i];
+        const TObject* object = DrawingList[i];
         if (object->type != type_code::DesignRoom || object->view != Shared.CurrentView) continue;
         if (!Contains(*object, at)) continue;
-        room = dynamic_cast<TRoomobj*>(object);
+        room = dynamic_cast<const TRoomobj*>(object);
         if (room) tool.PickedRoomIndex = i;
     }
     if (!room) return;

@@ -61,7 +61,7 @@ TDRoomobjtool::TDRoomobjtool() : RoomColour(Shared.BackgroundColour) {
 
 TRoomobj* TDRoomobjtool::PickedRoom() const {
     if (PickedRoomIndex < 0 || PickedRoomIndex >= DrawingList.count) return nullptr;
-    TObject* object = DrawingList[PickedRoomIndex];
+    TObject* object = DrawingList.Edit(PickedRoomIndex);
     if (object->type != type_code::DesignRoom || object->view != Shared.CurrentView) return nullptr;
     return dynamic_cast<TRoomobj*>(object);
 }

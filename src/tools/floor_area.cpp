@@ -25,7 +25,7 @@ void RecordAndReportArea() {
     const int area = DrawingList.GetArea();
     const int index = DrawingList.FindType(Shared.CurrentView + type_code::FloorRecordBase);
     if (index != NoObjectIndex)
-        if (auto* record = dynamic_cast<TInfoobj*>(DrawingList[index])) record->value = area;
+        if (auto* record = dynamic_cast<TInfoobj*>(DrawingList.Edit(index))) record->value = area;
     DrawingList.WriteDrawing();
     const char* unit = Shared.Units == 1 ? "sq. metres" : Shared.Units == 0 ? "sq. feet" : nullptr;
     if (!unit) return;

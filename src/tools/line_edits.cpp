@@ -13,9 +13,9 @@
 #include <cmath>
 #include <cstdlib>
 
+using dimension_geometry::RadiansPerTenth;
 using platform::DeviceContext;
 using platform::Rect;
-using dimension_geometry::RadiansPerTenth;
 using tool_support::Clamped;
 
 namespace {
@@ -99,7 +99,7 @@ void TLineobjtool::Step(int amount, int x, int y) {
     if (State != LengthenLine && State != ShortenLine) return;
     const int index = Aux2();
     if (index < 0 || index >= DrawingList.count) return;
-    TObject& line = *DrawingList[index];
+    TObject& line = *DrawingList.Edit(index);
     if (line.x1 == line.x2 && line.y1 == line.y2) return;
     // The end nearer the cursor moves, a tie going to the lower or left end: away from the other end
     // when lengthening, towards it when shortening.

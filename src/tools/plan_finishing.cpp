@@ -158,8 +158,7 @@ void CentrePlanOnSheet() {
         const long long dy = (sheetY - boxY) / step * step;
         if (dx != 0 || dy != 0) {
             for (int i = 0; i < DrawingList.count; ++i) {
-                TObject& object = *DrawingList[i];
-                if (object.view == Shared.CurrentView) ShiftObject(object, dx, dy);
+                if (DrawingList[i]->view == Shared.CurrentView) ShiftObject(*DrawingList.Edit(i), dx, dy);
             }
         }
     }

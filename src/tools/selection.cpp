@@ -265,7 +265,7 @@ void BlankSelection(TMoveobjtool& tool, DeviceContext& dc, const Rect& client, i
 
 void DrawSelectedObject(TMoveobjtool& tool, DeviceContext& dc, int index, ColourRef colour, int style) {
     if (index < 0 || index >= DrawingList.count) return;
-    TObject& object = *DrawingList[index];
+    const TObject& object = *DrawingList[index];
     const ObjectClass objectClass = ClassOfType(object.type);
     tool.Width = objectClass == ObjectClass::Polygon ? 1 : object.penWidth;
     if (objectClass == ObjectClass::Text) {
@@ -315,7 +315,7 @@ void MoveSelection(TMoveobjtool& tool, DeviceContext& dc, const Rect& client, in
     const std::vector<SelectionLine> lines = CurrentSelection(readable);
     if (!readable) return;
     for (const SelectionLine& line : lines) {
-        TObject& object = *DrawingList[line.index];
+        TObject& object = *DrawingList.Edit(line.index);
         ForEachPoint(object, [dx, dy](int& px, int& py) {
             px = Shifted(px, dx);
             py = Shifted(py, dy);
@@ -336,7 +336,7 @@ void RotateSelection(TMoveobjtool& tool, DeviceContext& dc, const Rect& client, 
     bool readable = false;
     const std::vector<SelectionLine> lines = CurrentSelection(readable);
     for (const SelectionLine& line : lines) {
-        TObject& object = *DrawingList[line.index];
+        TObject& object = *DrawingList.Edit(line.index);
         const ColourRef colour = OwnColour(object);
         const int style = OwnStyle(object);
         TurnObject(tool, object, dc, turn, pivot);

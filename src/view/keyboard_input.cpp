@@ -92,7 +92,7 @@ void PlainKey(TChild& view, KeyPress& press) {
 // it, or beside it for a text that reads downwards); the mouse cursor goes there.
 void StartNextTextLine(TChild& view) {
     if (DrawingList.count == 0) return;
-    auto* line = dynamic_cast<TTextobj*>(DrawingList[DrawingList.count - 1]);
+    const auto* line = dynamic_cast<const TTextobj*>(DrawingList[DrawingList.count - 1]);
     if (!line) return;
     TDrawingtool& tool = view.Owner().Tool();
     tool.Aux2() = line->escapement;

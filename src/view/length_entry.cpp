@@ -442,7 +442,7 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
     const int area = DrawingList.GetArea();
     const int info = DrawingList.FindType(Shared.CurrentView + type_code::FloorRecordBase);
     if (info != NoObjectIndex)
-        if (auto* record = dynamic_cast<TInfoobj*>(DrawingList[info])) record->value = area;
+        if (auto* record = dynamic_cast<TInfoobj*>(DrawingList.Edit(info))) record->value = area;
     MakeTitleBlock(DrawingList);
     InvalidateWholeView(view);
     CommonStep(view, press, true);

@@ -56,7 +56,7 @@ void ChangeTextAt(TChild& view, Point point) {
     const Point logical = ClientToLogical(view, point);
     const int index = DrawingList.FindTextNear(4, logical.x, logical.y);
     if (index >= 30000 || index < 0) return;
-    auto* text = dynamic_cast<TTextobj*>(DrawingList[index]);
+    auto* text = dynamic_cast<TTextobj*>(DrawingList.Edit(index));
     if (!text) return;
     constexpr int EditLimit = 24;
     std::string buffer(text->text, static_cast<std::size_t>(std::clamp(text->textLength, 0, EditLimit)));

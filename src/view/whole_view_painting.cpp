@@ -41,7 +41,7 @@ void PaintFloor(const TList& list, DeviceContext& dc, const Rect& client, int vi
                 LeaveOut leaveOut) {
     for (int i = 0; i < list.count; ++i) {
         list.FetchAhead(i);
-        TObject* o = list[i];
+        const TObject* o = list[i];
         if (o->view != view || o->type >= FirstInfoType || leaveOut(o->type)) continue;
         o->Paint(dc, client, overlay);
     }
@@ -51,7 +51,7 @@ void PaintFloor(const TList& list, DeviceContext& dc, const Rect& client, int vi
 void PaintDottedOutlines(const TList& list, DeviceContext& dc, const Rect& client) {
     const int overlay = Shared.CurrentView == view_code::LastPlan ? 0 : 1;
     for (int i = 0; i < list.count; ++i) {
-        TObject* o = list[i];
+        const TObject* o = list[i];
         if (IsDottedOutlineType(o->type)) o->Paint(dc, client, overlay);
     }
 }
@@ -165,7 +165,7 @@ void PaintAll(const TList& list, DeviceContext& dc, const Rect& client) {
         // show with the marks.
         for (int i = 0; i < list.count; ++i) {
             list.FetchAhead(i);
-            TObject* o = list[i];
+            const TObject* o = list[i];
             if (o->type < FirstInfoType && (o->view == view || o->view == view - 5)) o->Paint(dc, client, 0);
         }
     } else if (view >= view_code::GroundFloor && view <= view_code::LastFloor) {

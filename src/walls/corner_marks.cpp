@@ -101,9 +101,9 @@ void SnapMarksToDesignRooms() {
     std::vector<const TObject*> rooms;
     std::vector<TObject*> marks;
     for (int i = 0; i < DrawingList.count; ++i) {
-        TObject* object = DrawingList[i];
+        const TObject* object = DrawingList[i];
         if (object->type == type_code::DesignRoom && object->view == layoutView) rooms.push_back(object);
-        if (IsMarkOfView(*object)) marks.push_back(object);
+        if (IsMarkOfView(*object)) marks.push_back(DrawingList.Edit(i));
     }
     const double factor = Shared.Units == 1 ? 5.0 : 6.0;
     const long long tolerance = static_cast<long long>(factor * Shared.Zoom);

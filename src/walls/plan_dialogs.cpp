@@ -151,8 +151,9 @@ void AskExternalWallType(DrawingView& view) {
     DrawingList.ReadDrawingIfNotHeld();
     const int record = DrawingList.FindType(Shared.CurrentView + type_code::FloorRecordBase);
     if (record != NoObjectIndex) {
-        DrawingList[record]->z1 = written.baseLevel;
-        DrawingList[record]->z2 = written.groundHeight;
+        TObject* floorRecord = DrawingList.Edit(record);
+        floorRecord->z1 = written.baseLevel;
+        floorRecord->z2 = written.groundHeight;
     }
     DrawingList.WriteDrawing();
     // Corner marking starts from the drawing file; the next paint reads it back.

@@ -464,8 +464,7 @@ void ResizeFloorPlan(TExtwallobjtool& tool, int amount, int x, int y) {
     cut.line = cut.alongY ? cutY : cutX;
     cut.shift = cut.above ? signedAmount : -signedAmount;
     for (int i = 0; i < DrawingList.count; ++i) {
-        TObject& object = *DrawingList[i];
-        if (object.view == Shared.CurrentView) MoveBeyond(object, cut, signedAmount);
+        if (DrawingList[i]->view == Shared.CurrentView) MoveBeyond(*DrawingList.Edit(i), cut, signedAmount);
     }
 }
 

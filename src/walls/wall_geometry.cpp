@@ -226,7 +226,7 @@ void Orient(WorkingWall& working, int side) {
 
 TExtwallobj* ExternalWallAt(int index) {
     if (index < 0 || index >= DrawingList.count) return nullptr;
-    TObject* object = DrawingList[index];
+    TObject* object = DrawingList.Edit(index);
     if (object->type != type_code::ExternalWall) return nullptr;
     return dynamic_cast<TExtwallobj*>(object);
 }

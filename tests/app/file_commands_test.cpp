@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <string>
-#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -45,23 +44,10 @@ void FileCommands::OpenReadsOnceAndShowsWhatItRead(const char* sheet) {
                             "2 0 0 0 1 2\n1\n1 50 3 10001 -4000 0 -2000 0 -2000 -2000 7 9 255 2 1\n"
                             "1\n1 50 3 10002 -4000 0 -1000 0 -2000 -2000 7 9 255 2 1\n");
     test_support::WriteFile(folder.Path() / "CFG/DWGSIZEM.CFG", sheet);
-    // Every time the program opens the drawing file, the system tells the watch (the closes keep two
-    // opens from being told as one).
-    const int watch = inotify_init1(IN_NONBLOCK);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(inotify_add_watch(watch, (folder.Path() / "DWGS").c_str(), IN_OPEN | IN_CLOSE), 0);
+    test_support::OpenCounter opens(folder.Path() / "DWGS");
     desktop.QueueFile("PLAN.DB0");
     frame->Choose(231);
-    int opens = 0;
-    alignas(inotify_event) char events[4096];
-    for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;)
-        for (char* at = events; at < events + got;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(at);
-            opens += (event->mask & IN_OPEN) != 0 && event->len > 0 && std::string(event->name) == "PLAN.DB0";
-            at += sizeof(inotify_event) + event->len;
-        }
-    ::close(watch);
-    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(opens.OpensOf("PLAN.DB0"), 1);
     platform::ScriptedView* view = frame->ActiveScriptedView();
     const std::string paint = view->LastPaint();
     int lines = 0;

@@ -172,15 +172,19 @@ TEST_F(ZoomCommands, AZoomSavesOnlyWhatTheDrawingFileDoesNotHoldYet) {
     NewDrawing();
     AddOutline(50);
     Save();
+    View().Invalidate(nullptr, true);
     frame->RunPendingPaints();
-    // A save replaces the file by a new one; a zoom of the drawing the file holds leaves it alone.
+    // A save replaces the file by a new one; a zoom of the drawing the file holds leaves it alone, and
+    // opens it once, for the repaint: what the repaint read is known to be what the file holds.
     const auto file = folder.Path() / "DWGS/HOUSE.DB0";
     struct stat before {};
     ASSERT_EQ(::stat(file.c_str(), &before), 0);
     const std::string held = DrawingFile();
-    for (int command : {502, 503, 501}) {
+    test_support::OpenCounter opens(file.parent_path());
+    for (int command : {502, 503, 501, 503}) {
         frame->Choose(command);
         frame->RunPendingPaints();
+        EXPECT_EQ(opens.OpensOf("HOUSE.DB0"), 1) << command;
     }
     struct stat after {};
     ASSERT_EQ(::stat(file.c_str(), &after), 0);
@@ -188,12 +192,26 @@ TEST_F(ZoomCommands, AZoomSavesOnlyWhatTheDrawingFileDoesNotHoldYet) {
     EXPECT_EQ(DrawingFile(), held);
     EXPECT_EQ(Shared.DrawingState, 2);
     // A change the file does not hold yet (as a key leaves one) is saved by the zoom, as before.
-    DrawingList[DrawingList.count - 1]->colour = 0x0000FF;
+    DrawingList.Edit(DrawingList.count - 1)->colour = 0x0000FF;
     Shared.DrawingState = 3;
     frame->Choose(502);
     EXPECT_NE(DrawingFile(), held);
     EXPECT_NE(DrawingFile().find("255\n"), std::string::npos);
     EXPECT_EQ(Shared.DrawingState, 2);
+    // A file removed or replaced since the repaint read it is written again from the list.
+    frame->RunPendingPaints();
+    frame->Choose(503);
+    frame->RunPendingPaints();
+    const std::string changed = DrawingFile();
+    std::filesystem::remove(file);
+    frame->Choose(502);
+    EXPECT_EQ(DrawingFile(), changed);
+    frame->RunPendingPaints();
+    frame->Choose(501);
+    frame->RunPendingPaints();
+    test_support::WriteFile(file, "0 0 0 0 1 0\n");
+    frame->Choose(503);
+    EXPECT_EQ(DrawingFile(), changed);
 }
 
 TEST_F(ZoomCommands, TheLayoutGridIsRedrawnWithoutReachingTheDrawingFile) {

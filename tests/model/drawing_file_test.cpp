@@ -217,7 +217,7 @@ TEST_F(DrawingFileTest, UnknownTypeCodeConsumesOnlyItsLine) {
                      "27005\n");
     Reread();
     ASSERT_EQ(list.count, 1);
-    EXPECT_NE(dynamic_cast<TCircleobj*>(list[0]), nullptr);
+    EXPECT_NE(dynamic_cast<const TCircleobj*>(list[0]), nullptr);
     EXPECT_EQ(list[0]->x1, 4950);
 }
 
@@ -498,7 +498,7 @@ TEST_F(DrawingFileTest, HandWrittenDrawingOfEveryClassReadsAndWritesBackExactly)
     EXPECT_EQ(At<TTextobj>(12).x2, 900);
     EXPECT_EQ(At<TTextobj>(12).weight, 700);
     EXPECT_EQ(At<TArcobj>(13).endY, 4200);
-    EXPECT_NE(dynamic_cast<TEllipseobj*>(list[14]), nullptr);
+    EXPECT_NE(dynamic_cast<const TEllipseobj*>(list[14]), nullptr);
     EXPECT_EQ(At<TCircleobj>(15).penStyle, 2);
     EXPECT_EQ(At<TRectangleobj>(16).z2, 2);
     EXPECT_EQ(At<TRndrectobj>(17).corner, 50);

@@ -45,7 +45,7 @@ class ModelFilesTest : public testing::Test {
         list.ReadDrawing();
     }
     template <class T> T& At(int index) {
-        if (T* object = dynamic_cast<T*>(list[index])) return *object;
+        if (T* object = dynamic_cast<T*>(list.Edit(index))) return *object;
         ADD_FAILURE() << "object " << index << " has another class";
         static T empty;
         return empty;

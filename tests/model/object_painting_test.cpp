@@ -26,30 +26,31 @@ constexpr ColourRef Before = Rgb(1, 1, 1); // the pen the device context holds b
 // dispatched through it.
 class SlotProbe : public TObject {
   public:
-    void Draw(DeviceContext& dc) override { Note("Draw", dc); }
-    void DrawFilledWall(DeviceContext& dc) override { Note("DrawFilledWall", dc); }
-    void DrawPatternWall(DeviceContext& dc, int overlay) override {
+    void Draw(DeviceContext& dc) const override { Note("Draw", dc); }
+    void DrawFilledWall(DeviceContext& dc) const override { Note("DrawFilledWall", dc); }
+    void DrawPatternWall(DeviceContext& dc, int overlay) const override {
         Note("DrawPatternWall " + std::to_string(overlay), dc);
     }
-    void DrawScaled(DeviceContext& dc, int d, int h, int offset) override {
+    void DrawScaled(DeviceContext& dc, int d, int h, int offset) const override {
         NoteScaled("DrawScaled", dc, d, h, offset);
     }
-    void DrawScaledFilledWall(DeviceContext& dc, int d, int h, int offset) override {
+    void DrawScaledFilledWall(DeviceContext& dc, int d, int h, int offset) const override {
         NoteScaled("DrawScaledFilledWall", dc, d, h, offset);
     }
-    void DrawScaledPatternWall(DeviceContext& dc, int overlay, int d, int h, int offset) override {
+    void DrawScaledPatternWall(DeviceContext& dc, int overlay, int d, int h, int offset) const override {
         NoteScaled("DrawScaledPatternWall " + std::to_string(overlay), dc, d, h, offset);
     }
 
-    std::string slot = "none";
-    Pen pen;
+    // What the last operation saw; the operations draw, so they are const.
+    mutable std::string slot = "none";
+    mutable Pen pen;
 
   private:
-    void Note(const std::string& name, DeviceContext& dc) {
+    void Note(const std::string& name, DeviceContext& dc) const {
         slot = name;
         pen = dc.CurrentPen();
     }
-    void NoteScaled(const std::string& name, DeviceContext& dc, int d, int h, int offset) {
+    void NoteScaled(const std::string& name, DeviceContext& dc, int d, int h, int offset) const {
         // The bitmap's mapping values reach the operation unchanged.
         EXPECT_EQ(d, 25);
         EXPECT_EQ(h, 14850);

@@ -153,7 +153,7 @@ TEST_F(PlanQueries, WallIsFoundNearEitherOfItsFaces) {
     list.Add(std::move(outer));
     EXPECT_EQ(list.FindTextNear(1, 500, 1800), 1);
     EXPECT_EQ(list.FindTextNear(1, 500, 1600), NoObjectIndex);
-    static_cast<TExtwallobj*>(list[1])->ewall2 = 50;
+    static_cast<TExtwallobj*>(list.Edit(1))->ewall2 = 50;
     EXPECT_EQ(list.FindTextNear(1, 500, 1800), NoObjectIndex);
     EXPECT_EQ(list.FindTextNear(1, 500, 1600), 1);
     EXPECT_EQ(list.FindTextNear(1, 500, 2000), 1) << "the outer face";

@@ -44,7 +44,7 @@ class InternalWallTest : public tool_test::ToolTest {
         Draw(tool, x, y, x + std::llround(length * std::sin(rad)), y + std::llround(length * std::cos(rad)),
              angle);
     }
-    static TIntwallobj& Wall(int index) { return dynamic_cast<TIntwallobj&>(*DrawingList[index]); }
+    static TIntwallobj& Wall(int index) { return dynamic_cast<TIntwallobj&>(*DrawingList.Edit(index)); }
     static int Walls() {
         int n = 0;
         for (int i = 0; i < DrawingList.count; ++i)

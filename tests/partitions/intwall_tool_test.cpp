@@ -178,7 +178,7 @@ TEST_F(WallKeys, PlusCapsTheLastWallsEndAndEndsTheRun) {
 
 TEST_F(WallKeys, PlusCapsOnlyAWallOfThisFloor) {
     AddWall(1000, 1000, 1000, 3000, 1100, 1000, 1100, 3000, 0);
-    DrawingList[0]->view = 51;
+    DrawingList.Edit(0)->view = 51;
     auto tool = NewTool(2);
     Key(*tool, VirtualKey::Add, 0, 0);
     EXPECT_EQ(DrawingList.count, 1);

@@ -56,7 +56,7 @@ class RoomTest : public tool_test::ToolTest {
         DrawingList.Add(std::move(room));
         return DrawingList.count - 1;
     }
-    static TRoomobj& Room(int index) { return dynamic_cast<TRoomobj&>(*DrawingList[index]); }
+    static TRoomobj& Room(int index) { return dynamic_cast<TRoomobj&>(*DrawingList.Edit(index)); }
     // "left,top right,bottom", drawing units.
     static std::string Place(const TObject& o) {
         return std::to_string(o.x1) + "," + std::to_string(o.y1) + " " + std::to_string(o.x2) + "," +

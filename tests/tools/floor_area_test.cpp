@@ -117,7 +117,7 @@ TEST_F(FloorArea, CompletingAFloorFinishesDimensionsRecordsAndRepaints) {
 
 TEST_F(FloorArea, TheDialogShowsOnPlanViewsOnly) {
     desktop.QueueDialog({17000, platform::DialogAnswer::Button::Ok, {}});
-    dynamic_cast<TInfoobj&>(*DrawingList[0]).value = 15;
+    dynamic_cast<TInfoobj&>(*DrawingList.Edit(0)).value = 15;
     FloorAreaDialog(view);
     ASSERT_EQ(desktop.DialogsRun(), (std::vector<int>{17000}));
     EXPECT_EQ(desktop.ControlsAtOpening(17000)->at(17002), "15 sq. metres");

@@ -57,7 +57,7 @@ TEST_F(LineTool, DragMakesTheLineAndItsRecordEndsTheDrawingFile) {
     Release(line, 120, 340);
 
     ASSERT_EQ(DrawingList.count, 1);
-    ASSERT_NE(dynamic_cast<TLineobj*>(DrawingList[0]), nullptr);
+    ASSERT_NE(dynamic_cast<const TLineobj*>(DrawingList[0]), nullptr);
     EXPECT_EQ(Ends(Object(0)), "1000,1500 3000,1500");
     const std::string record = "1\n1 50 0 0 -20000 0 -18000 0 -13350 -13350 0 0 0 1 0\n";
     const std::string file = DrawingFile();

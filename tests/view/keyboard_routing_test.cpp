@@ -393,7 +393,7 @@ TEST_F(Keyboard, ExpandingAndShrinkingTheFloorPlan) {
     Key(Enter);
     EXPECT_EQ(LastInputBox(), "EXPAND BASE BY|");
     EXPECT_EQ(log, (Log{"1100:Step(600,1000,2000)", "1100:Action(5)", "1100:AddDimension(0,0,0,o)"}));
-    EXPECT_EQ(dynamic_cast<TInfoobj*>(DrawingList[0])->value, 81);
+    EXPECT_EQ(dynamic_cast<const TInfoobj*>(DrawingList[0])->value, 81);
 
     // Shrinking measures the room there is first; a length out of range returns to the pick tool.
     log.clear();

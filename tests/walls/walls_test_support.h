@@ -134,14 +134,14 @@ class WallTest : public tool_test::ToolTest {
         return room;
     }
 
-    static TExtwallobj& WallAt(int index) { return dynamic_cast<TExtwallobj&>(*DrawingList[index]); }
+    static TExtwallobj& WallAt(int index) { return dynamic_cast<TExtwallobj&>(*DrawingList.Edit(index)); }
 
     // The list's external walls of a view, in list order.
     static std::vector<TExtwallobj*> WallsOf(int view) {
         std::vector<TExtwallobj*> walls;
         for (int i = 0; i < DrawingList.count; ++i)
             if (DrawingList[i]->type == 1000 && DrawingList[i]->view == view)
-                walls.push_back(&dynamic_cast<TExtwallobj&>(*DrawingList[i]));
+                walls.push_back(&dynamic_cast<TExtwallobj&>(*DrawingList.Edit(i)));
         return walls;
     }
     static int CountOfType(int type) {
