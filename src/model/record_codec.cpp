@@ -544,8 +544,9 @@ RecordWriter::RecordWriter(std::size_t expectedBytes) {
 }
 
 RecordWriter::RecordWriter(std::string memory, std::size_t expectedBytes) : text_(std::move(memory)) {
-    // Memory far larger than needed (a big drawing closed, a small one opened) is given back.
-    if (text_.capacity() / 4 > expectedBytes) text_ = std::string();
+    // Memory far larger than needed (a big drawing closed, a small one opened) is given back: swapped
+    // with an empty string, as one assigned keeps the memory it had.
+    if (text_.capacity() / 4 > expectedBytes) std::string().swap(text_);
     // Only room beyond what the memory already holds is cleared.
     text_.resize(std::max({text_.size(), text_.capacity(), expectedBytes}));
 }

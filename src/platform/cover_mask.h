@@ -3,6 +3,7 @@
 // A primitive all of whose pixels are so set cannot show, and a surface need not paint it.
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -90,6 +91,9 @@ class CoverMask {
             }
         }
     }
+
+    // The memory the mask keeps, in bytes.
+    std::size_t Bytes() const { return (bits_.capacity() + blocks_.capacity()) * sizeof(std::uint64_t); }
 
   private:
     // Pixels are kept a bit each, 64 to a word; a block is a word's 64 columns over kBlockRows rows, its

@@ -1713,6 +1713,42 @@ RasterSurface::HeldPool& RasterSurface::ThreadPool() {
     return pool;
 }
 
+std::size_t RasterSurface::KeptBytes() {
+    return ThreadPool().Bytes();
+}
+
+namespace {
+
+// The room a list has taken beyond that of an empty one (a string keeps a few characters in itself).
+template <typename List> std::size_t ListBytes(const List& list) {
+    return (list.capacity() - List().capacity()) * sizeof(typename List::value_type);
+}
+
+// A list gives its memory back when all is asked, or when it has room for more than four times what
+// the paint used and 64 KiB or more of it; one grown by doubling to a like paint's size keeps it.
+template <typename List> void GiveBackList(List& list, bool all) {
+    if (all || (ListBytes(list) >= (std::size_t{64} << 10) && list.capacity() / 4 > list.size()))
+        List().swap(list);
+}
+
+} // namespace
+
+void RasterSurface::HeldPool::GiveBack(bool all) {
+    GiveBackList(held, all);
+    GiveBackList(attributes, all);
+    GiveBackList(fonts, all);
+    GiveBackList(lines, all);
+    GiveBackList(points, all);
+    GiveBackList(text, all);
+    GiveBackList(replay, all);
+    if (all) cover = CoverMask();
+}
+
+std::size_t RasterSurface::HeldPool::Bytes() const {
+    return ListBytes(held) + ListBytes(attributes) + ListBytes(fonts) + ListBytes(lines) + ListBytes(points) +
+           ListBytes(text) + ListBytes(replay) + cover.Bytes();
+}
+
 void RasterSurface::HoldPrimitives() {
     if (holdDepth_++ > 0) return;
     filledArea_ = 0;
@@ -1744,21 +1780,26 @@ RasterSurface::Held& RasterSurface::Hold(Held::Kind kind, const DrawAttributes& 
 void RasterSurface::PaintHeldPrimitives() {
     if (holdDepth_ == 0 || --holdDepth_ > 0) return;
     lastPaintCrowded = filledArea_ >= kCrowdedFills * buffer_->Width() * buffer_->Height();
-    if (!holding_) return;
-    holding_ = false;
-    // From the last primitive back: each is seen against the pixels those after it set whatever lies
-    // under them.
-    pool_->cover.Reset(buffer_->Width(), buffer_->Height());
-    for (std::size_t i = pool_->held.size(); i-- > 0;)
-        pool_->held[i].hidden = !Shows(pool_->held[i]);
-    for (const Held& held : pool_->held) {
-        if (!held.hidden)
-            PaintHeld(held);
-        else
-            ++leftOut_;
+    const bool wasHolding = holding_;
+    if (holding_) {
+        holding_ = false;
+        // From the last primitive back: each is seen against the pixels those after it set whatever
+        // lies under them.
+        pool_->cover.Reset(buffer_->Width(), buffer_->Height());
+        for (std::size_t i = pool_->held.size(); i-- > 0;)
+            pool_->held[i].hidden = !Shows(pool_->held[i]);
+        for (const Held& held : pool_->held) {
+            if (!held.hidden)
+                PaintHeld(held);
+            else
+                ++leftOut_;
+        }
+        pool_->inUse = false;
+        pool_ = nullptr;
     }
-    pool_->inUse = false;
-    pool_ = nullptr;
+    HeldPool& pool = ThreadPool();
+    if (pool.inUse) return; // held by another surface's paint now
+    if (!lastPaintCrowded || wasHolding) pool.GiveBack(!lastPaintCrowded);
 }
 
 namespace {

@@ -57,6 +57,8 @@ class RasterSurface : public Surface {
     void PaintHeldPrimitives() override;
     // How many of the primitives the last paint held it left out, as later ones paint over them.
     std::size_t LeftOut() const { return leftOut_; }
+    // The bytes the painting thread keeps for the next paint's held primitives.
+    static std::size_t KeptBytes();
 
     // A horizontal run of pixels [x0, x1) in row y.
     struct Span {
@@ -116,8 +118,15 @@ class RasterSurface : public Surface {
     double filledArea_ = 0; // pixels filled by boxes and polygons in the hold, held or not
     std::size_t leftOut_ = 0;
     // What a paint holds, kept from one paint to the next on the painting thread, as a paint makes its
-    // own surface: the lists keep their room, and their memory is not taken from the system anew.
+    // own surface: the lists keep their room, and their memory is not taken from the system anew. After
+    // a paint that is not crowded, which the next does not hold, they give all of it back; after a held
+    // paint, each list gives back room far beyond what that paint used, as when a small drawing
+    // replaces a large one.
     struct HeldPool {
+        // Gives back the memory of every list, or without `all` of each list far larger than its use.
+        void GiveBack(bool all);
+        std::size_t Bytes() const;
+
         std::vector<Held> held;
         std::vector<DrawAttributes> attributes;
         std::vector<DeviceFont> fonts;

@@ -1,8 +1,9 @@
 // Fuzzes the paint road: the bytes are read as a drawing file, then the whole view is painted in every
 // display mode (at the program's zoom, zoomed out to the drawing's extents or zoomed in far) on the
-// raster surface, one of the modes through the recording surface into it; every object is also printed and
-// exported as the printer and the bitmap export paint it. Nothing may overflow, read out of bounds or hang,
-// whatever the file holds.
+// raster surface, one of the modes through the recording surface into it, and one mode twice: painted
+// primitive by primitive and held after a crowded paint, the two pictures alike; every object is also
+// printed and exported as the printer and the bitmap export paint it. Nothing may overflow, read out of
+// bounds or hang, whatever the file holds.
 #include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_painting.h"
@@ -18,6 +19,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -130,6 +132,14 @@ void PaintView(Surface& surface) {
     PaintAll(DrawingList, dc, Rect{0, 0, Width, Height});
 }
 
+// A paint that fills the image four times over makes the next paint on the thread hold its primitives
+// and leave out what later ones cover; one that fills nothing makes it paint each as it comes.
+void PaintBefore(RasterSurface& surface, bool crowded) {
+    const HeldPrimitives held(surface);
+    for (int i = 0; crowded && i < 4; ++i)
+        surface.FillRect({0, 0, Width, Height}, Rgb(255, 255, 255));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -160,6 +170,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             PaintView(road.raster);
         }
+    }
+
+    // One mode, again following the length, painted once primitive by primitive and once held after a
+    // crowded paint: what the held paint leaves out must not show.
+    Shared.DisplayMode = Modes[size % std::size(Modes)];
+    Shared.CurrentView = view;
+    PaintBefore(road.raster, false);
+    PaintView(road.raster);
+    const PixelBuffer direct = road.buffer;
+    Shared.CurrentView = view;
+    PaintBefore(road.raster, true);
+    PaintView(road.raster);
+    if (!(road.buffer == direct)) {
+        std::fprintf(stderr, "The held paint in display mode %d differs from painting every primitive\n",
+                     Shared.DisplayMode);
+        std::abort();
     }
 
     // The printer's and the bitmap export's paint of every object, walls in each of their three looks.

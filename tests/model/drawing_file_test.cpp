@@ -1,4 +1,5 @@
 #include "model/drawing_file.h"
+#include "model/record_codec.h"
 #include "model/whole_file.h"
 #include "model_files_fixture.h"
 
@@ -281,6 +282,14 @@ TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamageAndAreJudge
     ASSERT_EQ(list.count, 1);
     EXPECT_EQ(list[0]->x1, 2147483647);
     EXPECT_EQ(list[0]->x2, -2147483648);
+}
+
+TEST_F(DrawingFileTest, TheMemoryOfALargeDrawingsSaveIsGivenBackWhenASmallOneIsSaved) {
+    std::string large(std::size_t{8} << 20, ' ');
+    RecordWriter writer(std::move(large), 4096);
+    writer.WriteNumber(7);
+    EXPECT_EQ(writer.Text(), "7");
+    EXPECT_LT(writer.Recycle().capacity(), std::size_t{1} << 20);
 }
 
 TEST_F(DrawingFileTest, ReadingRestoresUnitsAndObjectSerial) {

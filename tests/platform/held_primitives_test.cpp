@@ -206,4 +206,37 @@ TEST(HeldPrimitives, OnlyAPaintAfterACrowdedOneLeavesOutWhatALaterFillCovers) {
     EXPECT_EQ(surface.LeftOut(), 0u);
 }
 
+TEST(HeldPrimitives, TheHeldListsGiveBackTheirMemoryAfterAPaintNotCrowdedOrFarSmaller) {
+    PixelBuffer image(160, 120);
+    RasterSurface surface(image, Fonts());
+    DrawAttributes pen;
+    // A crowded paint of a large drawing: many lines and polygons, the room fills over them.
+    auto paintLarge = [&] {
+        const HeldPrimitives hold(surface);
+        for (int i = 0; i < 100000; ++i) {
+            surface.DrawLine({i % 160, 0}, {i % 160, 119}, pen);
+            if (i % 10 == 0) surface.DrawPolygon({{0, 0}, {i % 160, 50}, {20, 100}, {5, 60}}, pen);
+        }
+        for (int i = 0; i < 4; ++i)
+            surface.FillRect({0, 0, 160, 120}, Rgb(255, 255, 255));
+    };
+    PaintCrowded(surface);
+    paintLarge();
+    const std::size_t large = RasterSurface::KeptBytes();
+    EXPECT_GT(large, 100000 * sizeof(Point));
+    // Painted again, the lists keep their room rather than taking it anew.
+    paintLarge();
+    EXPECT_EQ(RasterSurface::KeptBytes(), large);
+    // A small drawing, crowded too, replaces the large one.
+    PaintCrowded(surface);
+    EXPECT_LT(RasterSurface::KeptBytes(), std::size_t{1} << 20);
+    // After a large paint, one that is not crowded gives it all back: the paint after it is not held.
+    paintLarge();
+    {
+        const HeldPrimitives hold(surface);
+        surface.DrawLine({0, 0}, {100, 100}, pen);
+    }
+    EXPECT_EQ(RasterSurface::KeptBytes(), 0u);
+}
+
 } // namespace
