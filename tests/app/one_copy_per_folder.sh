@@ -2,7 +2,9 @@
 # One copy of the program per program folder. While the program runs in a folder, a scripted run there
 # and a second copy of the program are refused at start and say why, and neither touches the folder's
 # drawings; once the program has been killed, the lock it left behind stops no one, and a run that
-# ends lets the folder go.
+# ends lets the folder go. What stands at the lock's place and is no lock of a copy running here (a
+# named pipe, a folder, a lock of another computer, a file naming no holder) is refused at once, with a
+# message that names it and says to remove it.
 # Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
 set -euo pipefail
 program=$1
@@ -12,7 +14,7 @@ work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${second:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${second:-} ${third:-}; do kill -9 "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -67,3 +69,35 @@ first=
 [ -e "$folder/KORVANE.LCK" ] || fail "the killed program left no lock file: the test shows nothing"
 "$runner" "$folder" "$work/new_drawing.ks" >"$work/after_kill.log" 2>&1 || fail "a run after the program was killed was refused"
 [ ! -e "$folder/KORVANE.LCK" ] || fail "the finished run kept the folder locked"
+
+# Refused at once, saying so: a run waits no more than a few seconds before it counts as hanging.
+lock=$folder/KORVANE.LCK
+refused_with() {
+    local what=$1 text=$2 status=0
+    timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/$what.log" 2>&1 || status=$?
+    [ "$status" = 2 ] || fail "a run over $what at the lock's place ended with $status, not 2"
+    grep -qF "$text" "$work/$what.log" || fail "the run over $what did not say: $text"
+    [ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the run over $what made a drawing"
+}
+rm "$folder/DWGS/HOUSE.DB0"
+# A named pipe, which a reader would wait on for a writer for good; the program says so too.
+mkfifo "$lock"
+refused_with pipe "$lock is not a file, so this folder cannot be locked: remove it and start again."
+"$folder/korvane" >"$work/program_pipe.log" 2>&1 &
+third=$!
+program_refuses_pipe() { grep -qF "$lock is not a file" "$work/program_pipe.log"; }
+await "the program says the lock is not a file" program_refuses_pipe
+kill -9 "$third"
+wait "$third" 2>/dev/null || true
+third=
+rm "$lock"
+mkdir "$lock"
+refused_with folder "$lock is not a file, so this folder cannot be locked: remove it and start again."
+rmdir "$lock"
+# A lock of another computer, whose process this one cannot see run or end.
+printf '4242\nkorvane\nelsewhere.example\n' >"$lock"
+refused_with other_host "$lock was left by Korvane on another computer (process 4242 on elsewhere.example): if it no longer runs there, remove the file and start again."
+: >"$lock"
+refused_with empty_lock "$lock does not say which copy of Korvane holds this folder: if none runs on it, remove the file and start again."
+rm "$lock"
+"$runner" "$folder" "$work/new_drawing.ks" >"$work/removed.log" 2>&1 || fail "a run after the lock was removed was refused"
