@@ -37,12 +37,29 @@ bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& 
     std::error_code code;
     fs::create_directories(folder, code);
     if (lockFile) {
-        platform::FolderLockAttempt attempt = lockFile((fs::path(folder) / ProgramFolderLockName).string());
-        if (attempt.outcome == platform::FolderLockAttempt::Outcome::HeldByAnother) {
+        const std::string path = (fs::path(folder) / ProgramFolderLockName).string();
+        platform::FolderLockAttempt attempt = lockFile(path);
+        using Outcome = platform::FolderLockAttempt::Outcome;
+        switch (attempt.outcome) {
+        case Outcome::HeldByAnother:
             error = "Korvane is already running on this folder" +
                     (attempt.holder.empty() ? std::string() : " (" + attempt.holder + ")") + ":\n" + folder +
                     "\nClose it first: two copies on one folder save over each other's drawings.";
             return false;
+        case Outcome::HeldOnAnotherHost:
+            error = path + " was left by Korvane on another computer (" + attempt.holder +
+                    "): if it no longer runs there, remove the file and start again.";
+            return false;
+        case Outcome::NamesNoHolder:
+            error = path + " does not say which copy of Korvane holds this folder: if none runs on it, "
+                           "remove the file and start again.";
+            return false;
+        case Outcome::NotAFile:
+            error = path + " is not a file, so this folder cannot be locked: remove it and start again.";
+            return false;
+        case Outcome::Taken:
+        case Outcome::Unavailable:
+            break;
         }
         lock = std::move(attempt.lock);
     }

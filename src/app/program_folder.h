@@ -20,7 +20,10 @@ inline constexpr char ProgramFolderLockName[] = "KORVANE.LCK";
 // and only then runs PrepareProgramFolder, whose clearing of killed saves' temporary files would
 // break another copy's save. False with the reason in `error` when a running copy holds the folder
 // ("Korvane is already running on this folder ...": two copies would each save over the other's
-// drawings) or the folder cannot be prepared. A folder where no lock file can be made (read-only,
-// where no copy can save either) is used without one; so is any folder when `lockFile` is empty.
+// drawings), when a lock stands there that may be left over (one of another computer, one that names
+// no holder: the message names the file and says to remove it when no copy runs), when something that
+// is not a file stands at the lock's place, or when the folder cannot be prepared. A folder where no lock
+// file can be made (read-only, where no copy can save either) is used without one; so is any folder when
+// `lockFile` is empty.
 bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& lockFile,
                        std::unique_ptr<platform::FolderLock>& lock, std::string& error);

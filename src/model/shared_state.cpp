@@ -7,5 +7,5 @@ SharedState Shared;
 void ResetSharedState() {
     Shared = SharedState{};
     // A fresh program has told no failed write yet.
-    ForgetToldWriteFailures();
+    ForgetEveryToldWriteFailure();
 }

@@ -190,6 +190,10 @@ bool WriteOutcome::OnReadOnlyFileSystem() const {
     return error == EROFS;
 }
 
+bool WriteOutcome::OnFullDisk() const {
+    return error == ENOSPC || error == EDQUOT;
+}
+
 void SetWriteStepHook(WriteStepHook hook) {
     Hook() = std::move(hook);
 }

@@ -62,6 +62,8 @@ struct WriteOutcome {
     explicit operator bool() const { return error == 0; }
     // The file system is mounted read-only: nothing on it can be written, whatever its files' marks.
     bool OnReadOnlyFileSystem() const;
+    // The disk (or the user's share of it) has no room left for the file.
+    bool OnFullDisk() const;
 };
 
 // A replacement of a file written beside it and not yet put in its place: a save of several files

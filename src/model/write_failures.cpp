@@ -12,21 +12,37 @@ std::vector<std::string>& Told() {
     return told;
 }
 
+std::vector<std::string>& ToldWhileRunning() {
+    static std::vector<std::string> told;
+    return told;
+}
+
+bool Holds(const std::vector<std::string>& keys, const std::string& key) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
 } // namespace
 
 std::string WriteFailureText(const std::string& name, const WriteOutcome& outcome, const std::string& failed,
                              const std::string& consequence) {
-    return outcome.OnReadOnlyFileSystem() ? name + " is on a read-only file system, so " + consequence
-                                          : failed;
+    if (outcome.OnReadOnlyFileSystem()) return name + " is on a read-only file system, so " + consequence;
+    if (outcome.OnFullDisk()) return name + " is on a full disk, so " + consequence;
+    return failed;
 }
 
-void TellWriteFailureOnce(const std::string& key, const std::string& text, const std::string& caption) {
-    std::vector<std::string>& told = Told();
-    if (std::find(told.begin(), told.end(), key) != told.end()) return;
-    told.push_back(key);
+void TellWriteFailureOnce(const std::string& key, const std::string& text, const std::string& caption,
+                          const std::string& onceKey) {
+    if (Holds(Told(), key) || (!onceKey.empty() && Holds(ToldWhileRunning(), onceKey))) return;
+    Told().push_back(key);
+    if (!onceKey.empty()) ToldWhileRunning().push_back(onceKey);
     platform::TheDesktop().MessageBox(text, caption, platform::MessageBoxStyle::Ok);
 }
 
 void ForgetToldWriteFailures() {
     Told().clear();
+}
+
+void ForgetEveryToldWriteFailure() {
+    Told().clear();
+    ToldWhileRunning().clear();
 }

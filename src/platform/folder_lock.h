@@ -1,7 +1,8 @@
 #pragma once
 // A lock that keeps a folder to one running process. It is tied to the process that holds it: a lock
-// left behind by a process that has ended (killed, crashed) counts for nothing and the next taker
-// takes it over. The Qt backend makes them (platform/qt/folder_lock_file.h).
+// left behind by a process of this host that has ended (killed, crashed) counts for nothing and the
+// next taker takes it over. One of another host, whose processes this host cannot see, is never taken
+// over. The Qt backend makes them (platform/qt/folder_lock_file.h).
 
 #include <functional>
 #include <memory>
@@ -17,13 +18,16 @@ class FolderLock {
 
 struct FolderLockAttempt {
     enum class Outcome {
-        Taken,         // `lock` holds it
-        HeldByAnother, // a running process holds it
-        Unavailable,   // no lock file can be made there (a read-only folder, say)
+        Taken,             // `lock` holds it
+        HeldByAnother,     // a running process of this host holds it
+        HeldOnAnotherHost, // a process of another host wrote it, which this host cannot see run or end
+        NamesNoHolder,     // a file stands there that names no process (empty, or not written by a lock)
+        NotAFile,          // something that is not a file stands there (a folder, a named pipe)
+        Unavailable,       // no lock file can be made there (a read-only folder, say)
     };
     Outcome outcome = Outcome::Unavailable;
     std::unique_ptr<FolderLock> lock;
-    // Who holds it, when another does: "process 1234 on HOST" (empty where the lock does not say).
+    // Who holds it, when the lock names a process: "process 1234 on HOST".
     std::string holder;
 };
 

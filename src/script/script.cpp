@@ -166,8 +166,9 @@ std::string CheckStep(const Step& step) {
     if (v == "readonly") return count(1) ? "" : "readonly PATH";
     if (v == "pipe") return count(1) ? "" : "pipe PATH";
     if (v == "filesystem")
-        return count(2) && (w[1].text == "readonly" || w[1].text == "ok") ? ""
-                                                                          : "filesystem PATH readonly|ok";
+        return count(2) && (w[1].text == "readonly" || w[1].text == "full" || w[1].text == "ok")
+                   ? ""
+                   : "filesystem PATH readonly|full|ok";
     if (v == "scroll") {
         static const std::set<std::string> moves{"lineup", "linedown", "pageup", "pagedown", "top", "bottom"};
         if (w.size() >= 2 && (w[0].text == "h" || w[0].text == "v")) {

@@ -160,7 +160,7 @@ ScriptRunner::~ScriptRunner() {
     frame_.reset();
     program_.reset();
     platform::InstallDesktop(nullptr);
-    SetWriteStepHook({}); // it reads readOnlyFolders_
+    SetWriteStepHook({}); // it reads failingFolders_
 }
 
 std::string ScriptRunner::FolderPath(const std::string& relative) const {
@@ -287,26 +287,28 @@ bool ScriptRunner::Execute(const Step& step) {
         return true;
     }
     if (v == "filesystem") {
-        // Writes into the folder fail as they fail on a file system mounted read-only, whoever runs
-        // the program: the superuser's writes are not stopped by permissions.
+        // Writes into the folder fail as they fail on a file system mounted read-only, or on a full
+        // disk, whoever runs the program: the superuser's writes are not stopped by permissions.
         std::string folder = FolderPath(w[0].text);
         while (!folder.empty() && folder.back() == '/')
             folder.pop_back();
         folder += '/';
         if (w[1].text == "ok")
-            readOnlyFolders_.erase(folder);
+            failingFolders_.erase(folder);
         else
-            readOnlyFolders_.insert(folder);
-        if (readOnlyFolders_.empty()) {
+            failingFolders_[folder] = w[1].text == "full" ? ENOSPC : EROFS;
+        if (failingFolders_.empty()) {
             SetWriteStepHook({});
             return true;
         }
         SetWriteStepHook([this](WriteStep at, const std::string& path) {
-            const bool inside = std::ranges::any_of(readOnlyFolders_, [&](const std::string& readOnly) {
-                return path.compare(0, readOnly.size(), readOnly) == 0;
-            });
-            // Such a file system refuses to create the new file.
-            return inside && at == WriteStep::Create ? EROFS : 0;
+            for (const auto& [failing, error] : failingFolders_) {
+                if (path.compare(0, failing.size(), failing) != 0) continue;
+                // A read-only file system refuses to create the new file; a full disk takes it but
+                // finds no room for its bytes.
+                if (at == (error == EROFS ? WriteStep::Create : WriteStep::Write)) return error;
+            }
+            return 0;
         });
         return true;
     }

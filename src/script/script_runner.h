@@ -12,8 +12,8 @@
 #include <deque>
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -85,8 +85,9 @@ class ScriptRunner {
     std::size_t expectedInputs_ = 0;
     std::size_t expectedColourDialogs_ = 0;
     std::size_t expectedFontDialogs_ = 0;
-    // Folders (paths ending in '/') that the "filesystem" step put on a read-only file system.
-    std::set<std::string> readOnlyFolders_;
+    // Folders (paths ending in '/') that the "filesystem" step put on a read-only file system or a
+    // full disk, with the error number their writes fail with.
+    std::map<std::string, int> failingFolders_;
 };
 
 } // namespace script

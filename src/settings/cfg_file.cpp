@@ -33,6 +33,8 @@ void TellUnwritten(std::string_view name, CfgContents contents, const WriteOutco
     std::string failed;
     std::string consequence;
     std::string key;
+    // Settings are kept as views change, not saved by the user: one that cannot be is told once.
+    std::string onceKey;
     switch (contents) {
     case CfgContents::Selection:
         failed = "The selection could not be kept in " + file;
@@ -48,9 +50,10 @@ void TellUnwritten(std::string_view name, CfgContents contents, const WriteOutco
         failed = "The settings could not be saved to " + file;
         consequence = "the settings were not saved";
         key = "CFG settings";
+        onceKey = file;
         break;
     }
-    TellWriteFailureOnce(key, WriteFailureText(file, outcome, failed, consequence), "SAVE");
+    TellWriteFailureOnce(key, WriteFailureText(file, outcome, failed, consequence), "SAVE", onceKey);
 }
 
 } // namespace

@@ -40,9 +40,9 @@ bool ReadCfgText(std::string_view name, std::string& text);
 // What a CFG file keeps, in the words a failed write of it is told in.
 enum class CfgContents { Settings, Selection, LibraryIndex };
 // Replaces the file whole, so a reader never sees half of it; false when it cannot be written. A file
-// that cannot be written is told once per user action for each kind of contents, naming the file: a
-// read-only folder makes every command that keeps settings fail to, and the user should hear of it
-// once, not after every write.
+// that cannot be written is told once per user action for each kind of contents, naming the file, and
+// a settings file once while the program runs: a read-only folder makes every command that keeps
+// settings fail to, and the user should hear of it once, not after every write.
 bool WriteCfgText(std::string_view name, std::string_view bytes,
                   CfgContents contents = CfgContents::Settings);
 // Adds to the end of the file, creating it when missing; the file is replaced whole as WriteCfgText

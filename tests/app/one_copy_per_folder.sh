@@ -2,7 +2,9 @@
 # One copy of the program per program folder. While the program runs in a folder, a scripted run there
 # and a second copy of the program are refused at start and say why, and neither touches the folder's
 # drawings; once the program has been killed, the lock it left behind stops no one, and a run that
-# ends lets the folder go.
+# ends lets the folder go. What stands at the lock's place and is no lock of a copy running here (a
+# named pipe, a folder, a lock of another computer, a file naming no holder) is refused at once, with a
+# message that names it and says to remove it.
 # Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
 set -euo pipefail
 program=$1
@@ -12,7 +14,7 @@ work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${second:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-}; do kill -9 "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -34,6 +36,27 @@ await() {
     done
 }
 
+# A scripted run that is refused within a few seconds (longer counts as hanging), saying TEXT and
+# making no drawing; WHAT names it in the logs and the failures.
+refused_with() {
+    local what=$1 text=$2 status=0
+    timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/$what.log" 2>&1 || status=$?
+    [ "$status" = 2 ] || fail "the run $what ended with $status, not 2"
+    grep -qF "$text" "$work/$what.log" || fail "the run $what did not say: $text"
+    [ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the run $what made a drawing"
+}
+# A copy of the program that says what PATTERN matches before anything else (then waits for its
+# message box, and is killed).
+program_refused_with() {
+    local log=$work/program_$1.log
+    "$folder/korvane" >"$log" 2>&1 &
+    refused=$!
+    await "the program $1 says so" grep -q "$2" "$log"
+    kill -9 "$refused"
+    wait "$refused" 2>/dev/null || true
+    refused=
+}
+
 # A script that makes a drawing: whoever runs it has the folder.
 printf 'dialog 2024 ok 2027="HOUSE" 2026=on 2209=on\ncommand 230\nexpect file DWGS/HOUSE.DB0 line 1 "4 0 0 0 1 1"\n' \
     >"$work/new_drawing.ks"
@@ -45,20 +68,9 @@ first=$!
 first_holds_folder() { kill -0 "$first" && [ -e "$folder/KORVANE.LCK" ] && [ -e "$folder/LIBS" ]; }
 await "the program takes its folder" first_holds_folder
 
-status=0
-"$runner" "$folder" "$work/new_drawing.ks" >"$work/refused.log" 2>&1 || status=$?
-[ "$status" = 2 ] || fail "a scripted run beside the program ended with $status, not 2"
-grep -q "Korvane is already running on this folder" "$work/refused.log" || fail "the refused run did not say why"
-[ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the refused run made a drawing"
-
-# A second copy of the program says so before anything else (then waits for its message box).
-"$folder/korvane" >"$work/second.log" 2>&1 &
-second=$!
-second_says_so() { grep -q "Korvane is already running on this folder (process $first on .*):$" "$work/second.log"; }
-await "the second copy says the folder is taken" second_says_so
-kill -9 "$second"
-wait "$second" 2>/dev/null || true
-second=
+refused_with beside_the_program "Korvane is already running on this folder"
+# A second copy of the program says so too.
+program_refused_with beside_the_program "Korvane is already running on this folder (process $first on .*):$"
 
 # Killed, the program leaves its lock file behind; it holds the folder no more.
 kill -9 "$first"
@@ -67,3 +79,22 @@ first=
 [ -e "$folder/KORVANE.LCK" ] || fail "the killed program left no lock file: the test shows nothing"
 "$runner" "$folder" "$work/new_drawing.ks" >"$work/after_kill.log" 2>&1 || fail "a run after the program was killed was refused"
 [ ! -e "$folder/KORVANE.LCK" ] || fail "the finished run kept the folder locked"
+
+# What stands at the lock's place and is no lock of a copy running here is refused at once.
+lock=$folder/KORVANE.LCK
+rm "$folder/DWGS/HOUSE.DB0"
+# A named pipe, which a reader would wait on for a writer for good.
+mkfifo "$lock"
+refused_with over_a_pipe "$lock is not a file, so this folder cannot be locked: remove it and start again."
+program_refused_with over_a_pipe "$lock is not a file"
+rm "$lock"
+mkdir "$lock"
+refused_with over_a_folder "$lock is not a file, so this folder cannot be locked: remove it and start again."
+rmdir "$lock"
+# A lock of another computer, whose process this one cannot see run or end.
+printf '4242\nkorvane\nelsewhere.example\n' >"$lock"
+refused_with over_a_lock_of_another_computer "$lock was left by Korvane on another computer (process 4242 on elsewhere.example): if it no longer runs there, remove the file and start again."
+: >"$lock"
+refused_with over_an_empty_lock "$lock does not say which copy of Korvane holds this folder: if none runs on it, remove the file and start again."
+rm "$lock"
+"$runner" "$folder" "$work/new_drawing.ks" >"$work/removed.log" 2>&1 || fail "a run after the lock was removed was refused"

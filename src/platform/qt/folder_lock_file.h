@@ -8,7 +8,8 @@
 namespace platform::qt {
 
 // Takes the lock file at `path` (UTF-8) at once or not at all. A file whose process is no longer
-// running on this host is stale and taken over; a live holder's lock never goes stale with age.
+// running on this host is stale and taken over; a live holder's lock never goes stale with age. Anything
+// but a regular file at `path` is refused without being opened.
 FolderLockAttempt LockFolderFile(const std::string& path);
 
 } // namespace platform::qt

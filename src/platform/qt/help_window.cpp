@@ -12,6 +12,10 @@
 
 namespace platform::qt {
 
+std::string HelpDocumentPath(const std::string& folder) {
+    return folder + "index.html";
+}
+
 HelpWindow::HelpWindow(const std::string& folder) : folder_(folder) {
     setWindowTitle("Korvane Help");
     auto* layout = new QVBoxLayout(this);
@@ -36,7 +40,7 @@ HelpWindow::HelpWindow(const std::string& folder) : folder_(folder) {
 }
 
 void HelpWindow::Load() {
-    browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html")));
+    browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(HelpDocumentPath(folder_))));
 }
 
 void HelpWindow::Present() {
@@ -60,7 +64,7 @@ void HelpWindow::ShowContents() {
 }
 
 void HelpWindow::ShowContext(int context) {
-    QUrl url = QUrl::fromLocalFile(QString::fromStdString(folder_ + "index.html"));
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(HelpDocumentPath(folder_)));
     url.setFragment(QString("context-%1").arg(context));
     browser_->setSource(url);
     Present();

@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <sys/stat.h>
 
 namespace platform::qt {
 
@@ -607,6 +608,15 @@ void QtDesktop::SetCursorPos(Point screen) {
 void QtDesktop::ShowHelp(HelpCommand command, int context) {
     if (command == HelpCommand::Quit) {
         if (help_) help_->close();
+        return;
+    }
+    // The browser reads the document with a plain open, which waits for good on a named pipe.
+    const std::string document = HelpDocumentPath(helpFolder_);
+    struct stat status {};
+    if (::stat(document.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        MessageBox(document + " is not a file, so Help cannot show it: remove it, and Korvane puts its "
+                              "help back at the next start.",
+                   "HELP", MessageBoxStyle::Ok);
         return;
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);

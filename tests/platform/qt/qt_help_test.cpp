@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -12,7 +13,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
 #include <map>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 TEST(QtHelp, OpensTheDocumentAtAContextItsContentsAndItsSearch) {
     QTemporaryDir folder;
@@ -106,4 +114,46 @@ TEST(QtHelp, HelpAskedFromADialogComesInFrontAndTakesInput) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(active);
     EXPECT_FALSE(blocked);
+}
+
+TEST(QtHelp, ADocumentThatIsNotAFileIsRefusedAtOnceNamingIt) {
+    HelpDesktop help;
+    ASSERT_TRUE(help.ready);
+    const std::string document = help.folder.path().toStdString() + "/HELP/index.html";
+    ASSERT_EQ(std::remove(document.c_str()), 0);
+    ASSERT_EQ(::mkfifo(document.c_str(), 0666), 0);
+    // A reader that opens the pipe waits for a writer: the watch plays one, so that a help window that
+    // waits fails the test instead of hanging it.
+    std::atomic<bool> done{false};
+    std::atomic<bool> waitedOn{false};
+    std::thread watch([&] {
+        while (!done) {
+            if (const int fd = ::open(document.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); fd >= 0) {
+                waitedOn = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    QString text;
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            caption = box->windowTitle();
+            box->accept();
+        }
+    });
+    help.desktop.ShowHelp(platform::Desktop::HelpCommand::Context, 200);
+    done = true;
+    watch.join();
+    EXPECT_FALSE(waitedOn);
+    EXPECT_EQ(text.toStdString(), document + " is not a file, so Help cannot show it: remove it, and Korvane "
+                                             "puts its help back at the next start.");
+    EXPECT_EQ(caption, "HELP");
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<platform::qt::HelpWindow*>(widget)) {
+            EXPECT_FALSE(window->isVisible());
+        }
+    }
 }
