@@ -67,18 +67,34 @@ HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::set<quint32>& glyphs) {
     for (hb_tag_t tag : {HB_TAG('G', 'S', 'U', 'B'), HB_TAG('G', 'P', 'O', 'S'), HB_TAG('G', 'D', 'E', 'F'),
                          HB_TAG('c', 'm', 'a', 'p')})
         hb_set_add(dropped, tag);
-    return HarfBuzz<hb_face_t>(hb_subset_or_fail(face, input.get()));
+    const HarfBuzz<hb_face_t> subset(hb_subset_or_fail(face, input.get()));
+    if (!subset) return nullptr;
+    // Read back from its font file, it lists its tables as a face of a file does.
+    const HarfBuzz<hb_blob_t> file(hb_face_reference_blob(subset.get()));
+    return HarfBuzz<hb_face_t>(hb_face_create(file.get(), 0));
 }
 
-// The face as a font file of its own tables, as they are.
-HarfBuzz<hb_blob_t> WholeFace(hb_face_t* face) {
+// A font file of the face's tables as they are, but for the box of its head table where `box` gives
+// one (its least x and y, then its greatest).
+HarfBuzz<hb_blob_t> FontFile(hb_face_t* face, const std::array<int, 4>* box) {
+    constexpr hb_tag_t HeadTable = HB_TAG('h', 'e', 'a', 'd');
+    constexpr std::size_t BoxAt = 36;
     const HarfBuzz<hb_face_t> builder(hb_face_builder_create());
     std::array<hb_tag_t, 64> tags{};
     for (unsigned start = 0, count = tags.size(); count == tags.size(); start += count) {
         count = tags.size();
         hb_face_get_table_tags(face, start, &count, tags.data());
         for (unsigned i = 0; i < count; ++i) {
-            const HarfBuzz<hb_blob_t> table(hb_face_reference_table(face, tags[i]));
+            HarfBuzz<hb_blob_t> table(hb_face_reference_table(face, tags[i]));
+            std::string head(BytesOf(table.get()));
+            if (tags[i] == HeadTable && box != nullptr && head.size() >= BoxAt + 8) {
+                for (std::size_t k = 0; k < box->size(); ++k) {
+                    head[BoxAt + 2 * k] = static_cast<char>(((*box)[k] >> 8) & 0xFF);
+                    head[BoxAt + 2 * k + 1] = static_cast<char>((*box)[k] & 0xFF);
+                }
+                table.reset(hb_blob_create(head.data(), static_cast<unsigned>(head.size()),
+                                           HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr));
+            }
             hb_face_builder_add_table(builder.get(), tags[i], table.get());
         }
     }
@@ -395,12 +411,22 @@ void PdfFonts::WriteFont(Face& face) {
     const bool cff = face.outlines == Face::Outlines::Cff;
     // A face the subsetter refuses (a damaged table) goes whole: readers cope with what they do not use.
     const HarfBuzz<hb_face_t> subset = Subset(face.face.get(), face.glyphs);
-    hb_face_t* source = subset ? subset.get() : face.face.get();
-    const HarfBuzz<hb_blob_t> program(cff      ? hb_face_reference_table(source, CffTable)
-                                      : subset ? hb_face_reference_blob(source)
-                                               : WholeFace(source).release());
-    const std::string_view bytes = BytesOf(program.get());
     const HarfBuzz<hb_font_t> font(hb_font_create(face.face.get()));
+    // A subset's box is the box of its own glyphs and the origin, which a renderer sizes its glyph
+    // images by: poppler places glyphs at fractions of a pixel only where they are small enough, as
+    // they are in the fonts Qt's engine writes.
+    std::array<int, 4> box{};
+    for (quint32 glyph : face.glyphs) {
+        hb_glyph_extents_t extents{};
+        if (!hb_font_get_glyph_extents(font.get(), glyph, &extents)) continue;
+        box = {std::min(box[0], extents.x_bearing), std::min(box[1], extents.y_bearing + extents.height),
+               std::max(box[2], extents.x_bearing + extents.width), std::max(box[3], extents.y_bearing)};
+    }
+    const HarfBuzz<hb_blob_t> program(
+        cff      ? hb_face_reference_table(subset ? subset.get() : face.face.get(), CffTable)
+        : subset ? FontFile(subset.get(), &box).release()
+                 : FontFile(face.face.get(), nullptr).release());
+    const std::string_view bytes = BytesOf(program.get());
     const Description d = Describe(face.face.get(), font.get());
     const auto thousandths = [&](double units) { return units * 1000.0 / d.unitsPerEm; };
 
