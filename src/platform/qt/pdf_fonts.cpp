@@ -86,8 +86,8 @@ HarfBuzz<hb_blob_t> FontFile(hb_face_t* face, const std::array<int, 4>* box) {
         hb_face_get_table_tags(face, start, &count, tags.data());
         for (unsigned i = 0; i < count; ++i) {
             HarfBuzz<hb_blob_t> table(hb_face_reference_table(face, tags[i]));
-            std::string head(BytesOf(table.get()));
-            if (tags[i] == HeadTable && box != nullptr && head.size() >= BoxAt + 8) {
+            if (tags[i] == HeadTable && box != nullptr && hb_blob_get_length(table.get()) >= BoxAt + 8) {
+                std::string head(BytesOf(table.get()));
                 for (std::size_t k = 0; k < box->size(); ++k) {
                     head[BoxAt + 2 * k] = static_cast<char>(((*box)[k] >> 8) & 0xFF);
                     head[BoxAt + 2 * k + 1] = static_cast<char>((*box)[k] & 0xFF);
@@ -165,7 +165,44 @@ struct Description {
     int descent = 0; // below the baseline: negative
     int capHeight = 0;
     double italicAngle = 0;
+    double Thousandths(double units) const { return units * 1000.0 / unitsPerEm; }
 };
+
+// `text` with only the characters a PDF name may hold as they are; "Font" for none.
+std::string PdfName(const char* text) {
+    std::string name;
+    for (const char* c = text; c != nullptr && *c != '\0'; ++c)
+        if (*c > ' ' && *c < 127 && std::string_view("()<>[]{}/%#").find(*c) == std::string_view::npos)
+            name += *c;
+    return name.empty() ? "Font" : name;
+}
+
+// The descriptor of font `name`, in thousandths of the em (a reader lays extracted text out by them),
+// with its program, object `fontFile` (none when 0), under `key`.
+void WriteDescriptor(PdfFile& file, int object, const std::string& name, const Description& d,
+                     const char* key, int fontFile) {
+    std::string& text = file.Begin(object);
+    text += "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
+    for (int value : {d.xMin, d.yMin, d.xMax, d.yMax})
+        AppendReal(text, d.Thousandths(value));
+    text += "] /ItalicAngle ";
+    AppendReal(text, d.italicAngle);
+    text += "/Ascent ";
+    AppendReal(text, d.Thousandths(d.ascent));
+    text += "/Descent ";
+    AppendReal(text, d.Thousandths(d.descent));
+    text += "/CapHeight ";
+    AppendReal(text, d.Thousandths(d.capHeight));
+    text += "/StemV 80 ";
+    if (fontFile != 0) {
+        text += key;
+        text += ' ';
+        AppendReference(text, fontFile);
+        text += " ";
+    }
+    text += ">>";
+    file.End();
+}
 
 Description Describe(hb_face_t* face, hb_font_t* font) {
     Description d;
@@ -191,14 +228,10 @@ Description Describe(hb_face_t* face, hb_font_t* font) {
     else
         d.capHeight = d.ascent;
     d.italicAngle = hb_style_get_value(font, HB_STYLE_TAG_SLANT_ANGLE);
-    // Only the characters a PDF name may hold as they are.
     char name[128] = {};
     unsigned size = sizeof name;
     hb_ot_name_get_utf8(face, HB_OT_NAME_ID_POSTSCRIPT_NAME, HB_LANGUAGE_INVALID, &size, name);
-    for (const char* c = name; *c != '\0'; ++c)
-        if (*c > ' ' && *c < 127 && std::string_view("()<>[]{}/%#").find(*c) == std::string_view::npos)
-            d.postScriptName += *c;
-    if (d.postScriptName.empty()) d.postScriptName = "Font";
+    d.postScriptName = PdfName(name);
     return d;
 }
 
@@ -207,6 +240,26 @@ struct FreeTypeRelease {
     void operator()(FT_Face face) const { FT_Done_Face(face); }
 };
 using FreeTypeFace = std::unique_ptr<FT_FaceRec_, FreeTypeRelease>;
+
+// A Type 1 face's name and measures, the top of its capital H for the height of its capitals.
+Description DescribeType1(FT_Face face) {
+    Description d;
+    d.postScriptName = PdfName(FT_Get_Postscript_Name(face));
+    d.unitsPerEm = std::max<unsigned>(1, face->units_per_EM);
+    d.xMin = static_cast<int>(face->bbox.xMin);
+    d.yMin = static_cast<int>(face->bbox.yMin);
+    d.xMax = static_cast<int>(face->bbox.xMax);
+    d.yMax = static_cast<int>(face->bbox.yMax);
+    d.ascent = face->ascender;
+    d.descent = face->descender;
+    const FT_UInt capital = FT_Get_Char_Index(face, 'H');
+    d.capHeight = capital != 0 && FT_Load_Glyph(face, capital, FT_LOAD_NO_SCALE) == 0
+                      ? static_cast<int>(face->glyph->metrics.horiBearingY)
+                      : d.ascent;
+    PS_FontInfoRec info{};
+    if (FT_Get_PS_Font_Info(face, &info) == 0) d.italicAngle = info.italic_angle;
+    return d;
+}
 
 // A Type 1 font program as a PDF file holds it: its clear text, its encrypted part in binary, and
 // what follows (the zeros before cleartomark); empty when the file is neither of the two forms.
@@ -237,32 +290,30 @@ Type1Program ReadType1(const QByteArray& file) {
         program.trailer = parts[2].size();
         program.bytes = parts[0] + parts[1] + parts[2];
     } else if (data.substr(0, 2) == "%!") {
-        // The encrypted part in hexadecimal after "eexec", up to the zeros before cleartomark.
+        // The encrypted part after "eexec" and one line end, in binary or in hexadecimal (its first
+        // four bytes hexadecimal digits), up to the 512 zeros before cleartomark.
         std::size_t start = data.find("eexec");
-        const std::size_t end = data.rfind("cleartomark");
-        if (start == std::string_view::npos || end == std::string_view::npos || end < start) return {};
-        for (start += 5; start < end && (data[start] == '\r' || data[start] == '\n'); ++start) {
-        }
-        std::size_t zeros = end;
-        while (zeros > start &&
-               (data[zeros - 1] == '0' || std::isspace(static_cast<unsigned char>(data[zeros - 1]))))
-            --zeros;
+        std::size_t zeros = data.rfind("cleartomark");
+        if (start == std::string_view::npos || zeros == std::string_view::npos || zeros < start) return {};
+        start += 5;
+        if (data.substr(start, 2) == "\r\n")
+            start += 2;
+        else if (start < zeros && std::isspace(static_cast<unsigned char>(data[start])))
+            ++start;
+        for (int count = 0; count < 512 && zeros > start; --zeros)
+            if (data[zeros - 1] == '0') ++count;
+        const std::string_view encrypted = data.substr(start, zeros - start);
+        const bool hexadecimal =
+            encrypted.size() >= 4 && std::all_of(encrypted.begin(), encrypted.begin() + 4, [](char c) {
+                return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+            });
         program.bytes = data.substr(0, start);
         program.clear = start;
-        int high = -1;
-        for (char c : data.substr(start, zeros - start)) {
-            const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                              : std::isxdigit(static_cast<unsigned char>(c))
-                                  ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                                  : -1;
-            if (digit < 0) continue;
-            if (high < 0) {
-                high = digit;
-            } else {
-                program.bytes += static_cast<char>(high << 4 | digit);
-                high = -1;
-            }
-        }
+        program.bytes +=
+            hexadecimal
+                ? QByteArray::fromHex(QByteArray(encrypted.data(), static_cast<qsizetype>(encrypted.size())))
+                      .toStdString()
+                : std::string(encrypted);
         program.encrypted = program.bytes.size() - program.clear;
         program.bytes.append(data.substr(zeros));
         program.trailer = data.size() - zeros;
@@ -289,7 +340,7 @@ struct PdfFonts::Face {
     int index = 0;
     Outlines outlines = Outlines::None;
     HarfBuzz<hb_face_t> face;       // of TrueType and CFF outlines
-    FreeTypeFace type1;             // of Type 1 outlines
+    FreeTypeFace type1;             // of Type 1 outlines, and of CFF ones for their keys
     QRawFont font;                  // the first size met, for the map back to characters
     std::set<quint32> glyphs = {0}; // every glyph shown, and the .notdef glyph
     int resource = -1;              // the CID font of TrueType and CFF outlines
@@ -428,8 +479,6 @@ void PdfFonts::WriteFont(Face& face) {
                  : FontFile(face.face.get(), nullptr).release());
     const std::string_view bytes = BytesOf(program.get());
     const Description d = Describe(face.face.get(), font.get());
-    const auto thousandths = [&](double units) { return units * 1000.0 / d.unitsPerEm; };
-
     const int type0 = resources_[static_cast<std::size_t>(face.resource)].object;
     const int cidFont = file_.Reserve();
     const int descriptor = file_.Reserve();
@@ -465,34 +514,13 @@ void PdfFonts::WriteFont(Face& face) {
         cid += '[';
         quint32 next = *glyph;
         for (; glyph != face.glyphs.end() && *glyph == next; ++glyph, ++next)
-            AppendInt(cid, std::lround(thousandths(hb_font_get_glyph_h_advance(font.get(), *glyph))));
+            AppendInt(cid, std::lround(d.Thousandths(hb_font_get_glyph_h_advance(font.get(), *glyph))));
         cid += ']';
     }
     cid += "] >>";
     file_.End();
 
-    std::string& text = file_.Begin(descriptor);
-    // In thousandths of the em: a reader lays extracted text out by them.
-    text += "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
-    for (int value : {d.xMin, d.yMin, d.xMax, d.yMax})
-        AppendReal(text, thousandths(value));
-    text += "] /ItalicAngle ";
-    AppendReal(text, d.italicAngle);
-    text += "/Ascent ";
-    AppendReal(text, thousandths(d.ascent));
-    text += "/Descent ";
-    AppendReal(text, thousandths(d.descent));
-    text += "/CapHeight ";
-    AppendReal(text, thousandths(d.capHeight));
-    text += "/StemV 80 ";
-    if (fontFile != 0) {
-        text += cff ? "/FontFile3 " : "/FontFile2 ";
-        AppendReference(text, fontFile);
-        text += " ";
-    }
-    text += ">>";
-    file_.End();
-
+    WriteDescriptor(file_, descriptor, name, d, cff ? "/FontFile3" : "/FontFile2", fontFile);
     if (fontFile != 0)
         file_.Stream(fontFile, cff ? " /Subtype /CIDFontType0C" : " /Length1 " + std::to_string(bytes.size()),
                      bytes, true);
@@ -504,27 +532,20 @@ void PdfFonts::WriteType1(Face& face) {
     FT_Face type1 = face.type1.get();
     QFile file(QString::fromLocal8Bit(face.file));
     const Type1Program program = file.open(QIODevice::ReadOnly) ? ReadType1(file.readAll()) : Type1Program();
-    const double unitsPerEm = std::max<double>(1, type1->units_per_EM);
-    const auto thousandths = [&](double units) { return units * 1000.0 / unitsPerEm; };
-    std::string name;
-    for (const char* c = FT_Get_Postscript_Name(type1); c != nullptr && *c != '\0'; ++c)
-        if (*c > ' ' && *c < 127 && std::string_view("()<>[]{}/%#").find(*c) == std::string_view::npos)
-            name += *c;
-    if (name.empty()) name = "Font";
-
+    const Description d = DescribeType1(type1);
     const int descriptor = file_.Reserve();
     const int fontFile = program.bytes.empty() ? 0 : file_.Reserve();
     const std::map<unsigned, char16_t> characters = GlyphCharacters(face.font, face.characters, face.glyphs);
     for (const auto& [resource, glyphs] : face.fonts) {
         const int toUnicode = file_.Reserve();
         std::string& text = file_.Begin(resources_[static_cast<std::size_t>(resource)].object);
-        text += "<< /Type /Font /Subtype /Type1 /BaseFont /" + name + " /FirstChar 0 /LastChar ";
+        text += "<< /Type /Font /Subtype /Type1 /BaseFont /" + d.postScriptName + " /FirstChar 0 /LastChar ";
         AppendInt(text, static_cast<long long>(glyphs.size() - 1));
         text += "/Widths [";
         for (quint32 glyph : glyphs)
             AppendInt(text,
                       FT_Load_Glyph(type1, glyph, FT_LOAD_NO_SCALE) == 0
-                          ? std::lround(thousandths(static_cast<double>(type1->glyph->metrics.horiAdvance)))
+                          ? std::lround(d.Thousandths(static_cast<double>(type1->glyph->metrics.horiAdvance)))
                           : 0);
         text += "] /Encoding << /Type /Encoding /Differences [0 ";
         std::map<unsigned, char16_t> codes;
@@ -548,33 +569,7 @@ void PdfFonts::WriteType1(Face& face) {
         file_.Stream(toUnicode, "", ToUnicodeMap(codes, 1), true);
     }
 
-    // The face's box, ascent and descent, the top of its capital H and its slant.
-    FT_UInt capital = FT_Get_Char_Index(type1, 'H');
-    const double capHeight = capital != 0 && FT_Load_Glyph(type1, capital, FT_LOAD_NO_SCALE) == 0
-                                 ? static_cast<double>(type1->glyph->metrics.horiBearingY)
-                                 : type1->ascender;
-    PS_FontInfoRec info{};
-    const double italicAngle = FT_Get_PS_Font_Info(type1, &info) == 0 ? info.italic_angle : 0;
-    std::string& text = file_.Begin(descriptor);
-    text += "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
-    for (FT_Pos value : {type1->bbox.xMin, type1->bbox.yMin, type1->bbox.xMax, type1->bbox.yMax})
-        AppendReal(text, thousandths(static_cast<double>(value)));
-    text += "] /ItalicAngle ";
-    AppendReal(text, italicAngle);
-    text += "/Ascent ";
-    AppendReal(text, thousandths(type1->ascender));
-    text += "/Descent ";
-    AppendReal(text, thousandths(type1->descender));
-    text += "/CapHeight ";
-    AppendReal(text, thousandths(capHeight));
-    text += "/StemV 80 ";
-    if (fontFile != 0) {
-        text += "/FontFile ";
-        AppendReference(text, fontFile);
-        text += " ";
-    }
-    text += ">>";
-    file_.End();
+    WriteDescriptor(file_, descriptor, d.postScriptName, d, "/FontFile", fontFile);
     if (fontFile != 0)
         file_.Stream(fontFile,
                      " /Length1 " + std::to_string(program.clear) + " /Length2 " +
