@@ -1,8 +1,8 @@
 // The PDF writer's texts look as Qt's own PDF engine prints them, in every reader: poppler (pdftoppm),
-// MuPDF (mutool draw) and Ghostscript render the writer's page and the page of a QPrinter in PDF
-// format from the same printout alike, but for the grey of the glyphs' edges. The faces are a damaged
-// TrueType face, a semi-bold CFF face at more than 64 pixels and a Type 1 face, each made bold by
-// Qt's engine where it has no bold of its own.
+// MuPDF (mutool draw) and Ghostscript read the writer's fonts without a complaint and render its page
+// and the page of a QPrinter in PDF format from the same printout alike, but for the grey of the
+// glyphs' edges. The faces are a damaged TrueType face, a semi-bold CFF face at more than 64 pixels
+// and Type 1 faces, made bold by Qt's engine where they have no bold of their own.
 #include "platform/qt/qt_printer.h"
 
 #include <QByteArray>
@@ -75,13 +75,20 @@ const char* const Readers[] = {
     "-dFirstPage=1 -dLastPage=1 -sOutputFile='%2' '%1'",
 };
 
-bool Render(const char* reader, const std::string& pdf, const std::string& image, GreyPage& page) {
-    std::string command = reader;
+// Renders `pdf` with `reader` into `image`; what the reader complained of, its lines that speak of an
+// error (a font it could not read and replaced by one of the system's), goes into `errors`.
+bool Render(const char* reader, const std::string& pdf, const std::string& image, GreyPage& page,
+            std::string& errors) {
+    std::string command = std::string("(") + reader + ") 2> '%2.log'";
     for (std::size_t at = command.find("%1"); at != std::string::npos; at = command.find("%1"))
         command.replace(at, 2, pdf);
     for (std::size_t at = command.find("%2"); at != std::string::npos; at = command.find("%2"))
         command.replace(at, 2, image);
-    return std::system(command.c_str()) == 0 && ReadPgm(image, page);
+    const bool rendered = std::system(command.c_str()) == 0 && ReadPgm(image, page);
+    std::ifstream log(image + ".log");
+    for (std::string line; std::getline(log, line);)
+        if (line.find("rror") != std::string::npos) errors += line + '\n';
+    return rendered;
 }
 
 // How two renderings of a page differ: the pixels inked in either (darker than mid-grey), and of them
@@ -146,12 +153,29 @@ class PdfFonts : public testing::Test {
         RunPrintJob(*document, printouts);
         document.reset();
 
+        // Every font of the writer's is embedded, as pdffonts lists them.
+        const std::string fonts = (folder.path() + "/fonts.txt").toStdString();
+        EXPECT_EQ(std::system(("pdffonts '" + writer + "' > '" + fonts + "'").c_str()), 0);
+        std::ifstream listed(fonts);
+        int embedded = 0;
+        const std::regex columns(R"( (yes|no) +(yes|no) +(yes|no) +[0-9]+ +[0-9]+ *$)");
+        for (std::string line; std::getline(listed, line);) {
+            std::smatch match;
+            if (!std::regex_search(line, match, columns)) continue;
+            EXPECT_EQ(match[1], "yes") << line;
+            ++embedded;
+        }
+        EXPECT_GT(embedded, 0);
+
         std::vector<Difference> differences;
         for (const char* reader : Readers) {
             GreyPage ours, theirs;
             const std::string image = (folder.path() + "/page").toStdString();
-            if (!Render(reader, writer, image + "-writer.pgm", ours) ||
-                !Render(reader, qt.toStdString(), image + "-qt.pgm", theirs)) {
+            std::string errors, theirErrors;
+            const bool rendered = Render(reader, writer, image + "-writer.pgm", ours, errors) &&
+                                  Render(reader, qt.toStdString(), image + "-qt.pgm", theirs, theirErrors);
+            EXPECT_EQ(errors, "") << reader;
+            if (!rendered) {
                 ADD_FAILURE() << "the reader failed: " << reader;
                 differences.push_back({0, -1});
                 continue;
@@ -233,13 +257,16 @@ TEST_F(PdfFonts, ASemiBoldFaceMadeBoldAtMoreThan64PixelsPrintsAsQtPrintsIt) {
     ExpectAlike(seen, 5000);
 }
 
-TEST_F(PdfFonts, AType1FaceMadeBoldPrintsAsQtPrintsIt) {
-    // The system's URW Bookman, of Type 1 faces: bold is its semi-bold face shown twice.
+TEST_F(PdfFonts, Type1FacesPrintAsQtPrintsThemTheirBoldMadeByQt) {
+    // The system's URW Bookman and Nimbus Sans, of Type 1 faces: Bookman's bold is its semi-bold face
+    // shown twice (a .pfb file, in segments), Nimbus Sans has one of its own (a .t1 file, of one piece).
     ASSERT_TRUE(QFile::exists("/usr/share/fonts/type1/urw-base35/URWBookman-Demi.t1"))
         << "fonts-urw-base35 is missing";
-    OneText text("URW Bookman", 60, 700);
-    const std::vector<Difference> seen = PrintBothWays(text);
-    ExpectAlike(seen, 2000);
+    for (const char* face : {"URW Bookman", "Nimbus Sans"}) {
+        SCOPED_TRACE(face);
+        OneText text(face, 60, 700);
+        ExpectAlike(PrintBothWays(text), 2000);
+    }
 }
 
 TEST_F(PdfFonts, AFileGivesTheVersionItUsesItsIdentifierAndTheFacesCapitalHeight) {
