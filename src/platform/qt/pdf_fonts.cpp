@@ -530,7 +530,7 @@ void PdfFonts::WriteFont(Face& face) {
 
 void PdfFonts::WriteType1(Face& face) {
     FT_Face type1 = face.type1.get();
-    QFile file(QString::fromLocal8Bit(face.file));
+    QFile file(QFile::decodeName(face.file));
     const Type1Program program = file.open(QIODevice::ReadOnly) ? ReadType1(file.readAll()) : Type1Program();
     const Description d = DescribeType1(type1);
     const int descriptor = file_.Reserve();
