@@ -1,8 +1,11 @@
 #pragma once
-// The fonts of a PDF file: each face the pages show, embedded as a CID font of two-byte codes with the
-// glyphs they use, as a TrueType subset: of the face's own outlines for a TrueType face, or made from
-// its outlines for a face of others (PostScript, CFF). Each carries a map back to the characters, so
-// the text can be selected and searched.
+// The fonts of a PDF file: each face the pages show, embedded in the form PDF has for its outlines,
+// with a map back to the characters so the text can be selected and searched. A TrueType face is cut
+// down to the glyphs shown by HarfBuzz's subsetter, as is a CFF-based one (its CFF font alone), each
+// a CID font whose two-byte codes are the glyphs' own numbers; a face the subsetter refuses goes
+// whole. A Type 1 face, which the subsetter cannot read, goes whole as fonts of single-byte codes
+// naming its glyphs, 256 a font. A face of none of these (one without a readable file, a CID-keyed
+// CFF face) has no font: its glyphs are drawn as their outlines.
 
 #include "platform/qt/pdf_syntax.h"
 
@@ -22,19 +25,24 @@ class PdfFonts {
     PdfFonts(const PdfFonts&) = delete;
     PdfFonts& operator=(const PdfFonts&) = delete;
 
-    // Where a glyph is shown from: its face's font (an index into Resources()) and its code there.
+    // Where a glyph is shown from: its face's font (an index into Resources()) and its code there, of
+    // `bytes` bytes.
     struct Glyph {
         int resource = 0;
         unsigned code = 0;
+        int bytes = 2;
     };
     // The face of `font` (any of its sizes), added on first use.
     int FaceOf(const QRawFont& font);
+    // Whether face `face` has a font to show its glyphs with; its glyphs are drawn as outlines if not.
+    bool Embeds(int face) const;
     // Glyph `index` of face `face`, added on first use.
     Glyph Show(int face, quint32 index);
     // Characters that face `face` shows, for the map back from glyphs to characters.
     void NoteCharacters(int face, const QString& text);
-    // Whether Qt's font engine makes face `face` bold itself, at `weight` (1 to 1000) and `pixelSize`.
-    bool SynthesizesBold(int face, int weight, double pixelSize) const;
+    // Whether Qt's font engine makes `font` bold itself, as its own PDF engine tells it by showing the
+    // glyphs twice.
+    static bool SynthesizesBold(const QRawFont& font);
 
     // The fonts' resource names ("F1", ...) with their object numbers, in order.
     struct Resource {
@@ -48,8 +56,12 @@ class PdfFonts {
   private:
     struct Face;
     void WriteFont(Face& face);
+    void WriteType1(Face& face);
+    int AddResource();
 
+    struct FreeType;
     PdfFile& file_;
+    std::unique_ptr<FreeType> freeType_; // for Type 1 faces, made when the first is met
     std::vector<std::unique_ptr<Face>> faces_;
     std::vector<Resource> resources_;
 };

@@ -24,8 +24,8 @@ void AppendReal(std::string& out, double value);
 // Appends a reference to object `number`, as "12 0 R".
 void AppendReference(std::string& out, int number);
 
-// Appends a two-byte code in hexadecimal, as "<00A1>".
-void AppendHexCode(std::string& out, unsigned code);
+// Appends a code of `bytes` bytes (1 or 2) in hexadecimal, as "<00A1>".
+void AppendHexCode(std::string& out, unsigned code, int bytes = 2);
 
 // Appends a text string: UTF-16 big-endian after a byte-order mark, as a literal.
 void AppendTextString(std::string& out, std::u16string_view text);
@@ -52,7 +52,7 @@ class PdfFile {
     // Object `number` as a stream: `entries` are the dictionary's own keys besides /Length and
     // /Filter; the data is compressed when `compress`.
     void Stream(int number, std::string_view entries, std::string_view data, bool compress);
-    // The cross-reference table and trailer: the file is complete.
+    // The cross-reference table and the trailer with the file's identifier: the file is complete.
     std::string Finish(int catalog, int info);
 
   private:

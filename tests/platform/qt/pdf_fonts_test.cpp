@@ -1,0 +1,282 @@
+// The PDF writer's texts look as Qt's own PDF engine prints them, in every reader: poppler (pdftoppm),
+// MuPDF (mutool draw) and Ghostscript read the writer's fonts without a complaint and render its page
+// and the page of a QPrinter in PDF format from the same printout alike, but for the grey of the
+// glyphs' edges. The faces are a damaged TrueType face, a semi-bold CFF face at more than 64 pixels
+// and Type 1 faces, made bold by Qt's engine where they have no bold of their own.
+#include "platform/qt/qt_printer.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+// One text in `face`, `cell` pixels high, at `weight`, in the top left of the page.
+class OneText : public Printout {
+  public:
+    OneText(std::string face, int cell, int weight) : face_(std::move(face)), cell_(cell), weight_(weight) {}
+    PageRange GetDialogInfo() override { return {1, 1, 1, 1}; }
+    bool HasPage(int page) override { return page <= 1; }
+    void PrintPage(int, DeviceContext& dc, Size, int) override {
+        dc.SetBkMode(BackgroundMode::Transparent);
+        Font font;
+        font.face = face_;
+        font.height = cell_;
+        font.weight = weight_;
+        dc.SelectFont(font);
+        dc.TextOut(100, 100, "Kitchen 4.20 m");
+    }
+
+  private:
+    std::string face_;
+    int cell_;
+    int weight_;
+};
+
+// A page rendered in grey at 300 pixels per inch, one byte a pixel.
+struct GreyPage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;
+};
+
+bool ReadPgm(const std::string& file, GreyPage& page) {
+    std::ifstream in(file, std::ios::binary);
+    std::string magic;
+    in >> magic;
+    // Ghostscript writes a comment after the magic number.
+    while (in >> std::ws && in.peek() == '#')
+        in.ignore(1 << 20, '\n');
+    int depth = 0;
+    in >> page.width >> page.height >> depth;
+    in.get();
+    page.pixels.resize(static_cast<std::size_t>(page.width) * page.height);
+    in.read(reinterpret_cast<char*>(page.pixels.data()), static_cast<std::streamsize>(page.pixels.size()));
+    return magic == "P5" && depth == 255 && in.good();
+}
+
+// The readers, each rendering a PDF file's first page into a PGM file.
+const char* const Readers[] = {
+    "pdftoppm -gray -r 300 -singlefile '%1' '%2' && mv '%2.pgm' '%2'",
+    "mutool draw -q -r 300 -c gray -o '%2' '%1' 1",
+    "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pgmraw -r300 -dTextAlphaBits=4 -dGraphicsAlphaBits=4 "
+    "-dFirstPage=1 -dLastPage=1 -sOutputFile='%2' '%1'",
+};
+
+// Renders `pdf` with `reader` into `image`; what the reader complained of, its lines that speak of an
+// error (a font it could not read and replaced by one of the system's), goes into `errors`.
+bool Render(const char* reader, const std::string& pdf, const std::string& image, GreyPage& page,
+            std::string& errors) {
+    std::string command = std::string("(") + reader + ") 2> '%2.log'";
+    for (std::size_t at = command.find("%1"); at != std::string::npos; at = command.find("%1"))
+        command.replace(at, 2, pdf);
+    for (std::size_t at = command.find("%2"); at != std::string::npos; at = command.find("%2"))
+        command.replace(at, 2, image);
+    const bool rendered = std::system(command.c_str()) == 0 && ReadPgm(image, page);
+    std::ifstream log(image + ".log");
+    for (std::string line; std::getline(log, line);)
+        if (line.find("rror") != std::string::npos) errors += line + '\n';
+    return rendered;
+}
+
+// How two renderings of a page differ: the pixels inked in either (darker than mid-grey), and of them
+// those darker than mid-grey in one but lighter than a quarter grey in the other, which no shade of an
+// edge explains.
+struct Difference {
+    int inked = 0;
+    int contrary = 0;
+};
+
+Difference Compare(const GreyPage& a, const GreyPage& b) {
+    Difference d;
+    if (a.width != b.width || a.height != b.height) return {0, -1};
+    for (std::size_t i = 0; i < a.pixels.size(); ++i) {
+        const int p = a.pixels[i], q = b.pixels[i];
+        if (p < 128 || q < 128) ++d.inked;
+        if ((p < 128 && q > 192) || (q < 128 && p > 192)) ++d.contrary;
+    }
+    return d;
+}
+
+// Every reader showed the two pages alike: at least `inked` pixels of ink, and fewer than 3 in 100 of
+// them ink in one and paper in the other. A glyph missing, another face in its place or a stem the
+// width of a bold one's shift apart makes 6 to 100 in 100 of them so.
+void ExpectAlike(const std::vector<Difference>& seen, int inked) {
+    for (std::size_t reader = 0; reader < seen.size(); ++reader) {
+        EXPECT_GT(seen[reader].inked, inked) << Readers[reader];
+        EXPECT_GE(seen[reader].contrary, 0) << Readers[reader];
+        EXPECT_LT(seen[reader].contrary * 100, seen[reader].inked * 3)
+            << Readers[reader] << ": " << seen[reader].contrary << " of " << seen[reader].inked;
+    }
+}
+
+class PdfFonts : public testing::Test {
+  protected:
+    // The file the program's PDF writer makes of the printout.
+    std::string PrintThroughWriter(Printout& printout) {
+        std::string error;
+        std::unique_ptr<PrintDocument> document = qt::OpenPdfDocument(
+            {"", (folder.path() + "/WRITER.PDF").toStdString(), Paper::A4, Orientation::Portrait, 300},
+            "TEXT.DB0", error);
+        Printout* printouts[] = {&printout};
+        return RunPrintJob(*document, printouts).bytes;
+    }
+
+    // The printout printed through the program's PDF writer and through a QPrinter, then each file
+    // rendered by every reader: what each reader shows of the two.
+    std::vector<Difference> PrintBothWays(Printout& printout) {
+        const std::string writer = (folder.path() + "/WRITER.PDF").toStdString();
+        std::ofstream(writer, std::ios::binary) << PrintThroughWriter(printout);
+        std::string error;
+        Printout* printouts[] = {&printout};
+        std::unique_ptr<PrintDocument> document;
+
+        const QString qt = folder.path() + "/QT.PDF";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(qt);
+        printer.setResolution(300);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        document = qt::OpenPrintDocument(printer, "TEXT.DB0", error);
+        RunPrintJob(*document, printouts);
+        document.reset();
+
+        // Every font of the writer's is embedded, as pdffonts lists them.
+        const std::string fonts = (folder.path() + "/fonts.txt").toStdString();
+        EXPECT_EQ(std::system(("pdffonts '" + writer + "' > '" + fonts + "'").c_str()), 0);
+        std::ifstream listed(fonts);
+        int embedded = 0;
+        const std::regex columns(R"( (yes|no) +(yes|no) +(yes|no) +[0-9]+ +[0-9]+ *$)");
+        for (std::string line; std::getline(listed, line);) {
+            std::smatch match;
+            if (!std::regex_search(line, match, columns)) continue;
+            EXPECT_EQ(match[1], "yes") << line;
+            ++embedded;
+        }
+        EXPECT_GT(embedded, 0);
+
+        std::vector<Difference> differences;
+        for (const char* reader : Readers) {
+            GreyPage ours, theirs;
+            const std::string image = (folder.path() + "/page").toStdString();
+            std::string errors, theirErrors;
+            const bool rendered = Render(reader, writer, image + "-writer.pgm", ours, errors) &&
+                                  Render(reader, qt.toStdString(), image + "-qt.pgm", theirs, theirErrors);
+            EXPECT_EQ(errors, "") << reader;
+            if (!rendered) {
+                ADD_FAILURE() << "the reader failed: " << reader;
+                differences.push_back({0, -1});
+                continue;
+            }
+            differences.push_back(Compare(ours, theirs));
+        }
+        return differences;
+    }
+
+    // A copy of font file `from`, its name `name` made `renamed` (as many letters) wherever it is
+    // written, in single bytes or in UTF-16, and registered with the application under that name.
+    QByteArray RenamedFace(const QString& from, const QByteArray& name, const QByteArray& renamed) {
+        QFile file(from);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        QByteArray bytes = file.readAll();
+        bytes.replace(name, renamed);
+        QByteArray wide, renamedWide;
+        for (char c : name)
+            wide.append('\0').append(c);
+        for (char c : renamed)
+            renamedWide.append('\0').append(c);
+        bytes.replace(wide, renamedWide);
+        return bytes;
+    }
+    bool Register(const QByteArray& bytes, const QString& fileName) {
+        QFile file(folder.path() + '/' + fileName);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && (file.close(), true) &&
+               QFontDatabase::addApplicationFont(file.fileName()) >= 0;
+    }
+
+    QTemporaryDir folder;
+};
+
+unsigned Read16(const QByteArray& bytes, qsizetype at) {
+    return static_cast<unsigned>(static_cast<unsigned char>(bytes[at])) << 8 |
+           static_cast<unsigned char>(bytes[at + 1]);
+}
+
+// Where table `tag` of a font file starts, or -1.
+qsizetype TableAt(const QByteArray& font, const char* tag) {
+    for (unsigned i = 0; i < Read16(font, 4); ++i) {
+        const qsizetype record = 12 + 16 * static_cast<qsizetype>(i);
+        if (font.mid(record, 4) == tag) return Read16(font, record + 8) << 16 | Read16(font, record + 10);
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST_F(PdfFonts, ADamagedFacePrintsItsTextInEveryReader) {
+    // Liberation Sans under a name of its own, the start of its last glyph (which the text does not
+    // use) past the end of its outlines.
+    QByteArray face = RenamedFace("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+                                  "Liberation", "Spoiltface");
+    ASSERT_FALSE(face.isEmpty()) << "fonts-liberation2 is missing";
+    const qsizetype head = TableAt(face, "head");
+    const qsizetype maxp = TableAt(face, "maxp");
+    const qsizetype loca = TableAt(face, "loca");
+    ASSERT_TRUE(head > 0 && maxp > 0 && loca > 0);
+    ASSERT_EQ(Read16(face, head + 50), 1u) << "long glyph offsets";
+    const qsizetype last = loca + 4 * (static_cast<qsizetype>(Read16(face, maxp + 4)) - 1);
+    face.replace(last, 4, QByteArray("\x7f\xff\xff\xff", 4));
+    ASSERT_TRUE(Register(face, "SPOILT.TTF"));
+
+    OneText text("Spoiltface Sans", 80, 400);
+    const std::vector<Difference> seen = PrintBothWays(text);
+    ExpectAlike(seen, 2000);
+}
+
+TEST_F(PdfFonts, ASemiBoldFaceMadeBoldAtMoreThan64PixelsPrintsAsQtPrintsIt) {
+    // URW Bookman's semi-bold CFF face alone under a name of its own: asked for bold, Qt's engine
+    // shows it twice, whatever its size.
+    const QByteArray face =
+        RenamedFace("/usr/share/fonts/opentype/urw-base35/URWBookman-Demi.otf", "Bookman", "Bookmix");
+    ASSERT_FALSE(face.isEmpty()) << "fonts-urw-base35 is missing";
+    ASSERT_TRUE(Register(face, "DEMI.OTF"));
+    OneText text("URW Bookmix", 120, 700);
+    const std::vector<Difference> seen = PrintBothWays(text);
+    ExpectAlike(seen, 5000);
+}
+
+TEST_F(PdfFonts, Type1FacesPrintAsQtPrintsThemTheirBoldMadeByQt) {
+    // The system's URW Bookman and Nimbus Sans, of Type 1 faces: Bookman's bold is its semi-bold face
+    // shown twice (a .pfb file, in segments), Nimbus Sans has one of its own (a .t1 file, of one piece).
+    ASSERT_TRUE(QFile::exists("/usr/share/fonts/type1/urw-base35/URWBookman-Demi.t1"))
+        << "fonts-urw-base35 is missing";
+    for (const char* face : {"URW Bookman", "Nimbus Sans"}) {
+        SCOPED_TRACE(face);
+        OneText text(face, 60, 700);
+        ExpectAlike(PrintBothWays(text), 2000);
+    }
+}
+
+TEST_F(PdfFonts, AFileGivesTheVersionItUsesItsIdentifierAndTheFacesCapitalHeight) {
+    OneText text("Liberation Sans", 80, 400);
+    const std::string pdf = PrintThroughWriter(text);
+    // Marked content with a replacement text, which keeps the second showing of a face made bold out
+    // of the extracted text, came with version 1.5.
+    EXPECT_EQ(pdf.substr(0, 9), "%PDF-1.5\n");
+    EXPECT_TRUE(std::regex_search(pdf, std::regex("\nxref\n0 [0-9]+\n0000000000 65535 f \n")));
+    EXPECT_TRUE(std::regex_search(pdf, std::regex("trailer\n<<[^>]* /ID \\[<([0-9A-F]{32})> <\\1>\\] >>")));
+    // Liberation Sans's capitals stand 1409 of its 2048 units high.
+    EXPECT_NE(pdf.find("/CapHeight 687.988281 "), std::string::npos);
+}
