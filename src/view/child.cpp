@@ -112,7 +112,6 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner) {
 TChild::~TChild() = default;
 
 void TChild::SetTitle(const std::string& title) {
-    title_ = title;
     DrawingList.ViewTitle = title.substr(0, TList::ViewTitleLimit);
     if (window_) window_->SetTitle(DrawingList.ViewTitle);
 }

@@ -94,7 +94,6 @@ class TChild : public platform::ViewHandler, public DrawingView {
     void Scroll(platform::ScrollBar bar, platform::ScrollCode code, int thumb);
 
     ViewOwner& owner_;
-    std::string title_;
     platform::ViewWindow* window_ = nullptr;
     bool gone_ = false;
     int inputDepth_ = 0; // input handlers running, nested ones included
