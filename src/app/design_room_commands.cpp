@@ -175,12 +175,13 @@ void CmFinishDesignRooms(TClient& client) {
 
 void CmNewFixedRoom(TClient& client) {
     if (Shared.DrawingState <= 1) return;
-    Shared.HelpContext = help_context::FixedRooms;
     ShowCaption(" Room");
-    if (Shared.CurrentView < view_code::GroundFloor || Shared.CurrentView > view_code::FourthPlan) {
-        ViewMessageBox("Wrong View - select  View then Plan", "", platform::MessageBoxStyle::Ok);
-        return;
-    }
+    const bool planView =
+        Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::FourthPlan;
+    if (!planView) ViewMessageBox("Wrong View - select  View then Plan", "", platform::MessageBoxStyle::Ok);
+    // Set after the box: the layout's repaint behind it sets the help of its own.
+    Shared.HelpContext = help_context::FixedRooms;
+    if (!planView) return;
     client.InstallTool(client.MakeTool(tool_kind::FixedRoom));
     ShowPrompt("Click cursor in new ROOM area, near corner to work from");
 }
@@ -220,13 +221,14 @@ void CmMarkExternalWalls(TClient& client) {
         Shared.CurrentView = view_code::RoomLayout;
         RefreshView(*view, 0);
     }
-    Shared.HelpContext = help_context::ExternalWalls;
     auto marks = std::make_unique<TLineobjtool>();
     marks->Kind = tool_kind::CornerMarks;
     client.InstallTool(std::move(marks));
     ShowCaption("External Wall");
     const int rooms = client.Rooms().WritePlanBounds(DrawingList);
     client.Walls().RunPlanDialog(*view, ExternalWallTypes);
+    // Set after the dialog: the layout's repaint behind it sets the help of its own.
+    Shared.HelpContext = help_context::ExternalWalls;
     ShowPrompt("press Enter on each corner - CLOCKWISE, use ARROW KEYS to finetune position");
     client.CurrentTool->KeyMode() = 0;
     if (rooms > 0) {

@@ -5,6 +5,8 @@
 #include "model/whole_file.h"
 #include "model/write_failures.h"
 
+#include <algorithm>
+
 RecordOrigin SheetCentre(int sheetWidth, int sheetHeight, int scale) {
     return RecordOrigin{sheetWidth * scale / 2, sheetHeight * scale / 2};
 }
@@ -184,7 +186,12 @@ void TList::ReadDrawing() {
     holdsDrawing_ = holdsDrawing_ || result.headerRead;
     if (result.headerRead) {
         Shared.Units = result.units;
-        Shared.ObjectSerial = result.objectSerial;
+        // A number handed out since this drawing was last saved (to a try that made nothing, or to an
+        // object a dialog holds back while the view repaints) stays used when the drawing is read back:
+        // it must not be handed out twice.
+        Shared.ObjectSerial =
+            path == serialDrawing_ ? std::max(Shared.ObjectSerial, result.objectSerial) : result.objectSerial;
+        serialDrawing_ = path;
     }
     SetBitmapExtents(result.extents, Shared.Units);
     if (intoEmptyList && lastRead_.state == State::Whole) {

@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 TList DrawingList;
@@ -95,6 +96,35 @@ void TList::TruncateTo(int newCount) {
     asRead_ = false;
     objects_.resize(static_cast<std::size_t>(newCount));
     count = newCount;
+}
+
+std::vector<std::unique_ptr<TObject>> TList::TakeFrom(int index) {
+    std::vector<std::unique_ptr<TObject>> taken;
+    if (index < 0 || index >= count) return taken;
+    asRead_ = false;
+    const auto from = objects_.begin() + index;
+    taken.assign(std::make_move_iterator(from), std::make_move_iterator(objects_.end()));
+    objects_.erase(from, objects_.end());
+    count = index;
+    return taken;
+}
+
+int TList::FindSameObject(const TObject& wanted, int hint) const {
+    // Two objects are the same when they write the same record.
+    const auto recordOf = [](const TObject& object) {
+        RecordWriter writer;
+        writer.WriteEntry(object, RecordOrigin{});
+        return std::string(writer.Text());
+    };
+    const std::string record = recordOf(wanted);
+    const auto same = [&](int i) {
+        const TObject* object = (*this)[i];
+        return object && object->type == wanted.type && recordOf(*object) == record;
+    };
+    if (hint >= 0 && hint < count && same(hint)) return hint;
+    for (int i = 0; i < count; ++i)
+        if (same(i)) return i;
+    return NoObjectIndex;
 }
 
 int TList::FindType(int type) const {

@@ -63,6 +63,10 @@ class TList {
     void RemoveAt(int index);
     // Deletes the objects from `newCount` to the end (a preview taken back).
     void TruncateTo(int newCount);
+    // Takes the objects from `index` to the end out of the list and hands them over, in order: objects
+    // not saved yet wait outside the list while a box lets the view repaint (which reads the drawing
+    // back), and are added again after it.
+    std::vector<std::unique_ptr<TObject>> TakeFrom(int index);
     // Deletes, in one pass, every object whose index is marked (`marked[index]`, indices beyond the
     // marks count as unmarked); the others keep their order.
     void RemoveMarked(const std::vector<bool>& marked);
@@ -85,6 +89,10 @@ class TList {
 
     // Index of the first object with this type code, in any view; NoObjectIndex when there is none.
     int FindType(int type) const;
+    // Index of an object that stores exactly what `wanted` stores (a copy taken before a box, a drag or
+    // a repaint, which may have read the list back into new objects): the one at `hint` when it is
+    // still that, else the first such; NoObjectIndex when the list no longer holds it.
+    int FindSameObject(const TObject& wanted, int hint) const;
     // The floor area, truncated to whole square metres or square feet.
     int GetArea() const;
     void SetArea(int area);
@@ -238,6 +246,8 @@ class TList {
     // file as it was, has nothing to write, and writes and reads nothing (a zoom saves before it
     // repaints, and the repaint reads the file again).
     std::optional<DrawingRead> writesWhatItRead_;
+    // The drawing file whose header ObjectSerial was last taken from.
+    std::string serialDrawing_;
     // User actions begun and not yet ended; saves are held back while there is one.
     int userActions_ = 0;
 };

@@ -141,10 +141,18 @@ std::vector<std::string> ScriptedDesktop::UnusedAnswers() const {
     return out;
 }
 
+void ScriptedDesktop::ModalOpened() {
+    if (!whileModal || inModalCall_) return;
+    inModalCall_ = true;
+    whileModal();
+    inModalCall_ = false;
+}
+
 int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
     ShownMessage shown{std::string(text), std::string(caption), style};
     messages_.push_back(shown);
     if (onMessage) onMessage(shown);
+    ModalOpened();
     if (messageAnswers_.empty()) {
         unsigned buttons = style & MessageBoxStyle::ButtonsMask;
         return buttons == MessageBoxStyle::YesNo || buttons == MessageBoxStyle::YesNoCancel ? IdYes : IdOk;
@@ -158,6 +166,7 @@ bool ScriptedDesktop::InputBox(std::string_view title, std::string_view prompt, 
                                int maxLength) {
     inputPrompts_.push_back(std::string(title) + "|" + std::string(prompt));
     inputs_.push_back({std::string(title), std::string(prompt), text, maxLength});
+    ModalOpened();
     if (inputAnswers_.empty()) return false;
     std::optional<std::string> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
@@ -183,6 +192,7 @@ int ScriptedDesktop::RunDialog(Dialog& dialog) {
         if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton)
             shown[control.id] = host.GetCheck(control.id) ? "on" : "off";
     }
+    ModalOpened();
     while (!host.IsClosed()) {
         auto it = std::find_if(dialogAnswers_.begin(), dialogAnswers_.end(),
                                [&](const DialogAnswer& a) { return a.resourceId == dialog.ResourceId(); });
@@ -233,6 +243,7 @@ const std::map<int, std::string>* ScriptedDesktop::ControlsAtOpening(int resourc
 
 bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
     fileRequests_.push_back(request);
+    ModalOpened();
     if (fileAnswers_.empty()) return false;
     std::optional<std::string> answer = fileAnswers_.front();
     fileAnswers_.pop_front();
@@ -245,6 +256,7 @@ bool ScriptedDesktop::ChooseFile(FileDialogRequest& request) {
 
 bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
     colourDialogs_.push_back({colour, custom, status_});
+    ModalOpened();
     if (colourAnswers_.empty()) return false;
     std::optional<ColourRef> answer = colourAnswers_.front();
     colourAnswers_.pop_front();
@@ -255,6 +267,7 @@ bool ScriptedDesktop::ChooseColour(ColourRef& colour, CustomColours& custom) {
 
 bool ScriptedDesktop::ChooseFont(FontChoice& font) {
     fontDialogs_.push_back(font);
+    ModalOpened();
     if (fontAnswers_.empty()) return false;
     std::optional<FontChoice> answer = fontAnswers_.front();
     fontAnswers_.pop_front();
@@ -275,11 +288,13 @@ bool ScriptedDesktop::NextPrintAnswer() {
 
 bool ScriptedDesktop::PrintDialog() {
     ++printDialogsRun_;
+    ModalOpened();
     return NextPrintAnswer();
 }
 
 bool ScriptedDesktop::PrinterSetupDialog() {
     ++printerSetupDialogsRun_;
+    ModalOpened();
     return NextPrintAnswer();
 }
 

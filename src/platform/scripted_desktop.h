@@ -115,6 +115,10 @@ class ScriptedDesktop : public Desktop {
 
     // Called for every message box before it is answered (a scripted run prints them).
     std::function<void(const ShownMessage&)> onMessage;
+    // Called once each modal dialog, input, message, file, colour, font or print box has opened, before
+    // it is answered: a scripted run may repaint the view there, as a real window can be resized
+    // behind the box. Not called again for a box opened from inside the call.
+    std::function<void()> whileModal;
 
     int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
     bool InputBox(std::string_view title, std::string_view prompt, std::string& text, int maxLength) override;
@@ -147,6 +151,8 @@ class ScriptedDesktop : public Desktop {
     std::deque<std::optional<FontChoice>> fontAnswers_;
     std::deque<bool> printAnswers_;
     bool NextPrintAnswer();
+    void ModalOpened();
+    bool inModalCall_ = false;
 
     PrinterChoice printer_{"", "PRINT.PDF", Paper::A4, Orientation::Portrait, 300};
     std::vector<PrintedJob> printedJobs_;

@@ -10,20 +10,24 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char** argv) {
     platform::qt::GuiRuntime runtime(argc, argv);
-    if (argc != 3) {
-        std::cerr << "usage: korvane-script FOLDER SCRIPT\n";
+    // --repaint-in-dialogs: the view repaints whole inside every box before it is answered.
+    const bool repaintInDialogs = argc == 4 && std::string_view(argv[1]) == "--repaint-in-dialogs";
+    const int first = repaintInDialogs ? 2 : 1;
+    if (argc != first + 2) {
+        std::cerr << "usage: korvane-script [--repaint-in-dialogs] FOLDER SCRIPT\n";
         return 2;
     }
     std::string text;
-    if (!ReadWholeFile(argv[2], text)) {
-        std::cerr << "cannot read " << argv[2] << "\n";
+    if (!ReadWholeFile(argv[first + 1], text)) {
+        std::cerr << "cannot read " << argv[first + 1] << "\n";
         return 2;
     }
-    std::filesystem::path scriptDir = std::filesystem::absolute(argv[2]).parent_path();
-    std::string folder = std::filesystem::absolute(argv[1]).string();
+    std::filesystem::path scriptDir = std::filesystem::absolute(argv[first + 1]).parent_path();
+    std::string folder = std::filesystem::absolute(argv[first]).string();
     std::unique_ptr<platform::TextRenderer> renderer = platform::qt::MakeTextRenderer();
     script::ScriptServices services;
     services.text = renderer.get();
@@ -33,6 +37,7 @@ int main(int argc, char** argv) {
     services.pdfDocuments = platform::qt::OpenPdfDocument;
     // A run works in its folder as the program does: never beside a copy running there.
     services.lockFolder = platform::qt::LockFolderFile;
+    services.repaintInDialogs = repaintInDialogs;
     script::ScriptRunner runner(folder, scriptDir.string(), std::cout, std::cerr, services);
     return runner.Run(text);
 }

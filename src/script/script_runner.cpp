@@ -201,6 +201,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
         return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
     };
     frame_->SetRecordPaints(std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint));
+    if (services_.repaintInDialogs) desktop_.whileModal = [this] { RepaintWholeView(); };
     program_->Start(*frame_);
     steps_ = std::move(parsed.steps);
     while (next_ < steps_.size() && !failed_) {
@@ -218,6 +219,13 @@ int ScriptRunner::Run(const std::string& scriptText) {
         return 1;
     }
     return 0;
+}
+
+void ScriptRunner::RepaintWholeView() {
+    platform::ScriptedView* view = frame_ ? frame_->ActiveScriptedView() : nullptr;
+    if (!view) return;
+    view->Invalidate(nullptr, true);
+    view->UpdateNow();
 }
 
 bool ScriptRunner::Exited() const {

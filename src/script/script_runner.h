@@ -32,6 +32,11 @@ struct ScriptServices {
     platform::FolderLocker lockFolder;
     std::function<bool(const platform::PixelBuffer&, const std::string&)> savePng;
     platform::PdfDocumentMaker pdfDocuments;
+    // Inside every dialog, input and message box, before it is answered, the active view repaints
+    // whole at once, reading its drawing back from the file, as it does when the user resizes the
+    // window behind the box. The sheet stays as it is (a resize would fit it to the window again from
+    // its settings file, undoing a script's "set SheetWidth").
+    bool repaintInDialogs = false;
 };
 
 class ScriptRunner {
@@ -60,6 +65,7 @@ class ScriptRunner {
     std::vector<platform::InputEvent> EventsOf(const Step& step) const;
     static bool IsInputStep(const Step& step);
     void Settle();
+    void RepaintWholeView();
     void Track(platform::InputEvent& event);
     bool Expect(const Step& step);
     bool Fail(const Step& step, const std::string& why);

@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 using platform::DeviceContext;
 using platform::Point;
@@ -226,19 +228,24 @@ void AddManualDimensionArrow(TDrawingtool& tool, DeviceContext& dc, const Rect& 
 }
 
 void EnterMeasurement(DrawingView& view, int x, int y) {
+    const int before = DrawingList.count;
     CallTool(view, [&](TDrawingtool& tool, DeviceContext& dc, const Rect& client) {
         tool.AddDimension(dc, client, x, y, 1, 'z');
     });
     TDrawingtool& tool = view.Tool();
     if (tool.State != TLinetool::ManualDimensionSecond) return;
+    // The arrows are saved with the text, once the length is given. Until then they wait outside the
+    // list: a repaint while the box is open reads the drawing back, and would take them with it.
+    std::vector<std::unique_ptr<TObject>> arrows = DrawingList.TakeFrom(before);
     int length = 0;
     if (!AskMeasuredLength(tool.Extra1, length)) {
-        // The arrows were never saved. The repaint asked for here reads the drawing back and takes
-        // them off the screen and out of the list before anything else can save them.
+        // The arrows were never saved: the repaint asked for here takes them off the screen.
         view.SelectPickTool();
         InvalidateWholeView(view);
         return;
     }
+    for (std::unique_ptr<TObject>& arrow : arrows)
+        DrawingList.Add(std::move(arrow));
     tool.Extra1 = length;
     tool.State = TLinetool::ManualDimensionText;
     CallTool(view, [](TDrawingtool& calling, DeviceContext& dc, const Rect& client) {

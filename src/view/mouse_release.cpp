@@ -56,18 +56,25 @@ void ChangeTextAt(TChild& view, Point point) {
     const Point logical = ClientToLogical(view, point);
     const int index = DrawingList.FindTextNear(4, logical.x, logical.y);
     if (index >= 30000 || index < 0) return;
-    auto* text = dynamic_cast<TTextobj*>(DrawingList.Edit(index));
-    if (!text) return;
+    const auto* found = dynamic_cast<const TTextobj*>(DrawingList[index]);
+    if (!found) return;
+    // The view may repaint while the box is open, reading the drawing back into new objects: the text
+    // is kept as a copy and found again when the box closes.
+    const TTextobj shown = *found;
     constexpr int EditLimit = 24;
-    std::string buffer(text->text, static_cast<std::size_t>(std::clamp(text->textLength, 0, EditLimit)));
+    std::string buffer(shown.text, static_cast<std::size_t>(std::clamp(shown.textLength, 0, EditLimit)));
     buffer = buffer.c_str(); // a NUL inside the field ends the text
     ShowPrompt("maximum of 24 letters/numbers/spaces");
-    if (platform::TheDesktop().InputBox("", "", buffer, EditLimit) && !buffer.empty())
-        SetObjectString(text->text, text->textLength, buffer);
+    if (platform::TheDesktop().InputBox("", "", buffer, EditLimit) && !buffer.empty()) {
+        const int again = DrawingList.FindSameObject(shown, index);
+        if (again != NoObjectIndex)
+            if (auto* text = dynamic_cast<TTextobj*>(DrawingList.Edit(again)))
+                SetObjectString(text->text, text->textLength, buffer);
+    }
     DrawingList.WriteDrawing();
     // The text is repainted when its surroundings lie wholly inside the view; otherwise with the next
     // paint.
-    const Point at = LogicalToClient(view, {text->x1 / Shared.Scale, text->y1 / Shared.Scale});
+    const Point at = LogicalToClient(view, {shown.x1 / Shared.Scale, shown.y1 / Shared.Scale});
     const Rect client = view.ClientRect();
     if (client.left < at.x - 100 && at.x + 100 < client.right && client.top < at.y - 100 &&
         at.y + 100 < client.bottom)

@@ -9,12 +9,16 @@
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_view.h"
 #include "platform/qt/text_renderer_factory.h"
+#include "tools/view_support.h"
+#include "view/child.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -29,6 +33,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -235,4 +241,100 @@ TEST_F(QtMainWindow, AViewSentBehindKeepsItsPictureWhenTheWindowsAreRearranged) 
     QApplication::processEvents();
     EXPECT_EQ(frame->ActiveView(), first);
     EXPECT_GT(DrawnPixels(first), 0);
+}
+
+namespace {
+
+// Writes `bytes` to the file at `path`.
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Answers the next file dialog with `name` once it shows, looking every 10 ms for up to 5 s.
+void AnswerFileDialogWhenShown(const QString& name, int tries = 500) {
+    QTimer::singleShot(10, [name, tries] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (tries > 0) AnswerFileDialogWhenShown(name, tries - 1);
+            return;
+        }
+        auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(edit, nullptr);
+        edit->setText(name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void Choose(platform::qt::QtFrame& frame, int command) {
+    for (QAction* action : frame.ActionsOf(command)) {
+        action->trigger();
+        return;
+    }
+}
+
+} // namespace
+
+TEST_F(QtMainWindow, ATextChangedWhileTheWindowIsResizedBehindItsBoxIsKept) {
+    WriteFile(folder.path() + "/DWGS/SEL.DB0",
+              "7 0 0 0 1 4\n32000\n32000 50 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32001\n32001 51 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32002\n32002 52 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32003\n32003 53 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "1\n1 50 10002 10002 -10000 0 -9000 0 -3850 -3850 0 0 0 1 0\n"
+              "4\n4 50 0 10003 -9500 -3350 0 0 0 0 2 0 1 5 10 400 ArialAB\n"
+              "7\n7 50 0 10004 -10400 0 -8000 0 -4250 -1850 0 1 0\n");
+    WriteFile(folder.path() + "/CFG/SCROLL.CFG", "10 10");
+    WriteFile(folder.path() + "/CFG/DWGSIZEM.CFG", "8400 5940");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    AnswerFileDialogWhenShown("SEL.DB0");
+    Choose(*frame, 231);
+    ASSERT_EQ(frame->Views().size(), 1u);
+    // A zoom out and back saves the drawing as it was read, which the view then shows as read.
+    Choose(*frame, 502);
+    Choose(*frame, 501);
+    QApplication::processEvents();
+    Choose(*frame, 317);
+
+    TChild* view = program->Client().ActiveView();
+    ASSERT_NE(view, nullptr);
+    const int index = DrawingList.FindType(4);
+    ASSERT_LT(index, DrawingList.count);
+    const platform::Point at = LogicalToClient(
+        *view, {DrawingList[index]->x1 / Shared.Scale, DrawingList[index]->y1 / Shared.Scale});
+    QWidget* canvas = static_cast<platform::qt::QtView*>(frame->Views().front())->Canvas();
+    const double ratio = canvas->devicePixelRatioF();
+    const QPoint click =
+        canvas->mapTo(frame.get(), QPoint(static_cast<int>(at.x / ratio), static_cast<int>(at.y / ratio)));
+
+    // In the text's box the user drags the main window bigger and back, then types the new text.
+    QString offered;
+    std::function<void(int)> answer = [&](int tries) {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (tries > 0) QTimer::singleShot(10, [&answer, tries] { answer(tries - 1); });
+            return;
+        }
+        offered = box->textValue();
+        frame->resize(1100, 750);
+        QApplication::processEvents();
+        frame->resize(900, 600);
+        QApplication::processEvents();
+        box->setTextValue("NEW TEXT");
+        box->accept();
+    };
+    QTimer::singleShot(10, [&answer] { answer(500); });
+    QTimer::singleShot(0, [this, click] {
+        QTest::mouseRelease(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
+    });
+    QTest::mousePress(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
+    QApplication::processEvents();
+
+    EXPECT_EQ(offered, "AB");
+    QFile saved(folder.path() + "/DWGS/SEL.DB0");
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(bytes.contains("ArialNEW TEXT\n")) << bytes.toStdString();
+    EXPECT_FALSE(bytes.contains("ArialAB\n"));
 }
