@@ -125,4 +125,3 @@ grep -q "killed by SIGKILL" "$work/strace.log" || fail "strace did not kill the 
 timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/after_a_kill_as_it_locks.log" 2>&1 ||
     fail "a run after a copy was killed as it wrote its lock was refused"
 [ ! -e "$lock" ] || fail "the finished run kept the folder locked"
-"$runner" "$folder" "$work/new_drawing.ks" >"$work/removed.log" 2>&1 || fail "a run after the lock was removed was refused"
