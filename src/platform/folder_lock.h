@@ -1,8 +1,8 @@
 #pragma once
 // A lock that keeps a folder to one running process. It is tied to the process that holds it: a lock
-// left behind by a process of this host that has ended (killed, crashed) counts for nothing and the
-// next taker takes it over. One of another host, whose processes this host cannot see, is never taken
-// over. The Qt backend makes them (platform/qt/folder_lock_file.h).
+// left behind by a process of this host that has ended (killed, crashed, even before it wrote who holds
+// it) counts for nothing and the next taker takes it over. One of another host, whose processes this host
+// cannot see, is never taken over. The Qt backend makes them (platform/qt/folder_lock_file.h).
 
 #include <functional>
 #include <memory>
@@ -21,7 +21,8 @@ struct FolderLockAttempt {
         Taken,             // `lock` holds it
         HeldByAnother,     // a running process of this host holds it
         HeldOnAnotherHost, // a process of another host wrote it, which this host cannot see run or end
-        NamesNoHolder,     // a file stands there that names no process (empty, or not written by a lock)
+        NamesNoHolder,     // a file stands there that names no process, where this host cannot tell
+                           // whether a process holds it (a file system without native locks)
         NotAFile,          // something that is not a file stands there (a folder, a named pipe)
         Unavailable,       // no lock file can be made there (a read-only folder, say)
     };
@@ -31,7 +32,8 @@ struct FolderLockAttempt {
     std::string holder;
 };
 
-// Tries once, without waiting, to take the lock file at `path`.
+// Takes the lock file at `path` at once, or says why not; it waits only while another process is
+// taking it at that moment.
 using FolderLocker = std::function<FolderLockAttempt(const std::string& path)>;
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # One copy of the program per program folder. While the program runs in a folder, a scripted run there
 # and a second copy of the program are refused at start and say why, and neither touches the folder's
-# drawings; once the program has been killed, the lock it left behind stops no one, and a run that
-# ends lets the folder go. What stands at the lock's place and is no lock of a copy running here (a
-# named pipe, a folder, a lock of another computer, a file naming no holder) is refused at once, with a
-# message that names it and says to remove it.
+# drawings; once the program has been killed, the lock it left behind stops no one, even one killed
+# before it wrote who holds it, and a run that ends lets the folder go. What stands at the lock's place
+# and is no lock of a copy running here (a named pipe, a folder, a lock of another computer) is refused
+# at once, with a message that names it and says to remove it.
 # Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
 set -euo pipefail
 program=$1
@@ -14,7 +14,7 @@ work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${refused:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-} ${writer:-}; do kill -9 "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -95,6 +95,33 @@ rmdir "$lock"
 printf '4242\nkorvane\nelsewhere.example\n' >"$lock"
 refused_with over_a_lock_of_another_computer "$lock was left by Korvane on another computer (process 4242 on elsewhere.example): if it no longer runs there, remove the file and start again."
 : >"$lock"
-refused_with over_an_empty_lock "$lock does not say which copy of Korvane holds this folder: if none runs on it, remove the file and start again."
-rm "$lock"
-"$runner" "$folder" "$work/new_drawing.ks" >"$work/removed.log" 2>&1 || fail "a run after the lock was removed was refused"
+# A lock that names no holder and that a live process holds is being written: refused as running.
+(
+    exec 9<"$lock"
+    flock 9
+    exec sleep 30
+) &
+writer=$!
+lock_held() { ! flock -n "$lock" true; }
+await "the writer holds the lock" lock_held
+refused_with over_a_lock_being_written "Korvane is already running on this folder"
+kill "$writer"
+wait "$writer" 2>/dev/null || true
+writer=
+[ -e "$lock" ] || fail "a run removed the lock that was being written"
+# The same, left by a copy that was killed before it wrote its holder: taken over at once.
+timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/over_an_empty_lock.log" 2>&1 ||
+    fail "a run over an empty lock that no one holds was refused"
+[ ! -e "$lock" ] || fail "the finished run kept the folder locked"
+rm "$folder/DWGS/HOUSE.DB0"
+# A copy killed as it writes its holder, as a kill or a power loss may come at any moment of a start;
+# the next start takes the folder at once.
+command -v strace >/dev/null || fail "strace is not installed (scripts/packages.txt)"
+status=0
+strace -f -o "$work/strace.log" -P "$lock" -e inject=write:signal=SIGKILL \
+    "$runner" "$folder" "$work/new_drawing.ks" >"$work/killed_as_it_locks.log" 2>&1 || status=$?
+grep -q "killed by SIGKILL" "$work/strace.log" || fail "strace did not kill the run as it wrote its lock ($status)"
+[ -e "$lock" ] && [ ! -s "$lock" ] || fail "the killed run left no empty lock: the test shows nothing"
+timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/after_a_kill_as_it_locks.log" 2>&1 ||
+    fail "a run after a copy was killed as it wrote its lock was refused"
+[ ! -e "$lock" ] || fail "the finished run kept the folder locked"
