@@ -200,6 +200,11 @@ void TList::ReadDrawing() {
     }
 }
 
+bool TList::MoveAsReadTo(RecordOrigin centre) {
+    if (!asRead_) return false;
+    return read_.centre == centre || MoveReadOrigin(read_.centre, centre);
+}
+
 bool TList::MoveReadOrigin(RecordOrigin from, RecordOrigin to) {
     asRead_ = false;
     DrawingExtents extents;

@@ -1,4 +1,5 @@
 #include "model/drawing_list.h"
+#include "model/drawing_file.h"
 
 #include "model/shared_state.h"
 #include "platform/desktop.h"
@@ -109,17 +110,17 @@ std::vector<std::unique_ptr<TObject>> TList::TakeFrom(int index) {
     return taken;
 }
 
-int TList::FindSameObject(const TObject& wanted, int hint) const {
-    // Two objects are the same when they write the same record.
-    const auto recordOf = [](const TObject& object) {
+int TList::FindSameObject(const TObject& wanted, RecordOrigin readAt, int hint) const {
+    const auto recordOf = [](const TObject& object, RecordOrigin centre) {
         RecordWriter writer;
-        writer.WriteEntry(object, RecordOrigin{});
+        writer.WriteEntry(object, centre);
         return std::string(writer.Text());
     };
-    const std::string record = recordOf(wanted);
+    const std::string record = recordOf(wanted, readAt);
+    const RecordOrigin centre = SheetCentreInForce();
     const auto same = [&](int i) {
         const TObject* object = (*this)[i];
-        return object && object->type == wanted.type && recordOf(*object) == record;
+        return object && object->type == wanted.type && recordOf(*object, centre) == record;
     };
     if (hint >= 0 && hint < count && same(hint)) return hint;
     for (int i = 0; i < count; ++i)

@@ -89,10 +89,11 @@ class TList {
 
     // Index of the first object with this type code, in any view; NoObjectIndex when there is none.
     int FindType(int type) const;
-    // Index of an object that stores exactly what `wanted` stores (a copy taken before a box, a drag or
-    // a repaint, which may have read the list back into new objects): the one at `hint` when it is
-    // still that, else the first such; NoObjectIndex when the list no longer holds it.
-    int FindSameObject(const TObject& wanted, int hint) const;
+    // Index of an object that the drawing file stores exactly as it stores `wanted`, a copy taken while
+    // the list was read against the sheet centre `readAt` (before a box, which may let the view repaint
+    // and read the list back into new objects, on a sheet the window has fitted anew): the one at `hint`
+    // when it is still that, else the first such; NoObjectIndex when the list no longer holds it.
+    int FindSameObject(const TObject& wanted, RecordOrigin readAt, int hint) const;
     // The floor area, truncated to whole square metres or square feet.
     int GetArea() const;
     void SetArea(int area);
@@ -143,6 +144,10 @@ class TList {
     // shown on another is not read again. Only for a list as ReadDrawing left it; false when an
     // object was not made by the read, and the caller reads the drawing again.
     bool MoveReadOrigin(RecordOrigin from, RecordOrigin to);
+    // For a list that is, unchanged, what a read of the whole drawing into an empty list made: leaves it
+    // where it is when that read was against `centre`, else moves it there as MoveReadOrigin does. False
+    // for any other list, which the caller reads again: whatever read it last, it knows its own sheet.
+    bool MoveAsReadTo(RecordOrigin centre);
     // What that read found, until the next: File/Open asks it of the read that opens a drawing.
     const DrawingFileCheck& LastRead() const { return lastRead_; }
     // ProgramDir + "DWGS/" + DrawingName + ".DB0", or the existing file whose name differs from that

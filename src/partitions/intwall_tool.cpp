@@ -354,11 +354,7 @@ void TIntwallobjtool::CreateObject(DeviceContext& dc, const Rect& client) {
         FreeDistance() = RunEndedAtWall;
         return;
     }
-    auto wall = NewInternalWall(*this, RunNumber());
-    TIntwallobj* shown = wall.get();
-    DrawingList.Add(std::move(wall));
-    DrawingList.WriteDrawing();
-    shown->PaintMapped(dc, client, 0);
+    tool_support::ShowAndKeep(NewInternalWall(*this, RunNumber()), dc, client);
     PreviousWall = RunNumber();
     Started() = 1;
 }

@@ -2,6 +2,7 @@
 // arrows shown at once, and the length the user confirms or gives.
 #include "tools/dimensions.h"
 
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/object_numbers.h"
@@ -237,6 +238,7 @@ void EnterMeasurement(DrawingView& view, int x, int y) {
     // The arrows are saved with the text, once the length is given. Until then they wait outside the
     // list: a repaint while the box is open reads the drawing back, and would take them with it.
     std::vector<std::unique_ptr<TObject>> arrows = DrawingList.TakeFrom(before);
+    const RecordOrigin readAt = SheetCentreInForce();
     int length = 0;
     if (!AskMeasuredLength(tool.Extra1, length)) {
         // The arrows were never saved: the repaint asked for here takes them off the screen.
@@ -244,11 +246,20 @@ void EnterMeasurement(DrawingView& view, int x, int y) {
         InvalidateWholeView(view);
         return;
     }
-    for (std::unique_ptr<TObject>& arrow : arrows)
-        DrawingList.Add(std::move(arrow));
-    tool.Extra1 = length;
-    tool.State = TLinetool::ManualDimensionText;
-    CallTool(view, [](TDrawingtool& calling, DeviceContext& dc, const Rect& client) {
+    // A window resized behind the box fitted the sheet anew, and the drawing read back since lies
+    // against its new centre: the arrows and the text's anchor go with it.
+    const RecordOrigin centre = SheetCentreInForce();
+    TDrawingtool& measured = view.Tool();
+    measured.X1 += centre.x - readAt.x;
+    measured.Y1 += centre.y - readAt.y;
+    measured.Extra1 = length;
+    measured.State = TLinetool::ManualDimensionText;
+    CallTool(view, [&](TDrawingtool& calling, DeviceContext& dc, const Rect& client) {
+        for (std::unique_ptr<TObject>& arrow : arrows) {
+            MoveRecordOrigin(*arrow, readAt, centre);
+            arrow->PaintMapped(dc, client, 0); // gone from the view if it repainted behind the box
+            DrawingList.Add(std::move(arrow));
+        }
         calling.AddDimension(dc, client, 0, 0, 0, 'z');
     });
     view.SelectPickTool();

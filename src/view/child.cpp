@@ -104,7 +104,6 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner) {
         const SheetSize sheet = ReadSheetSize(Shared.Units);
         Shared.SheetWidth = sheet.width;
         Shared.SheetHeight = sheet.height;
-        readCentre_ = SheetCentreInForce();
         DrawingList.ReadDrawing();
     }
 }
@@ -208,8 +207,7 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     if (Shared.CurrentView >= view_code::GroundFloor && Shared.CurrentView <= view_code::LastFloor) {
         // The list File/Open read for this view is shown as it is; read on another sheet (the window
         // fitted the sheet to its shape since), it is moved to this one rather than read again.
-        const RecordOrigin centre = SheetCentreInForce();
-        if (!asRead || !(centre == readCentre_ || DrawingList.MoveReadOrigin(readCentre_, centre))) {
+        if (!asRead || !DrawingList.MoveAsReadTo(SheetCentreInForce())) {
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }

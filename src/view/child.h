@@ -98,7 +98,6 @@ class TChild : public platform::ViewHandler, public DrawingView {
     bool gone_ = false;
     int inputDepth_ = 0; // input handlers running, nested ones included
     bool listAsRead_ = false;
-    RecordOrigin readCentre_; // the sheet centre the construction read the drawing against
 };
 
 // The colours in force (background, drawing, overlay) from CLR.CFG.

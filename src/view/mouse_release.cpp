@@ -1,5 +1,6 @@
 // The other mouse messages of a drawing view: the left-button release (which normally arrives inside
 // the press's drag), the right button, mouse moves with the cursor readout, and key releases.
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/drawing_objects.h"
 #include "model/object_codes.h"
@@ -61,12 +62,13 @@ void ChangeTextAt(TChild& view, Point point) {
     // The view may repaint while the box is open, reading the drawing back into new objects: the text
     // is kept as a copy and found again when the box closes.
     const TTextobj shown = *found;
+    const RecordOrigin readAt = SheetCentreInForce();
     constexpr int EditLimit = 24;
     std::string buffer(shown.text, static_cast<std::size_t>(std::clamp(shown.textLength, 0, EditLimit)));
     buffer = buffer.c_str(); // a NUL inside the field ends the text
     ShowPrompt("maximum of 24 letters/numbers/spaces");
     if (platform::TheDesktop().InputBox("", "", buffer, EditLimit) && !buffer.empty()) {
-        const int again = DrawingList.FindSameObject(shown, index);
+        const int again = DrawingList.FindSameObject(shown, readAt, index);
         if (again != NoObjectIndex)
             if (auto* text = dynamic_cast<TTextobj*>(DrawingList.Edit(again)))
                 SetObjectString(text->text, text->textLength, buffer);

@@ -225,6 +225,8 @@ void RedrawLayoutGrid(TChild& view) {
         return;
     }
     DrawingList.WriteDrawing();
+    // The grid lines join the list for this picture only: a save held back is written before them.
+    DrawingList.WriteHeldDrawing();
     view.Owner().Rooms().MakeLayoutGrid(DrawingList);
     if (platform::ViewWindow* window = view.Window()) {
         auto dc = window->ClientDC();

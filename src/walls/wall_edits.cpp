@@ -163,8 +163,10 @@ void LengthenOrShorten(TExtwallobjtool& tool, int index, int amount, int x, int 
         tool.PreviousWall = working.previous;
         tool.NextWall = working.next;
     }
-    DrawingList.WriteDrawing();
+    // Before the save: a save that fails tells so in a box, and the view may repaint behind it,
+    // reading the wall back into another object.
     ShowLineOf(tool, stored);
+    DrawingList.WriteDrawing();
 }
 
 void DeleteWall(TExtwallobjtool& tool, int index) {
@@ -186,8 +188,8 @@ void ChangeWallType(TExtwallobjtool& tool, int index, int outer, int cavity, int
     JoinEndCorner(wall, tool.NextWall == index ? NoObjectIndex : tool.NextWall);
     // Only the line and faces come back: the neighbours were refitted in the list meanwhile.
     stored = wall;
+    ShowLineOf(tool, stored); // before the save, as above
     DrawingList.WriteDrawing();
-    ShowLineOf(tool, stored);
 }
 
 // Cuts the wall in two at the cursor: the wall keeps its left or lower piece, a new wall with its

@@ -6,6 +6,7 @@
 #include "settings/cfg_files.h"
 #include "tool_test_support.h"
 
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -383,6 +384,43 @@ TEST_F(ManualDimensions, MeasurementIsConfirmedOrTypedBeforeTheText) {
     desktop.QueueInput(std::string("abc"));
     EnterMeasurement(view, PixelOf(9000, 5000).x, PixelOf(9000, 5000).y);
     EXPECT_EQ(StoredLines("35 ").at(1).substr(StoredLines("35 ").at(1).size() - 1), "0");
+}
+
+TEST_F(ManualDimensions, AWindowResizedBehindTheLengthBoxLeavesTheDimensionWhereItWasMarked) {
+    AddRectangle();
+    DrawingList.WriteDrawingNow();
+    // Between the north and south walls' inner faces, its length confirmed: once as it is, once with
+    // the window made taller behind the box, which fits the sheet anew (its centre 2500 higher) and
+    // reads the drawing back against it.
+    const auto measure = [&](const std::function<void()>& behindTheBox) {
+        TestView view;
+        view.window = window;
+        view.tool->State = 20;
+        EnterMeasurement(view, PixelOf(15000, 19990).x, PixelOf(15000, 19990).y);
+        view.tool->State = 21;
+        desktop.QueueInput(std::string("8000"));
+        desktop.whileModal = behindTheBox;
+        EnterMeasurement(view, PixelOf(15000, 12010).x, PixelOf(15000, 12010).y);
+        desktop.whileModal = {};
+        std::vector<std::string> stored = StoredLines("26000 ");
+        for (const std::string& text : StoredLines("35 "))
+            stored.push_back(text);
+        return stored;
+    };
+    const std::vector<std::string> still = measure({});
+    ASSERT_EQ(still.size(), 3u);
+    ASSERT_EQ(still[2].substr(still[2].size() - 4), "8000");
+    DrawingList.Flush();
+    AddRectangle();
+    DrawingList.TakeAsDrawing();
+    DrawingList.WriteDrawingNow();
+    Shared.ObjectSerial = 40;
+    const std::vector<std::string> resized = measure([] {
+        Shared.SheetHeight += 1000;
+        DrawingList.Flush();
+        DrawingList.ReadDrawing();
+    });
+    EXPECT_EQ(resized, still);
 }
 
 TEST_F(ManualDimensions, FeetAndInchesAreAskedInTheMeasurementDialog) {

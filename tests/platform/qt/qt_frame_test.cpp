@@ -297,44 +297,53 @@ TEST_F(QtMainWindow, ATextChangedWhileTheWindowIsResizedBehindItsBoxIsKept) {
     QApplication::processEvents();
     Choose(*frame, 317);
 
-    TChild* view = program->Client().ActiveView();
-    ASSERT_NE(view, nullptr);
-    const int index = DrawingList.FindType(4);
-    ASSERT_LT(index, DrawingList.count);
-    const platform::Point at = LogicalToClient(
-        *view, {DrawingList[index]->x1 / Shared.Scale, DrawingList[index]->y1 / Shared.Scale});
-    QWidget* canvas = static_cast<platform::qt::QtView*>(frame->Views().front())->Canvas();
-    const double ratio = canvas->devicePixelRatioF();
-    const QPoint click =
-        canvas->mapTo(frame.get(), QPoint(static_cast<int>(at.x / ratio), static_cast<int>(at.y / ratio)));
-
-    // In the text's box the user drags the main window bigger and back, then types the new text.
-    QString offered;
-    std::function<void(int)> answer = [&](int tries) {
-        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (tries > 0) QTimer::singleShot(10, [&answer, tries] { answer(tries - 1); });
-            return;
-        }
-        offered = box->textValue();
-        frame->resize(1100, 750);
+    // A release on the text opens its box, in which the user drags the main window to `during`, then to
+    // `after`, and types `typed`; what the box offered comes back.
+    const auto changeText = [this](QSize during, QSize after, const QString& typed) {
+        TChild* view = program->Client().ActiveView();
+        const int index = DrawingList.FindType(4);
+        if (!view || index >= DrawingList.count) return QString("no text");
+        const platform::Point at = LogicalToClient(
+            *view, {DrawingList[index]->x1 / Shared.Scale, DrawingList[index]->y1 / Shared.Scale});
+        QWidget* canvas = static_cast<platform::qt::QtView*>(frame->Views().front())->Canvas();
+        const double ratio = canvas->devicePixelRatioF();
+        const QPoint click = canvas->mapTo(
+            frame.get(), QPoint(static_cast<int>(at.x / ratio), static_cast<int>(at.y / ratio)));
+        QString offered;
+        std::function<void(int)> answer = [&](int tries) {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!box) {
+                if (tries > 0) QTimer::singleShot(10, [&answer, tries] { answer(tries - 1); });
+                return;
+            }
+            offered = box->textValue();
+            frame->resize(during);
+            QApplication::processEvents();
+            frame->resize(after);
+            QApplication::processEvents();
+            box->setTextValue(typed);
+            box->accept();
+        };
+        QTimer::singleShot(10, [&answer] { answer(500); });
+        QTimer::singleShot(0, [this, click] {
+            QTest::mouseRelease(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
+        });
+        QTest::mousePress(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
         QApplication::processEvents();
-        frame->resize(900, 600);
-        QApplication::processEvents();
-        box->setTextValue("NEW TEXT");
-        box->accept();
+        return offered;
     };
-    QTimer::singleShot(10, [&answer] { answer(500); });
-    QTimer::singleShot(0, [this, click] {
-        QTest::mouseRelease(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
-    });
-    QTest::mousePress(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, click);
-    QApplication::processEvents();
+    const auto saved = [this] {
+        QFile file(folder.path() + "/DWGS/SEL.DB0");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
 
-    EXPECT_EQ(offered, "AB");
-    QFile saved(folder.path() + "/DWGS/SEL.DB0");
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray bytes = saved.readAll();
-    EXPECT_TRUE(bytes.contains("ArialNEW TEXT\n")) << bytes.toStdString();
-    EXPECT_FALSE(bytes.contains("ArialAB\n"));
+    // Dragged bigger and back, the window repaints the view, which reads the drawing back.
+    EXPECT_EQ(changeText({1100, 750}, {900, 600}, "NEW TEXT"), "AB");
+    EXPECT_TRUE(saved().contains("ArialNEW TEXT\n")) << saved().toStdString();
+    EXPECT_FALSE(saved().contains("ArialAB\n"));
+    // Left wider, it also fits the sheet to its new shape: the drawing read back lies against the new
+    // sheet's centre, and the text is found there.
+    Choose(*frame, 317);
+    EXPECT_EQ(changeText({1100, 500}, {1100, 500}, "WIDER"), "NEW TEXT");
+    EXPECT_TRUE(saved().contains("ArialWIDER\n")) << saved().toStdString();
 }
