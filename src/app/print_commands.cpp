@@ -99,7 +99,8 @@ void PrintFloors(int showScale, int lineWeight) {
     } else if (!result.file.empty()) {
         const WriteOutcome outcome = ReplaceFileAtomically(result.file, result.bytes);
         if (!outcome)
-            TellPrint(WriteFailureText(result.file, outcome, "The file " + result.file + " could not be written",
+            TellPrint(WriteFailureText(result.file, outcome,
+                                       "The file " + result.file + " could not be written",
                                        "the PDF file was not written"));
     }
     if (notices.unitsDiffer) TellPrint("Drawing units differ from the units selected - nothing printed");

@@ -2,19 +2,19 @@
 // landscape at 300 dots per inch (3508 x 2480 pixels) whose calls are recorded, or a PDF file read back
 // with the poppler tools. Drawings are metric on a sheet of 9000 x 6000 logical units, which the page
 // prints with Scale 6: the sheet centre is (27000, 18000) in drawing units.
-#include "platform/qt/qt_printer.h"
 #include "model/whole_file.h"
+#include "platform/qt/qt_printer.h"
 #include "program_fixture.h"
 #include "tools/drawing_tool.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <utility>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <utility>
 
 using platform::DialogAnswer;
 using test_support::ReadFile;
