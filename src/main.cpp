@@ -13,8 +13,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QString>
+#include <QTimer>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,7 +28,8 @@ int main(int argc, char** argv) {
     std::string error;
     // Held until the program has ended: a second copy on this folder is refused while it runs.
     std::unique_ptr<platform::FolderLock> folderLock;
-    if (!TakeProgramFolder(folder, platform::qt::LockFolderFile, folderLock, error)) {
+    std::vector<FileNotLaidIn> notLaidIn;
+    if (!TakeProgramFolder(folder, platform::qt::LockFolderFile, folderLock, error, &notLaidIn)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         QMessageBox::critical(nullptr, "Korvane 5.0", QString::fromStdString(error));
         return 1;
@@ -34,13 +38,15 @@ int main(int argc, char** argv) {
     std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
     int result = 0;
     {
-        Program program(folder);
+        Program program(folder, std::move(notLaidIn));
         platform::qt::QtFrame frame(program.Description(), program.Client(), desktop, *text);
         program.Start(frame);
         // Without a window manager a maximised window keeps its size: give it the screen first.
         if (QScreen* screen = QGuiApplication::primaryScreen())
             frame.setGeometry(screen->availableGeometry());
         frame.showMaximized();
+        // Over the main window, once it shows.
+        QTimer::singleShot(0, &frame, [&program] { program.TellFilesNotLaidIn(); });
         result = app.exec();
     }
     platform::InstallDesktop(nullptr);

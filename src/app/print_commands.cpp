@@ -11,6 +11,7 @@
 #include "model/object_codes.h"
 #include "model/shared_state.h"
 #include "model/whole_file.h"
+#include "model/write_failures.h"
 #include "platform/bmp_file.h"
 #include "platform/desktop.h"
 #include "platform/pixel_buffer.h"
@@ -93,10 +94,15 @@ void PrintFloors(int showScale, int lineWeight) {
     DrawingList.ViewTitle = DrawingList.DrawingName + ".DB0";
     const platform::PrintResult result = TheDesktop().Print(DrawingList.ViewTitle, printouts);
     DrawingList.Flush();
-    if (!result.error.empty())
+    if (!result.error.empty()) {
         TellPrint(result.error);
-    else if (!result.file.empty() && !ReplaceFileAtomically(result.file, result.bytes))
-        TellPrint("The file " + result.file + " could not be written");
+    } else if (!result.file.empty()) {
+        const WriteOutcome outcome = ReplaceFileAtomically(result.file, result.bytes);
+        if (!outcome)
+            TellPrint(WriteFailureText(result.file, outcome,
+                                       "The file " + result.file + " could not be written",
+                                       "the PDF file was not written"));
+    }
     if (notices.unitsDiffer) TellPrint("Drawing units differ from the units selected - nothing printed");
     if (notices.tooLarge) TellPrint("Drawing too large to print at this scale - use a larger scale number");
 }
@@ -183,7 +189,11 @@ void SaveAsBitmap(TChild& view) {
                                                                      : "";
     const std::string path =
         FindFileIgnoringCase(DrawingList.ProgramDir + "DWGS/", DrawingList.DrawingName + tag + ".BMP");
-    if (!ReplaceFileAtomically(path, platform::EncodeBmp24(image)))
-        ViewMessageBox("The bitmap could not be saved to " + std::filesystem::path(path).filename().string(),
+    const WriteOutcome outcome = ReplaceFileAtomically(path, platform::EncodeBmp24(image));
+    if (!outcome) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        ViewMessageBox(WriteFailureText(name, outcome, "The bitmap could not be saved to " + name,
+                                        "the bitmap was not saved"),
                        "SAVE", platform::MessageBoxStyle::Ok);
+    }
 }

@@ -2,8 +2,10 @@
 
 #include "model/drawing_list.h"
 #include "model/shared_state.h"
+#include "platform/desktop.h"
 #include "resources/menu_resources.h"
 #include "resources/toolbar_glyphs.h"
+#include "settings/cfg_file.h"
 #include "tools/status_texts.h"
 
 std::string Program::UseProgramFolder(const std::string& folder) {
@@ -11,7 +13,20 @@ std::string Program::UseProgramFolder(const std::string& folder) {
     return DrawingList.ProgramDir;
 }
 
-Program::Program(const std::string& folder) : folder_(UseProgramFolder(folder)) {}
+std::vector<FileNotLaidIn> Program::ReadShippedInPlace(std::vector<FileNotLaidIn> notLaidIn) {
+    std::vector<std::string> settings;
+    for (const FileNotLaidIn& file : notLaidIn)
+        if (file.path.starts_with("CFG/")) settings.push_back(file.path.substr(4));
+    ReadShippedInPlaceOf(std::move(settings));
+    return notLaidIn;
+}
+
+Program::Program(const std::string& folder, std::vector<FileNotLaidIn> notLaidIn)
+    : folder_(UseProgramFolder(folder)), notLaidIn_(ReadShippedInPlace(std::move(notLaidIn))) {}
+
+Program::~Program() {
+    ReadShippedInPlaceOf({});
+}
 
 platform::FrameDescription Program::Description() const {
     platform::FrameDescription description;
@@ -30,4 +45,9 @@ void Program::Start(platform::FrameWindow& frame) {
     ShowPrompt("press F1 for context help");
     ShowPrompt("Press FILE/NEW or FILE/OPEN");
     ShowReadout("cursor distance");
+}
+
+void Program::TellFilesNotLaidIn() const {
+    if (notLaidIn_.empty()) return;
+    platform::TheDesktop().MessageBox(NotLaidInText(notLaidIn_), "START", platform::MessageBoxStyle::Ok);
 }

@@ -91,12 +91,19 @@ std::string TList::LibraryFilePath(const std::string& fileName) const {
 
 namespace {
 
-// Tells that the symbol or paste file at `path` was not written.
-void TellSymbolUnsaved(const std::string& path, const WriteOutcome& outcome) {
-    platform::TheDesktop().MessageBox(WriteFailureText(path, outcome,
-                                                       "The library file could not be saved to " + path,
-                                                       "the library file was not saved"),
-                                      "SAVE", platform::MessageBoxStyle::Ok);
+// Tells that the symbol file or the paste buffer `fileName`, at `path`, was not written. The buffer
+// is named as the settings files are, by its place in the program folder.
+void TellSymbolUnsaved(const std::string& fileName, const std::string& path, const WriteOutcome& outcome) {
+    std::string text;
+    if (fileName == PasteBufferFile) {
+        const std::string name = "LIBS/" + path.substr(path.rfind('/') + 1);
+        text =
+            WriteFailureText(name, outcome, "The copy could not be kept in " + name, "the copy was not kept");
+    } else {
+        text = WriteFailureText(path, outcome, "The library file could not be saved to " + path,
+                                "the library file was not saved");
+    }
+    platform::TheDesktop().MessageBox(text, "SAVE", platform::MessageBoxStyle::Ok);
 }
 
 } // namespace
@@ -106,14 +113,14 @@ bool TList::WriteSymbol(const RecordHeader& header, const std::string& fileName,
                         const std::function<bool()>& beforeReplacing) const {
     const std::string path = LibraryFilePath(fileName);
     if (!IsPlainFileName(fileName)) {
-        TellSymbolUnsaved(path, WriteOutcome{EINVAL});
+        TellSymbolUnsaved(fileName, path, WriteOutcome{EINVAL});
         return false;
     }
     StagedFile file;
     WriteOutcome outcome = file.Stage(path, FormatSymbol(*this, header, selection));
     if (outcome && beforeReplacing && !beforeReplacing()) return false;
     if (outcome) outcome = file.Commit();
-    if (!outcome) TellSymbolUnsaved(path, outcome);
+    if (!outcome) TellSymbolUnsaved(fileName, path, outcome);
     return static_cast<bool>(outcome);
 }
 
@@ -121,7 +128,7 @@ bool TList::EmptySymbolFile(const std::string& fileName) const {
     const std::string path = LibraryFilePath(fileName);
     const WriteOutcome outcome =
         IsPlainFileName(fileName) ? ReplaceFileAtomically(path, "") : WriteOutcome{EINVAL};
-    if (!outcome) TellSymbolUnsaved(path, outcome);
+    if (!outcome) TellSymbolUnsaved(fileName, path, outcome);
     return static_cast<bool>(outcome);
 }
 

@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+// The paste buffer's file in the LIBS folder.
+inline constexpr char PasteBufferFile[] = "PASTE.CFG";
+
 // The headers, whose first value the writer sets to the number of records. The reader ignores the
 // second to fifth values of both: a symbol carries "0 0 2 2", the paste buffer "0 0 0" and Units.
 RecordHeader SymbolHeader(int objectSerial);

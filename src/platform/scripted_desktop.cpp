@@ -1,6 +1,7 @@
 #include "platform/scripted_desktop.h"
 
 #include "platform/dialog.h"
+#include "platform/help_document.h"
 
 #include <algorithm>
 #include <map>
@@ -146,6 +147,16 @@ void ScriptedDesktop::ModalOpened() {
     inModalCall_ = true;
     whileModal();
     inModalCall_ = false;
+}
+
+void ScriptedDesktop::ShowHelp(HelpCommand command, int context) {
+    if (command != HelpCommand::Quit && !helpFolder_.empty()) {
+        if (const std::string refusal = HelpRefusal(helpFolder_); !refusal.empty()) {
+            MessageBox(refusal, "HELP", MessageBoxStyle::Ok);
+            return;
+        }
+    }
+    helpShown_.emplace_back(command, context);
 }
 
 int ScriptedDesktop::MessageBox(std::string_view text, std::string_view caption, unsigned style) {

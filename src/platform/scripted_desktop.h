@@ -140,7 +140,10 @@ class ScriptedDesktop : public Desktop {
 
     Point GetCursorPos() const override { return cursor_; }
     void SetCursorPos(Point screen) override { cursor_ = screen; }
-    void ShowHelp(HelpCommand command, int context) override { helpShown_.emplace_back(command, context); }
+    // Help shown is recorded; with a help folder set, a document Help cannot show is refused in a box
+    // instead, as on the real desktop.
+    void SetHelpFolder(std::string folder) { helpFolder_ = std::move(folder); }
+    void ShowHelp(HelpCommand command, int context) override;
 
   private:
     std::deque<int> messageAnswers_;
@@ -164,6 +167,7 @@ class ScriptedDesktop : public Desktop {
     std::vector<std::string> captions_;
     std::vector<int> dialogsRun_;
     std::vector<std::pair<HelpCommand, int>> helpShown_;
+    std::string helpFolder_;
     std::vector<std::string> inputPrompts_;
     std::vector<ShownInput> inputs_;
     std::vector<ShownColourDialog> colourDialogs_;

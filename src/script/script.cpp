@@ -165,6 +165,8 @@ std::string CheckStep(const Step& step) {
     if (v == "copy") return count(2) ? "" : "copy PATH2 PATH";
     if (v == "readonly") return count(1) ? "" : "readonly PATH";
     if (v == "pipe") return count(1) ? "" : "pipe PATH";
+    if (v == "remove") return count(1) ? "" : "remove PATH";
+    if (v == "start") return count(0) ? "" : "start";
     if (v == "filesystem")
         return count(2) && (w[1].text == "readonly" || w[1].text == "full" || w[1].text == "ok")
                    ? ""

@@ -3,6 +3,7 @@
 #include "app/client.h"
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "model/drawing_list.h"
 #include "model/global_registry.h"
 #include "model/shared_state.h"
 #include "model/whole_file.h"
@@ -182,27 +183,19 @@ int ScriptRunner::Run(const std::string& scriptText) {
         err_ << "script error: " << parsed.error << "\n";
         return 2;
     }
-    std::string error;
-    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error)) {
-        err_ << "program folder: " << error << "\n";
-        return 2;
-    }
-    ResetSharedState();
-    platform::InstallDesktop(&desktop_);
     // Printed pages go to PDF files in the program folder; their calls are not kept, as no step reads them.
     desktop_.pdfDocuments = services_.pdfDocuments;
     desktop_.recordPrintedPages = false;
     desktop_.SetPrinter(
         {"", FolderPath("PRINT.PDF"), platform::Paper::A4, platform::Orientation::Portrait, 300});
-    program_ = std::make_unique<Program>(folder_);
-    frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
-                                                       *services_.text);
-    frame_->inputSource = [this](platform::InputEvent& event) {
-        return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
-    };
-    frame_->SetRecordPaints(std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint));
+    desktop_.SetHelpFolder(FolderPath("HELP/"));
     if (services_.repaintInDialogs) desktop_.whileModal = [this] { RepaintWholeView(); };
-    program_->Start(*frame_);
+    recordPaints_ = std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint);
+    std::string error;
+    if (!StartProgram(error)) {
+        err_ << "program folder: " << error << "\n";
+        return 2;
+    }
     steps_ = std::move(parsed.steps);
     while (next_ < steps_.size() && !failed_) {
         const Step& step = steps_[next_++];
@@ -228,6 +221,28 @@ void ScriptRunner::RepaintWholeView() {
     view->UpdateNow();
 }
 
+bool ScriptRunner::StartProgram(std::string& error) {
+    // A program that ran before has ended: its windows, its folder's lock and its shared state go with it.
+    frame_.reset();
+    program_.reset();
+    folderLock_.reset();
+    DrawingList.Flush();
+    std::vector<FileNotLaidIn> notLaidIn;
+    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error, &notLaidIn)) return false;
+    ResetSharedState();
+    platform::InstallDesktop(&desktop_);
+    program_ = std::make_unique<Program>(folder_, std::move(notLaidIn));
+    frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
+                                                       *services_.text);
+    frame_->inputSource = [this](platform::InputEvent& event) {
+        return NextInput(event) ? platform::InputWait::Input : platform::InputWait::Closed;
+    };
+    frame_->SetRecordPaints(recordPaints_);
+    program_->Start(*frame_);
+    program_->TellFilesNotLaidIn();
+    return true;
+}
+
 bool ScriptRunner::Exited() const {
     return frame_ && frame_->Closed();
 }
@@ -236,6 +251,18 @@ bool ScriptRunner::Execute(const Step& step) {
     const std::string& v = step.verb;
     const auto& w = step.words;
     // A step run against a program that has exited could save over what it left (an empty drawing).
+    if (v == "start") {
+        if (!Exited()) return Fail(step, "the program is running: File/Exit first");
+        std::string error;
+        if (!StartProgram(error)) return Fail(step, "program folder: " + error);
+        return true;
+    }
+    if (v == "remove") {
+        std::error_code error;
+        std::filesystem::remove_all(FolderPath(w[0].text), error);
+        if (error) return Fail(step, "cannot remove " + w[0].text + ": " + error.message());
+        return true;
+    }
     if (Exited() && !LooksAtWhatWasLeft(step))
         return Fail(step, "the program has exited: the step was not run");
     if (v == "client") {

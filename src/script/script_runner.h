@@ -57,6 +57,10 @@ class ScriptRunner {
     // The program has exited (File/Exit closed its main window). From then on only the steps that look
     // at what it left run; any other fails the run, naming the step.
     bool Exited() const;
+    // Starts the program over the folder, as a user starts it: the folder taken and prepared (under
+    // the "filesystem" faults in force), the shared state fresh, what it could not lay in told. Ends
+    // the program that ran before. False, with the reason in `error`, when the folder cannot be used.
+    bool StartProgram(std::string& error);
     bool Execute(const Step& step);
     bool Deliver(const Step& step);
     // The next input a drag loop waits for: runs the steps before it.
@@ -81,6 +85,7 @@ class ScriptRunner {
     platform::ScriptedDesktop desktop_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<platform::ScriptedFrame> frame_;
+    bool recordPaints_ = false;
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     bool failed_ = false;

@@ -5,6 +5,7 @@
 #include "model/write_failures.h"
 #include "resources/embedded_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -20,8 +21,29 @@ std::string_view ShippedCfgText(std::string_view name) {
     return {};
 }
 
+namespace {
+
+std::vector<std::string>& ShippedInPlace() {
+    static std::vector<std::string> names;
+    return names;
+}
+
+} // namespace
+
+void ReadShippedInPlaceOf(std::vector<std::string> names) {
+    ShippedInPlace() = std::move(names);
+}
+
 bool ReadCfgText(std::string_view name, std::string& text) {
-    if (!ReadWholeFile(CfgPath(name), text)) return false;
+    if (!ReadWholeFile(CfgPath(name), text)) {
+        const std::vector<std::string>& shipped = ShippedInPlace();
+        std::error_code error;
+        if (std::find(shipped.begin(), shipped.end(), name) == shipped.end() ||
+            std::filesystem::exists(std::filesystem::symlink_status(CfgPath(name), error)))
+            return false;
+        text = ShippedCfgText(name);
+        return true;
+    }
     text.erase(0, text.size() - WithoutByteOrderMark(text).size());
     return true;
 }

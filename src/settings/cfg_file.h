@@ -2,7 +2,8 @@
 // What every CFG reader and writer shares: the path of a file in the program's CFG folder, the pick of
 // a metric or feet-and-inches twin, whole-file reads and writes, the shipped default of each file, and
 // the field reader that completes a short or missing file from that default and clamps each number to
-// the range its setting allows. Only the readers and writers of cfg_files.h use this.
+// the range its setting allows. Only the readers and writers of cfg_files.h use this, but for
+// ReadShippedInPlaceOf, which the program calls as it starts.
 
 #include "settings/cfg_text.h"
 
@@ -35,8 +36,13 @@ inline std::string_view TwinName(int units, std::string_view metric, std::string
 // The bytes of the default file shipped for `name`; empty when none is shipped.
 std::string_view ShippedCfgText(std::string_view name);
 
-// The whole file; false when it cannot be read.
+// The whole file; false when it cannot be read. A file named to ReadShippedInPlaceOf reads as its
+// shipped default while it is missing.
 bool ReadCfgText(std::string_view name, std::string& text);
+// The files ("WIND.CFG") that the program could not lay in as it started (a folder that cannot be
+// written): each reads as its shipped default until a file stands in its place, as it would have read
+// had it been laid in. Each start names its own; none by default.
+void ReadShippedInPlaceOf(std::vector<std::string> names);
 // What a CFG file keeps, in the words a failed write of it is told in.
 enum class CfgContents { Settings, Selection, LibraryIndex };
 // Replaces the file whole, so a reader never sees half of it; false when it cannot be written. A file

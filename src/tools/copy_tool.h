@@ -10,7 +10,8 @@ class TCopyobjtool : public TMoveobjtool {
   public:
     TCopyobjtool();
     // Writes the paste buffer from the selection, whole: a header counting the records written
-    // (Units and ObjectSerial in it), then the records. Nothing in library mode. The tool then waits
-    // for the next drag, which replaces the buffer.
+    // (Units and ObjectSerial in it), then the records. Nothing in library mode. A drag whose
+    // selection could not be kept leaves the buffer as it was and says that the copy was not kept.
+    // The tool then waits for the next drag, which replaces the buffer.
     void ApplyToSelection(platform::DeviceContext& dc, const platform::Rect& client, int x, int y) override;
 };

@@ -2,16 +2,19 @@
 // landscape at 300 dots per inch (3508 x 2480 pixels) whose calls are recorded, or a PDF file read back
 // with the poppler tools. Drawings are metric on a sheet of 9000 x 6000 logical units, which the page
 // prints with Scale 6: the sheet centre is (27000, 18000) in drawing units.
+#include "model/whole_file.h"
 #include "platform/qt/qt_printer.h"
 #include "program_fixture.h"
 #include "tools/drawing_tool.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <utility>
 
 using platform::DialogAnswer;
 using test_support::ReadFile;
@@ -440,6 +443,20 @@ TEST_F(PrintingToPdf, AFileThatCannotBeWrittenIsToldAndLeavesNothingHalfWritten)
     EXPECT_EQ(ReadFile(folder.Path() / "PRN.PDF"), printed);
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".PRN.PDF"), std::string::npos) << entry.path();
+
+    // A file system mounted read-only refuses the new file, a full disk its bytes: the box says which.
+    for (const auto& [error, why] : {std::pair{EROFS, "a read-only file system"}, {ENOSPC, "a full disk"}}) {
+        SetWriteStepHook([error, pdf = Path("PRN.PDF")](WriteStep step, const std::string& path) {
+            return path == pdf && step == (error == EROFS ? WriteStep::Create : WriteStep::Write) ? error : 0;
+        });
+        Print({Type(19501, "1")});
+        SetWriteStepHook({});
+        EXPECT_EQ(desktop.Messages().back().text,
+                  Path("PRN.PDF") + " is on " + why + ", so the PDF file was not written");
+        EXPECT_EQ(desktop.Messages().back().caption, "PRINT");
+        EXPECT_EQ(ReadFile(folder.Path() / "PRN.PDF"), printed);
+    }
+    EXPECT_EQ(MessagesWith("PRINT"), 4u);
 }
 
 // A text is glyphs of the font it names, embedded with the glyphs it shows (an accented capital

@@ -1,5 +1,7 @@
 #include "platform/qt/help_window.h"
 
+#include "platform/help_document.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +13,6 @@
 #include <QWindow>
 
 namespace platform::qt {
-
-std::string HelpDocumentPath(const std::string& folder) {
-    return folder + "index.html";
-}
 
 HelpWindow::HelpWindow(const std::string& folder) : folder_(folder) {
     setWindowTitle("Korvane Help");

@@ -11,9 +11,6 @@ class QLineEdit;
 
 namespace platform::qt {
 
-// The help document of the help folder `folder` (ending in '/').
-std::string HelpDocumentPath(const std::string& folder);
-
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_desktop.h"
 
 #include "platform/dialog.h"
+#include "platform/help_document.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/text_encoding.h"
@@ -39,7 +40,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <sys/stat.h>
 
 namespace platform::qt {
 
@@ -610,13 +610,10 @@ void QtDesktop::ShowHelp(HelpCommand command, int context) {
         if (help_) help_->close();
         return;
     }
-    // The browser reads the document with a plain open, which waits for good on a named pipe.
-    const std::string document = HelpDocumentPath(helpFolder_);
-    struct stat status {};
-    if (::stat(document.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        MessageBox(document + " is not a file, so Help cannot show it: remove it, and Korvane puts its "
-                              "help back at the next start.",
-                   "HELP", MessageBoxStyle::Ok);
+    // The browser reads the document with a plain open, which waits for good on a named pipe, and
+    // shows an empty window for a page that is not there.
+    if (const std::string refusal = HelpRefusal(helpFolder_); !refusal.empty()) {
+        MessageBox(refusal, "HELP", MessageBoxStyle::Ok);
         return;
     }
     if (!help_) help_ = std::make_unique<HelpWindow>(helpFolder_);
