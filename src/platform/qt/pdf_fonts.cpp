@@ -144,9 +144,11 @@ std::string ToUnicodeMap(const std::map<unsigned, char16_t>& characters, int byt
 }
 
 // Each glyph's character: of the characters the face was asked to show, the lowest its map turns into
-// the glyph; a glyph no such character gives (a ligature) takes the lowest character that does.
+// the glyph; a glyph no such character gives (a ligature) takes the lowest character that does, and
+// one no character of the map gives (an alternate that shaping puts in a character's place within a
+// text) the lowest shown character from whose glyph the substitutions of `face` (when given) reach it.
 std::map<unsigned, char16_t> GlyphCharacters(const QRawFont& font, const std::vector<bool>& seen,
-                                             const std::vector<quint32>& glyphs) {
+                                             const std::vector<quint32>& glyphs, hb_face_t* face) {
     std::map<unsigned, char16_t> characters;
     std::vector<bool> shown;
     for (quint32 glyph : glyphs) {
@@ -173,6 +175,23 @@ std::map<unsigned, char16_t> GlyphCharacters(const QRawFont& font, const std::ve
         if (font.glyphIndexesForChars(all.data(), static_cast<int>(all.size()), indexes.data(), &count))
             for (int i = 0; i < count; ++i)
                 take(all[static_cast<std::size_t>(i)].unicode(), indexes[static_cast<std::size_t>(i)]);
+    }
+    if (characters.size() + 1 < glyphs.size() && face != nullptr) {
+        const HarfBuzz<hb_font_t> shaper(hb_font_create(face));
+        hb_set_t* lookups = hb_set_create();
+        hb_ot_layout_collect_lookups(face, HB_OT_TAG_GSUB, nullptr, nullptr, nullptr, lookups);
+        hb_set_t* reached = hb_set_create();
+        for (unsigned c = 1; c < seen.size() && characters.size() + 1 < glyphs.size(); ++c) {
+            hb_codepoint_t glyph = 0;
+            if (!seen[c] || !hb_font_get_nominal_glyph(shaper.get(), c, &glyph)) continue;
+            hb_set_clear(reached);
+            hb_set_add(reached, glyph);
+            hb_ot_layout_lookups_substitute_closure(face, lookups, reached);
+            for (hb_codepoint_t g = HB_SET_VALUE_INVALID; hb_set_next(reached, &g);)
+                take(static_cast<char16_t>(c), g);
+        }
+        hb_set_destroy(reached);
+        hb_set_destroy(lookups);
     }
     return characters;
 }
@@ -888,7 +907,8 @@ void PdfFonts::WriteFont(Face& face) {
     file_.Stream(fontFile, cff ? " /Subtype /CIDFontType0C" : " /Length1 " + std::to_string(program.size()),
                  program, true);
     std::map<unsigned, char16_t> characters;
-    for (const auto& [glyph, character] : GlyphCharacters(face.font, face.characters, glyphs))
+    for (const auto& [glyph, character] :
+         GlyphCharacters(face.font, face.characters, glyphs, face.face.get()))
         characters.emplace(face.codes[glyph].code, character);
     file_.Stream(toUnicode, "", ToUnicodeMap(characters, 2), true);
 }
@@ -899,7 +919,8 @@ void PdfFonts::WriteType1(Face& face) {
     const Description d = DescribeType1(type1);
     const int descriptor = file_.Reserve();
     const int fontFile = file_.Reserve();
-    const std::map<unsigned, char16_t> characters = GlyphCharacters(face.font, face.characters, face.glyphs);
+    const std::map<unsigned, char16_t> characters =
+        GlyphCharacters(face.font, face.characters, face.glyphs, nullptr);
     for (const auto& [resource, glyphs] : face.fonts) {
         const int toUnicode = file_.Reserve();
         std::string& text = file_.Begin(resources_[static_cast<std::size_t>(resource)].object);
@@ -944,7 +965,8 @@ void PdfFonts::WritePictures(Face& face) {
     // Glyph space is the pixels of the largest size met, upwards.
     const QRawFont& font = face.font;
     const double size = std::max(1.0, font.pixelSize());
-    const std::map<unsigned, char16_t> characters = GlyphCharacters(font, face.characters, face.glyphs);
+    const std::map<unsigned, char16_t> characters =
+        GlyphCharacters(font, face.characters, face.glyphs, face.face.get());
     for (const auto& [resource, glyphs] : face.fonts) {
         std::string procedures, images, widths;
         std::array<double, 4> box{};
