@@ -702,8 +702,11 @@ int PdfFonts::FaceOf(const QRawFont& font) {
                 face->freeType.reset(opened);
         }
         FT_Bool cidKeyed = 0;
-        if (face->form == Face::Form::Cff && face->freeType &&
-            FT_Get_CID_Is_Internally_CID_Keyed(face->freeType.get(), &cidKeyed) == 0 && cidKeyed) {
+        if (face->form == Face::Form::Cff && !face->freeType) {
+            // Without FreeType's word, its codes might be taken as CIDs the font does not have.
+            face->form = Face::Form::QtOutlines;
+        } else if (face->form == Face::Form::Cff &&
+                   FT_Get_CID_Is_Internally_CID_Keyed(face->freeType.get(), &cidKeyed) == 0 && cidKeyed) {
             face->form = Face::Form::CidKeyedCff;
         } else if (!outlines && face->freeType) {
             const char* format = FT_Get_Font_Format(face->freeType.get());
