@@ -96,14 +96,12 @@ struct ShapedText {
         PdfFonts::Glyph shown;
         double x = 0;
         double y = 0;
-        QPainterPath outline; // in pixels from the glyph's origin, for a face without a font
     };
     struct Run {
         double pixelSize = 0;
         // A face Qt's engine makes bold itself is shown twice, the second time moved back by half the
         // face's line thickness; 0 for a face shown once.
         double bolden = 0;
-        bool outlines = false; // the glyphs are drawn as their outlines
         std::vector<Glyph> glyphs;
     };
     std::vector<Run> runs;
@@ -154,17 +152,12 @@ const ShapedText& DocumentParts::Shape(const DeviceFont& font, std::string_view 
         const QRawFont raw = run.rawFont();
         placed.pixelSize = raw.pixelSize();
         if (PdfFonts::SynthesizesBold(raw)) placed.bolden = 0.5 * raw.lineThickness();
-        placed.outlines = !fonts.Embeds(face);
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-            ShapedText::Glyph glyph{{}, positions[i].x(), positions[i].y() - baseline, {}};
-            if (placed.outlines)
-                glyph.outline = raw.pathForGlyph(indexes[i]);
-            else
-                glyph.shown = fonts.Show(face, indexes[i]);
-            placed.glyphs.push_back(std::move(glyph));
-        }
+        placed.glyphs.reserve(static_cast<std::size_t>(indexes.size()));
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            placed.glyphs.push_back(
+                {fonts.Show(face, indexes[i]), positions[i].x(), positions[i].y() - baseline});
         result.runs.push_back(std::move(placed));
     }
     return result;
@@ -270,11 +263,6 @@ class PageSurface : public Surface {
         SetFill(a.textColour);
         for (const ShapedText::Run& run : shaped.runs) {
             if (run.glyphs.empty()) continue;
-            if (run.outlines) {
-                AppendOutlines(run, u, v, 0);
-                if (run.bolden != 0) AppendOutlines(run, u, v, run.bolden);
-                continue;
-            }
             content_ += "BT\n";
             AppendGlyphs(run, u, v, 0);
             // The second showing stays out of the text a reader extracts.
@@ -406,14 +394,6 @@ class PageSurface : public Surface {
             lastX = x;
             lastY = y;
         }
-    }
-
-    // A run's glyphs as filled outlines, placed as AppendGlyphs places them.
-    void AppendOutlines(const ShapedText::Run& run, double u, double v, double back) {
-        QPainterPath outlines;
-        for (const ShapedText::Glyph& glyph : run.glyphs)
-            outlines.addPath(glyph.outline.translated(u + glyph.x - back, v + glyph.y));
-        AppendPath(outlines, false, "f\n");
     }
 
     // A line as a path of its own: a line to its own start is a closed point.

@@ -4,8 +4,13 @@
 
 #include <QtGui/private/qfontengine_p.h>
 #include <QtGui/private/qrawfont_p.h>
+#include <QtGui/private/qtextengine_p.h>
 
 #include <QFile>
+#include <QGlyphRun>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -22,8 +27,6 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
-#include <set>
-#include <unordered_map>
 #include <utility>
 
 namespace platform::qt {
@@ -54,9 +57,10 @@ bool HasTable(hb_face_t* face, hb_tag_t tag) {
 
 // The face cut down to `glyphs`, each keeping its number, without hinting programs, layout tables or
 // the map from characters to glyphs: a PDF renderer draws glyphs unhinted, placed and chosen by the
-// page (Ghostscript draws the glyphs of a font with a character map a shade bolder). Null where the
+// page (Ghostscript draws the glyphs of a font with a character map a shade bolder). A named instance
+// (counted from 1; 0 for none) has its axes pinned where the instance puts them. Null where the
 // subsetter refuses the face.
-HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::set<quint32>& glyphs) {
+HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::vector<quint32>& glyphs, unsigned instance) {
     const HarfBuzz<hb_subset_input_t> input(hb_subset_input_create_or_fail());
     if (!input) return nullptr;
     hb_set_t* kept = hb_subset_input_glyph_set(input.get());
@@ -67,6 +71,19 @@ HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::set<quint32>& glyphs) {
     for (hb_tag_t tag : {HB_TAG('G', 'S', 'U', 'B'), HB_TAG('G', 'P', 'O', 'S'), HB_TAG('G', 'D', 'E', 'F'),
                          HB_TAG('c', 'm', 'a', 'p')})
         hb_set_add(dropped, tag);
+    if (instance > 0) {
+        std::array<hb_ot_var_axis_info_t, 16> axes{};
+        std::array<float, 16> coordinates{};
+        unsigned axisCount = axes.size();
+        hb_ot_var_get_axis_infos(face, 0, &axisCount, axes.data());
+        unsigned coordinateCount = coordinates.size();
+        if (hb_ot_var_named_instance_get_design_coords(face, instance - 1, &coordinateCount,
+                                                       coordinates.data()) == 0)
+            return nullptr;
+        for (unsigned i = 0; i < std::min(axisCount, coordinateCount); ++i)
+            if (!hb_subset_input_pin_axis_location(input.get(), face, axes[i].tag, coordinates[i]))
+                return nullptr;
+    }
     const HarfBuzz<hb_face_t> subset(hb_subset_or_fail(face, input.get()));
     if (!subset) return nullptr;
     // Read back from its font file, it lists its tables as a face of a file does.
@@ -74,9 +91,9 @@ HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::set<quint32>& glyphs) {
     return HarfBuzz<hb_face_t>(hb_face_create(file.get(), 0));
 }
 
-// A font file of the face's tables as they are, but for the box of its head table where `box` gives
-// one (its least x and y, then its greatest).
-HarfBuzz<hb_blob_t> FontFile(hb_face_t* face, const std::array<int, 4>* box) {
+// A font file of the face's tables as they are, but for the box of its head table: `box`, its least x
+// and y, then its greatest.
+HarfBuzz<hb_blob_t> FontFile(hb_face_t* face, const std::array<int, 4>& box) {
     constexpr hb_tag_t HeadTable = HB_TAG('h', 'e', 'a', 'd');
     constexpr std::size_t BoxAt = 36;
     const HarfBuzz<hb_face_t> builder(hb_face_builder_create());
@@ -86,11 +103,11 @@ HarfBuzz<hb_blob_t> FontFile(hb_face_t* face, const std::array<int, 4>* box) {
         hb_face_get_table_tags(face, start, &count, tags.data());
         for (unsigned i = 0; i < count; ++i) {
             HarfBuzz<hb_blob_t> table(hb_face_reference_table(face, tags[i]));
-            if (tags[i] == HeadTable && box != nullptr && hb_blob_get_length(table.get()) >= BoxAt + 8) {
+            if (tags[i] == HeadTable && hb_blob_get_length(table.get()) >= BoxAt + 8) {
                 std::string head(BytesOf(table.get()));
-                for (std::size_t k = 0; k < box->size(); ++k) {
-                    head[BoxAt + 2 * k] = static_cast<char>(((*box)[k] >> 8) & 0xFF);
-                    head[BoxAt + 2 * k + 1] = static_cast<char>((*box)[k] & 0xFF);
+                for (std::size_t k = 0; k < box.size(); ++k) {
+                    head[BoxAt + 2 * k] = static_cast<char>((box[k] >> 8) & 0xFF);
+                    head[BoxAt + 2 * k + 1] = static_cast<char>(box[k] & 0xFF);
                 }
                 table.reset(hb_blob_create(head.data(), static_cast<unsigned>(head.size()),
                                            HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr));
@@ -127,12 +144,19 @@ std::string ToUnicodeMap(const std::map<unsigned, char16_t>& characters, int byt
 }
 
 // Each glyph's character: of the characters the face was asked to show, the lowest its map turns into
-// the glyph; a glyph no such character gives (a ligature) takes the lowest character that does.
+// the glyph; a glyph no such character gives (a ligature) takes the lowest character that does, and
+// one no character of the map gives (an alternate that shaping puts in a character's place within a
+// text) the lowest shown character from whose glyph the substitutions of `face` (when given) reach it.
 std::map<unsigned, char16_t> GlyphCharacters(const QRawFont& font, const std::vector<bool>& seen,
-                                             const std::set<quint32>& glyphs) {
+                                             const std::vector<quint32>& glyphs, hb_face_t* face) {
     std::map<unsigned, char16_t> characters;
+    std::vector<bool> shown;
+    for (quint32 glyph : glyphs) {
+        if (glyph >= shown.size()) shown.resize(glyph + 1, false);
+        shown[glyph] = true;
+    }
     const auto take = [&](char16_t c, quint32 glyph) {
-        if (glyph != 0 && glyphs.count(glyph) != 0) characters.emplace(glyph, c);
+        if (glyph != 0 && glyph < shown.size() && shown[glyph]) characters.emplace(glyph, c);
     };
     for (unsigned c = 1; c < seen.size(); ++c) {
         if (!seen[c]) continue;
@@ -151,6 +175,23 @@ std::map<unsigned, char16_t> GlyphCharacters(const QRawFont& font, const std::ve
         if (font.glyphIndexesForChars(all.data(), static_cast<int>(all.size()), indexes.data(), &count))
             for (int i = 0; i < count; ++i)
                 take(all[static_cast<std::size_t>(i)].unicode(), indexes[static_cast<std::size_t>(i)]);
+    }
+    if (characters.size() + 1 < glyphs.size() && face != nullptr) {
+        const HarfBuzz<hb_font_t> shaper(hb_font_create(face));
+        hb_set_t* lookups = hb_set_create();
+        hb_ot_layout_collect_lookups(face, HB_OT_TAG_GSUB, nullptr, nullptr, nullptr, lookups);
+        hb_set_t* reached = hb_set_create();
+        for (unsigned c = 1; c < seen.size() && characters.size() + 1 < glyphs.size(); ++c) {
+            hb_codepoint_t glyph = 0;
+            if (!seen[c] || !hb_font_get_nominal_glyph(shaper.get(), c, &glyph)) continue;
+            hb_set_clear(reached);
+            hb_set_add(reached, glyph);
+            hb_ot_layout_lookups_substitute_closure(face, lookups, reached);
+            for (hb_codepoint_t g = HB_SET_VALUE_INVALID; hb_set_next(reached, &g);)
+                take(static_cast<char16_t>(c), g);
+        }
+        hb_set_destroy(reached);
+        hb_set_destroy(lookups);
     }
     return characters;
 }
@@ -291,16 +332,19 @@ Type1Program ReadType1(const QByteArray& file) {
         program.bytes = parts[0] + parts[1] + parts[2];
     } else if (data.substr(0, 2) == "%!") {
         // The encrypted part after "eexec" and one line end, in binary or in hexadecimal (its first
-        // four bytes hexadecimal digits), up to the 512 zeros before cleartomark.
+        // four bytes hexadecimal digits), up to the 512 zeros before cleartomark, or to the end of a
+        // file without them (a reader adds them where the program has none).
         std::size_t start = data.find("eexec");
+        if (start == std::string_view::npos) return {};
         std::size_t zeros = data.rfind("cleartomark");
-        if (start == std::string_view::npos || zeros == std::string_view::npos || zeros < start) return {};
+        const bool ended = zeros != std::string_view::npos && zeros > start;
+        if (!ended) zeros = data.size();
         start += 5;
         if (data.substr(start, 2) == "\r\n")
             start += 2;
         else if (start < zeros && std::isspace(static_cast<unsigned char>(data[start])))
             ++start;
-        for (int count = 0; count < 512 && zeros > start; --zeros)
+        for (int count = 0; ended && count < 512 && zeros > start; --zeros)
             if (data[zeros - 1] == '0') ++count;
         const std::string_view encrypted = data.substr(start, zeros - start);
         const bool hexadecimal =
@@ -327,6 +371,252 @@ QFontEngine* EngineOf(const QRawFont& font) {
     return raw != nullptr ? raw->fontEngine : nullptr;
 }
 
+// A glyph as Qt's engine gives it in the face's own units, without the boldening the engine may add:
+// its outline (y downwards) and its advance.
+struct QtGlyph {
+    QPainterPath outline;
+    double advance = 0;
+};
+
+QtGlyph QtGlyphOf(QFontEngine& engine, quint32 glyph) {
+    QtGlyph result;
+    glyph_metrics_t metrics;
+    engine.getUnscaledGlyph(glyph, &result.outline, &metrics);
+    result.advance = metrics.xoff.toReal();
+    return result;
+}
+
+// Whether a face the subsetter cut holds the glyphs Qt draws: its outline table is there, and each
+// glyph has the advance and, but for a hundredth of the em, the box of Qt's (glyphs of a face Qt
+// draws at another instance, or that HarfBuzz cannot read, differ).
+bool HoldsGlyphs(hb_face_t* subset, hb_tag_t outlines, const std::vector<quint32>& glyphs,
+                 const std::vector<QtGlyph>& drawn, unsigned unitsPerEm) {
+    const HarfBuzz<hb_blob_t> table(hb_face_reference_table(subset, outlines));
+    if (hb_blob_get_length(table.get()) == 0 || hb_face_get_upem(subset) != unitsPerEm) return false;
+    const HarfBuzz<hb_font_t> font(hb_font_create(subset));
+    const double slack = std::max(2.0, unitsPerEm / 100.0);
+    const unsigned count = hb_face_get_glyph_count(subset);
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        if (glyphs[i] >= count) return false;
+        // The subsetter empties the .notdef glyph, which no text shows but in want of a glyph.
+        if (glyphs[i] == 0) continue;
+        if (std::abs(hb_font_get_glyph_h_advance(font.get(), glyphs[i]) - drawn[i].advance) > slack)
+            return false;
+        hb_glyph_extents_t extents{};
+        const bool inked = hb_font_get_glyph_extents(font.get(), glyphs[i], &extents) && extents.width != 0;
+        const QRectF box = drawn[i].outline.boundingRect();
+        if (inked != !box.isEmpty()) return false;
+        if (!inked) continue;
+        const double edges[4][2] = {{static_cast<double>(extents.x_bearing), box.left()},
+                                    {static_cast<double>(extents.x_bearing + extents.width), box.right()},
+                                    {static_cast<double>(extents.y_bearing), -box.top()},
+                                    {static_cast<double>(extents.y_bearing + extents.height), -box.bottom()}};
+        for (const auto& edge : edges)
+            if (std::abs(edge[0] - edge[1]) > slack) return false;
+    }
+    return true;
+}
+
+// The pieces of a CFF font.
+void AppendCard16(std::string& out, unsigned value) {
+    out += static_cast<char>(value >> 8 & 0xFF);
+    out += static_cast<char>(value & 0xFF);
+}
+
+void AppendCard32(std::string& out, std::size_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += static_cast<char>(value >> shift & 0xFF);
+}
+
+// An INDEX of `items`, with offsets of four bytes.
+std::string CffIndex(const std::vector<std::string>& items) {
+    std::string index;
+    AppendCard16(index, static_cast<unsigned>(items.size()));
+    if (items.empty()) return index;
+    index += '\x04';
+    std::size_t offset = 1;
+    AppendCard32(index, offset);
+    for (const std::string& item : items)
+        AppendCard32(index, offset += item.size());
+    for (const std::string& item : items)
+        index += item;
+    return index;
+}
+
+// An operand of a DICT as five bytes whatever its value, so that offsets can be written before they are
+// known.
+void AppendDictInt(std::string& out, std::size_t value) {
+    out += '\x1D';
+    AppendCard32(out, value);
+}
+
+// A charstring operand: small whole numbers in one or two bytes, others as 16.16 fixed.
+void AppendCharstringNumber(std::string& out, double value) {
+    const double whole = std::round(value);
+    if (whole == value && std::abs(whole) <= 1131) {
+        const int v = static_cast<int>(whole);
+        if (v >= -107 && v <= 107) {
+            out += static_cast<char>(v + 139);
+        } else if (v > 0) {
+            out += static_cast<char>((v - 108) / 256 + 247);
+            out += static_cast<char>((v - 108) % 256);
+        } else {
+            out += static_cast<char>((-v - 108) / 256 + 251);
+            out += static_cast<char>((-v - 108) % 256);
+        }
+        return;
+    }
+    out += '\xFF';
+    AppendCard32(out, static_cast<std::size_t>(static_cast<std::int32_t>(std::lround(value * 65536.0))));
+}
+
+// A Type 2 charstring of a glyph's outline (y downwards) at `scale`, led by its advance; its points
+// keep sixteenths of a unit.
+std::string Charstring(const QtGlyph& glyph, double scale) {
+    std::string out;
+    AppendCharstringNumber(out, std::round(glyph.advance * scale));
+    double lastX = 0, lastY = 0;
+    const auto point = [&](double x, double y) {
+        const double px = std::round(x * scale * 16) / 16, py = std::round(-y * scale * 16) / 16;
+        AppendCharstringNumber(out, px - lastX);
+        AppendCharstringNumber(out, py - lastY);
+        lastX = px;
+        lastY = py;
+    };
+    const QPainterPath& path = glyph.outline;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type == QPainterPath::MoveToElement) {
+            point(e.x, e.y);
+            out += '\x15'; // rmoveto
+        } else if (e.type == QPainterPath::LineToElement) {
+            point(e.x, e.y);
+            out += '\x05'; // rlineto
+        } else if (e.type == QPainterPath::CurveToElement && i + 2 < path.elementCount()) {
+            for (int k = 0; k < 3; ++k)
+                point(path.elementAt(i + k).x, path.elementAt(i + k).y);
+            out += '\x08'; // rrcurveto
+            i += 2;
+        }
+    }
+    out += '\x0E'; // endchar
+    return out;
+}
+
+// A CID-keyed CFF font named `name` of Qt's glyphs `drawn` (the face's units, `unitsPerEm` to the em),
+// each under the CID `cids` gives, the first CID 0: in thousandths of the em, the units a CFF font is
+// read in without a matrix.
+std::string CffOfOutlines(const std::string& name, const std::vector<unsigned>& cids,
+                          const std::vector<QtGlyph>& drawn, double unitsPerEm) {
+    const double scale = 1000.0 / unitsPerEm;
+    std::vector<std::string> charstrings;
+    charstrings.reserve(drawn.size());
+    for (const QtGlyph& glyph : drawn)
+        charstrings.push_back(Charstring(glyph, scale));
+    // Registry and ordering, the font's first strings after the 391 standard ones.
+    const std::string strings = CffIndex({"Adobe", "Identity"});
+    const std::string names = CffIndex({name});
+    std::string charset(1, '\0');
+    for (std::size_t i = 1; i < cids.size(); ++i)
+        AppendCard16(charset, cids[i]);
+    std::string fdSelect("\x03", 1);
+    AppendCard16(fdSelect, 1);
+    AppendCard16(fdSelect, 0);
+    fdSelect += '\0';
+    AppendCard16(fdSelect, static_cast<unsigned>(cids.size()));
+    const std::string glyphs = CffIndex(charstrings);
+    // Neither default nor nominal width: each charstring gives its own.
+    const std::string privateDict = "\x8B\x14\x8B\x15";
+
+    // Top DICT and Font DICT with offsets of fixed size, their places known once their sizes are.
+    const auto topDict = [&](std::size_t charsetAt, std::size_t charstringsAt, std::size_t fdArrayAt,
+                             std::size_t fdSelectAt) {
+        std::string dict;
+        AppendDictInt(dict, 391);
+        AppendDictInt(dict, 392);
+        AppendDictInt(dict, 0);
+        dict += "\x0C\x1E"; // ROS
+        AppendDictInt(dict, cids.back() + 1);
+        dict += "\x0C\x22"; // CIDCount
+        AppendDictInt(dict, charsetAt);
+        dict += '\x0F';
+        AppendDictInt(dict, charstringsAt);
+        dict += '\x11';
+        AppendDictInt(dict, fdArrayAt);
+        dict += "\x0C\x24";
+        AppendDictInt(dict, fdSelectAt);
+        dict += "\x0C\x25";
+        return dict;
+    };
+    const std::size_t topSize = CffIndex({topDict(0, 0, 0, 0)}).size();
+    const std::size_t charsetAt = 4 + names.size() + topSize + strings.size() + 2;
+    const std::size_t fdSelectAt = charsetAt + charset.size();
+    const std::size_t charstringsAt = fdSelectAt + fdSelect.size();
+    const std::size_t fdArrayAt = charstringsAt + glyphs.size();
+    std::string fontDict;
+    AppendDictInt(fontDict, privateDict.size());
+    AppendDictInt(fontDict, 0);
+    fontDict += '\x12'; // Private
+    const std::size_t privateAt = fdArrayAt + CffIndex({fontDict}).size();
+    fontDict.clear();
+    AppendDictInt(fontDict, privateDict.size());
+    AppendDictInt(fontDict, privateAt);
+    fontDict += '\x12';
+
+    std::string cff("\x01\x00\x04\x04", 4);
+    cff += names;
+    cff += CffIndex({topDict(charsetAt, charstringsAt, fdArrayAt, fdSelectAt)});
+    cff += strings;
+    cff += std::string(2, '\0'); // no global subroutines
+    cff += charset;
+    cff += fdSelect;
+    cff += glyphs;
+    cff += CffIndex({fontDict});
+    cff += privateDict;
+    return cff;
+}
+
+// A Type 3 glyph's picture: the glyph as Qt's engine paints it with `font`, as an image's samples and
+// its coverage, and where it lies from the glyph's origin, in pixels of `font` upwards.
+struct Picture {
+    int width = 0, height = 0;
+    double left = 0, bottom = 0;
+    std::string colours; // red, green and blue, a byte each
+    std::string coverage;
+};
+
+Picture PictureOf(const QRawFont& font, quint32 glyph, double advance) {
+    const QRectF cell(0, -font.ascent(), advance, font.ascent() + font.descent());
+    const QRect box = cell.united(font.boundingRect(glyph)).toAlignedRect();
+    Picture picture;
+    if (box.isEmpty()) return picture;
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes({glyph});
+        run.setPositions({QPointF(-box.left(), -box.top())});
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    picture.width = box.width();
+    picture.height = box.height();
+    picture.left = box.left();
+    picture.bottom = -box.bottom() - 1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            picture.colours += static_cast<char>(qRed(line[x]));
+            picture.colours += static_cast<char>(qGreen(line[x]));
+            picture.colours += static_cast<char>(qBlue(line[x]));
+            picture.coverage += static_cast<char>(qAlpha(line[x]));
+        }
+    }
+    return picture;
+}
+
 } // namespace
 
 struct PdfFonts::FreeType {
@@ -334,20 +624,28 @@ struct PdfFonts::FreeType {
 };
 
 struct PdfFonts::Face {
-    enum class Outlines { None, TrueType, Cff, Type1 };
+    // How the face is embedded: its own outlines (TrueType, CFF, CID-keyed CFF, Type 1), those Qt
+    // gives for it, or the pictures Qt draws of its glyphs.
+    enum class Form { TrueType, Cff, CidKeyedCff, Type1, QtOutlines, Pictures };
     QByteArray file;
     QByteArray uuid;
     int index = 0;
-    Outlines outlines = Outlines::None;
-    HarfBuzz<hb_face_t> face;       // of TrueType and CFF outlines
-    FreeTypeFace type1;             // of Type 1 outlines, and of CFF ones for their keys
-    QRawFont font;                  // the first size met, for the map back to characters
-    std::set<quint32> glyphs = {0}; // every glyph shown, and the .notdef glyph
-    int resource = -1;              // the CID font of TrueType and CFF outlines
-    // The fonts of a Type 1 face, each a resource and its glyphs in code order, and each glyph's code.
+    Form form = Form::QtOutlines;
+    unsigned instance = 0;    // the named instance of a variable face, from 1; 0 for none
+    HarfBuzz<hb_face_t> face; // of TrueType and CFF outlines
+    FreeTypeFace freeType;    // of the faces HarfBuzz does not read, and of CFF ones for their CIDs
+    Type1Program program;     // of a Type 1 face
+    QRawFont font;            // the largest size met, for the map back to characters and the pictures
+    // Each glyph's code by its number (a glyph not shown yet has no resource), and the glyphs shown in
+    // the order of their first showing.
+    std::vector<Glyph> codes;
+    std::vector<quint32> glyphs;
+    int resource = -1; // the CID font of a face of two-byte codes
+    // The fonts of a face of single-byte codes, each a resource and its glyphs in code order.
     std::vector<std::pair<int, std::vector<quint32>>> fonts;
-    std::unordered_map<quint32, Glyph> codes;
     std::vector<bool> characters = std::vector<bool>(0x10000, false);
+
+    bool SingleBytes() const { return form == Form::Type1 || form == Form::Pictures; }
 };
 
 PdfFonts::PdfFonts(PdfFile& file) : file_(file) {}
@@ -364,29 +662,35 @@ int PdfFonts::AddResource() {
 }
 
 int PdfFonts::FaceOf(const QRawFont& font) {
-    const QFontEngine* engine = EngineOf(font);
+    QFontEngine* engine = EngineOf(font);
     const QFontEngine::FaceId id = engine != nullptr ? engine->faceId() : QFontEngine::FaceId();
     for (std::size_t i = 0; i < faces_.size(); ++i) {
-        const Face& face = *faces_[i];
-        if (face.file == id.filename && face.uuid == id.uuid && face.index == id.index)
+        Face& face = *faces_[i];
+        if (face.file == id.filename && face.uuid == id.uuid && face.index == id.index) {
+            if (font.pixelSize() > face.font.pixelSize()) face.font = font;
             return static_cast<int>(i);
+        }
     }
     auto face = std::make_unique<Face>();
     face->file = id.filename;
     face->uuid = id.uuid;
     face->index = id.index;
     face->font = font;
-    // The face's own file: HarfBuzz reads TrueType and CFF outlines, FreeType a Type 1 font's names.
+    // The index's upper half counts a variable face's named instances from 1, as FreeType takes it.
+    face->instance = static_cast<unsigned>(id.index) >> 16;
+    // The face's own file: HarfBuzz reads TrueType and CFF outlines, FreeType a Type 1 font's names and
+    // a CFF font's CIDs.
+    bool outlines = false;
     if (!id.filename.isEmpty() && id.index >= 0) {
         const HarfBuzz<hb_blob_t> blob(hb_blob_create_from_file_or_fail(id.filename.constData()));
-        if (blob) face->face.reset(hb_face_create(blob.get(), static_cast<unsigned>(id.index)));
+        if (blob) face->face.reset(hb_face_create(blob.get(), static_cast<unsigned>(id.index) & 0xFFFF));
         if (face->face && hb_face_get_glyph_count(face->face.get()) > 0) {
             if (HasTable(face->face.get(), GlyfTable))
-                face->outlines = Face::Outlines::TrueType;
+                face->form = Face::Form::TrueType, outlines = true;
             else if (HasTable(face->face.get(), CffTable))
-                face->outlines = Face::Outlines::Cff;
+                face->form = Face::Form::Cff, outlines = true;
         }
-        if (face->outlines != Face::Outlines::TrueType) {
+        if (face->form != Face::Form::TrueType) {
             if (!freeType_) {
                 freeType_ = std::make_unique<FreeType>();
                 FT_Library library = nullptr;
@@ -395,46 +699,59 @@ int PdfFonts::FaceOf(const QRawFont& font) {
             FT_Face opened = nullptr;
             if (freeType_->library &&
                 FT_New_Face(freeType_->library.get(), id.filename.constData(), id.index, &opened) == 0)
-                face->type1.reset(opened);
+                face->freeType.reset(opened);
         }
         FT_Bool cidKeyed = 0;
-        if (face->outlines == Face::Outlines::Cff &&
-            (!face->type1 || FT_Get_CID_Is_Internally_CID_Keyed(face->type1.get(), &cidKeyed) != 0 ||
-             cidKeyed)) {
-            // A CID-keyed CFF font takes codes as its own CIDs, which need not be its glyphs' numbers.
-            face->outlines = Face::Outlines::None;
-        } else if (face->outlines == Face::Outlines::None && face->type1) {
-            const char* format = FT_Get_Font_Format(face->type1.get());
+        if (face->form == Face::Form::Cff && !face->freeType) {
+            // Without FreeType's word, its codes might be taken as CIDs the font does not have.
+            face->form = Face::Form::QtOutlines;
+        } else if (face->form == Face::Form::Cff &&
+                   FT_Get_CID_Is_Internally_CID_Keyed(face->freeType.get(), &cidKeyed) == 0 && cidKeyed) {
+            face->form = Face::Form::CidKeyedCff;
+        } else if (!outlines && face->freeType) {
+            const char* format = FT_Get_Font_Format(face->freeType.get());
+            QFile file(QFile::decodeName(id.filename));
             if (format != nullptr && std::string_view(format) == "Type 1" &&
-                FT_HAS_GLYPH_NAMES(face->type1.get()))
-                face->outlines = Face::Outlines::Type1;
+                FT_HAS_GLYPH_NAMES(face->freeType.get()) && file.open(QIODevice::ReadOnly)) {
+                face->program = ReadType1(file.readAll());
+                if (!face->program.bytes.empty()) face->form = Face::Form::Type1, outlines = true;
+            }
         }
     }
-    if (face->outlines == Face::Outlines::TrueType || face->outlines == Face::Outlines::Cff)
-        face->resource = AddResource();
+    // A face of pictures alone has no outline to give.
+    if (!outlines && engine != nullptr && engine->hasUnreliableGlyphOutline())
+        face->form = Face::Form::Pictures;
+    if (!face->SingleBytes()) face->resource = AddResource();
     faces_.push_back(std::move(face));
     return static_cast<int>(faces_.size() - 1);
 }
 
-bool PdfFonts::Embeds(int face) const {
-    return faces_[static_cast<std::size_t>(face)]->outlines != Face::Outlines::None;
-}
-
 PdfFonts::Glyph PdfFonts::Show(int faceIndex, quint32 index) {
     Face& face = *faces_[static_cast<std::size_t>(faceIndex)];
-    if (face.outlines != Face::Outlines::Type1) {
-        face.glyphs.insert(index);
-        return {face.resource, index, 2};
+    if (index < face.codes.size() && face.codes[index].resource >= 0) return face.codes[index];
+    return FirstShow(face, index);
+}
+
+PdfFonts::Glyph PdfFonts::FirstShow(Face& face, quint32 index) {
+    if (face.codes.size() <= index) face.codes.resize(index + 1, Glyph{-1, 0, 2});
+    Glyph& glyph = face.codes[index];
+    if (!face.SingleBytes()) {
+        // A CID font of two-byte codes always holds the .notdef glyph, code 0.
+        if (face.glyphs.empty() && index != 0) FirstShow(face, 0);
+        glyph = {face.resource, index, 2};
+        FT_UInt cid = 0;
+        if (face.form == Face::Form::CidKeyedCff &&
+            FT_Get_CID_From_Glyph_Index(face.freeType.get(), index, &cid) == 0)
+            glyph.code = cid;
+        face.glyphs.push_back(index);
+        return face.codes[index];
     }
-    const auto found = face.codes.find(index);
-    if (found != face.codes.end()) return found->second;
     if (face.fonts.empty() || face.fonts.back().second.size() == 256)
         face.fonts.push_back({AddResource(), {}});
     std::vector<quint32>& glyphs = face.fonts.back().second;
-    const Glyph glyph{face.fonts.back().first, static_cast<unsigned>(glyphs.size()), 1};
+    glyph = {face.fonts.back().first, static_cast<unsigned>(glyphs.size()), 1};
     glyphs.push_back(index);
-    face.glyphs.insert(index);
-    face.codes.emplace(index, glyph);
+    face.glyphs.push_back(index);
     return glyph;
 }
 
@@ -451,44 +768,109 @@ bool PdfFonts::SynthesizesBold(const QRawFont& font) {
 
 void PdfFonts::Write() {
     for (const std::unique_ptr<Face>& face : faces_) {
-        if (face->outlines == Face::Outlines::Type1)
+        if (face->form == Face::Form::Type1)
             WriteType1(*face);
+        else if (face->form == Face::Form::Pictures)
+            WritePictures(*face);
         else if (face->resource >= 0)
             WriteFont(*face);
     }
 }
 
 void PdfFonts::WriteFont(Face& face) {
-    const bool cff = face.outlines == Face::Outlines::Cff;
-    // A face the subsetter refuses (a damaged table) goes whole: readers cope with what they do not use.
-    const HarfBuzz<hb_face_t> subset = Subset(face.face.get(), face.glyphs);
-    const HarfBuzz<hb_font_t> font(hb_font_create(face.face.get()));
-    // A subset's box is the box of its own glyphs and the origin, which a renderer sizes its glyph
-    // images by: poppler places glyphs at fractions of a pixel only where they are small enough, as
-    // they are in the fonts Qt's engine writes.
-    std::array<int, 4> box{};
-    for (quint32 glyph : face.glyphs) {
-        hb_glyph_extents_t extents{};
-        if (!hb_font_get_glyph_extents(font.get(), glyph, &extents)) continue;
-        box = {std::min(box[0], extents.x_bearing), std::min(box[1], extents.y_bearing + extents.height),
-               std::max(box[2], extents.x_bearing + extents.width), std::max(box[3], extents.y_bearing)};
+    // The glyphs in code order, for the widths' runs and the font's CIDs.
+    std::vector<quint32>& glyphs = face.glyphs;
+    std::sort(glyphs.begin(), glyphs.end(),
+              [&](quint32 a, quint32 b) { return face.codes[a].code < face.codes[b].code; });
+    QFontEngine* engine = EngineOf(face.font);
+    const double unitsPerEm = face.face           ? std::max(1u, hb_face_get_upem(face.face.get()))
+                              : engine != nullptr ? std::max(1.0, engine->properties().emSquare.toReal())
+                                                  : 1000.0;
+    std::vector<QtGlyph> drawn;
+    drawn.reserve(glyphs.size());
+    for (quint32 glyph : glyphs)
+        drawn.push_back(engine != nullptr ? QtGlyphOf(*engine, glyph) : QtGlyph());
+
+    const bool ownOutlines = face.form == Face::Form::TrueType || face.form == Face::Form::Cff ||
+                             face.form == Face::Form::CidKeyedCff;
+    const bool trueType = face.form == Face::Form::TrueType;
+    HarfBuzz<hb_face_t> subset =
+        ownOutlines ? Subset(face.face.get(), glyphs, face.instance) : HarfBuzz<hb_face_t>();
+    if (subset && !HoldsGlyphs(subset.get(), trueType ? GlyfTable : CffTable, glyphs, drawn,
+                               static_cast<unsigned>(unitsPerEm)))
+        subset.reset();
+    if (subset && face.form == Face::Form::CidKeyedCff) {
+        // The cut face keeps each glyph's CID, by which the page shows it.
+        const HarfBuzz<hb_blob_t> file(hb_face_reference_blob(subset.get()));
+        FT_Face opened = nullptr;
+        const std::string_view bytes = BytesOf(file.get());
+        if (FT_New_Memory_Face(freeType_->library.get(), reinterpret_cast<const FT_Byte*>(bytes.data()),
+                               static_cast<FT_Long>(bytes.size()), 0, &opened) != 0)
+            subset.reset();
+        const FreeTypeFace cut(opened);
+        for (quint32 glyph : glyphs) {
+            FT_UInt cid = 0;
+            if (!subset || FT_Get_CID_From_Glyph_Index(cut.get(), glyph, &cid) != 0 ||
+                cid != face.codes[glyph].code) {
+                subset.reset();
+                break;
+            }
+        }
     }
-    const HarfBuzz<hb_blob_t> program(
-        cff      ? hb_face_reference_table(subset ? subset.get() : face.face.get(), CffTable)
-        : subset ? FontFile(subset.get(), &box).release()
-                 : FontFile(face.face.get(), nullptr).release());
-    const std::string_view bytes = BytesOf(program.get());
-    const Description d = Describe(face.face.get(), font.get());
-    const int type0 = resources_[static_cast<std::size_t>(face.resource)].object;
-    const int cidFont = file_.Reserve();
-    const int descriptor = file_.Reserve();
-    const int fontFile = bytes.empty() ? 0 : file_.Reserve();
-    const int toUnicode = file_.Reserve();
+
+    const HarfBuzz<hb_font_t> font(face.face ? hb_font_create(face.face.get()) : nullptr);
+    if (font && face.instance > 0) hb_font_set_var_named_instance(font.get(), face.instance - 1);
+    Description d;
+    if (font) {
+        d = Describe(face.face.get(), font.get());
+    } else if (engine != nullptr) {
+        const QFontEngine::Properties p = engine->properties();
+        d.postScriptName = PdfName(p.postscriptName.constData());
+        d.unitsPerEm = static_cast<unsigned>(unitsPerEm);
+        d.xMin = static_cast<int>(p.boundingBox.left());
+        d.yMin = static_cast<int>(-p.boundingBox.bottom());
+        d.xMax = static_cast<int>(p.boundingBox.right());
+        d.yMax = static_cast<int>(-p.boundingBox.top());
+        d.ascent = p.ascent.round().toInt();
+        d.descent = -p.descent.round().toInt();
+        d.capHeight = p.capHeight.round().toInt();
+        d.italicAngle = p.italicAngle.toReal();
+    }
     // Six capitals before the name mark a subset; the object number keeps them apart.
+    const int type0 = resources_[static_cast<std::size_t>(face.resource)].object;
     std::string name;
     for (int n = type0, i = 0; i < 6; ++i, n /= 26)
         name += static_cast<char>('A' + n % 26);
     name += '+' + d.postScriptName;
+
+    std::string program;
+    if (subset && trueType) {
+        // A subset's box is the box of its own glyphs and the origin, which a renderer sizes its glyph
+        // images by: poppler places glyphs at fractions of a pixel only where they are small enough, as
+        // they are in the fonts Qt's engine writes.
+        const HarfBuzz<hb_font_t> cut(hb_font_create(subset.get()));
+        std::array<int, 4> box{};
+        for (quint32 glyph : glyphs) {
+            hb_glyph_extents_t extents{};
+            if (!hb_font_get_glyph_extents(cut.get(), glyph, &extents)) continue;
+            box = {std::min(box[0], extents.x_bearing), std::min(box[1], extents.y_bearing + extents.height),
+                   std::max(box[2], extents.x_bearing + extents.width), std::max(box[3], extents.y_bearing)};
+        }
+        program = BytesOf(FontFile(subset.get(), box).get());
+    } else if (subset) {
+        program = BytesOf(HarfBuzz<hb_blob_t>(hb_face_reference_table(subset.get(), CffTable)).get());
+    } else {
+        std::vector<unsigned> cids;
+        cids.reserve(glyphs.size());
+        for (quint32 glyph : glyphs)
+            cids.push_back(face.codes[glyph].code);
+        program = CffOfOutlines(name, cids, drawn, unitsPerEm);
+    }
+    const bool cff = !(subset && trueType);
+    const int cidFont = file_.Reserve();
+    const int descriptor = file_.Reserve();
+    const int fontFile = file_.Reserve();
+    const int toUnicode = file_.Reserve();
 
     std::string& type0Text = file_.Begin(type0);
     type0Text +=
@@ -499,8 +881,8 @@ void PdfFonts::WriteFont(Face& face) {
     type0Text += " >>";
     file_.End();
 
-    // A CID font of CFF outlines takes each code as its glyph's number as it is; one of TrueType
-    // outlines is told so.
+    // A CID font of CFF outlines takes each code as the CID its charset maps to a glyph (a font that
+    // is not CID-keyed, as the glyph's number); one of TrueType outlines is told so.
     std::string& cid = file_.Begin(cidFont);
     cid += cff ? "<< /Type /Font /Subtype /CIDFontType0 /BaseFont /"
                : "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /";
@@ -508,34 +890,40 @@ void PdfFonts::WriteFont(Face& face) {
         name + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor ";
     AppendReference(cid, descriptor);
     cid += cff ? " /W [" : " /CIDToGIDMap /Identity /W [";
-    // The widths of each run of glyphs numbered one after another.
-    for (auto glyph = face.glyphs.begin(); glyph != face.glyphs.end();) {
-        AppendInt(cid, *glyph);
+    // The widths of each run of codes one after another: a font made from Qt's outlines has Qt's
+    // advances.
+    for (std::size_t i = 0; i < glyphs.size();) {
+        const unsigned first = face.codes[glyphs[i]].code;
+        AppendInt(cid, first);
         cid += '[';
-        quint32 next = *glyph;
-        for (; glyph != face.glyphs.end() && *glyph == next; ++glyph, ++next)
-            AppendInt(cid, std::lround(d.Thousandths(hb_font_get_glyph_h_advance(font.get(), *glyph))));
+        for (unsigned next = first; i < glyphs.size() && face.codes[glyphs[i]].code == next; ++i, ++next) {
+            const double advance =
+                subset ? hb_font_get_glyph_h_advance(font.get(), glyphs[i]) : drawn[i].advance;
+            AppendInt(cid, std::lround(d.Thousandths(advance)));
+        }
         cid += ']';
     }
     cid += "] >>";
     file_.End();
 
     WriteDescriptor(file_, descriptor, name, d, cff ? "/FontFile3" : "/FontFile2", fontFile);
-    if (fontFile != 0)
-        file_.Stream(fontFile, cff ? " /Subtype /CIDFontType0C" : " /Length1 " + std::to_string(bytes.size()),
-                     bytes, true);
-    file_.Stream(toUnicode, "", ToUnicodeMap(GlyphCharacters(face.font, face.characters, face.glyphs), 2),
-                 true);
+    file_.Stream(fontFile, cff ? " /Subtype /CIDFontType0C" : " /Length1 " + std::to_string(program.size()),
+                 program, true);
+    std::map<unsigned, char16_t> characters;
+    for (const auto& [glyph, character] :
+         GlyphCharacters(face.font, face.characters, glyphs, face.face.get()))
+        characters.emplace(face.codes[glyph].code, character);
+    file_.Stream(toUnicode, "", ToUnicodeMap(characters, 2), true);
 }
 
 void PdfFonts::WriteType1(Face& face) {
-    FT_Face type1 = face.type1.get();
-    QFile file(QFile::decodeName(face.file));
-    const Type1Program program = file.open(QIODevice::ReadOnly) ? ReadType1(file.readAll()) : Type1Program();
+    FT_Face type1 = face.freeType.get();
+    const Type1Program& program = face.program;
     const Description d = DescribeType1(type1);
     const int descriptor = file_.Reserve();
-    const int fontFile = program.bytes.empty() ? 0 : file_.Reserve();
-    const std::map<unsigned, char16_t> characters = GlyphCharacters(face.font, face.characters, face.glyphs);
+    const int fontFile = file_.Reserve();
+    const std::map<unsigned, char16_t> characters =
+        GlyphCharacters(face.font, face.characters, face.glyphs, nullptr);
     for (const auto& [resource, glyphs] : face.fonts) {
         const int toUnicode = file_.Reserve();
         std::string& text = file_.Begin(resources_[static_cast<std::size_t>(resource)].object);
@@ -570,11 +958,80 @@ void PdfFonts::WriteType1(Face& face) {
     }
 
     WriteDescriptor(file_, descriptor, d.postScriptName, d, "/FontFile", fontFile);
-    if (fontFile != 0)
-        file_.Stream(fontFile,
-                     " /Length1 " + std::to_string(program.clear) + " /Length2 " +
-                         std::to_string(program.encrypted) + " /Length3 " + std::to_string(program.trailer),
-                     program.bytes, true);
+    file_.Stream(fontFile,
+                 " /Length1 " + std::to_string(program.clear) + " /Length2 " +
+                     std::to_string(program.encrypted) + " /Length3 " + std::to_string(program.trailer),
+                 program.bytes, true);
+}
+
+void PdfFonts::WritePictures(Face& face) {
+    // Glyph space is the pixels of the largest size met, upwards.
+    const QRawFont& font = face.font;
+    const double size = std::max(1.0, font.pixelSize());
+    const std::map<unsigned, char16_t> characters =
+        GlyphCharacters(font, face.characters, face.glyphs, face.face.get());
+    for (const auto& [resource, glyphs] : face.fonts) {
+        std::string procedures, images, widths;
+        std::array<double, 4> box{};
+        std::map<unsigned, char16_t> codes;
+        const QList<QPointF> advances =
+            font.advancesForGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
+        for (std::size_t code = 0; code < glyphs.size(); ++code) {
+            const double advance = code < static_cast<std::size_t>(advances.size())
+                                       ? advances[static_cast<qsizetype>(code)].x()
+                                       : 0;
+            const Picture picture = PictureOf(font, glyphs[code], advance);
+            std::string procedure;
+            AppendReal(procedure, advance);
+            procedure += "0 d0\n";
+            if (picture.width > 0) {
+                const int coverage = file_.Reserve();
+                const int image = file_.Reserve();
+                std::string entries = " /Type /XObject /Subtype /Image /Width " +
+                                      std::to_string(picture.width) + " /Height " +
+                                      std::to_string(picture.height) + " /BitsPerComponent 8 /ColorSpace ";
+                file_.Stream(coverage, entries + "/DeviceGray", picture.coverage, true);
+                entries += "/DeviceRGB /SMask ";
+                AppendReference(entries, coverage);
+                file_.Stream(image, entries, picture.colours, true);
+                procedure += "q\n";
+                for (double value : {static_cast<double>(picture.width), 0.0, 0.0,
+                                     static_cast<double>(picture.height), picture.left, picture.bottom})
+                    AppendReal(procedure, value);
+                procedure += "cm\n/I" + std::to_string(code) + " Do\nQ\n";
+                images += " /I" + std::to_string(code) + ' ';
+                AppendReference(images, image);
+                box = {std::min(box[0], picture.left), std::min(box[1], picture.bottom),
+                       std::max(box[2], picture.left + picture.width),
+                       std::max(box[3], picture.bottom + picture.height)};
+            }
+            const int object = file_.Reserve();
+            file_.Stream(object, "", procedure, true);
+            procedures += " /g" + std::to_string(code) + ' ';
+            AppendReference(procedures, object);
+            AppendReal(widths, advance);
+            const auto character = characters.find(glyphs[code]);
+            if (character != characters.end()) codes.emplace(static_cast<unsigned>(code), character->second);
+        }
+        const int toUnicode = file_.Reserve();
+        std::string& text = file_.Begin(resources_[static_cast<std::size_t>(resource)].object);
+        text += "<< /Type /Font /Subtype /Type3 /FontBBox [";
+        for (double value : box)
+            AppendReal(text, value);
+        text += "] /FontMatrix [";
+        for (double value : {1 / size, 0.0, 0.0, 1 / size, 0.0, 0.0})
+            AppendReal(text, value);
+        text += "] /CharProcs <<" + procedures + ">> /Encoding << /Type /Encoding /Differences [0";
+        for (std::size_t code = 0; code < glyphs.size(); ++code)
+            text += " /g" + std::to_string(code);
+        text += "] >> /FirstChar 0 /LastChar ";
+        AppendInt(text, static_cast<long long>(glyphs.size() - 1));
+        text += "/Widths [" + widths + "] /Resources << /XObject <<" + images + ">> >> /ToUnicode ";
+        AppendReference(text, toUnicode);
+        text += " >>";
+        file_.End();
+        file_.Stream(toUnicode, "", ToUnicodeMap(codes, 1), true);
+    }
 }
 
 } // namespace platform::qt

@@ -1,11 +1,13 @@
 #pragma once
-// The fonts of a PDF file: each face the pages show, embedded in the form PDF has for its outlines,
-// with a map back to the characters so the text can be selected and searched. A TrueType face is cut
-// down to the glyphs shown by HarfBuzz's subsetter, as is a CFF-based one (its CFF font alone), each
-// a CID font whose two-byte codes are the glyphs' own numbers; a face the subsetter refuses goes
-// whole. A Type 1 face, which the subsetter cannot read, goes whole as fonts of single-byte codes
-// naming its glyphs, 256 a font. A face of none of these (one without a readable file, a CID-keyed
-// CFF face) has no font: its glyphs are drawn as their outlines.
+// The fonts of a PDF file: each face the pages show, embedded in a font of its own, with a map back to
+// the characters so the text can be selected and searched. A TrueType face is cut down to the glyphs
+// shown by HarfBuzz's subsetter, as is a CFF-based one (its CFF font alone) and a named instance of a
+// variable face (its axes pinned there), each a CID font of two-byte codes: the glyphs' own numbers,
+// or the CIDs of a CID-keyed face. Where the cut face lacks its outlines or holds other glyphs than
+// Qt draws, and for a face of no such file, the CID font is a CFF font made from the outlines Qt gives
+// for the face. A Type 1 face, which the subsetter cannot read, goes whole as fonts of single-byte
+// codes naming its glyphs, 256 a font; a face of pictures alone (colour emoji) as Type 3 fonts of
+// single-byte codes whose glyphs are the pictures Qt draws.
 
 #include "platform/qt/pdf_syntax.h"
 
@@ -34,8 +36,6 @@ class PdfFonts {
     };
     // The face of `font` (any of its sizes), added on first use.
     int FaceOf(const QRawFont& font);
-    // Whether face `face` has a font to show its glyphs with; its glyphs are drawn as outlines if not.
-    bool Embeds(int face) const;
     // Glyph `index` of face `face`, added on first use.
     Glyph Show(int face, quint32 index);
     // Characters that face `face` shows, for the map back from glyphs to characters.
@@ -55,13 +55,15 @@ class PdfFonts {
 
   private:
     struct Face;
+    Glyph FirstShow(Face& face, quint32 index);
     void WriteFont(Face& face);
     void WriteType1(Face& face);
+    void WritePictures(Face& face);
     int AddResource();
 
     struct FreeType;
     PdfFile& file_;
-    std::unique_ptr<FreeType> freeType_; // for Type 1 faces, made when the first is met
+    std::unique_ptr<FreeType> freeType_; // for faces other than TrueType ones, made when the first is met
     std::vector<std::unique_ptr<Face>> faces_;
     std::vector<Resource> resources_;
 };

@@ -15,6 +15,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -23,10 +24,12 @@ using namespace platform;
 
 namespace {
 
-// One text in `face`, `cell` pixels high, at `weight`, in the top left of the page.
+// Texts in `face`, `cell` pixels high, at `weight`, in the top left of the page, one under another
+// two cells apart.
 class OneText : public Printout {
   public:
-    OneText(std::string face, int cell, int weight) : face_(std::move(face)), cell_(cell), weight_(weight) {}
+    OneText(std::string face, int cell, int weight, std::vector<std::string> texts = {"Kitchen 4.20 m"})
+        : face_(std::move(face)), cell_(cell), weight_(weight), texts_(std::move(texts)) {}
     PageRange GetDialogInfo() override { return {1, 1, 1, 1}; }
     bool HasPage(int page) override { return page <= 1; }
     void PrintPage(int, DeviceContext& dc, Size, int) override {
@@ -36,13 +39,15 @@ class OneText : public Printout {
         font.height = cell_;
         font.weight = weight_;
         dc.SelectFont(font);
-        dc.TextOut(100, 100, "Kitchen 4.20 m");
+        for (std::size_t i = 0; i < texts_.size(); ++i)
+            dc.TextOut(100, 100 + 2 * cell_ * static_cast<int>(i), texts_[i]);
     }
 
   private:
     std::string face_;
     int cell_;
     int weight_;
+    std::vector<std::string> texts_;
 };
 
 // A page rendered in grey at 300 pixels per inch, one byte a pixel.
@@ -107,6 +112,20 @@ Difference Compare(const GreyPage& a, const GreyPage& b) {
         if (p < 128 || q < 128) ++d.inked;
         if ((p < 128 && q > 192) || (q < 128 && p > 192)) ++d.contrary;
     }
+    return d;
+}
+
+// How the rows from `top`, `height` high, differ from those `shift` rows below them.
+Difference CompareBands(const GreyPage& page, int top, int height, int shift) {
+    Difference d;
+    if (top + height + shift > page.height) return {0, -1};
+    for (int y = top; y < top + height; ++y)
+        for (int x = 0; x < page.width; ++x) {
+            const int p = page.pixels[static_cast<std::size_t>(y) * page.width + x];
+            const int q = page.pixels[static_cast<std::size_t>(y + shift) * page.width + x];
+            if (p < 128 || q < 128) ++d.inked;
+            if ((p < 128 && q > 192) || (q < 128 && p > 192)) ++d.contrary;
+        }
     return d;
 }
 
@@ -178,9 +197,11 @@ class PdfFonts : public testing::Test {
             if (!rendered) {
                 ADD_FAILURE() << "the reader failed: " << reader;
                 differences.push_back({0, -1});
+                writerPages.emplace_back();
                 continue;
             }
             differences.push_back(Compare(ours, theirs));
+            writerPages.push_back(std::move(ours));
         }
         return differences;
     }
@@ -190,7 +211,9 @@ class PdfFonts : public testing::Test {
     QByteArray RenamedFace(const QString& from, const QByteArray& name, const QByteArray& renamed) {
         QFile file(from);
         if (!file.open(QIODevice::ReadOnly)) return {};
-        QByteArray bytes = file.readAll();
+        return Renamed(file.readAll(), name, renamed);
+    }
+    static QByteArray Renamed(QByteArray bytes, const QByteArray& name, const QByteArray& renamed) {
         bytes.replace(name, renamed);
         QByteArray wide, renamedWide;
         for (char c : name)
@@ -206,7 +229,20 @@ class PdfFonts : public testing::Test {
                QFontDatabase::addApplicationFont(file.fileName()) >= 0;
     }
 
+    // The text pdftotext extracts from the writer's file (or another of the folder's), its lines' ends
+    // and blanks as they come.
+    std::string WriterText(const std::string& file = "WRITER.PDF") {
+        const std::string text = (folder.path() + "/text.txt").toStdString();
+        EXPECT_EQ(
+            std::system(
+                ("pdftotext '" + folder.path().toStdString() + '/' + file + "' '" + text + "'").c_str()),
+            0);
+        std::ifstream in(text, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
     QTemporaryDir folder;
+    std::vector<GreyPage> writerPages; // the writer's page as each reader rendered it
 };
 
 unsigned Read16(const QByteArray& bytes, qsizetype at) {
@@ -214,11 +250,64 @@ unsigned Read16(const QByteArray& bytes, qsizetype at) {
            static_cast<unsigned char>(bytes[at + 1]);
 }
 
-// Where table `tag` of a font file starts, or -1.
-qsizetype TableAt(const QByteArray& font, const char* tag) {
+void Write16(QByteArray& bytes, qsizetype at, unsigned value) {
+    bytes[at] = static_cast<char>(value >> 8 & 0xFF);
+    bytes[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+// Where the record of table `tag` lies in a font file's table directory, or -1.
+qsizetype RecordOf(const QByteArray& font, const char* tag) {
     for (unsigned i = 0; i < Read16(font, 4); ++i) {
         const qsizetype record = 12 + 16 * static_cast<qsizetype>(i);
-        if (font.mid(record, 4) == tag) return Read16(font, record + 8) << 16 | Read16(font, record + 10);
+        if (font.mid(record, 4) == tag) return record;
+    }
+    return -1;
+}
+
+// Where table `tag` of a font file starts, or -1.
+qsizetype TableAt(const QByteArray& font, const char* tag) {
+    const qsizetype record = RecordOf(font, tag);
+    return record < 0 ? -1 : Read16(font, record + 8) << 16 | Read16(font, record + 10);
+}
+
+// Where the INDEX of a CFF font starting at `at` ends.
+qsizetype IndexEnd(const QByteArray& font, qsizetype at) {
+    const unsigned count = Read16(font, at);
+    if (count == 0) return at + 2;
+    const int size = static_cast<unsigned char>(font[at + 2]);
+    qsizetype last = 0;
+    for (int i = 0; i < size; ++i)
+        last = last << 8 | static_cast<unsigned char>(font[at + 3 + count * size + i]);
+    return at + 3 + (count + 1) * size + last - 1;
+}
+
+// Where the CharStrings INDEX of the CFF table at `cff` starts: the operand of operator 17 in the
+// first Top DICT, or -1.
+qsizetype CharStringsAt(const QByteArray& font, qsizetype cff) {
+    const qsizetype names = cff + static_cast<unsigned char>(font[cff + 2]);
+    const qsizetype top = IndexEnd(font, names);
+    const int size = static_cast<unsigned char>(font[top + 2]);
+    const qsizetype data = top + 3 + (Read16(font, top) + 1) * size - 1;
+    qsizetype at = data + 1, operand = 0;
+    while (at < IndexEnd(font, top)) {
+        const int b = static_cast<unsigned char>(font[at]);
+        if (b == 17) return cff + operand;
+        if (b >= 32 && b <= 246)
+            operand = b - 139, at += 1;
+        else if (b >= 247 && b <= 250)
+            operand = (b - 247) * 256 + static_cast<unsigned char>(font[at + 1]) + 108, at += 2;
+        else if (b >= 251 && b <= 254)
+            operand = -(b - 251) * 256 - static_cast<unsigned char>(font[at + 1]) - 108, at += 2;
+        else if (b == 28)
+            operand = static_cast<qint16>(Read16(font, at + 1)), at += 3;
+        else if (b == 29)
+            operand = static_cast<qint32>(Read16(font, at + 1) << 16 | Read16(font, at + 3)), at += 5;
+        else if (b == 30) {
+            for (++at; (font[at] & 0x0F) != 0x0F && (font[at] & 0xF0) != 0xF0; ++at) {
+            }
+            ++at;
+        } else
+            at += b == 12 ? 2 : 1;
     }
     return -1;
 }
@@ -279,4 +368,103 @@ TEST_F(PdfFonts, AFileGivesTheVersionItUsesItsIdentifierAndTheFacesCapitalHeight
     EXPECT_TRUE(std::regex_search(pdf, std::regex("trailer\n<<[^>]* /ID \\[<([0-9A-F]{32})> <\\1>\\] >>")));
     // Liberation Sans's capitals stand 1409 of its 2048 units high.
     EXPECT_NE(pdf.find("/CapHeight 687.988281 "), std::string::npos);
+}
+
+// Whether fontconfig lists the test faces of fixtures/fonts, as it does for ctest's runs.
+bool HasFixtureFaces() {
+    return QFontDatabase::styles("Fixture Variable").contains("Bold");
+}
+constexpr const char* NoFixtureFaces =
+    "fontconfig lists no test face: FONTCONFIG_FILE=build/tests/fonts.conf";
+
+TEST_F(PdfFonts, ACidKeyedCffFacePrintsAsTextInEveryReader) {
+    // Noto Sans CJK's Latin glyphs, whose CIDs are not their glyphs' numbers.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    OneText text("Fixture CJK", 80, 400);
+    ExpectAlike(PrintBothWays(text), 2000);
+    EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+}
+
+TEST_F(PdfFonts, DamagedCffFacesPrintAsTextInEveryReader) {
+    // Cantarell with its CFF table's length halved in the table directory, and with the count of its
+    // CharStrings INDEX doubled: HarfBuzz's subsetter makes of either a face without glyphs, FreeType
+    // reads both. Of the second it reads other glyphs than the face's, without advances, as the screen
+    // shows them; the text is then what Qt's engine makes of them.
+    QFile fixture(KORVANE_FIXTURES_DIR "/fonts/FixtureCFF-Regular.otf");
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray whole = fixture.readAll();
+    const qsizetype record = RecordOf(whole, "CFF ");
+    ASSERT_GT(record, 0);
+    QByteArray halved = whole;
+    const unsigned length = Read16(whole, record + 12) << 16 | Read16(whole, record + 14);
+    Write16(halved, record + 12, length / 2 >> 16);
+    Write16(halved, record + 14, length / 2 & 0xFFFF);
+    QByteArray doubled = whole;
+    const qsizetype charStrings = CharStringsAt(whole, TableAt(whole, "CFF "));
+    ASSERT_GT(charStrings, 0);
+    Write16(doubled, charStrings, 2 * Read16(whole, charStrings));
+    ASSERT_TRUE(Register(Renamed(halved, "Fixture", "Halvedc"), "HALVED.OTF") &&
+                Register(Renamed(doubled, "Fixture", "Doubled"), "DOUBLED.OTF"));
+    for (const char* face : {"Halvedc CFF", "Doubled CFF"}) {
+        SCOPED_TRACE(face);
+        OneText text(face, 80, 400);
+        ExpectAlike(PrintBothWays(text), 2000);
+        EXPECT_EQ(WriterText(), WriterText("QT.PDF"));
+    }
+}
+
+TEST_F(PdfFonts, Type1FacesWithoutTheirTrailerPrintAsTextInEveryReader) {
+    // Nimbus Sans's .t1 file without the zeros and cleartomark at its end, and the same as a .pfa file
+    // (its encrypted part in hexadecimal): FreeType and Qt read both.
+    QFile t1("/usr/share/fonts/type1/urw-base35/NimbusSans-Regular.t1");
+    ASSERT_TRUE(t1.open(QIODevice::ReadOnly)) << "fonts-urw-base35 is missing";
+    QByteArray binary = t1.readAll();
+    qsizetype start = binary.indexOf("eexec");
+    ASSERT_GT(start, 0);
+    for (start += 5; binary[start] == '\r' || binary[start] == '\n';)
+        ++start;
+    qsizetype end = binary.lastIndexOf("cleartomark");
+    ASSERT_GT(end, start);
+    while (end > start && (binary[end - 1] == '0' || binary[end - 1] == '\r' || binary[end - 1] == '\n'))
+        --end;
+    binary.truncate(end);
+    QByteArray hexadecimal = binary.left(start);
+    const QByteArray encrypted = binary.mid(start).toHex();
+    for (qsizetype at = 0; at < encrypted.size(); at += 64)
+        hexadecimal += encrypted.mid(at, 64) + '\n';
+    ASSERT_TRUE(Register(Renamed(binary, "Nimbus", "Nimbub"), "CUT.T1") &&
+                Register(Renamed(hexadecimal, "Nimbus", "Nimbuh"), "CUT.PFA"));
+    for (const char* face : {"Nimbub Sans", "Nimbuh Sans"}) {
+        SCOPED_TRACE(face);
+        OneText text(face, 80, 400);
+        ExpectAlike(PrintBothWays(text), 2000);
+        EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+    }
+}
+
+TEST_F(PdfFonts, AVariableFacesBoldInstancePrintsAsQtPrintsIt) {
+    // Inter's variable face, of which Qt's engine draws the named instance Bold.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    OneText text("Fixture Variable", 80, 700);
+    ExpectAlike(PrintBothWays(text), 2000);
+    EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+}
+
+TEST_F(PdfFonts, ABitmapFacePrintsItsSecondTextAsItsFirst) {
+    // Noto Color Emoji's digits and signs, pictures without outlines, in two texts one under another:
+    // the second its own (its blank at the end), so laid out anew. Qt's engine prints no picture of
+    // them, so each reader's page is held to itself: the second text's pixels are the first's.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    OneText text("Fixture Emoji", 80, 400, {"\xA9 420 \xAE", "\xA9 420 \xAE "});
+    PrintBothWays(text);
+    for (std::size_t reader = 0; reader < std::size(Readers); ++reader) {
+        const Difference d = CompareBands(writerPages[reader], 60, 160, 160);
+        EXPECT_GT(d.inked, 2 * 2500) << Readers[reader];
+        EXPECT_LT(d.contrary * 100, d.inked * 3)
+            << Readers[reader] << ": " << d.contrary << " of " << d.inked;
+    }
+    const std::string extracted = WriterText();
+    const std::size_t first = extracted.find("\u00A9 420 \u00AE\n");
+    EXPECT_NE(first, std::string::npos) << extracted;
+    EXPECT_NE(extracted.find("\u00A9 420 \u00AE", first + 1), std::string::npos) << extracted;
 }
