@@ -1,7 +1,36 @@
-# Runs one scenario script over a fresh, empty program folder.
+# Runs one scenario script over a fresh, empty program folder. With OPTIONS, korvane-script runs with
+# them (--repaint-in-dialogs); with SAME_AS, the run must also leave the files of the folder SAME_AS,
+# byte for byte: the same story told another way keeps the same drawing. Printed PDF files carry their
+# time of making and are left out of that.
 file(REMOVE_RECURSE ${FOLDER})
 file(MAKE_DIRECTORY ${FOLDER})
-execute_process(COMMAND ${SCRIPT_RUNNER} ${FOLDER} ${SCRIPT} RESULT_VARIABLE result)
+execute_process(COMMAND ${SCRIPT_RUNNER} ${OPTIONS} ${FOLDER} ${SCRIPT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "scenario failed: ${SCRIPT}")
+    message(FATAL_ERROR "scenario failed: ${SCRIPT} ${OPTIONS}")
+endif()
+if(NOT SAME_AS)
+    return()
+endif()
+# Only regular files: a scenario may leave a named pipe where a file belongs.
+function(regular_files folder out)
+    execute_process(COMMAND find . -type f -not -iname *.pdf WORKING_DIRECTORY ${folder}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REPLACE "\n" ";" found "${found}")
+    list(SORT found)
+    set(${out} ${found} PARENT_SCOPE)
+endfunction()
+regular_files(${SAME_AS} expectedFiles)
+regular_files(${FOLDER} leftFiles)
+if(NOT expectedFiles STREQUAL leftFiles)
+    message(FATAL_ERROR "the run left other files:\n  expected: ${expectedFiles}\n  left:     ${leftFiles}")
+endif()
+set(differing)
+foreach(path IN LISTS expectedFiles)
+    execute_process(COMMAND cmp -s ${SAME_AS}/${path} ${FOLDER}/${path} RESULT_VARIABLE different)
+    if(NOT different EQUAL 0)
+        list(APPEND differing ${path})
+    endif()
+endforeach()
+if(differing)
+    message(FATAL_ERROR "the run ${OPTIONS} left other bytes in: ${differing}")
 endif()
