@@ -249,11 +249,10 @@ void EnterMeasurement(DrawingView& view, int x, int y) {
     // A window resized behind the box fitted the sheet anew, and the drawing read back since lies
     // against its new centre: the arrows and the text's anchor go with it.
     const RecordOrigin centre = SheetCentreInForce();
-    TDrawingtool& measured = view.Tool();
-    measured.X1 += centre.x - readAt.x;
-    measured.Y1 += centre.y - readAt.y;
-    measured.Extra1 = length;
-    measured.State = TLinetool::ManualDimensionText;
+    tool.X1 += centre.x - readAt.x;
+    tool.Y1 += centre.y - readAt.y;
+    tool.Extra1 = length;
+    tool.State = TLinetool::ManualDimensionText;
     CallTool(view, [&](TDrawingtool& calling, DeviceContext& dc, const Rect& client) {
         for (std::unique_ptr<TObject>& arrow : arrows) {
             MoveRecordOrigin(*arrow, readAt, centre);

@@ -224,9 +224,8 @@ void RedrawLayoutGrid(TChild& view) {
         InvalidateWholeView(view);
         return;
     }
-    DrawingList.WriteDrawing();
-    // The grid lines join the list for this picture only: a save held back is written before them.
-    DrawingList.WriteHeldDrawing();
+    // Written at once, not held back: the grid lines join the list for this picture only.
+    DrawingList.WriteDrawingNow();
     view.Owner().Rooms().MakeLayoutGrid(DrawingList);
     if (platform::ViewWindow* window = view.Window()) {
         auto dc = window->ClientDC();
