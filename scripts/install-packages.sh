@@ -5,6 +5,13 @@
 set -euo pipefail
 list="$(dirname "$0")/packages.txt"
 mapfile -t packages < <(grep -v -e '^#' -e '^$' "$list")
+# A machine that has every package already (a second run) skips the package lists' update.
+missing=()
+for package in "${packages[@]}"; do
+    [ "$(dpkg-query -W -f='${Status}' "$package" 2> /dev/null)" = "install ok installed" ] ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive

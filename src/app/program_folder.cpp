@@ -59,9 +59,10 @@ std::string NotLaidInText(const std::vector<FileNotLaidIn>& files) {
         text = NotLaidInSentence(settings, "settings file",
                                  settings.size() == 1 ? "the shipped settings are used in its place"
                                                       : "the shipped settings are used in their place");
-    if (!help.empty())
-        text +=
-            (text.empty() ? "" : "\n") + NotLaidInSentence(help, "help file", "Help cannot show its page");
+    if (!help.empty()) {
+        if (!text.empty()) text += '\n';
+        text += NotLaidInSentence(help, "help file", "Help cannot show its page");
+    }
     return text;
 }
 

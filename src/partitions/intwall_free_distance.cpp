@@ -124,6 +124,7 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
         case Down:
             if (py - margin > c && c > limit) limit = c;
             break;
+        case Left:
         default:
             if (px - margin > c && c > limit) limit = c;
             break;
@@ -193,6 +194,7 @@ void TIntwallobjtool::MeasureFreeDistance(int direction) {
     case Down:
         distance = py - limit;
         break;
+    case Left:
     default:
         distance = px - limit;
         break;

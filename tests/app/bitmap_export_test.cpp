@@ -18,7 +18,7 @@ using test_support::WriteFile;
 
 namespace {
 
-constexpr int Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
+constexpr int Red = 0x0000FF, Blue = 0xFF0000;
 constexpr int CentreX = 22500, CentreY = 15000;
 
 const std::string FloorRecords =

@@ -445,7 +445,9 @@ TEST_F(PrintingToPdf, AFileThatCannotBeWrittenIsToldAndLeavesNothingHalfWritten)
         EXPECT_EQ(entry.path().filename().string().find(".PRN.PDF"), std::string::npos) << entry.path();
 
     // A file system mounted read-only refuses the new file, a full disk its bytes: the box says which.
-    for (const auto& [error, why] : {std::pair{EROFS, "a read-only file system"}, {ENOSPC, "a full disk"}}) {
+    for (const auto& failure : {std::pair{EROFS, "a read-only file system"}, {ENOSPC, "a full disk"}}) {
+        const int error = failure.first;
+        const char* const why = failure.second;
         SetWriteStepHook([error, pdf = Path("PRN.PDF")](WriteStep step, const std::string& path) {
             return path == pdf && step == (error == EROFS ? WriteStep::Create : WriteStep::Write) ? error : 0;
         });

@@ -92,7 +92,7 @@ TEST_F(StairsSetup, TheViewPlacesTheStairsOnEnterOnly) {
     view.EvLButtonUp({200, 100});
     view.EvMouseMove({300, 150});
     EXPECT_EQ(Stairs().DragActive(), 1);
-    EXPECT_NE(platform::Point(Stairs().X1, Stairs().Y1), first);
+    EXPECT_NE((platform::Point{Stairs().X1, Stairs().Y1}), first);
     EXPECT_EQ(DrawingList.count, objects);
 
     desktop.SetCursorPos(view.Window()->ClientToScreen({300, 150}));

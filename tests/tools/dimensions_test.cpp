@@ -16,10 +16,6 @@ using tool_test::ToolTest;
 
 namespace {
 
-// The drawing list's sheet centre, the origin of stored coordinates: (8400 × 5 / 2, 5940 × 5 / 2).
-constexpr int CentreX = 21000;
-constexpr int CentreY = 14850;
-
 class Dimensions : public ToolTest {
   protected:
     void SetUp() override {

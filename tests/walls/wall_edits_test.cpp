@@ -278,7 +278,7 @@ class FloorPlanResize : public WallEdits {
         toolMade->Aux = direction;
         ResizeFloorPlan(*toolMade, amount, x, y);
     }
-    static constexpr int Up = 1, Right = 2, Down = 3, Left = 4;
+    [[maybe_unused]] static constexpr int Up = 1, Right = 2, Down = 3, Left = 4;
 };
 
 TEST_F(FloorPlanResize, EnlargingMovesEverythingBeyondTheLineAndStretchesTheWallsAcrossIt) {

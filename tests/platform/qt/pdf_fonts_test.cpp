@@ -76,8 +76,8 @@ bool ReadPgm(const std::string& file, GreyPage& page) {
 const char* const Readers[] = {
     "pdftoppm -gray -r 300 -singlefile '%1' '%2' && mv '%2.pgm' '%2'",
     "mutool draw -q -r 300 -c gray -o '%2' '%1' 1",
-    "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pgmraw -r300 -dTextAlphaBits=4 -dGraphicsAlphaBits=4 "
-    "-dFirstPage=1 -dLastPage=1 -sOutputFile='%2' '%1'",
+    ("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pgmraw -r300 -dTextAlphaBits=4 -dGraphicsAlphaBits=4 "
+     "-dFirstPage=1 -dLastPage=1 -sOutputFile='%2' '%1'"),
 };
 
 // Renders `pdf` with `reader` into `image`; what the reader complained of, its lines that speak of an
