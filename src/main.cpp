@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     // Held until the program has ended: a second copy on this folder is refused while it runs.
     std::unique_ptr<platform::FolderLock> folderLock;
     std::vector<FileNotLaidIn> notLaidIn;
-    if (!TakeProgramFolder(folder, platform::qt::LockFolderFile, folderLock, error, &notLaidIn)) {
+    std::string lockNote;
+    if (!TakeProgramFolder(folder, platform::qt::LockFolderFile, folderLock, error, &notLaidIn, &lockNote)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         QMessageBox::critical(nullptr, "Korvane 5.0", QString::fromStdString(error));
         return 1;
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<platform::TextRenderer> text = platform::qt::MakeTextRenderer();
     int result = 0;
     {
-        Program program(folder, std::move(notLaidIn));
+        Program program(folder, std::move(notLaidIn), std::move(lockNote));
         platform::qt::QtFrame frame(program.Description(), program.Client(), desktop, *text);
         program.Start(frame);
         // Without a window manager a maximised window keeps its size: give it the screen first.
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
             frame.setGeometry(screen->availableGeometry());
         frame.showMaximized();
         // Over the main window, once it shows.
-        QTimer::singleShot(0, &frame, [&program] { program.TellFilesNotLaidIn(); });
+        QTimer::singleShot(0, &frame, [&program] { program.TellStartNotes(); });
         result = app.exec();
     }
     platform::InstallDesktop(nullptr);

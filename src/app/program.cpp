@@ -21,8 +21,9 @@ std::vector<FileNotLaidIn> Program::ReadShippedInPlace(std::vector<FileNotLaidIn
     return notLaidIn;
 }
 
-Program::Program(const std::string& folder, std::vector<FileNotLaidIn> notLaidIn)
-    : folder_(UseProgramFolder(folder)), notLaidIn_(ReadShippedInPlace(std::move(notLaidIn))) {}
+Program::Program(const std::string& folder, std::vector<FileNotLaidIn> notLaidIn, std::string lockNote)
+    : folder_(UseProgramFolder(folder)), notLaidIn_(ReadShippedInPlace(std::move(notLaidIn))),
+      lockNote_(std::move(lockNote)) {}
 
 Program::~Program() {
     ReadShippedInPlaceOf({});
@@ -47,7 +48,9 @@ void Program::Start(platform::FrameWindow& frame) {
     ShowReadout("cursor distance");
 }
 
-void Program::TellFilesNotLaidIn() const {
-    if (notLaidIn_.empty()) return;
-    platform::TheDesktop().MessageBox(NotLaidInText(notLaidIn_), "START", platform::MessageBoxStyle::Ok);
+void Program::TellStartNotes() const {
+    const std::string notLaidIn = notLaidIn_.empty() ? std::string() : NotLaidInText(notLaidIn_);
+    if (lockNote_.empty() && notLaidIn.empty()) return;
+    const std::string text = lockNote_ + (lockNote_.empty() || notLaidIn.empty() ? "" : "\n") + notLaidIn;
+    platform::TheDesktop().MessageBox(text, "START", platform::MessageBoxStyle::Ok);
 }

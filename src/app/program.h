@@ -14,8 +14,9 @@ class Program {
   public:
     // folder: the program folder, prepared (CFG, DWGS, LIBS and the shipped defaults in place);
     // notLaidIn: the shipped files the preparation could not lay in, whose settings files read as
-    // their shipped defaults while the program runs.
-    explicit Program(const std::string& folder, std::vector<FileNotLaidIn> notLaidIn = {});
+    // their shipped defaults while the program runs; lockNote: what taking the folder's lock had to say.
+    explicit Program(const std::string& folder, std::vector<FileNotLaidIn> notLaidIn = {},
+                     std::string lockNote = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -24,9 +25,9 @@ class Program {
     platform::FrameDescription Description() const;
     // Attaches the main window and shows the first prompt and readout.
     void Start(platform::FrameWindow& frame);
-    // Says in one box what the start could not lay in, and why; nothing when every file is in place.
-    // Once the main window shows.
-    void TellFilesNotLaidIn() const;
+    // Says in one box what the start could not lock or lay in, and why; nothing when the folder is
+    // locked and every file is in place. Once the main window shows.
+    void TellStartNotes() const;
     TClient& Client() { return client_; }
 
   private:
@@ -37,5 +38,6 @@ class Program {
     static std::vector<FileNotLaidIn> ReadShippedInPlace(std::vector<FileNotLaidIn> notLaidIn);
     std::string folder_;
     std::vector<FileNotLaidIn> notLaidIn_;
+    std::string lockNote_;
     TClient client_;
 };

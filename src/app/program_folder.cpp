@@ -93,7 +93,7 @@ bool PrepareProgramFolder(const std::string& folder, std::string& error,
 
 bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& lockFile,
                        std::unique_ptr<platform::FolderLock>& lock, std::string& error,
-                       std::vector<FileNotLaidIn>* notLaidIn) {
+                       std::vector<FileNotLaidIn>* notLaidIn, std::string* lockNote) {
     namespace fs = std::filesystem;
     std::error_code code;
     fs::create_directories(folder, code);
@@ -119,7 +119,20 @@ bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& 
             error = path + " is not a file, so this folder cannot be locked: remove it and start again.";
             return false;
         case Outcome::Taken:
+            if (attempt.leftoverKept && lockNote)
+                *lockNote = path + " was left by a copy of Korvane that has ended" +
+                            (attempt.holder.empty() ? std::string() : " (" + attempt.holder + ")") +
+                            ", and it cannot be removed (" +
+                            std::error_code(attempt.error, std::generic_category()).message() +
+                            "): Korvane on another computer is refused on this folder until a user who may "
+                            "change the folder removes the file.";
+            break;
         case Outcome::Unavailable:
+            if (lockNote)
+                *lockNote =
+                    "This folder cannot be locked:\n" + folder +
+                    "\nA second copy of Korvane started on it would not be refused: run one at a time, "
+                    "as two copies on one folder save over each other's drawings.";
             break;
         }
         lock = std::move(attempt.lock);

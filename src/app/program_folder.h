@@ -39,8 +39,9 @@ inline constexpr char ProgramFolderLockName[] = "KORVANE.LCK";
 // drawings), when a lock stands there that may be left over (one of another computer, one that names
 // no holder: the message names the file and says to remove it when no copy runs), when something that
 // is not a file stands at the lock's place, or when the folder cannot be prepared. A folder where no lock
-// file can be made (read-only, where no copy can save either) is used without one; so is any folder when
-// `lockFile` is empty. The files it could not lay in go into `notLaidIn`, when given.
+// of any kind can be had is used without one, and so is any folder when `lockFile` is empty. What the
+// start has to say of the lock (no lock, a lock file left over that cannot be removed) goes into
+// `lockNote`, and the files it could not lay in into `notLaidIn`, when given.
 bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& lockFile,
                        std::unique_ptr<platform::FolderLock>& lock, std::string& error,
-                       std::vector<FileNotLaidIn>* notLaidIn = nullptr);
+                       std::vector<FileNotLaidIn>* notLaidIn = nullptr, std::string* lockNote = nullptr);

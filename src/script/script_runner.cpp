@@ -228,10 +228,12 @@ bool ScriptRunner::StartProgram(std::string& error) {
     folderLock_.reset();
     DrawingList.Flush();
     std::vector<FileNotLaidIn> notLaidIn;
-    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error, &notLaidIn)) return false;
+    std::string lockNote;
+    if (!TakeProgramFolder(folder_, services_.lockFolder, folderLock_, error, &notLaidIn, &lockNote))
+        return false;
     ResetSharedState();
     platform::InstallDesktop(&desktop_);
-    program_ = std::make_unique<Program>(folder_, std::move(notLaidIn));
+    program_ = std::make_unique<Program>(folder_, std::move(notLaidIn), std::move(lockNote));
     frame_ = std::make_unique<platform::ScriptedFrame>(program_->Description(), program_->Client(), desktop_,
                                                        *services_.text);
     frame_->inputSource = [this](platform::InputEvent& event) {
@@ -239,7 +241,7 @@ bool ScriptRunner::StartProgram(std::string& error) {
     };
     frame_->SetRecordPaints(recordPaints_);
     program_->Start(*frame_);
-    program_->TellFilesNotLaidIn();
+    program_->TellStartNotes();
     return true;
 }
 

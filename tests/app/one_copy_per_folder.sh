@@ -3,8 +3,11 @@
 # and a second copy of the program are refused at start and say why, and neither touches the folder's
 # drawings; once the program has been killed, the lock it left behind stops no one, even one killed
 # before it wrote who holds it, and a run that ends lets the folder go. What stands at the lock's place
-# and is no lock of a copy running here (a named pipe, a folder, a lock of another computer) is refused
-# at once, with a message that names it and says to remove it.
+# and is no lock of a copy running here (a named pipe, a folder, a lock of another computer, even one
+# cloned from this one) is refused at once, with a message that names it and says to remove it. A lock
+# a copy of this computer left when it ended is taken over at once, whoever left it, whatever the file
+# system's native locks and whoever holds the folder's own; one that cannot be removed stops no one on
+# this computer, and the start says so, as it says when no lock can be had at all.
 # Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
 set -euo pipefail
 program=$1
@@ -14,7 +17,8 @@ work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${refused:-} ${writer:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    chmod -R u+w "$work"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -125,3 +129,86 @@ grep -q "killed by SIGKILL" "$work/strace.log" || fail "strace did not kill the 
 timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/after_a_kill_as_it_locks.log" 2>&1 ||
     fail "a run after a copy was killed as it wrote its lock was refused"
 [ ! -e "$lock" ] || fail "the finished run kept the folder locked"
+
+rm "$folder/DWGS/HOUSE.DB0"
+
+# A run that goes on, taking the folder at once and letting it go as it ends; the words after WHAT start
+# it (another user, a tracer).
+runs() {
+    local what=$1 status=0
+    shift
+    timeout 10 "$@" "$runner" "$folder" "$work/new_drawing.ks" >"$work/$what.log" 2>&1 || status=$?
+    [ "$status" = 0 ] || fail "the run $what ended with $status"
+    [ ! -e "$lock" ] || fail "the run $what kept the folder locked"
+    rm "$folder/DWGS/HOUSE.DB0"
+}
+# A lock file as a copy of this computer leaves it when it ends: it names a process that has ended.
+ended=$(sh -c 'echo $$')
+this_host=$(uname -n)
+left_lock() { printf '%s\nkorvane\n%s\n' "$ended" "$this_host" >"$lock"; }
+
+# One left by a copy killed while it cleared a stale lock, beside what it was clearing with.
+left_lock
+: >"$lock.rmlock"
+runs beside_a_lock_being_cleared
+rm "$lock.rmlock"
+# One on a file system that keeps no native locks.
+left_lock
+runs without_native_locks strace -f -o "$work/no_native_locks.log" -e trace=flock -e inject=flock:error=ENOLCK
+grep -q "ENOLCK.*(INJECTED)" "$work/no_native_locks.log" || fail "no native lock failed: the test shows nothing"
+# Whatever holds the native lock of the program folder itself (a backup tool, say) stops no one.
+(
+    exec 9<"$folder"
+    flock 9
+    exec sleep 30
+) &
+backup=$!
+folder_held() { ! flock -n "$folder" true; }
+await "the backup holds the folder" folder_held
+runs while_a_backup_holds_the_folder
+kill "$backup"
+wait "$backup" 2>/dev/null || true
+backup=
+
+# A computer made from this one's image keeps its machine id but is another computer.
+machine_id=$(cat /etc/machine-id 2>/dev/null || cat /var/lib/dbus/machine-id 2>/dev/null || true)
+printf '4242\nkorvane\nelsewhere.example\n%s\n' "$machine_id" >"$lock"
+refused_with over_a_lock_of_a_cloned_computer "$lock was left by Korvane on another computer (process 4242 on elsewhere.example): if it no longer runs there, remove the file and start again."
+rm "$lock"
+
+# Another user: the superuser runs copies as nobody, anyone else as themselves (the folder's top is theirs
+# to make read-only).
+other=()
+if ((EUID == 0)); then
+    command -v setpriv >/dev/null || fail "setpriv is missing: no other user to run as"
+    other=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    chmod 755 "$work"
+    chown -R nobody: "$folder"
+    # A lock the superuser's copy left in a folder that is the user's.
+    left_lock
+    chown root: "$lock"
+    runs over_another_users_left_lock "${other[@]}"
+    chown root: "$folder"
+else
+    echo "not the superuser: a lock left by another user is not tried"
+fi
+# A folder whose top the user may not write, though CFG, DWGS and LIBS they may: a lock left there by an
+# ended copy cannot be removed; copies of this computer are kept out all the same.
+left_lock
+chmod 555 "$folder"
+# The script of a run that goes on and says TEXT once as it starts.
+says_as_it_starts() {
+    { printf 'expect message "%s" "START"\nexpect nomessage\n' "$1"; cat "$work/new_drawing.ks"; } >"$work/says.ks"
+}
+says_as_it_starts "$lock was left by a copy of Korvane that has ended (process $ended on $this_host), and it cannot be removed (Permission denied): Korvane on another computer is refused on this folder until a user who may change the folder removes the file."
+timeout 10 ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/says.ks" >"$work/over_a_kept_lock.log" 2>&1 ||
+    fail "the run over a lock it cannot remove did not go on saying why"
+[ -e "$lock" ] || fail "the lock that could not be removed is gone: the test shows nothing"
+chmod u+w "$folder"
+rm "$lock" "$folder/DWGS/HOUSE.DB0"
+chmod 555 "$folder"
+# Where no lock of any kind can be had (no lock file there, nor a lock of the folder's own), a start says so.
+says_as_it_starts 'This folder cannot be locked:\n'"$folder"'/\nA second copy of Korvane started on it would not be refused: run one at a time, as two copies on one folder save over each other'"'"'s drawings.'
+timeout 10 strace -f -o "$work/no_socket.log" -e trace=socket -e inject=socket:error=EACCES \
+    ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/says.ks" >"$work/with_no_lock.log" 2>&1 ||
+    fail "the run with no lock did not go on saying so"

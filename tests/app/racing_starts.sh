@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Two scripted runs started at once on one program folder, round after round, half of the rounds over
-# the empty lock a copy killed as it locked the folder leaves behind. Never are both inside at once:
-# each run that goes on finds the lock naming itself to its end, the other is refused as running or
-# runs after it; and never are both refused.
-# Usage: racing_starts.sh KORVANE-SCRIPT [ROUNDS]
+# Two scripted runs started at once on one program folder, round after round. Never are both inside at
+# once: a run that finds another inside fails, each run that goes on finds the lock file naming itself to
+# its end where one can be written, the other is refused as running or runs after it; and never are both
+# refused. The folder is writable, with half of the rounds over the empty lock a copy killed as it locked
+# the folder leaves behind (writable); or the lock file cannot be made, or once made cannot be written, as
+# on a full disk (full-disk); or its top is not the user's to write though CFG, DWGS and LIBS are, as in a
+# shared install (unwritable-top: the superuser runs the copies as nobody).
+# Usage: racing_starts.sh KORVANE-SCRIPT [ROUNDS] [writable|full-disk|unwritable-top]
 set -euo pipefail
 runner=$1
 rounds=${2:-60}
+mode=${3:-writable}
 
 work=$(mktemp -d)
 folder=$work/folder
@@ -14,11 +18,12 @@ lock=$folder/KORVANE.LCK
 mkdir "$folder"
 cleanup() {
     for pid in ${racers[@]+"${racers[@]}"}; do kill -9 "$pid" 2>/dev/null || true; done
+    chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
-    echo "round $round: $1"
+    echo "round ${round:-0}: $1"
     for log in "$work"/*.out "$work"/*.err; do
         echo "== $log"
         cat "$log"
@@ -26,16 +31,55 @@ fail() {
     exit 1
 }
 
-# Whoever runs this has the folder, and shows the lock as it stands at the end of its run.
-printf 'dialog 2024 ok 2027="HOUSE" 2026=on 2209=on\ncommand 230\nshow file KORVANE.LCK\n' >"$work/hold.ks"
+# Whoever runs this has the folder: it marks it as its own while inside, and shows the lock as it stands
+# at the end of its run where there is one.
+: >"$work/inside"
+{
+    printf 'expect nofile DWGS/INSIDE\ncopy inside DWGS/INSIDE\n'
+    printf 'dialog 2024 ok 2027="HOUSE" 2026=on 2209=on\ncommand 230\n'
+    printf 'expect file DWGS/INSIDE ""\nremove DWGS/INSIDE\n'
+    if [ "$mode" = writable ]; then printf 'show file KORVANE.LCK\n'; fi
+} >"$work/hold.ks"
+
+# How each racer starts: each keeps the process id it is started with.
+launch=()
+case $mode in
+writable) ;;
+full-disk)
+    command -v strace >/dev/null || { echo "strace is not installed (scripts/packages.txt)"; exit 1; }
+    ;;
+unwritable-top)
+    # The folder is laid in first, then its top made the superuser's and read-only.
+    : >"$work/prepare.ks"
+    "$runner" "$folder" "$work/prepare.ks" >"$work/prepare.out" 2>&1 || fail "the folder could not be prepared"
+    chmod 755 "$work"
+    if ((EUID == 0)); then
+        command -v setpriv >/dev/null || fail "setpriv (util-linux) is missing: no other user to run as"
+        find "$folder" -mindepth 1 -exec chown nobody: {} +
+        launch=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    fi
+    chmod 555 "$folder"
+    if ${launch[@]+"${launch[@]}"} touch "$folder/PROBE" 2>/dev/null; then
+        echo "the racers may write the folder's top: the test shows nothing"
+        exit 1
+    fi
+    ;;
+*) echo "no such mode: $mode"; exit 2 ;;
+esac
 
 refused=0
 in_turn=0
 for ((round = 1; round <= rounds; round++)); do
-    if ((round % 2)); then : >"$lock"; fi
+    if [ "$mode" = writable ] && ((round % 2)); then : >"$lock"; fi
+    # On a full disk the file cannot be made, or is made and takes no bytes.
+    if [ "$mode" = full-disk ]; then
+        fault=$( ((round % 4 < 2)) && echo openat || echo write)
+        launch=(strace -D -f --seccomp-bpf -o "$work/strace.log" -A -P "$lock" -e trace="$fault"
+            -e inject="$fault":error=ENOSPC)
+    fi
     racers=()
     for racer in 0 1; do
-        (exec "$runner" "$folder" "$work/hold.ks" >"$work/$racer.out" 2>"$work/$racer.err") &
+        (exec ${launch[@]+"${launch[@]}"} "$runner" "$folder" "$work/hold.ks" >"$work/$racer.out" 2>"$work/$racer.err") &
         racers+=($!)
     done
     ran=0
@@ -46,10 +90,12 @@ for ((round = 1; round <= rounds; round++)); do
         case $status in
         0)
             ran=$((ran + 1))
-            # The lock's first line is its holder's process.
-            holder=$(sed -n '1p' "$work/$racer.out")
-            [ "$holder" = "${racers[$racer]}" ] ||
-                fail "run $racer (process ${racers[$racer]}) ended holding a lock that names '$holder'"
+            if [ "$mode" = writable ]; then
+                # The lock's first line is its holder's process.
+                holder=$(sed -n '1p' "$work/$racer.out")
+                [ "$holder" = "${racers[$racer]}" ] ||
+                    fail "run $racer (process ${racers[$racer]}) ended holding a lock that names '$holder'"
+            fi
             ;;
         2)
             grep -qE "Korvane is already running on this folder( \(process $other on [^)]*\))?:$" \
@@ -65,5 +111,10 @@ for ((round = 1; round <= rounds; round++)); do
     *) fail "both runs were refused" ;;
     esac
     [ ! -e "$lock" ] || fail "the runs left the folder locked"
+    if [ "$mode" = full-disk ]; then
+        grep -q "ENOSPC (No space left on device) (INJECTED)" "$work/strace.log" ||
+            fail "no run met a full disk as it locked the folder: the test shows nothing"
+        rm "$work/strace.log"
+    fi
 done
-echo "$rounds rounds: one ran and the other was refused in $refused, both ran in turn in $in_turn"
+echo "$rounds rounds ($mode): one ran and the other was refused in $refused, both ran in turn in $in_turn"

@@ -1,5 +1,6 @@
 #pragma once
-// Folder locks on Qt: a lock file naming the process, host and program that hold it.
+// Folder locks on Qt: a lock this host's kernel keeps for the folder, which needs no file, and a lock file
+// naming the process and host that hold it, for hosts that share the folder.
 
 #include "platform/folder_lock.h"
 
@@ -7,10 +8,11 @@
 
 namespace platform::qt {
 
-// Takes the lock file at `path` (UTF-8) at once or not at all. A file whose process is no longer
-// running on this host is stale and taken over, and so is one that names no process and that no process
-// holds natively (its writer was killed before it wrote); a live holder's lock never goes stale with age.
-// Anything but a regular file at `path` is refused without being opened.
+// Takes the lock of the folder that holds `path` (UTF-8), the lock file, at once or not at all. The
+// folder's own lock keeps out every other process of this host, wherever the lock file cannot be
+// written; taken, a lock file that names this host, or that names no process and that no process holds
+// natively, was left by a process that has ended and is taken over. A lock file of another host is
+// refused, and so is anything but a regular file at `path`, without being read.
 FolderLockAttempt LockFolderFile(const std::string& path);
 
 } // namespace platform::qt
