@@ -3,7 +3,9 @@
 # File menu with real mouse and key events, places a text and opens a menu, draws a circle, restores
 # and grows the view, resizes the main window, and checks the drawing file and each screenshot. Every
 # step waits for what it needs (a window shown and holding the keyboard, a file written, a screenshot
-# showing the expected pixels) rather than a fixed time, within one generous limit for the whole run.
+# showing the expected pixels) rather than a fixed time; one that has not come in 20 s fails the run at
+# once, saying what it waited for, within one generous limit for the whole run. Menus and their items
+# are found from the keyboard by their order, never at the pixels one interface font puts them.
 # Usage: smoke_test.sh KORVANE SCREENSHOTTER OUTPUT.png (the other screenshots go beside it)
 set -euo pipefail
 program=$1
@@ -25,6 +27,7 @@ trap end_x_session EXIT
 deadline=$((SECONDS + 100))
 fail() {
     echo "$1"
+    if [ -s "$work/DWGS/SMOKE.DB0" ]; then echo "the drawing file's header: $(head -n 1 "$work/DWGS/SMOKE.DB0")"; fi
     if [ -s "$work/korvane.log" ]; then
         echo "the program's messages:"
         cat "$work/korvane.log"
@@ -50,11 +53,12 @@ count_other() {
 }
 # Takes screenshots into FILE until CHECK FILE holds: the screen may show the change a moment late.
 await_screen() {
-    local what=$1 file=$2
+    local what=$1 file=$2 end
+    end=$(step_deadline)
     shift 2
     until "$camera" "$file" 2>/dev/null && "$@" "$file"; do
         if ! kill -0 "$app" 2>/dev/null; then fail "the program ended while the screen was to show $what"; fi
-        ((SECONDS < deadline)) || fail "the screen never showed $what (last screenshot: $file)"
+        ((SECONDS < end)) || fail "the screen never showed $what (last screenshot: $file)"
         sleep 0.2
     done
 }
@@ -70,11 +74,14 @@ window=$(xdotool search --onlyvisible --name "^Korvane 5.0\$" | head -n 1)
 # Its menu bar painted: the menu titles' letters along the top row.
 menu_bar_painted() { [ "$(count_other EFEFEF "$1" 2 2 120 14)" -gt 20 ]; }
 await_screen "the menu bar" "$work/start.png" menu_bar_painted
+# The keys go to the main window.
+xdotool windowfocus "$window"
+await "the main window has the keyboard" focused "Korvane 5.0"
 
 # File > New...: the first item of the first pull-down.
-xdotool mousemove 20 8 click 1
+open_menu 1
 await "the File menu opens" menu_open
-xdotool key Down Return
+xdotool key Return
 await "the new-drawing dialog has the keyboard" focused "new drawing"
 # The new-drawing dialog: a name, then OK.
 xdotool key ctrl+a
@@ -90,6 +97,13 @@ await "the wall-type dialog closes" hidden "external wall"
 view_white() { [ "$(count FFFFFF "$1" 400 300 880 500)" = $((480 * 200)) ]; }
 await_screen "the new plan's empty view" "$shot" view_white
 base=${shot%.png}
+# Where the File title is, for a click on it later: its pull-down opens under it, at its left edge.
+open_menu 1
+await "the File menu opens from the keyboard" menu_open
+eval "$(xdotool getwindowgeometry --shell "$(menu_window)")"
+file_title_x=$((X + 8)) file_title_y=$((Y / 2))
+close_menu
+await "the File menu closes" menu_closed
 
 # A centred text: the press opens the text dialog, which takes the release. The menu opens afterwards
 # and no second text dialog comes.
@@ -104,20 +118,21 @@ xdotool key Return
 await "the text dialog closes" hidden "Text"
 await "the text is stored" has_objects 5
 xdotool mousemove 700 300
-xdotool mousemove 36 8 click 1
+xdotool mousemove "$file_title_x" "$file_title_y" click 1
 await "the File menu opens after the text" menu_open
 # The pull-down's items show over the view's white below the toolbar.
 menu_over_view() { [ "$(count_other FFFFFF "$1" 45 60 200 195)" -gt 300 ]; }
 await_screen "the File menu over the view" "${base}_menu.png" menu_over_view
 shown "Text" && fail "a second text dialog opened"
 [ "$(grep -c "ArialHELLO$" "$work/DWGS/SMOKE.DB0")" = 1 ] || fail "the text was not placed once"
-xdotool key Escape
+close_menu
 await "the File menu closes" menu_closed
 
-# A circle, dragged out with the Circle tool. The moves pace the drag as a hand would.
-xdotool mousemove 205 8 click 1
+# A circle, dragged out with the Circle tool (Tools, the fifth menu: Line, Line + Text, Arc, Circle).
+# The moves pace the drag as a hand would.
+open_menu 5
 await "the Tools menu opens" menu_open
-xdotool mousemove 231 95 click 1
+xdotool key Down Down Down Return
 await "the Tools menu closes" menu_closed
 xdotool mousemove 600 500 mousedown 1
 sleep 0.2

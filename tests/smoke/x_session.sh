@@ -11,13 +11,20 @@ end_x_session() {
     rm -rf "$work"
 }
 
+# The value of SECONDS by which one step must have come: a step that does not come within
+# `step_seconds` (20 unless set) will not come, and the run fails at once rather than at its deadline.
+step_deadline() {
+    local end=$((SECONDS + ${step_seconds:-20}))
+    echo $((end < deadline ? end : deadline))
+}
 # Repeats a check (the words after WHAT) until it holds; fails the run, naming WHAT, when time is up.
 await() {
-    local what=$1
+    local what=$1 end
+    end=$(step_deadline)
     shift
     until "$@" 2>/dev/null; do
         if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then fail "the program ended while waiting until $what"; fi
-        ((SECONDS < deadline)) || fail "timed out waiting until $what"
+        ((SECONDS < end)) || fail "timed out waiting until $what"
         sleep 0.1
     done
 }
@@ -30,15 +37,29 @@ focused() {
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
     [ -n "$id" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]
 }
-# A pull-down menu is open: the toolkit shows it as an untitled window, which reads as the program's name.
-menu_open() {
+# The open pull-down menu's window: the toolkit shows it untitled, which reads as the program's name.
+menu_window() {
     local id
     for id in $(xdotool search --onlyvisible --classname '^korvane$' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvane ] && return 0
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = korvane ]; then
+            echo "$id"
+            return 0
+        fi
     done
     return 1
 }
+menu_open() { menu_window >/dev/null; }
 menu_closed() { ! menu_open; }
+# Opens the menu bar's Nth pull-down from the keyboard (Alt, then Right to it), its first item
+# highlighted: the titles' order holds in every face, where their pixels move with the interface font.
+open_menu() {
+    local keys=(alt) n
+    for ((n = 1; n < $1; ++n)); do keys+=(Right); done
+    xdotool key "${keys[@]}" Down
+}
+# Closes the open pull-down and leaves the menu bar: Escape alone leaves its title highlighted, and an
+# Alt then would take the menu bar out of keyboard use rather than into it.
+close_menu() { xdotool key Escape Escape; }
 
 # Starts an X server of 1280 x 800 pixels on a display number no other server holds (it writes the
 # number once it takes connections) and points DISPLAY at it; its process id goes in `xvfb`. The server
