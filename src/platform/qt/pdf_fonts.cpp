@@ -38,11 +38,16 @@ struct HarfBuzzRelease {
     void operator()(hb_face_t* face) const { hb_face_destroy(face); }
     void operator()(hb_font_t* font) const { hb_font_destroy(font); }
     void operator()(hb_subset_input_t* input) const { hb_subset_input_destroy(input); }
+    void operator()(hb_subset_plan_t* plan) const { hb_subset_plan_destroy(plan); }
 };
 template <typename T> using HarfBuzz = std::unique_ptr<T, HarfBuzzRelease>;
 
 constexpr hb_tag_t GlyfTable = HB_TAG('g', 'l', 'y', 'f');
 constexpr hb_tag_t CffTable = HB_TAG('C', 'F', 'F', ' ');
+
+// The em of the largest picture made of a glyph of a face of colour pictures without strikes of
+// bitmaps, pixels: 43 mm at 300 pixels an inch.
+constexpr double ScalablePictureEm = 512;
 
 std::string_view BytesOf(hb_blob_t* blob) {
     unsigned length = 0;
@@ -55,18 +60,24 @@ bool HasTable(hb_face_t* face, hb_tag_t tag) {
     return hb_blob_get_length(table.get()) > 0;
 }
 
-// The face cut down to `glyphs`, each keeping its number, without hinting programs, layout tables or
-// the map from characters to glyphs: a PDF renderer draws glyphs unhinted, placed and chosen by the
-// page (Ghostscript draws the glyphs of a font with a character map a shade bolder). A named instance
-// (counted from 1; 0 for none) has its axes pinned where the instance puts them. Null where the
-// subsetter refuses the face.
-HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::vector<quint32>& glyphs, unsigned instance) {
+// The face cut down to `glyphs` without hinting programs, layout tables or the map from characters to
+// glyphs: a PDF renderer draws glyphs unhinted, placed and chosen by the page (Ghostscript draws the
+// glyphs of a font with a character map a shade bolder). Each glyph keeps its number where
+// `keepNumbers`; otherwise the kept glyphs are numbered anew (a CID-keyed face's charset still gives
+// each its CID) and `glyphs` become their new numbers. A named instance (counted from 1; 0 for none)
+// has its axes pinned where the instance puts them; the default instance of a variable face goes
+// without the tables of its variations, as its outlines are those of the face's own tables. Null
+// where the subsetter refuses the face.
+HarfBuzz<hb_face_t> Subset(hb_face_t* face, std::vector<quint32>& glyphs, unsigned instance,
+                           bool keepNumbers) {
     const HarfBuzz<hb_subset_input_t> input(hb_subset_input_create_or_fail());
     if (!input) return nullptr;
     hb_set_t* kept = hb_subset_input_glyph_set(input.get());
     for (quint32 glyph : glyphs)
         hb_set_add(kept, glyph);
-    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS | HB_SUBSET_FLAGS_NO_HINTING);
+    hb_subset_input_set_flags(input.get(),
+                              HB_SUBSET_FLAGS_NO_HINTING |
+                                  (keepNumbers ? HB_SUBSET_FLAGS_RETAIN_GIDS : HB_SUBSET_FLAGS_DEFAULT));
     hb_set_t* dropped = hb_subset_input_set(input.get(), HB_SUBSET_SETS_DROP_TABLE_TAG);
     for (hb_tag_t tag : {HB_TAG('G', 'S', 'U', 'B'), HB_TAG('G', 'P', 'O', 'S'), HB_TAG('G', 'D', 'E', 'F'),
                          HB_TAG('c', 'm', 'a', 'p')})
@@ -83,8 +94,22 @@ HarfBuzz<hb_face_t> Subset(hb_face_t* face, const std::vector<quint32>& glyphs, 
         for (unsigned i = 0; i < std::min(axisCount, coordinateCount); ++i)
             if (!hb_subset_input_pin_axis_location(input.get(), face, axes[i].tag, coordinates[i]))
                 return nullptr;
+    } else {
+        for (hb_tag_t tag :
+             {HB_TAG('f', 'v', 'a', 'r'), HB_TAG('g', 'v', 'a', 'r'), HB_TAG('a', 'v', 'a', 'r'),
+              HB_TAG('c', 'v', 'a', 'r'), HB_TAG('H', 'V', 'A', 'R'), HB_TAG('V', 'V', 'A', 'R'),
+              HB_TAG('M', 'V', 'A', 'R'), HB_TAG('S', 'T', 'A', 'T')})
+            hb_set_add(dropped, tag);
     }
-    const HarfBuzz<hb_face_t> subset(hb_subset_or_fail(face, input.get()));
+    const HarfBuzz<hb_subset_plan_t> plan(hb_subset_plan_create_or_fail(face, input.get()));
+    if (!plan) return nullptr;
+    const hb_map_t* numbers = hb_subset_plan_old_to_new_glyph_mapping(plan.get());
+    for (quint32& glyph : glyphs) {
+        const hb_codepoint_t number = hb_map_get(numbers, glyph);
+        if (number == HB_MAP_VALUE_INVALID) return nullptr;
+        glyph = number;
+    }
+    const HarfBuzz<hb_face_t> subset(hb_subset_plan_execute_or_fail(plan.get()));
     if (!subset) return nullptr;
     // Read back from its font file, it lists its tables as a face of a file does.
     const HarfBuzz<hb_blob_t> file(hb_face_reference_blob(subset.get()));
@@ -386,10 +411,14 @@ QtGlyph QtGlyphOf(QFontEngine& engine, quint32 glyph) {
     return result;
 }
 
-// Whether a face the subsetter cut holds the glyphs Qt draws: its outline table is there, and each
-// glyph has the advance and, but for a hundredth of the em, the box of Qt's (glyphs of a face Qt
-// draws at another instance, or that HarfBuzz cannot read, differ).
-bool HoldsGlyphs(hb_face_t* subset, hb_tag_t outlines, const std::vector<quint32>& glyphs,
+// Whether a face the subsetter cut holds the glyphs Qt draws (`glyphs` of the face `original`, which are
+// `cut` there): its outline table is there, each glyph has the advance Qt's engine gives and ink where
+// Qt's has ink, and, but for a hundredth of the em, the box it has in the original face. Boxes are
+// compared as HarfBuzz reads both faces, as Qt's engine gives a TrueType glyph's outline hinted at the
+// size of the em, which moves its points by more than that in some faces. Glyphs of a face Qt draws at
+// another instance, or that HarfBuzz cannot read, differ.
+bool HoldsGlyphs(hb_face_t* subset, hb_tag_t outlines, hb_font_t* original,
+                 const std::vector<quint32>& glyphs, const std::vector<quint32>& cut,
                  const std::vector<QtGlyph>& drawn, unsigned unitsPerEm) {
     const HarfBuzz<hb_blob_t> table(hb_face_reference_table(subset, outlines));
     if (hb_blob_get_length(table.get()) == 0 || hb_face_get_upem(subset) != unitsPerEm) return false;
@@ -397,22 +426,22 @@ bool HoldsGlyphs(hb_face_t* subset, hb_tag_t outlines, const std::vector<quint32
     const double slack = std::max(2.0, unitsPerEm / 100.0);
     const unsigned count = hb_face_get_glyph_count(subset);
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
-        if (glyphs[i] >= count) return false;
+        if (cut[i] >= count) return false;
         // The subsetter empties the .notdef glyph, which no text shows but in want of a glyph.
         if (glyphs[i] == 0) continue;
-        if (std::abs(hb_font_get_glyph_h_advance(font.get(), glyphs[i]) - drawn[i].advance) > slack)
+        if (std::abs(hb_font_get_glyph_h_advance(font.get(), cut[i]) - drawn[i].advance) > slack)
             return false;
         hb_glyph_extents_t extents{};
-        const bool inked = hb_font_get_glyph_extents(font.get(), glyphs[i], &extents) && extents.width != 0;
-        const QRectF box = drawn[i].outline.boundingRect();
-        if (inked != !box.isEmpty()) return false;
+        const bool inked = hb_font_get_glyph_extents(font.get(), cut[i], &extents) && extents.width != 0;
+        if (inked == drawn[i].outline.boundingRect().isEmpty()) return false;
         if (!inked) continue;
-        const double edges[4][2] = {{static_cast<double>(extents.x_bearing), box.left()},
-                                    {static_cast<double>(extents.x_bearing + extents.width), box.right()},
-                                    {static_cast<double>(extents.y_bearing), -box.top()},
-                                    {static_cast<double>(extents.y_bearing + extents.height), -box.bottom()}};
-        for (const auto& edge : edges)
-            if (std::abs(edge[0] - edge[1]) > slack) return false;
+        hb_glyph_extents_t own{};
+        if (!hb_font_get_glyph_extents(original, glyphs[i], &own)) return false;
+        for (const auto& [edge, ownEdge] :
+             {std::pair(extents.x_bearing, own.x_bearing), std::pair(extents.y_bearing, own.y_bearing),
+              std::pair(extents.x_bearing + extents.width, own.x_bearing + own.width),
+              std::pair(extents.y_bearing + extents.height, own.y_bearing + own.height)})
+            if (std::abs(edge - ownEdge) > slack) return false;
     }
     return true;
 }
@@ -617,6 +646,27 @@ Picture PictureOf(const QRawFont& font, quint32 glyph, double advance) {
     return picture;
 }
 
+// The picture's coverage as an image mask, a bit a pixel and each row whole bytes: 1 where the glyph
+// covers the pixel at least half.
+std::string MaskOf(const Picture& picture) {
+    const std::size_t rowBytes = (static_cast<std::size_t>(picture.width) + 7) / 8;
+    std::string mask(rowBytes * static_cast<std::size_t>(picture.height), '\0');
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (static_cast<unsigned char>(
+                    picture.coverage[static_cast<std::size_t>(y) * picture.width + x]) >= 128)
+                mask[static_cast<std::size_t>(y) * rowBytes + x / 8] |= static_cast<char>(0x80 >> (x % 8));
+    return mask;
+}
+
+// Whether Qt's engine paints glyph `index` of `font` from a bitmap alone: it has no outline there, yet
+// ink (a face of outlines for some glyphs and of bitmaps alone for others).
+bool BitmapAlone(const QRawFont& font, quint32 index) {
+    if (!font.pathForGlyph(index).isEmpty()) return false;
+    const Picture picture = PictureOf(font, index, 0);
+    return std::any_of(picture.coverage.begin(), picture.coverage.end(), [](char c) { return c != 0; });
+}
+
 } // namespace
 
 struct PdfFonts::FreeType {
@@ -625,13 +675,17 @@ struct PdfFonts::FreeType {
 
 struct PdfFonts::Face {
     // How the face is embedded: its own outlines (TrueType, CFF, CID-keyed CFF, Type 1), those Qt
-    // gives for it, or the pictures Qt draws of its glyphs.
+    // gives for it, or the pictures Qt draws of its glyphs. A face of outlines with bitmaps beside
+    // them shows a glyph of a bitmap alone as a picture.
     enum class Form { TrueType, Cff, CidKeyedCff, Type1, QtOutlines, Pictures };
     QByteArray file;
     QByteArray uuid;
     int index = 0;
     Form form = Form::QtOutlines;
     unsigned instance = 0;    // the named instance of a variable face, from 1; 0 for none
+    bool bitmaps = false;     // it has strikes of bitmaps
+    bool colours = false;     // its pictures have colours of their own; others take the text's
+    double largestStrike = 0; // the size of its largest strike of bitmaps, pixels; 0 for none
     HarfBuzz<hb_face_t> face; // of TrueType and CFF outlines
     FreeTypeFace freeType;    // of the faces HarfBuzz does not read, and of CFF ones for their CIDs
     Type1Program program;     // of a Type 1 face
@@ -641,7 +695,8 @@ struct PdfFonts::Face {
     std::vector<Glyph> codes;
     std::vector<quint32> glyphs;
     int resource = -1; // the CID font of a face of two-byte codes
-    // The fonts of a face of single-byte codes, each a resource and its glyphs in code order.
+    // The fonts of single-byte codes (of a Type 1 face, or of pictures), each a resource and its glyphs
+    // in code order.
     std::vector<std::pair<int, std::vector<quint32>>> fonts;
     std::vector<bool> characters = std::vector<bool>(0x10000, false);
 
@@ -681,16 +736,22 @@ int PdfFonts::FaceOf(const QRawFont& font) {
     // The face's own file: HarfBuzz reads TrueType and CFF outlines, FreeType a Type 1 font's names and
     // a CFF font's CIDs.
     bool outlines = false;
+    bool outlineTable = false;
     if (!id.filename.isEmpty() && id.index >= 0) {
         const HarfBuzz<hb_blob_t> blob(hb_blob_create_from_file_or_fail(id.filename.constData()));
         if (blob) face->face.reset(hb_face_create(blob.get(), static_cast<unsigned>(id.index) & 0xFFFF));
         if (face->face && hb_face_get_glyph_count(face->face.get()) > 0) {
-            if (HasTable(face->face.get(), GlyfTable))
+            hb_face_t* own = face->face.get();
+            if (HasTable(own, GlyfTable))
                 face->form = Face::Form::TrueType, outlines = true;
-            else if (HasTable(face->face.get(), CffTable))
+            else if (HasTable(own, CffTable))
                 face->form = Face::Form::Cff, outlines = true;
+            outlineTable = outlines || HasTable(own, HB_TAG('C', 'F', 'F', '2'));
+            face->bitmaps = HasTable(own, HB_TAG('E', 'B', 'L', 'C')) ||
+                            HasTable(own, HB_TAG('C', 'B', 'L', 'C')) ||
+                            HasTable(own, HB_TAG('s', 'b', 'i', 'x'));
         }
-        if (face->form != Face::Form::TrueType) {
+        if (face->form != Face::Form::TrueType || face->bitmaps) {
             if (!freeType_) {
                 freeType_ = std::make_unique<FreeType>();
                 FT_Library library = nullptr;
@@ -717,10 +778,24 @@ int PdfFonts::FaceOf(const QRawFont& font) {
                 if (!face->program.bytes.empty()) face->form = Face::Form::Type1, outlines = true;
             }
         }
+        if (FT_Face own = face->freeType.get()) {
+            face->bitmaps = face->bitmaps || FT_HAS_FIXED_SIZES(own);
+            face->colours = FT_HAS_COLOR(own);
+            // Qt's engine enlarges colour bitmaps from the height of their strike.
+            for (FT_Int i = 0; i < own->num_fixed_sizes; ++i)
+                face->largestStrike = std::max({face->largestStrike, own->available_sizes[i].y_ppem / 64.0,
+                                                static_cast<double>(own->available_sizes[i].height)});
+            // A face of bitmaps alone, as FreeType finds it: a PCF face, or one whose glyph table holds
+            // no outlines.
+            if (!FT_IS_SCALABLE(own)) outlines = false;
+        } else if (face->bitmaps && !outlineTable) {
+            outlines = false;
+        }
     }
-    // A face of pictures alone has no outline to give.
-    if (!outlines && engine != nullptr && engine->hasUnreliableGlyphOutline())
-        face->form = Face::Form::Pictures;
+    // Qt's engine has no outline of a face of bitmaps alone, nor of one of pictures alone (colour
+    // emoji), and asking it for one spoils what it paints and measures of the face afterwards.
+    if (engine != nullptr && engine->hasUnreliableGlyphOutline()) face->colours = true;
+    if (!outlines && (face->bitmaps || face->colours)) face->form = Face::Form::Pictures;
     if (!face->SingleBytes()) face->resource = AddResource();
     faces_.push_back(std::move(face));
     return static_cast<int>(faces_.size() - 1);
@@ -734,24 +809,25 @@ PdfFonts::Glyph PdfFonts::Show(int faceIndex, quint32 index) {
 
 PdfFonts::Glyph PdfFonts::FirstShow(Face& face, quint32 index) {
     if (face.codes.size() <= index) face.codes.resize(index + 1, Glyph{-1, 0, 2});
-    Glyph& glyph = face.codes[index];
-    if (!face.SingleBytes()) {
+    if (!face.SingleBytes() && !(face.bitmaps && index != 0 && BitmapAlone(face.font, index))) {
         // A CID font of two-byte codes always holds the .notdef glyph, code 0.
         if (face.glyphs.empty() && index != 0) FirstShow(face, 0);
+        Glyph& glyph = face.codes[index];
         glyph = {face.resource, index, 2};
         FT_UInt cid = 0;
         if (face.form == Face::Form::CidKeyedCff &&
             FT_Get_CID_From_Glyph_Index(face.freeType.get(), index, &cid) == 0)
             glyph.code = cid;
         face.glyphs.push_back(index);
-        return face.codes[index];
+        return glyph;
     }
     if (face.fonts.empty() || face.fonts.back().second.size() == 256)
         face.fonts.push_back({AddResource(), {}});
     std::vector<quint32>& glyphs = face.fonts.back().second;
+    Glyph& glyph = face.codes[index];
     glyph = {face.fonts.back().first, static_cast<unsigned>(glyphs.size()), 1};
     glyphs.push_back(index);
-    face.glyphs.push_back(index);
+    if (face.SingleBytes()) face.glyphs.push_back(index);
     return glyph;
 }
 
@@ -768,12 +844,12 @@ bool PdfFonts::SynthesizesBold(const QRawFont& font) {
 
 void PdfFonts::Write() {
     for (const std::unique_ptr<Face>& face : faces_) {
-        if (face->form == Face::Form::Type1)
+        if (face->form == Face::Form::Type1) {
             WriteType1(*face);
-        else if (face->form == Face::Form::Pictures)
-            WritePictures(*face);
-        else if (face->resource >= 0)
-            WriteFont(*face);
+            continue;
+        }
+        if (!face->fonts.empty()) WritePictures(*face);
+        if (face->resource >= 0) WriteFont(*face);
     }
 }
 
@@ -791,15 +867,21 @@ void PdfFonts::WriteFont(Face& face) {
     for (quint32 glyph : glyphs)
         drawn.push_back(engine != nullptr ? QtGlyphOf(*engine, glyph) : QtGlyph());
 
+    const HarfBuzz<hb_font_t> font(face.face ? hb_font_create(face.face.get()) : nullptr);
+    if (font && face.instance > 0) hb_font_set_var_named_instance(font.get(), face.instance - 1);
     const bool ownOutlines = face.form == Face::Form::TrueType || face.form == Face::Form::Cff ||
                              face.form == Face::Form::CidKeyedCff;
     const bool trueType = face.form == Face::Form::TrueType;
+    // A CID-keyed face's glyphs are shown by their CIDs, which its charset keeps when the glyphs are
+    // numbered anew: the cut face holds the glyphs shown alone.
+    const bool cidKeyed = face.form == Face::Form::CidKeyedCff;
+    std::vector<quint32> cut = glyphs;
     HarfBuzz<hb_face_t> subset =
-        ownOutlines ? Subset(face.face.get(), glyphs, face.instance) : HarfBuzz<hb_face_t>();
-    if (subset && !HoldsGlyphs(subset.get(), trueType ? GlyfTable : CffTable, glyphs, drawn,
+        ownOutlines ? Subset(face.face.get(), cut, face.instance, !cidKeyed) : HarfBuzz<hb_face_t>();
+    if (subset && !HoldsGlyphs(subset.get(), trueType ? GlyfTable : CffTable, font.get(), glyphs, cut, drawn,
                                static_cast<unsigned>(unitsPerEm)))
         subset.reset();
-    if (subset && face.form == Face::Form::CidKeyedCff) {
+    if (subset && cidKeyed) {
         // The cut face keeps each glyph's CID, by which the page shows it.
         const HarfBuzz<hb_blob_t> file(hb_face_reference_blob(subset.get()));
         FT_Face opened = nullptr;
@@ -807,19 +889,17 @@ void PdfFonts::WriteFont(Face& face) {
         if (FT_New_Memory_Face(freeType_->library.get(), reinterpret_cast<const FT_Byte*>(bytes.data()),
                                static_cast<FT_Long>(bytes.size()), 0, &opened) != 0)
             subset.reset();
-        const FreeTypeFace cut(opened);
-        for (quint32 glyph : glyphs) {
+        const FreeTypeFace openedCut(opened);
+        for (std::size_t i = 0; i < glyphs.size(); ++i) {
             FT_UInt cid = 0;
-            if (!subset || FT_Get_CID_From_Glyph_Index(cut.get(), glyph, &cid) != 0 ||
-                cid != face.codes[glyph].code) {
+            if (!subset || FT_Get_CID_From_Glyph_Index(openedCut.get(), cut[i], &cid) != 0 ||
+                cid != face.codes[glyphs[i]].code) {
                 subset.reset();
                 break;
             }
         }
     }
 
-    const HarfBuzz<hb_font_t> font(face.face ? hb_font_create(face.face.get()) : nullptr);
-    if (font && face.instance > 0) hb_font_set_var_named_instance(font.get(), face.instance - 1);
     Description d;
     if (font) {
         d = Describe(face.face.get(), font.get());
@@ -848,11 +928,11 @@ void PdfFonts::WriteFont(Face& face) {
         // A subset's box is the box of its own glyphs and the origin, which a renderer sizes its glyph
         // images by: poppler places glyphs at fractions of a pixel only where they are small enough, as
         // they are in the fonts Qt's engine writes.
-        const HarfBuzz<hb_font_t> cut(hb_font_create(subset.get()));
+        const HarfBuzz<hb_font_t> cutFont(hb_font_create(subset.get()));
         std::array<int, 4> box{};
-        for (quint32 glyph : glyphs) {
+        for (quint32 glyph : cut) {
             hb_glyph_extents_t extents{};
-            if (!hb_font_get_glyph_extents(cut.get(), glyph, &extents)) continue;
+            if (!hb_font_get_glyph_extents(cutFont.get(), glyph, &extents)) continue;
             box = {std::min(box[0], extents.x_bearing), std::min(box[1], extents.y_bearing + extents.height),
                    std::max(box[2], extents.x_bearing + extents.width), std::max(box[3], extents.y_bearing)};
         }
@@ -965,45 +1045,65 @@ void PdfFonts::WriteType1(Face& face) {
 }
 
 void PdfFonts::WritePictures(Face& face) {
-    // Glyph space is the pixels of the largest size met, upwards.
+    // Glyph space is the pixels of the largest size met, upwards. A picture of colours has no more
+    // pixels than the face's largest strike of bitmaps holds (or, for a face without one, than
+    // ScalablePictureEm), as Qt's engine only enlarges them beyond it; the glyph's matrix gives it its
+    // size. Qt's engine paints other bitmaps at their strike's size whatever the size asked.
     const QRawFont& font = face.font;
     const double size = std::max(1.0, font.pixelSize());
+    QRawFont painted = font;
+    const double largest = face.largestStrike > 0 ? face.largestStrike : ScalablePictureEm;
+    if (face.colours && size > largest) painted.setPixelSize(largest);
+    const double scale = size / std::max(1.0, painted.pixelSize());
+    std::vector<quint32> shown;
+    for (const auto& [resource, glyphs] : face.fonts)
+        shown.insert(shown.end(), glyphs.begin(), glyphs.end());
     const std::map<unsigned, char16_t> characters =
-        GlyphCharacters(font, face.characters, face.glyphs, face.face.get());
+        GlyphCharacters(font, face.characters, shown, face.face.get());
     for (const auto& [resource, glyphs] : face.fonts) {
         std::string procedures, images, widths;
         std::array<double, 4> box{};
         std::map<unsigned, char16_t> codes;
-        const QList<QPointF> advances =
-            font.advancesForGlyphIndexes(QList<quint32>(glyphs.begin(), glyphs.end()));
+        const QList<quint32> indexes(glyphs.begin(), glyphs.end());
+        const QList<QPointF> advances = font.advancesForGlyphIndexes(indexes);
+        const QList<QPointF> paintedAdvances = painted.advancesForGlyphIndexes(indexes);
         for (std::size_t code = 0; code < glyphs.size(); ++code) {
-            const double advance = code < static_cast<std::size_t>(advances.size())
-                                       ? advances[static_cast<qsizetype>(code)].x()
-                                       : 0;
-            const Picture picture = PictureOf(font, glyphs[code], advance);
+            const auto at = static_cast<qsizetype>(code);
+            const double advance = at < advances.size() ? advances[at].x() : 0;
+            const Picture picture =
+                PictureOf(painted, glyphs[code], at < paintedAdvances.size() ? paintedAdvances[at].x() : 0);
             std::string procedure;
             AppendReal(procedure, advance);
             procedure += "0 d0\n";
             if (picture.width > 0) {
-                const int coverage = file_.Reserve();
                 const int image = file_.Reserve();
                 std::string entries = " /Type /XObject /Subtype /Image /Width " +
                                       std::to_string(picture.width) + " /Height " +
-                                      std::to_string(picture.height) + " /BitsPerComponent 8 /ColorSpace ";
-                file_.Stream(coverage, entries + "/DeviceGray", picture.coverage, true);
-                entries += "/DeviceRGB /SMask ";
-                AppendReference(entries, coverage);
-                file_.Stream(image, entries, picture.colours, true);
+                                      std::to_string(picture.height);
+                if (scale > 1) entries += " /Interpolate true";
+                if (face.colours) {
+                    // Colours of its own, its coverage a soft mask.
+                    const int coverage = file_.Reserve();
+                    entries += " /BitsPerComponent 8 /ColorSpace ";
+                    file_.Stream(coverage, entries + "/DeviceGray", picture.coverage, true);
+                    entries += "/DeviceRGB /SMask ";
+                    AppendReference(entries, coverage);
+                    file_.Stream(image, entries, picture.colours, true);
+                } else {
+                    // The text's colour where the glyph has ink.
+                    file_.Stream(image, entries + " /ImageMask true /BitsPerComponent 1 /Decode [1 0]",
+                                 MaskOf(picture), true);
+                }
+                const std::array<double, 4> placed = {picture.left * scale, picture.bottom * scale,
+                                                      picture.width * scale, picture.height * scale};
                 procedure += "q\n";
-                for (double value : {static_cast<double>(picture.width), 0.0, 0.0,
-                                     static_cast<double>(picture.height), picture.left, picture.bottom})
+                for (double value : {placed[2], 0.0, 0.0, placed[3], placed[0], placed[1]})
                     AppendReal(procedure, value);
                 procedure += "cm\n/I" + std::to_string(code) + " Do\nQ\n";
                 images += " /I" + std::to_string(code) + ' ';
                 AppendReference(images, image);
-                box = {std::min(box[0], picture.left), std::min(box[1], picture.bottom),
-                       std::max(box[2], picture.left + picture.width),
-                       std::max(box[3], picture.bottom + picture.height)};
+                box = {std::min(box[0], placed[0]), std::min(box[1], placed[1]),
+                       std::max(box[2], placed[0] + placed[2]), std::max(box[3], placed[1] + placed[3])};
             }
             const int object = file_.Reserve();
             file_.Stream(object, "", procedure, true);

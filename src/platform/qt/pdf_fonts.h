@@ -6,8 +6,9 @@
 // or the CIDs of a CID-keyed face. Where the cut face lacks its outlines or holds other glyphs than
 // Qt draws, and for a face of no such file, the CID font is a CFF font made from the outlines Qt gives
 // for the face. A Type 1 face, which the subsetter cannot read, goes whole as fonts of single-byte
-// codes naming its glyphs, 256 a font; a face of pictures alone (colour emoji) as Type 3 fonts of
-// single-byte codes whose glyphs are the pictures Qt draws.
+// codes naming its glyphs, 256 a font; a face of pictures alone (colour emoji) or of bitmaps alone,
+// and a glyph Qt paints from a bitmap alone, as Type 3 fonts of single-byte codes whose glyphs are the
+// pictures Qt draws.
 
 #include "platform/qt/pdf_syntax.h"
 

@@ -2,8 +2,10 @@
 // MuPDF (mutool draw) and Ghostscript read the writer's fonts without a complaint and render its page
 // and the page of a QPrinter in PDF format from the same printout alike, but for the grey of the
 // glyphs' edges. The faces are a damaged TrueType face, a semi-bold CFF face at more than 64 pixels
-// and Type 1 faces, made bold by Qt's engine where they have no bold of their own.
+// and Type 1 faces, made bold by Qt's engine where they have no bold of their own. A face of bitmaps,
+// which Qt's engine prints blank, is held to what the view paints.
 #include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_text_renderer.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -13,9 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <regex>
 #include <string>
 #include <vector>
@@ -115,6 +119,28 @@ Difference Compare(const GreyPage& a, const GreyPage& b) {
     return d;
 }
 
+// The ink of a rendered page (pixels darker than mid-grey) and the box that holds it.
+struct Ink {
+    int pixels = 0;
+    int left = 0, top = 0, right = -1, bottom = -1;
+    int Width() const { return right - left + 1; }
+    int Height() const { return bottom - top + 1; }
+};
+
+Ink InkOf(const GreyPage& page) {
+    Ink ink;
+    ink.left = page.width;
+    ink.top = page.height;
+    for (int y = 0; y < page.height; ++y)
+        for (int x = 0; x < page.width; ++x)
+            if (page.pixels[static_cast<std::size_t>(y) * page.width + x] < 128) {
+                ++ink.pixels;
+                ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y);
+            }
+    return ink;
+}
+
 // How the rows from `top`, `height` high, differ from those `shift` rows below them.
 Difference CompareBands(const GreyPage& page, int top, int height, int shift) {
     Difference d;
@@ -151,6 +177,22 @@ class PdfFonts : public testing::Test {
             "TEXT.DB0", error);
         Printout* printouts[] = {&printout};
         return RunPrintJob(*document, printouts).bytes;
+    }
+
+    // The printout printed through the program's PDF writer, as every reader renders it.
+    std::vector<GreyPage> WriterPages(Printout& printout) {
+        const std::string writer = (folder.path() + "/WRITER.PDF").toStdString();
+        std::ofstream(writer, std::ios::binary) << PrintThroughWriter(printout);
+        std::vector<GreyPage> pages;
+        for (const char* reader : Readers) {
+            GreyPage page;
+            std::string errors;
+            EXPECT_TRUE(Render(reader, writer, (folder.path() + "/page.pgm").toStdString(), page, errors))
+                << reader;
+            EXPECT_EQ(errors, "") << reader;
+            pages.push_back(std::move(page));
+        }
+        return pages;
     }
 
     // The printout printed through the program's PDF writer and through a QPrinter, then each file
@@ -270,6 +312,20 @@ qsizetype TableAt(const QByteArray& font, const char* tag) {
     return record < 0 ? -1 : Read16(font, record + 8) << 16 | Read16(font, record + 10);
 }
 
+// Where the tables that lead to a glyph's outline lie in a TrueType font file of long glyph offsets;
+// all 0 where one is missing or the offsets are short.
+struct GlyphTables {
+    qsizetype maxp = 0, loca = 0, glyf = 0;
+};
+
+GlyphTables GlyphTablesOf(const QByteArray& font) {
+    const qsizetype head = TableAt(font, "head");
+    const GlyphTables tables{TableAt(font, "maxp"), TableAt(font, "loca"), TableAt(font, "glyf")};
+    if (head <= 0 || tables.maxp <= 0 || tables.loca <= 0 || tables.glyf <= 0 || Read16(font, head + 50) != 1)
+        return {};
+    return tables;
+}
+
 // Where the INDEX of a CFF font starting at `at` ends.
 qsizetype IndexEnd(const QByteArray& font, qsizetype at) {
     const unsigned count = Read16(font, at);
@@ -312,6 +368,25 @@ qsizetype CharStringsAt(const QByteArray& font, qsizetype cff) {
     return -1;
 }
 
+// The font programs a PDF file embeds (its streams of a TrueType or a CFF font), inflated.
+std::vector<QByteArray> FontPrograms(const std::string& pdf) {
+    std::vector<QByteArray> programs;
+    for (std::size_t at = pdf.find(">>\nstream\n"); at != std::string::npos;
+         at = pdf.find(">>\nstream\n", at)) {
+        const std::string_view entries(pdf.data() + pdf.rfind("<<", at), pdf.data() + at);
+        at += 10;
+        const std::size_t end = pdf.find("\nendstream", at);
+        if (entries.find("/Length1 ") == std::string_view::npos &&
+            entries.find("/Subtype /CIDFontType0C") == std::string_view::npos)
+            continue;
+        // qUncompress wants the expected size in front; it grows its buffer when that is short.
+        QByteArray packed("\0\0\x10\0", 4);
+        packed.append(pdf.data() + at, static_cast<qsizetype>(end - at));
+        programs.push_back(qUncompress(packed));
+    }
+    return programs;
+}
+
 } // namespace
 
 TEST_F(PdfFonts, ADamagedFacePrintsItsTextInEveryReader) {
@@ -320,12 +395,9 @@ TEST_F(PdfFonts, ADamagedFacePrintsItsTextInEveryReader) {
     QByteArray face = RenamedFace("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
                                   "Liberation", "Spoiltface");
     ASSERT_FALSE(face.isEmpty()) << "fonts-liberation2 is missing";
-    const qsizetype head = TableAt(face, "head");
-    const qsizetype maxp = TableAt(face, "maxp");
-    const qsizetype loca = TableAt(face, "loca");
-    ASSERT_TRUE(head > 0 && maxp > 0 && loca > 0);
-    ASSERT_EQ(Read16(face, head + 50), 1u) << "long glyph offsets";
-    const qsizetype last = loca + 4 * (static_cast<qsizetype>(Read16(face, maxp + 4)) - 1);
+    const GlyphTables tables = GlyphTablesOf(face);
+    ASSERT_GT(tables.glyf, 0) << "a TrueType face of long glyph offsets";
+    const qsizetype last = tables.loca + 4 * (static_cast<qsizetype>(Read16(face, tables.maxp + 4)) - 1);
     face.replace(last, 4, QByteArray("\x7f\xff\xff\xff", 4));
     ASSERT_TRUE(Register(face, "SPOILT.TTF"));
 
@@ -383,6 +455,13 @@ TEST_F(PdfFonts, ACidKeyedCffFacePrintsAsTextInEveryReader) {
     OneText text("Fixture CJK", 80, 400);
     ExpectAlike(PrintBothWays(text), 2000);
     EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+    // Its CFF font holds the 13 glyphs shown and .notdef, without an empty glyph in the place of each
+    // glyph of the face up to the last shown (tens of thousands in Noto Sans CJK itself).
+    const std::vector<QByteArray> programs = FontPrograms(PrintThroughWriter(text));
+    ASSERT_EQ(programs.size(), 1u);
+    const qsizetype charStrings = CharStringsAt(programs[0], 0);
+    ASSERT_GT(charStrings, 0);
+    EXPECT_EQ(Read16(programs[0], charStrings), 14u);
 }
 
 TEST_F(PdfFonts, DamagedCffFacesPrintAsTextInEveryReader) {
@@ -448,6 +527,107 @@ TEST_F(PdfFonts, AVariableFacesBoldInstancePrintsAsQtPrintsIt) {
     OneText text("Fixture Variable", 80, 700);
     ExpectAlike(PrintBothWays(text), 2000);
     EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+}
+
+TEST_F(PdfFonts, AVariableFacesDefaultInstanceGoesInWithoutItsVariations) {
+    // Inter's variable face added by the application, under a name of its own, so that Qt's engine
+    // draws its default instance: its outlines are those of its glyph table, its variations dead weight.
+    QFile fixture(KORVANE_FIXTURES_DIR "/fonts/FixtureVariable.ttf");
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(Register(Renamed(fixture.readAll(), "Fixture", "Default"), "DEFAULT.TTF"));
+    OneText text("Default Variable", 80, 400);
+    ExpectAlike(PrintBothWays(text), 2000);
+    const std::vector<QByteArray> programs = FontPrograms(PrintThroughWriter(text));
+    ASSERT_EQ(programs.size(), 1u);
+    ASSERT_GT(RecordOf(programs[0], "glyf"), 0);
+    for (const char* tag : {"fvar", "gvar", "HVAR"})
+        EXPECT_LT(RecordOf(programs[0], tag), 0) << tag;
+}
+
+TEST_F(PdfFonts, AFaceWhoseGlyphBoxesReachPastTheirOutlinesGoesInAsItsOwnProgram) {
+    // Liberation Sans under a name of its own, the box in each glyph's header reaching 50 of its 2048
+    // units above the outline: HarfBuzz gives a glyph's box from its header, which holds the control
+    // points of its curves (Amiri's braces), Qt's engine from its outline, hinted at the size of the em
+    // (Purisa's letters).
+    QByteArray face = RenamedFace("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+                                  "Liberation", "Looseboxes");
+    ASSERT_FALSE(face.isEmpty()) << "fonts-liberation2 is missing";
+    const GlyphTables tables = GlyphTablesOf(face);
+    ASSERT_GT(tables.glyf, 0) << "a TrueType face of long glyph offsets";
+    const auto offset = [&](unsigned glyph) {
+        const qsizetype at = tables.loca + 4 * static_cast<qsizetype>(glyph);
+        return static_cast<qsizetype>(Read16(face, at)) << 16 | Read16(face, at + 2);
+    };
+    for (unsigned glyph = 0; glyph < Read16(face, tables.maxp + 4); ++glyph) {
+        const qsizetype top = tables.glyf + offset(glyph) + 8;
+        if (offset(glyph + 1) > offset(glyph)) Write16(face, top, Read16(face, top) + 50);
+    }
+    ASSERT_TRUE(Register(face, "LOOSE.TTF"));
+
+    OneText text("Looseboxes Sans", 80, 400);
+    ExpectAlike(PrintBothWays(text), 2000);
+    // The face's own TrueType outlines, not a CFF font made of Qt's.
+    const std::vector<QByteArray> programs = FontPrograms(PrintThroughWriter(text));
+    ASSERT_EQ(programs.size(), 1u);
+    EXPECT_EQ(programs[0].left(4), QByteArray("\0\1\0\0", 4));
+}
+
+TEST_F(PdfFonts, FacesOfBitmapsPrintWhatTheViewPaintsInEveryReader) {
+    // Terminus's bitmaps with an empty glyph table, a face of bitmaps alone to FreeType, and the same
+    // bitmaps in a face of outlines for .notdef and x alone, at the size of one of its strikes: Qt's
+    // engine has no outline of the text's glyphs, and its own PDF engine prints nothing of them.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    for (const char* face : {"Fixture Bitmap", "Fixture Mixed"}) {
+        SCOPED_TRACE(face);
+        qt::QtTextRenderer view;
+        const std::shared_ptr<const TextMask> painted = view.Render({face, 32}, "Kitchen 4.20 m");
+        int lit = 0;
+        for (const TextMask::Run& run : painted->runs)
+            lit += run.x1 - run.x0;
+        ASSERT_GT(lit, 100);
+        OneText text(face, 32, 400);
+        const std::vector<GreyPage> pages = WriterPages(text);
+        for (std::size_t reader = 0; reader < pages.size(); ++reader) {
+            const Ink ink = InkOf(pages[reader]);
+            EXPECT_NEAR(ink.pixels, lit, lit / 50) << Readers[reader];
+            EXPECT_NEAR(ink.Width(), painted->width, 1) << Readers[reader];
+            EXPECT_NEAR(ink.Height(), painted->height, 1) << Readers[reader];
+        }
+        EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
+    }
+}
+
+TEST_F(PdfFonts, AColourFaceAtALargeSizePrintsPicturesOfTheFacesOwnSize) {
+    // Noto Color Emoji's pictures are bitmaps of 136 x 128 pixels: a picture of more pixels holds
+    // nothing more, and one made at the size shown takes memory and time by its square. At 100 pixels
+    // and at 600 every reader shows the same glyphs, the second six times the first.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    std::vector<Ink> small;
+    for (int cell : {100, 600}) {
+        SCOPED_TRACE(cell);
+        OneText text("Fixture Emoji", cell, 400, {"\xA9\xAE"});
+        const std::vector<GreyPage> pages = WriterPages(text);
+        const std::string pdf = PrintThroughWriter(text);
+        const std::regex image(R"(/Width ([0-9]+) /Height ([0-9]+))");
+        int images = 0;
+        for (auto match = std::sregex_iterator(pdf.begin(), pdf.end(), image);
+             match != std::sregex_iterator(); ++match, ++images) {
+            EXPECT_LE(std::stoi((*match)[1]), 136);
+            EXPECT_LE(std::stoi((*match)[2]), 128);
+        }
+        EXPECT_EQ(images, 4) << "two glyphs, each a picture and its coverage";
+        for (std::size_t reader = 0; reader < pages.size(); ++reader) {
+            const Ink ink = InkOf(pages[reader]);
+            if (cell == 100) {
+                small.push_back(ink);
+                continue;
+            }
+            EXPECT_NEAR(ink.Width(), 6 * small[reader].Width(), small[reader].Width() / 10)
+                << Readers[reader];
+            EXPECT_NEAR(ink.Height(), 6 * small[reader].Height(), small[reader].Height() / 10)
+                << Readers[reader];
+        }
+    }
 }
 
 TEST_F(PdfFonts, ABitmapFacePrintsItsSecondTextAsItsFirst) {
