@@ -23,6 +23,8 @@ using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
+using tool_support::MoveBox;
+using tool_support::MoveCoordinate;
 using tool_support::ScaleDivisor;
 namespace VirtualKey = platform::VirtualKey;
 
@@ -126,6 +128,19 @@ void TIntwallobjtool::SetSecondFaceEnd(int x, int y) {
 }
 
 void TIntwallobjtool::LButtonDown(DeviceContext&, const Rect&, int, int) {}
+
+void TIntwallobjtool::MoveHeldPoints(int dx, int dy) {
+    TLineobjtool::MoveHeldPoints(dx, dy);
+    MoveCoordinate(BX1, dx);
+    MoveCoordinate(BY1, dy);
+    MoveCoordinate(BX2, dx);
+    MoveCoordinate(BY2, dy);
+    if (measuredStart_) {
+        MoveCoordinate(measuredStart_->x, dx);
+        MoveCoordinate(measuredStart_->y, dy);
+    }
+    MoveBox(&Extra1, dx, dy);
+}
 
 void TIntwallobjtool::DrawBand(DeviceContext& dc) {
     tool_support::ExclusiveOrPen band(dc, bandColour_);

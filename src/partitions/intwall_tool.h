@@ -93,6 +93,10 @@ class TIntwallobjtool : public TLineobjtool {
     // continues from is never taken as met.
     int PreviousWall = 0;
 
+  protected:
+    // The first face, the second, the start a free distance was measured from and the cap's box.
+    void MoveHeldPoints(int dx, int dy) override;
+
   private:
     void KeyboardWall(platform::DeviceContext& dc, const platform::Rect& client, int key,
                       platform::Point cursor, int value);

@@ -23,6 +23,8 @@ using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
+using tool_support::MoveBox;
+using tool_support::MoveCoordinate;
 namespace VirtualKey = platform::VirtualKey;
 
 namespace {
@@ -87,6 +89,13 @@ void TDRoomobjtool::WidenPreviousRect() {
     previous[1] = std::max(previous[1], X2);
     previous[2] = std::max(previous[2], Y1);
     previous[3] = std::min(previous[3], Y2);
+}
+
+void TDRoomobjtool::MoveHeldPoints(int dx, int dy) {
+    TLineobjtool::MoveHeldPoints(dx, dy);
+    MoveBox(PreviousRect(), dx, dy);
+    MoveCoordinate(LastMouseX, dx);
+    MoveCoordinate(LastMouseY, dy);
 }
 
 void TDRoomobjtool::MoveCurrentRect(int dx, int dy) {

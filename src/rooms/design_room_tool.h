@@ -91,6 +91,10 @@ class TDRoomobjtool : public TLineobjtool {
     std::string WidthLabel;
     std::string HeightLabel;
 
+  protected:
+    // The current and previous rectangles and the cursor of the last press or drag step.
+    void MoveHeldPoints(int dx, int dy) override;
+
   private:
     // The room's rectangle as the current (and previous) rectangle.
     void TakeCurrentRect(const TRoomobj& room);

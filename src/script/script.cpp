@@ -73,6 +73,7 @@ std::string CheckStep(const Step& step) {
     };
     const std::string& v = step.verb;
     if (v == "client") return count(2) && integers(0, 2) ? "" : "client W H";
+    if (v == "resizeinbox") return count(2) && integers(0, 2) ? "" : "resizeinbox W H";
     if (v == "set") return count(2) ? "" : "set NAME VALUE";
     if (v == "command") return count(1) && integers(0, 1) ? "" : "command ID";
     if (v == "dialog") {

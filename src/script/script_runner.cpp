@@ -189,7 +189,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
     desktop_.SetPrinter(
         {"", FolderPath("PRINT.PDF"), platform::Paper::A4, platform::Orientation::Portrait, 300});
     desktop_.SetHelpFolder(FolderPath("HELP/"));
-    if (services_.repaintInDialogs) desktop_.whileModal = [this] { RepaintWholeView(); };
+    desktop_.whileModal = [this] { WhileBoxIsOpen(); };
     recordPaints_ = std::any_of(parsed.steps.begin(), parsed.steps.end(), ReadsLastPaint);
     std::string error;
     if (!StartProgram(error)) {
@@ -204,6 +204,7 @@ int ScriptRunner::Run(const std::string& scriptText) {
     }
     if (failed_) return 1;
     std::vector<std::string> unused = desktop_.UnusedAnswers();
+    if (sizeInNextBox_) unused.push_back("resizeinbox");
     if (!unused.empty()) {
         std::string list;
         for (const std::string& u : unused)
@@ -212,6 +213,17 @@ int ScriptRunner::Run(const std::string& scriptText) {
         return 1;
     }
     return 0;
+}
+
+void ScriptRunner::WhileBoxIsOpen() {
+    if (sizeInNextBox_ && frame_) {
+        // As a user drags the frame, or maximises it, while the box waits: the views take the size.
+        const platform::Size size = *sizeInNextBox_;
+        sizeInNextBox_.reset();
+        frame_->SetViewClientSize(size);
+        if (platform::ScriptedView* view = frame_->ActiveScriptedView()) view->Resize(size);
+    }
+    if (services_.repaintInDialogs) RepaintWholeView();
 }
 
 void ScriptRunner::RepaintWholeView() {
@@ -271,6 +283,10 @@ bool ScriptRunner::Execute(const Step& step) {
         platform::Size size{std::atoi(w[0].text.c_str()), std::atoi(w[1].text.c_str())};
         frame_->SetViewClientSize(size);
         if (platform::ScriptedView* view = frame_->ActiveScriptedView()) view->Resize(size);
+        return true;
+    }
+    if (v == "resizeinbox") {
+        sizeInNextBox_ = platform::Size{std::atoi(w[0].text.c_str()), std::atoi(w[1].text.c_str())};
         return true;
     }
     if (v == "command") {

@@ -14,6 +14,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ class ScriptRunner {
     static bool IsInputStep(const Step& step);
     void Settle();
     void RepaintWholeView();
+    // Inside a box: the client size a "resizeinbox" step queued is taken, then the repaint of
+    // --repaint-in-dialogs.
+    void WhileBoxIsOpen();
     void Track(platform::InputEvent& event);
     bool Expect(const Step& step);
     bool Fail(const Step& step, const std::string& why);
@@ -96,6 +100,8 @@ class ScriptRunner {
     std::size_t expectedInputs_ = 0;
     std::size_t expectedColourDialogs_ = 0;
     std::size_t expectedFontDialogs_ = 0;
+    // The client size the views take inside the next box, from a "resizeinbox" step.
+    std::optional<platform::Size> sizeInNextBox_;
     // Folders (paths ending in '/') that the "filesystem" step put on a read-only file system or a
     // full disk, with the error number their writes fail with.
     std::map<std::string, int> failingFolders_;

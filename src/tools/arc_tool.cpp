@@ -14,6 +14,7 @@ using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
+using tool_support::MoveCoordinate;
 using tool_support::ScaleDivisor;
 
 TArctool::TArctool() = default;
@@ -35,7 +36,7 @@ void TArctool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cur
     if (key != platform::VirtualKey::Return) return;
     Colour = Shared.DrawingColour;
     Width = Shared.PenWidth;
-    const Point at = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
+    const Point at = StepPoint(dc, client, cursor);
     if (ArcStep == 0) {
         X1 = FirstX = at.x;
         Y1 = FirstY = at.y;
@@ -78,6 +79,14 @@ void TArctool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point cur
     RadialX = RadialY = FirstX = FirstY = 0;
     ArcStep = 0;
     Pending = 0;
+}
+
+void TArctool::MoveHeldPoints(int dx, int dy) {
+    TLinetool::MoveHeldPoints(dx, dy);
+    MoveCoordinate(RadialX, dx);
+    MoveCoordinate(RadialY, dy);
+    MoveCoordinate(FirstX, dx);
+    MoveCoordinate(FirstY, dy);
 }
 
 TArcobjtool::TArcobjtool() {

@@ -24,6 +24,9 @@ class TArctool : public TLinetool {
     int FirstX = 0; // the first end point; afterwards the point where the arc ends
     int FirstY = 0;
     int ArcStep = 0; // 0 waiting for the first end point, 1 for the second
+
+  protected:
+    void MoveHeldPoints(int dx, int dy) override;
 };
 
 class TArcobjtool : public TArctool {

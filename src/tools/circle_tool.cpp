@@ -10,6 +10,7 @@ using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
+using tool_support::MoveCoordinate;
 
 TCircletool::TCircletool() = default;
 
@@ -80,7 +81,7 @@ void TCircletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point 
     }
     Colour = Shared.DrawingColour;
     CentreX = CentreY = 0;
-    const Point centre = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
+    const Point centre = StepPoint(dc, client, cursor);
     const long long radius = Count;
     X1 = Clamped(centre.x - radius);
     Y1 = Clamped(centre.y - radius);
@@ -88,6 +89,12 @@ void TCircletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Point 
     Y2 = Clamped(centre.y + radius);
     CreateObject(dc, client);
     Count = 0;
+}
+
+void TCircletool::MoveHeldPoints(int dx, int dy) {
+    TLinetool::MoveHeldPoints(dx, dy);
+    MoveCoordinate(CentreX, dx);
+    MoveCoordinate(CentreY, dy);
 }
 
 TCircleobjtool::TCircleobjtool() {

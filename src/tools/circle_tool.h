@@ -21,6 +21,9 @@ class TCircletool : public TLinetool {
     int CentreX = 0; // centre of the circle being dragged, drawing units
     int CentreY = 0;
 
+  protected:
+    void MoveHeldPoints(int dx, int dy) override;
+
   private:
     // The box of the circle through the pointer's x.
     void BoxThrough(int pointerX);

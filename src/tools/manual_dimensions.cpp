@@ -247,10 +247,8 @@ void EnterMeasurement(DrawingView& view, int x, int y) {
         return;
     }
     // A window resized behind the box fitted the sheet anew, and the drawing read back since lies
-    // against its new centre: the arrows and the text's anchor go with it.
+    // against its new centre: the arrows go with it, as the text's anchor the tool holds has.
     const RecordOrigin centre = SheetCentreInForce();
-    tool.X1 += centre.x - readAt.x;
-    tool.Y1 += centre.y - readAt.y;
     tool.Extra1 = length;
     tool.State = TLinetool::ManualDimensionText;
     CallTool(view, [&](TDrawingtool& calling, DeviceContext& dc, const Rect& client) {

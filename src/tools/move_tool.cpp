@@ -16,6 +16,8 @@
 using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
+using tool_support::MoveBox;
+using tool_support::MoveCoordinate;
 using tool_support::ScaleDivisor;
 namespace VirtualKey = platform::VirtualKey;
 
@@ -100,7 +102,7 @@ void TMoveobjtool::LButtonUp(DeviceContext& dc, const Rect& client, Point& point
 }
 
 void TMoveobjtool::RButtonDown(DeviceContext& dc, const Rect& client, Point& point) {
-    const Point pivot = tool_support::ToDrawingUnits(dc, client, point.x, point.y);
+    const Point pivot = StepPoint(dc, client, point);
     RefX = pivot.x;
     RefY = pivot.y;
     RotateSelection(*this, dc, client, point.x, point.y);
@@ -147,6 +149,17 @@ void TMoveobjtool::AddLineText(DeviceContext&, const Rect&, int firstIndex, int)
 }
 
 void TMoveobjtool::ApplyToSelection(DeviceContext&, const Rect&, int, int) {}
+
+void TMoveobjtool::MoveHeldPoints(int dx, int dy) {
+    if (State >= FindingLineCentre && State <= LastRectCentreState) TDrawingtool::MoveHeldPoints(dx, dy);
+    MoveCoordinate(AnchorX, dx);
+    MoveCoordinate(AnchorY, dy);
+    MoveCoordinate(RefX, dx);
+    MoveCoordinate(RefY, dy);
+    MoveCoordinate(TargetX, dx);
+    MoveCoordinate(TargetY, dy);
+    MoveBox(&Extra1, dx, dy);
+}
 
 void SetZoomWindow(Point from, Point to, const Rect& client) {
     const long long width = std::llabs(static_cast<long long>(to.x) - from.x);

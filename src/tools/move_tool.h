@@ -69,6 +69,11 @@ class TMoveobjtool : public TDrawingtool {
     // The angle of the next turn, whole degrees clockwise.
     int& RotationStep() { return X2; }
 
+  protected:
+    // The rectangle's corners, the reference point, the target and the selection rectangle; the gesture
+    // only in the find-centre steps, as X2 is otherwise the turn's angle.
+    void MoveHeldPoints(int dx, int dy) override;
+
   private:
     // The rubber band, drawn and taken off with one exclusive-or pen.
     void DrawBand(platform::DeviceContext& dc);

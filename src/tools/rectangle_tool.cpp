@@ -27,7 +27,7 @@ void TRectangletool::KeyDown(DeviceContext& dc, const Rect& client, int key, Poi
     switch (key) {
     case VirtualKey::Return: {
         X2 = Y2 = 0;
-        const Point corner = tool_support::ToDrawingUnits(dc, client, cursor.x, cursor.y);
+        const Point corner = StepPoint(dc, client, cursor);
         X1 = corner.x;
         Y1 = corner.y;
         break;

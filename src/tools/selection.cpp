@@ -247,6 +247,19 @@ void SelectInRectangle(TMoveobjtool& tool) {
     tool.FillMode() = 1;
 }
 
+void KeepSelectionOffsetPoint(const TMoveobjtool& tool) {
+    CfgReport report;
+    std::vector<SelectionLine> lines = ReadSelection(DrawingList, &report);
+    if (!report.Complete()) return;
+    bool moved = false;
+    for (SelectionLine& line : lines) {
+        moved = moved || line.x != tool.AnchorX || line.y != tool.AnchorY;
+        line.x = tool.AnchorX;
+        line.y = tool.AnchorY;
+    }
+    if (moved) WriteSelection(lines);
+}
+
 void SetReferencePoint(TMoveobjtool& tool, DeviceContext& dc, const Rect& client, int x, int y) {
     const Point reference = tool_support::ToDrawingUnits(dc, client, x, y);
     tool.RefX = reference.x;

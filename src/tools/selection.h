@@ -23,6 +23,11 @@ void SelectInRectangle(TMoveobjtool& tool);
 // Whether one object is selected by the rectangle (SelLeft...SelTop, normalised), by the rules above.
 bool SelectedByRectangle(const TMoveobjtool& tool, const TObject& object);
 
+// The selection's objects take the tool's offset point (AnchorX, AnchorY) as their reference point
+// again, where the tool has moved it with the drawing since the selection was written (a window
+// reshaped behind a box). The selection files are written only when a point changed.
+void KeepSelectionOffsetPoint(const TMoveobjtool& tool);
+
 // The click (client pixels) becomes the reference point; the tool stops waiting for one.
 void SetReferencePoint(TMoveobjtool& tool, platform::DeviceContext& dc, const platform::Rect& client, int x,
                        int y);

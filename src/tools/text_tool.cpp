@@ -97,7 +97,7 @@ void TTexttool::DrawShape(DeviceContext& dc, int) {
 
 void TTexttool::PlaceText(DeviceContext& dc, const Rect& client, Point& point, const std::string& text) {
     Colour = Shared.DrawingColour;
-    const Point start = tool_support::ToDrawingUnits(dc, client, point.x, point.y);
+    const Point start = StepPoint(dc, client, point);
     X1 = start.x;
     Y1 = start.y;
     Text = KeptText(text);

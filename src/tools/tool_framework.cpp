@@ -1,5 +1,6 @@
 #include "tools/tool_framework.h"
 
+#include "model/drawing_file.h"
 #include "model/shared_state.h"
 #include "tools/tool_kinds.h"
 #include "tools/tool_support.h"
@@ -11,7 +12,7 @@ using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
 
-TDrawingtool::TDrawingtool() = default;
+TDrawingtool::TDrawingtool() : heldCentre_(SheetCentreInForce()) {}
 
 void TDrawingtool::LButtonDown(DeviceContext&, const Rect&, int, int) {}
 void TDrawingtool::LButtonUp(DeviceContext&, const Rect&, Point&) {}
@@ -28,6 +29,29 @@ void TDrawingtool::AddDimension(DeviceContext&, const Rect&, int, int, int, int)
 void TDrawingtool::AddLineText(DeviceContext&, const Rect&, int, int) {}
 void TDrawingtool::Action(int) {}
 void TDrawingtool::Step(int, int, int) {}
+
+void TDrawingtool::FollowSheetCentre(RecordOrigin centre) {
+    if (centre == heldCentre_) return;
+    const int dx = Clamped(static_cast<long long>(centre.x) - heldCentre_.x);
+    const int dy = Clamped(static_cast<long long>(centre.y) - heldCentre_.y);
+    heldCentre_ = centre;
+    tool_support::MoveCoordinate(TakenPoint.x, dx);
+    tool_support::MoveCoordinate(TakenPoint.y, dy);
+    MoveHeldPoints(dx, dy);
+}
+
+void TDrawingtool::MoveHeldPoints(int dx, int dy) {
+    using tool_support::MoveCoordinate;
+    MoveCoordinate(X1, dx);
+    MoveCoordinate(Y1, dy);
+    MoveCoordinate(X2, dx);
+    MoveCoordinate(Y2, dy);
+}
+
+Point TDrawingtool::StepPoint(DeviceContext& dc, const Rect& client, Point pixel) const {
+    if (TakenPoint.x != 0 || TakenPoint.y != 0) return TakenPoint;
+    return tool_support::ToDrawingUnits(dc, client, pixel.x, pixel.y);
+}
 
 namespace {
 

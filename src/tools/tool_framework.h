@@ -4,7 +4,13 @@
 // reads the results the tool leaves in its members. A tool is rebuilt from its kind code whenever it is
 // replaced. Points handed in are client pixels; the tools work in drawing units (logical units of the
 // view mapping times Scale).
+//
+// The points a tool holds are sheet-absolute drawing units, as the drawing list's are: the drawing
+// file stores them from the sheet's centre, and a window that changes shape refits the sheet and reads
+// the drawing back against the new centre. The view then calls FollowSheetCentre, and every point the
+// tool holds moves with the drawing.
 
+#include "model/record_codec.h"
 #include "platform/device_context.h"
 #include "platform/geometry.h"
 #include "platform/window.h"
@@ -51,6 +57,10 @@ class TDrawingtool {
     // and the tool returns to SavedState. Clicks within 3 pixels of the left or top edge are ignored.
     virtual void FindLineCentre(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
     virtual void FindRectCentre(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
+
+    // The drawing is read back against the sheet centre `centre` (drawing units): the points the tool
+    // holds move by the difference from the centre they were taken against, TakenPoint with them.
+    void FollowSheetCentre(RecordOrigin centre);
 
     // States every tool may be in: the two find-centre steps the centre commands start, and states the
     // view routes whatever the tool (what it does with them is in the view's handlers).
@@ -105,6 +115,10 @@ class TDrawingtool {
     int Extra4 = 0;
     // 1: the next Enter of a keyboard run sets a start point; 2: it sets an end point and draws.
     int KeyboardStep = 1;
+    // The point of a key or press that the view took before asking, in a box, what the step needs
+    // (drawing units; 0, 0 for none). Held here it moves with the drawing when a window reshaped behind
+    // the box refits the sheet, where the pixel handed in afterwards would show another point.
+    platform::Point TakenPoint;
 
     // Other names of the same members. One member, several roles: the names say which role a caller
     // means.
@@ -132,4 +146,16 @@ class TDrawingtool {
     // The area last drawn or selected (x from, x to, y from, y to, drawing units).
     int* PrevBox() { return &Extra1; }
     int* CapBox() { return &Extra1; }
+
+  protected:
+    // Moves every point the tool holds by (dx, dy) drawing units, and nothing that is a length, an
+    // angle, an index, a code or a logical or client position. The base moves the gesture (X1, Y1),
+    // (X2, Y2); a tool whose members hold other points, or use these for something else, overrides it.
+    virtual void MoveHeldPoints(int dx, int dy);
+    // The drawing point of the pixel a step hands in: TakenPoint when the view took one before its box.
+    platform::Point StepPoint(platform::DeviceContext& dc, const platform::Rect& client,
+                              platform::Point pixel) const;
+
+  private:
+    RecordOrigin heldCentre_; // the sheet centre the points were taken against
 };

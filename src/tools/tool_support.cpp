@@ -25,6 +25,17 @@ int Clamped(long long value) {
     return static_cast<int>(value);
 }
 
+void MoveCoordinate(int& value, long long by) {
+    if (value != 0) value = Clamped(value + by);
+}
+
+void MoveBox(int* box, long long dx, long long dy) {
+    MoveCoordinate(box[0], dx);
+    MoveCoordinate(box[1], dx);
+    MoveCoordinate(box[2], dy);
+    MoveCoordinate(box[3], dy);
+}
+
 Point ToLogical(DeviceContext& dc, const Rect& client, int x, int y) {
     Point logical;
     DeviceToLogical(dc, client, x, y, logical.x, logical.y);

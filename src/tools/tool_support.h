@@ -19,6 +19,11 @@ int ScaleDivisor();
 // A value held inside the int range (coordinates moved by a typed length or doubled for a box).
 int Clamped(long long value);
 
+// A coordinate a tool or the view holds, moved with the drawing to another sheet centre; 0, the mark
+// of a coordinate not set, stays 0. MoveBox moves a box held as x from, x to, y from, y to.
+void MoveCoordinate(int& value, long long by);
+void MoveBox(int* box, long long dx, long long dy);
+
 // A client pixel in logical units, with the view mapping set on dc.
 platform::Point ToLogical(platform::DeviceContext& dc, const platform::Rect& client, int x, int y);
 // A client pixel in drawing units (logical units times Scale), with the view mapping set on dc.

@@ -13,6 +13,8 @@
 #include "settings/symbol_library.h"
 #include "tools/drawing_tool.h"
 #include "tools/drawing_view.h"
+#include "tools/move_tool.h"
+#include "tools/selection.h"
 #include "tools/status_texts.h"
 
 namespace {
@@ -82,7 +84,11 @@ void RunViewDialog(DrawingView& view, int mode) {
     }
 }
 
-void RunLibraryCaptureDialog(DrawingView& /*view*/) {
+void RunLibraryCaptureDialog(DrawingView& view) {
     TAtolibdlg dialog;
-    if (dialog.Execute() == platform::IdOk) SaveToLibrary(DrawingList, dialog.group, dialog.name);
+    if (dialog.Execute() != platform::IdOk) return;
+    // The symbol is stored from the rectangle's centre, which the copy tool holds: a window reshaped
+    // behind the box read the drawing back against a new sheet centre and moved it with the drawing.
+    if (const auto* copy = dynamic_cast<const TMoveobjtool*>(&view.Tool())) KeepSelectionOffsetPoint(*copy);
+    SaveToLibrary(DrawingList, dialog.group, dialog.name);
 }

@@ -6,6 +6,7 @@
 #include "model/view_mapping.h"
 #include "tools/status_texts.h"
 #include "tools/tool_framework.h"
+#include "tools/tool_support.h"
 
 using platform::Point;
 using platform::Rect;
@@ -40,6 +41,20 @@ Point LogicalToClient(DrawingView& view, Point logical) {
     auto dc = view.Window()->ClientDC();
     LogicalToDevice(*dc, view.ClientRect(), logical.x, logical.y, client.x, client.y);
     return client;
+}
+
+PointTakenForStep::PointTakenForStep(DrawingView& view, Point client) : view_(view) {
+    if (!view.Window()) return;
+    auto dc = view.Window()->ClientDC();
+    view.Tool().TakenPoint = tool_support::ToDrawingUnits(*dc, view.ClientRect(), client.x, client.y);
+}
+
+PointTakenForStep::~PointTakenForStep() {
+    view_.Tool().TakenPoint = {};
+}
+
+Point PointTakenForStep::Now() const {
+    return view_.Tool().TakenPoint;
 }
 
 void InvalidateWholeView(DrawingView& view) {

@@ -42,6 +42,24 @@ template <typename Operation> void CallTool(DrawingView& view, Operation&& opera
 platform::Point ClientToLogical(DrawingView& view, platform::Point client);
 platform::Point LogicalToClient(DrawingView& view, platform::Point logical);
 
+// The drawing point under a client pixel, taken into the active tool as its TakenPoint for one step
+// that may ask a value in a box before the tool acts, and let go when the step ends, on every way out.
+// Held by the tool, the point moves with the drawing when the window is reshaped behind the box, where
+// the pixel would by then show another point.
+class PointTakenForStep {
+  public:
+    PointTakenForStep(DrawingView& view, platform::Point client);
+    ~PointTakenForStep();
+    PointTakenForStep(const PointTakenForStep&) = delete;
+    PointTakenForStep& operator=(const PointTakenForStep&) = delete;
+
+    // The point as the tool holds it now: read after the box.
+    platform::Point Now() const;
+
+  private:
+    DrawingView& view_;
+};
+
 // Invalidates the whole view, erased first.
 void InvalidateWholeView(DrawingView& view);
 // Invalidates part of the view, erased first; the corners may come in any order.

@@ -11,6 +11,7 @@
 #include "tools/drawing_tool.h"
 #include "tools/status_texts.h"
 #include "tools/tool_kinds.h"
+#include "tools/tool_support.h"
 #include "tools/view_support.h"
 #include "view/view_owner.h"
 #include "view/whole_view_painting.h"
@@ -106,6 +107,7 @@ TChild::TChild(ViewOwner& owner, const std::string& title) : owner_(owner) {
         Shared.SheetHeight = sheet.height;
         DrawingList.ReadDrawing();
     }
+    heldCentre_ = SheetCentreInForce();
 }
 
 TChild::~TChild() = default;
@@ -185,6 +187,23 @@ void TChild::RestoreTool(int kind) {
     owner_.RestoreTool(kind);
 }
 
+void TChild::FollowSheetCentre() {
+    const RecordOrigin centre = SheetCentreInForce();
+    owner_.Tool().FollowSheetCentre(centre);
+    if (centre == heldCentre_) return;
+    const long long dx = static_cast<long long>(centre.x) - heldCentre_.x;
+    const long long dy = static_cast<long long>(centre.y) - heldCentre_.y;
+    heldCentre_ = centre;
+    tool_support::MoveCoordinate(DatumX, dx);
+    tool_support::MoveCoordinate(DatumY, dy);
+    // Only a wall run keeps its start here; the internal walls keep a mark of angled entry in StartX.
+    const int kind = owner_.Tool().Kind;
+    if (kind == tool_kind::ExternalWall || kind == tool_kind::CornerMarks) {
+        tool_support::MoveCoordinate(StartX, dx);
+        tool_support::MoveCoordinate(StartY, dy);
+    }
+}
+
 void TChild::SetupWindow() {
     SetScrollRanges(*this);
     UpdateScrollOrigin(*this, 0);
@@ -211,6 +230,7 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
             DrawingList.Flush();
             DrawingList.ReadDrawing();
         }
+        FollowSheetCentre();
         PaintAll(DrawingList, dc, client);
         DrawingList.GetPlanCorner(&DatumX, &DatumY);
         TDrawingtool& tool = owner_.Tool();
@@ -226,6 +246,7 @@ void TChild::Paint(platform::DeviceContext& dc, bool /*erase*/, const Rect& /*ar
     } else if (Shared.CurrentView <= view_code::LastLayout) {
         DrawingList.Flush();
         DrawingList.ReadDrawing();
+        FollowSheetCentre();
         if (Shared.CurrentView == view_code::RoomLayout && DatumState < 4)
             Owner().Walls().ShowHouseRectangleSize(*this, 0);
         PaintAll(DrawingList, dc, client);
@@ -360,6 +381,7 @@ void SetScrollRanges(TChild& view) {
     Shared.ScrollY = (Shared.SheetHeight - Shared.ClientHeight) / 2;
     SyncScrollerToOrigin(view);
     WriteSheetSize(Shared.Units, SheetSize{Shared.SheetWidth, Shared.SheetHeight});
+    view.FollowSheetCentre();
 }
 
 void CentreOriginOnSheet(const TChild& view) {

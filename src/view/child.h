@@ -68,6 +68,10 @@ class TChild : public platform::ViewHandler, public DrawingView {
     // the coordinates were read against another: File/Open sets it around the first paint of the view
     // it has just read the drawing for, so the drawing is read once.
     void PaintListAsRead(bool asRead) { listAsRead_ = asRead; }
+    // The points the view holds (the datum, a wall run's start) and those of the active tool move
+    // with the drawing to the sheet centre in force, from the one they were taken against: called where
+    // the sheet is refitted to the window and where the drawing is read back for a paint.
+    void FollowSheetCentre();
     void SetupWindow();
     void EvSize(int width, int height);
     void EvHScroll(platform::ScrollCode code, int thumb);
@@ -98,6 +102,7 @@ class TChild : public platform::ViewHandler, public DrawingView {
     bool gone_ = false;
     int inputDepth_ = 0; // input handlers running, nested ones included
     bool listAsRead_ = false;
+    RecordOrigin heldCentre_; // the sheet centre the view's points were taken against
 };
 
 // The colours in force (background, drawing, overlay) from CLR.CFG.

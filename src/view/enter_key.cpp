@@ -226,6 +226,8 @@ void EnterKey(TChild& view, KeyPress& press) {
     ViewOwner& owner = view.Owner();
     // The floor-plan resize waits for an arrow to choose its side.
     if (press.kind == tool_kind::FloorPlanResize && owner.Tool().Aux2() == 0) return;
+    // The arc's height or a radius is asked before the click: the tool holds the point of the key.
+    const PointTakenForStep taken(view, press.cursor);
     if (!AskValuesBeforeClick(view, press)) return;
     const int state = owner.Tool().State;
     if (press.kind == tool_kind::Window) {

@@ -418,6 +418,8 @@ void ArrowKey(TChild& view, KeyPress& press) {
 void ResizeFloorPlan(TChild& view, KeyPress& press) {
     ViewOwner& owner = view.Owner();
     const Point logical = ClientToLogical(view, press.cursor);
+    // The side moves at the cursor of the key, which the tool holds while the length is asked.
+    const PointTakenForStep taken(view, press.cursor);
     int room = 0;
     if (owner.Tool().State == TExtwallobjtool::Shrink) {
         // Shrinking: the room there is to shrink into is offered.
@@ -436,7 +438,8 @@ void ResizeFloorPlan(TChild& view, KeyPress& press) {
         return;
     }
     press.value = typed.units;
-    CallingTool(view).Step(press.value, logical.x * Shared.Scale, logical.y * Shared.Scale);
+    const Point at = taken.Now();
+    CallingTool(view).Step(press.value, at.x, at.y);
     CallingTool(view).Action(5);
     AddOutlineDimensions(view);
     const int area = DrawingList.GetArea();

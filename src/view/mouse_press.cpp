@@ -121,9 +121,12 @@ AfterRouting EditPickedWall(TChild& view, Point point, Point logical, int state)
     switch (state) {
     case wall_edit::Lengthen:
     case wall_edit::Shorten: {
+        // The end nearer the press moves: the tool holds the press while the amount is asked.
+        const PointTakenForStep taken(view, point);
         std::optional<int> amount = AskWallEditAmount(view, state);
         if (!amount) return AfterRouting::Stop;
-        CallingTool(view).Step(*amount, wx, wy);
+        const Point at = taken.Now();
+        CallingTool(view).Step(*amount, at.x, at.y);
         if (TellAngledWallRefused(owner.Tool())) return AfterRouting::Stop;
         view.Owner().Walls().InvalidateWallEditArea(view, client, 1);
         break;
@@ -172,6 +175,8 @@ bool IgnoredPress(int kind, int state) {
 // A text placed at the press: the text asked in an input dialog.
 void PlaceTypedText(TChild& view, Point point) {
     DrawingList.WriteDrawing();
+    // The text goes at the press, which the tool holds while the text is asked.
+    const PointTakenForStep taken(view, point);
     ShowPrompt("maximum of 24 letters/numbers/spaces");
     std::string buffer = "text";
     if (!platform::TheDesktop().InputBox("Text", "Enter text", buffer, 29)) return;

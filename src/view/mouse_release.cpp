@@ -150,6 +150,8 @@ void RotateSelection(TChild& view, Point point) {
         return;
     }
     ShowPrompt("input degrees to rotate,then if needed, use + - keys to finetune. press Enter to Lock");
+    // The pivot is the press; the tool holds it while the angle is asked.
+    const PointTakenForStep pivot(view, point);
     std::string buffer = "90";
     int degrees = 0;
     if (platform::TheDesktop().InputBox("ROTATE", "clockwise", buffer, 8)) {

@@ -19,6 +19,8 @@ using platform::DeviceContext;
 using platform::Point;
 using platform::Rect;
 using tool_support::Clamped;
+using tool_support::MoveBox;
+using tool_support::MoveCoordinate;
 
 namespace {
 
@@ -190,6 +192,17 @@ void TExtwallobjtool::KeepWallEnd(int x, int y) {
 
 Point TExtwallobjtool::KeptWallEnd() const {
     return {keptEndX_, keptEndY_};
+}
+
+void TExtwallobjtool::MoveHeldPoints(int dx, int dy) {
+    TLineobjtool::MoveHeldPoints(dx, dy);
+    for (int point = 0; point < 6; ++point) {
+        MoveCoordinate(FaceX[point], dx);
+        MoveCoordinate(FaceY[point], dy);
+    }
+    MoveCoordinate(keptEndX_, dx);
+    MoveCoordinate(keptEndY_, dy);
+    MoveBox(&Extra1, dx, dy);
 }
 
 void TExtwallobjtool::Action(int code) {

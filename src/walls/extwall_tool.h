@@ -77,6 +77,8 @@ class TExtwallobjtool : public TLineobjtool {
   protected:
     void KeepWallEnd(int x, int y) override;
     platform::Point KeptWallEnd() const override;
+    // The wall line, its faces, the end kept for the cursor and the box of a wall edit.
+    void MoveHeldPoints(int dx, int dy) override;
 
   private:
     void BuildWallsFromCornerMarks();

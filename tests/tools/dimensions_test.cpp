@@ -3,6 +3,7 @@
 // confirmed or typed, and the records and texts each leaves in the drawing file.
 #include "tools/dimensions.h"
 
+#include "model/drawing_file.h"
 #include "settings/cfg_files.h"
 #include "tool_test_support.h"
 
@@ -387,15 +388,15 @@ TEST_F(ManualDimensions, AWindowResizedBehindTheLengthBoxLeavesTheDimensionWhere
     DrawingList.WriteDrawingNow();
     // Between the north and south walls' inner faces, its length confirmed: once as it is, once with
     // the window made taller behind the box, which fits the sheet anew (its centre 2500 higher) and
-    // reads the drawing back against it.
-    const auto measure = [&](const std::function<void()>& behindTheBox) {
+    // reads the drawing back against it; the view's paint then moves what the tool holds with it.
+    const auto measure = [&](const std::function<void(TDrawingtool&)>& behindTheBox) {
         TestView view;
         view.window = window;
         view.tool->State = 20;
         EnterMeasurement(view, PixelOf(15000, 19990).x, PixelOf(15000, 19990).y);
         view.tool->State = 21;
         desktop.QueueInput(std::string("8000"));
-        desktop.whileModal = behindTheBox;
+        if (behindTheBox) desktop.whileModal = [&] { behindTheBox(*view.tool); };
         EnterMeasurement(view, PixelOf(15000, 12010).x, PixelOf(15000, 12010).y);
         desktop.whileModal = {};
         std::vector<std::string> stored = StoredLines("26000 ");
@@ -411,10 +412,11 @@ TEST_F(ManualDimensions, AWindowResizedBehindTheLengthBoxLeavesTheDimensionWhere
     DrawingList.TakeAsDrawing();
     DrawingList.WriteDrawingNow();
     Shared.ObjectSerial = 40;
-    const std::vector<std::string> resized = measure([] {
+    const std::vector<std::string> resized = measure([](TDrawingtool& tool) {
         Shared.SheetHeight += 1000;
         DrawingList.Flush();
         DrawingList.ReadDrawing();
+        tool.FollowSheetCentre(SheetCentreInForce());
     });
     EXPECT_EQ(resized, still);
 }

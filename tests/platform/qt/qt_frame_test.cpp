@@ -2,6 +2,7 @@
 // own description.
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "model/drawing_file.h"
 #include "model/drawing_list.h"
 #include "model/object_codes.h"
 #include "model/shared_state.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -346,4 +348,61 @@ TEST_F(QtMainWindow, ATextChangedWhileTheWindowIsResizedBehindItsBoxIsKept) {
     Choose(*frame, 317);
     EXPECT_EQ(changeText({1100, 500}, {1100, 500}, "WIDER"), "NEW TEXT");
     EXPECT_TRUE(saved().contains("ArialWIDER\n")) << saved().toStdString();
+}
+
+TEST_F(QtMainWindow, ACircleWhoseRadiusIsGivenAfterTheWindowGrewStaysWhereEnterWasPressed) {
+    WriteFile(folder.path() + "/DWGS/ROUND.DB0",
+              "5 0 0 0 1 2\n32000\n32000 50 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32001\n32001 51 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32002\n32002 52 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "32003\n32003 53 0 0 -21000 0 -14850 -21000 0 -14850 0 0 1 0\n"
+              "1\n1 50 10002 10002 -10000 0 -9000 0 -3850 -3850 0 0 0 1 0\n");
+    WriteFile(folder.path() + "/CFG/SCROLL.CFG", "10 10");
+    WriteFile(folder.path() + "/CFG/DWGSIZEM.CFG", "8400 5940");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    AnswerFileDialogWhenShown("ROUND.DB0");
+    Choose(*frame, 231);
+    ASSERT_EQ(frame->Views().size(), 1u);
+    Choose(*frame, 277);
+    QApplication::processEvents();
+    TChild* view = program->Client().ActiveView();
+    ASSERT_NE(view, nullptr);
+
+    // The cursor rests on a pixel of the view; Enter there asks the radius, and while the box is
+    // open the user drags the main window taller, which fits the sheet to the window's new shape.
+    QWidget* canvas = static_cast<platform::qt::QtView*>(frame->Views().front())->Canvas();
+    const double ratio = canvas->devicePixelRatioF();
+    const platform::Point pixel{200, 150};
+    QCursor::setPos(
+        canvas->mapToGlobal(QPoint(static_cast<int>(pixel.x / ratio), static_cast<int>(pixel.y / ratio))));
+    const platform::Point logical = ClientToLogical(*view, pixel);
+    const RecordOrigin before = SheetCentreInForce();
+    const int x = logical.x * Shared.Scale - before.x;
+    const int y = logical.y * Shared.Scale - before.y;
+    std::function<void(int)> answer = [&](int tries) {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (tries > 0) QTimer::singleShot(10, [&answer, tries] { answer(tries - 1); });
+            return;
+        }
+        frame->resize(900, 850);
+        QApplication::processEvents();
+        box->setTextValue("500");
+        box->accept();
+    };
+    QTimer::singleShot(10, [&answer] { answer(500); });
+    QTest::keyClick(canvas, Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_NE(SheetCentreInForce(), before);
+
+    QFile file(folder.path() + "/DWGS/ROUND.DB0");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    const QByteArray circle = QString("\n6 50 0 0 %1 0 %2 0 %3 %4 0 1 0\n")
+                                  .arg(x - 500)
+                                  .arg(x + 500)
+                                  .arg(y - 500)
+                                  .arg(y + 500)
+                                  .toLatin1();
+    EXPECT_TRUE(saved.contains(circle)) << saved.toStdString() << "\nwanted" << circle.toStdString();
 }
