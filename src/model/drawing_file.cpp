@@ -51,7 +51,12 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
     for (int i = 0; i < entries; ++i) {
         RecordReader::Entry entry = reader.ReadEntry(centre);
         if (entry.outcome == RecordReader::Outcome::Stop) return result;
-        if (entry.outcome == RecordReader::Outcome::NoClass) continue;
+        if (entry.outcome == RecordReader::Outcome::NoClass) {
+            ++result.entriesDropped;
+            continue;
+        }
+        if (!entry.whole) [[unlikely]]
+            ++result.objectsNotWhole;
         result.extents.Include(*entry.object, entry.objectClass);
         list.Add(std::move(entry.object));
         ++result.objectsAdded;
@@ -179,10 +184,11 @@ void TList::ReadDrawing() {
     if (!ReadWholeFile(path, readBuffer_, &stamp)) return;
     const DrawingReadResult result = ParseDrawing(readBuffer_.Bytes(), centre, *this);
     using State = DrawingFileCheck::State;
-    lastRead_.state = !result.headerRead ? State::NotADrawing
-                      : result.complete  ? State::Whole
-                                         : State::Damaged;
-    lastRead_.objectsRead = result.objectsAdded;
+    // A read that left out anything the file holds is damage as much as one cut short: the next save
+    // would write the drawing without it.
+    const bool whole = result.complete && result.entriesDropped == 0 && result.objectsNotWhole == 0;
+    lastRead_.state = !result.headerRead ? State::NotADrawing : whole ? State::Whole : State::Damaged;
+    lastRead_.objectsRead = result.objectsAdded - result.objectsNotWhole;
     holdsDrawing_ = holdsDrawing_ || result.headerRead;
     if (result.headerRead) {
         Shared.Units = result.units;

@@ -34,7 +34,10 @@ struct DrawingFileCheck {
     enum class State {
         Unreadable,  // no file, or one that could not be read: the list was left as it was
         NotADrawing, // no drawing header (six numbers) at its start
-        Damaged,     // the header, then damage before the end: only `objectsRead` objects were read
+        // The header, then damage before the end, or entries the list cannot hold as they are stored
+        // (a type code with no class, a record whose own code differs from its line's, a string or
+        // point list longer than its field): only `objectsRead` objects were read whole.
+        Damaged,
         Whole,
     };
     State state = State::Unreadable;

@@ -93,6 +93,8 @@ class FieldReader {
         : pos_(pos), end_(end), origin_(origin) {}
 
     bool Ok() const { return ok_; }
+    // False once a string or point list held more than its field keeps.
+    bool Whole() const { return whole_; }
     // Where the fields read so far end.
     const char* Position() const { return pos_; }
 
@@ -121,6 +123,7 @@ class FieldReader {
             return;
         }
         SetObjectString(field, length, characters);
+        if (length != static_cast<int>(characters.size())) whole_ = false;
     }
     // The point lines of a polygon whose count was just read.
     void Points(TPolyobj& polygon) {
@@ -140,7 +143,10 @@ class FieldReader {
                 polygon.y[i] = y;
             }
         }
-        if (polygon.count > TPolyobj::MaxPoints) polygon.count = TPolyobj::MaxPoints;
+        if (polygon.count > TPolyobj::MaxPoints) {
+            polygon.count = TPolyobj::MaxPoints;
+            whole_ = false;
+        }
     }
 
   private:
@@ -155,6 +161,7 @@ class FieldReader {
     const char* end_;
     RecordOrigin origin_;
     bool ok_ = true;
+    bool whole_ = true;
 };
 
 // The most characters one entry can take: the polygon's 64 numbers of at most 11 characters and
@@ -534,6 +541,18 @@ RecordReader::Entry RecordReader::ReadEntry(RecordOrigin origin) {
     }
     pos_ = io.Position();
     if (!io.Ok()) return entry;
+    // Every writer writes one code twice. Two that differ are damage: the record may have been read
+    // out of step, and the writer would choose the record by the object's own code.
+    if (object->type != entry.typeCode) [[unlikely]] {
+        // Written back, it would be its type-code line alone, which the next read passes over.
+        if (ClassOfType(object->type) == ObjectClass::None) {
+            entry.outcome = Outcome::NoClass;
+            return entry;
+        }
+        entry.whole = false;
+    }
+    if (!io.Whole()) [[unlikely]]
+        entry.whole = false;
     entry.outcome = Outcome::Object;
     entry.object = std::move(object);
     return entry;

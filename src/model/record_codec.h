@@ -55,21 +55,27 @@ class RecordReader {
     bool ReadHeader(RecordHeader& header);
 
     enum class Outcome {
-        Object,  // a whole record was read into `object`
-        NoClass, // the type code has no class: only its line was read
-        Stop,    // the end of the text or a field that does not convert: nothing more can be read
+        Object, // a whole record was read into `object`
+        // The type code has no class (only its line was read), or the one in its record has none (the
+        // record was read): no object is made.
+        NoClass,
+        Stop, // the end of the text or a field that does not convert: nothing more can be read
     };
     struct Entry {
         Outcome outcome = Outcome::Stop;
         int typeCode = 0;
         ObjectClass objectClass = ObjectClass::None;
         std::unique_ptr<TObject> object;
+        // False when the object may not give back what its entry held: the type code in its record
+        // differs from the one on its line (it is written back under its own, with the record of that
+        // code's class), or a string or a point list was longer than its field.
+        bool whole = true;
     };
     // Reads one entry: the type-code line, then the record of the code's class into a new object with
     // its class's defaults, adding `origin` to the stored-relative coordinates. A string length that
     // is negative or above MaxStoredStringLength, or a negative point count, stops the reading; a
     // string longer than its field keeps what fits, and points beyond a polygon's capacity are read
-    // and dropped, so the text stays in step.
+    // and dropped, so the text stays in step (the entry is then not `whole`).
     Entry ReadEntry(RecordOrigin origin);
     // Reads `count` entries in turn, handing each object read to `take(std::unique_ptr<TObject>,
     // ObjectClass)` and passing over entries whose type code has no class. False when the text ends,

@@ -284,6 +284,44 @@ TEST_F(DrawingFileTest, DamagedFilesKeepTheObjectsReadBeforeTheDamageAndAreJudge
     EXPECT_EQ(list[0]->x2, -2147483648);
 }
 
+TEST_F(DrawingFileTest, AReadThatLeavesOutWhatTheFileHoldsIsJudgedDamaged) {
+    // Each file reads to its end as its header counts; the next save would write only what was read.
+    const std::string circle = "6\n6 50 0 0 -50 0 50 0 -50 50 0 1 0\n";
+    std::string polygon = "100\n100 50 0 0 0 0 0 0 17 0 0 0\n";
+    for (int i = 0; i < 17; ++i)
+        polygon += std::to_string(i) + " 0 0\n";
+    polygon += "0\n0\n0\n0\n";
+    using State = DrawingFileCheck::State;
+    struct Case {
+        const char* what;
+        std::string text;
+        int objects;     // in the list
+        int objectsRead; // of them read whole
+        State state;
+    };
+    const Case cases[] = {
+        {"an entry of no class", "2 0 0 0 1 1\n33\n" + circle, 1, 1, State::Damaged},
+        {"a record whose own type code has no class",
+         "2 0 0 0 1 1\n1\n-2147483648 50 0 0 0 0 0 0 0 0 0 0 0 1 0\n" + circle, 1, 1, State::Damaged},
+        {"a record under a type code of another class",
+         "1 0 0 0 1 1\n1\n5 50 0 0 -4000 0 -2000 0 -2000 -2000 7 9 0 1 0\n", 1, 0, State::Damaged},
+        {"a room name longer than its field",
+         "1 0 0 0 1 1\n29000\n29000 40 1 1 0 0 100 100 100 100 0 0 10 24 0 0 ABCDEFGHIJKLMNOPQRSTUVWX\n", 1,
+         0, State::Damaged},
+        {"a polygon of more points than it holds", "1 0 0 0 1 1\n" + polygon, 1, 0, State::Damaged},
+        // A record read out of step by one number, though it would write back the same numbers.
+        {"a record under a code of its own class",
+         "1 0 0 0 1 1\n1\n50 0 10027 -21000 0 -5000 0 -14850 -1850 0 0 0 1 3 1\n", 1, 0, State::Damaged},
+    };
+    for (const Case& c : cases) {
+        WriteDrawingText(c.text);
+        Reread();
+        EXPECT_EQ(list.count, c.objects) << c.what;
+        EXPECT_EQ(list.LastRead().state, c.state) << c.what;
+        EXPECT_EQ(list.LastRead().objectsRead, c.objectsRead) << c.what;
+    }
+}
+
 TEST_F(DrawingFileTest, TheMemoryOfALargeDrawingsSaveIsGivenBackWhenASmallOneIsSaved) {
     std::string large(std::size_t{8} << 20, ' ');
     RecordWriter writer(std::move(large), 4096);
