@@ -130,8 +130,10 @@ TEST_F(SymbolLibrary, AnIndexThatCannotBeWrittenKeepsTheSymbolOutAndACountIsPutR
     // count is taken from the indexes, and the next save writes it.
     std::filesystem::remove(Cfg("LIM.CFG"));
     std::filesystem::create_directories(Cfg("LIM.CFG") / "KEEP");
-    DrawingList.StartUserAction(); // told once per user action: this is the next
-    EXPECT_TRUE(SaveToLibrary(DrawingList, 2, "PLUG"));
+    {
+        const UserAction next(DrawingList); // told once per user action: this is the next
+        EXPECT_TRUE(SaveToLibrary(DrawingList, 2, "PLUG"));
+    }
     EXPECT_EQ(ReadLibrary("PLUG.ELM"), "1 0 0 2 2 3\n" + CapturedLine);
     EXPECT_EQ(ReadCfg("ELEM.CFG"), "4 PLUG\n");
     ASSERT_EQ(desktop_.Messages().size(), 2u);
