@@ -200,14 +200,15 @@ TEST(QtFileDialog, ANameDifferingOnlyInCaseOpensTheFileThatExists) {
         ASSERT_NE(dialog, nullptr);
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(name, nullptr);
-        // A refused name brings up a warning over the dialog: both are closed so the test ends.
-        QTimer::singleShot(100, [&warning] {
+        // A refused name brings up a warning over the dialog: both are closed so the test ends. The
+        // timers go with the dialog, which may close before they are due.
+        QTimer::singleShot(100, dialog, [&warning] {
             if (auto* box = ActiveModal<QMessageBox>()) {
                 warning = box->text();
                 box->accept();
             }
         });
-        QTimer::singleShot(200, [dialog] {
+        QTimer::singleShot(200, dialog, [dialog] {
             if (dialog->isVisible()) dialog->reject();
         });
         name->setFocus();
