@@ -220,10 +220,14 @@ void ScriptRunner::WhileBoxIsOpen() {
         // As a user drags the frame, or maximises it, while the box waits: the views take the size.
         const platform::Size size = *sizeInNextBox_;
         sizeInNextBox_.reset();
-        frame_->SetViewClientSize(size);
-        if (platform::ScriptedView* view = frame_->ActiveScriptedView()) view->Resize(size);
+        ResizeViews(size);
     }
     if (services_.repaintInDialogs) RepaintWholeView();
+}
+
+void ScriptRunner::ResizeViews(platform::Size size) {
+    frame_->SetViewClientSize(size);
+    if (platform::ScriptedView* view = frame_->ActiveScriptedView()) view->Resize(size);
 }
 
 void ScriptRunner::RepaintWholeView() {
@@ -280,9 +284,7 @@ bool ScriptRunner::Execute(const Step& step) {
     if (Exited() && !LooksAtWhatWasLeft(step))
         return Fail(step, "the program has exited: the step was not run");
     if (v == "client") {
-        platform::Size size{std::atoi(w[0].text.c_str()), std::atoi(w[1].text.c_str())};
-        frame_->SetViewClientSize(size);
-        if (platform::ScriptedView* view = frame_->ActiveScriptedView()) view->Resize(size);
+        ResizeViews({std::atoi(w[0].text.c_str()), std::atoi(w[1].text.c_str())});
         return true;
     }
     if (v == "resizeinbox") {

@@ -74,6 +74,8 @@ class ScriptRunner {
     // Inside a box: the client size a "resizeinbox" step queued is taken, then the repaint of
     // --repaint-in-dialogs.
     void WhileBoxIsOpen();
+    // Views opened from now on, and the active one, take `size` as their client size.
+    void ResizeViews(platform::Size size);
     void Track(platform::InputEvent& event);
     bool Expect(const Step& step);
     bool Fail(const Step& step, const std::string& why);
