@@ -55,8 +55,12 @@ DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList
             ++result.entriesDropped;
             continue;
         }
-        if (!entry.whole) [[unlikely]]
-            ++result.objectsNotWhole;
+        // Kept, it would be saved as what it was read as, not as what the file held: a line of
+        // another view no view shows, a shortened name. The count of the open's message is what is kept.
+        if (!entry.whole) [[unlikely]] {
+            ++result.entriesNotWhole;
+            continue;
+        }
         result.extents.Include(*entry.object, entry.objectClass);
         list.Add(std::move(entry.object));
         ++result.objectsAdded;
@@ -186,9 +190,9 @@ void TList::ReadDrawing() {
     using State = DrawingFileCheck::State;
     // A read that left out anything the file holds is damage as much as one cut short: the next save
     // would write the drawing without it.
-    const bool whole = result.complete && result.entriesDropped == 0 && result.objectsNotWhole == 0;
+    const bool whole = result.complete && result.entriesDropped == 0 && result.entriesNotWhole == 0;
     lastRead_.state = !result.headerRead ? State::NotADrawing : whole ? State::Whole : State::Damaged;
-    lastRead_.objectsRead = result.objectsAdded - result.objectsNotWhole;
+    lastRead_.objectsRead = result.objectsAdded;
     holdsDrawing_ = holdsDrawing_ || result.headerRead;
     if (result.headerRead) {
         Shared.Units = result.units;

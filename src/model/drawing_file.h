@@ -34,16 +34,16 @@ struct DrawingReadResult {
     bool complete = false;
     // Entries skipped for a type code with no class.
     int entriesDropped = 0;
-    // Objects added that may not give back what their entry held (RecordReader::Entry::whole).
-    int objectsNotWhole = 0;
+    // Entries read that would not give back what they held (RecordReader::Entry::whole): left out.
+    int entriesNotWhole = 0;
     DrawingExtents extents;
 };
 
 // Appends the objects of a drawing file's text to the list, adding `centre` to the stored
-// coordinates. Entries whose type code has no class are skipped; reading stops at the first damage
-// and keeps the objects read before it. Text left after the entries the header counts makes the read
-// incomplete as well. Whatever the read skipped or could not read whole is counted, since the next
-// save writes only what the list holds.
+// coordinates. Entries whose type code has no class, and entries not read whole, are skipped; reading
+// stops at the first damage and keeps the objects read before it. Text left after the entries the
+// header counts makes the read incomplete as well. Whatever the read skipped is counted, since the
+// next save writes only what the list holds.
 DrawingReadResult ParseDrawing(std::string_view text, RecordOrigin centre, TList& list);
 
 // programDir + "DWGS/" + name + ".DB0", or the existing file whose name differs from that only in

@@ -36,7 +36,7 @@ struct DrawingFileCheck {
         NotADrawing, // no drawing header (six numbers) at its start
         // The header, then damage before the end, or entries the list cannot hold as they are stored
         // (a type code with no class, a record whose own code differs from its line's, a string or
-        // point list longer than its field): only `objectsRead` objects were read whole.
+        // point list longer than its field): only the `objectsRead` objects read whole were kept.
         Damaged,
         Whole,
     };
