@@ -3,6 +3,7 @@
 // contents reach every topic, and every link of the help leads somewhere inside it.
 #include "model/shared_state.h"
 #include "resources/embedded_files.h"
+#include "resources/menu_resources.h"
 #include "settings/settings_dialog.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,34 @@ std::map<int, std::string> ContextsInSources() {
     return found;
 }
 
+// The text a reader sees of some HTML: tags dropped, the entities the help uses read, white space
+// made single blanks.
+std::string VisibleText(const std::string& html) {
+    std::string text = std::regex_replace(html, std::regex("<[^>]*>"), " ");
+    for (const auto& [entity, character] : {std::pair{"&gt;", ">"}, {"&lt;", "<"}, {"&amp;", "&"}})
+        text = std::regex_replace(text, std::regex(entity), character);
+    return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+// A menu item as the user reads it: "&&" shows one ampersand.
+std::string ShownText(const std::string& item) {
+    return std::regex_replace(item, std::regex("&&"), "&");
+}
+
+// Every command of a pull-down, each as the path the user follows below it ("External Walls >
+// Lengthen (External Wall)").
+void AddCommandPaths(const std::vector<platform::MenuItem>& items, const std::string& path,
+                     std::vector<std::string>& paths) {
+    for (const platform::MenuItem& item : items) {
+        if (item.separator) continue;
+        const std::string shown = path + ShownText(item.text);
+        if (item.items.empty())
+            paths.push_back(shown);
+        else
+            AddCommandPaths(item.items, shown + " > ", paths);
+    }
+}
+
 class HelpDocument : public testing::Test {
   protected:
     void SetUp() override {
@@ -201,4 +230,25 @@ TEST_F(HelpDocument, NeedsNothingBesideItself) {
     for (const char* tag : {"<img", "<script", "<link", "<object", "<iframe"})
         EXPECT_EQ(html_.find(tag), std::string::npos) << "the help uses " << tag;
     EXPECT_TRUE(AttributeValues(html_, "src").empty());
+}
+
+TEST_F(HelpDocument, EveryMenuCommandIsNamedUnderItsMenuAtAGlance) {
+    const std::size_t start = html_.find("name=\"menus\"");
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = html_.find("<h2", start);
+    const std::string glance = html_.substr(start, end - start);
+    for (const platform::MenuItem& menu : MainMenu()) {
+        const std::string heading =
+            "<h3>" + std::regex_replace(ShownText(menu.text), std::regex("&"), "&amp;") + "</h3>";
+        const std::size_t at = glance.find(heading);
+        ASSERT_NE(at, std::string::npos) << "no heading for the menu " << menu.text;
+        const std::size_t next = glance.find("<h3>", at + heading.size());
+        const std::string section =
+            VisibleText(glance.substr(at, next == std::string::npos ? next : next - at));
+        std::vector<std::string> paths;
+        AddCommandPaths(menu.items, "", paths);
+        for (const std::string& command : paths)
+            EXPECT_NE(section.find(command), std::string::npos)
+                << menu.text << " > " << command << " is not named under its menu";
+    }
 }
