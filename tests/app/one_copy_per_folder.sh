@@ -7,17 +7,20 @@
 # cloned from this one) is refused at once, with a message that names it and says to remove it. A lock
 # a copy of this computer left when it ended is taken over at once, whoever left it, whatever the file
 # system's native locks and whoever holds the folder's own; one that cannot be removed stops no one on
-# this computer, and the start says so, as it says when no lock can be had at all.
-# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
+# this computer, and the start says so, as it says when no lock can be had at all. A run in another network
+# namespace is refused beside the program too, and another user's program that holds the folder's own
+# lock keeps no one out and is named as no copy.
+# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT SOCKET-NAME-HOLDER
 set -euo pipefail
 program=$1
 runner=$2
+name_holder=$3
 
 work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-} ${squatter:-}; do kill -9 "$pid" 2>/dev/null || true; done
     chmod -R u+w "$work"
     rm -rf "$work"
 }
@@ -41,10 +44,11 @@ await() {
 }
 
 # A scripted run that is refused within a few seconds (longer counts as hanging), saying TEXT and
-# making no drawing; WHAT names it in the logs and the failures.
+# making no drawing; WHAT names it in the logs and the failures, the words after TEXT start it.
 refused_with() {
     local what=$1 text=$2 status=0
-    timeout 10 "$runner" "$folder" "$work/new_drawing.ks" >"$work/$what.log" 2>&1 || status=$?
+    shift 2
+    timeout 10 "$@" "$runner" "$folder" "$work/new_drawing.ks" >"$work/$what.log" 2>&1 || status=$?
     [ "$status" = 2 ] || fail "the run $what ended with $status, not 2"
     grep -qF "$text" "$work/$what.log" || fail "the run $what did not say: $text"
     [ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the run $what made a drawing"
@@ -75,6 +79,22 @@ await "the program takes its folder" first_holds_folder
 refused_with beside_the_program "Korvane is already running on this folder"
 # A second copy of the program says so too.
 program_refused_with beside_the_program "Korvane is already running on this folder (process $first on .*):$"
+# So does a run in another network namespace of this computer (a sandbox, a container), which has a lock of
+# the folder's own there: KORVANE.LCK keeps it out, even on a file system without native locks.
+this_host=$(uname -n)
+netns=()
+if ((EUID == 0)) && unshare -n true 2>/dev/null; then
+    netns=(unshare -n)
+elif unshare -rn true 2>/dev/null; then
+    netns=(unshare -rn)
+fi
+if ((${#netns[@]})); then
+    refused_with in_another_network_namespace "Korvane is already running on this folder (process $first on $this_host):" \
+        "${netns[@]}" strace -f -o "$work/other_namespace.log" -e trace=flock -e inject=flock:error=ENOLCK
+    grep -q "ENOLCK.*(INJECTED)" "$work/other_namespace.log" || fail "no native lock failed: the test shows nothing"
+else
+    echo "no other network namespace can be made here: a run in one is not tried"
+fi
 
 # Killed, the program leaves its lock file behind; it holds the folder no more.
 kill -9 "$first"
@@ -144,7 +164,6 @@ runs() {
 }
 # A lock file as a copy of this computer leaves it when it ends: it names a process that has ended.
 ended=$(sh -c 'echo $$')
-this_host=$(uname -n)
 left_lock() { printf '%s\nkorvane\n%s\n' "$ended" "$this_host" >"$lock"; }
 
 # One left by a copy killed while it cleared a stale lock, beside what it was clearing with.
@@ -169,6 +188,38 @@ runs while_a_backup_holds_the_folder
 kill "$backup"
 wait "$backup" 2>/dev/null || true
 backup=
+
+# Another program that holds the folder's lock on this computer, as any user's may (the superuser runs it
+# as nobody), keeps no one out and is named as no copy: one that answers as a copy would, naming itself,
+# lets the program start, and KORVANE.LCK alone then refuses a run, naming the program.
+squatting_user=()
+if ((EUID == 0)); then
+    squatting_user=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    chmod 755 "$work"
+fi
+holds_name() {
+    ${squatting_user[@]+"${squatting_user[@]}"} "$name_holder" "$folder" "$1" >"$work/squatter_$1.log" 2>&1 &
+    squatter=$!
+    await "another program holds the folder's name" grep -q holding "$work/squatter_$1.log"
+}
+holds_name answer
+"$folder/korvane" >"$work/beside_another_program.log" 2>&1 &
+first=$!
+program_starts() {
+    ! grep -q "already running" "$work/beside_another_program.log" || fail "the program beside another program was refused"
+    kill -0 "$first" && [ -e "$lock" ]
+}
+await "the program takes its folder beside another program" program_starts
+refused_with beside_the_program_and_another_program "Korvane is already running on this folder (process $first on $this_host):"
+kill -9 "$first" "$squatter"
+wait "$first" "$squatter" 2>/dev/null || true
+first=
+# One that binds the name and never listens; the lock the killed program left is taken over all the same.
+holds_name bind
+runs beside_a_program_that_never_listens
+kill -9 "$squatter"
+wait "$squatter" 2>/dev/null || true
+squatter=
 
 # A computer made from this one's image keeps its machine id but is another computer.
 machine_id=$(cat /etc/machine-id 2>/dev/null || cat /var/lib/dbus/machine-id 2>/dev/null || true)

@@ -1,8 +1,6 @@
 #include "platform/qt/folder_lock_file.h"
 
 #include <QCoreApplication>
-#include <QObject>
-#include <QSocketNotifier>
 #include <QSysInfo>
 
 #include <cerrno>
@@ -10,10 +8,14 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
+#include <system_error>
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -23,13 +25,16 @@
 
 // Two locks keep a folder. This host's copies are kept out by a lock its kernel keeps: a socket bound to
 // an abstract name made from the folder's device and inode. It needs no file, so it holds where the
-// folder cannot be written (a full disk, a folder whose top is not the user's), is dropped with its
-// process however that ends, and whoever is refused connects to it to learn its holder. Copies on other
-// hosts that share the folder see only files, so the lock file is kept too, where it can be written:
-// it names its holder's process and host, and its holder keeps the native lock (flock) of it as well,
-// where the file system has one. With the folder's lock held, no other copy of this host can be making
-// the lock file, so one that names this host, or that names no one and that no process holds natively,
-// was left by a copy that has ended.
+// folder cannot be written (a full disk, a folder whose top is not the user's), and is dropped with its
+// process however that ends. But any process of any user may bind such a name, so the name alone proves
+// nothing: whoever finds it bound connects, and its holder answers who it is; only an answer that names
+// the process the kernel says holds the socket, and that process runs this program, keeps the folder.
+// Anything else at the name is passed over. Copies on other hosts that share the folder see only files,
+// so the lock file is kept too, where it can be written: it names its holder's process and host, and its
+// holder keeps the native lock (flock) of it as well, where the file system has one. A lock file that
+// names this host holds while its process runs this program, whatever else holds: a copy in another
+// network namespace (a sandbox, a container) has a socket of its own, and one that lost the native lock to
+// a copy looking at its file as it made it goes on without it.
 
 namespace platform::qt {
 
@@ -39,8 +44,11 @@ using namespace std::chrono_literals;
 
 // How long a lock file that names no holder, but that a live process holds, is given to name it.
 constexpr std::chrono::milliseconds HolderWait = 1s;
-// How long a holder that has bound the folder's name is given to let others connect to it.
-constexpr std::chrono::milliseconds ListenWait = 1s;
+// How long a lock file that names no holder and that no process holds is given to name one: a copy that
+// has just made it names itself at once, one killed as it made it never does.
+constexpr std::chrono::milliseconds NamingWait = 100ms;
+// How long what holds the folder's name is given to listen and say who it is.
+constexpr std::chrono::milliseconds AnswerWait = 1s;
 
 // Closes the descriptor on every path out.
 struct Descriptor {
@@ -64,31 +72,149 @@ std::string ThisHost() {
     return QSysInfo::machineHostName().toStdString();
 }
 
-// The folder's lock on this host: the bound and listening socket.
+// Who holds the folder, as both the lock file and the folder's socket say it: the lines "PID", "PROGRAM",
+// "HOST".
+std::string HolderText() {
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    return std::to_string(::getpid()) + "\n" + program + "\n" + ThisHost() + "\n";
+}
+
+// The process and host a holder's text names; pid 0 where it names none (empty, cut short, not a
+// holder's text). No host is this host.
+struct Holder {
+    long long pid = 0;
+    std::string host;
+};
+
+Holder ParseHolder(std::string_view text) {
+    std::string_view lines[3];
+    for (std::string_view& line : lines) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) break;
+        line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+    }
+    Holder holder;
+    for (const char digit : lines[0]) {
+        if (digit < '0' || digit > '9' || holder.pid > 999'999'999) return {};
+        holder.pid = holder.pid * 10 + (digit - '0');
+    }
+    holder.host = lines[2];
+    return holder;
+}
+
+// The file name of an executable as /proc shows it, without the mark of one replaced since it started.
+std::string ExecutableName(const std::filesystem::path& executable) {
+    constexpr std::string_view replaced = " (deleted)";
+    std::string name = executable.filename().string();
+    if (name.ends_with(replaced)) name.resize(name.size() - replaced.size());
+    return name;
+}
+
+// Whether process `pid` runs this program: korvane, korvane-script, or the executable this process runs,
+// whatever it was renamed to. Where its executable is not this user's to see (another user's process), its
+// command name is asked, the executable's name cut to 15 bytes; where /proc is not there, nothing says no.
+bool RunsThisProgram(long long pid) {
+    namespace fs = std::filesystem;
+    const fs::path process = "/proc/" + std::to_string(pid);
+    std::error_code error;
+    std::string name = ExecutableName(fs::read_symlink(process / "exe", error));
+    std::size_t kept = std::string::npos;
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        std::ifstream command(process / "comm");
+        if (!std::getline(command, name)) return false;
+        kept = 15;
+    } else if (error) {
+        // An ended process has no executable (a zombie neither), and neither has a kernel thread.
+        return !fs::exists("/proc/self/exe", error);
+    }
+    static const std::string own = ExecutableName(fs::read_symlink("/proc/self/exe", error));
+    const std::string_view programs[] = {"korvane", "korvane-script", own};
+    for (const std::string_view program : programs)
+        if (!name.empty() && name == program.substr(0, kept)) return true;
+    return false;
+}
+
+bool ProcessRuns(long long pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+// Whether process `pid` of this host is a running copy of this program. Asked last, whether it runs
+// holds for what was seen of it.
+bool RunningCopy(long long pid) {
+    return pid > 0 && pid != ::getpid() && RunsThisProgram(pid) && ProcessRuns(pid);
+}
+
+// The folder's lock on this host: the bound and listening socket, and the thread that answers whoever
+// connects with who holds the folder. Every refused taker connects, so the answer must come whether or not
+// an event loop runs (korvane-script, the start), and the queue of connections must never fill.
 class HostLock {
   public:
-    explicit HostLock(int socket) : listener(socket) {
-        // Every refused taker connects to learn who holds the folder, and its connection waits in the
-        // socket's queue until it is accepted; a full queue would keep the holder's name from the next.
-        if (!QCoreApplication::instance()) return;
-        drain = std::make_unique<QSocketNotifier>(listener.fd, QSocketNotifier::Read);
-        QObject::connect(drain.get(), &QSocketNotifier::activated, [fd = listener.fd] {
-            for (int connection; (connection = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;)
+    HostLock(int socket, std::string answer)
+        : listener(socket), answer(std::move(answer)), answering([this] { Answer(); }) {}
+    ~HostLock() {
+        // Wakes the thread's accept, which then fails: no one is answered once the lock is let go.
+        ::shutdown(listener.fd, SHUT_RDWR);
+        answering.join();
+    }
+    HostLock(const HostLock&) = delete;
+    HostLock& operator=(const HostLock&) = delete;
+
+  private:
+    void Answer() {
+        // The program's signals go to its other threads.
+        sigset_t all;
+        ::sigfillset(&all);
+        ::pthread_sigmask(SIG_BLOCK, &all, nullptr);
+        while (true) {
+            const int connection = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC);
+            if (connection >= 0) {
+                ::send(connection, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
                 ::close(connection);
-        });
+            } else if (errno == EINVAL) {
+                return; // shut down
+            } else if (errno != EINTR && errno != ECONNABORTED) {
+                std::this_thread::sleep_for(10ms); // out of descriptors, say: the next one is answered
+            }
+        }
     }
     Descriptor listener;
-    std::unique_ptr<QSocketNotifier> drain;
+    const std::string answer;
+    std::thread answering;
 };
 
 struct HostLockAttempt {
-    enum class State { Taken, Held, Unavailable };
+    // Taken; Held by a running copy of this program; Other: something else holds the name (no answer, a
+    // wrong one, bound without listening); Unavailable: no socket can be had.
+    enum class State { Taken, Held, Other, Unavailable };
     State state = State::Unavailable;
     std::unique_ptr<HostLock> lock;
-    pid_t holder = 0; // Held: the holding process, 0 where it could not be learnt
+    Holder holder; // Held: the copy that holds it
 };
 
+// What the holder of the connected socket `fd` says of itself before `deadline`, up to the end of its
+// answer; empty where it says nothing.
+std::string ReadAnswer(int fd, std::chrono::steady_clock::time_point deadline) {
+    std::string answer;
+    char bytes[256];
+    while (answer.size() < 1024) {
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left <= 0ms) break;
+        pollfd readable{fd, POLLIN, 0};
+        const int ready = ::poll(&readable, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) break;
+        const ssize_t read = ::recv(fd, bytes, sizeof bytes, MSG_DONTWAIT);
+        if (read < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (read <= 0) break;
+        answer.append(bytes, static_cast<std::size_t>(read));
+    }
+    return answer;
+}
+
 HostLockAttempt TakeHostLock(const std::string& folder) {
+    using State = HostLockAttempt::State;
     HostLockAttempt attempt;
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0) return attempt;
@@ -100,28 +226,39 @@ HostLockAttempt TakeHostLock(const std::string& folder) {
                                       static_cast<unsigned long long>(status.st_ino));
     const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + written);
     const auto* address = reinterpret_cast<const sockaddr*>(&name);
-    const auto deadline = std::chrono::steady_clock::now() + ListenWait;
+    const auto deadline = std::chrono::steady_clock::now() + AnswerWait;
     while (true) {
         Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
         if (socket.fd < 0) return attempt;
         if (::bind(socket.fd, address, length) == 0) {
-            if (::listen(socket.fd, SOMAXCONN) != 0) return attempt;
-            attempt.state = HostLockAttempt::State::Taken;
-            attempt.lock = std::make_unique<HostLock>(socket.release());
+            // Blocking again: the answering thread waits in accept.
+            if (::listen(socket.fd, SOMAXCONN) != 0 || ::fcntl(socket.fd, F_SETFL, 0) != 0) return attempt;
+            attempt.state = State::Taken;
+            attempt.lock = std::make_unique<HostLock>(socket.release(), HolderText());
             return attempt;
         }
         if (errno != EADDRINUSE) return attempt;
         if (::connect(socket.fd, address, length) == 0) {
             ucred peer{};
             socklen_t size = sizeof peer;
-            if (::getsockopt(socket.fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
-                attempt.holder = peer.pid;
-            attempt.state = HostLockAttempt::State::Held;
-            return attempt;
+            const bool known = ::getsockopt(socket.fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+            const Holder claimed = ParseHolder(ReadAnswer(socket.fd, deadline));
+            if (claimed.pid != 0) {
+                // The kernel names the process that listens; what it says of itself must agree.
+                if (!known || claimed.pid != peer.pid || !RunningCopy(claimed.pid)) {
+                    attempt.state = State::Other;
+                    return attempt;
+                }
+                attempt.state = State::Held;
+                attempt.holder = claimed;
+                return attempt;
+            }
+            // No answer: its holder is letting it go, or it is not a copy of this program.
         }
-        // Refused: the holder has bound the name and not yet begun to listen, or has let it go since.
-        if (errno != ECONNREFUSED || std::chrono::steady_clock::now() >= deadline) {
-            attempt.state = HostLockAttempt::State::Held;
+        // Refused: the holder has bound the name and not yet begun to listen, or has let it go since, or
+        // binds it and will never listen; or the queue of what never answers is full.
+        if (std::chrono::steady_clock::now() >= deadline) {
+            attempt.state = State::Other;
             return attempt;
         }
         std::this_thread::sleep_for(1ms);
@@ -148,40 +285,26 @@ bool NamesFile(const std::string& path, int fd) {
            named.st_ino == opened.st_ino;
 }
 
-// The process and host a lock file names, in the lines "PID", "PROGRAM", "HOST"; pid 0 where it names
-// none (empty, cut short, not a lock file). No host is this host.
-struct Holder {
-    long long pid = 0;
-    std::string host;
-};
-
 Holder ReadHolder(int fd) {
     char bytes[1024];
     const ssize_t size = ::pread(fd, bytes, sizeof bytes, 0);
     if (size <= 0) return {};
-    std::string_view text(bytes, static_cast<std::size_t>(size));
-    std::string_view lines[3];
-    for (std::string_view& line : lines) {
-        const std::size_t end = text.find('\n');
-        if (end == std::string_view::npos) break;
-        line = text.substr(0, end);
-        text.remove_prefix(end + 1);
+    return ParseHolder(std::string_view(bytes, static_cast<std::size_t>(size)));
+}
+
+// The holder the lock file open as `fd` names, given up to `wait` to name one.
+Holder AwaitHolder(int fd, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    Holder holder = ReadHolder(fd);
+    while (holder.pid == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+        holder = ReadHolder(fd);
     }
-    Holder holder;
-    for (const char digit : lines[0]) {
-        if (digit < '0' || digit > '9' || holder.pid > 999'999'999) return {};
-        holder.pid = holder.pid * 10 + (digit - '0');
-    }
-    holder.host = lines[2];
     return holder;
 }
 
 bool OfThisHost(const Holder& holder) {
     return holder.host.empty() || holder.host == ThisHost();
-}
-
-bool ProcessRuns(long long pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 // The lock file this copy made and holds natively; removed as it is let go, while it is still the one at
@@ -210,8 +333,7 @@ FileAttempt FillLockFile(const std::string& path, Descriptor& created) {
     // Held natively from before its holder is written: a file that names no one and that a process
     // holds is being written, not left behind.
     TryNativeLock(created.fd);
-    const std::string program = QCoreApplication::applicationName().toStdString();
-    const std::string holder = std::to_string(::getpid()) + "\n" + program + "\n" + ThisHost() + "\n";
+    const std::string holder = HolderText();
     // A few bytes go in one write or none: a short one is a full disk's.
     const ssize_t written = ::write(created.fd, holder.data(), holder.size());
     if (written != static_cast<ssize_t>(holder.size()) || ::fdatasync(created.fd) != 0) {
@@ -225,7 +347,7 @@ FileAttempt FillLockFile(const std::string& path, Descriptor& created) {
 }
 
 // Takes the lock file at `path`, taking over one that a copy left when it ended. `hostLockHeld`: the
-// folder's lock on this host is held, so no copy of this host is making the file at this moment.
+// folder's lock on this host is held, so no copy that shares its socket names is making the file now.
 FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
     using Result = FileAttempt::Result;
     FileAttempt attempt;
@@ -251,20 +373,14 @@ FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
             return attempt;
         }
         const NativeLock native = TryNativeLock(found.fd);
-        attempt.holder = ReadHolder(found.fd);
-        if (native == NativeLock::Held) {
-            // A running copy holds it, or one that has just made it and is naming itself.
-            const auto deadline = std::chrono::steady_clock::now() + HolderWait;
-            while (attempt.holder.pid == 0 && std::chrono::steady_clock::now() < deadline) {
-                std::this_thread::sleep_for(10ms);
-                attempt.holder = ReadHolder(found.fd);
-            }
-            attempt.result = attempt.holder.pid == 0 || OfThisHost(attempt.holder)
-                                 ? Result::Held
-                                 : Result::HeldOnAnotherHost;
-            return attempt;
-        }
+        // A running copy holds it natively, or one that has just made it and is naming itself, whose native
+        // lock this look may have kept from it.
+        attempt.holder = AwaitHolder(found.fd, native == NativeLock::Held ? HolderWait : NamingWait);
         if (attempt.holder.pid == 0) {
+            if (native == NativeLock::Held) {
+                attempt.result = Result::Held;
+                return attempt;
+            }
             // Left by a copy killed before it named itself, unless a copy may be making it now.
             if (native == NativeLock::Untestable || !hostLockHeld) {
                 attempt.result = Result::NamesNoHolder;
@@ -273,9 +389,13 @@ FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
         } else if (!OfThisHost(attempt.holder)) {
             attempt.result = Result::HeldOnAnotherHost;
             return attempt;
-        } else if (!hostLockHeld && native == NativeLock::Untestable && ProcessRuns(attempt.holder.pid)) {
+        } else if (RunningCopy(attempt.holder.pid)) {
             attempt.result = Result::Held;
             return attempt;
+        } else if (native == NativeLock::Held) {
+            // Its copy has ended, and another is taking it over: the next look finds the new holder.
+            std::this_thread::sleep_for(10ms);
+            continue;
         }
         // Left by a copy that has ended: removed while its native lock is ours and the path still names it.
         if (!NamesFile(path, found.fd)) continue;
@@ -285,7 +405,8 @@ FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
             return attempt;
         }
     }
-    // Made and removed at every look: copies of other hosts are taking it.
+    // Made and removed at every look, or held for a copy that has ended at every one: other copies are
+    // taking it.
     attempt.result = Result::Held;
     attempt.holder = {};
     return attempt;
@@ -315,7 +436,7 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     HostLockAttempt host = TakeHostLock(folder.empty() ? "." : folder.string());
     if (host.state == HostLockAttempt::State::Held) {
         attempt.outcome = Outcome::HeldByAnother;
-        if (host.holder > 0) attempt.holder = Describe({host.holder, ThisHost()});
+        attempt.holder = Describe(host.holder);
         return attempt;
     }
     FileAttempt file = TakeLockFile(path, host.state == HostLockAttempt::State::Taken);
