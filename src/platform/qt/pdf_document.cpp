@@ -139,6 +139,20 @@ const ShapedText& DocumentParts::Shape(const DeviceFont& font, std::string_view 
     if (shaped.size() >= MaxShapedTexts) shaped.clear();
     ShapedText& result = shaped[key];
     const QString string = ToQString(text);
+    // A face of bitmaps alone shows the glyphs of its strike where the view puts them, enlarged as the
+    // view enlarges them.
+    QtTextRenderer::StrikeText strike;
+    if (this->text.LayOutInStrike(font, text, strike)) {
+        const int face = fonts.FaceOf(strike.strike);
+        fonts.NoteCharacters(face, string);
+        ShapedText::Run placed;
+        placed.pixelSize = strike.scale * strike.strike.pixelSize();
+        placed.glyphs.reserve(strike.glyphs.size());
+        for (const QtTextRenderer::StrikeGlyph& glyph : strike.glyphs)
+            placed.glyphs.push_back({fonts.Show(face, glyph.index), static_cast<double>(glyph.x), 0});
+        result.runs.push_back(std::move(placed));
+        return result;
+    }
     QTextLayout layout(string, this->text.FontFor(font), &device);
     layout.beginLayout();
     QTextLine line = layout.createLine();

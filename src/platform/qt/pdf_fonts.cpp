@@ -722,6 +722,9 @@ int PdfFonts::FaceOf(const QRawFont& font) {
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         Face& face = *faces_[i];
         if (face.file == id.filename && face.uuid == id.uuid && face.index == id.index) {
+            // Each strike of a face of bitmaps alone is a face of its own, its pictures the strike's.
+            const bool bitmaps = face.form == Face::Form::Pictures && !face.colours;
+            if (bitmaps && font.pixelSize() != face.font.pixelSize()) continue;
             if (font.pixelSize() > face.font.pixelSize()) face.font = font;
             return static_cast<int>(i);
         }
@@ -1048,7 +1051,8 @@ void PdfFonts::WritePictures(Face& face) {
     // Glyph space is the pixels of the largest size met, upwards. A picture of colours has no more
     // pixels than the face's largest strike of bitmaps holds (or, for a face without one, than
     // ScalablePictureEm), as Qt's engine only enlarges them beyond it; the glyph's matrix gives it its
-    // size. Qt's engine paints other bitmaps at their strike's size whatever the size asked.
+    // size. Qt's engine paints other bitmaps at their strike's size whatever the size asked: a face of
+    // bitmaps alone comes as its strike at the strike's own size, which the page's font size enlarges.
     const QRawFont& font = face.font;
     const double size = std::max(1.0, font.pixelSize());
     QRawFont painted = font;

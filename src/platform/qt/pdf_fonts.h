@@ -35,7 +35,8 @@ class PdfFonts {
         unsigned code = 0;
         int bytes = 2;
     };
-    // The face of `font` (any of its sizes), added on first use.
+    // The face of `font` (any of its sizes, but for a face of bitmaps alone, whose every size is a face
+    // of its own), added on first use.
     int FaceOf(const QRawFont& font);
     // Glyph `index` of face `face`, added on first use.
     Glyph Show(int face, quint32 index);

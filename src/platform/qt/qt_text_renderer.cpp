@@ -4,6 +4,9 @@
 #include "platform/qt/text_encoding.h"
 #include "platform/qt/text_renderer_factory.h"
 
+#include <QtGui/private/qfontengine_ft_p.h>
+#include <QtGui/private/qrawfont_p.h>
+
 #include <QColor>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -43,6 +46,77 @@ void Combine(std::size_t& seed, std::size_t value) {
 int NormalisedAngle(int tenths) {
     tenths %= 3600;
     return tenths < 0 ? tenths + 3600 : tenths;
+}
+
+// The FreeType face of the engine Qt draws `font` with; null for an engine of another kind.
+FT_Face FreeTypeFaceOf(const QRawFont& font) {
+    const QRawFontPrivate* raw = QRawFontPrivate::get(font);
+    QFontEngine* engine = raw != nullptr ? raw->fontEngine : nullptr;
+    if (engine == nullptr || engine->type() != QFontEngine::Freetype) return nullptr;
+    return static_cast<QFontEngineFT*>(engine)->non_locked_face();
+}
+
+bool BitmapsAlone(FT_Face face) {
+    return face != nullptr && !FT_IS_SCALABLE(face) && !FT_HAS_COLOR(face) && face->num_fixed_sizes > 0;
+}
+
+// Where `font` is a face of bitmaps alone, as FreeType finds it (a PCF face, or an OpenType one of
+// bitmaps such as Terminus's), its strike nearest `cell` pixels, at the strike's own size; else an
+// invalid font. Qt's font database picks the nearest of a family's files (a PCF face is a file a
+// strike), and FreeType's the nearest strike of a file, as Qt's engine does. Colour pictures are left
+// to Qt's engine, which enlarges them itself.
+QRawFont NearestStrike(QFont font, int cell) {
+    if (!BitmapsAlone(FreeTypeFaceOf(QRawFont::fromFont(font)))) return {};
+    // Qt's font database gives a font of boxes for a size beyond 65535 pixels, which no strike nears.
+    font.setPixelSize(std::min(cell, 0xFFFF));
+    QRawFont strike = QRawFont::fromFont(font);
+    const FT_Face face = FreeTypeFaceOf(strike);
+    if (!BitmapsAlone(face)) return {};
+    const auto distance = [&](int i) { return std::abs(cell * 64L - face->available_sizes[i].y_ppem); };
+    int nearest = 0;
+    for (int i = 1; i < face->num_fixed_sizes; ++i)
+        if (distance(i) < distance(nearest)) nearest = i;
+    // Asked for at the strike's own size, Qt's engine draws that strike.
+    strike.setPixelSize(face->available_sizes[nearest].y_ppem / 64.0);
+    return strike;
+}
+
+// Where `x`, in pixels of a strike, lands among the pixels of the strike made `scale` times as large:
+// the first pixel whose centre lies at or past it, as a pixel of the strike becomes the pixels whose
+// centres fall in it.
+int Scaled(double scale, double x) {
+    return static_cast<int>(std::clamp(std::ceil(scale * x - 0.5), -static_cast<double>(kMaxMaskPixels),
+                                       static_cast<double>(kMaxMaskPixels)));
+}
+
+// Where a text's box [left, right) x [top, bottom), along the baseline and below it, lands turned by
+// `angle` tenths of a degree: the image that holds it, with the start of the baseline at origin.
+struct TurnedBox {
+    int originX = 0, originY = 0, width = 0, height = 0;
+};
+
+TurnedBox Turned(double left, double right, double top, double bottom, int angle) {
+    // A point u along the baseline and v below it lands at (u c + v s, v c - u s) as seen.
+    const double c = std::cos(angle * kPi / 1800.0);
+    const double s = std::sin(angle * kPi / 1800.0);
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    bool first = true;
+    for (double u : {left, right})
+        for (double v : {top, bottom}) {
+            double x = u * c + v * s;
+            double y = v * c - u * s;
+            minX = first ? x : std::min(minX, x);
+            maxX = first ? x : std::max(maxX, x);
+            minY = first ? y : std::min(minY, y);
+            maxY = first ? y : std::max(maxY, y);
+            first = false;
+        }
+    TurnedBox box;
+    box.originX = -static_cast<int>(std::floor(minX));
+    box.originY = -static_cast<int>(std::floor(minY));
+    box.width = static_cast<int>(std::ceil(maxX)) + box.originX + 1;
+    box.height = static_cast<int>(std::ceil(maxY)) + box.originY + 1;
+    return box;
 }
 
 // The box of the ink of glyphs put together; a box too large for one mask is painted whole instead.
@@ -129,10 +203,15 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     font.setItalic(device.italic);
     font.setPixelSize(kReferencePixelSize);
     const QFontMetricsF reference(font);
+    // Qt's engine draws a face of bitmaps alone at the size of one of its strikes, whatever the size
+    // asked: it is drawn from the strike nearest the cell instead, enlarged to fill it.
+    const QRawFont strike = NearestStrike(font, cell);
     const double referenceCell = std::max(reference.ascent() + reference.descent(), 1.0);
     // The cell (ascent + descent) is what the caller asks for; the em is what is left of it.
     const int pixelSize =
-        std::max(1, static_cast<int>(std::lround(cell * kReferencePixelSize / referenceCell)));
+        strike.isValid()
+            ? cell
+            : std::max(1, static_cast<int>(std::lround(cell * kReferencePixelSize / referenceCell)));
     font.setPixelSize(pixelSize);
 
     TextMetrics metrics;
@@ -148,10 +227,28 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const DeviceFont& device) {
     metrics.maxCharWidth = std::max(metrics.aveCharWidth, qtMetrics.maxWidth());
     metrics.weight = weight;
 
-    QRawFont raw = QRawFont::fromFont(font);
+    const QRawFont raw = strike.isValid() ? strike : QRawFont::fromFont(font);
+    double scale = 1;
+    if (strike.isValid()) {
+        scale = cell / std::max(1.0, strike.ascent() + strike.descent());
+        const auto scaled = [scale](double pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+        metrics.ascent = std::clamp(scaled(strike.ascent()), 0, cell);
+        metrics.descent = cell - metrics.ascent;
+        metrics.internalLeading = std::max(0, cell - scaled(strike.pixelSize()));
+        metrics.externalLeading = std::max(0, scaled(strike.leading()));
+        // Qt's engine gives an OpenType strike's average width in the face's units: the width of x is
+        // the platform's own measure of it, and no character is wider than the widest.
+        const QList<quint32> x = strike.glyphIndexesForString(QStringLiteral("x"));
+        const QList<QPointF> xAdvance = strike.advancesForGlyphIndexes(x);
+        const double average = xAdvance.size() == 1 && x.front() != 0
+                                   ? xAdvance.front().x()
+                                   : std::min(strike.averageCharWidth(), strike.maxCharWidth());
+        metrics.aveCharWidth = std::max(1, scaled(average));
+        metrics.maxCharWidth = std::max(metrics.aveCharWidth, scaled(strike.maxCharWidth()));
+    }
     const bool composable = raw.isValid() && cell <= kLargestComposedCell;
-    auto entry =
-        std::make_unique<FontEntry>(FontEntry{font, qtMetrics, metrics, raw, composable, {}, {}, false, {}});
+    auto entry = std::make_unique<FontEntry>(
+        FontEntry{font, qtMetrics, metrics, raw, composable, strike.isValid(), scale, {}, {}, false, {}});
     FontEntry& result = *entry;
     lastEntry_ = &result;
     lastKey_ = key;
@@ -168,7 +265,14 @@ int QtTextRenderer::Advance(const DeviceFont& font, std::string_view text) {
     auto found = advances_.find(view);
     if (found != advances_.end()) return found->second;
     TextKey key{{font.face, view.cellHeight, font.weight, font.italic}, 0, std::string(text)};
-    const int advance = Entry(font).qtMetrics.horizontalAdvance(ToQString(text));
+    FontEntry& entry = Entry(font);
+    int advance = 0;
+    if (entry.strike) {
+        std::vector<PlacedGlyph> glyphs;
+        StrikeLayout(entry, text, glyphs, advance);
+    } else {
+        advance = entry.qtMetrics.horizontalAdvance(ToQString(text));
+    }
     if (advances_.size() >= kMaxAdvances) advances_.clear();
     advances_.emplace(std::move(key), advance);
     return advance;
@@ -235,6 +339,27 @@ template <typename Ink> bool CropInk(const QImage& image, Ink& ink, int originX,
     return true;
 }
 
+// Ink of a strike made `scale` times as large about its pen position, pixel for pixel: each pixel of the
+// strike becomes the pixels whose centres fall in it, and at least one, so that no row or column of
+// ink is lost where the strike is shrunk.
+template <typename Ink> void Enlarge(Ink& ink, double scale) {
+    const auto at = [scale](int pixel) { return Scaled(scale, pixel); };
+    const int left = at(-ink.originX);
+    const int top = at(-ink.originY);
+    QImage image(at(ink.width - ink.originX) - left + 1, at(ink.height - ink.originY) - top + 1,
+                 QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+    for (const TextMask::Run& run : ink.runs) {
+        const int x0 = at(run.x0 - ink.originX) - left;
+        const int x1 = std::max(at(run.x1 - ink.originX) - left, x0 + 1);
+        const int y0 = at(run.y - ink.originY) - top;
+        const int y1 = std::max(at(run.y + 1 - ink.originY) - top, y0 + 1);
+        for (int y = y0; y < y1; ++y)
+            std::fill_n(reinterpret_cast<std::uint32_t*>(image.scanLine(y)) + x0, x1 - x0, 0xFFFFFFFFu);
+    }
+    CropInk(image, ink, -left, -top);
+}
+
 } // namespace
 
 // One glyph painted as a text's glyphs are painted, kept for every text that uses it. The box is made
@@ -267,7 +392,10 @@ const QtTextRenderer::GlyphInk& QtTextRenderer::Glyph(FontEntry& entry, quint32 
         const bool touches = ink.originX == -left || ink.originY == -top ||
                              ink.width - ink.originX == width + left ||
                              ink.height - ink.originY == height + top;
-        if (!touches || pad > 4 * kLargestComposedCell) return ink;
+        if (!touches || pad > 4 * kLargestComposedCell) {
+            if (entry.scale != 1) Enlarge(ink, entry.scale);
+            return ink;
+        }
     }
 }
 
@@ -276,22 +404,29 @@ const QtTextRenderer::CharacterReach& QtTextRenderer::ReachOf(FontEntry& entry, 
     if (reach.measured) return reach;
     reach.measured = true;
     const char character = static_cast<char>(byte);
-    const QList<quint32> indexes =
-        entry.raw.glyphIndexesForString(ToQString(std::string_view(&character, 1)));
-    if (byte < 0x20 || byte == 0x7F) {
+    QList<quint32> indexes = entry.raw.glyphIndexesForString(ToQString(std::string_view(&character, 1)));
+    // A face of bitmaps alone shows a control as its own glyph, and its default glyph for a character it
+    // lacks, as the platform's raster fonts do.
+    if ((byte < 0x20 || byte == 0x7F) && !entry.strike) {
         // A tab goes on to the next tab stop, 80 pixels at most; other controls take less.
         reach.inFace = true;
         reach.advance = std::max(80, 3 * entry.metrics.height);
         return reach;
     }
-    if (indexes.size() != 1 || indexes.front() == 0) return reach;
+    if (indexes.size() != 1 || indexes.front() == 0) {
+        if (!entry.strike) return reach;
+        indexes = {0};
+    }
     const QList<QPointF> advances = entry.raw.advancesForGlyphIndexes(indexes);
     if (advances.size() != 1) return reach;
     reach.inFace = true;
     reach.glyph = indexes.front();
-    const double advance = advances.front().x();
+    reach.strikeAdvance = advances.front().x();
+    const double advance = reach.strikeAdvance * entry.scale;
     reach.advance = std::max(0, static_cast<int>(std::ceil(advance)));
     reach.wholeAdvance = advance >= 0 && advance == std::floor(advance);
+    // Too large to be put together, a text is painted whole.
+    if (!entry.composable) return reach;
     const GlyphInk& ink = Glyph(entry, indexes.front());
     reach.ink = &ink;
     if (ink.width > 0) {
@@ -330,6 +465,10 @@ int QtTextRenderer::Reach(const DeviceFont& font, std::string_view text) {
 // every advance whole. False otherwise, or for controls and the soft hyphen, which shaping hides.
 bool QtTextRenderer::PlainLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs,
                                  int& advance) {
+    if (entry.strike) {
+        StrikeLayout(entry, text, glyphs, advance);
+        return true;
+    }
     if (!entry.layoutRead) {
         entry.layoutRead = true;
         const QByteArray substitution = entry.raw.fontTable("GSUB");
@@ -353,6 +492,35 @@ bool QtTextRenderer::PlainLayout(FontEntry& entry, std::string_view text, std::v
         if (x > kMaxMaskPixels) return false;
     }
     advance = static_cast<int>(x);
+    return true;
+}
+
+// Lays a text out in a face of bitmaps alone, unshaped as the platform's raster fonts are: each
+// character its glyph of the strike, placed by the strike's advances enlarged to the text's size.
+void QtTextRenderer::StrikeLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs,
+                                  int& advance) {
+    double x = 0;
+    for (char character : text) {
+        const auto byte = static_cast<unsigned char>(character);
+        const CharacterReach& reach =
+            entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
+        glyphs.push_back({reach.glyph, Scaled(entry.scale, x), 0, reach.ink});
+        x += reach.strikeAdvance;
+    }
+    advance = Scaled(entry.scale, x);
+}
+
+bool QtTextRenderer::LayOutInStrike(const DeviceFont& font, std::string_view text, StrikeText& laid) {
+    FontEntry& entry = Entry(font);
+    if (!entry.strike) return false;
+    std::vector<PlacedGlyph> glyphs;
+    int advance = 0;
+    StrikeLayout(entry, text, glyphs, advance);
+    laid.strike = entry.raw;
+    laid.scale = entry.scale;
+    laid.glyphs.clear();
+    for (const PlacedGlyph& glyph : glyphs)
+        laid.glyphs.push_back({glyph.index, glyph.x});
     return true;
 }
 
@@ -389,8 +557,9 @@ bool QtTextRenderer::ShapedLayout(FontEntry& entry, const QString& string, std::
 std::shared_ptr<TextMask> QtTextRenderer::ComposeUpright(FontEntry& entry, std::string_view text,
                                                          const QString& string) {
     if (!entry.composable) return nullptr;
-    for (QChar c : string)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
+    if (!entry.strike)
+        for (QChar c : string)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F) return nullptr;
     std::vector<PlacedGlyph> layout;
     layout.reserve(text.size());
     int advance = 0;
@@ -498,35 +667,21 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(FontEntry& entry, const DeviceFo
     if (angle == 0)
         if (std::shared_ptr<TextMask> composed = ComposeUpright(entry, text, string)) return composed;
     auto mask = std::make_shared<TextMask>();
+    if (entry.strike) {
+        PaintStrike(entry, text, angle, *mask);
+        return mask;
+    }
     mask->advance = entry.qtMetrics.horizontalAdvance(string);
     const QRect ink = entry.qtMetrics.boundingRect(string);
     const double left = std::min(0, ink.left()) - kMargin;
     const double right = std::max(mask->advance, ink.right() + 1) + kMargin;
     const double top = std::min(-entry.metrics.ascent, ink.top()) - kMargin;
     const double bottom = std::max(entry.metrics.descent, ink.bottom() + 1) + kMargin;
+    const TurnedBox box = Turned(left, right, top, bottom, angle);
+    if (string.trimmed().isEmpty() || static_cast<long long>(box.width) * box.height > kMaxMaskPixels)
+        return mask;
 
-    // A point u along the baseline and v below it lands at (u c + v s, v c - u s) as seen.
-    const double c = std::cos(angle * kPi / 1800.0);
-    const double s = std::sin(angle * kPi / 1800.0);
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    bool first = true;
-    for (double u : {left, right})
-        for (double v : {top, bottom}) {
-            double x = u * c + v * s;
-            double y = v * c - u * s;
-            minX = first ? x : std::min(minX, x);
-            maxX = first ? x : std::max(maxX, x);
-            minY = first ? y : std::min(minY, y);
-            maxY = first ? y : std::max(maxY, y);
-            first = false;
-        }
-    const int originX = -static_cast<int>(std::floor(minX));
-    const int originY = -static_cast<int>(std::floor(minY));
-    const int width = static_cast<int>(std::ceil(maxX)) + originX + 1;
-    const int height = static_cast<int>(std::ceil(maxY)) + originY + 1;
-    if (string.trimmed().isEmpty() || static_cast<long long>(width) * height > kMaxMaskPixels) return mask;
-
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(box.width, box.height, QImage::Format_RGB32);
     image.fill(QColor(0, 0, 0));
     {
         QPainter painter(&image);
@@ -534,14 +689,64 @@ std::shared_ptr<TextMask> QtTextRenderer::Paint(FontEntry& entry, const DeviceFo
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(entry.font);
         painter.setPen(QColor(255, 255, 255));
-        painter.translate(originX, originY);
+        painter.translate(box.originX, box.originY);
         // Qt turns clockwise on a device whose y grows downwards.
         if (angle != 0) painter.rotate(-angle / 10.0);
         painter.drawText(QPointF(0, 0), string);
     }
 
-    CropInk(image, *mask, originX, originY);
+    CropInk(image, *mask, box.originX, box.originY);
     return mask;
+}
+
+// A text in a face of bitmaps alone that is turned, or too large to be put together: the strike's
+// glyphs painted at the strike's own size where its layout puts them, then enlarged and turned by the
+// painter pixel for pixel.
+void QtTextRenderer::PaintStrike(FontEntry& entry, std::string_view text, int angle, TextMask& mask) {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    QRectF ink;
+    double x = 0;
+    for (char character : text) {
+        const auto byte = static_cast<unsigned char>(character);
+        const CharacterReach& reach =
+            entry.reaches[byte].measured ? entry.reaches[byte] : ReachOf(entry, byte);
+        indexes.push_back(reach.glyph);
+        positions.push_back(QPointF(x, 0));
+        ink |= entry.raw.boundingRect(reach.glyph).translated(x, 0);
+        x += reach.strikeAdvance;
+    }
+    mask.advance = Scaled(entry.scale, x);
+    if (ink.isEmpty()) return;
+    const QRect own = ink.toAlignedRect().adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    const double scale = entry.scale;
+    const TurnedBox box = Turned(own.left() * scale, (own.right() + 1) * scale, own.top() * scale,
+                                 (own.bottom() + 1) * scale, angle);
+    if (static_cast<long long>(box.width) * box.height > kMaxMaskPixels) return;
+
+    QImage strike(own.size(), QImage::Format_RGB32);
+    strike.fill(QColor(0, 0, 0));
+    {
+        QPainter painter(&strike);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setPen(QColor(255, 255, 255));
+        QGlyphRun run;
+        run.setRawFont(entry.raw);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(-own.left(), -own.top()), run);
+    }
+    QImage image(box.width, box.height, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.translate(box.originX, box.originY);
+        if (angle != 0) painter.rotate(-angle / 10.0);
+        painter.scale(scale, scale);
+        painter.drawImage(QPointF(own.left(), own.top()), strike);
+    }
+    CropInk(image, mask, box.originX, box.originY);
 }
 
 std::unique_ptr<TextRenderer> MakeTextRenderer() {

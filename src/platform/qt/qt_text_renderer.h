@@ -5,7 +5,8 @@
 // Measures and masks are cached, as a drawing repeats the same few texts many times over. Upright
 // texts are laid out by Qt and put together from each glyph's ink, kept per font, which lights the
 // pixels Qt's painter lights for the whole text (tests/platform/qt holds the two side by side); turned
-// texts are painted whole.
+// texts are painted whole. A face of bitmaps alone, which Qt paints at the size of one of its strikes
+// whatever the size asked, is drawn from its strike nearest the size, enlarged pixel for pixel.
 
 #include "platform/text_renderer.h"
 
@@ -39,6 +40,20 @@ class QtTextRenderer : public TextRenderer {
 
     // The Qt font that renders a device font (its angle aside).
     QFont FontFor(const DeviceFont& font);
+    // A text in a face of bitmaps alone as the renderer draws it: the face's strike nearest the
+    // font's size (a font at the strike's own size), the pixels a pixel of the strike takes along
+    // each axis, and each glyph of the strike with its pen position along the baseline, in pixels.
+    struct StrikeGlyph {
+        quint32 index = 0;
+        int x = 0;
+    };
+    struct StrikeText {
+        QRawFont strike;
+        double scale = 1;
+        std::vector<StrikeGlyph> glyphs;
+    };
+    // False, and `laid` left as it was, for a face of outlines.
+    bool LayOutInStrike(const DeviceFont& font, std::string_view text, StrikeText& laid);
     std::size_t CachedMasks() const { return masks_.size(); }
 
   private:
@@ -95,6 +110,7 @@ class QtTextRenderer : public TextRenderer {
         quint32 glyph = 0;
         const GlyphInk* ink = nullptr; // the glyph's, kept in the font's entry
         bool wholeAdvance = false;     // the advance is a whole number of pixels, as hinting makes it
+        double strikeAdvance = 0;      // in a face of bitmaps alone, the advance in pixels of the strike
     };
     struct FontEntry {
         QFont font;
@@ -102,6 +118,10 @@ class QtTextRenderer : public TextRenderer {
         TextMetrics metrics;
         QRawFont raw;
         bool composable = false; // upright texts are put together from the glyphs of `raw`
+        // A face of bitmaps alone is drawn from `raw`, its strike nearest the cell, each pixel of the
+        // strike `scale` pixels.
+        bool strike = false;
+        double scale = 1;
         std::unordered_map<quint32, GlyphInk> glyphs;
         std::array<CharacterReach, 256> reaches{};
         // The glyphs the face's own layout tables may act on, once read; empty when any may be.
@@ -127,6 +147,9 @@ class QtTextRenderer : public TextRenderer {
     bool PlainLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs, int& advance);
     bool ShapedLayout(FontEntry& entry, const QString& string, std::vector<PlacedGlyph>& glyphs,
                       int& advance);
+    void StrikeLayout(FontEntry& entry, std::string_view text, std::vector<PlacedGlyph>& glyphs,
+                      int& advance);
+    void PaintStrike(FontEntry& entry, std::string_view text, int angle, TextMask& mask);
     const GlyphInk& Glyph(FontEntry& entry, quint32 index);
     const CharacterReach& ReachOf(FontEntry& entry, unsigned char byte);
 

@@ -28,28 +28,31 @@ using namespace platform;
 
 namespace {
 
-// Texts in `face`, `cell` pixels high, at `weight`, in the top left of the page, one under another
-// two cells apart.
+// Texts in `face` at `weight`, in the top left of the page, one under another, each `cell` pixels high
+// (or as high as `cells` makes it) and two of its cells above the next.
 class OneText : public Printout {
   public:
     OneText(std::string face, int cell, int weight, std::vector<std::string> texts = {"Kitchen 4.20 m"})
-        : face_(std::move(face)), cell_(cell), weight_(weight), texts_(std::move(texts)) {}
+        : face_(std::move(face)), cells_(texts.size(), cell), weight_(weight), texts_(std::move(texts)) {}
+    OneText(std::string face, std::vector<int> cells, const std::string& text)
+        : face_(std::move(face)), cells_(std::move(cells)), weight_(400), texts_(cells_.size(), text) {}
     PageRange GetDialogInfo() override { return {1, 1, 1, 1}; }
     bool HasPage(int page) override { return page <= 1; }
     void PrintPage(int, DeviceContext& dc, Size, int) override {
         dc.SetBkMode(BackgroundMode::Transparent);
         Font font;
         font.face = face_;
-        font.height = cell_;
         font.weight = weight_;
-        dc.SelectFont(font);
-        for (std::size_t i = 0; i < texts_.size(); ++i)
-            dc.TextOut(100, 100 + 2 * cell_ * static_cast<int>(i), texts_[i]);
+        for (std::size_t i = 0, y = 100; i < texts_.size(); y += 2 * cells_[i], ++i) {
+            font.height = cells_[i];
+            dc.SelectFont(font);
+            dc.TextOut(100, static_cast<int>(y), texts_[i]);
+        }
     }
 
   private:
     std::string face_;
-    int cell_;
+    std::vector<int> cells_;
     int weight_;
     std::vector<std::string> texts_;
 };
@@ -119,7 +122,8 @@ Difference Compare(const GreyPage& a, const GreyPage& b) {
     return d;
 }
 
-// The ink of a rendered page (pixels darker than mid-grey) and the box that holds it.
+// The ink of a rendered page (pixels darker than mid-grey), or of its rows from `top` to `bottom`, and
+// the box that holds it.
 struct Ink {
     int pixels = 0;
     int left = 0, top = 0, right = -1, bottom = -1;
@@ -127,11 +131,11 @@ struct Ink {
     int Height() const { return bottom - top + 1; }
 };
 
-Ink InkOf(const GreyPage& page) {
+Ink InkOf(const GreyPage& page, int top = 0, int bottom = 1 << 30) {
     Ink ink;
     ink.left = page.width;
     ink.top = page.height;
-    for (int y = 0; y < page.height; ++y)
+    for (int y = top; y < std::min(bottom, page.height); ++y)
         for (int x = 0; x < page.width; ++x)
             if (page.pixels[static_cast<std::size_t>(y) * page.width + x] < 128) {
                 ++ink.pixels;
@@ -595,6 +599,35 @@ TEST_F(PdfFonts, FacesOfBitmapsPrintWhatTheViewPaintsInEveryReader) {
         }
         EXPECT_NE(WriterText().find("Kitchen 4.20 m\n"), std::string::npos);
     }
+}
+
+TEST_F(PdfFonts, AFaceOfBitmapsAlonePrintsAtTheTextsSizeInEveryReader) {
+    // Terminus's largest strike is of 32 pixels, its characters 16 wide: a text 60 pixels high is that
+    // strike enlarged to 60, 30 pixels a character, as the view draws it, and it is still text. A text
+    // 20 pixels high below it is the strike of 20 pixels, as it is alone.
+    ASSERT_TRUE(HasFixtureFaces()) << NoFixtureFaces;
+    qt::QtTextRenderer view;
+    const std::string row = "Kitchen 4.20 m";
+    OneText text("Fixture Bitmap", {60, 20}, row);
+    const std::vector<GreyPage> pages = WriterPages(text);
+    for (const int cell : {60, 20}) {
+        SCOPED_TRACE(cell);
+        const std::shared_ptr<const TextMask> painted = view.Render({"Fixture Bitmap", cell}, row);
+        int lit = 0;
+        for (const TextMask::Run& run : painted->runs)
+            lit += run.x1 - run.x0;
+        for (std::size_t reader = 0; reader < pages.size(); ++reader) {
+            // The first text's rows are those above 190, the second's those below.
+            const Ink ink = cell == 60 ? InkOf(pages[reader], 0, 190) : InkOf(pages[reader], 190);
+            // Half a cell a character, but for the blank columns before the first and after the last.
+            EXPECT_NEAR(ink.Width(), 14 * cell / 2, cell / 6) << Readers[reader];
+            EXPECT_NEAR(ink.Width(), painted->width, 1) << Readers[reader];
+            EXPECT_NEAR(ink.Height(), painted->height, 1) << Readers[reader];
+            // A reader enlarges the strike's pixels by its own rounding: an edge may move by a pixel.
+            EXPECT_NEAR(ink.pixels, lit, lit / 20) << Readers[reader];
+        }
+    }
+    EXPECT_NE(WriterText().find(row + "\n"), std::string::npos);
 }
 
 TEST_F(PdfFonts, AColourFaceAtALargeSizePrintsPicturesOfTheFacesOwnSize) {

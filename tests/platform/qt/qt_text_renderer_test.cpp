@@ -128,6 +128,38 @@ TEST(QtTextRenderer, MasksLightThePixelsThePainterLightsForTheWholeText) {
                     }
 }
 
+// Qt paints a face of bitmaps alone at the size of one of its strikes, whatever the size asked.
+// Terminus's strikes of 20 and 32 pixels have characters 10 and 16 pixels wide: at 20 pixels a row is
+// its own strike, at 60 the 32-pixel strike enlarged to 60, three times as wide, upright or turned; its
+// pieces light the pixels of its mask, and its reach holds them.
+TEST(QtTextRenderer, AFaceOfBitmapsAloneIsDrawnAtTheSizeAsked) {
+    qt::QtTextRenderer renderer;
+    const std::string_view text = "Kitchen 4.20 m";
+    EXPECT_EQ(renderer.Advance(Face("Fixture Bitmap", 20), text), 14 * 10);
+    const DeviceFont large = Face("Fixture Bitmap", 60);
+    EXPECT_EQ(renderer.Advance(large, text), 14 * 30);
+    const auto mask = renderer.Render(large, text);
+    EXPECT_EQ(mask->advance, 14 * 30);
+    EXPECT_GT(mask->width, 14 * 30 - 2 * 8);
+    EXPECT_LE(mask->width, 14 * 30);
+    EXPECT_GT(mask->height, 60 / 2);
+    EXPECT_LE(mask->height, 60);
+    const std::set<std::pair<int, int>> ink = MaskInk(*mask);
+    std::set<std::pair<int, int>> pieces;
+    for (const TextInk::Piece& piece : renderer.Ink(large, text).pieces)
+        for (std::size_t r = 0; r < piece.count; ++r)
+            for (int x = piece.runs[r].x0; x < piece.runs[r].x1; ++x)
+                pieces.insert({piece.x + x, piece.y + piece.runs[r].y});
+    EXPECT_EQ(pieces, ink);
+    const int reach = renderer.Reach(large, text);
+    for (const auto& [x, y] : ink)
+        EXPECT_LE(x * x + y * y, reach * reach);
+    const auto turned = renderer.Render(Face("Fixture Bitmap", 60, 900), text);
+    EXPECT_EQ(turned->advance, 14 * 30);
+    EXPECT_NEAR(turned->height, mask->width, 2);
+    EXPECT_NEAR(turned->width, mask->height, 2);
+}
+
 TEST(QtTextRenderer, AscentAndDescentFillTheRequestedCell) {
     qt::QtTextRenderer renderer;
     for (const char* face : {"Arial", "Times New Roman", "System"})
