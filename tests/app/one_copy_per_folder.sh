@@ -119,12 +119,16 @@ rmdir "$lock"
 printf '4242\nkorvane\nelsewhere.example\n' >"$lock"
 refused_with over_a_lock_of_another_computer "$lock was left by Korvane on another computer (process 4242 on elsewhere.example): if it no longer runs there, remove the file and start again."
 : >"$lock"
+# Another process that takes the native lock (flock) of PATH and keeps it for 30 s, in the background.
+holds_natively() {
+    (
+        exec 9<"$1"
+        flock 9
+        exec sleep 30
+    ) &
+}
 # A lock that names no holder and that a live process holds is being written: refused as running.
-(
-    exec 9<"$lock"
-    flock 9
-    exec sleep 30
-) &
+holds_natively "$lock"
 writer=$!
 lock_held() { ! flock -n "$lock" true; }
 await "the writer holds the lock" lock_held
@@ -176,11 +180,7 @@ left_lock
 runs without_native_locks strace -f -o "$work/no_native_locks.log" -e trace=flock -e inject=flock:error=ENOLCK
 grep -q "ENOLCK.*(INJECTED)" "$work/no_native_locks.log" || fail "no native lock failed: the test shows nothing"
 # Whatever holds the native lock of the program folder itself (a backup tool, say) stops no one.
-(
-    exec 9<"$folder"
-    flock 9
-    exec sleep 30
-) &
+holds_natively "$folder"
 backup=$!
 folder_held() { ! flock -n "$folder" true; }
 await "the backup holds the folder" folder_held

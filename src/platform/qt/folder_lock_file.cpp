@@ -184,9 +184,9 @@ class HostLock {
 };
 
 struct HostLockAttempt {
-    // Taken; Held by a running copy of this program; Other: something else holds the name (no answer, a
-    // wrong one, bound without listening); Unavailable: no socket can be had.
-    enum class State { Taken, Held, Other, Unavailable };
+    // Taken; Held by a running copy of this program; Unavailable: no socket can be had, or something
+    // else holds the name (no answer, a wrong one, bound without listening), which keeps no one out.
+    enum class State { Taken, Held, Unavailable };
     State state = State::Unavailable;
     std::unique_ptr<HostLock> lock;
     Holder holder; // Held: the copy that holds it
@@ -245,10 +245,7 @@ HostLockAttempt TakeHostLock(const std::string& folder) {
             const Holder claimed = ParseHolder(ReadAnswer(socket.fd, deadline));
             if (claimed.pid != 0) {
                 // The kernel names the process that listens; what it says of itself must agree.
-                if (!known || claimed.pid != peer.pid || !RunningCopy(claimed.pid)) {
-                    attempt.state = State::Other;
-                    return attempt;
-                }
+                if (!known || claimed.pid != peer.pid || !RunningCopy(claimed.pid)) return attempt;
                 attempt.state = State::Held;
                 attempt.holder = claimed;
                 return attempt;
@@ -257,10 +254,7 @@ HostLockAttempt TakeHostLock(const std::string& folder) {
         }
         // Refused: the holder has bound the name and not yet begun to listen, or has let it go since, or
         // binds it and will never listen; or the queue of what never answers is full.
-        if (std::chrono::steady_clock::now() >= deadline) {
-            attempt.state = State::Other;
-            return attempt;
-        }
+        if (std::chrono::steady_clock::now() >= deadline) return attempt;
         std::this_thread::sleep_for(1ms);
     }
 }
