@@ -1,26 +1,29 @@
 #!/usr/bin/env bash
 # One copy of the program per program folder. While the program runs in a folder, a scripted run there
 # and a second copy of the program are refused at start and say why, and neither touches the folder's
-# drawings; once the program has been killed, the lock it left behind stops no one, even one killed
-# before it wrote who holds it, and a run that ends lets the folder go. What stands at the lock's place
-# and is no lock of a copy running here (a named pipe, a folder, a lock of another computer, even one
-# cloned from this one) is refused at once, with a message that names it and says to remove it. A lock
-# a copy of this computer left when it ended is taken over at once, whoever left it, whatever the file
-# system's native locks and whoever holds the folder's own; one that cannot be removed stops no one on
-# this computer, and the start says so, as it says when no lock can be had at all. A run in another network
-# namespace is refused beside the program too, and another user's program that holds the folder's own
-# lock keeps no one out and is named as no copy.
-# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT SOCKET-NAME-HOLDER
+# drawings; a folder copied from it, its lock file with it, is another folder, where a run goes on. Once
+# the program has been killed, the lock it left behind stops no one, even one killed before it wrote who
+# holds it, and a run that ends lets the folder go. What stands at the lock's place and is no lock of a
+# copy running here (a named pipe, a folder, a lock of another computer, even one cloned from this one)
+# is refused at once, with a message that names it and says to remove it. A lock a copy of this computer
+# left when it ended is taken over at once, whoever left it, whatever the file system's native locks; one
+# that cannot be removed stops no one on this computer, and the start says so, as it says when no lock
+# can be had at all. A run in another network namespace is refused beside the program even without native
+# locks, and another user's program that holds this computer's lock of the folder keeps no one out and is
+# named as no copy. Where no lock file can be made, a copy in another network namespace and one outside it
+# never both run, whichever starts first, nor do a copy in a process namespace of its own and one outside
+# it; the one that cannot see the other says so.
+# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
 set -euo pipefail
 program=$1
 runner=$2
-name_holder=$3
 
 work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-} ${squatter:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    [ -z "${group:-}" ] || kill -9 -- "-$group" 2>/dev/null || true
     chmod -R u+w "$work"
     rm -rf "$work"
 }
@@ -79,8 +82,16 @@ await "the program takes its folder" first_holds_folder
 refused_with beside_the_program "Korvane is already running on this folder"
 # A second copy of the program says so too.
 program_refused_with beside_the_program "Korvane is already running on this folder (process $first on .*):$"
-# So does a run in another network namespace of this computer (a sandbox, a container), which has a lock of
-# the folder's own there: KORVANE.LCK keeps it out, even on a file system without native locks.
+# A folder copied from it as it runs, its lock file with it, is another folder: a run there goes on, and
+# the first folder stays held.
+cp -a "$folder" "$work/copied"
+[ -s "$work/copied/KORVANE.LCK" ] || fail "the copied folder has no lock file: the test shows nothing"
+timeout 10 "$runner" "$work/copied" "$work/new_drawing.ks" >"$work/in_a_copied_folder.log" 2>&1 ||
+    fail "a run in a folder copied from the program's was refused"
+rm -r "$work/copied"
+refused_with beside_the_program_after_a_copy "Korvane is already running on this folder"
+# So does a run in another network namespace of this computer (a sandbox, a container) where the file
+# system keeps no native locks, neither of the folder nor of files: KORVANE.LCK keeps it out.
 this_host=$(uname -n)
 netns=()
 if ((EUID == 0)) && unshare -n true 2>/dev/null; then
@@ -189,20 +200,19 @@ kill "$backup"
 wait "$backup" 2>/dev/null || true
 backup=
 
-# Another program that holds the folder's lock on this computer, as any user's may (the superuser runs it
-# as nobody), keeps no one out and is named as no copy: one that answers as a copy would, naming itself,
-# lets the program start, and KORVANE.LCK alone then refuses a run, naming the program.
-squatting_user=()
+# Another user's program that holds this computer's lock of the folder, as any user's may (the superuser
+# runs it as nobody), keeps no one out and is named as no copy: the program starts beside it, and
+# KORVANE.LCK alone then refuses a run, naming the program.
+other_program=()
 if ((EUID == 0)); then
-    squatting_user=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    other_program=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
     chmod 755 "$work"
 fi
-holds_name() {
-    ${squatting_user[@]+"${squatting_user[@]}"} "$name_holder" "$folder" "$1" >"$work/squatter_$1.log" 2>&1 &
-    squatter=$!
-    await "another program holds the folder's name" grep -q holding "$work/squatter_$1.log"
-}
-holds_name answer
+${other_program[@]+"${other_program[@]}"} perl -MFcntl=:flock,O_RDONLY -e \
+    'sysopen(my $folder, $ARGV[0], O_RDONLY) or die "$!\n"; flock($folder, LOCK_EX) or die "$!\n"; sleep 60' \
+    "$folder" >"$work/other_program.log" 2>&1 &
+backup=$!
+await "another program holds the folder" folder_held
 "$folder/korvane" >"$work/beside_another_program.log" 2>&1 &
 first=$!
 program_starts() {
@@ -211,15 +221,11 @@ program_starts() {
 }
 await "the program takes its folder beside another program" program_starts
 refused_with beside_the_program_and_another_program "Korvane is already running on this folder (process $first on $this_host):"
-kill -9 "$first" "$squatter"
-wait "$first" "$squatter" 2>/dev/null || true
+kill -9 "$first" "$backup"
+wait "$first" "$backup" 2>/dev/null || true
 first=
-# One that binds the name and never listens; the lock the killed program left is taken over all the same.
-holds_name bind
-runs beside_a_program_that_never_listens
-kill -9 "$squatter"
-wait "$squatter" 2>/dev/null || true
-squatter=
+backup=
+rm "$lock"
 
 # A computer made from this one's image keeps its machine id but is another computer.
 machine_id=$(cat /etc/machine-id 2>/dev/null || cat /var/lib/dbus/machine-id 2>/dev/null || true)
@@ -260,6 +266,50 @@ rm "$lock" "$folder/DWGS/HOUSE.DB0"
 chmod 555 "$folder"
 # Where no lock of any kind can be had (no lock file there, nor a lock of the folder's own), a start says so.
 says_as_it_starts 'This folder cannot be locked:\n'"$folder"'/\nA second copy of Korvane started on it would not be refused: run one at a time, as two copies on one folder save over each other'"'"'s drawings.'
-timeout 10 strace -f -o "$work/no_socket.log" -e trace=socket -e inject=socket:error=EACCES \
+timeout 10 strace -f -o "$work/no_folder_lock.log" -e trace=flock -e inject=flock:error=ENOLCK \
     ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/says.ks" >"$work/with_no_lock.log" 2>&1 ||
     fail "the run with no lock did not go on saying so"
+
+# Copies in other namespaces of this computer, where no lock file can be made, so that the folder's own lock
+# alone keeps them apart. A namespace is made by the superuser, or by a user namespace that maps only this
+# user, whose programs have no more rights than the user.
+rm "$folder/DWGS/HOUSE.DB0"
+if ((EUID == 0)); then own=(unshare); else own=(unshare --map-current-user); fi
+if ! "${own[@]}" -n true 2>/dev/null || ! "${own[@]}" -pf --mount-proc true 2>/dev/null; then
+    echo "no network or process namespace can be made here: copies in them are not tried"
+    exit 0
+fi
+in_network=("${own[@]}" -n)
+in_process=("${own[@]}" --kill-child -pf --mount-proc)
+# The folder as this computer lists its locks: its mount's device numbers in hexadecimal, then its inode.
+IFS=: read -r major minor < <(findmnt -rn -o MAJ:MIN -T "$folder")
+identity=$(printf '%02x:%02x:%d' "$major" "$minor" "$(stat -c %i "$folder")")
+folder_locked() { awk -v id="$identity" '$2 == "FLOCK" && $6 == id { found = 1 } END { exit !found }' /proc/locks; }
+# The program, started in the namespace the words after WHAT make, in a process group of its own that is
+# killed whole: a process namespace's first process, the program as another user, outlives its maker.
+holds_the_folder() {
+    local what=$1
+    shift
+    setsid "$@" ${other[@]+"${other[@]}"} "$folder/korvane" >"$work/program_$what.log" 2>&1 &
+    group=$!
+    await "the program $what locks its folder" folder_locked
+}
+lets_go() {
+    kill -9 -- "-$group"
+    wait "$group" 2>/dev/null || true
+    group=
+    await "the program, killed, lets the folder go" eval '! folder_locked'
+}
+running="Korvane is already running on this folder (process"
+holds_the_folder outside
+refused_with in_a_network_namespace "$running" "${in_network[@]}" ${other[@]+"${other[@]}"}
+refused_with in_a_process_namespace \
+    "Korvane is already running on this folder (a copy in another process namespace, which this one cannot see):" \
+    "${in_process[@]}" ${other[@]+"${other[@]}"}
+lets_go
+holds_the_folder in_a_network_namespace "${in_network[@]}"
+refused_with beside_a_network_namespace "$running" ${other[@]+"${other[@]}"}
+lets_go
+holds_the_folder in_a_process_namespace "${in_process[@]}"
+refused_with beside_a_process_namespace "$running" ${other[@]+"${other[@]}"}
+lets_go

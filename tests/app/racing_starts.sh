@@ -5,8 +5,10 @@
 # refused. The folder is writable, with half of the rounds over the empty lock a copy killed as it locked
 # the folder leaves behind (writable); or the lock file cannot be made, or once made cannot be written, as
 # on a full disk (full-disk); or its top is not the user's to write though CFG, DWGS and LIBS are, as in a
-# shared install (unwritable-top: the superuser runs the copies as nobody).
-# Usage: racing_starts.sh KORVANE-SCRIPT [ROUNDS] [writable|full-disk|unwritable-top]
+# shared install (unwritable-top: the superuser runs the copies as nobody); or another program holds this
+# computer's lock of the folder throughout, so that the lock file alone keeps the runs apart
+# (beside-another-program).
+# Usage: racing_starts.sh KORVANE-SCRIPT [ROUNDS] [writable|full-disk|unwritable-top|beside-another-program]
 set -euo pipefail
 runner=$1
 rounds=${2:-60}
@@ -17,7 +19,7 @@ folder=$work/folder
 lock=$folder/KORVANE.LCK
 mkdir "$folder"
 cleanup() {
-    for pid in ${racers[@]+"${racers[@]}"}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${racers[@]+"${racers[@]}"} ${other_program:-}; do kill -9 "$pid" 2>/dev/null || true; done
     chmod -R u+w "$work" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -38,7 +40,7 @@ fail() {
     printf 'expect nofile DWGS/INSIDE\ncopy inside DWGS/INSIDE\n'
     printf 'dialog 2024 ok 2027="HOUSE" 2026=on 2209=on\ncommand 230\n'
     printf 'expect file DWGS/INSIDE ""\nremove DWGS/INSIDE\n'
-    if [ "$mode" = writable ]; then printf 'show file KORVANE.LCK\n'; fi
+    if [ "$mode" = writable ] || [ "$mode" = beside-another-program ]; then printf 'show file KORVANE.LCK\n'; fi
 } >"$work/hold.ks"
 
 # How each racer starts: each keeps the process id it is started with.
@@ -63,6 +65,11 @@ unwritable-top)
         echo "the racers may write the folder's top: the test shows nothing"
         exit 1
     fi
+    ;;
+beside-another-program)
+    (exec 9<"$folder" && flock 9 && exec sleep 600) >/dev/null 2>&1 &
+    other_program=$!
+    until ! flock -n "$folder" true; do sleep 0.1; done
     ;;
 *) echo "no such mode: $mode"; exit 2 ;;
 esac
@@ -90,7 +97,7 @@ for ((round = 1; round <= rounds; round++)); do
         case $status in
         0)
             ran=$((ran + 1))
-            if [ "$mode" = writable ]; then
+            if [ "$mode" = writable ] || [ "$mode" = beside-another-program ]; then
                 # The lock's first line is its holder's process.
                 holder=$(sed -n '1p' "$work/$racer.out")
                 [ "$holder" = "${racers[$racer]}" ] ||

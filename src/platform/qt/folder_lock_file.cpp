@@ -5,36 +5,33 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
-#include <pthread.h>
 #include <signal.h>
 #include <sys/file.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
-// Two locks keep a folder. This host's copies are kept out by a lock its kernel keeps: a socket bound to
-// an abstract name made from the folder's device and inode. It needs no file, so it holds where the
-// folder cannot be written (a full disk, a folder whose top is not the user's), and is dropped with its
-// process however that ends. But any process of any user may bind such a name, so the name alone proves
-// nothing: whoever finds it bound connects, and its holder answers who it is; only an answer that names
-// the process the kernel says holds the socket, and that process runs this program, keeps the folder.
-// Anything else at the name is passed over. Copies on other hosts that share the folder see only files,
-// so the lock file is kept too, where it can be written: it names its holder's process and host, and its
-// holder keeps the native lock (flock) of it as well, where the file system has one. A lock file that
-// names this host holds while its process runs this program, whatever else holds: a copy in another
-// network namespace (a sandbox, a container) has a socket of its own, and one that lost the native lock to
-// a copy looking at its file as it made it goes on without it.
+// Two locks keep a folder. This computer's copies are kept out by the lock its kernel keeps of the folder
+// itself (flock of the folder open for reading). It needs no file, so it holds where the folder cannot be
+// written (a full disk, a folder whose top is not the user's); it holds across network and process
+// namespaces and bind mounts, is dropped with its process however that ends, and a copied folder is
+// another folder. But any process that may read the folder may take it, so a start that finds it held
+// asks the kernel who holds it (/proc/locks) and counts only a running copy of this program: anything else
+// there is passed over. Copies on other hosts that share the folder see only files, so the lock file is
+// kept too, where it can be written: it names its holder's process, host and folder, and its holder keeps
+// the native lock (flock) of it as well, where the file system has one. A lock file that names this host
+// and this folder holds while its process runs this program, whatever else holds: a copy that found the
+// folder's lock held by another program keeps the folder by the file alone.
 
 namespace platform::qt {
 
@@ -45,14 +42,14 @@ using namespace std::chrono_literals;
 // How long a lock file that names no holder, but that a live process holds, is given to name it.
 constexpr std::chrono::milliseconds HolderWait = 1s;
 // How long a lock file that names no holder and that no process holds is given to name one: a copy that
-// has just made it names itself at once, one killed as it made it never does.
+// has just made it names itself at once, one killed as it made it never does. So long, too, is a holder of
+// the folder's lock that the kernel lists nowhere in sight given to let go.
 constexpr std::chrono::milliseconds NamingWait = 100ms;
-// How long what holds the folder's name is given to listen and say who it is.
-constexpr std::chrono::milliseconds AnswerWait = 1s;
 
 // Closes the descriptor on every path out.
 struct Descriptor {
     explicit Descriptor(int fd) : fd(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd(other.release()) {}
     ~Descriptor() {
         if (fd >= 0) ::close(fd);
     }
@@ -72,22 +69,57 @@ std::string ThisHost() {
     return QSysInfo::machineHostName().toStdString();
 }
 
-// Who holds the folder, as both the lock file and the folder's socket say it: the lines "PID", "PROGRAM",
-// "HOST".
-std::string HolderText() {
-    const std::string program = QCoreApplication::applicationName().toStdString();
-    return std::to_string(::getpid()) + "\n" + program + "\n" + ThisHost() + "\n";
+// The folder open as `fd` as the kernel lists its locks (/proc/locks): the major and minor numbers of its
+// file system's device in hexadecimal, then its inode ("fe:00:5308428"). The device is the one its mount
+// shows, which is not the folder's own st_dev on every file system (a btrfs subvolume has a device of its
+// own); the folder's st_dev stands in where the mount cannot be found.
+std::string FolderIdentity(int fd, const struct stat& status) {
+    unsigned major = ::major(status.st_dev);
+    unsigned minor = ::minor(status.st_dev);
+    std::ifstream opened("/proc/self/fdinfo/" + std::to_string(fd));
+    std::string field, mount;
+    while (opened >> field && field != "mnt_id:") {
+    }
+    // "36 35 98:0 /folder /mnt rw - ext4 /dev/vda rw": the mount's number, its parent's, its device.
+    if (opened >> mount) {
+        std::ifstream mounts("/proc/self/mountinfo");
+        std::string line;
+        while (std::getline(mounts, line)) {
+            std::istringstream fields(line);
+            std::string number, parent;
+            unsigned mountMajor = 0, mountMinor = 0;
+            char colon = 0;
+            if (fields >> number >> parent >> mountMajor >> colon >> mountMinor && number == mount &&
+                colon == ':') {
+                major = mountMajor;
+                minor = mountMinor;
+                break;
+            }
+        }
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%02x:%02x:%llu", major, minor,
+                  static_cast<unsigned long long>(status.st_ino));
+    return text;
 }
 
-// The process and host a holder's text names; pid 0 where it names none (empty, cut short, not a
-// holder's text). No host is this host.
+// Who holds the folder whose identity is `folder`, as the lock file says it: the lines "PID", "PROGRAM",
+// "HOST", "FOLDER".
+std::string HolderText(const std::string& folder) {
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    return std::to_string(::getpid()) + "\n" + program + "\n" + ThisHost() + "\n" + folder + "\n";
+}
+
+// The process, host and folder a holder's text names; pid 0 where it names none (empty, cut short, not a
+// holder's text). No host is this host, and no folder any folder.
 struct Holder {
     long long pid = 0;
     std::string host;
+    std::string folder;
 };
 
 Holder ParseHolder(std::string_view text) {
-    std::string_view lines[3];
+    std::string_view lines[4];
     for (std::string_view& line : lines) {
         const std::size_t end = text.find('\n');
         if (end == std::string_view::npos) break;
@@ -100,6 +132,7 @@ Holder ParseHolder(std::string_view text) {
         holder.pid = holder.pid * 10 + (digit - '0');
     }
     holder.host = lines[2];
+    holder.folder = lines[3];
     return holder;
 }
 
@@ -145,120 +178,6 @@ bool RunningCopy(long long pid) {
     return pid > 0 && pid != ::getpid() && RunsThisProgram(pid) && ProcessRuns(pid);
 }
 
-// The folder's lock on this host: the bound and listening socket, and the thread that answers whoever
-// connects with who holds the folder. Every refused taker connects, so the answer must come whether or not
-// an event loop runs (korvane-script, the start), and the queue of connections must never fill.
-class HostLock {
-  public:
-    HostLock(int socket, std::string answer)
-        : listener(socket), answer(std::move(answer)), answering([this] { Answer(); }) {}
-    ~HostLock() {
-        // Wakes the thread's accept, which then fails: no one is answered once the lock is let go.
-        ::shutdown(listener.fd, SHUT_RDWR);
-        answering.join();
-    }
-    HostLock(const HostLock&) = delete;
-    HostLock& operator=(const HostLock&) = delete;
-
-  private:
-    void Answer() {
-        // The program's signals go to its other threads.
-        sigset_t all;
-        ::sigfillset(&all);
-        ::pthread_sigmask(SIG_BLOCK, &all, nullptr);
-        while (true) {
-            const int connection = ::accept4(listener.fd, nullptr, nullptr, SOCK_CLOEXEC);
-            if (connection >= 0) {
-                ::send(connection, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-                ::close(connection);
-            } else if (errno == EINVAL) {
-                return; // shut down
-            } else if (errno != EINTR && errno != ECONNABORTED) {
-                std::this_thread::sleep_for(10ms); // out of descriptors, say: the next one is answered
-            }
-        }
-    }
-    Descriptor listener;
-    const std::string answer;
-    std::thread answering;
-};
-
-struct HostLockAttempt {
-    // Taken; Held by a running copy of this program; Unavailable: no socket can be had, or something
-    // else holds the name (no answer, a wrong one, bound without listening), which keeps no one out.
-    enum class State { Taken, Held, Unavailable };
-    State state = State::Unavailable;
-    std::unique_ptr<HostLock> lock;
-    Holder holder; // Held: the copy that holds it
-};
-
-// What the holder of the connected socket `fd` says of itself before `deadline`, up to the end of its
-// answer; empty where it says nothing.
-std::string ReadAnswer(int fd, std::chrono::steady_clock::time_point deadline) {
-    std::string answer;
-    char bytes[256];
-    while (answer.size() < 1024) {
-        const auto left =
-            std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left <= 0ms) break;
-        pollfd readable{fd, POLLIN, 0};
-        const int ready = ::poll(&readable, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) break;
-        const ssize_t read = ::recv(fd, bytes, sizeof bytes, MSG_DONTWAIT);
-        if (read < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (read <= 0) break;
-        answer.append(bytes, static_cast<std::size_t>(read));
-    }
-    return answer;
-}
-
-HostLockAttempt TakeHostLock(const std::string& folder) {
-    using State = HostLockAttempt::State;
-    HostLockAttempt attempt;
-    struct stat status {};
-    if (::stat(folder.c_str(), &status) != 0) return attempt;
-    sockaddr_un name{};
-    name.sun_family = AF_UNIX;
-    // The leading zero byte puts the name in the abstract namespace, where no file stands for it.
-    const int written = std::snprintf(name.sun_path + 1, sizeof name.sun_path - 1, "korvane-folder-%llx-%llx",
-                                      static_cast<unsigned long long>(status.st_dev),
-                                      static_cast<unsigned long long>(status.st_ino));
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + written);
-    const auto* address = reinterpret_cast<const sockaddr*>(&name);
-    const auto deadline = std::chrono::steady_clock::now() + AnswerWait;
-    while (true) {
-        Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-        if (socket.fd < 0) return attempt;
-        if (::bind(socket.fd, address, length) == 0) {
-            // Blocking again: the answering thread waits in accept.
-            if (::listen(socket.fd, SOMAXCONN) != 0 || ::fcntl(socket.fd, F_SETFL, 0) != 0) return attempt;
-            attempt.state = State::Taken;
-            attempt.lock = std::make_unique<HostLock>(socket.release(), HolderText());
-            return attempt;
-        }
-        if (errno != EADDRINUSE) return attempt;
-        if (::connect(socket.fd, address, length) == 0) {
-            ucred peer{};
-            socklen_t size = sizeof peer;
-            const bool known = ::getsockopt(socket.fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
-            const Holder claimed = ParseHolder(ReadAnswer(socket.fd, deadline));
-            if (claimed.pid != 0) {
-                // The kernel names the process that listens; what it says of itself must agree.
-                if (!known || claimed.pid != peer.pid || !RunningCopy(claimed.pid)) return attempt;
-                attempt.state = State::Held;
-                attempt.holder = claimed;
-                return attempt;
-            }
-            // No answer: its holder is letting it go, or it is not a copy of this program.
-        }
-        // Refused: the holder has bound the name and not yet begun to listen, or has let it go since, or
-        // binds it and will never listen; or the queue of what never answers is full.
-        if (std::chrono::steady_clock::now() >= deadline) return attempt;
-        std::this_thread::sleep_for(1ms);
-    }
-}
-
 enum class NativeLock { Taken, Held, Untestable };
 
 // Takes the native lock of a file without waiting; Untestable where the file system keeps no such locks
@@ -269,6 +188,73 @@ NativeLock TryNativeLock(int fd) {
         return errno == EWOULDBLOCK ? NativeLock::Held : NativeLock::Untestable;
     }
     return NativeLock::Taken;
+}
+
+// The processes the kernel lists as holding a native lock of the file `identity`, as this process's /proc
+// shows them: none where it shows no holder, as it shows none out of its process namespace.
+std::vector<long long> NativeLockHolders(const std::string& identity) {
+    std::vector<long long> holders;
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    // "1: FLOCK  ADVISORY  WRITE 1234 fe:00:5308428 0 EOF"; a process waiting for it has "->" before FLOCK.
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, advisory, access, file;
+        long long pid = 0;
+        if (fields >> number >> kind >> advisory >> access >> pid >> file && kind == "FLOCK" &&
+            file == identity && pid > 0)
+            holders.push_back(pid);
+    }
+    return holders;
+}
+
+// The kernel's lock of the folder itself.
+struct FolderLockTaking {
+    // Taken; Held by a running copy of this program, or by what this copy cannot see; Unavailable: the
+    // folder cannot be locked, or another program holds it, which keeps no one out.
+    enum class State { Taken, Held, Unavailable };
+    State state = State::Unavailable;
+    Descriptor folder{-1}; // Taken: the folder open, holding the lock
+    std::string identity;  // the folder's, where it can be looked at
+    long long holder = 0;  // Held: the copy that holds it; 0 where it is out of sight
+};
+
+// Takes the kernel's lock of the folder at `path` without waiting, or says who holds it.
+FolderLockTaking TakeFolderLock(const std::string& path) {
+    using State = FolderLockTaking::State;
+    FolderLockTaking taking;
+    Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat status {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &status) != 0) return taking;
+    taking.identity = FolderIdentity(folder.fd, status);
+    const auto deadline = std::chrono::steady_clock::now() + NamingWait;
+    while (true) {
+        switch (TryNativeLock(folder.fd)) {
+        case NativeLock::Taken:
+            taking.state = State::Taken;
+            taking.folder.fd = folder.release();
+            return taking;
+        case NativeLock::Untestable:
+            return taking;
+        case NativeLock::Held:
+            break;
+        }
+        const std::vector<long long> holders = NativeLockHolders(taking.identity);
+        for (const long long holder : holders) {
+            if (RunsThisProgram(holder)) {
+                taking.state = State::Held;
+                taking.holder = holder;
+                return taking;
+            }
+        }
+        if (!holders.empty()) return taking;
+        // No holder in sight: it has let go since, or it runs where this copy cannot see it.
+        if (std::chrono::steady_clock::now() >= deadline) {
+            taking.state = State::Held;
+            return taking;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
 }
 
 // Whether `path` still names the file open as `fd`.
@@ -301,6 +287,11 @@ bool OfThisHost(const Holder& holder) {
     return holder.host.empty() || holder.host == ThisHost();
 }
 
+// Whether the holder holds the folder whose identity is `folder`, and not the one a copied folder came from.
+bool OfFolder(const Holder& holder, const std::string& folder) {
+    return holder.folder.empty() || folder.empty() || holder.folder == folder;
+}
+
 // The lock file this copy made and holds natively; removed as it is let go, while it is still the one at
 // its path.
 class LockFile {
@@ -321,13 +312,14 @@ struct FileAttempt {
     int error = 0;
 };
 
-// Names this copy in the lock file it has just made, `created`; a file it cannot fill is removed.
-FileAttempt FillLockFile(const std::string& path, Descriptor& created) {
+// Names this copy, and the folder whose identity is `folder`, in the lock file it has just made,
+// `created`; a file it cannot fill is removed.
+FileAttempt FillLockFile(const std::string& path, const std::string& folder, Descriptor& created) {
     FileAttempt attempt;
     // Held natively from before its holder is written: a file that names no one and that a process
     // holds is being written, not left behind.
     TryNativeLock(created.fd);
-    const std::string holder = HolderText();
+    const std::string holder = HolderText(folder);
     // A few bytes go in one write or none: a short one is a full disk's.
     const ssize_t written = ::write(created.fd, holder.data(), holder.size());
     if (written != static_cast<ssize_t>(holder.size()) || ::fdatasync(created.fd) != 0) {
@@ -340,15 +332,16 @@ FileAttempt FillLockFile(const std::string& path, Descriptor& created) {
     return attempt;
 }
 
-// Takes the lock file at `path`, taking over one that a copy left when it ended. `hostLockHeld`: the
-// folder's lock on this host is held, so no copy that shares its socket names is making the file now.
-FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
+// Takes the lock file at `path` of the folder whose identity is `folder`, taking over one that a copy left
+// when it ended, or that came with a copy of another folder. `folderLocked`: the kernel's lock of the
+// folder is held, so no copy that can take it is making the file now.
+FileAttempt TakeLockFile(const std::string& path, const std::string& folder, bool folderLocked) {
     using Result = FileAttempt::Result;
     FileAttempt attempt;
     // A turn ends early where another host's copy has made or removed the file since it was looked at.
     for (int turn = 0; turn < 4; ++turn) {
         Descriptor created(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (created.fd >= 0) return FillLockFile(path, created);
+        if (created.fd >= 0) return FillLockFile(path, folder, created);
         if (errno != EEXIST) {
             attempt.error = errno;
             return attempt;
@@ -376,22 +369,24 @@ FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
                 return attempt;
             }
             // Left by a copy killed before it named itself, unless a copy may be making it now.
-            if (native == NativeLock::Untestable || !hostLockHeld) {
+            if (native == NativeLock::Untestable || !folderLocked) {
                 attempt.result = Result::NamesNoHolder;
                 return attempt;
             }
         } else if (!OfThisHost(attempt.holder)) {
             attempt.result = Result::HeldOnAnotherHost;
             return attempt;
-        } else if (RunningCopy(attempt.holder.pid)) {
+        } else if (OfFolder(attempt.holder, folder) && RunningCopy(attempt.holder.pid)) {
             attempt.result = Result::Held;
             return attempt;
         } else if (native == NativeLock::Held) {
-            // Its copy has ended, and another is taking it over: the next look finds the new holder.
+            // Its copy has ended (or holds another folder), and another is taking it over: the next look
+            // finds the new holder.
             std::this_thread::sleep_for(10ms);
             continue;
         }
-        // Left by a copy that has ended: removed while its native lock is ours and the path still names it.
+        // Left by a copy that has ended, or copied with a folder: removed while its native lock is ours and
+        // the path still names it.
         if (!NamesFile(path, found.fd)) continue;
         if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
             attempt.result = Result::LeftoverKept;
@@ -408,10 +403,10 @@ FileAttempt TakeLockFile(const std::string& path, bool hostLockHeld) {
 
 class HeldFolder : public FolderLock {
   public:
-    HeldFolder(std::unique_ptr<HostLock> host, std::unique_ptr<LockFile> file)
-        : host(std::move(host)), file(std::move(file)) {}
+    HeldFolder(Descriptor folder, std::unique_ptr<LockFile> file)
+        : folder(std::move(folder)), file(std::move(file)) {}
     // The file goes first: with the folder's lock still held, no copy of this host takes it for left over.
-    std::unique_ptr<HostLock> host;
+    Descriptor folder;
     std::unique_ptr<LockFile> file;
 };
 
@@ -427,13 +422,15 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     using Result = FileAttempt::Result;
     FolderLockAttempt attempt;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    HostLockAttempt host = TakeHostLock(folder.empty() ? "." : folder.string());
-    if (host.state == HostLockAttempt::State::Held) {
+    FolderLockTaking kernel = TakeFolderLock(folder.empty() ? "." : folder.string());
+    if (kernel.state == FolderLockTaking::State::Held) {
         attempt.outcome = Outcome::HeldByAnother;
-        attempt.holder = Describe(host.holder);
+        attempt.holder = kernel.holder != 0
+                             ? Describe({kernel.holder, ThisHost(), {}})
+                             : "a copy in another process namespace, which this one cannot see";
         return attempt;
     }
-    FileAttempt file = TakeLockFile(path, host.state == HostLockAttempt::State::Taken);
+    FileAttempt file = TakeLockFile(path, kernel.identity, kernel.state == FolderLockTaking::State::Taken);
     attempt.holder = Describe(file.holder);
     attempt.error = file.error;
     switch (file.result) {
@@ -454,14 +451,14 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     case Result::LeftoverKept:
         break;
     }
-    if (!host.lock && !file.file) {
+    if (kernel.folder.fd < 0 && !file.file) {
         attempt.outcome = Outcome::Unavailable;
         return attempt;
     }
     attempt.outcome = Outcome::Taken;
     attempt.leftoverKept = file.result == Result::LeftoverKept;
     if (!attempt.leftoverKept) attempt.holder.clear();
-    attempt.lock = std::make_unique<HeldFolder>(std::move(host.lock), std::move(file.file));
+    attempt.lock = std::make_unique<HeldFolder>(std::move(kernel.folder), std::move(file.file));
     return attempt;
 }
 
