@@ -193,8 +193,12 @@ grep -q "ENOLCK.*(INJECTED)" "$work/no_native_locks.log" || fail "no native lock
 # Whatever holds the native lock of the program folder itself (a backup tool, say) stops no one.
 holds_natively "$folder"
 backup=$!
-folder_held() { ! flock -n "$folder" true; }
-await "the backup holds the folder" folder_held
+# Whether a process holds this computer's lock of the folder, as the kernel lists it (its mount's device
+# numbers in hexadecimal, then its inode), without taking it to see.
+IFS=: read -r major minor < <(findmnt -rn -o MAJ:MIN -T "$folder")
+identity=$(printf '%02x:%02x:%d' "$major" "$minor" "$(stat -c %i "$folder")")
+folder_locked() { awk -v id="$identity" '$2 == "FLOCK" && $6 == id { found = 1 } END { exit !found }' /proc/locks; }
+await "the backup holds the folder" folder_locked
 runs while_a_backup_holds_the_folder
 kill "$backup"
 wait "$backup" 2>/dev/null || true
@@ -212,7 +216,7 @@ ${other_program[@]+"${other_program[@]}"} perl -MFcntl=:flock,O_RDONLY -e \
     'sysopen(my $folder, $ARGV[0], O_RDONLY) or die "$!\n"; flock($folder, LOCK_EX) or die "$!\n"; sleep 60' \
     "$folder" >"$work/other_program.log" 2>&1 &
 backup=$!
-await "another program holds the folder" folder_held
+await "another program holds the folder" folder_locked
 "$folder/korvane" >"$work/beside_another_program.log" 2>&1 &
 first=$!
 program_starts() {
@@ -281,10 +285,6 @@ if ! "${own[@]}" -n true 2>/dev/null || ! "${own[@]}" -pf --mount-proc true 2>/d
 fi
 in_network=("${own[@]}" -n)
 in_process=("${own[@]}" --kill-child -pf --mount-proc)
-# The folder as this computer lists its locks: its mount's device numbers in hexadecimal, then its inode.
-IFS=: read -r major minor < <(findmnt -rn -o MAJ:MIN -T "$folder")
-identity=$(printf '%02x:%02x:%d' "$major" "$minor" "$(stat -c %i "$folder")")
-folder_locked() { awk -v id="$identity" '$2 == "FLOCK" && $6 == id { found = 1 } END { exit !found }' /proc/locks; }
 # The program, started in the namespace the words after WHAT make, in a process group of its own that is
 # killed whole: a process namespace's first process, the program as another user, outlives its maker.
 holds_the_folder() {
