@@ -128,11 +128,20 @@ bool TakeProgramFolder(const std::string& folder, const platform::FolderLocker& 
                             "change the folder removes the file.";
             break;
         case Outcome::Unavailable:
-            if (lockNote)
+            if (lockNote) {
+                const std::string why =
+                    attempt.error == 0
+                        ? std::string()
+                        : " (" + std::error_code(attempt.error, std::generic_category()).message() + ")";
                 *lockNote =
-                    "This folder cannot be locked:\n" + folder +
+                    (attempt.holder.empty()
+                         ? std::string("This folder cannot be locked")
+                         : "Another program (" + attempt.holder + ") holds this folder's lock, and " +
+                               ProgramFolderLockName + " cannot be made in it" + why) +
+                    ":\n" + folder +
                     "\nA second copy of Korvane started on it would not be refused: run one at a time, "
                     "as two copies on one folder save over each other's drawings.";
+            }
             break;
         }
         lock = std::move(attempt.lock);

@@ -28,7 +28,9 @@ struct FolderLockAttempt {
     };
     Outcome outcome = Outcome::Unavailable;
     std::unique_ptr<FolderLock> lock;
-    // Who holds it, when the lock names a process: "process 1234 on HOST".
+    // Who holds it, when the lock names a process: "process 1234 on HOST". Unavailable: the other program
+    // that holds this computer's lock of the folder, where one does (`error` then says why no lock file
+    // could be made).
     std::string holder;
     // Taken, where a lock file a process of this host left when it ended still stands, for it could not
     // be removed (`error`, an error number, says why; `holder` names the process when the file does).

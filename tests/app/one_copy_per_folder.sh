@@ -10,19 +10,23 @@
 # that cannot be removed stops no one on this computer, and the start says so, as it says when no lock
 # can be had at all. A run in another network namespace is refused beside the program even without native
 # locks, and another user's program that holds this computer's lock of the folder keeps no one out and is
-# named as no copy. Where no lock file can be made, a copy in another network namespace and one outside it
-# never both run, whichever starts first, nor do a copy in a process namespace of its own and one outside
-# it; the one that cannot see the other says so.
-# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT
+# named as no copy, but a holder caught as it ends keeps a run out. Where no lock file can be made, a run
+# beside another program that holds the folder's lock goes on saying so, naming it, and one that looks at
+# that program as it lets go and a copy takes the lock is refused by the copy; a copy in another network
+# namespace and one outside it never both run, whichever starts first, nor do a copy in a process
+# namespace of its own and one outside it, nor two users' copies where /proc hides each from the other;
+# the one that cannot see the other says so.
+# Usage: one_copy_per_folder.sh KORVANE KORVANE-SCRIPT ENDING-HOLDER
 set -euo pipefail
 program=$1
 runner=$2
+ending_holder=$3
 
 work=$(mktemp -d)
 folder=$work/folder
 mkdir "$folder"
 cleanup() {
-    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-}; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in ${first:-} ${refused:-} ${writer:-} ${backup:-} ${looking:-}; do kill -9 "$pid" 2>/dev/null || true; done
     [ -z "${group:-}" ] || kill -9 -- "-$group" 2>/dev/null || true
     chmod -R u+w "$work"
     rm -rf "$work"
@@ -203,6 +207,17 @@ runs while_a_backup_holds_the_folder
 kill "$backup"
 wait "$backup" 2>/dev/null || true
 backup=
+# A holder caught as it ends, its executable gone and its lock not yet, is no program a run can see: it
+# keeps a run out while it holds, as a copy that is killed does for a moment.
+"$ending_holder" "$folder" >"$work/ending_holder.log" 2>&1 &
+backup=$!
+await "the ending holder holds the folder" grep -q holding "$work/ending_holder.log"
+unseen="Korvane is already running on this folder (a copy this one cannot see: in another process namespace, hidden from this user, or still ending):"
+refused_with beside_an_ending_holder "$unseen"
+kill -9 "$backup"
+wait "$backup" 2>/dev/null || true
+backup=
+await "the ending holder lets the folder go" eval '! folder_locked'
 
 # Another user's program that holds this computer's lock of the folder, as any user's may (the superuser
 # runs it as nobody), keeps no one out and is named as no copy: the program starts beside it, and
@@ -212,11 +227,15 @@ if ((EUID == 0)); then
     other_program=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
     chmod 755 "$work"
 fi
-${other_program[@]+"${other_program[@]}"} perl -MFcntl=:flock,O_RDONLY -e \
-    'sysopen(my $folder, $ARGV[0], O_RDONLY) or die "$!\n"; flock($folder, LOCK_EX) or die "$!\n"; sleep 60' \
-    "$folder" >"$work/other_program.log" 2>&1 &
-backup=$!
-await "another program holds the folder" folder_locked
+# That program, in the background (`backup`).
+another_program_holds_the_folder() {
+    ${other_program[@]+"${other_program[@]}"} perl -MFcntl=:flock,O_RDONLY -e \
+        'sysopen(my $folder, $ARGV[0], O_RDONLY) or die "$!\n"; flock($folder, LOCK_EX) or die "$!\n"; sleep 60' \
+        "$folder" >"$work/other_program.log" 2>&1 &
+    backup=$!
+    await "another program holds the folder" folder_locked
+}
+another_program_holds_the_folder
 "$folder/korvane" >"$work/beside_another_program.log" 2>&1 &
 first=$!
 program_starts() {
@@ -273,18 +292,8 @@ says_as_it_starts 'This folder cannot be locked:\n'"$folder"'/\nA second copy of
 timeout 10 strace -f -o "$work/no_folder_lock.log" -e trace=flock -e inject=flock:error=ENOLCK \
     ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/says.ks" >"$work/with_no_lock.log" 2>&1 ||
     fail "the run with no lock did not go on saying so"
-
-# Copies in other namespaces of this computer, where no lock file can be made, so that the folder's own lock
-# alone keeps them apart. A namespace is made by the superuser, or by a user namespace that maps only this
-# user, whose programs have no more rights than the user.
 rm "$folder/DWGS/HOUSE.DB0"
-if ((EUID == 0)); then own=(unshare); else own=(unshare --map-current-user); fi
-if ! "${own[@]}" -n true 2>/dev/null || ! "${own[@]}" -pf --mount-proc true 2>/dev/null; then
-    echo "no network or process namespace can be made here: copies in them are not tried"
-    exit 0
-fi
-in_network=("${own[@]}" -n)
-in_process=("${own[@]}" --kill-child -pf --mount-proc)
+
 # The program, started in the namespace the words after WHAT make, in a process group of its own that is
 # killed whole: a process namespace's first process, the program as another user, outlives its maker.
 holds_the_folder() {
@@ -300,12 +309,66 @@ lets_go() {
     group=
     await "the program, killed, lets the folder go" eval '! folder_locked'
 }
+
+# Where another program holds this computer's lock of the folder, and no lock file can be made, a start
+# goes on without a lock and says so, naming that program's process.
+another_program_holds_the_folder
+says_as_it_starts "Another program (process $backup on $this_host) holds this folder's lock, and KORVANE.LCK cannot be made in it (Permission denied):\n$folder/\nA second copy of Korvane started on it would not be refused: run one at a time, as two copies on one folder save over each other's drawings."
+timeout 10 ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/says.ks" >"$work/beside_another_program_with_no_lock.log" 2>&1 ||
+    fail "the run beside another program with no lock file did not go on saying so"
+rm "$folder/DWGS/HOUSE.DB0"
+# A copy that takes the folder's lock while a start looks at the program that let it go is the copy it
+# is: the start is held up as it looks, and meanwhile the program ends and the copy takes the lock.
+strace -f -o "$work/looks.log" -e trace=readlink,readlinkat -e inject=readlink,readlinkat:delay_enter=5000000 \
+    -P "/proc/$backup/exe" ${other[@]+"${other[@]}"} "$runner" "$folder" "$work/new_drawing.ks" \
+    >"$work/as_the_holder_changes.log" 2>&1 &
+looking=$!
+await "the start looks at the program" grep -qF "readlink(\"/proc/$backup/exe\"" "$work/looks.log"
+kill "$backup"
+wait "$backup" 2>/dev/null || true
+backup=
+holds_the_folder as_the_holder_changes
+! grep -q DELAYED "$work/looks.log" || fail "the start looked again before the copy held the folder: the test shows nothing"
+status=0
+wait "$looking" || status=$?
+looking=
+[ "$status" = 2 ] && grep -qF "Korvane is already running on this folder (process $group on $this_host):" \
+    "$work/as_the_holder_changes.log" || fail "the start as the holder changed ended with $status, not refused by the copy"
+lets_go
+[ ! -e "$folder/DWGS/HOUSE.DB0" ] || fail "the start as the holder changed made a drawing"
+
+# Where /proc hides other users' processes from them, one user's copy keeps out another's whichever starts
+# first: neither can see the other, and each takes what it cannot see for a copy.
+hidden=(unshare -m sh -c 'mount -t proc -o hidepid=2 proc /proc && exec "$@"' hidden)
+if ((EUID == 0)) && "${hidden[@]}" true 2>/dev/null; then
+    second=(setpriv --reuid=65533 --regid=65533 --clear-groups)
+    holds_the_folder hidden_from_another_user "${hidden[@]}"
+    refused_with hidden_from_another_user "$unseen" "${hidden[@]}" "${second[@]}"
+    lets_go
+    first_user=("${other[@]}")
+    other=("${second[@]}")
+    holds_the_folder hidden_from_nobody "${hidden[@]}"
+    other=("${first_user[@]}")
+    refused_with hidden_from_nobody "$unseen" "${hidden[@]}" "${other[@]}"
+    lets_go
+else
+    echo "/proc cannot be mounted to hide other users' processes here (the superuser may): copies so hidden are not tried"
+fi
+
+# Copies in other namespaces of this computer, where no lock file can be made, so that the folder's own lock
+# alone keeps them apart. A namespace is made by the superuser, or by a user namespace that maps only this
+# user, whose programs have no more rights than the user.
+if ((EUID == 0)); then own=(unshare); else own=(unshare --map-current-user); fi
+if ! "${own[@]}" -n true 2>/dev/null || ! "${own[@]}" -pf --mount-proc true 2>/dev/null; then
+    echo "no network or process namespace can be made here: copies in them are not tried"
+    exit 0
+fi
+in_network=("${own[@]}" -n)
+in_process=("${own[@]}" --kill-child -pf --mount-proc)
 running="Korvane is already running on this folder (process"
 holds_the_folder outside
 refused_with in_a_network_namespace "$running" "${in_network[@]}" ${other[@]+"${other[@]}"}
-refused_with in_a_process_namespace \
-    "Korvane is already running on this folder (a copy in another process namespace, which this one cannot see):" \
-    "${in_process[@]}" ${other[@]+"${other[@]}"}
+refused_with in_a_process_namespace "$unseen" "${in_process[@]}" ${other[@]+"${other[@]}"}
 lets_go
 holds_the_folder in_a_network_namespace "${in_network[@]}"
 refused_with beside_a_network_namespace "$running" ${other[@]+"${other[@]}"}

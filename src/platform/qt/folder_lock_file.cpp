@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
@@ -26,12 +27,14 @@
 // written (a full disk, a folder whose top is not the user's); it holds across network and process
 // namespaces and bind mounts, is dropped with its process however that ends, and a copied folder is
 // another folder. But any process that may read the folder may take it, so a start that finds it held
-// asks the kernel who holds it (/proc/locks) and counts only a running copy of this program: anything else
-// there is passed over. Copies on other hosts that share the folder see only files, so the lock file is
-// kept too, where it can be written: it names its holder's process, host and folder, and its holder keeps
-// the native lock (flock) of it as well, where the file system has one. A lock file that names this host
-// and this folder holds while its process runs this program, whatever else holds: a copy that found the
-// folder's lock held by another program keeps the folder by the file alone.
+// asks the kernel who holds it (/proc/locks), and passes over only a holder it sees to be another program
+// (or one that has ended, its lock handed on to a process it started), while the kernel still lists it
+// once looked at. A holder it cannot see (ending, hidden from this user, in another process namespace) is
+// given a moment to let go, and keeps it out if it does not. Copies on other hosts that share the folder see
+// only files, so the lock file is kept too, where it can be written: it names its holder's process, host and
+// folder, and its holder keeps the native lock (flock) of it as well, where the file system has one. A lock
+// file that names this host and this folder holds while its process runs this program, whatever else holds: a
+// copy that found the folder's lock held by another program keeps the folder by the file alone.
 
 namespace platform::qt {
 
@@ -43,7 +46,7 @@ using namespace std::chrono_literals;
 constexpr std::chrono::milliseconds HolderWait = 1s;
 // How long a lock file that names no holder and that no process holds is given to name one: a copy that
 // has just made it names itself at once, one killed as it made it never does. So long, too, is a holder of
-// the folder's lock that the kernel lists nowhere in sight given to let go.
+// the folder's lock that this copy cannot see given to let go.
 constexpr std::chrono::milliseconds NamingWait = 100ms;
 
 // Closes the descriptor on every path out.
@@ -144,10 +147,23 @@ std::string ExecutableName(const std::filesystem::path& executable) {
     return name;
 }
 
-// Whether process `pid` runs this program: korvane, korvane-script, or the executable this process runs,
-// whatever it was renamed to. Where its executable is not this user's to see (another user's process), its
-// command name is asked, the executable's name cut to 15 bytes; where /proc is not there, nothing says no.
-bool RunsThisProgram(long long pid) {
+bool ProcessRuns(long long pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+// What this user may see of process `pid`.
+enum class Seen {
+    ThisProgram,  // it runs korvane, korvane-script, or the executable this process runs, whatever it was
+                  // renamed to
+    OtherProgram, // it runs another program
+    Ended,        // neither /proc nor the kernel has it
+    Unseen,       // it is there, running what cannot be seen: ending (its executable let go, its files not
+                  // yet), a zombie, hidden from this user, or anything where /proc is not there
+};
+
+// Where its executable is not this user's to see (another user's process), its command name is asked,
+// the executable's name cut to 15 bytes.
+Seen SeeProcess(long long pid) {
     namespace fs = std::filesystem;
     const fs::path process = "/proc/" + std::to_string(pid);
     std::error_code error;
@@ -155,27 +171,27 @@ bool RunsThisProgram(long long pid) {
     std::size_t kept = std::string::npos;
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
         std::ifstream command(process / "comm");
-        if (!std::getline(command, name)) return false;
+        if (!std::getline(command, name)) return ProcessRuns(pid) ? Seen::Unseen : Seen::Ended;
         kept = 15;
     } else if (error) {
-        // An ended process has no executable (a zombie neither), and neither has a kernel thread.
-        return !fs::exists("/proc/self/exe", error);
+        return ProcessRuns(pid) ? Seen::Unseen : Seen::Ended;
     }
     static const std::string own = ExecutableName(fs::read_symlink("/proc/self/exe", error));
     const std::string_view programs[] = {"korvane", "korvane-script", own};
     for (const std::string_view program : programs)
-        if (!name.empty() && name == program.substr(0, kept)) return true;
-    return false;
+        if (!name.empty() && name == program.substr(0, kept)) return Seen::ThisProgram;
+    return Seen::OtherProgram;
 }
 
-bool ProcessRuns(long long pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
-// Whether process `pid` of this host is a running copy of this program. Asked last, whether it runs
-// holds for what was seen of it.
+// Whether process `pid` of this host is a running copy of this program: where /proc is not there, nothing
+// says no. Asked last, whether it runs holds for what was seen of it.
 bool RunningCopy(long long pid) {
-    return pid > 0 && pid != ::getpid() && RunsThisProgram(pid) && ProcessRuns(pid);
+    if (pid <= 0 || pid == ::getpid()) return false;
+    std::error_code error;
+    const Seen seen = SeeProcess(pid);
+    return (seen == Seen::ThisProgram ||
+            (seen == Seen::Unseen && !std::filesystem::exists("/proc/self/exe", error))) &&
+           ProcessRuns(pid);
 }
 
 enum class NativeLock { Taken, Held, Untestable };
@@ -216,7 +232,8 @@ struct FolderLockTaking {
     State state = State::Unavailable;
     Descriptor folder{-1}; // Taken: the folder open, holding the lock
     std::string identity;  // the folder's, where it can be looked at
-    long long holder = 0;  // Held: the copy that holds it; 0 where it is out of sight
+    long long holder = 0;  // Held: the copy that holds it, 0 where it is out of sight; Unavailable: the
+                           // other program that holds it, 0 where none does
 };
 
 // Takes the kernel's lock of the folder at `path` without waiting, or says who holds it.
@@ -227,7 +244,8 @@ FolderLockTaking TakeFolderLock(const std::string& path) {
     struct stat status {};
     if (folder.fd < 0 || ::fstat(folder.fd, &status) != 0) return taking;
     taking.identity = FolderIdentity(folder.fd, status);
-    const auto deadline = std::chrono::steady_clock::now() + NamingWait;
+    // Set at the first look that settles nothing, however long the looks before it took.
+    std::optional<std::chrono::steady_clock::time_point> deadline;
     while (true) {
         switch (TryNativeLock(folder.fd)) {
         case NativeLock::Taken:
@@ -240,16 +258,32 @@ FolderLockTaking TakeFolderLock(const std::string& path) {
             break;
         }
         const std::vector<long long> holders = NativeLockHolders(taking.identity);
+        bool passedOver = !holders.empty();
         for (const long long holder : holders) {
-            if (RunsThisProgram(holder)) {
+            switch (SeeProcess(holder)) {
+            case Seen::ThisProgram:
                 taking.state = State::Held;
                 taking.holder = holder;
                 return taking;
+            case Seen::Unseen:
+                passedOver = false;
+                break;
+            case Seen::OtherProgram:
+            case Seen::Ended: // its lock lives on in a process it was handed to, while the kernel lists it
+                break;
             }
         }
-        if (!holders.empty()) return taking;
-        // No holder in sight: it has let go since, or it runs where this copy cannot see it.
-        if (std::chrono::steady_clock::now() >= deadline) {
+        // Not a holder that let go while it was looked at, nor one that has taken it since.
+        if (passedOver && NativeLockHolders(taking.identity) == holders) {
+            taking.holder = holders.front();
+            return taking;
+        }
+        // No holder in sight, or none this copy can see, or the holder changed as it was looked at: it lets
+        // go, or it runs where this copy cannot see it.
+        const auto now = std::chrono::steady_clock::now();
+        if (!deadline) {
+            deadline = now + NamingWait;
+        } else if (now >= *deadline) {
             taking.state = State::Held;
             return taking;
         }
@@ -425,9 +459,11 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     FolderLockTaking kernel = TakeFolderLock(folder.empty() ? "." : folder.string());
     if (kernel.state == FolderLockTaking::State::Held) {
         attempt.outcome = Outcome::HeldByAnother;
-        attempt.holder = kernel.holder != 0
-                             ? Describe({kernel.holder, ThisHost(), {}})
-                             : "a copy in another process namespace, which this one cannot see";
+        attempt.holder =
+            kernel.holder != 0
+                ? Describe({kernel.holder, ThisHost(), {}})
+                : "a copy this one cannot see: in another process namespace, hidden from this user, "
+                  "or still ending";
         return attempt;
     }
     FileAttempt file = TakeLockFile(path, kernel.identity, kernel.state == FolderLockTaking::State::Taken);
@@ -453,6 +489,7 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     }
     if (kernel.folder.fd < 0 && !file.file) {
         attempt.outcome = Outcome::Unavailable;
+        attempt.holder = Describe({kernel.holder, ThisHost(), {}});
         return attempt;
     }
     attempt.outcome = Outcome::Taken;
