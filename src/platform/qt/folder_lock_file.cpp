@@ -151,7 +151,7 @@ bool ProcessRuns(long long pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
-// What this user may see of process `pid`.
+// What can be seen of a process.
 enum class Seen {
     ThisProgram,  // it runs korvane, korvane-script, or the executable this process runs, whatever it was
                   // renamed to
@@ -161,8 +161,8 @@ enum class Seen {
                   // yet), a zombie, hidden from this user, or anything where /proc is not there
 };
 
-// Where its executable is not this user's to see (another user's process), its command name is asked,
-// the executable's name cut to 15 bytes.
+// What this user may see of process `pid`: the program its executable is, or where that is not this
+// user's to see (another user's process), its command name, the executable's name cut to 15 bytes.
 Seen SeeProcess(long long pid) {
     namespace fs = std::filesystem;
     const fs::path process = "/proc/" + std::to_string(pid);
