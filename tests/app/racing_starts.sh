@@ -129,7 +129,21 @@ if [[ $mode = around-a-kill* ]]; then
             status=0
             wait "${racers[$racer]}" || status=$?
             started=$((started + 1))
-            if ((status == 0)) && grep -q "$without_a_lock" "$work/$racer.out"; then status=1; fi
+            went_wrong=
+            if grep -q "$without_a_lock" "$work/$racer.out"; then
+                without_lock=$((without_lock + 1))
+                went_wrong=1
+            fi
+            if grep -q "DWGS/INSIDE" "$work/$racer.err"; then
+                two_inside=$((two_inside + 1))
+                lost=1
+                went_wrong=1
+            fi
+            if [ -n "$went_wrong" ]; then
+                echo "round $round: run $racer (process ${racers[$racer]}) went on beside another, or without a lock:"
+                grep -hv '^QStandardPaths' "$work/$racer.out" "$work/$racer.err"
+                continue
+            fi
             case $status in
             0)
                 ran=$((ran + 1))
@@ -144,17 +158,6 @@ if [[ $mode = around-a-kill* ]]; then
                 grep -qE "Korvane is already running on this folder( \([^)]*\))?:$" "$work/$racer.err" ||
                     fail "run $racer was refused, and not as beside a running copy"
                 ! grep -q "a copy this one cannot see" "$work/$racer.err" || unseen=$((unseen + 1))
-                ;;
-            1)
-                grep -q "$without_a_lock" "$work/$racer.out" || grep -q "DWGS/INSIDE" "$work/$racer.err" ||
-                    fail "run $racer ended with 1"
-                ! grep -q "$without_a_lock" "$work/$racer.out" || without_lock=$((without_lock + 1))
-                if grep -q "DWGS/INSIDE" "$work/$racer.err"; then
-                    two_inside=$((two_inside + 1))
-                    lost=1
-                fi
-                echo "round $round: run $racer (process ${racers[$racer]}) went on beside another, or without a lock:"
-                grep -hv '^QStandardPaths' "$work/$racer.out" "$work/$racer.err"
                 ;;
             *) fail "run $racer ended with $status" ;;
             esac

@@ -171,11 +171,12 @@ Seen SeeProcess(long long pid) {
     std::size_t kept = std::string::npos;
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
         std::ifstream command(process / "comm");
-        if (!std::getline(command, name)) return ProcessRuns(pid) ? Seen::Unseen : Seen::Ended;
-        kept = 15;
-    } else if (error) {
-        return ProcessRuns(pid) ? Seen::Unseen : Seen::Ended;
+        if (std::getline(command, name)) {
+            kept = 15;
+            error.clear();
+        }
     }
+    if (error) return ProcessRuns(pid) ? Seen::Unseen : Seen::Ended;
     static const std::string own = ExecutableName(fs::read_symlink("/proc/self/exe", error));
     const std::string_view programs[] = {"korvane", "korvane-script", own};
     for (const std::string_view program : programs)
@@ -457,13 +458,12 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     FolderLockAttempt attempt;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     FolderLockTaking kernel = TakeFolderLock(folder.empty() ? "." : folder.string());
+    const std::string kernelHolder = Describe({kernel.holder, ThisHost(), {}});
     if (kernel.state == FolderLockTaking::State::Held) {
         attempt.outcome = Outcome::HeldByAnother;
-        attempt.holder =
-            kernel.holder != 0
-                ? Describe({kernel.holder, ThisHost(), {}})
-                : "a copy this one cannot see: in another process namespace, hidden from this user, "
-                  "or still ending";
+        attempt.holder = !kernelHolder.empty() ? kernelHolder
+                                               : "a copy this one cannot see: in another process namespace, "
+                                                 "hidden from this user, or still ending";
         return attempt;
     }
     FileAttempt file = TakeLockFile(path, kernel.identity, kernel.state == FolderLockTaking::State::Taken);
@@ -489,7 +489,7 @@ FolderLockAttempt LockFolderFile(const std::string& path) {
     }
     if (kernel.folder.fd < 0 && !file.file) {
         attempt.outcome = Outcome::Unavailable;
-        attempt.holder = Describe({kernel.holder, ThisHost(), {}});
+        attempt.holder = kernelHolder;
         return attempt;
     }
     attempt.outcome = Outcome::Taken;
